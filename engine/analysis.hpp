@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/arithmetic_error.hpp"
+#include "engine/truss_model.hpp"
+
+namespace korvel::engine {
+
+// The inputs of one analysis exactly as the main window holds them.
+struct AnalysisInput {
+    std::string span;
+    std::array<std::string, kLoadCount> loads;  // in load-map order; empty means zero
+
+    // Sets a load by its label name ("Label29"); false when there is no such load label.
+    bool set_load_by_label(std::string_view label, std::string text);
+    void set_load(Node node, Component component, std::string text);
+};
+
+// The 61 result texts, in the order of kResultSlots.
+struct AnalysisResult {
+    std::array<std::string, kResultCount> texts;
+
+    const std::string& text_of_label(std::string_view label) const;
+    const std::string& length(std::string_view member) const;
+    const std::string& force(std::string_view member) const;
+    const std::string& reaction(std::string_view name) const;  // "RL0", "RL6" or "HL0"
+};
+
+// Which input an error is blamed on.
+struct ErrorSource {
+    enum class Kind { None, Span, Load } kind = Kind::None;
+    std::size_t load = 0;  // index into kLoadMap when kind == Load
+
+    friend bool operator==(const ErrorSource&, const ErrorSource&) = default;
+};
+
+struct AnalysisError {
+    ErrorKind kind;
+    ErrorSource source;
+    std::string text;  // the offending input text, where there is one
+
+    // A sentence for the user that says what is wrong and what to fix.
+    std::string message() const;
+    // "span", "U4.V", or empty when no single input is to blame.
+    std::string input_key() const;
+};
+
+std::string_view error_kind_key(ErrorKind kind);  // "missing-span", "type-mismatch", ...
+
+// The text and title of the message shown for an empty span box.
+inline constexpr std::string_view kMissingSpanText = "Please input the span length";
+inline constexpr std::string_view kMissingSpanTitle = "Span length?";
+
+using AnalysisOutcome = std::variant<AnalysisResult, AnalysisError>;
+
+// One analysis run: from the span text and the 23 load texts to the 61 result
+// texts, or the first error the run meets (span, then loads in load-map order,
+// then the arithmetic). On an error no result text is produced at all.
+AnalysisOutcome run_analysis(const AnalysisInput& input);
+
+}  // namespace korvel::engine

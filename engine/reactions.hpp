@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "engine/fixed4.hpp"
+#include "engine/truss_geometry.hpp"
+#include "engine/truss_model.hpp"
+
+namespace korvel::engine {
+
+// The 23 load components as Fixed4 values, addressed by node.
+class NodeLoads {
+public:
+    explicit NodeLoads(const std::array<Fixed4, kLoadCount>& values) : values_(values) {}
+    Fixed4 H(Node node) const;  // horizontal component, positive to the right
+    Fixed4 V(Node node) const;  // vertical component, positive downward
+
+private:
+    std::array<Fixed4, kLoadCount> values_;
+};
+
+// Unrounded support reactions: RL0 and RL6 upward, HL0 to the left.
+struct Reactions {
+    double RL0 = 0;
+    double RL6 = 0;
+    double HL0 = 0;
+};
+
+Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads);
+
+}  // namespace korvel::engine

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/fixed4.hpp"
+#include "engine/truss_model.hpp"
+
+namespace korvel::engine {
+
+// The geometric quantities of one run, all Fixed4.
+struct TrussGeometry {
+    Fixed4 span;    // S: the span text as a number, made positive
+    Fixed4 rise;    // h = S/4
+    Fixed4 rafter;  // a: a support to the apex along the top chord
+    Fixed4 panel;   // p = a/4: the length of every top-chord member
+    Fixed4 slope;   // θ: arctan(1/2) rounded to 0.4636 and used for every sine, cosine and tangent
+};
+
+// The span check has already refused an empty text; this reads the rest.
+// Throws ArithmeticError(TypeMismatch or Overflow) for a span that is not a usable number.
+TrussGeometry derive_geometry(std::string_view span_text);
+
+// The texts of the 29 member lengths in the order the analysis writes them
+// (the first 29 entries of kResultSlots).
+std::array<std::string, kMemberCount> member_length_texts(const TrussGeometry& g);
+
+}  // namespace korvel::engine
