@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <stdexcept>
+
+#include "ui/dialogs/message_box_style.hpp"
+#include "ui/dialogs/qt_dialogs.hpp"
+
+namespace korvel::ui {
+namespace {
+
+TEST(MessageBoxLook, EachStyleHasItsIconAndButtons) {
+    struct Case {
+        MessageStyle style;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+    const Case cases[] = {
+        {MessageStyle::OkInformation, QMessageBox::Information, QMessageBox::Ok},
+        {MessageStyle::OkExclamation, QMessageBox::Warning, QMessageBox::Ok},
+        {MessageStyle::YesNoQuestion, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.style));
+        const MessageBoxLook look = message_box_look(c.style);
+        EXPECT_EQ(look.icon, c.icon);
+        EXPECT_EQ(look.buttons, c.buttons);
+    }
+    EXPECT_THROW(message_box_look(static_cast<MessageStyle>(65)), std::invalid_argument);
+}
+
+TEST(MessageBoxLook, ButtonsMapToTheProgramsAnswerCodes) {
+    EXPECT_EQ(answer_code(QMessageBox::Ok), 1);
+    EXPECT_EQ(answer_code(QMessageBox::Yes), 6);
+    EXPECT_EQ(answer_code(QMessageBox::No), 7);
+    EXPECT_THROW(answer_code(QMessageBox::Cancel), std::invalid_argument);
+}
+
+TEST(MessageBoxLook, LineJoinsShowAsLineBreaks) {
+    EXPECT_EQ(display_text(QStringLiteral("Are you sure to Exit?\r\n(All data will be lost!)")),
+              QStringLiteral("Are you sure to Exit?\n(All data will be lost!)"));
+    EXPECT_EQ(display_text(QStringLiteral("a\r\n\r\nb")), QStringLiteral("a\n\nb"));
+    EXPECT_EQ(display_text(QStringLiteral("one line")), QStringLiteral("one line"));
+}
+
+// Runs `act` on the modal dialog as soon as it is open.
+void when_dialog_opens(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
+}
+
+TEST(QtDialogs, MessageReturnsTheButtonPressed) {
+    struct Case {
+        MessageStyle style;
+        QMessageBox::StandardButton press;
+        int expected;
+    };
+    const Case cases[] = {
+        {MessageStyle::YesNoQuestion, QMessageBox::Yes, kAnswerYes},
+        {MessageStyle::YesNoQuestion, QMessageBox::No, kAnswerNo},
+        {MessageStyle::OkInformation, QMessageBox::Ok, kAnswerOk},
+        {MessageStyle::OkExclamation, QMessageBox::Ok, kAnswerOk},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.press));
+        when_dialog_opens([press = c.press](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            ASSERT_NE(box, nullptr);
+            box->button(press)->click();
+        });
+        QtDialogs dialogs;
+        EXPECT_EQ(dialogs.message(QStringLiteral("text"), c.style, QStringLiteral("title")), c.expected);
+    }
+}
+
+TEST(QtDialogs, MessageShowsTitleIconAndTextWithLineBreaks) {
+    QString shown_text;
+    QString shown_title;
+    QMessageBox::Icon shown_icon = QMessageBox::NoIcon;
+    bool modal = false;
+    when_dialog_opens([&](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        shown_text = box->text();
+        shown_title = box->windowTitle();
+        shown_icon = box->icon();
+        modal = box->windowModality() == Qt::ApplicationModal;
+        box->button(QMessageBox::Yes)->click();
+    });
+    QtDialogs dialogs;
+    dialogs.message(QStringLiteral("New\r\nline"), MessageStyle::YesNoQuestion, QStringLiteral("Confirm Exit"));
+    EXPECT_EQ(shown_text, QStringLiteral("New\nline"));
+    EXPECT_EQ(shown_title, QStringLiteral("Confirm Exit"));
+    EXPECT_EQ(shown_icon, QMessageBox::Question);
+    EXPECT_TRUE(modal);
+}
+
+TEST(QtDialogs, EscapeOnAQuestionAnswersNo) {
+    when_dialog_opens([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    QtDialogs dialogs;
+    EXPECT_EQ(dialogs.message(QStringLiteral("?"), MessageStyle::YesNoQuestion, QStringLiteral("t")), kAnswerNo);
+}
+
+TEST(QtDialogs, InputReturnsTheTypedTextOnOk) {
+    QString shown_title;
+    QString shown_prompt;
+    QString shown_default;
+    when_dialog_opens([&](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(input, nullptr);
+        shown_title = input->windowTitle();
+        shown_prompt = input->labelText();
+        shown_default = input->textValue();
+        auto* edit = input->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        QTest::keyClicks(edit, QStringLiteral(" -2.5 kN"));
+        input->accept();
+    });
+    QtDialogs dialogs;
+    const QString answer = dialogs.input(QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"),
+                                         QStringLiteral("ENTER THE VERTICAL LOAD:"), QString());
+    EXPECT_EQ(answer, QStringLiteral(" -2.5 kN"));
+    EXPECT_EQ(shown_title, QStringLiteral("ENTER THE VERTICAL LOAD:"));
+    EXPECT_EQ(shown_prompt, QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"));
+    EXPECT_TRUE(shown_default.isEmpty());
+}
+
+TEST(QtDialogs, InputReturnsEmptyTextOnCancelWhateverWasTyped) {
+    when_dialog_opens([](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(input, nullptr);
+        input->setTextValue(QStringLiteral("12"));
+        input->reject();
+    });
+    QtDialogs dialogs;
+    EXPECT_TRUE(dialogs.input(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")).isEmpty());
+}
+
+}  // namespace
+}  // namespace korvel::ui

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ui/dialogs/dialogs.hpp"
+
+namespace korvel::ui {
+
+// The program's dialogs as real modal boxes: QMessageBox for messages and
+// QInputDialog for the load input. Each box is centred on the window the user
+// is working in and blocks the whole program until it is answered.
+class QtDialogs final : public Dialogs {
+public:
+    int message(const QString& text, MessageStyle style, const QString& title) override;
+    QString input(const QString& prompt, const QString& title, const QString& default_text) override;
+};
+
+}  // namespace korvel::ui
