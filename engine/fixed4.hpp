@@ -58,10 +58,12 @@ inline double operator*(Fixed4 a, double b) { return a.to_double() * b; }
 inline double operator*(double a, Fixed4 b) { return a * b.to_double(); }
 
 // Division of any operands is a double division; a zero divisor throws
-// ArithmeticError(DivisionByZero).
+// ArithmeticError(DivisionByZero). Where a Fixed4 takes part (the span and the
+// rise are the divisors that can be zero) the operator checks it.
 double divide(double dividend, double divisor);
-inline double divide(Fixed4 dividend, double divisor) { return divide(dividend.to_double(), divisor); }
-inline double divide(double dividend, Fixed4 divisor) { return divide(dividend, divisor.to_double()); }
+inline double operator/(Fixed4 a, double b) { return divide(a.to_double(), b); }
+inline double operator/(double a, Fixed4 b) { return divide(a, b.to_double()); }
+inline double operator/(Fixed4 a, Fixed4 b) { return divide(a.to_double(), b.to_double()); }
 
 // The double rounded to 15 significant digits and written as decimal number text.
 std::string fifteen_digit_text(double x);

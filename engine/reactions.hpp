@@ -10,14 +10,16 @@
 namespace korvel::engine {
 
 // The 23 load components as Fixed4 values, addressed by node.
+// A component the main window does not take (U8, U9, H at L1..L5) is zero.
 class NodeLoads {
 public:
-    explicit NodeLoads(const std::array<Fixed4, kLoadCount>& values) : values_(values) {}
-    Fixed4 H(Node node) const;  // horizontal component, positive to the right
-    Fixed4 V(Node node) const;  // vertical component, positive downward
+    explicit NodeLoads(const std::array<Fixed4, kLoadCount>& values_in_load_map_order);
+    Fixed4 H(Node node) const { return horizontal_[static_cast<std::size_t>(node)]; }  // positive to the right
+    Fixed4 V(Node node) const { return vertical_[static_cast<std::size_t>(node)]; }    // positive downward
 
 private:
-    std::array<Fixed4, kLoadCount> values_;
+    std::array<Fixed4, 16> horizontal_{};
+    std::array<Fixed4, 16> vertical_{};
 };
 
 // Unrounded support reactions: RL0 and RL6 upward, HL0 to the left.

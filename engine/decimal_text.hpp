@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace korvel::engine {
+
+// A decimal number text taken apart. Its value is
+//   (negative ? -1 : 1) * D * 10^power,
+// where D is the digit string integer_digits followed by fraction_digits, with
+// leading zeros and the fraction's trailing zeros removed (D is empty for zero).
+struct DecimalText {
+    bool negative = false;
+    std::string_view integer_digits;
+    std::string_view fraction_digits;
+    std::int64_t power = 0;         // clamped far beyond any value Fixed4 or double can hold
+    std::string_view magnitude;     // the text without blanks and sign, e.g. "1.5e3"
+
+    std::size_t digit_count() const { return integer_digits.size() + fraction_digits.size(); }
+    int digit(std::size_t i) const {
+        return (i < integer_digits.size() ? integer_digits[i] : fraction_digits[i - integer_digits.size()]) - '0';
+    }
+    bool is_zero() const { return digit_count() == 0; }
+};
+
+// Accepts exactly: optional blanks; an optional sign; digits with an optional
+// decimal point and fraction (at least one digit in all); an optional exponent
+// (E or e, optional sign, digits); optional blanks. The point is always ".",
+// whatever the locale. Anything else, the empty text and a text of blanks
+// included, is not a number.
+std::optional<DecimalText> read_decimal_text(std::string_view text);
+
+}  // namespace korvel::engine

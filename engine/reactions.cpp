@@ -1,0 +1,70 @@
+#include "engine/reactions.hpp"
+
+#include <cmath>
+
+namespace korvel::engine {
+
+NodeLoads::NodeLoads(const std::array<Fixed4, kLoadCount>& values_in_load_map_order) {
+    for (std::size_t i = 0; i < kLoadCount; ++i) {
+        const LoadSlot& slot = kLoadMap[i];
+        auto& by_node = slot.component == Component::Horizontal ? horizontal_ : vertical_;
+        by_node[static_cast<std::size_t>(slot.node)] = values_in_load_map_order[i];
+    }
+}
+
+namespace {
+
+// The moment of every load about L0, clockwise positive, summed in a fixed order.
+// Each term's type (Fixed4 product or double) decides its rounding, so the terms
+// are written exactly as the program evaluates them.
+double moment_about_L0(const TrussGeometry& g, const NodeLoads& loads) {
+    using enum Node;
+    const auto H = [&](Node n) { return loads.H(n); };
+    const auto V = [&](Node n) { return loads.V(n); };
+    const Fixed4 S = g.span;
+    const Fixed4 h = g.rise;
+    const Fixed4 p = g.panel;
+    const double sin_t = std::sin(g.slope.to_double());
+    const double cos_t = std::cos(g.slope.to_double());
+
+    double sum = H(U1) * p * sin_t;
+    sum = sum + V(U1) * p * cos_t;
+    sum = sum + H(U2) * 2 * p * sin_t;
+    sum = sum + V(U2) * 2 * p * cos_t;
+    sum = sum + H(U3) * 3 * p * sin_t;
+    sum = sum + V(U3) * 3 * p * cos_t;
+    sum = sum + H(U4) * h;
+    sum = sum + V(U4) * S * 0.5;
+    sum = sum + H(U5) * 3 * p * sin_t;
+    sum = sum + V(U5) * (S - Fixed4::round(p * 3 * cos_t));
+    sum = sum + H(U6) * 2 * p * sin_t;
+    sum = sum + V(U6) * (S - Fixed4::round(p * 2 * cos_t));
+    sum = sum + H(U7) * p * sin_t;
+    sum = sum + V(U7) * (S - Fixed4::round(p * cos_t));
+    sum = sum + V(L6) * S;
+    sum = sum + V(L1) * (p / cos_t);
+    sum = sum + V(L2) * (p * 2 / cos_t);
+    sum = sum + V(L3) * S * 0.5;
+    sum = sum + V(L4) * (S - Fixed4::round(p * 2 / cos_t));
+    sum = sum + V(L5) * (S - Fixed4::round(p / cos_t));
+    return sum;
+}
+
+}  // namespace
+
+Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads) {
+    using enum Node;
+    const auto H = [&](Node n) { return loads.H(n); };
+    const auto V = [&](Node n) { return loads.V(n); };
+
+    Reactions r;
+    r.RL6 = moment_about_L0(g, loads) / g.span;
+    const Fixed4 vertical_loads =
+        V(L0) + V(L1) + V(L2) + V(L3) + V(L4) + V(L5) + V(L6) + V(U1) + V(U2) + V(U3) + V(U4) + V(U5) + V(U6) + V(U7);
+    r.RL0 = vertical_loads - r.RL6;
+    const Fixed4 horizontal_loads = H(L0) + H(U1) + H(U2) + H(U3) + H(U4) + H(U5) + H(U6) + H(U7) + H(L6);
+    r.HL0 = horizontal_loads.to_double();
+    return r;
+}
+
+}  // namespace korvel::engine
