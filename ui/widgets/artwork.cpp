@@ -1,0 +1,90 @@
+#include "ui/widgets/artwork.hpp"
+
+#include <QImage>
+#include <QPixmap>
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
+namespace korvel::ui {
+
+namespace {
+
+constexpr int kCursorCell = 32;
+
+// The arrow, one row per string: 'o' is the white outline, '#' the fill, blank is transparent.
+constexpr std::array<std::string_view, 19> kArrowRows{
+    "o",          "oo",          "o#o",        "o##o",     "o###o",    "o####o",   "o#####o",
+    "o######o",   "o#######o",   "o########o", "o#####ooooo", "o##o##o", "o#o o##o", "oo  o##o",
+    "o    o##o",  "     o##o",   "      o##o", "      o##o", "       oo",
+};
+
+QImage blank_cursor_image() {
+    QImage image(kCursorCell, kCursorCell, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// Draws a one-pixel hair with a white pixel on each side, so it shows on light and dark ground.
+void plot_hair_pixel(QImage& image, int x, int y, bool horizontal) {
+    const QRgb black = qRgb(0, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    auto put = [&image](int px, int py, QRgb colour, bool only_if_clear) {
+        if (px < 0 || py < 0 || px >= kCursorCell || py >= kCursorCell) return;
+        if (only_if_clear && qAlpha(image.pixel(px, py)) != 0) return;
+        image.setPixel(px, py, colour);
+    };
+    put(x, y, black, false);
+    if (horizontal) {
+        put(x, y - 1, white, true);
+        put(x, y + 1, white, true);
+    } else {
+        put(x - 1, y, white, true);
+        put(x + 1, y, white, true);
+    }
+}
+
+}  // namespace
+
+QIcon program_icon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 128, 256})
+        icon.addFile(QStringLiteral(":/korvel/artwork/korvel-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QCursor arrow_cursor(const QColor& fill) {
+    QImage image = blank_cursor_image();
+    for (std::size_t row = 0; row < kArrowRows.size(); ++row) {
+        const std::string_view pixels = kArrowRows[row];
+        for (std::size_t column = 0; column < pixels.size(); ++column) {
+            const int x = static_cast<int>(column);
+            const int y = static_cast<int>(row);
+            if (pixels[column] == 'o') image.setPixel(x, y, qRgb(255, 255, 255));
+            if (pixels[column] == '#') image.setPixel(x, y, fill.rgb());
+        }
+    }
+    return QCursor(QPixmap::fromImage(image), 0, 0);
+}
+
+QCursor hotspot_cursor() {
+    constexpr int kHotX = 16;
+    constexpr int kHotY = 15;
+    constexpr int kGap = 3;        // free pixels around the hot spot
+    constexpr int kTickAt = 9;     // distance of the ticks from the hot spot
+    constexpr int kTickHalf = 2;   // half length of a tick
+    QImage image = blank_cursor_image();
+    for (int i = 0; i < kCursorCell; ++i) {
+        if (std::abs(i - kHotX) > kGap) plot_hair_pixel(image, i, kHotY, true);
+        if (std::abs(i - kHotY) > kGap) plot_hair_pixel(image, kHotX, i, false);
+    }
+    for (const int offset : {-kTickAt, kTickAt}) {
+        for (int t = -kTickHalf; t <= kTickHalf; ++t) {
+            plot_hair_pixel(image, kHotX + offset, kHotY + t, false);
+            plot_hair_pixel(image, kHotX + t, kHotY + offset, true);
+        }
+    }
+    return QCursor(QPixmap::fromImage(image), kHotX, kHotY);
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFont>
+
+namespace korvel::ui {
+
+// The font every caption without a font of its own uses: a sans serif face
+// whose line is 13 pixels high, so one-line labels come out 195 twips high.
+QFont default_font();
+
+// Makes default_font() the application-wide font. Call once after QApplication exists.
+void install_default_font();
+
+}  // namespace korvel::ui

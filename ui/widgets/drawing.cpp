@@ -1,0 +1,25 @@
+#include "ui/widgets/drawing.hpp"
+
+#include <QPainter>
+
+namespace korvel::ui {
+
+DrawingSurface::DrawingSurface(Drawing drawing, QWidget* parent) : QWidget(parent), drawing_(drawing) {
+    setObjectName(QStringLiteral("DrawingSurface"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (parent != nullptr) setGeometry(parent->rect());
+    lower();
+}
+
+void DrawingSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+    painter.setBrush(Qt::NoBrush);
+    for (const LineSpec& line : drawing_.lines) painter.drawLine(to_pixels(line.from), to_pixels(line.to));
+    for (const CircleSpec& circle : drawing_.circles) {
+        // A pen rectangle covers one pixel more than its size, so shrink it to stay inside the box.
+        painter.drawEllipse(to_pixels(circle.box).adjusted(0, 0, -1, -1));
+    }
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QPushButton>
+#include <QWidget>
+#include <span>
+#include <string_view>
+
+#include "ui/widgets/control_spec.hpp"
+#include "ui/widgets/drawing.hpp"
+
+namespace korvel::ui {
+
+class DrawingSurface;
+
+struct FormSpec {
+    std::string_view name;   // object name, e.g. "Form1"
+    std::string_view title;  // window caption
+    int client_width_twips = 0;
+    int client_height_twips = 0;
+    QColor cursor_fill;  // colour of the window's arrow cursor
+};
+
+// A top-level window of fixed layout: fixed client size and border, the
+// highlighted-text system colour as background, the program icon, its own
+// arrow cursor, centred on the screen when first shown. Enter presses the
+// default button unless another button has the focus.
+class FixedForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit FixedForm(const FormSpec& spec, QWidget* parent = nullptr);
+
+    // Creates the window's controls and drawing from its layout tables.
+    void build(std::span<const ControlSpec> controls, Drawing drawing = {});
+
+    void set_default_button(QPushButton* button);
+    QPushButton* default_button() const { return default_button_; }
+    const DrawingSurface* drawing_surface() const { return surface_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPointer<QPushButton> default_button_;
+    DrawingSurface* surface_ = nullptr;
+    bool placed_ = false;
+};
+
+}  // namespace korvel::ui
