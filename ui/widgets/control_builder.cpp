@@ -9,14 +9,11 @@
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/fixed_form.hpp"
+#include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
 
 namespace {
-
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment alignment_of(TextAlign align) {
     switch (align) {
@@ -30,7 +27,7 @@ Qt::Alignment alignment_of(TextAlign align) {
 // Sets a table font before any caption is fitted; the default font needs nothing.
 void apply_font(QWidget& widget, const FontSpec& font) {
     if (font.is_default()) return;
-    widget.setFont(QFont(text_of(font.family), font.point_size, QFont::Normal));
+    widget.setFont(QFont(to_qstring(font.family), font.point_size, QFont::Normal));
 }
 
 AutoSizeLabel::Growth growth_of(const ControlSpec& spec) {
@@ -47,14 +44,14 @@ QWidget* make_label(const ControlSpec& spec, QWidget& form) {
     if (spec.background == Background::Opaque) label->setAutoFillBackground(true);
     if (spec.cursor == ControlCursor::Hotspot) label->setCursor(hotspot_cursor());
     // An empty caption keeps the laid-out box until a caption is set.
-    if (!spec.caption.empty()) label->set_caption(text_of(spec.caption));
+    if (!spec.caption.empty()) label->set_caption(to_qstring(spec.caption));
     return label;
 }
 
 QWidget* make_button(const ControlSpec& spec, FixedForm& form) {
     auto* button = new QPushButton(&form);
     apply_font(*button, spec.font);
-    button->setText(text_of(spec.caption));
+    button->setText(to_qstring(spec.caption));
     button->setGeometry(to_pixels(spec.box));
     // Buttons keep the platform's cursor, and a focused button takes Enter itself.
     button->setCursor(Qt::ArrowCursor);
@@ -67,7 +64,7 @@ QWidget* make_text_box(const ControlSpec& spec, QWidget& form) {
     auto* box = new QLineEdit(&form);
     apply_font(*box, spec.font);
     box->setMaxLength(kTextBoxMaxLength);
-    box->setText(text_of(spec.caption));
+    box->setText(to_qstring(spec.caption));
     box->setGeometry(to_pixels(spec.box));
     return box;
 }
@@ -83,8 +80,8 @@ void build_controls(FixedForm& form, std::span<const ControlSpec> controls) {
             case ControlKind::PushButton: widget = make_button(spec, form); break;
             case ControlKind::TextBox: widget = make_text_box(spec, form); break;
         }
-        widget->setObjectName(text_of(spec.name));
-        if (!spec.tooltip.empty()) widget->setToolTip(text_of(spec.tooltip));
+        widget->setObjectName(to_qstring(spec.name));
+        if (!spec.tooltip.empty()) widget->setToolTip(to_qstring(spec.tooltip));
         if (spec.kind == ControlKind::Label) {
             widget->setFocusPolicy(Qt::NoFocus);
         } else {

@@ -6,12 +6,13 @@
 
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/control_builder.hpp"
+#include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
 
 FixedForm::FixedForm(const FormSpec& spec, QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QString::fromUtf8(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-    setWindowTitle(QString::fromUtf8(spec.title.data(), static_cast<qsizetype>(spec.title.size())));
+    setObjectName(to_qstring(spec.name));
+    setWindowTitle(to_qstring(spec.title));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips_to_pixels(spec.client_width_twips), twips_to_pixels(spec.client_height_twips));

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <span>
+#include <string_view>
+
+namespace korvel::ui {
+
+// Layout tables and engine texts are UTF-8 string views; widgets take QStrings.
+inline QString to_qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Joins the lines of a dialog text with the carriage return and line feed the dialogs expect.
+inline QString join_dialog_lines(std::span<const std::string_view> lines) {
+    QString text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i != 0) text += QStringLiteral("\r\n");
+        text += to_qstring(lines[i]);
+    }
+    return text;
+}
+
+}  // namespace korvel::ui
