@@ -21,7 +21,7 @@ enum class ControlCursor { Inherit, Hotspot };
 
 // An empty family means the application's default font.
 struct FontSpec {
-    std::string_view family;
+    std::string_view family{};
     int point_size = 0;
 
     constexpr bool is_default() const { return family.empty(); }
@@ -31,14 +31,14 @@ struct FontSpec {
 // keyboard focus in tab_index order; labels never take it.
 struct ControlSpec {
     ControlKind kind = ControlKind::Label;
-    std::string_view name;
-    TwipRect box;
-    std::string_view caption;  // label caption, button caption with '&' access key, or text box text
-    std::string_view tooltip;
+    std::string_view name{};
+    TwipRect box{};
+    std::string_view caption{};  // label caption, button caption with '&' access key, or text box text
+    std::string_view tooltip{};
     TextAlign align = TextAlign::Left;
     Sizing sizing = Sizing::Fixed;
     Background background = Background::Transparent;
-    FontSpec font;
+    FontSpec font{};
     ControlCursor cursor = ControlCursor::Inherit;
     int tab_index = -1;
     bool is_default = false;  // the button Enter presses

@@ -10,20 +10,20 @@ namespace korvel::ui {
 
 // A straight line of a window's fixed drawing, end points in twips.
 struct LineSpec {
-    std::string_view name;
-    TwipPoint from;
-    TwipPoint to;
+    std::string_view name{};
+    TwipPoint from{};
+    TwipPoint to{};
 };
 
 // An outlined circle inscribed in a box in twips.
 struct CircleSpec {
-    std::string_view name;
-    TwipRect box;
+    std::string_view name{};
+    TwipRect box{};
 };
 
 struct Drawing {
-    std::span<const LineSpec> lines;
-    std::span<const CircleSpec> circles;
+    std::span<const LineSpec> lines{};
+    std::span<const CircleSpec> circles{};
 };
 
 // Paints a fixed drawing in the default foreground colour with a one-pixel pen
