@@ -1,0 +1,153 @@
+#include "ui/main_window/main_window.hpp"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <stdexcept>
+#include <string>
+
+#include "ui/dialogs/confirm_exit.hpp"
+#include "ui/main_window/load_reset_order.hpp"
+#include "ui/main_window/main_window_layout.hpp"
+#include "ui/main_window/main_window_texts.hpp"
+#include "ui/main_window/span_rule.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+
+namespace {
+
+template <typename Widget>
+Widget& find_control(const QWidget& form, std::string_view name) {
+    auto* widget = form.findChild<Widget*>(to_qstring(name), Qt::FindDirectChildrenOnly);
+    if (widget == nullptr) throw std::logic_error("the main window has no control " + std::string(name));
+    return *widget;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_window_form(), parent), dialogs_(dialogs) {
+    build(kMainWindowControls, {kMainWindowLines, kMainWindowCircles});
+
+    span_box_ = &find_control<QLineEdit>(*this, "Text1");
+    connect(span_box_, &QLineEdit::textChanged, this, &MainWindow::on_span_changed);
+
+    for (const Hotspot& hotspot : kHotspots) label(hotspot.label).installEventFilter(this);
+
+    connect(&button("Command1"), &QPushButton::clicked, this, &MainWindow::on_results);
+    connect(&button("Command2"), &QPushButton::clicked, this, &MainWindow::on_help);
+    connect(&button("Command3"), &QPushButton::clicked, this, &MainWindow::on_exit);
+    connect(&button("Command4"), &QPushButton::clicked, this, &MainWindow::on_about);
+    connect(&button("Command5"), &QPushButton::clicked, this, &MainWindow::on_reset);
+
+    focusSpanBox();
+}
+
+AutoSizeLabel& MainWindow::label(std::string_view name) const { return find_control<AutoSizeLabel>(*this, name); }
+
+QPushButton& MainWindow::button(std::string_view name) const { return find_control<QPushButton>(*this, name); }
+
+void MainWindow::focusSpanBox() { span_box_->setFocus(Qt::OtherFocusReason); }
+
+void MainWindow::on_span_changed(const QString& text) {
+    if (!is_refused_span_text(text)) return;
+    dialogs_.message(to_qstring(kSpanWarningText), MessageStyle::OkExclamation, to_qstring(kSpanWarningTitle));
+    span_box_->clear();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A hotspot is clicked when the left button is released over it.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && widget != nullptr && widget->rect().contains(mouse->position().toPoint())) {
+            for (const Hotspot& hotspot : kHotspots) {
+                if (watched->objectName() == to_qstring(hotspot.label)) {
+                    on_hotspot_clicked(hotspot);
+                    return true;
+                }
+            }
+        }
+    }
+    return FixedForm::eventFilter(watched, event);
+}
+
+void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {
+    // Every dialog of the click is answered before any caption changes.
+    if (hotspot.kind == HotspotKind::TwoComponent) {
+        const QString horizontal =
+            dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle), QString());
+        const QString vertical =
+            dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
+        label(load_label_of(hotspot.node, engine::Component::Horizontal)).set_caption(horizontal);
+        label(load_label_of(hotspot.node, engine::Component::Vertical)).set_caption(vertical);
+        return;
+    }
+    const QString vertical = dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
+    label(load_label_of(hotspot.node, engine::Component::Vertical)).set_caption(vertical);
+}
+
+engine::AnalysisInput MainWindow::collect_input() const {
+    engine::AnalysisInput input;
+    input.span = span_box_->text().toStdString();
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i)
+        input.loads[i] = label(engine::kLoadMap[i].label).text().toStdString();
+    return input;
+}
+
+void MainWindow::on_results() { emit resultsRequested(collect_input()); }
+
+void MainWindow::showAnalysisError(const engine::AnalysisError& error) {
+    if (error.kind == engine::ErrorKind::MissingSpan) {
+        dialogs_.message(to_qstring(engine::kMissingSpanText), MessageStyle::OkInformation,
+                         to_qstring(engine::kMissingSpanTitle));
+        focusSpanBox();
+        return;
+    }
+    dialogs_.message(QString::fromStdString(error.message()), MessageStyle::OkExclamation,
+                     to_qstring(kAnalysisErrorTitle));
+    if (error.source.kind == engine::ErrorSource::Kind::Span) {
+        focusSpanBox();
+        span_box_->selectAll();
+    }
+}
+
+void MainWindow::resetLoads() {
+    for (const std::string_view name : kLoadResetOrder) label(name).set_caption(QString());
+    span_box_->clear();
+}
+
+void MainWindow::on_help() {
+    dialogs_.message(join_dialog_lines(kHelpLines), MessageStyle::OkInformation, to_qstring(kHelpTitle));
+    focusSpanBox();
+}
+
+void MainWindow::on_about() {
+    dialogs_.message(join_dialog_lines(kAboutLines), MessageStyle::OkExclamation, to_qstring(kAboutTitle));
+    focusSpanBox();
+}
+
+void MainWindow::on_exit() {
+    if (confirm_exit(dialogs_)) {
+        emit exitConfirmed();
+        return;
+    }
+    focusSpanBox();
+}
+
+void MainWindow::on_reset() {
+    if (dialogs_.message(to_qstring(kResetText), MessageStyle::YesNoQuestion, to_qstring(kResetTitle)) == kAnswerYes)
+        resetLoads();
+    focusSpanBox();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box asks the same question as Exit; No leaves everything as it was.
+    if (!confirm_exit(dialogs_)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit exitConfirmed();
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLineEdit>
+#include <array>
+
+#include "engine/analysis.hpp"
+#include "ui/dialogs/dialogs.hpp"
+#include "ui/main_window/hotspots.hpp"
+#include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/fixed_form.hpp"
+
+namespace korvel::ui {
+
+// Form1: the truss drawing on which the user types the span, enters the loads
+// node by node and asks for the results.
+class MainWindow : public FixedForm {
+    Q_OBJECT
+public:
+    explicit MainWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+
+signals:
+    // "&Results" was pressed; carries the span text and the 23 load texts as shown.
+    void resultsRequested(const korvel::engine::AnalysisInput& input);
+    // The user confirmed leaving the program.
+    void exitConfirmed();
+
+public slots:
+    void showAnalysisError(const korvel::engine::AnalysisError& error);
+    // Empties the 23 load labels in the reset order, then the span box.
+    void resetLoads();
+    void focusSpanBox();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void on_span_changed(const QString& text);
+    void on_hotspot_clicked(const Hotspot& hotspot);
+    void on_results();
+    void on_help();
+    void on_about();
+    void on_exit();
+    void on_reset();
+
+    AutoSizeLabel& label(std::string_view name) const;
+    QPushButton& button(std::string_view name) const;
+    engine::AnalysisInput collect_input() const;
+
+    Dialogs& dialogs_;
+    QLineEdit* span_box_ = nullptr;
+};
+
+}  // namespace korvel::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "ui/widgets/control_spec.hpp"
+#include "ui/widgets/drawing.hpp"
+#include "ui/widgets/fixed_form.hpp"
+
+namespace korvel::ui {
+
+// The main window: the truss drawing with its node names, hotspots and load
+// labels, the span box and the row of command buttons.
+inline constexpr std::size_t kMainWindowControlCount = 60;
+inline constexpr std::size_t kMainWindowLineCount = 102;
+inline constexpr std::size_t kMainWindowCircleCount = 2;
+
+FormSpec main_window_form();
+extern const std::array<ControlSpec, kMainWindowControlCount> kMainWindowControls;
+extern const std::array<LineSpec, kMainWindowLineCount> kMainWindowLines;
+extern const std::array<CircleSpec, kMainWindowCircleCount> kMainWindowCircles;
+
+}  // namespace korvel::ui
