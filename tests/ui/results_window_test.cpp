@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <vector>
+
+#include "engine/analysis.hpp"
+#include "tests/ui/scripted_dialogs.hpp"
+#include "ui/results_window/results_window.hpp"
+#include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/twips.hpp"
+
+namespace korvel::ui {
+namespace {
+
+using testing::ScriptedDialogs;
+
+class ResultsWindowTest : public ::testing::Test {
+protected:
+    QLabel& label(const char* name) {
+        auto* found = window.findChild<QLabel*>(QString::fromLatin1(name));
+        if (found == nullptr) throw std::logic_error(std::string("no label ") + name);
+        return *found;
+    }
+    QPushButton& button(const char* name) {
+        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
+        if (found == nullptr) throw std::logic_error(std::string("no button ") + name);
+        return *found;
+    }
+    // The message calls the window made, as (title, style) pairs.
+    std::vector<std::pair<QString, MessageStyle>> questions() const {
+        std::vector<std::pair<QString, MessageStyle>> out;
+        for (const auto& call : dialogs.calls) out.emplace_back(call.title, call.style);
+        return out;
+    }
+
+    ScriptedDialogs dialogs;
+    ResultsWindow window{dialogs};
+};
+
+TEST_F(ResultsWindowTest, WindowIsAFixedForm2TitledKorvel) {
+    EXPECT_EQ(window.objectName(), QStringLiteral("Form2"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("KORVEL"));
+    EXPECT_EQ(window.size(), QSize(11865 / 15, 5490 / 15));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.findChildren<QLabel*>().size(), 100);
+    EXPECT_EQ(window.findChildren<QPushButton*>().size(), 3);
+}
+
+TEST_F(ResultsWindowTest, RepresentativeLabelsStandWhereTheLayoutPutsThem) {
+    struct Case {
+        const char* name;
+        int left_twips;
+        int top_twips;
+        const char* caption;
+        const char* font_family;  // empty: the application's default font
+        int point_size;
+        bool opaque;
+    };
+    const Case cases[] = {
+        {"Label94", 360, 240, "Reactions", "Comic Sans MS", 12, false},
+        {"Label60", 3600, 240, "Length", "Comic Sans MS", 12, true},
+        {"Label76", 10200, 240, "Axial force", "Comic Sans MS", 12, true},
+        {"Label78", 7320, 240, "Member", "Comic Sans MS", 12, false},
+        {"Label2", 2160, 720, "L0L1=", "Times New Roman", 12, false},
+        {"Label6", 2160, 4080, "L4L5=", "Times New Roman", 12, false},
+        {"Label19", 7320, 840, "L1U2=", "Times New Roman", 12, false},
+        {"Label25", 7320, 3960, "U5U9=", "Times New Roman", 12, false},
+        {"Label59", 3840, 720, "", "Times New Roman", 12, false},
+        {"Label89", 10440, 3960, "", "Times New Roman", 12, false},
+        {"Label97", 240, 1320, "HL0(Left)=", "", 0, false},
+        {"Label95", 240, 840, "RL0 (Up) =", "", 0, false},
+        {"Label100", 1080, 1320, "", "", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QLabel& shown = label(c.name);
+        EXPECT_EQ(shown.pos(), QPoint(twips_to_pixels(c.left_twips), twips_to_pixels(c.top_twips)));
+        EXPECT_EQ(shown.text(), QString::fromLatin1(c.caption));
+        if (c.point_size == 0) {
+            EXPECT_EQ(shown.font(), QApplication::font());
+        } else {
+            EXPECT_EQ(shown.font().family(), QString::fromLatin1(c.font_family));
+            EXPECT_EQ(shown.font().pointSize(), c.point_size);
+            EXPECT_EQ(shown.font().weight(), QFont::Normal);
+            EXPECT_FALSE(shown.font().italic() || shown.font().underline() || shown.font().strikeOut());
+        }
+        EXPECT_EQ(shown.autoFillBackground(), c.opaque);
+        EXPECT_EQ(shown.focusPolicy(), Qt::NoFocus);
+    }
+}
+
+TEST_F(ResultsWindowTest, EmptyResultLabelsKeepTheirLaidOutBoxes) {
+    EXPECT_EQ(label("Label59").geometry(), to_pixels(TwipRect{3840, 720, 60, 285}));
+    EXPECT_EQ(label("Label98").geometry(), to_pixels(TwipRect{1080, 840, 45, 195}));
+}
+
+TEST_F(ResultsWindowTest, ButtonsHaveTheirBoxesCaptionsAndHoverTexts) {
+    struct Case {
+        const char* name;
+        TwipRect box;
+        const char* caption;
+        const char* tooltip;
+    };
+    const Case cases[] = {
+        {"Command5", {6840, 4800, 855, 375}, "&Start New", "Start new Calculations."},
+        {"Command1", {8040, 4800, 735, 375}, "&Back", ""},
+        {"Command3", {9120, 4800, 735, 375}, "&Finish", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QPushButton& shown = button(c.name);
+        EXPECT_EQ(shown.geometry(), to_pixels(c.box));
+        EXPECT_EQ(shown.text(), QString::fromLatin1(c.caption));
+        EXPECT_EQ(shown.toolTip(), QString::fromLatin1(c.tooltip));
+    }
+}
+
+TEST_F(ResultsWindowTest, TabOrderRunsFinishBackStartNewAndFinishIsTheDefault) {
+    std::vector<QString> order;
+    QWidget* widget = &button("Command3");
+    for (int i = 0; i < 3; ++i) {
+        order.push_back(widget->objectName());
+        do {
+            widget = widget->nextInFocusChain();
+        } while (widget->focusPolicy() == Qt::NoFocus || widget == &window);
+    }
+    EXPECT_EQ(order, (std::vector<QString>{"Command3", "Command1", "Command5"}));
+    EXPECT_EQ(widget->objectName(), QStringLiteral("Command3"));
+    EXPECT_TRUE(button("Command3").isDefault());
+    EXPECT_FALSE(button("Command1").isDefault() || button("Command5").isDefault());
+}
+
+TEST_F(ResultsWindowTest, ShowResultsWritesEveryLabelByItsNameWithoutShowingTheWindow) {
+    engine::AnalysisResult result;
+    for (std::size_t i = 0; i < engine::kResultCount; ++i) result.texts[i] = "r" + std::to_string(i);
+    window.showResults(result);
+    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
+        const auto& slot = engine::kResultSlots[i];
+        EXPECT_EQ(label(std::string(slot.label).c_str()).text(), to_qstring(result.texts[i])) << slot.label;
+    }
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ResultsWindowTest, LongResultsGrowToTheRightFromAFixedLeftEdge) {
+    for (const char* name : {"Label62", "Label89", "Label100"}) {
+        SCOPED_TRACE(name);
+        QLabel& result = label(name);
+        const QRect empty_box = result.geometry();
+        engine::AnalysisResult texts;
+        texts.texts[*engine::result_index_by_label(name)] = "-12345.6789";
+        window.showResults(texts);
+        EXPECT_EQ(result.x(), empty_box.x());
+        EXPECT_EQ(result.y(), empty_box.y());
+        EXPECT_GT(result.width(), empty_box.width());
+        EXPECT_GE(result.width(), result.fontMetrics().horizontalAdvance(result.text()));
+    }
+}
+
+TEST_F(ResultsWindowTest, PictureIsWhiteExceptTheStripAtTheRight) {
+    // With a background colour other than white the strip at the right shows it.
+    const QPalette standard = QApplication::palette();
+    QPalette tinted = standard;
+    tinted.setColor(QPalette::HighlightedText, QColor(255, 255, 0));
+    QApplication::setPalette(tinted);
+    ResultsWindow tinted_window(dialogs);
+    QApplication::setPalette(standard);
+
+    const QImage image = tinted_window.grab().toImage();
+    ASSERT_EQ(image.size(), QSize(791, 366));
+    EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(764, 360), QColor(Qt::white));
+    EXPECT_EQ(image.pixelColor(766, 2), QColor(255, 255, 0));
+    EXPECT_EQ(image.pixelColor(790, 365), QColor(255, 255, 0));
+}
+
+TEST_F(ResultsWindowTest, BackAsksNothing) {
+    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    button("Command1").click();
+    EXPECT_EQ(back.count(), 1);
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(ResultsWindowTest, StartNewAndFinishActOnlyOnYes) {
+    struct Case {
+        const char* button;
+        int answer;
+        const char* title;
+        const char* text;
+        int start_new_signals;
+        int exit_signals;
+    };
+    const Case cases[] = {
+        {"Command5", kAnswerYes, "New Calculations?", "Are you sure to Start New Calculations?", 1, 0},
+        {"Command5", kAnswerNo, "New Calculations?", "Are you sure to Start New Calculations?", 0, 0},
+        {"Command3", kAnswerYes, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 1},
+        {"Command3", kAnswerNo, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.button) + (c.answer == kAnswerYes ? " Yes" : " No"));
+        ScriptedDialogs scripted;
+        ResultsWindow fresh(scripted);
+        QSignalSpy start_new(&fresh, &ResultsWindow::startNewConfirmed);
+        QSignalSpy exit(&fresh, &ResultsWindow::exitConfirmed);
+        QSignalSpy back(&fresh, &ResultsWindow::backRequested);
+        scripted.answer_message(c.answer);
+        fresh.findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
+        ASSERT_EQ(scripted.calls.size(), 1u);
+        EXPECT_EQ(scripted.calls[0].title, QString::fromLatin1(c.title));
+        EXPECT_EQ(scripted.calls[0].text, QString::fromLatin1(c.text));
+        EXPECT_EQ(scripted.calls[0].style, MessageStyle::YesNoQuestion);
+        EXPECT_EQ(start_new.count(), c.start_new_signals);
+        EXPECT_EQ(exit.count(), c.exit_signals);
+        EXPECT_EQ(back.count(), 0);
+    }
+}
+
+TEST_F(ResultsWindowTest, EnterRightAfterShowingAsksTheFinishQuestion) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_EQ(QApplication::focusWidget(), &button("Command3"));
+    dialogs.answer_message(kAnswerNo);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(questions(), (std::vector<std::pair<QString, MessageStyle>>{
+                               {QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion}}));
+    EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(ResultsWindowTest, CloseBoxAsksTheExitQuestion) {
+    QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
+    window.show();
+
+    dialogs.answer_message(kAnswerNo);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(exit.count(), 0);
+
+    dialogs.answer_message(kAnswerYes);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(exit.count(), 1);
+    EXPECT_EQ(questions().size(), 2u);
+    EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("Confirm Exit"));
+}
+
+}  // namespace
+}  // namespace korvel::ui

@@ -1,0 +1,78 @@
+#include "ui/results_window/results_window.hpp"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <stdexcept>
+#include <string>
+
+#include "ui/dialogs/confirm_exit.hpp"
+#include "ui/results_window/results_window_layout.hpp"
+#include "ui/widgets/artwork.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+namespace {
+
+const FormSpec kForm{"Form2", "KORVEL", results_layout::kClientWidth, results_layout::kClientHeight,
+                     kResultsWindowArrowColour};
+
+}  // namespace
+
+ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kForm, parent), dialogs_(dialogs) {
+    build(results_layout::kControls);
+
+    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
+        const QString name = to_qstring(engine::kResultSlots[i].label);
+        result_labels_[i] = findChild<AutoSizeLabel*>(name);
+        if (result_labels_[i] == nullptr) throw std::logic_error("results window has no label " + name.toStdString());
+    }
+
+    QPushButton& finish = button("Command3");
+    connect(&finish, &QPushButton::clicked, this, &ResultsWindow::askFinish);
+    connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
+    connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
+    // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
+    finish.setFocus();
+}
+
+QPushButton& ResultsWindow::button(const char* name) {
+    auto* found = findChild<QPushButton*>(QString::fromLatin1(name));
+    if (found == nullptr) throw std::logic_error(std::string("results window has no button ") + name);
+    return *found;
+}
+
+void ResultsWindow::showResults(const engine::AnalysisResult& result) {
+    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
+        result_labels_[i]->set_caption(to_qstring(result.texts[i]));
+    }
+}
+
+void ResultsWindow::askFinish() {
+    if (confirm_exit(dialogs_)) emit exitConfirmed();
+}
+
+void ResultsWindow::askStartNew() {
+    const int answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
+                                        MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
+    if (answer == kAnswerYes) emit startNewConfirmed();
+}
+
+void ResultsWindow::paintEvent(QPaintEvent* event) {
+    // The white picture behind the tables; the strip to its right keeps the background colour.
+    QPainter painter(this);
+    painter.fillRect(0, 0, results_layout::kPictureWidthPixels, results_layout::kPictureHeightPixels, Qt::white);
+    FixedForm::paintEvent(event);
+}
+
+void ResultsWindow::closeEvent(QCloseEvent* event) {
+    // The title-bar close box (or Alt+F4) asks the same question as Finish.
+    if (confirm_exit(dialogs_)) {
+        event->accept();
+        emit exitConfirmed();
+    } else {
+        event->ignore();
+    }
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+
+#include "engine/analysis.hpp"
+#include "ui/dialogs/dialogs.hpp"
+#include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/fixed_form.hpp"
+
+class QPushButton;
+
+namespace korvel::ui {
+
+// The results window Form2: the member table with every member's length and
+// axial force, the three support reactions, and Back, Start New and Finish.
+// It only shows results and asks its questions; switching windows and ending
+// the program are left to whoever listens to its signals.
+class ResultsWindow : public FixedForm {
+    Q_OBJECT
+
+public:
+    explicit ResultsWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+
+public slots:
+    // Writes the 61 result labels; does not show the window.
+    void showResults(const korvel::engine::AnalysisResult& result);
+
+signals:
+    void backRequested();
+    void startNewConfirmed();
+    void exitConfirmed();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QPushButton& button(const char* name);
+    void askFinish();
+    void askStartNew();
+
+    Dialogs& dialogs_;
+    // In the order of engine::kResultSlots.
+    std::array<AutoSizeLabel*, engine::kResultCount> result_labels_{};
+};
+
+}  // namespace korvel::ui

@@ -1,0 +1,109 @@
+#include "ui/results_window/results_window_layout.hpp"
+
+#include <stdexcept>
+
+namespace korvel::ui::results_layout {
+namespace {
+
+constexpr int kHeadingTop = 240;
+constexpr int kHeadingHeight = 345;
+constexpr int kMemberRowHeight = 285;
+constexpr int kEmptyMemberResultWidth = 60;
+constexpr int kReactionRowHeight = 195;
+constexpr int kEmptyReactionResultWidth = 45;
+constexpr int kButtonTop = 4800;
+constexpr int kButtonHeight = 375;
+
+constexpr ControlSpec heading(std::string_view name, std::string_view caption, int left, int width,
+                              Background background) {
+    ControlSpec spec;
+    spec.name = name;
+    spec.box = {left, kHeadingTop, width, kHeadingHeight};
+    spec.caption = caption;
+    spec.sizing = Sizing::FitCaption;
+    spec.background = background;
+    spec.font = kHeadingFont;
+    return spec;
+}
+
+constexpr ControlSpec caption_label(std::string_view name, std::string_view caption, TwipRect box, FontSpec font) {
+    ControlSpec spec;
+    spec.name = name;
+    spec.box = box;
+    spec.caption = caption;
+    spec.sizing = Sizing::FitCaption;
+    spec.font = font;
+    return spec;
+}
+
+// Result labels start empty and grow to the right as the analysis writes them.
+constexpr ControlSpec result_label(std::string_view name, TwipRect box, FontSpec font) {
+    ControlSpec spec;
+    spec.name = name;
+    spec.box = box;
+    spec.align = TextAlign::Left;
+    spec.sizing = Sizing::FitCaption;
+    spec.font = font;
+    return spec;
+}
+
+constexpr ControlSpec button(std::string_view name, std::string_view caption, int left, int width,
+                             std::string_view tooltip, int tab_index, bool is_default) {
+    ControlSpec spec;
+    spec.kind = ControlKind::PushButton;
+    spec.name = name;
+    spec.box = {left, kButtonTop, width, kButtonHeight};
+    spec.caption = caption;
+    spec.tooltip = tooltip;
+    spec.tab_index = tab_index;
+    spec.is_default = is_default;
+    return spec;
+}
+
+constexpr std::array<ControlSpec, kControlCount> build_controls() {
+    std::array<ControlSpec, kControlCount> controls{};
+    std::size_t next = 0;
+    const auto add = [&](const ControlSpec& spec) { controls[next++] = spec; };
+
+    add(heading("Label94", "Reactions", 360, 1050, Background::Transparent));
+    add(heading("Label1", "Member", 2160, 900, Background::Transparent));
+    add(heading("Label60", "Length", 3600, 720, Background::Opaque));
+    add(heading("Label61", "Axial force", 4800, 1260, Background::Opaque));
+    add(heading("Label78", "Member", 7320, 900, Background::Transparent));
+    add(heading("Label77", "Length", 8760, 720, Background::Opaque));
+    add(heading("Label76", "Axial force", 10200, 1260, Background::Opaque));
+
+    const auto add_block = [&](const auto& rows, BlockColumns columns) {
+        for (const MemberRow& row : rows) {
+            add(caption_label(row.caption_label, row.caption,
+                              {columns.caption_left, row.top, row.caption_width, kMemberRowHeight}, kMemberFont));
+            add(result_label(row.length_label,
+                             {columns.length_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight}, kMemberFont));
+            add(result_label(row.force_label, {columns.force_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight},
+                             kMemberFont));
+        }
+    };
+    add_block(kLeftBlockRows, kLeftBlock);
+    add_block(kRightBlockRows, kRightBlock);
+
+    for (const ReactionRow& row : kReactionRows) {
+        add(caption_label(row.caption_label, row.caption,
+                          {kReactionCaptionLeft, row.top, row.caption_width, kReactionRowHeight}, FontSpec{}));
+        add(result_label(row.result_label,
+                         {kReactionResultLeft, row.top, kEmptyReactionResultWidth, kReactionRowHeight}, FontSpec{}));
+    }
+
+    add(button("Command5", "&Start New", 6840, 855, "Start new Calculations.", 102, false));
+    add(button("Command1", "&Back", 8040, 735, "", 1, false));
+    add(button("Command3", "&Finish", 9120, 735, "", 0, true));
+    if (next != controls.size()) throw std::logic_error("results window table is not full");
+    return controls;
+}
+
+}  // namespace
+
+// Built at compile time, so a table that does not fill exactly kControlCount entries does not compile.
+constexpr std::array<ControlSpec, kControlCount> kControlsAtCompileTime = build_controls();
+const std::array<ControlSpec, kControlCount> kControls = kControlsAtCompileTime;
+
+}  // namespace korvel::ui::results_layout
