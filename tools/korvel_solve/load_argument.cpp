@@ -1,0 +1,29 @@
+#include "tools/korvel_solve/load_argument.hpp"
+
+#include "engine/truss_model.hpp"
+#include "tools/korvel_solve/usage_error.hpp"
+
+namespace korvel::solve {
+
+namespace {
+
+constexpr std::string_view kLoadKeysHint =
+    "loads are NODE.V for L0..L6 and U1..U7, and NODE.H for L0, U1..U7 and L6";
+
+}  // namespace
+
+LoadAssignment parse_load_argument(std::string_view argument) {
+    const auto equals = argument.find('=');
+    if (equals == std::string_view::npos) {
+        throw UsageError("--load " + std::string(argument) + ": expected NODE.C=TEXT, e.g. U4.V=10");
+    }
+    const std::string_view key = argument.substr(0, equals);
+    const auto index = engine::load_index_by_key(key);
+    if (!index) {
+        throw UsageError("--load " + std::string(argument) + ": there is no load " + std::string(key) +
+                         "; " + std::string(kLoadKeysHint));
+    }
+    return {*index, std::string(argument.substr(equals + 1))};
+}
+
+}  // namespace korvel::solve

@@ -1,0 +1,105 @@
+#include "tools/korvel_solve/result_json.hpp"
+
+#include <stdexcept>
+
+#include "tools/korvel_solve/reaction_order.hpp"
+
+namespace korvel::solve {
+
+namespace {
+
+std::size_t index_of(std::string_view item, engine::ResultKind kind) {
+    // Every member and reaction named here is one of the engine's result slots.
+    return *engine::result_index(item, kind);
+}
+
+// Calls visit(group, item, kind) for every value of the document, in document order.
+template <typename Visit>
+void for_each_result_value(Visit visit) {
+    for (const std::string_view member : engine::kMembersInTableOrder) {
+        visit("lengths", member, engine::ResultKind::Length);
+    }
+    for (const std::string_view reaction : kReactionsInOrder) {
+        visit("reactions", reaction, engine::ResultKind::Reaction);
+    }
+    for (const std::string_view member : engine::kMembersInTableOrder) {
+        visit("forces", member, engine::ResultKind::Force);
+    }
+}
+
+bool needs_no_escaping(std::string_view text) {
+    return text.find_first_not_of("-.0123456789") == std::string_view::npos;
+}
+
+}  // namespace
+
+Json result_json(const engine::AnalysisResult& result) {
+    Json document = Json::object();
+    for_each_result_value([&](const char* group, std::string_view item, engine::ResultKind kind) {
+        document[group][std::string(item)] = result.texts[index_of(item, kind)];
+    });
+    return document;
+}
+
+ResultLineWriter::ResultLineWriter() {
+    std::size_t next = 0;
+    for_each_result_value([&](const char*, std::string_view item, engine::ResultKind kind) {
+        result_index_[next++] = index_of(item, kind);
+    });
+
+    // Every value of the empty document serializes as :"" and no key holds that sequence.
+    const std::string empty = result_json(engine::AnalysisResult{}).dump();
+    constexpr std::string_view kEmptyValue = ":\"\"";
+    std::size_t fragment = 0;
+    std::size_t start = 0;
+    for (std::size_t at = empty.find(kEmptyValue); at != std::string::npos; at = empty.find(kEmptyValue, start)) {
+        fragments_.at(fragment++) = empty.substr(start, at + 2 - start);  // up to the opening quote
+        start = at + 2;                                                   // from the closing quote
+    }
+    fragments_.at(fragment++) = empty.substr(start);
+    if (fragment != fragments_.size()) throw std::logic_error("result document has an unexpected shape");
+}
+
+void ResultLineWriter::write(std::ostream& out, const engine::AnalysisResult& result) {
+    line_.clear();
+    for (std::size_t i = 0; i < result_index_.size(); ++i) {
+        const std::string& text = result.texts[result_index_[i]];
+        if (!needs_no_escaping(text)) {
+            write_json_line(out, result_json(result));
+            return;
+        }
+        line_ += fragments_[i];
+        line_ += text;
+    }
+    line_ += fragments_.back();
+    line_ += '\n';
+    out.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+}
+
+Json error_json(const engine::AnalysisError& error) {
+    Json body = Json::object();
+    body["kind"] = std::string(engine::error_kind_key(error.kind));
+    if (std::string input = error.input_key(); !input.empty()) {
+        body["input"] = std::move(input);
+        body["text"] = error.text;
+    }
+    body["message"] = error.message();
+    Json document = Json::object();
+    document["error"] = std::move(body);
+    return document;
+}
+
+Json bad_request_json(std::string_view message) {
+    Json body = Json::object();
+    body["kind"] = "bad-request";
+    body["message"] = std::string(message);
+    Json document = Json::object();
+    document["error"] = std::move(body);
+    return document;
+}
+
+void write_json_line(std::ostream& out, const Json& document) {
+    out << document.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+}
+
+}  // namespace korvel::solve

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+
+#include "engine/analysis.hpp"
+
+namespace korvel::solve {
+
+// The results window as text: Member, Length and Axial force columns in the
+// window's table order, then the reactions block with the window's captions.
+void write_table(std::ostream& out, const engine::AnalysisResult& result);
+
+// A header, then one row per member (item,length,axial_force,) and one per
+// reaction (item,,,reaction).
+void write_csv(std::ostream& out, const engine::AnalysisResult& result);
+
+}  // namespace korvel::solve
