@@ -1,5 +1,6 @@
 #include "engine/analysis.hpp"
 
+#include <span>
 #include <stdexcept>
 
 #include "engine/member_forces.hpp"
@@ -137,24 +138,22 @@ AnalysisOutcome run_analysis(const AnalysisInput& input) {
     std::array<Fixed4, kLoadCount> load_values;
     if (std::optional<AnalysisError> error = read_loads(input, load_values)) return *std::move(error);
 
-    AnalysisResult result;
+    AnalysisOutcome outcome(std::in_place_type<AnalysisResult>);
+    std::span<std::string, kResultCount> texts(std::get<AnalysisResult>(outcome).texts);
     try {
         const NodeLoads loads(load_values);
         const Reactions reactions = support_reactions(geometry, loads);
-        auto lengths = member_length_texts(geometry);
-        auto forces = member_force_texts(geometry, loads, reactions);
-        auto out = result.texts.begin();
-        out = std::move(lengths.begin(), lengths.end(), out);
-        *out++ = rounded_display(reactions.RL6);
-        *out++ = rounded_display(reactions.RL0);
-        *out++ = rounded_display(reactions.HL0);
-        std::move(forces.begin(), forces.end(), out);
+        write_member_lengths(geometry, texts.first<kMemberCount>());
+        rounded_display(reactions.RL6, texts[kMemberCount]);
+        rounded_display(reactions.RL0, texts[kMemberCount + 1]);
+        rounded_display(reactions.HL0, texts[kMemberCount + 2]);
+        write_member_forces(geometry, loads, reactions, texts.last<kMemberCount>());
     } catch (const ArithmeticError& e) {
         // The span and the rise are the only divisors that can be zero.
         if (e.kind() == ErrorKind::DivisionByZero) return blame_span(e.kind(), input);
         return AnalysisError{e.kind(), {}, {}};
     }
-    return result;
+    return outcome;
 }
 
 }  // namespace korvel::engine

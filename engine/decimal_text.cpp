@@ -10,66 +10,66 @@ namespace {
 constexpr std::int64_t kExponentLimit = 1'000'000'000'000;
 
 bool is_blank(char c) { return c == ' ' || c == '\t'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
-std::string_view take_digits(std::string_view text, std::size_t& i) {
-    const std::size_t begin = i;
-    while (i < text.size() && is_digit(text[i])) ++i;
-    return text.substr(begin, i - begin);
+const char* skip_digits(const char* p, const char* end) {
+    while (p != end && is_digit(*p)) ++p;
+    return p;
 }
 
 }  // namespace
 
 std::optional<DecimalText> read_decimal_text(std::string_view text) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && is_blank(text[begin])) ++begin;
-    while (end > begin && is_blank(text[end - 1])) --end;
-    const std::string_view body = text.substr(begin, end - begin);
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p != end && is_blank(*p)) ++p;
+    while (end != p && is_blank(end[-1])) --end;
 
     DecimalText number;
-    std::size_t i = 0;
-    if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
-        number.negative = body[i] == '-';
-        ++i;
+    if (p != end && (*p == '+' || *p == '-')) {
+        number.negative = *p == '-';
+        ++p;
     }
-    number.magnitude = body.substr(i);
+    number.magnitude = std::string_view(p, static_cast<std::size_t>(end - p));
 
-    std::string_view integer_digits = take_digits(body, i);
-    std::string_view fraction_digits;
-    if (i < body.size() && body[i] == '.') {
-        ++i;
-        fraction_digits = take_digits(body, i);
+    const char* integer_begin = p;
+    const char* integer_end = p = skip_digits(p, end);
+    const char* fraction_begin = p;
+    const char* fraction_end = p;
+    if (p != end && *p == '.') {
+        fraction_begin = p + 1;
+        fraction_end = p = skip_digits(fraction_begin, end);
     }
-    if (integer_digits.empty() && fraction_digits.empty()) return std::nullopt;
+    if (integer_begin == integer_end && fraction_begin == fraction_end) return std::nullopt;
 
     std::int64_t written_exponent = 0;
-    if (i < body.size() && (body[i] == 'e' || body[i] == 'E')) {
-        ++i;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
         bool exponent_negative = false;
-        if (i < body.size() && (body[i] == '+' || body[i] == '-')) {
-            exponent_negative = body[i] == '-';
-            ++i;
+        if (p != end && (*p == '+' || *p == '-')) {
+            exponent_negative = *p == '-';
+            ++p;
         }
-        const std::string_view exponent_digits = take_digits(body, i);
-        if (exponent_digits.empty()) return std::nullopt;
-        for (const char c : exponent_digits) {
-            written_exponent = std::min<std::int64_t>(written_exponent * 10 + (c - '0'), kExponentLimit);
+        const char* exponent_begin = p;
+        p = skip_digits(p, end);
+        if (p == exponent_begin) return std::nullopt;
+        for (const char* d = exponent_begin; d != p; ++d) {
+            written_exponent = std::min<std::int64_t>(written_exponent * 10 + (*d - '0'), kExponentLimit);
         }
         if (exponent_negative) written_exponent = -written_exponent;
     }
-    if (i != body.size()) return std::nullopt;
+    if (p != end) return std::nullopt;
 
     // The power is fixed by the fraction's length once its trailing zeros are gone;
     // leading zeros of D do not change the value and are dropped after that.
-    while (!fraction_digits.empty() && fraction_digits.back() == '0') fraction_digits.remove_suffix(1);
-    number.power = written_exponent - static_cast<std::int64_t>(fraction_digits.size());
-    while (!integer_digits.empty() && integer_digits.front() == '0') integer_digits.remove_prefix(1);
-    if (integer_digits.empty()) {
-        while (!fraction_digits.empty() && fraction_digits.front() == '0') fraction_digits.remove_prefix(1);
+    while (fraction_end != fraction_begin && fraction_end[-1] == '0') --fraction_end;
+    number.power = written_exponent - (fraction_end - fraction_begin);
+    while (integer_begin != integer_end && *integer_begin == '0') ++integer_begin;
+    if (integer_begin == integer_end) {
+        while (fraction_begin != fraction_end && *fraction_begin == '0') ++fraction_begin;
     }
-    number.integer_digits = integer_digits;
-    number.fraction_digits = fraction_digits;
+    number.integer_digits = std::string_view(integer_begin, static_cast<std::size_t>(integer_end - integer_begin));
+    number.fraction_digits = std::string_view(fraction_begin, static_cast<std::size_t>(fraction_end - fraction_begin));
     return number;
 }
 

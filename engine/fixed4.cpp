@@ -1,5 +1,6 @@
 #include "engine/fixed4.hpp"
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -35,23 +36,14 @@ Fixed4 from_magnitude(bool negative, UnsignedWide magnitude, const char* what) {
 }
 
 // Rounds magnitude / 10000 to the nearest integer, ties to even.
-UnsignedWide divide_by_scale_half_even(UnsignedWide magnitude) {
-    const UnsignedWide scale = static_cast<UnsignedWide>(Fixed4::kScale);
-    UnsignedWide quotient = magnitude / scale;
-    const UnsignedWide remainder = magnitude % scale;
-    const UnsignedWide half = scale / 2;
+template <typename Unsigned>
+Unsigned divide_by_scale_half_even(Unsigned magnitude) {
+    const auto scale = static_cast<Unsigned>(Fixed4::kScale);
+    Unsigned quotient = magnitude / scale;
+    const Unsigned remainder = magnitude % scale;
+    const Unsigned half = scale / 2;
     if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
     return quotient;
-}
-
-std::string fraction_text(std::uint64_t fraction) {
-    std::string digits(4, '0');
-    for (int i = 3; i >= 0; --i) {
-        digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
-    while (digits.back() == '0') digits.pop_back();
-    return digits;
 }
 
 }  // namespace
@@ -68,46 +60,111 @@ Fixed4 Fixed4::round(double x) {
     return Fixed4(static_cast<std::int64_t>(nearest));
 }
 
+namespace {
+
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+// D * 10^shift rounded half-even, for a digit string D of at most 19 digits.
+std::uint64_t scale_short_digits(const DecimalText& number, std::int64_t shift) {
+    std::uint64_t digits = 0;
+    for (std::size_t i = 0; i < number.digit_count(); ++i) digits = digits * 10 + static_cast<std::uint64_t>(number.digit(i));
+    if (shift >= 0) {
+        std::uint64_t scaled = 0;
+        if (shift >= static_cast<std::int64_t>(kPowersOfTen.size()) ||
+            __builtin_mul_overflow(digits, kPowersOfTen[static_cast<std::size_t>(shift)], &scaled)) {
+            overflow("number beyond the Fixed4 range");
+        }
+        return scaled;
+    }
+    if (shift <= -static_cast<std::int64_t>(kPowersOfTen.size())) return 0;  // below 0.1 of the last place
+    const std::uint64_t divisor = kPowersOfTen[static_cast<std::size_t>(-shift)];
+    std::uint64_t quotient = digits / divisor;
+    const std::uint64_t remainder = digits % divisor;
+    const std::uint64_t half = divisor / 2;
+    if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
+    return quotient;
+}
+
+// D * 10^shift rounded half-even, for a digit string of any length.
+std::uint64_t scale_long_digits(const DecimalText& number, std::int64_t shift) {
+    // `whole` is the number of integer digits of the result.
+    const auto digit_count = static_cast<std::int64_t>(number.digit_count());
+    const std::int64_t whole = digit_count + shift;
+    if (whole > kMaxCountDigits) overflow("number beyond the Fixed4 range");
+    if (whole < 0) return 0;
+
+    std::uint64_t magnitude = 0;
+    for (std::int64_t i = 0; i < whole; ++i) {
+        const int digit = i < digit_count ? number.digit(static_cast<std::size_t>(i)) : 0;
+        magnitude = magnitude * 10 + static_cast<std::uint64_t>(digit);
+    }
+    if (whole < digit_count) {
+        const int first_dropped = number.digit(static_cast<std::size_t>(whole));
+        bool above_half = first_dropped > 5;
+        for (std::int64_t i = whole + 1; first_dropped == 5 && i < digit_count && !above_half; ++i) {
+            above_half = number.digit(static_cast<std::size_t>(i)) != 0;
+        }
+        const bool tie = first_dropped == 5 && !above_half;
+        if (above_half || (tie && (magnitude & 1) != 0)) ++magnitude;
+    }
+    return magnitude;
+}
+
+}  // namespace
+
 Fixed4 Fixed4::parse(std::string_view text) {
     const std::optional<DecimalText> number = read_decimal_text(text);
     if (!number) throw ArithmeticError(ErrorKind::TypeMismatch, "text is not a decimal number");
     if (number->is_zero()) return Fixed4();
 
-    // The count is D * 10^(power + 4); `whole` is the number of its integer digits.
-    const auto digit_count = static_cast<std::int64_t>(number->digit_count());
-    const std::int64_t whole = digit_count + number->power + 4;
-    if (whole > kMaxCountDigits) overflow("number beyond the Fixed4 range");
-    if (whole < 0) return Fixed4();
-
-    std::uint64_t magnitude = 0;
-    for (std::int64_t i = 0; i < whole; ++i) {
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(i < digit_count ? number->digit(static_cast<std::size_t>(i)) : 0);
-    }
-    if (whole < digit_count) {
-        const int first_dropped = number->digit(static_cast<std::size_t>(whole));
-        bool above_half = first_dropped > 5;
-        if (first_dropped == 5) {
-            for (std::int64_t i = whole + 1; i < digit_count && !above_half; ++i) {
-                above_half = number->digit(static_cast<std::size_t>(i)) != 0;
-            }
-        }
-        const bool tie = first_dropped == 5 && !above_half;
-        if (above_half || (tie && (magnitude & 1) != 0)) ++magnitude;
-    }
+    // The count is D * 10^(power + 4).
+    const std::int64_t shift = number->power + 4;
+    const std::uint64_t magnitude = number->digit_count() <= static_cast<std::size_t>(kMaxCountDigits)
+                                        ? scale_short_digits(*number, shift)
+                                        : scale_long_digits(*number, shift);
     return from_magnitude(number->negative, magnitude, "number beyond the Fixed4 range");
 }
 
 std::string Fixed4::to_text() const {
-    const std::uint64_t magnitude =
-        count_ < 0 ? 0 - static_cast<std::uint64_t>(count_) : static_cast<std::uint64_t>(count_);
-    const std::uint64_t scale = static_cast<std::uint64_t>(kScale);
-    std::string text = count_ < 0 ? "-" : "";
-    text += std::to_string(magnitude / scale);
-    if (const std::uint64_t fraction = magnitude % scale; fraction != 0) {
-        text += '.';
-        text += fraction_text(fraction);
-    }
+    std::string text;
+    write_text(text);
     return text;
+}
+
+void Fixed4::write_text(std::string& out) const {
+    std::uint64_t magnitude = count_ < 0 ? 0 - static_cast<std::uint64_t>(count_) : static_cast<std::uint64_t>(count_);
+    // Written backwards into a buffer: "-" + up to 15 integer digits + "." + 4 fraction digits.
+    char buffer[24];
+    char* end = buffer + sizeof buffer;
+    char* first = end;
+    std::uint64_t fraction = magnitude % static_cast<std::uint64_t>(kScale);
+    magnitude /= static_cast<std::uint64_t>(kScale);
+    if (fraction != 0) {
+        int digits = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --digits;
+        }
+        for (; digits > 0; --digits) {
+            *--first = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        *--first = '.';
+    }
+    do {
+        *--first = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (count_ < 0) *--first = '-';
+    out.assign(first, end);
 }
 
 Fixed4 operator+(Fixed4 a, Fixed4 b) {
@@ -129,6 +186,13 @@ Fixed4 Fixed4::operator-() const {
 }
 
 Fixed4 operator*(Fixed4 a, Fixed4 b) {
+    // Most products fit in 64 bits; only the rest needs the slower 128-bit division.
+    if (std::int64_t narrow = 0; !__builtin_mul_overflow(a.count_, b.count_, &narrow) &&
+                                 narrow != std::numeric_limits<std::int64_t>::min()) {
+        const bool negative = narrow < 0;
+        const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(narrow) : static_cast<std::uint64_t>(narrow);
+        return from_magnitude(negative, divide_by_scale_half_even(magnitude), "product beyond the Fixed4 range");
+    }
     const Wide product = static_cast<Wide>(a.count_) * static_cast<Wide>(b.count_);
     const bool negative = product < 0;
     const UnsignedWide magnitude = negative ? 0 - static_cast<UnsignedWide>(product) : static_cast<UnsignedWide>(product);
@@ -150,11 +214,20 @@ double divide(double dividend, double divisor) {
     return quotient;
 }
 
-std::string fifteen_digit_text(double x) {
-    char buffer[32];
+namespace {
+
+// Writes the 15-digit text into `buffer` and returns its end.
+char* write_fifteen_digit_text(double x, char (&buffer)[32]) {
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
     if (error != std::errc()) overflow("value cannot be written");
-    return std::string(buffer, end);
+    return end;
+}
+
+}  // namespace
+
+std::string fifteen_digit_text(double x) {
+    char buffer[32];
+    return std::string(buffer, write_fifteen_digit_text(x, buffer));
 }
 
 double parse_double(std::string_view text) {
@@ -178,9 +251,21 @@ double parse_double(std::string_view text) {
     return number->negative ? -value : value;
 }
 
+void plain_display(Fixed4 value, std::string& caption) { value.write_text(caption); }
+void rounded_display(double value, std::string& caption) { Fixed4::round(value).write_text(caption); }
+void rounded_display(Fixed4 value, std::string& caption) { value.write_text(caption); }
+void text_rounded_display(double value, std::string& caption) {
+    char buffer[32];
+    const char* end = write_fifteen_digit_text(value, buffer);
+    Fixed4::parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer))).write_text(caption);
+}
+
 std::string plain_display(Fixed4 value) { return value.to_text(); }
 std::string rounded_display(double value) { return Fixed4::round(value).to_text(); }
-std::string rounded_display(Fixed4 value) { return value.to_text(); }
-std::string text_rounded_display(double value) { return Fixed4::parse(fifteen_digit_text(value)).to_text(); }
+std::string text_rounded_display(double value) {
+    std::string caption;
+    text_rounded_display(value, caption);
+    return caption;
+}
 
 }  // namespace korvel::engine

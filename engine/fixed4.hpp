@@ -31,6 +31,8 @@ public:
 
     // Fixed4 text: no group separators, no trailing fraction zeros, no negative zero.
     std::string to_text() const;
+    // The same text written over `out`, reusing its storage.
+    void write_text(std::string& out) const;
 
     friend constexpr bool operator==(Fixed4, Fixed4) = default;
 
@@ -72,10 +74,14 @@ std::string fifteen_digit_text(double x);
 // Overflow when the magnitude lies beyond the double range.
 double parse_double(std::string_view text);
 
-// The three ways a result becomes the caption of a result label.
-std::string plain_display(Fixed4 value);           // Fixed4 text
-std::string rounded_display(double value);         // Fixed4 rounding, then Fixed4 text
-std::string rounded_display(Fixed4 value);         // a Fixed4 passes through unchanged
-std::string text_rounded_display(double value);    // 15-digit text, read back as Fixed4, Fixed4 text
+// The three ways a result becomes the caption of a result label. Each writes
+// the caption over `caption`; the one-argument forms return it.
+void plain_display(Fixed4 value, std::string& caption);         // Fixed4 text
+void rounded_display(double value, std::string& caption);       // Fixed4 rounding, then Fixed4 text
+void rounded_display(Fixed4 value, std::string& caption);       // a Fixed4 passes through unchanged
+void text_rounded_display(double value, std::string& caption);  // 15-digit text, read back as Fixed4
+std::string plain_display(Fixed4 value);
+std::string rounded_display(double value);
+std::string text_rounded_display(double value);
 
 }  // namespace korvel::engine

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <span>
 #include <string>
 
 #include "engine/reactions.hpp"
@@ -8,9 +8,9 @@
 
 namespace korvel::engine {
 
-// The texts of the 29 axial forces (tension positive) in the order the analysis
-// computes and writes them (the last 29 entries of kResultSlots).
-std::array<std::string, kMemberCount> member_force_texts(const TrussGeometry& g, const NodeLoads& loads,
-                                                          const Reactions& reactions);
+// Writes the texts of the 29 axial forces (tension positive) in the order the
+// analysis computes and writes them (the last 29 entries of kResultSlots).
+void write_member_forces(const TrussGeometry& g, const NodeLoads& loads, const Reactions& reactions,
+                         std::span<std::string, kMemberCount> out);
 
 }  // namespace korvel::engine

@@ -46,23 +46,24 @@ TrussGeometry derive_geometry(std::string_view span_text) {
     return g;
 }
 
-std::array<std::string, kMemberCount> member_length_texts(const TrussGeometry& g) {
+void write_member_lengths(const TrussGeometry& g, std::span<std::string, kMemberCount> out) {
     const LengthClassTexts c = length_class_texts(g);
-    return {
-        c.panel, c.panel, c.panel, c.panel,                    // L0U1, U1U2, U2U3, U3U4
-        c.panel, c.panel, c.panel, c.panel,                    // U4U5, U5U6, U6U7, L6U7
-        c.panel_over_cos, c.panel_over_cos,                    // L5L6, L0L1
-        c.panel_over_cos, c.panel_over_cos,                    // L4L5, L1L2
-        c.middle_bottom_chord, c.middle_bottom_chord,          // L3L4, L2L3
-        c.short_web, c.short_web,                              // L5U7, L1U1
-        c.panel_over_cos, c.panel_over_cos,                    // L5U6, L1U2
-        c.long_web, c.long_web,                                // L4U6, L2U2
-        c.panel_over_cos, c.panel_over_cos,                    // U2U8, U6U9
-        c.short_web, c.short_web,                              // U3U8, U5U9
-        c.panel_over_cos, c.panel_over_cos,                    // L2U8, L4U9
-        c.panel_over_cos, c.panel_over_cos,                    // U4U9, U4U8
-        c.rise,                                                // L3U4
+    const std::string* const in_write_order[kMemberCount] = {
+        &c.panel, &c.panel, &c.panel, &c.panel,                // L0U1, U1U2, U2U3, U3U4
+        &c.panel, &c.panel, &c.panel, &c.panel,                // U4U5, U5U6, U6U7, L6U7
+        &c.panel_over_cos, &c.panel_over_cos,                  // L5L6, L0L1
+        &c.panel_over_cos, &c.panel_over_cos,                  // L4L5, L1L2
+        &c.middle_bottom_chord, &c.middle_bottom_chord,        // L3L4, L2L3
+        &c.short_web, &c.short_web,                            // L5U7, L1U1
+        &c.panel_over_cos, &c.panel_over_cos,                  // L5U6, L1U2
+        &c.long_web, &c.long_web,                              // L4U6, L2U2
+        &c.panel_over_cos, &c.panel_over_cos,                  // U2U8, U6U9
+        &c.short_web, &c.short_web,                            // U3U8, U5U9
+        &c.panel_over_cos, &c.panel_over_cos,                  // L2U8, L4U9
+        &c.panel_over_cos, &c.panel_over_cos,                  // U4U9, U4U8
+        &c.rise,                                               // L3U4
     };
+    for (std::size_t i = 0; i < kMemberCount; ++i) out[i] = *in_write_order[i];
 }
 
 }  // namespace korvel::engine

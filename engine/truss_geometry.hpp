@@ -1,6 +1,6 @@
 #pragma once
 
-#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,8 +22,8 @@ struct TrussGeometry {
 // Throws ArithmeticError(TypeMismatch or Overflow) for a span that is not a usable number.
 TrussGeometry derive_geometry(std::string_view span_text);
 
-// The texts of the 29 member lengths in the order the analysis writes them
-// (the first 29 entries of kResultSlots).
-std::array<std::string, kMemberCount> member_length_texts(const TrussGeometry& g);
+// Writes the texts of the 29 member lengths in the order the analysis writes
+// them (the first 29 entries of kResultSlots).
+void write_member_lengths(const TrussGeometry& g, std::span<std::string, kMemberCount> out);
 
 }  // namespace korvel::engine
