@@ -1,0 +1,59 @@
+#include "app/coordinator.hpp"
+
+#include <QApplication>
+#include <variant>
+
+#include "engine/analysis.hpp"
+
+namespace korvel::app {
+
+Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
+    : QObject(parent), main_window_(dialogs), results_window_(dialogs) {
+    // The windows take turns; the program ends only through a confirmed Exit or Finish.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    connect(&main_window_, &ui::MainWindow::resultsRequested, this, &Coordinator::runAnalysis);
+    connect(&main_window_, &ui::MainWindow::exitConfirmed, this, &Coordinator::quit);
+    connect(&results_window_, &ui::ResultsWindow::backRequested, this, &Coordinator::returnToMainWindow);
+    connect(&results_window_, &ui::ResultsWindow::startNewConfirmed, this, &Coordinator::startNew);
+    connect(&results_window_, &ui::ResultsWindow::exitConfirmed, this, &Coordinator::quit);
+}
+
+Coordinator::~Coordinator() = default;
+
+void Coordinator::start() {
+    main_window_.show();
+    main_window_.focusSpanBox();
+}
+
+void Coordinator::runAnalysis(const engine::AnalysisInput& input) {
+    const engine::AnalysisOutcome outcome = engine::run_analysis(input);
+    if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) {
+        main_window_.showAnalysisError(*error);
+        return;
+    }
+    results_window_.showResults(std::get<engine::AnalysisResult>(outcome));
+    results_window_.show();
+    main_window_.hide();
+}
+
+void Coordinator::returnToMainWindow() {
+    main_window_.show();
+    results_window_.hide();
+}
+
+void Coordinator::startNew() {
+    main_window_.resetLoads();
+    main_window_.show();
+    main_window_.focusSpanBox();
+    results_window_.hide();
+}
+
+void Coordinator::quit() {
+    emit quitting();
+    main_window_.hide();
+    results_window_.hide();
+    QCoreApplication::exit(0);
+}
+
+}  // namespace korvel::app

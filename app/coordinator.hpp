@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+
+#include "ui/dialogs/dialogs.hpp"
+#include "ui/main_window/main_window.hpp"
+#include "ui/results_window/results_window.hpp"
+
+namespace korvel::app {
+
+// Owns the two windows for the whole run and switches between them: a completed
+// analysis shows the results in place of the main window, Back and Start New
+// return, and a confirmed Exit or Finish ends the event loop with status 0.
+// Only one window is shown at a time, so hiding one must never end the program.
+class Coordinator final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Coordinator(ui::Dialogs& dialogs, QObject* parent = nullptr);
+    ~Coordinator() override;
+
+    Coordinator(const Coordinator&) = delete;
+    Coordinator& operator=(const Coordinator&) = delete;
+
+    ui::MainWindow& mainWindow() { return main_window_; }
+    ui::ResultsWindow& resultsWindow() { return results_window_; }
+
+    // Shows the main window with the keyboard focus in the span box.
+    void start();
+
+signals:
+    // Emitted just before the event loop is told to end.
+    void quitting();
+
+private:
+    void runAnalysis(const engine::AnalysisInput& input);
+    void returnToMainWindow();
+    void startNew();
+    void quit();
+
+    ui::MainWindow main_window_;
+    ui::ResultsWindow results_window_;
+};
+
+}  // namespace korvel::app
