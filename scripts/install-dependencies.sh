@@ -16,6 +16,10 @@ packages=(
   fonts-liberation fonts-comic-neue fontconfig
   # running the windows without a display, and looking at them
   xvfb xauth xdotool imagemagick
+  # the Debian package and its desktop files, made and checked by the tests
+  dpkg-dev file appstream desktop-file-utils
+  # fuzzing with libFuzzer (scripts/fuzz.sh)
+  clang libclang-rt-14-dev
 )
 
 missing=()

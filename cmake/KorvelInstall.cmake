@@ -1,0 +1,42 @@
+# What `cmake --install` puts where: the programs in bin/, and with the windowed
+# program its desktop entry, AppStream metainfo and hicolor icons. Only programs
+# this build actually makes are installed, so a build without the windows
+# installs the command-line tool alone.
+include(GNUInstallDirs)
+
+set(KORVEL_APP_ID "org.korvel.korvel")
+
+# The version as the desktop shows it: 2.1.0.1 becomes 2.01.0001
+# (major, two-digit minor, four-digit revision).
+string(REGEX REPLACE "^([0-9])$" "0\\1" _korvel_minor "${PROJECT_VERSION_MINOR}")
+string(LENGTH "${PROJECT_VERSION_TWEAK}" _korvel_tweak_length)
+math(EXPR _korvel_tweak_padding "4 - ${_korvel_tweak_length}")
+string(REPEAT "0" ${_korvel_tweak_padding} _korvel_tweak_zeros)
+set(KORVEL_DISPLAY_VERSION
+    "${PROJECT_VERSION_MAJOR}.${_korvel_minor}.${_korvel_tweak_zeros}${PROJECT_VERSION_TWEAK}")
+
+if(TARGET korvel-solve)
+  install(TARGETS korvel-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+if(TARGET korvel)
+  install(TARGETS korvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+  install(FILES ${PROJECT_SOURCE_DIR}/data/${KORVEL_APP_ID}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+
+  configure_file(${PROJECT_SOURCE_DIR}/data/${KORVEL_APP_ID}.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/data/${KORVEL_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/data/${KORVEL_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # The program's own artwork, renamed to the application id as the icon theme expects.
+  set(_korvel_artwork ${PROJECT_SOURCE_DIR}/ui/widgets/artwork)
+  set(_korvel_icon_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+  install(FILES ${_korvel_artwork}/korvel.svg
+          DESTINATION ${_korvel_icon_dir}/scalable/apps RENAME ${KORVEL_APP_ID}.svg)
+  foreach(size IN ITEMS 16 32 48 128 256)
+    install(FILES ${_korvel_artwork}/korvel-${size}.png
+            DESTINATION ${_korvel_icon_dir}/${size}x${size}/apps RENAME ${KORVEL_APP_ID}.png)
+  endforeach()
+endif()
