@@ -1,0 +1,148 @@
+// Runs the real korvel-solve as a separate process: exit statuses, and what goes
+// to standard output and standard error.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// A temporary file that disappears when closed.
+class TempFile {
+public:
+    TempFile() : file_(std::tmpfile()) {}
+    ~TempFile() { std::fclose(file_); }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    int fd() const { return fileno(file_); }
+    void write(const std::string& text) {
+        std::fwrite(text.data(), 1, text.size(), file_);
+        std::fflush(file_);
+        std::rewind(file_);
+    }
+    std::string read() {
+        std::rewind(file_);
+        std::string text;
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file_)) > 0;) text.append(buffer, n);
+        return text;
+    }
+
+private:
+    std::FILE* file_;
+};
+
+// stdout_path, when given, replaces the captured standard output (e.g. /dev/full).
+Outcome run_solve(const std::vector<std::string>& arguments, const std::string& input = "",
+                  const char* stdout_path = nullptr) {
+    TempFile in, out, err;
+    in.write(input);
+    std::vector<char*> argv{const_cast<char*>(KORVEL_SOLVE_PATH)};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+
+    const pid_t child = fork();
+    if (child == 0) {
+        const int out_fd = stdout_path ? open(stdout_path, O_WRONLY) : out.fd();
+        dup2(in.fd(), STDIN_FILENO);
+        dup2(out_fd, STDOUT_FILENO);
+        dup2(err.fd(), STDERR_FILENO);
+        execv(KORVEL_SOLVE_PATH, argv.data());
+        _exit(127);
+    }
+    int wait_status = 0;
+    waitpid(child, &wait_status, 0);
+    Outcome outcome;
+    outcome.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
+    outcome.out = out.read();
+    outcome.err = err.read();
+    return outcome;
+}
+
+struct StatusCase {
+    std::vector<std::string> arguments;
+    int status;
+    const char* out_has;  // part of standard output, or "" for empty output
+    const char* err_has;  // part of standard error, or "" for no message at all
+};
+
+class ExitStatus : public testing::TestWithParam<StatusCase> {};
+
+TEST_P(ExitStatus, AndWhereTheWordsGo) {
+    const StatusCase& c = GetParam();
+    const Outcome outcome = run_solve(c.arguments);
+    EXPECT_EQ(outcome.status, c.status) << outcome.err;
+    if (*c.out_has == '\0') {
+        EXPECT_EQ(outcome.out, "");
+    } else {
+        EXPECT_NE(outcome.out.find(c.out_has), std::string::npos) << outcome.out;
+    }
+    if (*c.err_has == '\0') {
+        EXPECT_EQ(outcome.err, "");
+    } else {
+        EXPECT_NE(outcome.err.find(c.err_has), std::string::npos) << outcome.err;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, ExitStatus,
+    testing::Values(
+        // Success.
+        StatusCase{{"--span", "16", "--load", "U4.V=10"}, 0, "RL0 (Up) = 5", ""},
+        StatusCase{{"--span", "10", "--load", "U4.V=10", "--format", "json"}, 0, R"("L0U1":"-11.1814")", ""},
+        StatusCase{{"--span", "10", "--format", "csv"}, 0, "item,length,axial_force,reaction\n", ""},
+        StatusCase{{"--span", "-10", "--load", "L6.H= 10 "}, 0, "HL0(Left)= 10", ""},
+        StatusCase{{"--version"}, 0, "2.01.0001\n", ""},
+        StatusCase{{"--help"}, 0, "--batch", ""},
+        // The analysis fails.
+        StatusCase{{"--span", ""}, 1, "", "Please input the span length"},
+        StatusCase{{"--span", "abc"}, 1, "", "abc"},
+        StatusCase{{"--span", "16", "--load", "U4.V=ten"}, 1, "", "ten"},
+        StatusCase{{"--span", "0"}, 1, "", "span"},
+        StatusCase{{"--span", "abc", "--format", "json"}, 1, R"({"error":{"kind":"type-mismatch","input":"span")",
+                   "abc"},
+        // Usage errors.
+        StatusCase{{"--load", "U4.V=10"}, 2, "", "--span"},
+        StatusCase{{"--span", "16", "--load", "Q4.V=1"}, 2, "", "Q4.V"},
+        StatusCase{{"--span", "16", "--load", "L3.H=1"}, 2, "", "L3.H"},
+        StatusCase{{"--span", "16", "--load", "U8.V=1"}, 2, "", "U8.V"},
+        StatusCase{{"--span", "16", "--load", "U4.V"}, 2, "", "U4.V"},
+        StatusCase{{"--span", "16", "--format", "xml"}, 2, "", "xml"},
+        StatusCase{{"--span", "16", "--frmat", "csv"}, 2, "", "--frmat"},
+        StatusCase{{"--batch", "--span", "16"}, 2, "", "--batch"}));
+
+TEST(ExitStatusBatch, ZeroWhenTheInputWasReadEvenWithBadLines) {
+    const Outcome outcome = run_solve({"--batch"},
+                                      "{\"span\": \"10\", \"loads\": {\"U4.V\": \"10\"}}\n"
+                                      "oops\n"
+                                      "\n"
+                                      "{\"span\": \"abc\"}\n");
+    EXPECT_EQ(outcome.status, 0);
+    EXPECT_EQ(outcome.err, "");
+    ASSERT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 3);
+    EXPECT_NE(outcome.out.find(R"("L0U1":"-11.1814")"), std::string::npos);
+    EXPECT_NE(outcome.out.find(R"("kind":"bad-request")"), std::string::npos);
+    EXPECT_NE(outcome.out.find(R"("kind":"type-mismatch")"), std::string::npos);
+}
+
+TEST(ExitStatusOutput, ResultsThatCannotBeWrittenAreNotASuccess) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--span", "16"}, {"--batch"}}) {
+        const Outcome outcome = run_solve(arguments, "{\"span\": \"16\"}\n", "/dev/full");
+        EXPECT_EQ(outcome.status, 1) << arguments[0];
+        EXPECT_NE(outcome.err.find("could not write"), std::string::npos) << outcome.err;
+    }
+}
+
+}  // namespace

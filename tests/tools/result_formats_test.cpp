@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/analysis.hpp"
+#include "tools/korvel_solve/result_json.hpp"
+#include "tools/korvel_solve/result_text_formats.hpp"
+
+namespace korvel::solve {
+namespace {
+
+engine::AnalysisResult analyse(const char* span, const char* key, const char* load) {
+    engine::AnalysisInput input;
+    input.span = span;
+    input.loads[*engine::load_index_by_key(key)] = load;
+    return std::get<engine::AnalysisResult>(engine::run_analysis(input));
+}
+
+std::vector<std::string> lines_of(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<std::string> words_of(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+std::string json_line(const engine::AnalysisResult& result) {
+    std::ostringstream out;
+    ResultLineWriter().write(out, result);
+    return out.str();
+}
+
+TEST(ResultJson, HoldsEveryResultTextUnderItsMemberOrReaction) {
+    const auto result = analyse("16", "U4.V", "10");
+    const Json document = Json::parse(json_line(result));
+
+    ASSERT_EQ(document.size(), 3u);
+    const std::vector<std::string> groups{document.begin().key(), std::next(document.begin()).key(),
+                                          std::next(document.begin(), 2).key()};
+    EXPECT_EQ(groups, (std::vector<std::string>{"lengths", "reactions", "forces"}));
+    ASSERT_EQ(document["lengths"].size(), engine::kMemberCount);
+    ASSERT_EQ(document["forces"].size(), engine::kMemberCount);
+    ASSERT_EQ(document["reactions"].size(), 3u);
+
+    auto member = engine::kMembersInTableOrder.begin();
+    for (const auto& [name, text] : document["forces"].items()) {
+        EXPECT_EQ(name, *member++);  // the results window's table order
+        EXPECT_EQ(text, result.force(name)) << name;
+        EXPECT_EQ(document["lengths"][name], result.length(name)) << name;
+    }
+    for (const char* reaction : {"RL0", "RL6", "HL0"}) {
+        EXPECT_EQ(document["reactions"][reaction], result.reaction(reaction)) << reaction;
+    }
+}
+
+TEST(ResultJson, ApexLoadOnSpanTenGivesTheKnownTexts) {
+    const Json document = Json::parse(json_line(analyse("10", "U4.V", "10")));
+    EXPECT_EQ(document["lengths"]["L0L1"], "1.5625");
+    EXPECT_EQ(document["lengths"]["L3U4"], "2.5");
+    EXPECT_EQ(document["reactions"]["RL0"], "5");
+    EXPECT_EQ(document["reactions"]["HL0"], "0");
+    EXPECT_EQ(document["forces"]["L0U1"], "-11.1814");
+    EXPECT_EQ(document["forces"]["U4U5"], "-11.1793");
+    EXPECT_EQ(document["forces"]["U2U8"], "0.0024");
+    EXPECT_EQ(document["forces"]["L3U4"], "0");
+}
+
+TEST(ResultJson, FastLineIsExactlyTheSerializedDocument) {
+    for (const auto& result : {analyse("16", "U4.V", "10"), analyse("12", "U1.H", "10"),
+                               analyse("1", "U1.V", "-0.5"), analyse("100", "L6.H", "123456.789")}) {
+        EXPECT_EQ(json_line(result), result_json(result).dump() + "\n");
+    }
+}
+
+TEST(ResultJson, TextsThatNeedEscapingStillGiveValidJson) {
+    engine::AnalysisResult odd = analyse("10", "U4.V", "10");
+    odd.texts[0] = "say \"hi\"\\";
+    odd.texts[1] = "\xff\xfe";  // not UTF-8
+    const std::string line = json_line(odd);
+    const Json document = Json::parse(line);
+    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[0].item)], "say \"hi\"\\");
+    EXPECT_EQ(line.back(), '\n');
+}
+
+TEST(ErrorJson, NamesTheKindInputAndText) {
+    engine::AnalysisInput input;
+    input.span = "10";
+    input.loads[*engine::load_index_by_key("U4.V")] = "abc";
+    const auto error = std::get<engine::AnalysisError>(engine::run_analysis(input));
+    const Json document = error_json(error);
+    EXPECT_EQ(document["error"]["kind"], "type-mismatch");
+    EXPECT_EQ(document["error"]["input"], "U4.V");
+    EXPECT_EQ(document["error"]["text"], "abc");
+    EXPECT_EQ(document["error"]["message"], error.message());
+}
+
+TEST(ErrorJson, LeavesOutInputAndTextWhenNoInputIsToBlame) {
+    const engine::AnalysisError error{engine::ErrorKind::Overflow, {}, ""};
+    const Json document = error_json(error);
+    EXPECT_EQ(document["error"]["kind"], "overflow");
+    EXPECT_FALSE(document["error"].contains("input"));
+    EXPECT_FALSE(document["error"].contains("text"));
+}
+
+TEST(BadRequestJson, CarriesTheMessage) {
+    EXPECT_EQ(bad_request_json("line 3: oops").dump(),
+              R"({"error":{"kind":"bad-request","message":"line 3: oops"}})");
+}
+
+TEST(Csv, HeaderThenOneRowPerMemberAndReaction) {
+    const auto result = analyse("10", "U4.V", "10");
+    std::ostringstream out;
+    write_csv(out, result);
+    const auto lines = lines_of(out.str());
+    ASSERT_EQ(lines.size(), 1 + engine::kMemberCount + 3);
+    EXPECT_EQ(lines[0], "item,length,axial_force,reaction");
+    EXPECT_EQ(lines[1], "L0L1,1.5625,10.0012,");
+    for (std::size_t i = 0; i < engine::kMemberCount; ++i) {
+        const std::string_view member = engine::kMembersInTableOrder[i];
+        EXPECT_EQ(lines[1 + i], std::string(member) + "," + result.length(member) + "," + result.force(member) + ",");
+    }
+    EXPECT_EQ(lines[30], "RL0,,,5");
+    EXPECT_EQ(lines[31], "RL6,,,5");
+    EXPECT_EQ(lines[32], "HL0,,,0");
+}
+
+TEST(Table, OneAlignedRowPerMemberThenTheReactions) {
+    const auto result = analyse("10", "U1.V", "10");
+    std::ostringstream out;
+    write_table(out, result);
+    const auto lines = lines_of(out.str());
+    ASSERT_EQ(lines.size(), 1 + engine::kMemberCount + 2 + 3);
+
+    const std::size_t force_column = lines[0].find("Axial force");
+    ASSERT_NE(force_column, std::string::npos);
+    for (std::size_t i = 0; i < engine::kMemberCount; ++i) {
+        const std::string_view member = engine::kMembersInTableOrder[i];
+        const std::string& line = lines[1 + i];
+        EXPECT_EQ(words_of(line), (std::vector<std::string>{std::string(member), result.length(member),
+                                                            result.force(member)}));
+        EXPECT_EQ(line.substr(force_column), result.force(member)) << "force column not aligned: " << line;
+    }
+    EXPECT_EQ(lines[31], "Reactions");
+    EXPECT_EQ(lines[32], "RL0 (Up) = 8.7499");
+    EXPECT_EQ(lines[33], "RL6 (Up) = 1.2501");
+    EXPECT_EQ(lines[34], "HL0(Left)= 0");
+}
+
+}  // namespace
+}  // namespace korvel::solve
