@@ -1,0 +1,199 @@
+#include <string>
+#include <vector>
+
+#include "tests/ui/main_window_fixture.hpp"
+
+namespace korvel::ui::testing {
+namespace {
+
+using CommandsTest = MainWindowTest;
+using Call = ScriptedDialogs::Call;
+
+void expect_message(const Call& call, const QString& title, MessageStyle style) {
+    EXPECT_EQ(call.kind, Call::Kind::Message);
+    EXPECT_EQ(call.title, title);
+    EXPECT_EQ(call.style, style);
+}
+
+class CommandsWithLoadsTest : public MainWindowTest {
+protected:
+    CommandsWithLoadsTest() {
+        span_box().setText(QStringLiteral("16"));
+        label("Label29").set_caption(QStringLiteral("10"));
+        label("Label37").set_caption(QStringLiteral("-4"));
+        button("Command4").setFocus();  // so every command has to bring the focus back
+    }
+    bool inputs_unchanged() const {
+        return span_box().text() == QStringLiteral("16") && caption("Label29") == QStringLiteral("10") &&
+               caption("Label37") == QStringLiteral("-4");
+    }
+};
+
+TEST_F(CommandsWithLoadsTest, ResultsCarriesTheSpanAndEveryLoadInLoadMapOrder) {
+    label("Label20").set_caption(QStringLiteral("x"));
+    click("Command1");
+    ASSERT_TRUE(requested.has_value());
+    EXPECT_EQ(requested->span, "16");
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+        const std::string name(engine::kLoadMap[i].label);
+        const std::string expected = name == "Label29" ? "10" : name == "Label37" ? "-4" : name == "Label20" ? "x" : "";
+        EXPECT_EQ(requested->loads[i], expected) << name;
+    }
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(CommandsWithLoadsTest, EnterPressesResultsFromTheSpanBoxAndTheFocusedButtonOtherwise) {
+    span_box().setFocus();
+    QTest::keyClick(&span_box(), Qt::Key_Return);
+    ASSERT_TRUE(requested.has_value());
+    EXPECT_EQ(requested->span, "16");
+
+    requested.reset();
+    QTest::keyClick(&span_box(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_TRUE(requested.has_value());
+
+    requested.reset();
+    button("Command2").setFocus();
+    QTest::keyClick(&button("Command2"), Qt::Key_Return);
+    EXPECT_FALSE(requested.has_value());
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("Using help"));
+}
+
+TEST_F(CommandsWithLoadsTest, AccessKeysPressTheirButtons) {
+    // An access key clicks its button after the button's brief pressed look.
+    dialogs.answer_message(kAnswerNo);
+    QTest::keyClick(window.get(), Qt::Key_X, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 1; }));
+    EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("Confirm Exit"));
+    QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 2; }));
+    EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("Using help"));
+}
+
+TEST_F(CommandsWithLoadsTest, HelpShowsTheFourteenLinesAndReturnsTheFocus) {
+    click("Command2");
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    expect_message(dialogs.calls[0], QStringLiteral("Using help"), MessageStyle::OkInformation);
+    const QStringList lines = dialogs.calls[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 14);
+    EXPECT_EQ(lines[0], QStringLiteral("Working procedure:"));
+    EXPECT_EQ(lines[5], QString());
+    EXPECT_EQ(lines[9], QStringLiteral("otherwise program will be terminated!"));
+    EXPECT_EQ(lines[10], QString());
+    EXPECT_EQ(lines[13], QStringLiteral("Use Windows Defult Themes to get original views."));
+    for (const QString& line : lines) {
+        EXPECT_FALSE(line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')));
+    }
+    EXPECT_TRUE(span_box_has_focus());
+    EXPECT_TRUE(inputs_unchanged());
+}
+
+TEST_F(CommandsWithLoadsTest, AboutShowsTheTwelveLinesWithTheVersionAndReturnsTheFocus) {
+    click("Command4");
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    expect_message(dialogs.calls[0], QStringLiteral("About developer"), MessageStyle::OkExclamation);
+    const QStringList lines = dialogs.calls[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[0], QStringLiteral("Developed by-"));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_EQ(lines[6], QString());
+    EXPECT_EQ(lines[7], QStringLiteral("Korvel"));
+    EXPECT_EQ(lines[9], QStringLiteral("Version 2.1"));
+    EXPECT_EQ(lines[10], QString());
+    for (const int credit : {2, 3, 4, 5, 8, 11}) {
+        EXPECT_FALSE(lines[credit].isEmpty()) << credit;
+    }
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+TEST_F(CommandsWithLoadsTest, ResetAnsweredNoKeepsEverythingAndYesEmptiesLoadsAndSpanSilently) {
+    dialogs.answer_message(kAnswerNo);
+    click("Command5");
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    expect_message(dialogs.calls[0], QStringLiteral("Reset All Loads?"), MessageStyle::YesNoQuestion);
+    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("Are you sure to Reset all Loads?"));
+    EXPECT_TRUE(inputs_unchanged());
+    EXPECT_TRUE(span_box_has_focus());
+
+    button("Command4").setFocus();
+    dialogs.answer_message(kAnswerYes);
+    click("Command5");
+    EXPECT_EQ(dialogs.calls.size(), 2U);  // no span warning for the emptied box
+    EXPECT_TRUE(span_box().text().isEmpty());
+    for (const auto& slot : engine::kLoadMap) {
+        EXPECT_TRUE(caption(std::string(slot.label)).isEmpty()) << slot.label;
+    }
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+TEST_F(CommandsWithLoadsTest, ExitAnsweredNoKeepsRunningAndYesConfirmsTheExit) {
+    dialogs.answer_message(kAnswerNo);
+    click("Command3");
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    expect_message(dialogs.calls[0], QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion);
+    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("Are you sure to Exit?\r\n(All data will be lost!)"));
+    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(span_box_has_focus());
+    EXPECT_TRUE(inputs_unchanged());
+
+    dialogs.answer_message(kAnswerYes);
+    click("Command3");
+    EXPECT_EQ(exits, 1);
+    EXPECT_EQ(dialogs.calls.size(), 2U);
+}
+
+TEST_F(CommandsWithLoadsTest, CloseBoxAsksTheExitQuestion) {
+    dialogs.answer_message(kAnswerNo);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(exits, 0);
+    EXPECT_TRUE(inputs_unchanged());
+
+    dialogs.answer_message(kAnswerYes);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(exits, 1);
+    ASSERT_EQ(dialogs.calls.size(), 2U);
+    expect_message(dialogs.calls[1], QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion);
+}
+
+TEST_F(CommandsWithLoadsTest, MissingSpanIsAnInformationMessageThenTheSpanBoxHasTheFocus) {
+    window->showAnalysisError({engine::ErrorKind::MissingSpan, {engine::ErrorSource::Kind::Span, 0}, ""});
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    expect_message(dialogs.calls[0], QStringLiteral("Span length?"), MessageStyle::OkInformation);
+    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("Please input the span length"));
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+TEST_F(CommandsWithLoadsTest, LoadErrorIsAnExclamationWithTheErrorsOwnMessage) {
+    const engine::AnalysisError error{engine::ErrorKind::TypeMismatch, {engine::ErrorSource::Kind::Load, 9}, "ten"};
+    window->showAnalysisError(error);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    expect_message(dialogs.calls[0], QStringLiteral("KORVEL"), MessageStyle::OkExclamation);
+    EXPECT_EQ(dialogs.calls[0].text, QString::fromStdString(error.message()));
+    EXPECT_FALSE(dialogs.calls[0].text.isEmpty());
+    EXPECT_TRUE(inputs_unchanged());
+    EXPECT_FALSE(span_box().hasSelectedText());
+}
+
+TEST_F(CommandsWithLoadsTest, SpanErrorSelectsTheSpanText) {
+    span_box().setText(QStringLiteral("1e999"));
+    const engine::AnalysisError error{engine::ErrorKind::Overflow, {engine::ErrorSource::Kind::Span, 0}, "1e999"};
+    window->showAnalysisError(error);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    expect_message(dialogs.calls[0], QStringLiteral("KORVEL"), MessageStyle::OkExclamation);
+    EXPECT_EQ(dialogs.calls[0].text, QString::fromStdString(error.message()));
+    EXPECT_TRUE(span_box_has_focus());
+    EXPECT_EQ(span_box().selectedText(), QStringLiteral("1e999"));
+    EXPECT_EQ(span_box().text(), QStringLiteral("1e999"));
+}
+
+TEST_F(CommandsTest, FocusSpanBoxSlotMovesTheFocus) {
+    button("Command1").setFocus();
+    window->focusSpanBox();
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+}  // namespace
+}  // namespace korvel::ui::testing

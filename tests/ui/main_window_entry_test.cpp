@@ -1,0 +1,224 @@
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/ui/main_window_fixture.hpp"
+#include "ui/main_window/hotspots.hpp"
+
+namespace korvel::ui::testing {
+namespace {
+
+using SpanEntryTest = MainWindowTest;
+using LoadEntryTest = MainWindowTest;
+using Call = ScriptedDialogs::Call;
+
+int span_warnings(const ScriptedDialogs& dialogs) {
+    int count = 0;
+    for (const Call& call : dialogs.calls) {
+        if (call.kind == Call::Kind::Message && call.title == QStringLiteral("Warning!") &&
+            call.text == QStringLiteral("Positive Values Valid only!") && call.style == MessageStyle::OkExclamation)
+            ++count;
+    }
+    return count;
+}
+
+TEST_F(SpanEntryTest, TypedKeysAreRefusedOnlyWhenTheyLeaveALoneMinusStarOrSlash) {
+    struct Case {
+        const char* keys;
+        const char* text_after;
+        int warnings;
+    };
+    const std::vector<Case> cases{
+        {"-", "", 1},   {"*", "", 1},     {"/", "", 1},      {"+", "+", 0},      {"5-", "5-", 0},
+        {"-5", "5", 1}, {"12", "12", 0},  {"a/", "a/", 0},   {"--", "", 2},      {" -", " -", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        span_box().clear();
+        dialogs.calls.clear();
+        QTest::keyClicks(&span_box(), QString::fromLatin1(c.keys));
+        EXPECT_EQ(span_box().text(), QString::fromLatin1(c.text_after));
+        EXPECT_EQ(span_warnings(dialogs), c.warnings);
+        EXPECT_EQ(dialogs.calls.size(), static_cast<std::size_t>(c.warnings));
+    }
+}
+
+TEST_F(SpanEntryTest, APastedNegativeNumberPassesUntilOnlyItsMinusIsLeft) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("-12"));
+    span_box().paste();
+    EXPECT_EQ(span_box().text(), QStringLiteral("-12"));
+    EXPECT_EQ(span_warnings(dialogs), 0);
+
+    QTest::keyClick(&span_box(), Qt::Key_Backspace);
+    EXPECT_EQ(span_box().text(), QStringLiteral("-1"));
+    EXPECT_EQ(span_warnings(dialogs), 0);
+    QTest::keyClick(&span_box(), Qt::Key_Backspace);
+    EXPECT_EQ(span_box().text(), QString());
+    EXPECT_EQ(span_warnings(dialogs), 1);
+}
+
+TEST_F(SpanEntryTest, TypingAMinusOverTheWholeSelectedTextIsRefused) {
+    span_box().setText(QStringLiteral("16"));
+    span_box().selectAll();
+    QTest::keyClick(&span_box(), Qt::Key_Minus);
+    EXPECT_EQ(span_box().text(), QString());
+    EXPECT_EQ(span_warnings(dialogs), 1);
+}
+
+TEST_F(SpanEntryTest, TextSetByTheProgramIsCheckedTooButEmptyingIsSilent) {
+    span_box().setText(QStringLiteral("/"));
+    EXPECT_EQ(span_box().text(), QString());
+    EXPECT_EQ(span_warnings(dialogs), 1);
+    span_box().setText(QStringLiteral("7"));
+    span_box().setText(QString());
+    EXPECT_EQ(span_warnings(dialogs), 1);
+}
+
+TEST_F(SpanEntryTest, AMegabytePasteArrivesWholeAndAtOnce) {
+    const QString big(1 << 20, QLatin1Char('9'));
+    QGuiApplication::clipboard()->setText(big);
+    QElapsedTimer timer;
+    timer.start();
+    span_box().paste();
+    window->grab();
+    QTest::keyClick(&span_box(), Qt::Key_Return);
+    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_EQ(span_box().text().size(), big.size());
+    ASSERT_TRUE(requested.has_value());
+    EXPECT_EQ(requested->span.size(), static_cast<std::size_t>(big.size()));
+    EXPECT_EQ(span_warnings(dialogs), 0);
+}
+
+// Which label each dialog answer lands in, for every hotspot; the odd pairs of
+// U5, U6, U7, L4 and L5 included.
+TEST_F(LoadEntryTest, EachHotspotWritesItsAnswersToItsNodesLabels) {
+    struct Case {
+        std::string hotspot;
+        std::string horizontal_label;  // empty for vertical-only hotspots
+        std::string vertical_label;
+    };
+    const std::vector<Case> cases{
+        {"Label11", "Label20", "Label21"}, {"Label12", "Label22", "Label23"}, {"Label13", "Label24", "Label25"},
+        {"Label14", "Label26", "Label27"}, {"Label15", "Label28", "Label29"}, {"Label10", "Label34", "Label33"},
+        {"Label9", "Label36", "Label35"},  {"Label8", "Label40", "Label42"},  {"Label17", "Label39", "Label41"},
+        {"Label6", "", "Label30"},         {"Label5", "", "Label31"},         {"Label4", "", "Label32"},
+        {"Label3", "", "Label38"},         {"Label2", "", "Label37"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hotspot);
+        window->resetLoads();
+        dialogs.calls.clear();
+        if (!c.horizontal_label.empty()) dialogs.answer_input(QStringLiteral("h-") + QString::fromStdString(c.hotspot));
+        dialogs.answer_input(QStringLiteral("v-") + QString::fromStdString(c.hotspot));
+        click(c.hotspot);
+
+        ASSERT_TRUE(dialogs.script_used_up());
+        std::map<std::string, QString> expected;
+        if (!c.horizontal_label.empty())
+            expected[c.horizontal_label] = QStringLiteral("h-") + QString::fromStdString(c.hotspot);
+        expected[c.vertical_label] = QStringLiteral("v-") + QString::fromStdString(c.hotspot);
+        for (const auto& slot : engine::kLoadMap) {
+            const std::string name(slot.label);
+            const auto it = expected.find(name);
+            EXPECT_EQ(caption(name), it == expected.end() ? QString() : it->second) << name;
+        }
+    }
+}
+
+TEST_F(LoadEntryTest, TwoComponentHotspotAsksHorizontalThenVerticalWithEmptyDefaults) {
+    dialogs.answer_input(QStringLiteral("5"));
+    dialogs.answer_input(QStringLiteral("-2.5"));
+    click("Label11");
+    ASSERT_EQ(dialogs.calls.size(), 2U);
+    EXPECT_EQ(dialogs.calls[0].kind, Call::Kind::Input);
+    EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("ENTER THE HORIZONTAL LOAD:"));
+    EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("POSITIVE (+ve) FOR RIGHTWARD DIRECTION:"));
+    EXPECT_EQ(dialogs.calls[0].default_text, QString());
+    EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("ENTER THE VERTICAL LOAD:"));
+    EXPECT_EQ(dialogs.calls[1].text, QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"));
+    EXPECT_EQ(dialogs.calls[1].default_text, QString());
+    EXPECT_EQ(caption("Label20"), QStringLiteral("5"));
+    EXPECT_EQ(caption("Label21"), QStringLiteral("-2.5"));
+}
+
+TEST_F(LoadEntryTest, VerticalOnlyHotspotShowsExactlyOneDialog) {
+    dialogs.answer_input(QStringLiteral("3"));
+    click("Label3");
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("ENTER THE VERTICAL LOAD:"));
+    EXPECT_EQ(caption("Label38"), QStringLiteral("3"));
+}
+
+TEST_F(LoadEntryTest, CancelledDialogsEmptyTheirComponentAndTheVerticalDialogStillFollows) {
+    dialogs.answer_input(QStringLiteral("1"));
+    dialogs.answer_input(QStringLiteral("2"));
+    click("Label15");
+    dialogs.answer_input(QString());  // horizontal cancelled
+    dialogs.answer_input(QStringLiteral("9"));
+    click("Label15");
+    EXPECT_EQ(dialogs.calls.size(), 4U);
+    EXPECT_EQ(caption("Label28"), QString());
+    EXPECT_EQ(caption("Label29"), QStringLiteral("9"));
+
+    dialogs.answer_input(QStringLiteral("4"));
+    dialogs.answer_input(QString());  // vertical cancelled
+    click("Label15");
+    EXPECT_EQ(caption("Label28"), QStringLiteral("4"));
+    EXPECT_EQ(caption("Label29"), QString());
+}
+
+TEST_F(LoadEntryTest, AnswersAreShownExactlyAsTyped) {
+    const std::vector<QString> answers{QStringLiteral("  5 kN "), QStringLiteral("--+3"), QStringLiteral("<b>7</b>"),
+                                       QStringLiteral("&8"), QStringLiteral("1e3")};
+    for (const QString& answer : answers) {
+        SCOPED_TRACE(answer.toStdString());
+        dialogs.answer_input(answer);
+        click("Label4");
+        EXPECT_EQ(caption("Label32"), answer);
+        EXPECT_EQ(label("Label32").textFormat(), Qt::PlainText);
+    }
+}
+
+// Records the load captions each time a dialog opens, to show that none changes mid-click.
+class ObservingDialogs : public ScriptedDialogs {
+public:
+    QString input(const QString& prompt, const QString& title, const QString& default_text) override {
+        if (observe) seen.push_back(observe());
+        return ScriptedDialogs::input(prompt, title, default_text);
+    }
+    std::function<QString()> observe;
+    std::vector<QString> seen;
+};
+
+TEST(LoadEntryOrder, NoCaptionChangesBeforeEveryDialogOfTheClickIsClosed) {
+    install_default_font();
+    ObservingDialogs dialogs;
+    MainWindow window(dialogs);
+    auto* horizontal = window.findChild<AutoSizeLabel*>(QStringLiteral("Label40"));
+    auto* vertical = window.findChild<AutoSizeLabel*>(QStringLiteral("Label42"));
+    ASSERT_NE(horizontal, nullptr);
+    ASSERT_NE(vertical, nullptr);
+    horizontal->set_caption(QStringLiteral("old-h"));
+    vertical->set_caption(QStringLiteral("old-v"));
+    dialogs.observe = [&] { return horizontal->text() + QLatin1Char('|') + vertical->text(); };
+    dialogs.answer_input(QStringLiteral("new-h"));
+    dialogs.answer_input(QStringLiteral("new-v"));
+
+    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Label8")), Qt::LeftButton);
+
+    EXPECT_EQ(dialogs.seen, (std::vector<QString>{QStringLiteral("old-h|old-v"), QStringLiteral("old-h|old-v")}));
+    EXPECT_EQ(horizontal->text(), QStringLiteral("new-h"));
+    EXPECT_EQ(vertical->text(), QStringLiteral("new-v"));
+}
+
+TEST_F(LoadEntryTest, NodeNamesAndInnerNodesTakeNoLoads) {
+    for (const char* name : {"Label7", "Label16", "Label1", "Label46"}) {
+        click(name);
+        EXPECT_TRUE(dialogs.calls.empty()) << name;
+    }
+}
+
+}  // namespace
+}  // namespace korvel::ui::testing
