@@ -33,9 +33,9 @@ std::vector<std::string> words_of(const std::string& line) {
 }
 
 std::string json_line(const engine::AnalysisResult& result) {
-    std::ostringstream out;
-    ResultLineWriter().write(out, result);
-    return out.str();
+    std::string line;
+    ResultLineWriter().append(line, result);
+    return line;
 }
 
 TEST(ResultJson, HoldsEveryResultTextUnderItsMemberOrReaction) {
@@ -80,14 +80,22 @@ TEST(ResultJson, FastLineIsExactlyTheSerializedDocument) {
     }
 }
 
-TEST(ResultJson, TextsThatNeedEscapingStillGiveValidJson) {
-    engine::AnalysisResult odd = analyse("10", "U4.V", "10");
+TEST(ResultJson, TextsThatNeedEscapingStillGiveValidJsonAfterEarlierLines) {
+    const engine::AnalysisResult plain = analyse("10", "U4.V", "10");
+    engine::AnalysisResult odd = plain;
     odd.texts[0] = "say \"hi\"\\";
     odd.texts[1] = "\xff\xfe";  // not UTF-8
-    const std::string line = json_line(odd);
-    const Json document = Json::parse(line);
+
+    std::string lines;
+    const ResultLineWriter writer;
+    writer.append(lines, plain);
+    writer.append(lines, odd);
+    const std::size_t break_at = lines.find('\n');
+    ASSERT_NE(break_at, std::string::npos);
+    EXPECT_EQ(Json::parse(lines.substr(0, break_at)), result_json(plain));
+    const Json document = Json::parse(lines.substr(break_at + 1));
     EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[0].item)], "say \"hi\"\\");
-    EXPECT_EQ(line.back(), '\n');
+    EXPECT_EQ(lines.back(), '\n');
 }
 
 TEST(ErrorJson, NamesTheKindInputAndText) {

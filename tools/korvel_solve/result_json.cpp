@@ -1,5 +1,6 @@
 #include "tools/korvel_solve/result_json.hpp"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "tools/korvel_solve/reaction_order.hpp"
@@ -28,7 +29,8 @@ void for_each_result_value(Visit visit) {
 }
 
 bool needs_no_escaping(std::string_view text) {
-    return text.find_first_not_of("-.0123456789") == std::string_view::npos;
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; });
 }
 
 }  // namespace
@@ -60,20 +62,20 @@ ResultLineWriter::ResultLineWriter() {
     if (fragment != fragments_.size()) throw std::logic_error("result document has an unexpected shape");
 }
 
-void ResultLineWriter::write(std::ostream& out, const engine::AnalysisResult& result) {
-    line_.clear();
+void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& result) const {
+    const std::size_t line_start = out.size();
     for (std::size_t i = 0; i < result_index_.size(); ++i) {
         const std::string& text = result.texts[result_index_[i]];
         if (!needs_no_escaping(text)) {
-            write_json_line(out, result_json(result));
+            out.resize(line_start);
+            append_json_line(out, result_json(result));
             return;
         }
-        line_ += fragments_[i];
-        line_ += text;
+        out += fragments_[i];
+        out += text;
     }
-    line_ += fragments_.back();
-    line_ += '\n';
-    out.write(line_.data(), static_cast<std::streamsize>(line_.size()));
+    out += fragments_.back();
+    out += '\n';
 }
 
 Json error_json(const engine::AnalysisError& error) {
@@ -98,8 +100,9 @@ Json bad_request_json(std::string_view message) {
     return document;
 }
 
-void write_json_line(std::ostream& out, const Json& document) {
-    out << document.dump(-1, ' ', false, Json::error_handler_t::replace) << '\n';
+void append_json_line(std::string& out, const Json& document) {
+    out += document.dump(-1, ' ', false, Json::error_handler_t::replace);
+    out += '\n';
 }
 
 }  // namespace korvel::solve

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -19,7 +18,7 @@ using Json = nlohmann::ordered_json;
 //  "forces": {"L0L1": ..., ...}}, every value the result text.
 Json result_json(const engine::AnalysisResult& result);
 
-// Writes result_json() as one line, fast enough for long batches. The document's
+// Appends result_json() as one line, fast enough for long batches. The document's
 // shape never changes, so it is serialized once with empty values and cut at
 // them; a result then only fills its 61 texts into the gaps. That is exact for
 // Fixed4 texts, which JSON carries unescaped; a result holding any other text
@@ -28,13 +27,12 @@ class ResultLineWriter {
 public:
     ResultLineWriter();
 
-    void write(std::ostream& out, const engine::AnalysisResult& result);
+    void append(std::string& out, const engine::AnalysisResult& result) const;
 
 private:
     // fragments_[i] comes before the i-th value of the document, the last one closes it.
     std::array<std::string, engine::kResultCount + 1> fragments_;
     std::array<std::size_t, engine::kResultCount> result_index_{};  // document value -> result slot
-    std::string line_;
 };
 
 // {"error": {"kind": ..., "input": ..., "text": ..., "message": ...}}; input and
@@ -44,8 +42,8 @@ Json error_json(const engine::AnalysisError& error);
 // {"error": {"kind": "bad-request", "message": ...}} for a batch line that is not a case.
 Json bad_request_json(std::string_view message);
 
-// One line of compact JSON. Bytes that are not UTF-8 (an input echoed in an
-// error) are replaced rather than failing the whole output.
-void write_json_line(std::ostream& out, const Json& document);
+// Appends one line of compact JSON. Bytes that are not UTF-8 (an input echoed
+// in an error) are replaced rather than failing the whole output.
+void append_json_line(std::string& out, const Json& document);
 
 }  // namespace korvel::solve

@@ -1,5 +1,6 @@
 #include "tools/korvel_solve/solve_command.hpp"
 
+#include <string>
 #include <variant>
 
 #include "engine/analysis.hpp"
@@ -19,7 +20,12 @@ void write_result(std::ostream& out, const engine::AnalysisResult& result, Outpu
     switch (format) {
         case OutputFormat::Table: write_table(out, result); break;
         case OutputFormat::Csv: write_csv(out, result); break;
-        case OutputFormat::Json: ResultLineWriter().write(out, result); break;
+        case OutputFormat::Json: {
+            std::string line;
+            ResultLineWriter().append(line, result);
+            out << line;
+            break;
+        }
     }
 }
 
@@ -27,7 +33,11 @@ int run_single(const SingleRun& run, std::ostream& out, std::ostream& err) {
     const engine::AnalysisOutcome outcome = engine::run_analysis(run.input);
     if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) {
         err << kProgram << error->message() << '\n';
-        if (run.format == OutputFormat::Json) write_json_line(out, error_json(*error));
+        if (run.format == OutputFormat::Json) {
+            std::string line;
+            append_json_line(line, error_json(*error));
+            out << line;
+        }
         return kExitFailure;
     }
     write_result(out, std::get<engine::AnalysisResult>(outcome), run.format);
