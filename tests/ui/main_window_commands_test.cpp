@@ -71,6 +71,19 @@ TEST_F(CommandsWithLoadsTest, AccessKeysPressTheirButtons) {
     EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("Using help"));
 }
 
+TEST_F(CommandsWithLoadsTest, SharedAccessKeyOfResultsAndResetOnlyMovesTheFocus) {
+    // "&Results" and "&Reset" share R: the key cycles the focus between them and clicks neither.
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    QTest::qWait(250);
+    EXPECT_FALSE(requested.has_value());
+    EXPECT_TRUE(dialogs.calls.empty());
+    const QWidget* first = window->focusWidget();
+    EXPECT_TRUE(first == &button("Command1") || first == &button("Command5"));
+    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+    EXPECT_NE(window->focusWidget(), first);
+    EXPECT_TRUE(inputs_unchanged());
+}
+
 TEST_F(CommandsWithLoadsTest, HelpShowsTheFourteenLinesAndReturnsTheFocus) {
     click("Command2");
     ASSERT_EQ(dialogs.calls.size(), 1U);

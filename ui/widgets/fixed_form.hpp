@@ -12,8 +12,6 @@
 
 namespace korvel::ui {
 
-class DrawingSurface;
-
 struct FormSpec {
     std::string_view name;   // object name, e.g. "Form1"
     std::string_view title;  // window caption
