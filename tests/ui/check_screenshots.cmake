@@ -1,0 +1,28 @@
+# Runs korvel-screenshots into OUT and checks that both windows were written as
+# PNG files of the windows' client size (791 x 366 pixels at 96 dpi).
+# Usage: cmake -DTOOL=<korvel-screenshots> -DOUT=<directory> -P check_screenshots.cmake
+file(REMOVE_RECURSE "${OUT}")
+execute_process(COMMAND "${TOOL}" "${OUT}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "korvel-screenshots failed with status ${status}")
+endif()
+
+foreach(name form1 form2)
+  set(png "${OUT}/${name}.png")
+  if(NOT EXISTS "${png}")
+    message(FATAL_ERROR "${png} was not written")
+  endif()
+  # The PNG header: 8 signature bytes, the IHDR chunk's length and type, then
+  # width and height as 4-byte big-endian numbers.
+  file(READ "${png}" signature LIMIT 8 HEX)
+  if(NOT signature STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${png} is not a PNG file")
+  endif()
+  file(READ "${png}" width_hex OFFSET 16 LIMIT 4 HEX)
+  file(READ "${png}" height_hex OFFSET 20 LIMIT 4 HEX)
+  math(EXPR width "0x${width_hex}")
+  math(EXPR height "0x${height_hex}")
+  if(NOT width EQUAL 791 OR NOT height EQUAL 366)
+    message(FATAL_ERROR "${png} is ${width} x ${height} pixels, expected 791 x 366")
+  endif()
+endforeach()

@@ -1,0 +1,76 @@
+// korvel-screenshots: draws both windows after one analysis (span 16, vertical
+// load 10 at the apex U4) and writes them as form1.png and form2.png into the
+// given directory. Runs without a display.
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <cstdio>
+
+#include "app/coordinator.hpp"
+#include "ui/widgets/default_font.hpp"
+
+namespace {
+
+// Screenshots are taken without anyone to answer a dialog: every dialog is
+// recorded and answered No or Cancel, and any dialog at all is a failure.
+class UnattendedDialogs final : public korvel::ui::Dialogs {
+public:
+    int message(const QString& text, korvel::ui::MessageStyle, const QString& title) override {
+        shown.append(title + QStringLiteral(": ") + text);
+        return korvel::ui::kAnswerNo;
+    }
+    QString input(const QString& prompt, const QString& title, const QString&) override {
+        shown.append(title + QStringLiteral(": ") + prompt);
+        return {};
+    }
+    QStringList shown;
+};
+
+bool save(QWidget& window, const QDir& directory, const QString& file_name) {
+    const QString path = directory.filePath(file_name);
+    if (window.grab().save(path, "PNG")) return true;
+    std::fprintf(stderr, "korvel-screenshots: cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    korvel::ui::install_default_font();
+
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: korvel-screenshots <output directory>\n");
+        return 2;
+    }
+    const QDir directory(arguments.at(1));
+    if (!QDir().mkpath(directory.path())) {
+        std::fprintf(stderr, "korvel-screenshots: cannot create %s\n", qPrintable(directory.path()));
+        return 1;
+    }
+
+    UnattendedDialogs dialogs;
+    korvel::app::Coordinator coordinator(dialogs);
+    QWidget& form1 = coordinator.mainWindow();
+    QWidget& form2 = coordinator.resultsWindow();
+    coordinator.start();
+
+    form1.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("16"));
+    auto* vertical_at_apex = form1.findChild<korvel::ui::AutoSizeLabel*>(QStringLiteral("Label29"));
+    vertical_at_apex->set_caption(QStringLiteral("10"));
+    form1.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+
+    if (!dialogs.shown.isEmpty() || !form2.isVisible()) {
+        std::fprintf(stderr, "korvel-screenshots: the analysis did not complete: %s\n",
+                     qPrintable(dialogs.shown.join(QStringLiteral("; "))));
+        return 1;
+    }
+    const bool saved = save(form1, directory, QStringLiteral("form1.png")) &&
+                       save(form2, directory, QStringLiteral("form2.png"));
+    return saved ? 0 : 1;
+}
