@@ -70,8 +70,10 @@ const double kAngleError = std::atan(0.5) - 0.4636;  // 4.76e-5 rad
 //    Fixed4-rounded panel, rafter and load x arm products. Arms are off by at
 //    most a few x 4.76e-5 of their own size and the forces they give scale
 //    with the total load W (sum of |load|), so these errors stay below
-//    10 x 4.76e-5 x W; the Fixed4 products add at most 44 x 0.00005 / h,
-//    kept below 0.002 by spans of at least 4 (h >= 1).
+//    10 x 4.76e-5 x W (the random cases reach about half of that). The
+//    Fixed4 products (16 in the section moments, at most 20 in the reactions'
+//    moment sum) each round by up to 0.00005 and are divided by h or S: at
+//    most 36 x 0.00005 / h, below 0.002 for spans of at least 4 (h >= 1).
 // A force with the wrong sign, or two forces swapped, moves a joint by the
 // force itself (or the difference), far beyond this for any member that
 // carries a real share of the load; the mutation tests below confirm it.

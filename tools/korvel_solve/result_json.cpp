@@ -78,6 +78,16 @@ void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& re
     out += '\n';
 }
 
+namespace {
+
+Json error_document(Json body) {
+    Json document = Json::object();
+    document["error"] = std::move(body);
+    return document;
+}
+
+}  // namespace
+
 Json error_json(const engine::AnalysisError& error) {
     Json body = Json::object();
     body["kind"] = std::string(engine::error_kind_key(error.kind));
@@ -86,18 +96,14 @@ Json error_json(const engine::AnalysisError& error) {
         body["text"] = error.text;
     }
     body["message"] = error.message();
-    Json document = Json::object();
-    document["error"] = std::move(body);
-    return document;
+    return error_document(std::move(body));
 }
 
 Json bad_request_json(std::string_view message) {
     Json body = Json::object();
     body["kind"] = "bad-request";
     body["message"] = std::string(message);
-    Json document = Json::object();
-    document["error"] = std::move(body);
-    return document;
+    return error_document(std::move(body));
 }
 
 void append_json_line(std::string& out, const Json& document) {
