@@ -11,8 +11,14 @@ set(CPACK_PACKAGE_DESCRIPTION
     "KORVEL analyses a symmetric Fink roof truss of sixteen nodes and twenty-nine\n"
     "members for any loading condition. Type the span, enter the horizontal and\n"
     "vertical loads at the nodes, and read the length and axial force of every\n"
-    "member and the three support reactions. The package holds the windowed\n"
-    "program korvel and the command-line tool korvel-solve.")
+    "member and the three support reactions.")
+if(TARGET korvel)
+  list(APPEND CPACK_PACKAGE_DESCRIPTION
+       "\nThe package holds the windowed program korvel and the command-line tool\n"
+       "korvel-solve.")
+else()
+  list(APPEND CPACK_PACKAGE_DESCRIPTION "\nThe package holds the command-line tool korvel-solve.")
+endif()
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
