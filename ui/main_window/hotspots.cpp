@@ -1,5 +1,6 @@
 #include "ui/main_window/hotspots.hpp"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 

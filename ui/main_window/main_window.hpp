@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
-#include <array>
+#include <QPushButton>
 
 #include "engine/analysis.hpp"
 #include "ui/dialogs/dialogs.hpp"
