@@ -84,7 +84,7 @@ TEST_F(SpanEntryTest, AMegabytePasteArrivesWholeAndAtOnce) {
     span_box().paste();
     window->grab();
     QTest::keyClick(&span_box(), Qt::Key_Return);
-    EXPECT_LT(timer.elapsed(), 2000);
+    EXPECT_LT(timer.elapsed(), 5000);  // generous for sanitizer builds; a quadratic check would take minutes
     EXPECT_EQ(span_box().text().size(), big.size());
     ASSERT_TRUE(requested.has_value());
     EXPECT_EQ(requested->span.size(), static_cast<std::size_t>(big.size()));
