@@ -60,7 +60,10 @@ for dependency in "${dependencies[@]}"; do
   [[ $met == yes ]] || fail "dependency not satisfied on this machine:$dependency"
 done
 
-contents=$(dpkg-deb --contents "$deb" | awk '{ print $6 }')
+listing=$(dpkg-deb --contents "$deb")
+not_root=$(awk '$2 != "root/root" { print $6 }' <<<"$listing")
+[[ -z $not_root ]] || fail "files not owned by root: $not_root"
+contents=$(awk '{ print $6 }' <<<"$listing")
 expected_files=(./usr/bin/korvel-solve)
 icon_sizes=(16 32 48 128 256)
 if [[ $windows == with-windows ]]; then
