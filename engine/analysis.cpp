@@ -17,10 +17,13 @@ std::string quoted(std::string_view text) {
     std::string out = "\"";
     if (text.size() <= kQuotedTextLimit) {
         out.append(text).append("\"");
-    } else {
-        out.append(text.substr(0, kQuotedTextLimit)).append("...\" (").append(std::to_string(text.size()));
-        out.append(" characters)");
+        return out;
     }
+    // Never cut inside a UTF-8 character: back up to the start of the one at the limit.
+    std::size_t cut = kQuotedTextLimit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    out.append(text.substr(0, cut)).append("...\" (").append(std::to_string(text.size()));
+    out.append(" characters)");
     return out;
 }
 

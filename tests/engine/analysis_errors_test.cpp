@@ -89,6 +89,15 @@ TEST(AnalysisErrors, AHugePastedTextIsQuotedOnlyByItsBeginning) {
     EXPECT_NE(error.message().find("(1000000 characters)"), std::string::npos);
 }
 
+TEST(AnalysisErrors, AQuotedTextIsNeverCutInsideACharacter) {
+    // 39 ASCII letters, then two-byte characters: the 40-byte limit falls inside one.
+    const std::string pasted = std::string(39, 'a') + "\xc3\xa9\xc3\xa9\xc3\xa9";
+    AnalysisInput input = make_input("10");
+    input.loads[0] = pasted;
+    const std::string message = std::get<AnalysisError>(run_analysis(input)).message();
+    EXPECT_NE(message.find(std::string(39, 'a') + "...\""), std::string::npos) << message;
+}
+
 TEST(AnalysisInputs, LoadsAreAddressedByLabelAndByNode) {
     AnalysisInput input;
     EXPECT_TRUE(input.set_load_by_label("Label29", "10"));
