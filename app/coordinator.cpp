@@ -6,6 +6,17 @@
 #include "engine/analysis.hpp"
 
 namespace korvel::app {
+namespace {
+
+// Shows a window and gives it the keyboard, so Enter and the access keys reach
+// it at once after the switch.
+void bring_forward(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace
 
 Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
     : QObject(parent), main_window_(dialogs), results_window_(dialogs) {
@@ -22,7 +33,7 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
 Coordinator::~Coordinator() = default;
 
 void Coordinator::start() {
-    main_window_.show();
+    bring_forward(main_window_);
     main_window_.focusSpanBox();
 }
 
@@ -33,18 +44,18 @@ void Coordinator::runAnalysis(const engine::AnalysisInput& input) {
         return;
     }
     results_window_.showResults(std::get<engine::AnalysisResult>(outcome));
-    results_window_.show();
+    bring_forward(results_window_);
     main_window_.hide();
 }
 
 void Coordinator::returnToMainWindow() {
-    main_window_.show();
+    bring_forward(main_window_);
     results_window_.hide();
 }
 
 void Coordinator::startNew() {
     main_window_.resetLoads();
-    main_window_.show();
+    bring_forward(main_window_);
     main_window_.focusSpanBox();
     results_window_.hide();
 }

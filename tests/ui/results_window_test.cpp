@@ -230,6 +230,28 @@ TEST_F(ResultsWindowTest, EnterRightAfterShowingAsksTheFinishQuestion) {
     EXPECT_TRUE(window.isVisible());
 }
 
+TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
+    // An access key clicks its button after the button's brief pressed look.
+    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return back.count() == 1; }));
+
+    dialogs.answer_message(kAnswerNo);
+    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 1; }));
+    dialogs.answer_message(kAnswerNo);
+    QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 2; }));
+    EXPECT_EQ(questions(), (std::vector<std::pair<QString, MessageStyle>>{
+                               {QStringLiteral("New Calculations?"), MessageStyle::YesNoQuestion},
+                               {QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion}}));
+    EXPECT_EQ(back.count(), 1);
+}
+
 TEST_F(ResultsWindowTest, CloseBoxAsksTheExitQuestion) {
     QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
     window.show();

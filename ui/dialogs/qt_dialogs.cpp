@@ -7,13 +7,26 @@
 #include "ui/dialogs/message_box_style.hpp"
 
 namespace korvel::ui {
+namespace {
+
+// Runs a modal dialog over the window the user is working in, and hands the
+// keyboard back to that window when it closes, so its access keys and default
+// button work at once even where no window manager restores the focus.
+int run_over_active_window(QDialog& dialog, QWidget* owner) {
+    const int result = dialog.exec();
+    if (owner != nullptr && owner->isVisible()) owner->activateWindow();
+    return result;
+}
+
+}  // namespace
 
 int QtDialogs::message(const QString& text, MessageStyle style, const QString& title) {
     const MessageBoxLook look = message_box_look(style);
-    QMessageBox box(look.icon, title, display_text(text), look.buttons, QApplication::activeWindow());
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(look.icon, title, display_text(text), look.buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     if (look.buttons.testFlag(QMessageBox::Yes)) box.setDefaultButton(QMessageBox::Yes);
-    box.exec();
+    run_over_active_window(box, owner);
     // Closing a Yes/No box from its title bar or with Escape counts as No.
     const auto pressed = box.standardButton(box.clickedButton());
     if (pressed == QMessageBox::NoButton) return look.buttons.testFlag(QMessageBox::No) ? kAnswerNo : kAnswerOk;
@@ -21,13 +34,14 @@ int QtDialogs::message(const QString& text, MessageStyle style, const QString& t
 }
 
 QString QtDialogs::input(const QString& prompt, const QString& title, const QString& default_text) {
-    QInputDialog dialog(QApplication::activeWindow());
+    QWidget* owner = QApplication::activeWindow();
+    QInputDialog dialog(owner);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
     dialog.setLabelText(display_text(prompt));
     dialog.setTextValue(default_text);
-    if (dialog.exec() != QDialog::Accepted) return {};
+    if (run_over_active_window(dialog, owner) != QDialog::Accepted) return {};
     return dialog.textValue();
 }
 
