@@ -50,6 +50,19 @@ TEST_F(ResultsWindowTest, WindowIsAFixedForm2TitledKorvel) {
     EXPECT_EQ(window.findChildren<QPushButton*>().size(), 3);
 }
 
+TEST_F(ResultsWindowTest, NavyArrowOverTheWindowAndItsLabelsButNotOverTheButtons) {
+    const QCursor cursor = window.cursor();
+    EXPECT_EQ(cursor.hotSpot(), QPoint(0, 0));
+    const QImage arrow = cursor.pixmap().toImage();
+    EXPECT_EQ(arrow.size(), QSize(32, 32));
+    EXPECT_EQ(arrow.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(arrow.pixelColor(1, 5), QColor(0, 0, 128));
+    EXPECT_FALSE(label("Label59").testAttribute(Qt::WA_SetCursor));
+    EXPECT_FALSE(label("Label94").testAttribute(Qt::WA_SetCursor));
+    for (const char* name : {"Command1", "Command3", "Command5"})
+        EXPECT_EQ(button(name).cursor().shape(), Qt::ArrowCursor) << name;
+}
+
 TEST_F(ResultsWindowTest, RepresentativeLabelsStandWhereTheLayoutPutsThem) {
     struct Case {
         const char* name;
