@@ -27,7 +27,7 @@ std::string quoted(std::string_view text) {
     return out;
 }
 
-const std::string& text_at(const AnalysisResult& result, std::optional<std::size_t> index, std::string_view what) {
+std::string_view text_at(const AnalysisResult& result, std::optional<std::size_t> index, std::string_view what) {
     if (!index) throw std::out_of_range("no such result: " + std::string(what));
     return result.texts[*index];
 }
@@ -71,16 +71,16 @@ void AnalysisInput::set_load(Node node, Component component, std::string text) {
     loads[*index] = std::move(text);
 }
 
-const std::string& AnalysisResult::text_of_label(std::string_view label) const {
+std::string_view AnalysisResult::text_of_label(std::string_view label) const {
     return text_at(*this, result_index_by_label(label), label);
 }
-const std::string& AnalysisResult::length(std::string_view member) const {
+std::string_view AnalysisResult::length(std::string_view member) const {
     return text_at(*this, result_index(member, ResultKind::Length), member);
 }
-const std::string& AnalysisResult::force(std::string_view member) const {
+std::string_view AnalysisResult::force(std::string_view member) const {
     return text_at(*this, result_index(member, ResultKind::Force), member);
 }
-const std::string& AnalysisResult::reaction(std::string_view name) const {
+std::string_view AnalysisResult::reaction(std::string_view name) const {
     return text_at(*this, result_index(name, ResultKind::Reaction), name);
 }
 
@@ -142,14 +142,14 @@ AnalysisOutcome run_analysis(const AnalysisInput& input) {
     if (std::optional<AnalysisError> error = read_loads(input, load_values)) return *std::move(error);
 
     AnalysisOutcome outcome(std::in_place_type<AnalysisResult>);
-    std::span<std::string, kResultCount> texts(std::get<AnalysisResult>(outcome).texts);
+    std::span<ResultText, kResultCount> texts(std::get<AnalysisResult>(outcome).texts);
     try {
         const NodeLoads loads(load_values);
         const Reactions reactions = support_reactions(geometry, loads);
         write_member_lengths(geometry, texts.first<kMemberCount>());
-        rounded_display(reactions.RL6, texts[kMemberCount]);
-        rounded_display(reactions.RL0, texts[kMemberCount + 1]);
-        rounded_display(reactions.HL0, texts[kMemberCount + 2]);
+        texts[kMemberCount] = rounded_display(reactions.RL6);
+        texts[kMemberCount + 1] = rounded_display(reactions.RL0);
+        texts[kMemberCount + 2] = rounded_display(reactions.HL0);
         write_member_forces(geometry, loads, reactions, texts.last<kMemberCount>());
     } catch (const ArithmeticError& e) {
         // The span and the rise are the only divisors that can be zero.

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "engine/arithmetic_error.hpp"
+#include "engine/result_text.hpp"
 #include "engine/truss_model.hpp"
 
 namespace korvel::engine {
@@ -24,12 +25,12 @@ struct AnalysisInput {
 
 // The 61 result texts, in the order of kResultSlots.
 struct AnalysisResult {
-    std::array<std::string, kResultCount> texts;
+    std::array<ResultText, kResultCount> texts;
 
-    const std::string& text_of_label(std::string_view label) const;
-    const std::string& length(std::string_view member) const;
-    const std::string& force(std::string_view member) const;
-    const std::string& reaction(std::string_view name) const;  // "RL0", "RL6" or "HL0"
+    std::string_view text_of_label(std::string_view label) const;
+    std::string_view length(std::string_view member) const;
+    std::string_view force(std::string_view member) const;
+    std::string_view reaction(std::string_view name) const;  // "RL0", "RL6" or "HL0"
 };
 
 // Which input an error is blamed on.

@@ -19,6 +19,32 @@ const char* skip_digits(const char* p, const char* end) {
 
 }  // namespace
 
+std::optional<PlainDecimal> read_plain_decimal(std::string_view text) {
+    constexpr int kMaxDigits = 19;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    PlainDecimal number;
+    if (p != end && (*p == '+' || *p == '-')) {
+        number.negative = *p == '-';
+        ++p;
+    }
+    int digit_count = 0;
+    bool in_fraction = false;
+    for (; p != end; ++p) {
+        if (is_digit(*p)) {
+            if (++digit_count > kMaxDigits) return std::nullopt;
+            number.digits = number.digits * 10 + static_cast<std::uint64_t>(*p - '0');
+            number.fraction_digits += in_fraction ? 1 : 0;
+        } else if (*p == '.' && !in_fraction) {
+            in_fraction = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digit_count == 0) return std::nullopt;
+    return number;
+}
+
 std::optional<DecimalText> read_decimal_text(std::string_view text) {
     const char* p = text.data();
     const char* end = p + text.size();

@@ -25,6 +25,17 @@ struct DecimalText {
     bool is_zero() const { return digit_count() == 0; }
 };
 
+// The common plain form "[+-]digits[.digits]" with at most 19 digits in all,
+// read in one pass: the value is (negative ? -1 : 1) * digits / 10^fraction_digits.
+struct PlainDecimal {
+    bool negative = false;
+    std::uint64_t digits = 0;
+    int fraction_digits = 0;
+};
+
+// Reads the plain form; any other text (which may still be a number) gives nothing.
+std::optional<PlainDecimal> read_plain_decimal(std::string_view text);
+
 // Accepts exactly: optional blanks; an optional sign; digits with an optional
 // decimal point and fraction (at least one digit in all); an optional exponent
 // (E or e, optional sign, digits); optional blanks. The point is always ".",

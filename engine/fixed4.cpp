@@ -72,10 +72,8 @@ constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
     return powers;
 }();
 
-// D * 10^shift rounded half-even, for a digit string D of at most 19 digits.
-std::uint64_t scale_short_digits(const DecimalText& number, std::int64_t shift) {
-    std::uint64_t digits = 0;
-    for (std::size_t i = 0; i < number.digit_count(); ++i) digits = digits * 10 + static_cast<std::uint64_t>(number.digit(i));
+// digits * 10^shift rounded half-even.
+std::uint64_t scale_digits(std::uint64_t digits, std::int64_t shift) {
     if (shift >= 0) {
         std::uint64_t scaled = 0;
         if (shift >= static_cast<std::int64_t>(kPowersOfTen.size()) ||
@@ -91,6 +89,13 @@ std::uint64_t scale_short_digits(const DecimalText& number, std::int64_t shift) 
     const std::uint64_t half = divisor / 2;
     if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
     return quotient;
+}
+
+// D * 10^shift rounded half-even, for a digit string D of at most 19 digits.
+std::uint64_t scale_short_digits(const DecimalText& number, std::int64_t shift) {
+    std::uint64_t digits = 0;
+    for (std::size_t i = 0; i < number.digit_count(); ++i) digits = digits * 10 + static_cast<std::uint64_t>(number.digit(i));
+    return scale_digits(digits, shift);
 }
 
 // D * 10^shift rounded half-even, for a digit string of any length.
@@ -121,6 +126,11 @@ std::uint64_t scale_long_digits(const DecimalText& number, std::int64_t shift) {
 }  // namespace
 
 Fixed4 Fixed4::parse(std::string_view text) {
+    // Most load texts are plain decimals such as "12.5"; they take one pass.
+    if (const std::optional<PlainDecimal> plain = read_plain_decimal(text)) {
+        return from_magnitude(plain->negative, scale_digits(plain->digits, 4 - plain->fraction_digits),
+                              "number beyond the Fixed4 range");
+    }
     const std::optional<DecimalText> number = read_decimal_text(text);
     if (!number) throw ArithmeticError(ErrorKind::TypeMismatch, "text is not a decimal number");
     if (number->is_zero()) return Fixed4();
@@ -134,37 +144,27 @@ Fixed4 Fixed4::parse(std::string_view text) {
 }
 
 std::string Fixed4::to_text() const {
-    std::string text;
-    write_text(text);
-    return text;
+    char buffer[kMaxTextLength];
+    return std::string(buffer, write_text(buffer));
 }
 
-void Fixed4::write_text(std::string& out) const {
-    std::uint64_t magnitude = count_ < 0 ? 0 - static_cast<std::uint64_t>(count_) : static_cast<std::uint64_t>(count_);
-    // Written backwards into a buffer: "-" + up to 15 integer digits + "." + 4 fraction digits.
-    char buffer[24];
-    char* end = buffer + sizeof buffer;
-    char* first = end;
-    std::uint64_t fraction = magnitude % static_cast<std::uint64_t>(kScale);
-    magnitude /= static_cast<std::uint64_t>(kScale);
-    if (fraction != 0) {
-        int digits = 4;
-        while (fraction % 10 == 0) {
-            fraction /= 10;
-            --digits;
-        }
-        for (; digits > 0; --digits) {
-            *--first = static_cast<char>('0' + fraction % 10);
-            fraction /= 10;
-        }
-        *--first = '.';
+char* Fixed4::write_text(char* buffer) const {
+    const std::uint64_t magnitude =
+        count_ < 0 ? 0 - static_cast<std::uint64_t>(count_) : static_cast<std::uint64_t>(count_);
+    const auto scale = static_cast<std::uint64_t>(kScale);
+    // "-" + up to 15 integer digits + "." + 4 fraction digits.
+    char* end = buffer;
+    if (count_ < 0) *end++ = '-';
+    end = std::to_chars(end, buffer + kMaxTextLength, magnitude / scale).ptr;
+    if (const auto fraction = static_cast<unsigned>(magnitude % scale); fraction != 0) {
+        *end++ = '.';
+        const char digits[4] = {static_cast<char>('0' + fraction / 1000), static_cast<char>('0' + fraction / 100 % 10),
+                                static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10)};
+        int count = 4;
+        while (digits[count - 1] == '0') --count;
+        for (int i = 0; i < count; ++i) *end++ = digits[i];
     }
-    do {
-        *--first = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (count_ < 0) *--first = '-';
-    out.assign(first, end);
+    return end;
 }
 
 Fixed4 operator+(Fixed4 a, Fixed4 b) {
@@ -251,21 +251,23 @@ double parse_double(std::string_view text) {
     return number->negative ? -value : value;
 }
 
-void plain_display(Fixed4 value, std::string& caption) { value.write_text(caption); }
-void rounded_display(double value, std::string& caption) { Fixed4::round(value).write_text(caption); }
-void rounded_display(Fixed4 value, std::string& caption) { value.write_text(caption); }
-void text_rounded_display(double value, std::string& caption) {
-    char buffer[32];
-    const char* end = write_fifteen_digit_text(value, buffer);
-    Fixed4::parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer))).write_text(caption);
+namespace {
+
+static_assert(ResultText::kCapacity >= Fixed4::kMaxTextLength);
+
+ResultText caption_of(Fixed4 value) {
+    return ResultText::written_by([value](char* buffer) { return value.write_text(buffer); });
 }
 
-std::string plain_display(Fixed4 value) { return value.to_text(); }
-std::string rounded_display(double value) { return Fixed4::round(value).to_text(); }
-std::string text_rounded_display(double value) {
-    std::string caption;
-    text_rounded_display(value, caption);
-    return caption;
+}  // namespace
+
+ResultText plain_display(Fixed4 value) { return caption_of(value); }
+ResultText rounded_display(double value) { return caption_of(Fixed4::round(value)); }
+ResultText rounded_display(Fixed4 value) { return caption_of(value); }
+ResultText text_rounded_display(double value) {
+    char buffer[32];
+    const char* end = write_fifteen_digit_text(value, buffer);
+    return caption_of(Fixed4::parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer))));
 }
 
 }  // namespace korvel::engine

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/result_text.hpp"
+
 namespace korvel::engine {
 
 // A signed fixed-point number with four decimal places: a 64-bit count of
@@ -31,8 +33,10 @@ public:
 
     // Fixed4 text: no group separators, no trailing fraction zeros, no negative zero.
     std::string to_text() const;
-    // The same text written over `out`, reusing its storage.
-    void write_text(std::string& out) const;
+    // The longest Fixed4 text, "-922337203685477.5808".
+    static constexpr std::size_t kMaxTextLength = 21;
+    // Writes the Fixed4 text into a buffer of at least kMaxTextLength characters; returns its end.
+    char* write_text(char* buffer) const;
 
     friend constexpr bool operator==(Fixed4, Fixed4) = default;
 
@@ -74,14 +78,10 @@ std::string fifteen_digit_text(double x);
 // Overflow when the magnitude lies beyond the double range.
 double parse_double(std::string_view text);
 
-// The three ways a result becomes the caption of a result label. Each writes
-// the caption over `caption`; the one-argument forms return it.
-void plain_display(Fixed4 value, std::string& caption);         // Fixed4 text
-void rounded_display(double value, std::string& caption);       // Fixed4 rounding, then Fixed4 text
-void rounded_display(Fixed4 value, std::string& caption);       // a Fixed4 passes through unchanged
-void text_rounded_display(double value, std::string& caption);  // 15-digit text, read back as Fixed4
-std::string plain_display(Fixed4 value);
-std::string rounded_display(double value);
-std::string text_rounded_display(double value);
+// The three ways a result becomes the caption of a result label.
+ResultText plain_display(Fixed4 value);           // Fixed4 text
+ResultText rounded_display(double value);         // Fixed4 rounding, then Fixed4 text
+ResultText rounded_display(Fixed4 value);         // a Fixed4 passes through unchanged
+ResultText text_rounded_display(double value);    // 15-digit text, read back as Fixed4, Fixed4 text
 
 }  // namespace korvel::engine

@@ -7,12 +7,12 @@ namespace {
 
 // The six length classes: every member's length is one of these texts.
 struct LengthClassTexts {
-    std::string panel;                // 1: p, the top-chord members
-    std::string panel_over_cos;       // 2: p / cos θ
-    std::string middle_bottom_chord;  // 3: a·cos θ − 2p / cos θ
-    std::string short_web;            // 4: p·tan θ
-    std::string long_web;             // 5: 2p·tan θ
-    std::string rise;                 // 6: h, the vertical L3U4
+    ResultText panel;                // 1: p, the top-chord members
+    ResultText panel_over_cos;       // 2: p / cos θ
+    ResultText middle_bottom_chord;  // 3: a·cos θ − 2p / cos θ
+    ResultText short_web;            // 4: p·tan θ
+    ResultText long_web;             // 5: 2p·tan θ
+    ResultText rise;                 // 6: h, the vertical L3U4
 };
 
 LengthClassTexts length_class_texts(const TrussGeometry& g) {
@@ -46,9 +46,9 @@ TrussGeometry derive_geometry(std::string_view span_text) {
     return g;
 }
 
-void write_member_lengths(const TrussGeometry& g, std::span<std::string, kMemberCount> out) {
+void write_member_lengths(const TrussGeometry& g, std::span<ResultText, kMemberCount> out) {
     const LengthClassTexts c = length_class_texts(g);
-    const std::string* const in_write_order[kMemberCount] = {
+    const ResultText* const in_write_order[kMemberCount] = {
         &c.panel, &c.panel, &c.panel, &c.panel,                // L0U1, U1U2, U2U3, U3U4
         &c.panel, &c.panel, &c.panel, &c.panel,                // U4U5, U5U6, U6U7, L6U7
         &c.panel_over_cos, &c.panel_over_cos,                  // L5L6, L0L1

@@ -24,6 +24,6 @@ TrussGeometry derive_geometry(std::string_view span_text);
 
 // Writes the texts of the 29 member lengths in the order the analysis writes
 // them (the first 29 entries of kResultSlots).
-void write_member_lengths(const TrussGeometry& g, std::span<std::string, kMemberCount> out);
+void write_member_lengths(const TrussGeometry& g, std::span<ResultText, kMemberCount> out);
 
 }  // namespace korvel::engine

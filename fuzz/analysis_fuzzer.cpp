@@ -65,7 +65,7 @@ bool span_reads(const std::string& text, std::string_view data) {
 
 void check_result(const AnalysisInput& input, const AnalysisResult& result, std::string_view data) {
     for (std::size_t i = 0; i < result.texts.size(); ++i) {
-        const std::string& text = result.texts[i];
+        const std::string text = result.texts[i].str();
         if (!korvel::fuzz::is_fixed4_text(text))
             fail("result " + std::string(korvel::engine::kResultSlots[i].label) + " is not Fixed4 text: \"" +
                      korvel::fuzz::escaped(text) + "\"",

@@ -38,7 +38,7 @@ bool needs_no_escaping(std::string_view text) {
 Json result_json(const engine::AnalysisResult& result) {
     Json document = Json::object();
     for_each_result_value([&](const char* group, std::string_view item, engine::ResultKind kind) {
-        document[group][std::string(item)] = result.texts[index_of(item, kind)];
+        document[group][std::string(item)] = result.texts[index_of(item, kind)].str();
     });
     return document;
 }
@@ -65,7 +65,7 @@ ResultLineWriter::ResultLineWriter() {
 void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& result) const {
     const std::size_t line_start = out.size();
     for (std::size_t i = 0; i < result_index_.size(); ++i) {
-        const std::string& text = result.texts[result_index_[i]];
+        const std::string_view text = result.texts[result_index_[i]].view();
         if (!needs_no_escaping(text)) {
             out.resize(line_start);
             append_json_line(out, result_json(result));
