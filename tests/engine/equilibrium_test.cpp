@@ -38,11 +38,12 @@ constexpr std::array<Vec, kNodeCount> kExactShape{{
 std::size_t node_index(std::string_view name) { return static_cast<std::size_t>(*node_from_name(name)); }
 
 // A result or load text read back as a number; an empty load is zero.
-double number(const std::string& text) {
+double number(std::string_view text) {
     if (text.empty()) return 0;
+    const std::string copy(text);
     char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size()) throw std::invalid_argument("not a number: \"" + text + "\"");
+    const double value = std::strtod(copy.c_str(), &end);
+    if (end != copy.c_str() + copy.size()) throw std::invalid_argument("not a number: \"" + copy + "\"");
     return value;
 }
 
@@ -177,12 +178,14 @@ TEST(Equilibrium, HoldsForEachLoadAloneInEitherDirection) {
 
 // The check itself must fail on the faults it is there to find.
 
-AnalysisResult with_force(AnalysisResult result, std::string_view member, std::string text) {
-    result.texts[*result_index(member, ResultKind::Force)] = std::move(text);
+AnalysisResult with_force(AnalysisResult result, std::string_view member, const std::string& text) {
+    result.texts[*result_index(member, ResultKind::Force)] = text;
     return result;
 }
 
-std::string negated(const std::string& text) { return text.front() == '-' ? text.substr(1) : "-" + text; }
+std::string negated(std::string_view text) {
+    return text.front() == '-' ? std::string(text.substr(1)) : "-" + std::string(text);
+}
 
 AnalysisResult with_swapped(AnalysisResult result, std::string_view first, std::string_view second,
                             ResultKind kind = ResultKind::Force) {
