@@ -54,10 +54,10 @@ TEST(ResultJson, HoldsEveryResultTextUnderItsMemberOrReaction) {
     for (const auto& [name, text] : document["forces"].items()) {
         EXPECT_EQ(name, *member++);  // the results window's table order
         EXPECT_EQ(text, result.force(name)) << name;
-        EXPECT_EQ(document["lengths"][name], result.length(name)) << name;
+        EXPECT_EQ(document["lengths"][name], std::string(result.length(name))) << name;
     }
     for (const char* reaction : {"RL0", "RL6", "HL0"}) {
-        EXPECT_EQ(document["reactions"][reaction], result.reaction(reaction)) << reaction;
+        EXPECT_EQ(document["reactions"][reaction], std::string(result.reaction(reaction))) << reaction;
     }
 }
 
@@ -133,7 +133,8 @@ TEST(Csv, HeaderThenOneRowPerMemberAndReaction) {
     EXPECT_EQ(lines[1], "L0L1,1.5625,10.0012,");
     for (std::size_t i = 0; i < engine::kMemberCount; ++i) {
         const std::string_view member = engine::kMembersInTableOrder[i];
-        EXPECT_EQ(lines[1 + i], std::string(member) + "," + result.length(member) + "," + result.force(member) + ",");
+        EXPECT_EQ(lines[1 + i], std::string(member) + "," + std::string(result.length(member)) + "," +
+                                   std::string(result.force(member)) + ",");
     }
     EXPECT_EQ(lines[30], "RL0,,,5");
     EXPECT_EQ(lines[31], "RL6,,,5");
@@ -152,8 +153,8 @@ TEST(Table, OneAlignedRowPerMemberThenTheReactions) {
     for (std::size_t i = 0; i < engine::kMemberCount; ++i) {
         const std::string_view member = engine::kMembersInTableOrder[i];
         const std::string& line = lines[1 + i];
-        EXPECT_EQ(words_of(line), (std::vector<std::string>{std::string(member), result.length(member),
-                                                            result.force(member)}));
+        EXPECT_EQ(words_of(line), (std::vector<std::string>{std::string(member), std::string(result.length(member)),
+                                                            std::string(result.force(member))}));
         EXPECT_EQ(line.substr(force_column), result.force(member)) << "force column not aligned: " << line;
     }
     EXPECT_EQ(lines[31], "Reactions");
