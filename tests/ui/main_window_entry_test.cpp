@@ -213,6 +213,59 @@ TEST(LoadEntryOrder, NoCaptionChangesBeforeEveryDialogOfTheClickIsClosed) {
     EXPECT_EQ(vertical->text(), QStringLiteral("new-v"));
 }
 
+// A megabyte answer is the load itself, so it is kept whole, but only its
+// beginning is drawn: the label stays small and the window redraws at once.
+TEST_F(LoadEntryTest, AMegabyteAnswerIsStoredWholeButDrawnByItsBeginning) {
+    // Starts with a character outside the basic plane, so the stored bytes are checked as UTF-8.
+    const QString big = QStringLiteral("\U0001F600") + QString((1 << 20) - 2, QLatin1Char('7'));
+    dialogs.answer_input(QStringLiteral("0"));
+    dialogs.answer_input(big);
+    QElapsedTimer timer;
+    timer.start();
+    click("Label15");
+    window->grab();
+    const qint64 entry_and_redraw_ms = timer.elapsed();
+    timer.restart();
+    window->grab();
+    const qint64 redraw_ms = timer.elapsed();
+
+    const AutoSizeLabel& apex = label("Label29");
+    EXPECT_EQ(apex.text(), big);
+    const QString shown = apex.shown_text();
+    EXPECT_EQ(shown.size(), AutoSizeLabel::kShownCaptionLength + 1);
+    EXPECT_TRUE(big.startsWith(shown.chopped(1)));
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_EQ(apex.width(), apex.fitted_size(shown).width());
+    EXPECT_LT(apex.width(), window->width());
+    EXPECT_LT(entry_and_redraw_ms, 1000);
+    EXPECT_LT(redraw_ms, 250);
+
+    click("Command1");
+    ASSERT_TRUE(requested.has_value());
+    EXPECT_EQ(requested->loads[*engine::load_index_by_label("Label29")], big.toStdString());
+}
+
+TEST(ShownCaption, LongCaptionsAreCutToABoundedBeginningNeverInsideACharacter) {
+    const QString sixty_three(63, QLatin1Char('1'));
+    const QString smile = QStringLiteral("\U0001F600");
+    struct Case {
+        QString caption;
+        QString shown;
+    };
+    const std::vector<Case> cases{
+        {QString(), QString()},
+        {QStringLiteral("-12.5"), QStringLiteral("-12.5")},
+        {sixty_three + QLatin1Char('2'), sixty_three + QLatin1Char('2')},
+        {sixty_three + QStringLiteral("23"), sixty_three + QStringLiteral("2\u2026")},
+        {sixty_three.chopped(1) + smile, sixty_three.chopped(1) + smile},
+        {sixty_three + smile, sixty_three + QStringLiteral("\u2026")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        EXPECT_EQ(AutoSizeLabel::shown_caption(c.caption), c.shown);
+    }
+}
+
 TEST_F(LoadEntryTest, NodeNamesAndInnerNodesTakeNoLoads) {
     for (const char* name : {"Label7", "Label16", "Label1", "Label46"}) {
         click(name);

@@ -1,7 +1,6 @@
 #include "ui/main_window/main_window.hpp"
 
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <stdexcept>
 #include <string>
 
@@ -26,12 +25,13 @@ Widget& find_control(const QWidget& form, std::string_view name) {
 }  // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_window_form(), parent), dialogs_(dialogs) {
-    build(kMainWindowControls, {kMainWindowLines, kMainWindowCircles});
+    build(kMainWindowControls, main_window_drawing());
 
     span_box_ = &find_control<QLineEdit>(*this, "Text1");
     connect(span_box_, &QLineEdit::textChanged, this, &MainWindow::on_span_changed);
 
-    for (const Hotspot& hotspot : kHotspots) label(hotspot.label).installEventFilter(this);
+    for (const Hotspot& hotspot : kHotspots)
+        connect(&label(hotspot.label), &AutoSizeLabel::clicked, this, [this, &hotspot] { on_hotspot_clicked(hotspot); });
 
     connect(&button("Command1"), &QPushButton::clicked, this, &MainWindow::on_results);
     connect(&button("Command2"), &QPushButton::clicked, this, &MainWindow::on_help);
@@ -52,23 +52,6 @@ void MainWindow::on_span_changed(const QString& text) {
     if (!is_refused_span_text(text)) return;
     dialogs_.message(to_qstring(kSpanWarningText), MessageStyle::OkExclamation, to_qstring(kSpanWarningTitle));
     span_box_->clear();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // A hotspot is clicked when the left button is released over it.
-    if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* widget = qobject_cast<QWidget*>(watched);
-        if (mouse->button() == Qt::LeftButton && widget != nullptr && widget->rect().contains(mouse->position().toPoint())) {
-            for (const Hotspot& hotspot : kHotspots) {
-                if (watched->objectName() == to_qstring(hotspot.label)) {
-                    on_hotspot_clicked(hotspot);
-                    return true;
-                }
-            }
-        }
-    }
-    return FixedForm::eventFilter(watched, event);
 }
 
 void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {

@@ -11,26 +11,41 @@ namespace {
 constexpr std::string_view kTwoComponentHint = "Click to Enter Horizontal & Vertical Loads.";
 constexpr std::string_view kVerticalOnlyHint = "Click to Enter Vertical Load.";
 
+constexpr AccessibleText kTwoComponentHotspot{"Loads at %1, horizontal and vertical",
+                                              "Asks for the horizontal and then the vertical load at %1."};
+constexpr AccessibleText kVerticalOnlyHotspot{"Loads at %1, vertical", "Asks for the vertical load at %1."};
+constexpr AccessibleText kHorizontalLoad{"Horizontal load at %1",
+                                         "The horizontal load at %1, positive to the right; empty means none."};
+constexpr AccessibleText kVerticalLoad{"Vertical load at %1",
+                                       "The vertical load at %1, positive downward; empty means none."};
+
+constexpr AccessibleText about(AccessibleText pattern, std::string_view subject) {
+    pattern.subject = subject;
+    return pattern;
+}
+
 constexpr ControlSpec node_name(std::string_view name, std::string_view caption, TwipRect box) {
-    return {.kind = ControlKind::Label, .name = name, .box = box, .caption = caption, .sizing = Sizing::FitCaption};
+    return {.kind = ControlKind::Label, .name = name, .box = box, .caption = caption, .sizing = Sizing::FitCaption,
+            .accessible = {"Node %1", "Name of node %1 in the truss diagram.", caption}};
 }
 
 // Load labels start empty, 45 x 195, and fit their caption from the edge their alignment keeps.
-constexpr ControlSpec load_label(std::string_view name, int left, int top, TextAlign align) {
+constexpr ControlSpec load_label(std::string_view name, int left, int top, TextAlign align, AccessibleText load,
+                                 std::string_view node) {
     return {.kind = ControlKind::Label, .name = name, .box = {left, top, 45, 195}, .align = align,
-            .sizing = Sizing::FitCaption};
+            .sizing = Sizing::FitCaption, .accessible = about(load, node)};
 }
 
-constexpr ControlSpec hotspot(std::string_view name, TwipRect box, std::string_view hint,
-                              Sizing sizing = Sizing::Fixed) {
+constexpr ControlSpec hotspot(std::string_view name, TwipRect box, std::string_view hint, AccessibleText loads,
+                              std::string_view node, Sizing sizing = Sizing::Fixed) {
     return {.kind = ControlKind::Label, .name = name, .box = box, .tooltip = hint, .sizing = sizing,
-            .cursor = ControlCursor::Hotspot};
+            .cursor = ControlCursor::Hotspot, .clickable = true, .accessible = about(loads, node)};
 }
 
 constexpr ControlSpec button(std::string_view name, std::string_view caption, int left, std::string_view hint,
-                             int tab_index, bool is_default = false) {
+                             int tab_index, AccessibleText spoken, bool is_default = false) {
     return {.kind = ControlKind::PushButton, .name = name, .box = {left, 4800, 735, 375}, .caption = caption,
-            .tooltip = hint, .tab_index = tab_index, .is_default = is_default};
+            .tooltip = hint, .tab_index = tab_index, .is_default = is_default, .accessible = spoken};
 }
 
 constexpr TextAlign kRight = TextAlign::Right;
@@ -144,7 +159,10 @@ constexpr std::array<LineSpec, kMainWindowLineCount> all_lines() {
 
 }  // namespace
 
-FormSpec main_window_form() { return {"Form1", "KORVEL", 11865, 5490, kMainWindowArrowColour}; }
+FormSpec main_window_form() {
+    return {"Form1", "KORVEL", 11865, 5490, kMainWindowArrowColour,
+            "Fink truss: type the span, click the nodes to enter their loads, then press Results."};
+}
 
 // Captions first, hotspots above them so a grown caption never hides a node from
 // the mouse, then the focusable controls.
@@ -165,57 +183,66 @@ const std::array<ControlSpec, kMainWindowControlCount> kMainWindowControls{{
     node_name("Label49", "U7", {9360, 2760, 210, 195}),
     node_name("Label7", "U8", {5040, 2520, 210, 195}),
     node_name("Label16", "U9", {6720, 2520, 210, 195}),
-    node_name("Label18", " L=", {5640, 4320, 225, 195}),
+    {.kind = ControlKind::Label, .name = "Label18", .box = {5640, 4320, 225, 195}, .caption = " L=",
+     .sizing = Sizing::FitCaption, .accessible = {"Span", "Caption of the span length box."}},
 
-    load_label("Label20", 600, 3360, kRight),
-    load_label("Label21", 720, 3000, kRight),
-    load_label("Label22", 1800, 2760, kRight),
-    load_label("Label23", 1920, 2400, kRight),
-    load_label("Label24", 3120, 2160, kRight),
-    load_label("Label25", 3360, 1800, kRight),
-    load_label("Label26", 4320, 1440, kRight),
-    load_label("Label27", 4560, 1200, kRight),
-    load_label("Label28", 5640, 840, kRight),
-    load_label("Label29", 5880, 600, kRight),
-    load_label("Label34", 7560, 1560, kLeft),
-    load_label("Label33", 7440, 1200, kLeft),
-    load_label("Label36", 8880, 2160, kLeft),
-    load_label("Label35", 8640, 1800, kLeft),
-    load_label("Label40", 10200, 2640, kLeft),
-    load_label("Label42", 9840, 2400, kLeft),
-    load_label("Label39", 11280, 3360, kLeft),
-    load_label("Label41", 11160, 3000, kLeft),
-    load_label("Label30", 2640, 3840, kLeft),
-    load_label("Label31", 4200, 3840, kLeft),
-    load_label("Label32", 6120, 3840, kLeft),
-    load_label("Label38", 8040, 3840, kLeft),
-    load_label("Label37", 9480, 3840, kLeft),
+    load_label("Label20", 600, 3360, kRight, kHorizontalLoad, "L0"),
+    load_label("Label21", 720, 3000, kRight, kVerticalLoad, "L0"),
+    load_label("Label22", 1800, 2760, kRight, kHorizontalLoad, "U1"),
+    load_label("Label23", 1920, 2400, kRight, kVerticalLoad, "U1"),
+    load_label("Label24", 3120, 2160, kRight, kHorizontalLoad, "U2"),
+    load_label("Label25", 3360, 1800, kRight, kVerticalLoad, "U2"),
+    load_label("Label26", 4320, 1440, kRight, kHorizontalLoad, "U3"),
+    load_label("Label27", 4560, 1200, kRight, kVerticalLoad, "U3"),
+    load_label("Label28", 5640, 840, kRight, kHorizontalLoad, "U4"),
+    load_label("Label29", 5880, 600, kRight, kVerticalLoad, "U4"),
+    load_label("Label34", 7560, 1560, kLeft, kHorizontalLoad, "U5"),
+    load_label("Label33", 7440, 1200, kLeft, kVerticalLoad, "U5"),
+    load_label("Label36", 8880, 2160, kLeft, kHorizontalLoad, "U6"),
+    load_label("Label35", 8640, 1800, kLeft, kVerticalLoad, "U6"),
+    load_label("Label40", 10200, 2640, kLeft, kHorizontalLoad, "U7"),
+    load_label("Label42", 9840, 2400, kLeft, kVerticalLoad, "U7"),
+    load_label("Label39", 11280, 3360, kLeft, kHorizontalLoad, "L6"),
+    load_label("Label41", 11160, 3000, kLeft, kVerticalLoad, "L6"),
+    load_label("Label30", 2640, 3840, kLeft, kVerticalLoad, "L1"),
+    load_label("Label31", 4200, 3840, kLeft, kVerticalLoad, "L2"),
+    load_label("Label32", 6120, 3840, kLeft, kVerticalLoad, "L3"),
+    load_label("Label38", 8040, 3840, kLeft, kVerticalLoad, "L4"),
+    load_label("Label37", 9480, 3840, kLeft, kVerticalLoad, "L5"),
 
-    hotspot("Label11", {840, 3600, 255, 255}, kTwoComponentHint),
-    hotspot("Label12", {1920, 3000, 255, 255}, kTwoComponentHint),
-    hotspot("Label13", {3360, 2400, 255, 255}, kTwoComponentHint),
-    hotspot("Label14", {4560, 1800, 255, 255}, kTwoComponentHint),
-    hotspot("Label15", {5880, 1200, 255, 255}, kTwoComponentHint),
-    hotspot("Label10", {7200, 1800, 255, 255}, kTwoComponentHint),
-    hotspot("Label9", {8400, 2400, 255, 255}, kTwoComponentHint),
-    hotspot("Label8", {9600, 3000, 255, 255}, kTwoComponentHint),
-    hotspot("Label17", {10920, 3600, 165, 195}, kTwoComponentHint, Sizing::FitCaption),
-    hotspot("Label6", {2400, 3600, 285, 195}, kVerticalOnlyHint),
-    hotspot("Label5", {3960, 3600, 255, 255}, kVerticalOnlyHint),
-    hotspot("Label4", {5880, 3600, 255, 255}, kVerticalOnlyHint),
-    hotspot("Label3", {7800, 3600, 255, 255}, kVerticalOnlyHint),
-    hotspot("Label2", {9240, 3600, 255, 255}, kVerticalOnlyHint),
+    hotspot("Label11", {840, 3600, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "L0"),
+    hotspot("Label12", {1920, 3000, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "U1"),
+    hotspot("Label13", {3360, 2400, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "U2"),
+    hotspot("Label14", {4560, 1800, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "U3"),
+    hotspot("Label15", {5880, 1200, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "U4"),
+    hotspot("Label10", {7200, 1800, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "U5"),
+    hotspot("Label9", {8400, 2400, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "U6"),
+    hotspot("Label8", {9600, 3000, 255, 255}, kTwoComponentHint, kTwoComponentHotspot, "U7"),
+    hotspot("Label17", {10920, 3600, 165, 195}, kTwoComponentHint, kTwoComponentHotspot, "L6", Sizing::FitCaption),
+    hotspot("Label6", {2400, 3600, 285, 195}, kVerticalOnlyHint, kVerticalOnlyHotspot, "L1"),
+    hotspot("Label5", {3960, 3600, 255, 255}, kVerticalOnlyHint, kVerticalOnlyHotspot, "L2"),
+    hotspot("Label4", {5880, 3600, 255, 255}, kVerticalOnlyHint, kVerticalOnlyHotspot, "L3"),
+    hotspot("Label3", {7800, 3600, 255, 255}, kVerticalOnlyHint, kVerticalOnlyHotspot, "L4"),
+    hotspot("Label2", {9240, 3600, 255, 255}, kVerticalOnlyHint, kVerticalOnlyHotspot, "L5"),
 
     {.kind = ControlKind::TextBox, .name = "Text1", .box = {6000, 4320, 495, 285}, .tooltip = "Enter Span Length",
-     .tab_index = 0},
-    button("Command4", "&About", 4800, "About The Developer.", 5),
-    button("Command2", "&Help!!!", 5880, "Using Help.", 4),
-    button("Command3", "E&xit", 6960, "Terminnation!", 3),
-    button("Command5", "&Reset", 8040, "Reset all Loads.", 2),
-    button("Command1", "&Results", 9120, "Perform The Analysis.", 1, true),
+     .tab_index = 0,
+     .accessible = {"Span length", "The span of the truss, a positive number; the lengths come out in its unit."}},
+    button("Command4", "&About", 4800, "About The Developer.", 5, {"About", "Tells who made the program."}),
+    button("Command2", "&Help!!!", 5880, "Using Help.", 4, {"Help", "Explains how to use the program."}),
+    button("Command3", "E&xit", 6960, "Terminnation!", 3, {"Exit", "Ends the program after asking."}),
+    button("Command5", "&Reset", 8040, "Reset all Loads.", 2,
+           {"Reset", "Empties the span and all loads after asking."}),
+    button("Command1", "&Results", 9120, "Perform The Analysis.", 1,
+           {"Results", "Analyses the truss and shows every member's length and axial force."}, true),
 }};
 
 const std::array<LineSpec, kMainWindowLineCount> kMainWindowLines = all_lines();
+
+Drawing main_window_drawing() {
+    return {kMainWindowLines, kMainWindowCircles, "Truss diagram",
+            "The Fink truss with its members, supports, load arrows and span dimension line."};
+}
 
 const std::array<CircleSpec, kMainWindowCircleCount> kMainWindowCircles{{
     {"Shape1", {10920, 3840, 135, 135}},

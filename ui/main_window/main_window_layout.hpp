@@ -19,5 +19,7 @@ FormSpec main_window_form();
 extern const std::array<ControlSpec, kMainWindowControlCount> kMainWindowControls;
 extern const std::array<LineSpec, kMainWindowLineCount> kMainWindowLines;
 extern const std::array<CircleSpec, kMainWindowCircleCount> kMainWindowCircles;
+// The lines and circles as one drawing, named for assistive technology.
+Drawing main_window_drawing();
 
 }  // namespace korvel::ui

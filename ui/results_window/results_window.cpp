@@ -1,12 +1,16 @@
 #include "ui/results_window/results_window.hpp"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <stdexcept>
 #include <string>
 
 #include "ui/dialogs/confirm_exit.hpp"
+#include "ui/results_window/results_table_text.hpp"
 #include "ui/results_window/results_window_layout.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -15,7 +19,7 @@ namespace korvel::ui {
 namespace {
 
 const FormSpec kForm{"Form2", "KORVEL", results_layout::kClientWidth, results_layout::kClientHeight,
-                     kResultsWindowArrowColour};
+                     kResultsWindowArrowColour, results_layout::kWindowDescription};
 
 }  // namespace
 
@@ -32,6 +36,7 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
     connect(&finish, &QPushButton::clicked, this, &ResultsWindow::askFinish);
     connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
+    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ResultsWindow::copyResults);
     // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
     finish.setFocus();
 }
@@ -47,6 +52,8 @@ void ResultsWindow::showResults(const engine::AnalysisResult& result) {
         result_labels_[i]->set_caption(to_qstring(result.texts[i]));
     }
 }
+
+void ResultsWindow::copyResults() { QGuiApplication::clipboard()->setText(results_table_text(*this)); }
 
 void ResultsWindow::askFinish() {
     if (confirm_exit(dialogs_)) emit exitConfirmed();

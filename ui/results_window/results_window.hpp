@@ -24,6 +24,8 @@ public:
 public slots:
     // Writes the 61 result labels; does not show the window.
     void showResults(const korvel::engine::AnalysisResult& result);
+    // Puts the whole result on the clipboard as a tab-separated table (Ctrl+C).
+    void copyResults();
 
 signals:
     void backRequested();

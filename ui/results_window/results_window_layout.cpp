@@ -15,7 +15,7 @@ constexpr int kButtonTop = 4800;
 constexpr int kButtonHeight = 375;
 
 constexpr ControlSpec heading(std::string_view name, std::string_view caption, int left, int width,
-                              Background background) {
+                              Background background, std::string_view description) {
     ControlSpec spec;
     spec.name = name;
     spec.box = {left, kHeadingTop, width, kHeadingHeight};
@@ -23,32 +23,37 @@ constexpr ControlSpec heading(std::string_view name, std::string_view caption, i
     spec.sizing = Sizing::FitCaption;
     spec.background = background;
     spec.font = kHeadingFont;
+    spec.heading = true;
+    spec.accessible = {caption, description};
     return spec;
 }
 
-constexpr ControlSpec caption_label(std::string_view name, std::string_view caption, TwipRect box, FontSpec font) {
+constexpr ControlSpec caption_label(std::string_view name, std::string_view caption, TwipRect box, FontSpec font,
+                                    AccessibleText spoken) {
     ControlSpec spec;
     spec.name = name;
     spec.box = box;
     spec.caption = caption;
     spec.sizing = Sizing::FitCaption;
     spec.font = font;
+    spec.accessible = spoken;
     return spec;
 }
 
 // Result labels start empty and grow to the right as the analysis writes them.
-constexpr ControlSpec result_label(std::string_view name, TwipRect box, FontSpec font) {
+constexpr ControlSpec result_label(std::string_view name, TwipRect box, FontSpec font, AccessibleText spoken) {
     ControlSpec spec;
     spec.name = name;
     spec.box = box;
     spec.align = TextAlign::Left;
     spec.sizing = Sizing::FitCaption;
     spec.font = font;
+    spec.accessible = spoken;
     return spec;
 }
 
 constexpr ControlSpec button(std::string_view name, std::string_view caption, int left, int width,
-                             std::string_view tooltip, int tab_index, bool is_default) {
+                             std::string_view tooltip, int tab_index, bool is_default, AccessibleText spoken) {
     ControlSpec spec;
     spec.kind = ControlKind::PushButton;
     spec.name = name;
@@ -57,6 +62,7 @@ constexpr ControlSpec button(std::string_view name, std::string_view caption, in
     spec.tooltip = tooltip;
     spec.tab_index = tab_index;
     spec.is_default = is_default;
+    spec.accessible = spoken;
     return spec;
 }
 
@@ -65,22 +71,29 @@ constexpr std::array<ControlSpec, kControlCount> build_controls() {
     std::size_t next = 0;
     const auto add = [&](const ControlSpec& spec) { controls[next++] = spec; };
 
-    add(heading("Label94", "Reactions", 360, 1050, Background::Transparent));
-    add(heading("Label1", "Member", 2160, 900, Background::Transparent));
-    add(heading("Label60", "Length", 3600, 720, Background::Opaque));
-    add(heading("Label61", "Axial force", 4800, 1260, Background::Opaque));
-    add(heading("Label78", "Member", 7320, 900, Background::Transparent));
-    add(heading("Label77", "Length", 8760, 720, Background::Opaque));
-    add(heading("Label76", "Axial force", 10200, 1260, Background::Opaque));
+    add(heading("Label94", "Reactions", 360, 1050, Background::Transparent, "Heading of the support reactions."));
+    add(heading("Label1", "Member", 2160, 900, Background::Transparent, "Heading of the members, left table."));
+    add(heading("Label60", "Length", 3600, 720, Background::Opaque, "Heading of the member lengths, left table."));
+    add(heading("Label61", "Axial force", 4800, 1260, Background::Opaque,
+                "Heading of the axial forces, left table."));
+    add(heading("Label78", "Member", 7320, 900, Background::Transparent, "Heading of the members, right table."));
+    add(heading("Label77", "Length", 8760, 720, Background::Opaque, "Heading of the member lengths, right table."));
+    add(heading("Label76", "Axial force", 10200, 1260, Background::Opaque,
+                "Heading of the axial forces, right table."));
 
     const auto add_block = [&](const auto& rows, BlockColumns columns) {
         for (const MemberRow& row : rows) {
+            const std::string_view member = member_of(row);
             add(caption_label(row.caption_label, row.caption,
-                              {columns.caption_left, row.top, row.caption_width, kMemberRowHeight}, kMemberFont));
+                              {columns.caption_left, row.top, row.caption_width, kMemberRowHeight}, kMemberFont,
+                              {"Member %1", "Name of member %1.", member}));
             add(result_label(row.length_label,
-                             {columns.length_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight}, kMemberFont));
+                             {columns.length_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight}, kMemberFont,
+                             {"Length of %1", "Length of member %1, in the unit of the span.", member}));
             add(result_label(row.force_label, {columns.force_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight},
-                             kMemberFont));
+                             kMemberFont,
+                             {"Axial force of %1",
+                              "Axial force in member %1: positive in tension, negative in compression.", member}));
         }
     };
     add_block(kLeftBlockRows, kLeftBlock);
@@ -88,14 +101,18 @@ constexpr std::array<ControlSpec, kControlCount> build_controls() {
 
     for (const ReactionRow& row : kReactionRows) {
         add(caption_label(row.caption_label, row.caption,
-                          {kReactionCaptionLeft, row.top, row.caption_width, kReactionRowHeight}, FontSpec{}));
+                          {kReactionCaptionLeft, row.top, row.caption_width, kReactionRowHeight}, FontSpec{},
+                          {"Reaction %1", "Name of the support reaction %1.", row.reaction}));
         add(result_label(row.result_label,
-                         {kReactionResultLeft, row.top, kEmptyReactionResultWidth, kReactionRowHeight}, FontSpec{}));
+                         {kReactionResultLeft, row.top, kEmptyReactionResultWidth, kReactionRowHeight}, FontSpec{},
+                         {row.spoken, "Support reaction, in the unit of the loads."}));
     }
 
-    add(button("Command5", "&Start New", 6840, 855, "Start new Calculations.", 102, false));
-    add(button("Command1", "&Back", 8040, 735, "", 1, false));
-    add(button("Command3", "&Finish", 9120, 735, "", 0, true));
+    add(button("Command5", "&Start New", 6840, 855, "Start new Calculations.", 102, false,
+               {"Start New", "Empties the span and all loads after asking, and returns to the truss."}));
+    add(button("Command1", "&Back", 8040, 735, "", 1, false,
+               {"Back", "Returns to the truss with the span and loads kept."}));
+    add(button("Command3", "&Finish", 9120, 735, "", 0, true, {"Finish", "Ends the program after asking."}));
     if (next != controls.size()) throw std::logic_error("results window table is not full");
     return controls;
 }

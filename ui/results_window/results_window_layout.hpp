@@ -31,6 +31,11 @@ struct MemberRow {
     std::string_view force_label;
 };
 
+// The member a row's caption names: "L0L1=" names L0L1.
+constexpr std::string_view member_of(const MemberRow& row) {
+    return row.caption.ends_with('=') ? row.caption.substr(0, row.caption.size() - 1) : row.caption;
+}
+
 // Where the three columns of one block of the member table start.
 struct BlockColumns {
     int caption_left;
@@ -77,22 +82,25 @@ inline constexpr std::array<MemberRow, 14> kRightBlockRows{{
     {3960, "Label25", "U5U9=", 705, "Label35", "Label89"},
 }};
 
-// One row of the reactions block: caption and the label the reaction is written into.
+// One row of the reactions block: caption and the label the reaction is written
+// into, with the reaction's short name and the way a screen reader speaks it.
 struct ReactionRow {
     int top;
     std::string_view caption_label;
     std::string_view caption;
     int caption_width;
     std::string_view result_label;
+    std::string_view reaction;
+    std::string_view spoken;
 };
 
 inline constexpr int kReactionCaptionLeft = 240;
 inline constexpr int kReactionResultLeft = 1080;
 
 inline constexpr std::array<ReactionRow, 3> kReactionRows{{
-    {840, "Label95", "RL0 (Up) =", 780, "Label98"},
-    {1080, "Label96", "RL6 (Up) =", 780, "Label99"},
-    {1320, "Label97", "HL0(Left)=", 750, "Label100"},
+    {840, "Label95", "RL0 (Up) =", 780, "Label98", "RL0", "RL0, upward reaction at L0"},
+    {1080, "Label96", "RL6 (Up) =", 780, "Label99", "RL6", "RL6, upward reaction at L6"},
+    {1320, "Label97", "HL0(Left)=", 750, "Label100", "HL0", "HL0, horizontal reaction at L0, to the left"},
 }};
 
 inline constexpr std::size_t kControlCount = 103;
@@ -100,5 +108,9 @@ inline constexpr std::size_t kControlCount = 103;
 // Every control of the results window: 7 headings, 29 member rows of three
 // labels, 3 reaction rows of two labels and the 3 buttons.
 extern const std::array<ControlSpec, kControlCount> kControls;
+
+inline constexpr std::string_view kWindowDescription =
+    "Results: the length and axial force of every member and the three support reactions. "
+    "Ctrl+C copies them as a table.";
 
 }  // namespace korvel::ui::results_layout

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/widgets/accessibility.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/fixed_form.hpp"
@@ -43,6 +44,8 @@ QWidget* make_label(const ControlSpec& spec, QWidget& form) {
     label->setAlignment(alignment_of(spec.align));
     if (spec.background == Background::Opaque) label->setAutoFillBackground(true);
     if (spec.cursor == ControlCursor::Hotspot) label->setCursor(hotspot_cursor());
+    label->set_clickable(spec.clickable);
+    label->set_heading(spec.heading);
     // An empty caption keeps the laid-out box until a caption is set.
     if (!spec.caption.empty()) label->set_caption(to_qstring(spec.caption));
     return label;
@@ -82,6 +85,8 @@ void build_controls(FixedForm& form, std::span<const ControlSpec> controls) {
         }
         widget->setObjectName(to_qstring(spec.name));
         if (!spec.tooltip.empty()) widget->setToolTip(to_qstring(spec.tooltip));
+        widget->setAccessibleName(spoken_text(spec.accessible.name, spec.accessible.subject));
+        widget->setAccessibleDescription(spoken_text(spec.accessible.description, spec.accessible.subject));
         if (spec.kind == ControlKind::Label) {
             widget->setFocusPolicy(Qt::NoFocus);
         } else {

@@ -27,6 +27,14 @@ struct FontSpec {
     constexpr bool is_default() const { return family.empty(); }
 };
 
+// What assistive technology says of a control: its name and description, in
+// which "%1" stands for the subject (the node, member or reaction it belongs to).
+struct AccessibleText {
+    std::string_view name{};
+    std::string_view description{};
+    std::string_view subject{};
+};
+
 // One control of a fixed window layout. Push buttons and the text box take the
 // keyboard focus in tab_index order; labels never take it.
 struct ControlSpec {
@@ -42,6 +50,9 @@ struct ControlSpec {
     ControlCursor cursor = ControlCursor::Inherit;
     int tab_index = -1;
     bool is_default = false;  // the button Enter presses
+    bool clickable = false;   // a label that takes clicks (a node hotspot)
+    bool heading = false;     // a label that heads a table column or block
+    AccessibleText accessible{};
 };
 
 }  // namespace korvel::ui

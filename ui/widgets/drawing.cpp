@@ -2,10 +2,16 @@
 
 #include <QPainter>
 
+#include "ui/widgets/accessibility.hpp"
+#include "ui/widgets/qt_text.hpp"
+
 namespace korvel::ui {
 
 DrawingSurface::DrawingSurface(Drawing drawing, QWidget* parent) : QWidget(parent), drawing_(drawing) {
+    install_accessibility();
     setObjectName(QStringLiteral("DrawingSurface"));
+    setAccessibleName(to_qstring(drawing.name));
+    setAccessibleDescription(to_qstring(drawing.description));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     if (parent != nullptr) setGeometry(parent->rect());
     lower();

@@ -24,6 +24,11 @@ struct CircleSpec {
 struct Drawing {
     std::span<const LineSpec> lines{};
     std::span<const CircleSpec> circles{};
+    // Assistive technology sees the drawing as one graphic of this name and description.
+    std::string_view name{};
+    std::string_view description{};
+
+    bool is_empty() const { return lines.empty() && circles.empty(); }
 };
 
 // Paints a fixed drawing in the default foreground colour with a one-pixel pen

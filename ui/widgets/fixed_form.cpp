@@ -13,6 +13,7 @@ namespace korvel::ui {
 FixedForm::FixedForm(const FormSpec& spec, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(to_qstring(spec.name));
     setWindowTitle(to_qstring(spec.title));
+    setAccessibleDescription(to_qstring(spec.description));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips_to_pixels(spec.client_width_twips), twips_to_pixels(spec.client_height_twips));
@@ -27,7 +28,8 @@ FixedForm::FixedForm(const FormSpec& spec, QWidget* parent) : QWidget(parent, Qt
 }
 
 void FixedForm::build(std::span<const ControlSpec> controls, Drawing drawing) {
-    surface_ = new DrawingSurface(drawing, this);
+    // A window without a drawing gets no surface, so assistive technology meets no empty graphic.
+    if (!drawing.is_empty()) surface_ = new DrawingSurface(drawing, this);
     build_controls(*this, controls);
 }
 

@@ -18,6 +18,7 @@ struct FormSpec {
     int client_width_twips = 0;
     int client_height_twips = 0;
     QColor cursor_fill;  // colour of the window's arrow cursor
+    std::string_view description{};  // what the window is for, for assistive technology
 };
 
 // A top-level window of fixed layout: fixed client size and border, the

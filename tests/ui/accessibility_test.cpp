@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "engine/truss_model.hpp"
+#include "tests/ui/scripted_dialogs.hpp"
+#include "ui/main_window/hotspots.hpp"
+#include "ui/main_window/main_window.hpp"
+#include "ui/results_window/results_window.hpp"
+#include "ui/results_window/results_window_layout.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+namespace {
+
+using testing::ScriptedDialogs;
+
+QAccessibleInterface& accessible(QWidget& window, const std::string& name) {
+    auto* widget = window.findChild<QWidget*>(QString::fromStdString(name));
+    if (widget == nullptr) throw std::logic_error(window.objectName().toStdString() + " has no control " + name);
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(widget);
+    if (interface == nullptr) throw std::logic_error("no accessible interface for " + name);
+    return *interface;
+}
+
+struct Expected {
+    std::string control;
+    QString name;
+    QString description;
+    QAccessible::Role role;
+};
+
+void expect_spoken_as(QWidget& window, const std::vector<Expected>& cases) {
+    for (const Expected& c : cases) {
+        SCOPED_TRACE(c.control);
+        QAccessibleInterface& control = accessible(window, c.control);
+        EXPECT_EQ(control.text(QAccessible::Name), c.name);
+        EXPECT_EQ(control.text(QAccessible::Description), c.description);
+        EXPECT_EQ(control.role(), c.role);
+    }
+}
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    ScriptedDialogs dialogs;
+    MainWindow form1{dialogs};
+    ResultsWindow form2{dialogs};
+};
+
+TEST_F(AccessibilityTest, MainWindowControlsOfEveryKindHaveASpokenNameDescriptionAndRole) {
+    expect_spoken_as(form1, {
+        {"Label11", "Loads at L0, horizontal and vertical", "Asks for the horizontal and then the vertical load at L0.",
+         QAccessible::Button},
+        {"Label2", "Loads at L5, vertical", "Asks for the vertical load at L5.", QAccessible::Button},
+        {"Label20", "Horizontal load at L0", "The horizontal load at L0, positive to the right; empty means none.",
+         QAccessible::StaticText},
+        {"Label37", "Vertical load at L5", "The vertical load at L5, positive downward; empty means none.",
+         QAccessible::StaticText},
+        {"Label46", "Node U4", "Name of node U4 in the truss diagram.", QAccessible::StaticText},
+        {"Label18", "Span", "Caption of the span length box.", QAccessible::StaticText},
+        {"Text1", "Span length", "The span of the truss, a positive number; the lengths come out in its unit.",
+         QAccessible::EditableText},
+        {"Command1", "Results", "Analyses the truss and shows every member's length and axial force.",
+         QAccessible::Button},
+        {"Command3", "Exit", "Ends the program after asking.", QAccessible::Button},
+        {"DrawingSurface", "Truss diagram",
+         "The Fink truss with its members, supports, load arrows and span dimension line.", QAccessible::Graphic},
+    });
+}
+
+TEST_F(AccessibilityTest, ResultsWindowControlsOfEveryKindHaveASpokenNameDescriptionAndRole) {
+    expect_spoken_as(form2, {
+        {"Label94", "Reactions", "Heading of the support reactions.", QAccessible::Heading},
+        {"Label76", "Axial force", "Heading of the axial forces, right table.", QAccessible::Heading},
+        {"Label2", "Member L0L1", "Name of member L0L1.", QAccessible::StaticText},
+        {"Label59", "Length of L0L1", "Length of member L0L1, in the unit of the span.", QAccessible::StaticText},
+        {"Label89", "Axial force of U5U9",
+         "Axial force in member U5U9: positive in tension, negative in compression.", QAccessible::StaticText},
+        {"Label95", "Reaction RL0", "Name of the support reaction RL0.", QAccessible::StaticText},
+        {"Label98", "RL0, upward reaction at L0", "Support reaction, in the unit of the loads.",
+         QAccessible::StaticText},
+        {"Label100", "HL0, horizontal reaction at L0, to the left", "Support reaction, in the unit of the loads.",
+         QAccessible::StaticText},
+        {"Command5", "Start New", "Empties the span and all loads after asking, and returns to the truss.",
+         QAccessible::Button},
+        {"Command3", "Finish", "Ends the program after asking.", QAccessible::Button},
+    });
+    EXPECT_EQ(form2.findChild<QWidget*>(QStringLiteral("DrawingSurface")), nullptr);
+}
+
+TEST_F(AccessibilityTest, EveryLabelAndButtonOfBothWindowsHasANameAndADescription) {
+    for (QWidget* window : {static_cast<QWidget*>(&form1), static_cast<QWidget*>(&form2)}) {
+        for (QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            SCOPED_TRACE(window->objectName().toStdString() + "." + control->objectName().toStdString());
+            QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(control);
+            ASSERT_NE(interface, nullptr);
+            EXPECT_FALSE(interface->text(QAccessible::Name).isEmpty());
+            EXPECT_FALSE(interface->text(QAccessible::Description).isEmpty());
+        }
+    }
+}
+
+QString capitalised(std::string text) {
+    text.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
+    return QString::fromStdString(text);
+}
+
+TEST_F(AccessibilityTest, LoadLabelsAndHotspotsNameTheNodesTheAnalysisReadsThemFor) {
+    for (const engine::LoadSlot& slot : engine::kLoadMap) {
+        SCOPED_TRACE(slot.label);
+        EXPECT_EQ(accessible(form1, std::string(slot.label)).text(QAccessible::Name),
+                  capitalised(engine::load_description(slot)));
+    }
+    for (const Hotspot& hotspot : kHotspots) {
+        SCOPED_TRACE(hotspot.label);
+        const QString node = to_qstring(engine::node_name(hotspot.node));
+        const QString expected = hotspot.kind == HotspotKind::TwoComponent
+                                     ? QStringLiteral("Loads at %1, horizontal and vertical").arg(node)
+                                     : QStringLiteral("Loads at %1, vertical").arg(node);
+        EXPECT_EQ(accessible(form1, std::string(hotspot.label)).text(QAccessible::Name), expected);
+    }
+}
+
+TEST_F(AccessibilityTest, ResultLabelsNameTheMemberOrReactionTheAnalysisWritesThere) {
+    for (const engine::ResultSlot& slot : engine::kResultSlots) {
+        SCOPED_TRACE(slot.label);
+        const QString item = to_qstring(slot.item);
+        const QString name = accessible(form2, std::string(slot.label)).text(QAccessible::Name);
+        switch (slot.kind) {
+            case engine::ResultKind::Length: EXPECT_EQ(name, QStringLiteral("Length of ") + item); break;
+            case engine::ResultKind::Force: EXPECT_EQ(name, QStringLiteral("Axial force of ") + item); break;
+            case engine::ResultKind::Reaction: EXPECT_TRUE(name.startsWith(item + QStringLiteral(", "))) << name.toStdString(); break;
+        }
+    }
+}
+
+TEST_F(AccessibilityTest, ALabelsValueAndTextAreItsCaptionAsShown) {
+    auto& label = *form2.findChild<AutoSizeLabel*>(QStringLiteral("Label59"));
+    label.set_caption(QStringLiteral("1.7889"));
+    QAccessibleInterface& spoken = accessible(form2, "Label59");
+    EXPECT_EQ(spoken.text(QAccessible::Name), QStringLiteral("Length of L0L1"));
+    EXPECT_EQ(spoken.text(QAccessible::Value), QStringLiteral("1.7889"));
+    ASSERT_NE(spoken.textInterface(), nullptr);
+    EXPECT_EQ(spoken.textInterface()->characterCount(), 6);
+    EXPECT_EQ(spoken.textInterface()->text(0, 6), QStringLiteral("1.7889"));
+
+    label.set_caption(QString(1000, QLatin1Char('7')));
+    EXPECT_EQ(spoken.text(QAccessible::Value), label.shown_text());
+    EXPECT_EQ(spoken.textInterface()->characterCount(), AutoSizeLabel::kShownCaptionLength + 1);
+}
+
+TEST_F(AccessibilityTest, AHotspotsPressActionAsksForItsLoadsLikeAClick) {
+    QAccessibleInterface& apex = accessible(form1, "Label15");
+    ASSERT_NE(apex.actionInterface(), nullptr);
+    ASSERT_TRUE(apex.actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    dialogs.answer_input(QStringLiteral("0"));
+    dialogs.answer_input(QStringLiteral("10"));
+    apex.actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(dialogs.script_used_up());
+    EXPECT_EQ(form1.findChild<QLabel*>(QStringLiteral("Label29"))->text(), QStringLiteral("10"));
+
+    QAccessibleInterface& node_name = accessible(form1, "Label46");
+    ASSERT_NE(node_name.actionInterface(), nullptr);
+    EXPECT_FALSE(node_name.actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+}
+
+TEST_F(AccessibilityTest, WindowsDescribeWhatTheyAreFor) {
+    for (QWidget* window : {static_cast<QWidget*>(&form1), static_cast<QWidget*>(&form2)}) {
+        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(interface, nullptr);
+        EXPECT_EQ(interface->text(QAccessible::Name), QStringLiteral("KORVEL"));
+        EXPECT_FALSE(interface->text(QAccessible::Description).isEmpty()) << window->objectName().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace korvel::ui

@@ -1,0 +1,130 @@
+#include "ui/widgets/accessibility.hpp"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+
+#include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/drawing.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+
+namespace {
+
+// A caption label as assistive technology sees it. Its value and text are the
+// caption as drawn, so a screen reader speaks what a sighted user reads.
+class LabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit LabelAccessible(AutoSizeLabel* label) : QAccessibleWidget(label, role_of(*label)) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text type) const override {
+        switch (type) {
+            case QAccessible::Name: return label().accessibleName().isEmpty() ? shown() : label().accessibleName();
+            case QAccessible::Value: return shown();
+            default: return QAccessibleWidget::text(type);
+        }
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (label().is_clickable()) names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && label().is_clickable()) {
+            label().click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+    // A label's text cannot be selected and has no cursor.
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
+
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+
+    QString attributes(int, int* start, int* end) const override {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    QRect characterRect(int offset) const override {
+        const QString text = shown();
+        if (offset < 0 || offset >= text.size()) return {};
+        const QFontMetrics metrics(label().font());
+        const int x = text_left() + metrics.horizontalAdvance(text.left(offset));
+        const int width = metrics.horizontalAdvance(text.mid(offset, 1));
+        return {label().mapToGlobal(QPoint(x, 0)), QSize(width, metrics.height())};
+    }
+
+    int offsetAtPoint(const QPoint& point) const override {
+        const QString text = shown();
+        const QFontMetrics metrics(label().font());
+        const int x = label().mapFromGlobal(point).x() - text_left();
+        for (int offset = 0; offset < text.size(); ++offset) {
+            if (x < metrics.horizontalAdvance(text.left(offset + 1))) return x < 0 ? -1 : offset;
+        }
+        return -1;
+    }
+
+private:
+    static QAccessible::Role role_of(const AutoSizeLabel& label) {
+        if (label.is_clickable()) return QAccessible::Button;
+        if (label.is_heading()) return QAccessible::Heading;
+        return QAccessible::StaticText;
+    }
+
+    AutoSizeLabel& label() const { return *static_cast<AutoSizeLabel*>(widget()); }
+    QString shown() const { return label().shown_text(); }
+
+    // Where the drawn caption starts inside the label, after its alignment.
+    int text_left() const {
+        const int spare = label().contentsRect().width() - QFontMetrics(label().font()).horizontalAdvance(shown());
+        if (label().alignment() & Qt::AlignRight) return label().contentsRect().left() + spare;
+        if (label().alignment() & Qt::AlignHCenter) return label().contentsRect().left() + spare / 2;
+        return label().contentsRect().left();
+    }
+};
+
+QAccessibleInterface* program_widget_accessible(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(AutoSizeLabel::staticMetaObject.className())) {
+        if (auto* label = qobject_cast<AutoSizeLabel*>(object)) return new LabelAccessible(label);
+    }
+    if (class_name == QLatin1String(DrawingSurface::staticMetaObject.className())) {
+        if (auto* surface = qobject_cast<DrawingSurface*>(object)) return new QAccessibleWidget(surface, QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void install_accessibility() {
+    [[maybe_unused]] static const bool installed = [] {
+        QAccessible::installFactory(program_widget_accessible);
+        return true;
+    }();
+}
+
+QString spoken_text(std::string_view pattern, std::string_view subject) {
+    QString text = to_qstring(pattern);
+    text.replace(QLatin1String("%1"), to_qstring(subject));
+    return text;
+}
+
+}  // namespace korvel::ui

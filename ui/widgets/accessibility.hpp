@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include "ui/widgets/control_spec.hpp"
+
+namespace korvel::ui {
+
+// Teaches Qt's accessibility how to present the program's own widgets: caption
+// labels (static text, heading or, when clickable, a button with a press
+// action; their shown caption as value and text) and the drawing surface (a
+// graphic). Safe to call any number of times.
+void install_accessibility();
+
+// The spoken name or description of a control: the pattern with "%1" replaced by the subject.
+QString spoken_text(std::string_view pattern, std::string_view subject);
+
+}  // namespace korvel::ui
