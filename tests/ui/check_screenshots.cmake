@@ -1,14 +1,21 @@
 # Runs korvel-screenshots into OUT and checks that both windows were written as
-# PNG files of the windows' client size (791 x 366 pixels at 96 dpi).
-# Usage: cmake -DTOOL=<korvel-screenshots> -DOUT=<directory> -P check_screenshots.cmake
+# PNG files of the windows' client size: 791 x 366 pixels at 96 dpi, times
+# SCALE (default 1) when the screen is scaled. SUFFIX (default none) is passed
+# on and ends both file names.
+# Usage: cmake -DTOOL=<korvel-screenshots> -DOUT=<directory> [-DSCALE=2 -DSUFFIX=@2x] -P check_screenshots.cmake
+if(NOT DEFINED SCALE)
+  set(SCALE 1)
+endif()
 file(REMOVE_RECURSE "${OUT}")
-execute_process(COMMAND "${TOOL}" "${OUT}" RESULT_VARIABLE status)
+execute_process(COMMAND "${TOOL}" "${OUT}" ${SUFFIX} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "korvel-screenshots failed with status ${status}")
 endif()
 
+math(EXPR expected_width "791 * ${SCALE}")
+math(EXPR expected_height "366 * ${SCALE}")
 foreach(name form1 form2)
-  set(png "${OUT}/${name}.png")
+  set(png "${OUT}/${name}${SUFFIX}.png")
   if(NOT EXISTS "${png}")
     message(FATAL_ERROR "${png} was not written")
   endif()
@@ -22,7 +29,7 @@ foreach(name form1 form2)
   file(READ "${png}" height_hex OFFSET 20 LIMIT 4 HEX)
   math(EXPR width "0x${width_hex}")
   math(EXPR height "0x${height_hex}")
-  if(NOT width EQUAL 791 OR NOT height EQUAL 366)
-    message(FATAL_ERROR "${png} is ${width} x ${height} pixels, expected 791 x 366")
+  if(NOT width EQUAL expected_width OR NOT height EQUAL expected_height)
+    message(FATAL_ERROR "${png} is ${width} x ${height} pixels, expected ${expected_width} x ${expected_height}")
   endif()
 endforeach()

@@ -1,6 +1,8 @@
 // korvel-screenshots: draws both windows after one analysis (span 16, vertical
-// load 10 at the apex U4) and writes them as form1.png and form2.png into the
-// given directory. Runs without a display.
+// load 10 at the apex U4) and writes them as form1<suffix>.png and
+// form2<suffix>.png into the given directory. Runs without a display. The
+// pictures have the screen's scale: run with QT_SCALE_FACTOR=2 and the suffix
+// "@2x" for the double-size pictures.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -44,11 +46,12 @@ int main(int argc, char** argv) {
     korvel::ui::install_default_font();
 
     const QStringList arguments = QApplication::arguments();
-    if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: korvel-screenshots <output directory>\n");
+    if (arguments.size() != 2 && arguments.size() != 3) {
+        std::fprintf(stderr, "usage: korvel-screenshots <output directory> [<file name suffix, e.g. @2x>]\n");
         return 2;
     }
     const QDir directory(arguments.at(1));
+    const QString suffix = arguments.size() == 3 ? arguments.at(2) : QString();
     if (!QDir().mkpath(directory.path())) {
         std::fprintf(stderr, "korvel-screenshots: cannot create %s\n", qPrintable(directory.path()));
         return 1;
@@ -70,7 +73,7 @@ int main(int argc, char** argv) {
                      qPrintable(dialogs.shown.join(QStringLiteral("; "))));
         return 1;
     }
-    const bool saved = save(form1, directory, QStringLiteral("form1.png")) &&
-                       save(form2, directory, QStringLiteral("form2.png"));
+    const bool saved = save(form1, directory, QStringLiteral("form1%1.png").arg(suffix)) &&
+                       save(form2, directory, QStringLiteral("form2%1.png").arg(suffix));
     return saved ? 0 : 1;
 }

@@ -1,8 +1,11 @@
 #include "ui/widgets/artwork.hpp"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <string_view>
 
@@ -44,6 +47,16 @@ void plot_hair_pixel(QImage& image, int x, int y, bool horizontal) {
     }
 }
 
+// Cursors are drawn pixel by pixel at 96 dpi; on a scaled screen each pixel
+// becomes a square block, so the cursor grows with the windows and stays sharp.
+// The hot spot is given in the pixmap's own pixels, as the X11 platform reads it.
+QCursor scaled_cursor(const QImage& image, QPoint hot_spot) {
+    const int scale = std::max(1, static_cast<int>(std::ceil(qGuiApp->devicePixelRatio())));
+    QImage scaled = image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    scaled.setDevicePixelRatio(scale);
+    return QCursor(QPixmap::fromImage(scaled), hot_spot.x() * scale, hot_spot.y() * scale);
+}
+
 }  // namespace
 
 QIcon program_icon() {
@@ -64,7 +77,7 @@ QCursor arrow_cursor(const QColor& fill) {
             if (pixels[column] == '#') image.setPixel(x, y, fill.rgb());
         }
     }
-    return QCursor(QPixmap::fromImage(image), 0, 0);
+    return scaled_cursor(image, {0, 0});
 }
 
 QCursor hotspot_cursor() {
@@ -84,7 +97,7 @@ QCursor hotspot_cursor() {
             plot_hair_pixel(image, kHotX + t, kHotY + offset, true);
         }
     }
-    return QCursor(QPixmap::fromImage(image), kHotX, kHotY);
+    return scaled_cursor(image, {kHotX, kHotY});
 }
 
 }  // namespace korvel::ui
