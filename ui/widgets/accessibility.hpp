@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "ui/widgets/control_spec.hpp"
+#include <string_view>
 
 namespace korvel::ui {
 
