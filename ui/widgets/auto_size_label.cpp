@@ -1,5 +1,6 @@
 #include "ui/widgets/auto_size_label.hpp"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,7 +39,13 @@ QSize AutoSizeLabel::fitted_size(const QString& caption) const {
 }
 
 void AutoSizeLabel::set_caption(const QString& caption) {
+    const QString old_shown = shown_text();
     setText(caption);
+    // A screen reader learns of the new value as a change of the label's text.
+    if (QAccessible::isActive() && old_shown != shown_text()) {
+        QAccessibleTextUpdateEvent changed(this, 0, old_shown, shown_text());
+        QAccessible::updateAccessibility(&changed);
+    }
     if (growth_ == Growth::Fixed) return;
     const QRect old_box = geometry();
     const QSize size = fitted_size(caption);
