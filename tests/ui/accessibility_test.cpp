@@ -134,7 +134,9 @@ TEST_F(AccessibilityTest, ResultLabelsNameTheMemberOrReactionTheAnalysisWritesTh
         switch (slot.kind) {
             case engine::ResultKind::Length: EXPECT_EQ(name, QStringLiteral("Length of ") + item); break;
             case engine::ResultKind::Force: EXPECT_EQ(name, QStringLiteral("Axial force of ") + item); break;
-            case engine::ResultKind::Reaction: EXPECT_TRUE(name.startsWith(item + QStringLiteral(", "))) << name.toStdString(); break;
+            case engine::ResultKind::Reaction:
+                EXPECT_TRUE(name.startsWith(item + QStringLiteral(", "))) << name.toStdString();
+                break;
         }
     }
 }

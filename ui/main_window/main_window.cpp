@@ -30,8 +30,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
     span_box_ = &find_control<QLineEdit>(*this, "Text1");
     connect(span_box_, &QLineEdit::textChanged, this, &MainWindow::on_span_changed);
 
-    for (const Hotspot& hotspot : kHotspots)
-        connect(&label(hotspot.label), &AutoSizeLabel::clicked, this, [this, &hotspot] { on_hotspot_clicked(hotspot); });
+    for (const Hotspot& hotspot : kHotspots) {
+        connect(&label(hotspot.label), &AutoSizeLabel::clicked, this,
+                [this, &hotspot] { on_hotspot_clicked(hotspot); });
+    }
 
     connect(&button("Command1"), &QPushButton::clicked, this, &MainWindow::on_results);
     connect(&button("Command2"), &QPushButton::clicked, this, &MainWindow::on_help);

@@ -107,7 +107,8 @@ QAccessibleInterface* program_widget_accessible(const QString& class_name, QObje
         if (auto* label = qobject_cast<AutoSizeLabel*>(object)) return new LabelAccessible(label);
     }
     if (class_name == QLatin1String(DrawingSurface::staticMetaObject.className())) {
-        if (auto* surface = qobject_cast<DrawingSurface*>(object)) return new QAccessibleWidget(surface, QAccessible::Graphic);
+        if (auto* surface = qobject_cast<DrawingSurface*>(object))
+            return new QAccessibleWidget(surface, QAccessible::Graphic);
     }
     return nullptr;
 }
