@@ -160,6 +160,7 @@ TEST_F(AccessibilityTest, AHotspotsPressActionAsksForItsLoadsLikeAClick) {
     QAccessibleInterface& apex = accessible(form1, "Label15");
     ASSERT_NE(apex.actionInterface(), nullptr);
     ASSERT_TRUE(apex.actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(apex.textInterface(), nullptr);
     dialogs.answer_input(QStringLiteral("0"));
     dialogs.answer_input(QStringLiteral("10"));
     apex.actionInterface()->doAction(QAccessibleActionInterface::pressAction());

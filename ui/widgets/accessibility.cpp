@@ -18,8 +18,10 @@ class LabelAccessible final : public QAccessibleWidget, public QAccessibleTextIn
 public:
     explicit LabelAccessible(AutoSizeLabel* label) : QAccessibleWidget(label, role_of(*label)) {}
 
+    // A hotspot has no caption to read; it is only a button.
     void* interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::TextInterface && !label().is_clickable())
+            return static_cast<QAccessibleTextInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
