@@ -41,7 +41,8 @@ public:
 
     void doAction(const QString& action) override {
         if (action == pressAction() && label().is_clickable()) {
-            label().click();
+            // The click opens modal dialogs; queued, it lets the caller's request return first.
+            QMetaObject::invokeMethod(&label(), &AutoSizeLabel::click, Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(action);
