@@ -136,7 +136,7 @@ TEST_F(LayoutTest, DrawingHasEveryLineAndBothRollers) {
     const Drawing& drawing = window->drawing_surface()->drawing();
     ASSERT_EQ(drawing.lines.size(), 102U);
     std::set<std::string_view> names;
-    for (const LineSpec& line : drawing.lines) names.insert(line.name);
+    for (const LineEntry& line : drawing.lines) names.insert(line.name);
     for (int n = 1; n <= 102; ++n) {
         EXPECT_TRUE(names.contains("Line" + std::to_string(n))) << n;
     }
@@ -157,7 +157,7 @@ TEST_F(LayoutTest, DrawingHasEveryLineAndBothRollers) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.name));
         const auto line = std::find_if(drawing.lines.begin(), drawing.lines.end(),
-                                       [&](const LineSpec& l) { return l.name == c.name; });
+                                       [&](const LineEntry& l) { return l.name == c.name; });
         ASSERT_NE(line, drawing.lines.end());
         EXPECT_EQ(line->from.x, c.from.x);
         EXPECT_EQ(line->from.y, c.from.y);
@@ -197,10 +197,10 @@ TEST(MainWindowTables, HotspotsAgreeWithTheLoadMapAndTheLayout) {
         EXPECT_EQ(has_horizontal, hotspot.kind == HotspotKind::TwoComponent) << hotspot.label;
         written.insert(load_label_of(hotspot.node, engine::Component::Vertical));
         if (has_horizontal) written.insert(load_label_of(hotspot.node, engine::Component::Horizontal));
-        const auto spec = std::find_if(kMainWindowControls.begin(), kMainWindowControls.end(),
-                                       [&](const ControlSpec& c) { return c.name == hotspot.label; });
-        ASSERT_NE(spec, kMainWindowControls.end()) << hotspot.label;
-        EXPECT_EQ(spec->cursor, ControlCursor::Hotspot);
+        const auto entry = std::find_if(kMainWindowControls.begin(), kMainWindowControls.end(),
+                                       [&](const ControlEntry& c) { return c.name == hotspot.label; });
+        ASSERT_NE(entry, kMainWindowControls.end()) << hotspot.label;
+        EXPECT_EQ(entry->cursor, ControlCursor::Hotspot);
     }
     EXPECT_EQ(written.size(), engine::kLoadCount);
 }

@@ -66,9 +66,9 @@ TEST(ResultsWindowLayout, TableHoldsHundredLabelsAndThreeButtonsUnderDistinctNam
     std::set<std::string_view> names;
     int labels = 0;
     int buttons = 0;
-    for (const ControlSpec& spec : kControls) {
-        EXPECT_TRUE(names.insert(spec.name).second) << "duplicate " << spec.name;
-        (spec.kind == ControlKind::Label ? labels : buttons) += 1;
+    for (const ControlEntry& entry : kControls) {
+        EXPECT_TRUE(names.insert(entry.name).second) << "duplicate " << entry.name;
+        (entry.kind == ControlKind::Label ? labels : buttons) += 1;
     }
     EXPECT_EQ(labels, 100);
     EXPECT_EQ(buttons, 3);
@@ -76,20 +76,20 @@ TEST(ResultsWindowLayout, TableHoldsHundredLabelsAndThreeButtonsUnderDistinctNam
 }
 
 TEST(ResultsWindowLayout, ResultLabelsStartEmptyFittedAndLeftAligned) {
-    std::map<std::string_view, const ControlSpec*> by_name;
-    for (const ControlSpec& spec : kControls) by_name[spec.name] = &spec;
+    std::map<std::string_view, const ControlEntry*> by_name;
+    for (const ControlEntry& entry : kControls) by_name[entry.name] = &entry;
     for (const engine::ResultSlot& slot : engine::kResultSlots) {
         SCOPED_TRACE(std::string(slot.label));
         ASSERT_TRUE(by_name.contains(slot.label));
-        const ControlSpec& spec = *by_name.at(slot.label);
-        EXPECT_TRUE(spec.caption.empty());
-        EXPECT_EQ(spec.sizing, Sizing::FitCaption);
-        EXPECT_EQ(spec.align, TextAlign::Left);
-        EXPECT_EQ(spec.background, Background::Transparent);
+        const ControlEntry& entry = *by_name.at(slot.label);
+        EXPECT_TRUE(entry.caption.empty());
+        EXPECT_EQ(entry.sizing, Sizing::FitCaption);
+        EXPECT_EQ(entry.align, TextAlign::Left);
+        EXPECT_EQ(entry.background, Background::Transparent);
         const bool reaction = slot.kind == engine::ResultKind::Reaction;
-        EXPECT_EQ(spec.box.width, reaction ? 45 : 60);
-        EXPECT_EQ(spec.box.height, reaction ? 195 : 285);
-        EXPECT_EQ(spec.font.family, reaction ? std::string_view{} : kMemberFont.family);
+        EXPECT_EQ(entry.box.width, reaction ? 45 : 60);
+        EXPECT_EQ(entry.box.height, reaction ? 195 : 285);
+        EXPECT_EQ(entry.font.family, reaction ? std::string_view{} : kMemberFont.family);
     }
 }
 

@@ -11,7 +11,7 @@
 #include "tests/ui/focus_chain.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/auto_size_label.hpp"
-#include "ui/widgets/control_spec.hpp"
+#include "ui/widgets/control_entry.hpp"
 #include "ui/widgets/default_font.hpp"
 #include "ui/widgets/fixed_form.hpp"
 #include "ui/widgets/twips.hpp"
@@ -69,7 +69,7 @@ TEST(AutoSizeLabel, KeepsTheEdgeItsGrowthNamesAndItsTop) {
 }
 
 // A small form: a text box, an ordinary button and a default button, tab indexes with a gap.
-constexpr std::array<ControlSpec, 5> kSampleControls{{
+constexpr std::array<ControlEntry, 5> kSampleControls{{
     {.kind = ControlKind::PushButton, .name = "Other", .box = {1500, 0, 735, 375}, .caption = "&Other",
      .tab_index = 102},
     {.kind = ControlKind::PushButton, .name = "Go", .box = {3000, 0, 735, 375}, .caption = "&Go", .tab_index = 1,

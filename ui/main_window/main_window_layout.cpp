@@ -24,25 +24,25 @@ constexpr AccessibleText about(AccessibleText pattern, std::string_view subject)
     return pattern;
 }
 
-constexpr ControlSpec node_name(std::string_view name, std::string_view caption, TwipRect box) {
+constexpr ControlEntry node_name(std::string_view name, std::string_view caption, TwipRect box) {
     return {.kind = ControlKind::Label, .name = name, .box = box, .caption = caption, .sizing = Sizing::FitCaption,
             .accessible = {"Node %1", "Name of node %1 in the truss diagram.", caption}};
 }
 
 // Load labels start empty, 45 x 195, and fit their caption from the edge their alignment keeps.
-constexpr ControlSpec load_label(std::string_view name, int left, int top, TextAlign align, AccessibleText load,
+constexpr ControlEntry load_label(std::string_view name, int left, int top, TextAlign align, AccessibleText load,
                                  std::string_view node) {
     return {.kind = ControlKind::Label, .name = name, .box = {left, top, 45, 195}, .align = align,
             .sizing = Sizing::FitCaption, .accessible = about(load, node)};
 }
 
-constexpr ControlSpec hotspot(std::string_view name, TwipRect box, std::string_view hint, AccessibleText loads,
+constexpr ControlEntry hotspot(std::string_view name, TwipRect box, std::string_view hint, AccessibleText loads,
                               std::string_view node, Sizing sizing = Sizing::Fixed) {
     return {.kind = ControlKind::Label, .name = name, .box = box, .tooltip = hint, .sizing = sizing,
             .cursor = ControlCursor::Hotspot, .clickable = true, .accessible = about(loads, node)};
 }
 
-constexpr ControlSpec button(std::string_view name, std::string_view caption, int left, std::string_view hint,
+constexpr ControlEntry button(std::string_view name, std::string_view caption, int left, std::string_view hint,
                              int tab_index, AccessibleText spoken, bool is_default = false) {
     return {.kind = ControlKind::PushButton, .name = name, .box = {left, 4800, 735, 375}, .caption = caption,
             .tooltip = hint, .tab_index = tab_index, .is_default = is_default, .accessible = spoken};
@@ -53,7 +53,7 @@ constexpr TextAlign kLeft = TextAlign::Left;
 
 // A load arrow: a 480-twip shaft from tail to tip and two head strokes running
 // from the tip 120 twips back along the shaft and 120 twips to either side.
-struct ArrowSpec {
+struct ArrowEntry {
     std::string_view shaft;
     std::string_view head_a;
     std::string_view head_b;
@@ -65,7 +65,7 @@ constexpr int kArrowHead = 120;
 
 constexpr int sign(int value) { return (value > 0) - (value < 0); }
 
-constexpr std::array<LineSpec, 3> arrow_lines(const ArrowSpec& arrow) {
+constexpr std::array<LineEntry, 3> arrow_lines(const ArrowEntry& arrow) {
     const int dx = sign(arrow.tip.x - arrow.tail.x);
     const int dy = sign(arrow.tip.y - arrow.tail.y);
     const TwipPoint back{arrow.tip.x - dx * kArrowHead, arrow.tip.y - dy * kArrowHead};
@@ -77,7 +77,7 @@ constexpr std::array<LineSpec, 3> arrow_lines(const ArrowSpec& arrow) {
     }};
 }
 
-constexpr std::array<LineSpec, 16> kMemberLines{{
+constexpr std::array<LineEntry, 16> kMemberLines{{
     {"Line1", {960, 3720}, {11040, 3720}},   // bottom chord L0..L6
     {"Line75", {960, 3720}, {6000, 1320}},   // left top chord L0..U4
     {"Line2", {6000, 1320}, {11040, 3720}},  // right top chord U4..L6
@@ -96,7 +96,7 @@ constexpr std::array<LineSpec, 16> kMemberLines{{
     {"Line15", {9720, 3000}, {9360, 3720}},  // L5U7
 }};
 
-constexpr std::array<ArrowSpec, 23> kLoadArrows{{
+constexpr std::array<ArrowEntry, 23> kLoadArrows{{
     // vertical loads, pointing down
     {"Line17", "Line18", "Line19", {840, 3120}, {840, 3600}},      // L0
     {"Line20", "Line21", "Line22", {2040, 2640}, {2040, 3120}},    // U1
@@ -124,7 +124,7 @@ constexpr std::array<ArrowSpec, 23> kLoadArrows{{
     {"Line95", "Line93", "Line94", {11160, 3720}, {11640, 3720}},  // L6
 }};
 
-constexpr std::array<LineSpec, 17> kSupportAndSpanLines{{
+constexpr std::array<LineEntry, 17> kSupportAndSpanLines{{
     // pin support under L0 and its hatching
     {"Line24", {960, 3720}, {1080, 3840}},
     {"Line25", {840, 3840}, {960, 3720}},
@@ -147,26 +147,26 @@ constexpr std::array<LineSpec, 17> kSupportAndSpanLines{{
     {"Line101", {11040, 4320}, {11040, 4560}},
 }};
 
-constexpr std::array<LineSpec, kMainWindowLineCount> all_lines() {
-    std::array<LineSpec, kMainWindowLineCount> lines{};
+constexpr std::array<LineEntry, kMainWindowLineCount> all_lines() {
+    std::array<LineEntry, kMainWindowLineCount> lines{};
     std::size_t next = 0;
-    for (const LineSpec& line : kMemberLines) lines[next++] = line;
-    for (const ArrowSpec& arrow : kLoadArrows)
-        for (const LineSpec& line : arrow_lines(arrow)) lines[next++] = line;
-    for (const LineSpec& line : kSupportAndSpanLines) lines[next++] = line;
+    for (const LineEntry& line : kMemberLines) lines[next++] = line;
+    for (const ArrowEntry& arrow : kLoadArrows)
+        for (const LineEntry& line : arrow_lines(arrow)) lines[next++] = line;
+    for (const LineEntry& line : kSupportAndSpanLines) lines[next++] = line;
     return lines;
 }
 
 }  // namespace
 
-FormSpec main_window_form() {
+FormEntry main_window_form() {
     return {"Form1", "KORVEL", 11865, 5490, kMainWindowArrowColour,
             "Fink truss: type the span, click the nodes to enter their loads, then press Results."};
 }
 
 // Captions first, hotspots above them so a grown caption never hides a node from
 // the mouse, then the focusable controls.
-const std::array<ControlSpec, kMainWindowControlCount> kMainWindowControls{{
+const std::array<ControlEntry, kMainWindowControlCount> kMainWindowControls{{
     node_name("Label1", "L0", {1080, 3360, 180, 195}),
     node_name("Label50", "L1", {2280, 3840, 180, 195}),
     node_name("Label51", "L2", {3840, 3840, 180, 195}),
@@ -237,14 +237,14 @@ const std::array<ControlSpec, kMainWindowControlCount> kMainWindowControls{{
            {"Results", "Analyses the truss and shows every member's length and axial force."}, true),
 }};
 
-const std::array<LineSpec, kMainWindowLineCount> kMainWindowLines = all_lines();
+const std::array<LineEntry, kMainWindowLineCount> kMainWindowLines = all_lines();
 
 Drawing main_window_drawing() {
     return {kMainWindowLines, kMainWindowCircles, "Truss diagram",
             "The Fink truss with its members, supports, load arrows and span dimension line."};
 }
 
-const std::array<CircleSpec, kMainWindowCircleCount> kMainWindowCircles{{
+const std::array<CircleEntry, kMainWindowCircleCount> kMainWindowCircles{{
     {"Shape1", {10920, 3840, 135, 135}},
     {"Shape2", {11040, 3840, 135, 135}},
 }};

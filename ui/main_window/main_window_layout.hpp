@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "ui/widgets/control_spec.hpp"
+#include "ui/widgets/control_entry.hpp"
 #include "ui/widgets/drawing.hpp"
 #include "ui/widgets/fixed_form.hpp"
 
@@ -15,10 +15,10 @@ inline constexpr std::size_t kMainWindowControlCount = 60;
 inline constexpr std::size_t kMainWindowLineCount = 102;
 inline constexpr std::size_t kMainWindowCircleCount = 2;
 
-FormSpec main_window_form();
-extern const std::array<ControlSpec, kMainWindowControlCount> kMainWindowControls;
-extern const std::array<LineSpec, kMainWindowLineCount> kMainWindowLines;
-extern const std::array<CircleSpec, kMainWindowCircleCount> kMainWindowCircles;
+FormEntry main_window_form();
+extern const std::array<ControlEntry, kMainWindowControlCount> kMainWindowControls;
+extern const std::array<LineEntry, kMainWindowLineCount> kMainWindowLines;
+extern const std::array<CircleEntry, kMainWindowCircleCount> kMainWindowCircles;
 // The lines and circles as one drawing, named for assistive technology.
 Drawing main_window_drawing();
 

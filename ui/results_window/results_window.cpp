@@ -18,7 +18,7 @@
 namespace korvel::ui {
 namespace {
 
-const FormSpec kForm{"Form2", "KORVEL", results_layout::kClientWidth, results_layout::kClientHeight,
+const FormEntry kForm{"Form2", "KORVEL", results_layout::kClientWidth, results_layout::kClientHeight,
                      kResultsWindowArrowColour, results_layout::kWindowDescription};
 
 }  // namespace

@@ -14,62 +14,62 @@ constexpr int kEmptyReactionResultWidth = 45;
 constexpr int kButtonTop = 4800;
 constexpr int kButtonHeight = 375;
 
-constexpr ControlSpec heading(std::string_view name, std::string_view caption, int left, int width,
+constexpr ControlEntry heading(std::string_view name, std::string_view caption, int left, int width,
                               Background background, std::string_view description) {
-    ControlSpec spec;
-    spec.name = name;
-    spec.box = {left, kHeadingTop, width, kHeadingHeight};
-    spec.caption = caption;
-    spec.sizing = Sizing::FitCaption;
-    spec.background = background;
-    spec.font = kHeadingFont;
-    spec.heading = true;
-    spec.accessible = {caption, description};
-    return spec;
+    ControlEntry entry;
+    entry.name = name;
+    entry.box = {left, kHeadingTop, width, kHeadingHeight};
+    entry.caption = caption;
+    entry.sizing = Sizing::FitCaption;
+    entry.background = background;
+    entry.font = kHeadingFont;
+    entry.heading = true;
+    entry.accessible = {caption, description};
+    return entry;
 }
 
-constexpr ControlSpec caption_label(std::string_view name, std::string_view caption, TwipRect box, FontSpec font,
+constexpr ControlEntry caption_label(std::string_view name, std::string_view caption, TwipRect box, FontEntry font,
                                     AccessibleText spoken) {
-    ControlSpec spec;
-    spec.name = name;
-    spec.box = box;
-    spec.caption = caption;
-    spec.sizing = Sizing::FitCaption;
-    spec.font = font;
-    spec.accessible = spoken;
-    return spec;
+    ControlEntry entry;
+    entry.name = name;
+    entry.box = box;
+    entry.caption = caption;
+    entry.sizing = Sizing::FitCaption;
+    entry.font = font;
+    entry.accessible = spoken;
+    return entry;
 }
 
 // Result labels start empty and grow to the right as the analysis writes them.
-constexpr ControlSpec result_label(std::string_view name, TwipRect box, FontSpec font, AccessibleText spoken) {
-    ControlSpec spec;
-    spec.name = name;
-    spec.box = box;
-    spec.align = TextAlign::Left;
-    spec.sizing = Sizing::FitCaption;
-    spec.font = font;
-    spec.accessible = spoken;
-    return spec;
+constexpr ControlEntry result_label(std::string_view name, TwipRect box, FontEntry font, AccessibleText spoken) {
+    ControlEntry entry;
+    entry.name = name;
+    entry.box = box;
+    entry.align = TextAlign::Left;
+    entry.sizing = Sizing::FitCaption;
+    entry.font = font;
+    entry.accessible = spoken;
+    return entry;
 }
 
-constexpr ControlSpec button(std::string_view name, std::string_view caption, int left, int width,
+constexpr ControlEntry button(std::string_view name, std::string_view caption, int left, int width,
                              std::string_view tooltip, int tab_index, bool is_default, AccessibleText spoken) {
-    ControlSpec spec;
-    spec.kind = ControlKind::PushButton;
-    spec.name = name;
-    spec.box = {left, kButtonTop, width, kButtonHeight};
-    spec.caption = caption;
-    spec.tooltip = tooltip;
-    spec.tab_index = tab_index;
-    spec.is_default = is_default;
-    spec.accessible = spoken;
-    return spec;
+    ControlEntry entry;
+    entry.kind = ControlKind::PushButton;
+    entry.name = name;
+    entry.box = {left, kButtonTop, width, kButtonHeight};
+    entry.caption = caption;
+    entry.tooltip = tooltip;
+    entry.tab_index = tab_index;
+    entry.is_default = is_default;
+    entry.accessible = spoken;
+    return entry;
 }
 
-constexpr std::array<ControlSpec, kControlCount> build_controls() {
-    std::array<ControlSpec, kControlCount> controls{};
+constexpr std::array<ControlEntry, kControlCount> build_controls() {
+    std::array<ControlEntry, kControlCount> controls{};
     std::size_t next = 0;
-    const auto add = [&](const ControlSpec& spec) { controls[next++] = spec; };
+    const auto add = [&](const ControlEntry& entry) { controls[next++] = entry; };
 
     add(heading("Label94", "Reactions", 360, 1050, Background::Transparent, "Heading of the support reactions."));
     add(heading("Label1", "Member", 2160, 900, Background::Transparent, "Heading of the members, left table."));
@@ -101,10 +101,10 @@ constexpr std::array<ControlSpec, kControlCount> build_controls() {
 
     for (const ReactionRow& row : kReactionRows) {
         add(caption_label(row.caption_label, row.caption,
-                          {kReactionCaptionLeft, row.top, row.caption_width, kReactionRowHeight}, FontSpec{},
+                          {kReactionCaptionLeft, row.top, row.caption_width, kReactionRowHeight}, FontEntry{},
                           {"Reaction %1", "Name of the support reaction %1.", row.reaction}));
         add(result_label(row.result_label,
-                         {kReactionResultLeft, row.top, kEmptyReactionResultWidth, kReactionRowHeight}, FontSpec{},
+                         {kReactionResultLeft, row.top, kEmptyReactionResultWidth, kReactionRowHeight}, FontEntry{},
                          {row.spoken, "Support reaction, in the unit of the loads."}));
     }
 
@@ -120,7 +120,7 @@ constexpr std::array<ControlSpec, kControlCount> build_controls() {
 }  // namespace
 
 // Built at compile time, so a table that does not fill exactly kControlCount entries does not compile.
-constexpr std::array<ControlSpec, kControlCount> kControlsAtCompileTime = build_controls();
-const std::array<ControlSpec, kControlCount> kControls = kControlsAtCompileTime;
+constexpr std::array<ControlEntry, kControlCount> kControlsAtCompileTime = build_controls();
+const std::array<ControlEntry, kControlCount> kControls = kControlsAtCompileTime;
 
 }  // namespace korvel::ui::results_layout

@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "ui/widgets/control_spec.hpp"
+#include "ui/widgets/control_entry.hpp"
 
 namespace korvel::ui::results_layout {
 
@@ -17,8 +17,8 @@ inline constexpr int kClientHeight = 5490;
 inline constexpr int kPictureWidthPixels = 765;
 inline constexpr int kPictureHeightPixels = 441;
 
-inline constexpr FontSpec kHeadingFont{"Comic Sans MS", 12};
-inline constexpr FontSpec kMemberFont{"Times New Roman", 12};
+inline constexpr FontEntry kHeadingFont{"Comic Sans MS", 12};
+inline constexpr FontEntry kMemberFont{"Times New Roman", 12};
 
 // One row of the member table: the caption "L0L1=" and the two labels the
 // analysis writes the member's length and axial force into.
@@ -107,7 +107,7 @@ inline constexpr std::size_t kControlCount = 103;
 
 // Every control of the results window: 7 headings, 29 member rows of three
 // labels, 3 reaction rows of two labels and the 3 buttons.
-extern const std::array<ControlSpec, kControlCount> kControls;
+extern const std::array<ControlEntry, kControlCount> kControls;
 
 inline constexpr std::string_view kWindowDescription =
     "Results: the length and axial force of every member and the three support reactions. "

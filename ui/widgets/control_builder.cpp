@@ -26,71 +26,71 @@ Qt::Alignment alignment_of(TextAlign align) {
 }
 
 // Sets a table font before any caption is fitted; the default font needs nothing.
-void apply_font(QWidget& widget, const FontSpec& font) {
+void apply_font(QWidget& widget, const FontEntry& font) {
     if (font.is_default()) return;
     widget.setFont(QFont(to_qstring(font.family), font.point_size, QFont::Normal));
 }
 
-AutoSizeLabel::Growth growth_of(const ControlSpec& spec) {
-    if (spec.sizing == Sizing::Fixed) return AutoSizeLabel::Growth::Fixed;
-    return spec.align == TextAlign::Right ? AutoSizeLabel::Growth::KeepRightEdge
+AutoSizeLabel::Growth growth_of(const ControlEntry& entry) {
+    if (entry.sizing == Sizing::Fixed) return AutoSizeLabel::Growth::Fixed;
+    return entry.align == TextAlign::Right ? AutoSizeLabel::Growth::KeepRightEdge
                                           : AutoSizeLabel::Growth::KeepLeftEdge;
 }
 
-QWidget* make_label(const ControlSpec& spec, QWidget& form) {
-    auto* label = new AutoSizeLabel(growth_of(spec), &form);
-    apply_font(*label, spec.font);
-    label->setGeometry(to_pixels(spec.box));
-    label->setAlignment(alignment_of(spec.align));
-    if (spec.background == Background::Opaque) label->setAutoFillBackground(true);
-    if (spec.cursor == ControlCursor::Hotspot) label->setCursor(hotspot_cursor());
-    label->set_clickable(spec.clickable);
-    label->set_heading(spec.heading);
+QWidget* make_label(const ControlEntry& entry, QWidget& form) {
+    auto* label = new AutoSizeLabel(growth_of(entry), &form);
+    apply_font(*label, entry.font);
+    label->setGeometry(to_pixels(entry.box));
+    label->setAlignment(alignment_of(entry.align));
+    if (entry.background == Background::Opaque) label->setAutoFillBackground(true);
+    if (entry.cursor == ControlCursor::Hotspot) label->setCursor(hotspot_cursor());
+    label->set_clickable(entry.clickable);
+    label->set_heading(entry.heading);
     // An empty caption keeps the laid-out box until a caption is set.
-    if (!spec.caption.empty()) label->set_caption(to_qstring(spec.caption));
+    if (!entry.caption.empty()) label->set_caption(to_qstring(entry.caption));
     return label;
 }
 
-QWidget* make_button(const ControlSpec& spec, FixedForm& form) {
+QWidget* make_button(const ControlEntry& entry, FixedForm& form) {
     auto* button = new QPushButton(&form);
-    apply_font(*button, spec.font);
-    button->setText(to_qstring(spec.caption));
-    button->setGeometry(to_pixels(spec.box));
+    apply_font(*button, entry.font);
+    button->setText(to_qstring(entry.caption));
+    button->setGeometry(to_pixels(entry.box));
     // Buttons keep the platform's cursor, and a focused button takes Enter itself.
     button->setCursor(Qt::ArrowCursor);
     button->setAutoDefault(true);
-    if (spec.is_default) form.set_default_button(button);
+    if (entry.is_default) form.set_default_button(button);
     return button;
 }
 
-QWidget* make_text_box(const ControlSpec& spec, QWidget& form) {
+QWidget* make_text_box(const ControlEntry& entry, QWidget& form) {
     auto* box = new QLineEdit(&form);
-    apply_font(*box, spec.font);
+    apply_font(*box, entry.font);
     box->setMaxLength(kTextBoxMaxLength);
-    box->setText(to_qstring(spec.caption));
-    box->setGeometry(to_pixels(spec.box));
+    box->setText(to_qstring(entry.caption));
+    box->setGeometry(to_pixels(entry.box));
     return box;
 }
 
 }  // namespace
 
-void build_controls(FixedForm& form, std::span<const ControlSpec> controls) {
+void build_controls(FixedForm& form, std::span<const ControlEntry> controls) {
     std::vector<std::pair<int, QWidget*>> focus_chain;
-    for (const ControlSpec& spec : controls) {
+    for (const ControlEntry& entry : controls) {
         QWidget* widget = nullptr;
-        switch (spec.kind) {
-            case ControlKind::Label: widget = make_label(spec, form); break;
-            case ControlKind::PushButton: widget = make_button(spec, form); break;
-            case ControlKind::TextBox: widget = make_text_box(spec, form); break;
+        switch (entry.kind) {
+            case ControlKind::Label: widget = make_label(entry, form); break;
+            case ControlKind::PushButton: widget = make_button(entry, form); break;
+            case ControlKind::TextBox: widget = make_text_box(entry, form); break;
         }
-        widget->setObjectName(to_qstring(spec.name));
-        if (!spec.tooltip.empty()) widget->setToolTip(to_qstring(spec.tooltip));
-        widget->setAccessibleName(spoken_text(spec.accessible.name, spec.accessible.subject));
-        widget->setAccessibleDescription(spoken_text(spec.accessible.description, spec.accessible.subject));
-        if (spec.kind == ControlKind::Label) {
+        widget->setObjectName(to_qstring(entry.name));
+        if (!entry.tooltip.empty()) widget->setToolTip(to_qstring(entry.tooltip));
+        widget->setAccessibleName(spoken_text(entry.accessible.name, entry.accessible.subject));
+        widget->setAccessibleDescription(spoken_text(entry.accessible.description, entry.accessible.subject));
+        if (entry.kind == ControlKind::Label) {
             widget->setFocusPolicy(Qt::NoFocus);
         } else {
-            focus_chain.emplace_back(spec.tab_index, widget);
+            focus_chain.emplace_back(entry.tab_index, widget);
         }
     }
     std::stable_sort(focus_chain.begin(), focus_chain.end(),

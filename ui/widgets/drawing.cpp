@@ -21,8 +21,8 @@ void DrawingSurface::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
     painter.setBrush(Qt::NoBrush);
-    for (const LineSpec& line : drawing_.lines) painter.drawLine(to_pixels(line.from), to_pixels(line.to));
-    for (const CircleSpec& circle : drawing_.circles) {
+    for (const LineEntry& line : drawing_.lines) painter.drawLine(to_pixels(line.from), to_pixels(line.to));
+    for (const CircleEntry& circle : drawing_.circles) {
         // A pen rectangle covers one pixel more than its size, so shrink it to stay inside the box.
         painter.drawEllipse(to_pixels(circle.box).adjusted(0, 0, -1, -1));
     }

@@ -9,21 +9,21 @@
 namespace korvel::ui {
 
 // A straight line of a window's fixed drawing, end points in twips.
-struct LineSpec {
+struct LineEntry {
     std::string_view name{};
     TwipPoint from{};
     TwipPoint to{};
 };
 
 // An outlined circle inscribed in a box in twips.
-struct CircleSpec {
+struct CircleEntry {
     std::string_view name{};
     TwipRect box{};
 };
 
 struct Drawing {
-    std::span<const LineSpec> lines{};
-    std::span<const CircleSpec> circles{};
+    std::span<const LineEntry> lines{};
+    std::span<const CircleEntry> circles{};
     // Assistive technology sees the drawing as one graphic of this name and description.
     std::string_view name{};
     std::string_view description{};

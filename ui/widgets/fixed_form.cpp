@@ -10,13 +10,13 @@
 
 namespace korvel::ui {
 
-FixedForm::FixedForm(const FormSpec& spec, QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(to_qstring(spec.name));
-    setWindowTitle(to_qstring(spec.title));
-    setAccessibleDescription(to_qstring(spec.description));
+FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(to_qstring(entry.name));
+    setWindowTitle(to_qstring(entry.title));
+    setAccessibleDescription(to_qstring(entry.description));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(twips_to_pixels(spec.client_width_twips), twips_to_pixels(spec.client_height_twips));
+    setFixedSize(twips_to_pixels(entry.client_width_twips), twips_to_pixels(entry.client_height_twips));
 
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::HighlightedText));
@@ -24,10 +24,10 @@ FixedForm::FixedForm(const FormSpec& spec, QWidget* parent) : QWidget(parent, Qt
     setAutoFillBackground(true);
 
     setWindowIcon(program_icon());
-    setCursor(arrow_cursor(spec.cursor_fill));
+    setCursor(arrow_cursor(entry.cursor_fill));
 }
 
-void FixedForm::build(std::span<const ControlSpec> controls, Drawing drawing) {
+void FixedForm::build(std::span<const ControlEntry> controls, Drawing drawing) {
     // A window without a drawing gets no surface, so assistive technology meets no empty graphic.
     if (!drawing.is_empty()) surface_ = new DrawingSurface(drawing, this);
     build_controls(*this, controls);

@@ -7,12 +7,12 @@
 #include <span>
 #include <string_view>
 
-#include "ui/widgets/control_spec.hpp"
+#include "ui/widgets/control_entry.hpp"
 #include "ui/widgets/drawing.hpp"
 
 namespace korvel::ui {
 
-struct FormSpec {
+struct FormEntry {
     std::string_view name;   // object name, e.g. "Form1"
     std::string_view title;  // window caption
     int client_width_twips = 0;
@@ -28,10 +28,10 @@ struct FormSpec {
 class FixedForm : public QWidget {
     Q_OBJECT
 public:
-    explicit FixedForm(const FormSpec& spec, QWidget* parent = nullptr);
+    explicit FixedForm(const FormEntry& entry, QWidget* parent = nullptr);
 
     // Creates the window's controls and drawing from its layout tables.
-    void build(std::span<const ControlSpec> controls, Drawing drawing = {});
+    void build(std::span<const ControlEntry> controls, Drawing drawing = {});
 
     void set_default_button(QPushButton* button);
     QPushButton* default_button() const { return default_button_; }

@@ -20,7 +20,7 @@ enum class Background { Transparent, Opaque };
 enum class ControlCursor { Inherit, Hotspot };
 
 // An empty family means the application's default font.
-struct FontSpec {
+struct FontEntry {
     std::string_view family{};
     int point_size = 0;
 
@@ -37,7 +37,7 @@ struct AccessibleText {
 
 // One control of a fixed window layout. Push buttons and the text box take the
 // keyboard focus in tab_index order; labels never take it.
-struct ControlSpec {
+struct ControlEntry {
     ControlKind kind = ControlKind::Label;
     std::string_view name{};
     TwipRect box{};
@@ -46,7 +46,7 @@ struct ControlSpec {
     TextAlign align = TextAlign::Left;
     Sizing sizing = Sizing::Fixed;
     Background background = Background::Transparent;
-    FontSpec font{};
+    FontEntry font{};
     ControlCursor cursor = ControlCursor::Inherit;
     int tab_index = -1;
     bool is_default = false;  // the button Enter presses
