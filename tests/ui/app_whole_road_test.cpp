@@ -39,7 +39,7 @@ protected:
     }
 };
 
-// One user's session: type the span, enter the apex loads by clicking the apex,
+// One user's whole road: type the span, enter the apex loads by clicking the apex,
 // read the results, go back and change a load, start anew, and finish.
 TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
     QApplication::setActiveWindow(&form1());
