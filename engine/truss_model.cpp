@@ -1,5 +1,7 @@
 #include "engine/truss_model.hpp"
 
+#include <algorithm>
+
 namespace korvel::engine {
 namespace {
 
@@ -7,6 +9,14 @@ constexpr std::array<std::string_view, 16> kNodeNames{"L0", "L1", "L2", "L3", "L
                                                       "U2", "U3", "U4", "U5", "U6", "U7", "U8", "U9"};
 
 using K = ResultKind;
+
+// The position of the first row of `table` that `matches`, if any.
+template <typename Table, typename Matches>
+std::optional<std::size_t> index_where(const Table& table, Matches matches) {
+    const auto found = std::find_if(table.begin(), table.end(), matches);
+    if (found == table.end()) return std::nullopt;
+    return static_cast<std::size_t>(found - table.begin());
+}
 
 }  // namespace
 
@@ -48,24 +58,17 @@ const std::array<std::string_view, kMemberCount> kMembersInTableOrder{
 std::string_view node_name(Node node) { return kNodeNames[static_cast<std::size_t>(node)]; }
 
 std::optional<Node> node_from_name(std::string_view name) {
-    for (std::size_t i = 0; i < kNodeNames.size(); ++i) {
-        if (kNodeNames[i] == name) return static_cast<Node>(i);
-    }
-    return std::nullopt;
+    const auto index = index_where(kNodeNames, [&](std::string_view n) { return n == name; });
+    if (!index) return std::nullopt;
+    return static_cast<Node>(*index);
 }
 
 std::optional<std::size_t> load_index_by_label(std::string_view label) {
-    for (std::size_t i = 0; i < kLoadMap.size(); ++i) {
-        if (kLoadMap[i].label == label) return i;
-    }
-    return std::nullopt;
+    return index_where(kLoadMap, [&](const LoadSlot& slot) { return slot.label == label; });
 }
 
 std::optional<std::size_t> load_index(Node node, Component component) {
-    for (std::size_t i = 0; i < kLoadMap.size(); ++i) {
-        if (kLoadMap[i].node == node && kLoadMap[i].component == component) return i;
-    }
-    return std::nullopt;
+    return index_where(kLoadMap, [&](const LoadSlot& slot) { return slot.node == node && slot.component == component; });
 }
 
 std::optional<std::size_t> load_index_by_key(std::string_view key) {
@@ -90,17 +93,11 @@ std::string load_description(const LoadSlot& slot) {
 }
 
 std::optional<std::size_t> result_index_by_label(std::string_view label) {
-    for (std::size_t i = 0; i < kResultSlots.size(); ++i) {
-        if (kResultSlots[i].label == label) return i;
-    }
-    return std::nullopt;
+    return index_where(kResultSlots, [&](const ResultSlot& slot) { return slot.label == label; });
 }
 
 std::optional<std::size_t> result_index(std::string_view item, ResultKind kind) {
-    for (std::size_t i = 0; i < kResultSlots.size(); ++i) {
-        if (kResultSlots[i].item == item && kResultSlots[i].kind == kind) return i;
-    }
-    return std::nullopt;
+    return index_where(kResultSlots, [&](const ResultSlot& slot) { return slot.item == item && slot.kind == kind; });
 }
 
 }  // namespace korvel::engine
