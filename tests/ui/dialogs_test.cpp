@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -144,6 +148,38 @@ TEST(QtDialogs, InputReturnsEmptyTextOnCancelWhateverWasTyped) {
     });
     QtDialogs dialogs;
     EXPECT_TRUE(dialogs.input(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")).isEmpty());
+}
+
+TEST(QtDialogs, FileDialogsStartInTheFolderUsedLastAndReturnEmptyOnCancel) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString opened = folder.filePath(QStringLiteral("case.korvel.json"));
+    QFile file(opened);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+
+    QtDialogs dialogs;
+    when_dialog_opens([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        files->selectFile(opened);
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    EXPECT_EQ(dialogs.open_file_name(QStringLiteral("Open"), QStringLiteral("Load cases (*.korvel.json)")), opened);
+
+    QString offered_folder;
+    QStringList offered_files;
+    when_dialog_opens([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        offered_folder = files->directory().absolutePath();
+        offered_files = files->selectedFiles();
+        files->reject();
+    });
+    EXPECT_TRUE(dialogs.save_file_name(QStringLiteral("Save"), QStringLiteral("report.pdf"), QString()).isEmpty());
+    EXPECT_EQ(QDir(offered_folder), QDir(folder.path()));
+    ASSERT_EQ(offered_files.size(), 1);
+    EXPECT_EQ(QFileInfo(offered_files.front()).fileName(), QStringLiteral("report.pdf"));
 }
 
 }  // namespace

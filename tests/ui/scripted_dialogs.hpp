@@ -15,11 +15,12 @@ namespace korvel::ui::testing {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        enum class Kind { Message, Input } kind;
+        enum class Kind { Message, Input, OpenFile, SaveFile } kind;
         QString text;  // message text, or input prompt
         QString title;
         MessageStyle style = MessageStyle::OkInformation;  // messages only
-        QString default_text;                             // inputs only
+        QString default_text;                             // inputs, and the offered name of a save
+        QString filter;                                   // file dialogs only
     };
 
     // Queues the answer of the next message box (kAnswerYes, kAnswerNo; OK boxes need none).
@@ -44,12 +45,35 @@ public:
         return answer;
     }
 
-    bool script_used_up() const { return message_answers_.empty() && input_answers_.empty(); }
+    // Queues the path the next file dialog returns (empty for Cancel).
+    void answer_file_name(const QString& path) { file_answers_.push_back(path); }
+
+    QString open_file_name(const QString& title, const QString& filter) override {
+        calls.push_back({Call::Kind::OpenFile, {}, title, MessageStyle::OkInformation, {}, filter});
+        return next_file_name(title);
+    }
+
+    QString save_file_name(const QString& title, const QString& default_name, const QString& filter) override {
+        calls.push_back({Call::Kind::SaveFile, {}, title, MessageStyle::OkInformation, default_name, filter});
+        return next_file_name(title);
+    }
+
+    bool script_used_up() const {
+        return message_answers_.empty() && input_answers_.empty() && file_answers_.empty();
+    }
 
     std::vector<Call> calls;
 
 private:
+    QString next_file_name(const QString& title) {
+        if (file_answers_.empty()) throw std::logic_error("unscripted file dialog: " + title.toStdString());
+        const QString answer = file_answers_.front();
+        file_answers_.pop_front();
+        return answer;
+    }
+
     std::deque<int> message_answers_;
+    std::deque<QString> file_answers_;
     std::deque<QString> input_answers_;
 };
 

@@ -28,6 +28,14 @@ public:
 
     // Shows a modal line-input dialog; returns the edited text on OK and the empty text on Cancel.
     virtual QString input(const QString& prompt, const QString& title, const QString& default_text) = 0;
+
+    // Asks for an existing file to open; returns its path, or the empty text when
+    // the user cancels. `filter` lists the file types as QFileDialog takes them.
+    virtual QString open_file_name(const QString& title, const QString& filter) = 0;
+
+    // Asks where to save a file, offering `default_name` in the folder used last;
+    // returns the chosen path, or the empty text when the user cancels.
+    virtual QString save_file_name(const QString& title, const QString& default_name, const QString& filter) = 0;
 };
 
 }  // namespace korvel::ui

@@ -1,6 +1,9 @@
 #include "ui/dialogs/qt_dialogs.hpp"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -43,6 +46,26 @@ QString QtDialogs::input(const QString& prompt, const QString& title, const QStr
     dialog.setTextValue(default_text);
     if (run_over_active_window(dialog, owner) != QDialog::Accepted) return {};
     return dialog.textValue();
+}
+
+QString QtDialogs::chosen(const QString& path) {
+    if (!path.isEmpty()) last_folder_ = QFileInfo(path).absolutePath();
+    return path;
+}
+
+QString QtDialogs::open_file_name(const QString& title, const QString& filter) {
+    QWidget* owner = QApplication::activeWindow();
+    const QString path = QFileDialog::getOpenFileName(owner, title, last_folder_, filter);
+    if (owner != nullptr && owner->isVisible()) owner->activateWindow();
+    return chosen(path);
+}
+
+QString QtDialogs::save_file_name(const QString& title, const QString& default_name, const QString& filter) {
+    QWidget* owner = QApplication::activeWindow();
+    const QString folder = last_folder_.isEmpty() ? QDir::currentPath() : last_folder_;
+    const QString path = QFileDialog::getSaveFileName(owner, title, QDir(folder).filePath(default_name), filter);
+    if (owner != nullptr && owner->isVisible()) owner->activateWindow();
+    return chosen(path);
 }
 
 }  // namespace korvel::ui
