@@ -14,18 +14,22 @@ void append_escaped_byte(std::string& out, const char* format, unsigned char byt
     out += escaped;
 }
 
-}  // namespace
+enum class Quotes { Escaped, AsTheyAre };
 
-std::string quoted_text(std::string_view text) {
-    std::string out = "\"";
+// Appends up to `limit` characters of `text`, escaped; returns how many bytes it took.
+std::size_t append_escaped(std::string& out, std::string_view text, Quotes quotes, std::size_t limit) {
     std::size_t characters = 0;
     std::size_t at = 0;
-    while (at < text.size() && characters < kQuotedCharacterLimit) {
+    while (at < text.size() && characters < limit) {
         const auto byte = static_cast<unsigned char>(text[at]);
         ++characters;
+        if (quotes == Quotes::Escaped && (byte == '"' || byte == '\\')) {
+            out += '\\';
+            out += static_cast<char>(byte);
+            ++at;
+            continue;
+        }
         switch (byte) {
-            case '"': out += "\\\""; ++at; continue;
-            case '\\': out += "\\\\"; ++at; continue;
             case '\n': out += "\\n"; ++at; continue;
             case '\r': out += "\\r"; ++at; continue;
             case '\t': out += "\\t"; ++at; continue;
@@ -49,8 +53,22 @@ std::string quoted_text(std::string_view text) {
         }
         at += length;
     }
+    return at;
+}
+
+}  // namespace
+
+std::string quoted_text(std::string_view text) {
+    std::string out = "\"";
+    const std::size_t taken = append_escaped(out, text, Quotes::Escaped, kQuotedCharacterLimit);
     out += '"';
-    if (at < text.size()) out += "...";
+    if (taken < text.size()) out += "...";
+    return out;
+}
+
+std::string escaped_controls(std::string_view message) {
+    std::string out;
+    append_escaped(out, message, Quotes::AsTheyAre, message.size());
     return out;
 }
 

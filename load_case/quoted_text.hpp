@@ -16,4 +16,8 @@ inline constexpr std::size_t kQuotedCharacterLimit = 200;
 // sequence or a whole over-long input.
 std::string quoted_text(std::string_view text);
 
+// A message as it may go to a terminal: control characters and bytes that are
+// not UTF-8 escaped as quoted_text() does; quotes and backslashes stay as they are.
+std::string escaped_controls(std::string_view message);
+
 }  // namespace korvel::load_case

@@ -123,15 +123,15 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "16", "--frmat", "csv"}, 2, "", "--frmat"},
         StatusCase{{"--batch", "--span", "16"}, 2, "", "--batch"}));
 
-TEST(ExitStatusBatch, ZeroWhenTheInputWasReadEvenWithBadLines) {
+TEST(ExitStatusBatch, OneWhenAnyLineIsAnsweredWithAnErrorYetEveryLineIsAnswered) {
     const Outcome outcome = run_solve({"--batch"},
                                       "{\"span\": \"10\", \"loads\": {\"U4.V\": \"10\"}}\n"
                                       "oops\n"
                                       "\n"
                                       "{\"span\": \"abc\"}\n");
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.err, "");
-    ASSERT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 3);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "korvel-solve: 3 of 4 lines answered with an error\n");
+    ASSERT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 4);
     EXPECT_NE(outcome.out.find(R"("L0U1":"-11.1814")"), std::string::npos);
     EXPECT_NE(outcome.out.find(R"("kind":"bad-request")"), std::string::npos);
     EXPECT_NE(outcome.out.find(R"("kind":"type-mismatch")"), std::string::npos);

@@ -1,8 +1,8 @@
 #include "tools/korvel_solve/result_json.hpp"
 
-#include <algorithm>
 #include <stdexcept>
 
+#include "load_case/json_text.hpp"
 #include "tools/korvel_solve/reaction_order.hpp"
 
 namespace korvel::solve {
@@ -28,11 +28,6 @@ void for_each_result_value(Visit visit) {
     }
 }
 
-bool needs_no_escaping(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; });
-}
-
 }  // namespace
 
 Json result_json(const engine::AnalysisResult& result) {
@@ -43,7 +38,7 @@ Json result_json(const engine::AnalysisResult& result) {
     return document;
 }
 
-ResultLineWriter::ResultLineWriter() {
+ResultLineWriter::ResultLineWriter(ResultValues values) : values_(values) {
     std::size_t next = 0;
     for_each_result_value([&](const char*, std::string_view item, engine::ResultKind kind) {
         result_index_[next++] = index_of(item, kind);
@@ -55,24 +50,22 @@ ResultLineWriter::ResultLineWriter() {
     std::size_t fragment = 0;
     std::size_t start = 0;
     for (std::size_t at = empty.find(kEmptyValue); at != std::string::npos; at = empty.find(kEmptyValue, start)) {
-        fragments_.at(fragment++) = empty.substr(start, at + 2 - start);  // up to the opening quote
-        start = at + 2;                                                   // from the closing quote
+        fragments_.at(fragment++) = empty.substr(start, at + 1 - start);  // up to the colon
+        start = at + 3;                                                   // from after the closing quote
     }
     fragments_.at(fragment++) = empty.substr(start);
     if (fragment != fragments_.size()) throw std::logic_error("result document has an unexpected shape");
 }
 
 void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& result) const {
-    const std::size_t line_start = out.size();
     for (std::size_t i = 0; i < result_index_.size(); ++i) {
         const std::string_view text = result.texts[result_index_[i]].view();
-        if (!needs_no_escaping(text)) {
-            out.resize(line_start);
-            append_json_line(out, result_json(result));
-            return;
-        }
         out += fragments_[i];
-        out += text;
+        if (values_ == ResultValues::Numbers && load_case::is_json_number(text)) {
+            out += text;
+        } else {
+            load_case::append_json_string(out, text);
+        }
     }
     out += fragments_.back();
     out += '\n';

@@ -1,0 +1,41 @@
+#include "tools/korvel_solve/output_sink.hpp"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "tools/korvel_solve/io_error.hpp"
+
+namespace korvel::solve {
+
+std::string system_error_text(int error_number) { return std::strerror(error_number); }
+
+void write_all(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0) {
+            if (errno == EINTR) continue;
+            if (errno == EAGAIN) {
+                // A descriptor someone else made non-blocking: wait until it takes more.
+                pollfd ready{fd, POLLOUT, 0};
+                ::poll(&ready, 1, -1);
+                continue;
+            }
+            throw IoError("could not write the results: " + system_error_text(errno));
+        }
+        data += written;
+        size -= static_cast<std::size_t>(written);
+    }
+}
+
+void OutputSink::flush() {
+    if (failed_) return;
+    failed_ = true;
+    write_all(fd_, buffer_.data(), buffer_.size());
+    failed_ = false;
+    buffer_.clear();
+}
+
+}  // namespace korvel::solve
