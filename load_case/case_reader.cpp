@@ -21,6 +21,31 @@ struct ShapeFault {
     std::string message;
 };
 
+// The load slot of a key "NODE.C" straight from its four characters: a batch
+// reads thousands of keys a second, and this is what load_index_by_key finds.
+std::optional<std::size_t> load_slot_of(std::string_view key) {
+    static constexpr auto kSlots = [] {
+        // Rows: L0..L6 then U1..U9 (the Node order); columns: H, V; -1 where there is no load.
+        std::array<std::array<int, 2>, 16> slots{};
+        for (auto& row : slots) row = {-1, -1};
+        for (std::size_t i = 0; i < engine::kLoadMap.size(); ++i) {
+            const engine::LoadSlot& slot = engine::kLoadMap[i];
+            slots[static_cast<std::size_t>(slot.node)][slot.component == engine::Component::Vertical ? 1 : 0] =
+                static_cast<int>(i);
+        }
+        return slots;
+    }();
+    if (key.size() != 4 || key[2] != '.' || (key[3] != 'H' && key[3] != 'V')) return std::nullopt;
+    const int digit = key[1] - '0';
+    int node = -1;
+    if (key[0] == 'L' && digit >= 0 && digit <= 6) node = digit;
+    if (key[0] == 'U' && digit >= 1 && digit <= 9) node = 6 + digit;
+    if (node < 0) return std::nullopt;
+    const int slot = kSlots[static_cast<std::size_t>(node)][key[3] == 'V' ? 1 : 0];
+    if (slot < 0) return std::nullopt;
+    return static_cast<std::size_t>(slot);
+}
+
 std::string_view value_name(ValueKind kind) {
     switch (kind) {
         case ValueKind::String: return "a text";
@@ -38,7 +63,7 @@ std::string_view value_name(ValueKind kind) {
 // Reads the object's members, which are "key": value pairs separated by commas,
 // calling read_member(key) with the cursor on each value.
 template <typename ReadMember>
-void read_members(JsonCursor& cursor, std::string& key, ReadMember read_member) {
+void read_members(JsonCursor& cursor, ReadMember read_member) {
     cursor.skip_whitespace();
     if (cursor.take('}')) return;
     for (;;) {
@@ -46,7 +71,8 @@ void read_members(JsonCursor& cursor, std::string& key, ReadMember read_member) 
         if (cursor.at_end() || cursor.next_value_kind() != ValueKind::String) {
             cursor.fail_unexpected("a key in quotes");
         }
-        cursor.read_string(key);
+        // A view: even an escaped key, held by the cursor, lasts until the value's own string is read.
+        const std::string_view key = cursor.read_string_view();
         cursor.skip_whitespace();
         cursor.expect(':', "a colon after the key");
         read_member(key);
@@ -69,13 +95,13 @@ public:
         if (kind != ValueKind::Object) throw ShapeFault{"a case must be " + std::string(kCaseShape) +
                                                         ", not " + std::string(value_name(kind))};
         cursor_.expect('{', kCaseShape);
-        read_members(cursor_, key_, [&](const std::string& key) { read_case_member(key); });
+        read_members(cursor_, [&](std::string_view key) { read_case_member(key); });
         cursor_.skip_whitespace();
         if (!cursor_.at_end()) cursor_.fail_unexpected("the end of the case after its closing brace");
     }
 
 private:
-    void read_case_member(const std::string& key) {
+    void read_case_member(std::string_view key) {
         if (key == "span") {
             if (span_given_) throw ShapeFault{"\"span\" is given twice"};
             span_given_ = true;
@@ -98,8 +124,8 @@ private:
         }
         cursor_.expect('{', "an object of load texts");
         std::array<bool, engine::kLoadCount> given{};
-        read_members(cursor_, load_key_, [&](const std::string& key) {
-            const auto index = engine::load_index_by_key(key);
+        read_members(cursor_, [&](std::string_view key) {
+            const auto index = load_slot_of(key);
             if (!index) throw ShapeFault{quoted_text(key) + " is not a load; " + std::string(kLoadKeysHint)};
             if (given[*index]) throw ShapeFault{"load " + quoted_text(key) + " is given twice"};
             given[*index] = true;
@@ -108,7 +134,7 @@ private:
     }
 
     // A text as it would be typed: a JSON string, or a JSON number standing for its own text.
-    void read_text(const std::string& key, std::string& out) {
+    void read_text(std::string_view key, std::string& out) {
         const ValueKind kind = cursor_.next_value_kind();
         switch (kind) {
             case ValueKind::String: cursor_.read_string(out); return;
@@ -122,8 +148,6 @@ private:
 
     JsonCursor cursor_;
     engine::AnalysisInput& input_;
-    std::string key_;
-    std::string load_key_;
     bool span_given_ = false;
     bool loads_given_ = false;
 };

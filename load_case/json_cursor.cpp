@@ -75,10 +75,18 @@ ValueKind JsonCursor::next_value_kind() {
     return ValueKind::Invalid;
 }
 
-void JsonCursor::read_string(std::string& out) {
+void JsonCursor::read_string(std::string& out) { out.assign(read_string_view()); }
+
+std::string_view JsonCursor::read_string_view() {
     const std::size_t opening = at_;
     expect('"', "a text in quotes");
-    out.clear();
+    // Plain bytes run up to the closing quote in nearly every string.
+    const std::size_t first_run = at_;
+    while (at_ < text_.size() && is_plain_string_byte(text_[at_])) ++at_;
+    if (take('"')) return text_.substr(first_run, at_ - 1 - first_run);
+
+    std::string& out = decoded_;
+    out.assign(text_.substr(first_run, at_ - first_run));
     for (;;) {
         const std::size_t run = at_;
         while (at_ < text_.size() && is_plain_string_byte(text_[at_])) ++at_;
@@ -90,7 +98,7 @@ void JsonCursor::read_string(std::string& out) {
         const char c = text_[at_];
         if (c == '"') {
             ++at_;
-            return;
+            return out;
         }
         if (c == '\\') {
             read_escape(out);

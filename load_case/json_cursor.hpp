@@ -37,6 +37,10 @@ public:
 
     // Decodes the string starting at the opening quote into `out`.
     void read_string(std::string& out);
+    // The same as a view: into the text itself when the string holds no escape
+    // (nearly always), else into a buffer of the cursor's own. It stays valid
+    // until the next string is read.
+    std::string_view read_string_view();
     // The number starting here, exactly as written.
     std::string_view read_number();
 
@@ -54,6 +58,7 @@ private:
 
     std::string_view text_;
     std::size_t at_ = 0;
+    std::string decoded_;
 };
 
 }  // namespace korvel::load_case

@@ -31,11 +31,17 @@ public:
     void append(std::string& out, const engine::AnalysisResult& result) const;
 
 private:
+    // Any text, escaped where it needs to be.
+    void append_any(std::string& out, const engine::AnalysisResult& result) const;
+
     // fragments_[i] comes before the i-th value of the document (up to its colon),
     // the last one closes it.
     std::array<std::string, engine::kResultCount + 1> fragments_;
     std::array<std::size_t, engine::kResultCount> result_index_{};  // document value -> result slot
     ResultValues values_;
+    // The fragments again, each padded with zeros to a whole number of copy blocks,
+    // so that the fast path copies them in fixed-size blocks.
+    std::array<std::string, engine::kResultCount + 1> padded_fragments_;
 };
 
 // {"error": {"kind": ..., "input": ..., "text": ..., "message": ...}}; input and
