@@ -2,74 +2,16 @@
 // to standard output and standard error.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "tests/tools/solve_process.hpp"
+
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// A temporary file that disappears when closed.
-class TempFile {
-public:
-    TempFile() : file_(std::tmpfile()) {}
-    ~TempFile() { std::fclose(file_); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    int fd() const { return fileno(file_); }
-    void write(const std::string& text) {
-        std::fwrite(text.data(), 1, text.size(), file_);
-        std::fflush(file_);
-        std::rewind(file_);
-    }
-    std::string read() {
-        std::rewind(file_);
-        std::string text;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file_)) > 0;) text.append(buffer, n);
-        return text;
-    }
-
-private:
-    std::FILE* file_;
-};
-
-// stdout_path, when given, replaces the captured standard output (e.g. /dev/full).
-Outcome run_solve(const std::vector<std::string>& arguments, const std::string& input = "",
-                  const char* stdout_path = nullptr) {
-    TempFile in, out, err;
-    in.write(input);
-    std::vector<char*> argv{const_cast<char*>(KORVEL_SOLVE_PATH)};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-
-    const pid_t child = fork();
-    if (child == 0) {
-        const int out_fd = stdout_path ? open(stdout_path, O_WRONLY) : out.fd();
-        dup2(in.fd(), STDIN_FILENO);
-        dup2(out_fd, STDOUT_FILENO);
-        dup2(err.fd(), STDERR_FILENO);
-        execv(KORVEL_SOLVE_PATH, argv.data());
-        _exit(127);
-    }
-    int wait_status = 0;
-    waitpid(child, &wait_status, 0);
-    Outcome outcome;
-    outcome.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
-    outcome.out = out.read();
-    outcome.err = err.read();
-    return outcome;
-}
+using korvel::testing_support::Outcome;
+using korvel::testing_support::run_solve;
 
 struct StatusCase {
     std::vector<std::string> arguments;

@@ -1,6 +1,5 @@
 #include "tools/korvel_solve/line_source.hpp"
 
-#include <poll.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -107,9 +106,18 @@ void LineSource::make_room() {
 }
 
 void LineSource::read_more(const std::function<void()>& before_wait) {
-    pollfd input{fd_, POLLIN, 0};
-    if (::poll(&input, 1, 0) == 0) before_wait();
+    if (!wait_for(fd_, POLLIN, 0) && interruption_signal() == 0) {
+        before_wait();
+        wait_for(fd_, POLLIN, -1);
+    }
     for (;;) {
+        if (interruption_signal() != 0) {
+            // An interrupted run answers no line that was cut off.
+            at_end_ = true;
+            line_start_ = scanned_ = end_;
+            passing_over_ = InputLine::Kind::Text;
+            return;
+        }
         const ssize_t count = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
         if (count > 0) {
             end_ += static_cast<std::size_t>(count);
@@ -120,13 +128,6 @@ void LineSource::read_more(const std::function<void()>& before_wait) {
             return;
         }
         if (errno != EINTR) throw IoError("could not read " + name_ + ": " + system_error_text(errno));
-        if (interruption_signal() != 0) {
-            // An interrupted run answers no line that was cut off.
-            at_end_ = true;
-            line_start_ = scanned_ = end_;
-            passing_over_ = InputLine::Kind::Text;
-            return;
-        }
     }
 }
 

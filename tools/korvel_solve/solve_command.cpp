@@ -75,8 +75,14 @@ int run_batch_command(const BatchRun& run, int in_fd, std::ostream& err, int out
         if (input.name.empty()) input.fd = in_fd;
     }
     if (catch_signals) catch_interruptions();
-    const BatchSummary summary = run_batch(inputs, out_fd, run.options);
-    if (catch_signals && interruption_signal() != 0) end_by_interruption();
+    BatchSummary summary;
+    try {
+        summary = run_batch(inputs, out_fd, run.options);
+    } catch (const IoError&) {
+        if (interruption_signal() != 0) end_by_interruption();
+        throw;
+    }
+    if (interruption_signal() != 0) end_by_interruption();
     if (summary.errors == 0) return kExitSuccess;
     err << kProgram << summary.errors << " of " << summary.lines << " lines answered with an error\n";
     return kExitFailure;
