@@ -46,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "10", "--load", "U4.V=10", "--format", "json"}, 0, R"("L0U1":"-11.1814")", ""},
         StatusCase{{"--span", "10", "--format", "csv"}, 0, "item,length,axial_force,reaction\n", ""},
         StatusCase{{"--span", "-10", "--load", "L6.H= 10 "}, 0, "HL0(Left)= 10", ""},
-        StatusCase{{"--version"}, 0, "2.01.0001\n", ""},
+        StatusCase{{"--version"}, 0, "korvel-solve 2.01.0001\n", ""},
+        StatusCase{{"--span", "16", "--format", "json", "--numbers"}, 0, R"("RL0":0,)", ""},
         StatusCase{{"--help"}, 0, "--batch", ""},
         // The analysis fails.
         StatusCase{{"--span", ""}, 1, "", "Please input the span length"},
@@ -63,7 +64,32 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "16", "--load", "U4.V"}, 2, "", "U4.V"},
         StatusCase{{"--span", "16", "--format", "xml"}, 2, "", "xml"},
         StatusCase{{"--span", "16", "--frmat", "csv"}, 2, "", "--frmat"},
-        StatusCase{{"--batch", "--span", "16"}, 2, "", "--batch"}));
+        StatusCase{{"--batch", "--span", "16"}, 2, "", "--batch"},
+        StatusCase{{"--batch", "/nonexistent/cases.jsonl"}, 2, "", "cannot open \"/nonexistent/cases.jsonl\": No such file"},
+        StatusCase{{"--batch", "-", "/"}, 2, "", "cannot read \"/\": it is a directory"},
+        StatusCase{{"/nonexistent/roof.korvel.json"}, 2, "", "cannot open \"/nonexistent/roof.korvel.json\""},
+        StatusCase{{"a.json", "b.json"}, 2, "", "give one case file"},
+        StatusCase{{"--span", "16", "a.json"}, 2, "", "leave out --span and --load"},
+        StatusCase{{"--span", "16", "--numbers"}, 2, "", "--numbers applies to JSON results"},
+        StatusCase{{"--batch", "--jobs", "0"}, 2, "", "--jobs"},
+        StatusCase{{"--span", "16", "--jobs", "2"}, 2, "", "--jobs"},
+        StatusCase{{"--span", "16", "--max-line-bytes", "10"}, 2, "", "--max-line-bytes"},
+        // What the user typed is quoted with its control characters escaped.
+        StatusCase{{"--span", "\x1b[2Jx"}, 1, "", "\\u001B[2Jx"},
+        StatusCase{{"--span", "1", "--load", "U4.V\x07"}, 2, "", "\"U4.V\\u0007\""}));
+
+TEST(ExitStatusMessages, NeverCarryAControlCharacterOrALibraryCode) {
+    const std::vector<std::vector<std::string>> commands{
+        {"--span", "\x1b[31mred"}, {"--span", "16", "--load", std::string(5000, 'x')}, {"--frmat\x1b"},
+        {"--batch", "\x1b]0;title\x07"}};
+    for (const auto& arguments : commands) {
+        const Outcome outcome = run_solve(arguments);
+        EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find('\x07'), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find("json.exception"), std::string::npos) << outcome.err;
+        EXPECT_LT(outcome.err.size(), 700u) << outcome.err;
+    }
+}
 
 TEST(ExitStatusBatch, OneWhenAnyLineIsAnsweredWithAnErrorYetEveryLineIsAnswered) {
     const Outcome outcome = run_solve({"--batch"},
