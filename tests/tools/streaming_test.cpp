@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -91,6 +92,36 @@ TEST_P(FailedWrite, StopsTheBatchAtOnceWithStatusOne) {
 INSTANTIATE_TEST_SUITE_P(Outputs, FailedWrite,
                          testing::Values(FailedOutput{"/dev/full", "could not write the results: No space left"},
                                          FailedOutput{nullptr, "could not write the results: Broken pipe"}));
+
+// AddressSanitizer reserves more address space than the limit below allows.
+#ifndef __SANITIZE_ADDRESS__
+TEST(OutOfMemory, OnOneLineAnswersThatLineAndKeepsTheOthers) {
+    // The program may hold 160 MB; the line would need 256 MB of buffer.
+    rlimit original{};
+    getrlimit(RLIMIT_AS, &original);
+    rlimit limited = original;
+    limited.rlim_cur = 160u << 20;
+    setrlimit(RLIMIT_AS, &limited);
+    SolveCoprocess solve({"--batch", "--jobs", "1", "--max-line-bytes", "1000000000"});
+    setrlimit(RLIMIT_AS, &original);
+
+    std::thread feeder([&] {
+        solve.write(kGood + "\n{\"span\": \"");
+        const std::string block(1 << 20, '7');
+        for (int i = 0; i < 200; ++i) solve.write(block);
+        solve.write("\"}\n" + kGood + "\n");
+        solve.close_input();
+    });
+    EXPECT_NE(solve.read_line(60).find("L0U1"), std::string::npos);
+    const std::string refused = solve.read_line(60);
+    EXPECT_NE(refused.find("line 2: the line is 209715212 bytes long, more than there is memory for"),
+              std::string::npos)
+        << refused;
+    EXPECT_NE(solve.read_line(60).find("L0U1"), std::string::npos);
+    feeder.join();
+    EXPECT_EQ(solve.wait(), 1);
+}
+#endif
 
 TEST(Interruption, WritesEveryAnswerComputedThenEndsByTheSignal) {
     SolveCoprocess solve({"--batch"});
