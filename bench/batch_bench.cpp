@@ -1,46 +1,38 @@
 #include <benchmark/benchmark.h>
 
-#include <sstream>
-#include <streambuf>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include "bench/batch_cases.hpp"
 #include "tools/korvel_solve/batch.hpp"
+#include "tools/korvel_solve/output_sink.hpp"
 
 namespace {
 
 constexpr std::size_t kCases = 100000;
 
-// Counts what is written and keeps none of it, so the benchmark measures the
-// formatting and not the growth of an in-memory copy.
-class CountingSink : public std::streambuf {
-public:
-    std::size_t bytes() const { return bytes_ + static_cast<std::size_t>(pptr() - pbase()); }
-
-protected:
-    int_type overflow(int_type c) override {
-        bytes_ += static_cast<std::size_t>(pptr() - pbase()) + 1;
-        setp(buffer_, buffer_ + sizeof buffer_);
-        return traits_type::not_eof(c);
-    }
-
-private:
-    char buffer_[1 << 16];
-    std::size_t bytes_ = 0;
-};
-
-// korvel-solve --batch in-process: 100,000 generated cases from a string stream.
+// korvel-solve --batch in-process: 100,000 generated cases read from an
+// in-memory file and written to /dev/null, with --jobs as the argument. The
+// reads and writes are the real system calls the command makes.
 void BM_BatchThroughput(benchmark::State& state) {
     const std::string cases = korvel::bench::generate_batch_cases(kCases);
+    const int in = memfd_create("korvel-bench-cases", MFD_CLOEXEC);
+    korvel::solve::write_all(in, cases.data(), cases.size());
+    const int out = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    korvel::solve::BatchOptions options;
+    options.jobs = static_cast<std::size_t>(state.range(0));
+    const korvel::solve::BatchInput inputs[] = {{in, ""}};
+
     for (auto _ : state) {
-        std::istringstream in(cases);
-        CountingSink sink;
-        std::ostream out(&sink);
-        const std::size_t answered = korvel::solve::run_batch(in, out);
-        benchmark::DoNotOptimize(answered);
-        benchmark::DoNotOptimize(sink.bytes());
+        lseek(in, 0, SEEK_SET);
+        const korvel::solve::BatchSummary summary = korvel::solve::run_batch(inputs, out, options);
+        benchmark::DoNotOptimize(summary.lines);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<benchmark::IterationCount>(kCases));
+    close(in);
+    close(out);
 }
-BENCHMARK(BM_BatchThroughput)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BatchThroughput)->Arg(1)->Arg(2)->ArgName("jobs")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

@@ -17,6 +17,10 @@ set(KORVEL_DISPLAY_VERSION
 
 if(TARGET korvel-solve)
   install(TARGETS korvel-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # Its own component too, so that a test can install the completion alone.
+  install(FILES ${PROJECT_SOURCE_DIR}/data/completions/korvel-solve.bash
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME korvel-solve
+          COMPONENT korvel_solve_completion)
 endif()
 
 if(TARGET korvel)

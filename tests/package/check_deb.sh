@@ -91,7 +91,8 @@ done
 
 solve=$root/usr/bin/korvel-solve
 version=$("$solve" --version) || fail "korvel-solve --version failed"
-[[ $version == "$displayed_version" ]] || fail "korvel-solve --version printed '$version', not $displayed_version"
+[[ $version == "korvel-solve $displayed_version" ]] ||
+  fail "korvel-solve --version printed '$version', not korvel-solve $displayed_version"
 json=$("$solve" --span 16 --load U4.V=10 --format json) || fail "korvel-solve could not solve span 16 with 10 at U4"
 lengths=$(grep -oE '"lengths":\{[^}]*\}' <<<"$json") || fail "no lengths in the JSON result: $json"
 grep -qF '"L0L1":"2.5"' <<<"$lengths" || fail "L0L1 length is not 2.5 for span 16: $lengths"

@@ -44,7 +44,7 @@ TEST(CommandLine, EmptyAndNegativeSpansReachTheAnalysis) {
 
 TEST(CommandLine, BatchAndInformation) {
     EXPECT_TRUE(std::holds_alternative<BatchRun>(parse({"--batch"})));
-    EXPECT_EQ(std::get<InfoText>(parse({"--version"})).text, "2.01.0001\n");
+    EXPECT_EQ(std::get<InfoText>(parse({"--version"})).text, "korvel-solve 2.01.0001\n");
     const std::string help = std::get<InfoText>(parse({"--help"})).text;
     for (const char* option : {"--span", "--load", "--format", "--batch", "--version"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;

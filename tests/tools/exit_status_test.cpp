@@ -2,74 +2,16 @@
 // to standard output and standard error.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdio>
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "tests/tools/solve_process.hpp"
+
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// A temporary file that disappears when closed.
-class TempFile {
-public:
-    TempFile() : file_(std::tmpfile()) {}
-    ~TempFile() { std::fclose(file_); }
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    int fd() const { return fileno(file_); }
-    void write(const std::string& text) {
-        std::fwrite(text.data(), 1, text.size(), file_);
-        std::fflush(file_);
-        std::rewind(file_);
-    }
-    std::string read() {
-        std::rewind(file_);
-        std::string text;
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file_)) > 0;) text.append(buffer, n);
-        return text;
-    }
-
-private:
-    std::FILE* file_;
-};
-
-// stdout_path, when given, replaces the captured standard output (e.g. /dev/full).
-Outcome run_solve(const std::vector<std::string>& arguments, const std::string& input = "",
-                  const char* stdout_path = nullptr) {
-    TempFile in, out, err;
-    in.write(input);
-    std::vector<char*> argv{const_cast<char*>(KORVEL_SOLVE_PATH)};
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-
-    const pid_t child = fork();
-    if (child == 0) {
-        const int out_fd = stdout_path ? open(stdout_path, O_WRONLY) : out.fd();
-        dup2(in.fd(), STDIN_FILENO);
-        dup2(out_fd, STDOUT_FILENO);
-        dup2(err.fd(), STDERR_FILENO);
-        execv(KORVEL_SOLVE_PATH, argv.data());
-        _exit(127);
-    }
-    int wait_status = 0;
-    waitpid(child, &wait_status, 0);
-    Outcome outcome;
-    outcome.status = WIFEXITED(wait_status) ? WEXITSTATUS(wait_status) : 128 + WTERMSIG(wait_status);
-    outcome.out = out.read();
-    outcome.err = err.read();
-    return outcome;
-}
+using korvel::testing_support::Outcome;
+using korvel::testing_support::run_solve;
 
 struct StatusCase {
     std::vector<std::string> arguments;
@@ -104,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "10", "--load", "U4.V=10", "--format", "json"}, 0, R"("L0U1":"-11.1814")", ""},
         StatusCase{{"--span", "10", "--format", "csv"}, 0, "item,length,axial_force,reaction\n", ""},
         StatusCase{{"--span", "-10", "--load", "L6.H= 10 "}, 0, "HL0(Left)= 10", ""},
-        StatusCase{{"--version"}, 0, "2.01.0001\n", ""},
+        StatusCase{{"--version"}, 0, "korvel-solve 2.01.0001\n", ""},
+        StatusCase{{"--span", "16", "--format", "json", "--numbers"}, 0, R"("RL0":0,)", ""},
         StatusCase{{"--help"}, 0, "--batch", ""},
         // The analysis fails.
         StatusCase{{"--span", ""}, 1, "", "Please input the span length"},
@@ -121,17 +64,42 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "16", "--load", "U4.V"}, 2, "", "U4.V"},
         StatusCase{{"--span", "16", "--format", "xml"}, 2, "", "xml"},
         StatusCase{{"--span", "16", "--frmat", "csv"}, 2, "", "--frmat"},
-        StatusCase{{"--batch", "--span", "16"}, 2, "", "--batch"}));
+        StatusCase{{"--batch", "--span", "16"}, 2, "", "--batch"},
+        StatusCase{{"--batch", "/nonexistent/cases.jsonl"}, 2, "", "cannot open \"/nonexistent/cases.jsonl\": No such file"},
+        StatusCase{{"--batch", "-", "/"}, 2, "", "cannot read \"/\": it is a directory"},
+        StatusCase{{"/nonexistent/roof.korvel.json"}, 2, "", "cannot open \"/nonexistent/roof.korvel.json\""},
+        StatusCase{{"a.json", "b.json"}, 2, "", "give one case file"},
+        StatusCase{{"--span", "16", "a.json"}, 2, "", "leave out --span and --load"},
+        StatusCase{{"--span", "16", "--numbers"}, 2, "", "--numbers applies to JSON results"},
+        StatusCase{{"--batch", "--jobs", "0"}, 2, "", "--jobs"},
+        StatusCase{{"--span", "16", "--jobs", "2"}, 2, "", "--jobs"},
+        StatusCase{{"--span", "16", "--max-line-bytes", "10"}, 2, "", "--max-line-bytes"},
+        // What the user typed is quoted with its control characters escaped.
+        StatusCase{{"--span", "\x1b[2Jx"}, 1, "", "\\u001B[2Jx"},
+        StatusCase{{"--span", "1", "--load", "U4.V\x07"}, 2, "", "\"U4.V\\u0007\""}));
 
-TEST(ExitStatusBatch, ZeroWhenTheInputWasReadEvenWithBadLines) {
+TEST(ExitStatusMessages, NeverCarryAControlCharacterOrALibraryCode) {
+    const std::vector<std::vector<std::string>> commands{
+        {"--span", "\x1b[31mred"}, {"--span", "16", "--load", std::string(5000, 'x')}, {"--frmat\x1b"},
+        {"--batch", "\x1b]0;title\x07"}};
+    for (const auto& arguments : commands) {
+        const Outcome outcome = run_solve(arguments);
+        EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find('\x07'), std::string::npos) << outcome.err;
+        EXPECT_EQ(outcome.err.find("json.exception"), std::string::npos) << outcome.err;
+        EXPECT_LT(outcome.err.size(), 700u) << outcome.err;
+    }
+}
+
+TEST(ExitStatusBatch, OneWhenAnyLineIsAnsweredWithAnErrorYetEveryLineIsAnswered) {
     const Outcome outcome = run_solve({"--batch"},
                                       "{\"span\": \"10\", \"loads\": {\"U4.V\": \"10\"}}\n"
                                       "oops\n"
                                       "\n"
                                       "{\"span\": \"abc\"}\n");
-    EXPECT_EQ(outcome.status, 0);
-    EXPECT_EQ(outcome.err, "");
-    ASSERT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 3);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, "korvel-solve: 3 of 4 lines answered with an error\n");
+    ASSERT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 4);
     EXPECT_NE(outcome.out.find(R"("L0U1":"-11.1814")"), std::string::npos);
     EXPECT_NE(outcome.out.find(R"("kind":"bad-request")"), std::string::npos);
     EXPECT_NE(outcome.out.find(R"("kind":"type-mismatch")"), std::string::npos);

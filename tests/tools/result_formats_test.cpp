@@ -98,6 +98,33 @@ TEST(ResultJson, TextsThatNeedEscapingStillGiveValidJsonAfterEarlierLines) {
     EXPECT_EQ(lines.back(), '\n');
 }
 
+TEST(ResultJson, NumbersAreTheResultTextsUnquoted) {
+    const engine::AnalysisResult plain = analyse("16", "U4.V", "10");
+    std::string numbers;
+    ResultLineWriter(ResultValues::Numbers).append(numbers, plain);
+    std::string expected = json_line(plain);
+    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
+        const std::string quoted = ":\"" + plain.texts[i].str() + "\"";
+        for (std::size_t at; (at = expected.find(quoted)) != std::string::npos;) {
+            expected.replace(at, quoted.size(), ":" + plain.texts[i].str());
+        }
+    }
+    EXPECT_EQ(numbers, expected);
+    EXPECT_TRUE(Json::parse(numbers)["forces"]["L0U1"].is_number());
+
+    // A text that is not a JSON number stays a string, so the line stays valid JSON.
+    engine::AnalysisResult odd = plain;
+    odd.texts[0] = "1.";
+    odd.texts[1] = "-";
+    odd.texts[2] = "0.5";
+    numbers.clear();
+    ResultLineWriter(ResultValues::Numbers).append(numbers, odd);
+    const Json document = Json::parse(numbers);
+    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[0].item)], "1.");
+    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[1].item)], "-");
+    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[2].item)], 0.5);
+}
+
 TEST(ErrorJson, NamesTheKindInputAndText) {
     engine::AnalysisInput input;
     input.span = "10";

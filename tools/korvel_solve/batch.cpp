@@ -1,59 +1,91 @@
 #include "tools/korvel_solve/batch.hpp"
 
-#include <string>
-#include <string_view>
-#include <variant>
+#include <vector>
 
-#include "engine/analysis.hpp"
-#include "tools/korvel_solve/batch_request.hpp"
-#include "tools/korvel_solve/result_json.hpp"
+#include "tools/korvel_solve/interruption.hpp"
+#include "tools/korvel_solve/line_answerer.hpp"
+#include "tools/korvel_solve/line_source.hpp"
+#include "tools/korvel_solve/output_sink.hpp"
+#include "tools/korvel_solve/worker_pool.hpp"
 
 namespace korvel::solve {
 
 namespace {
 
-// Output goes out in blocks: a result line is about a kilobyte, and handing each
-// one to the stream on its own would cost a system call per case.
-constexpr std::size_t kOutputBlock = 1 << 16;
+// Answers are gathered up to this size before they go out in one write, unless
+// the input makes the program wait first.
+constexpr std::size_t kOutputBlock = 1 << 20;
 
-bool is_blank(std::string_view line) {
-    return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
-}
+// Below this many lines per thread, waking the other threads costs more than it saves.
+constexpr std::size_t kLinesPerThreadWorthSharing = 16;
+
+// Answers the lines at hand, shared out among the pool's threads in contiguous
+// runs whose answers are then put together in input order.
+class ParallelAnswers {
+public:
+    ParallelAnswers(std::size_t jobs, ResultValues values)
+        : pool_(jobs), answerers_(jobs, LineAnswerer(values)), outputs_(jobs), errors_(jobs) {}
+
+    // Appends the answers to `lines` to `out`; returns how many are errors.
+    std::size_t answer(const std::vector<InputLine>& lines, const std::string& source, std::string& out) {
+        const std::size_t shares = pool_.size();
+        if (shares == 1 || lines.size() < shares * kLinesPerThreadWorthSharing) {
+            return answer_run(answerers_[0], lines, 0, lines.size(), source, out);
+        }
+        pool_.run([&](std::size_t share) {
+            // The first share writes straight into `out`, which comes first anyway.
+            std::string& target = share == 0 ? out : outputs_[share];
+            if (share != 0) target.clear();
+            errors_[share] = answer_run(answerers_[share], lines, lines.size() * share / shares,
+                                        lines.size() * (share + 1) / shares, source, target);
+        });
+        std::size_t errors = errors_[0];
+        for (std::size_t share = 1; share < shares; ++share) {
+            out += outputs_[share];
+            errors += errors_[share];
+        }
+        return errors;
+    }
+
+private:
+    static std::size_t answer_run(LineAnswerer& answerer, const std::vector<InputLine>& lines, std::size_t from,
+                                  std::size_t to, const std::string& source, std::string& out) {
+        std::size_t errors = 0;
+        for (std::size_t i = from; i < to; ++i) errors += answerer.answer(lines[i], source, out) ? 1u : 0u;
+        return errors;
+    }
+
+    WorkerPool pool_;
+    std::vector<LineAnswerer> answerers_;
+    std::vector<std::string> outputs_;
+    std::vector<std::size_t> errors_;
+};
 
 }  // namespace
 
-std::size_t run_batch(std::istream& in, std::ostream& out) {
-    // Buffers live across cases: the line, the input texts and the output block.
-    std::string line;
-    std::string block;
-    block.reserve(2 * kOutputBlock);
-    engine::AnalysisInput input;
-    const ResultLineWriter writer;
-    std::size_t line_number = 0;
-    std::size_t answered = 0;
+BatchSummary run_batch(std::span<const BatchInput> inputs, int out_fd, const BatchOptions& options) {
+    OutputSink sink(out_fd);
+    ParallelAnswers answers(options.jobs, options.values);
+    std::vector<InputLine> lines;
+    BatchSummary summary;
+    const auto write_before_waiting = [&] { sink.flush(); };
 
-    while (std::getline(in, line)) {
-        ++line_number;
-        if (is_blank(line)) continue;
-        ++answered;
-        if (const auto bad = read_batch_case(line, input)) {
-            append_json_line(block, bad_request_json("line " + std::to_string(line_number) + ": " + bad->message));
-        } else {
-            const engine::AnalysisOutcome outcome = engine::run_analysis(input);
-            if (const auto* result = std::get_if<engine::AnalysisResult>(&outcome)) {
-                writer.append(block, *result);
-            } else {
-                append_json_line(block, error_json(std::get<engine::AnalysisError>(outcome)));
+    try {
+        for (const BatchInput& input : inputs) {
+            LineSource source(input.fd, input.name.empty() ? "standard input" : input.name, options.max_line_bytes);
+            while (interruption_signal() == 0 && source.next_lines(lines, write_before_waiting)) {
+                summary.errors += answers.answer(lines, input.name, sink.buffer());
+                summary.lines += lines.size();
+                if (sink.buffer().size() >= kOutputBlock) sink.flush();
             }
         }
-        if (block.size() >= kOutputBlock) {
-            out.write(block.data(), static_cast<std::streamsize>(block.size()));
-            block.clear();
-        }
+    } catch (...) {
+        // Whatever ends the run, every answer already computed goes out first.
+        sink.flush();
+        throw;
     }
-    out.write(block.data(), static_cast<std::streamsize>(block.size()));
-    out.flush();
-    return answered;
+    sink.flush();
+    return summary;
 }
 
 }  // namespace korvel::solve

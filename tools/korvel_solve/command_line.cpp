@@ -3,12 +3,14 @@
 #include <array>
 #include <cstdio>
 #include <map>
-#include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "load_case/quoted_text.hpp"
+#include "tools/korvel_solve/help_text.hpp"
 #include "tools/korvel_solve/load_argument.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
+#include "tools/korvel_solve/worker_pool.hpp"
 
 namespace korvel::solve {
 
@@ -19,65 +21,102 @@ std::string displayed_version() {
     return text;
 }
 
-CommandLine parse_command_line(int argc, const char* const* argv) {
-    CLI::App app{"Solves the Fink roof truss: member lengths, axial forces (tension positive) and the "
-                 "support reactions RL0, RL6 (upward) and HL0 (to the left).",
-                 "korvel-solve"};
-    app.set_version_flag("--version", displayed_version());
+namespace {
 
-    std::string span;
-    std::vector<std::string> loads;
-    bool batch = false;
+// The most threads --jobs takes: far beyond any gain, short of exhausting the system.
+constexpr std::size_t kMaxJobs = 256;
 
-    auto* span_option =
-        app.add_option("--span", span, "Span length, as it would be typed into the span box")
-            ->type_name("TEXT");
-    auto* load_option = app.add_option("--load", loads,
-                                       "Load component C (H positive right, V positive "
-                                       "down) at NODE; H only at L0, U1..U7 and L6")
-                            ->allow_extra_args(false)
-                            ->type_name("NODE.C=TEXT");
-    std::string format_name = "table";
-    auto* format_option = app.add_option("--format", format_name, "Output: table (default), csv or json")
-                              ->check(CLI::IsMember({"table", "csv", "json"}))
-                              ->type_name("FORMAT");
-    app.add_flag("--batch", batch,
-                 "Read JSON Lines {\"span\": TEXT, \"loads\": {\"U4.V\": TEXT, ...}} from standard input "
-                 "and write one JSON result line per case")
-        ->excludes(span_option)
-        ->excludes(load_option)
-        ->excludes(format_option);
+// The parser's message quotes the arguments whole; a message stops after the first few hundred characters.
+std::string shortened(std::string_view message) {
+    constexpr std::size_t kLimit = 300;
+    if (message.size() <= kLimit) return std::string(message);
+    std::size_t cut = kLimit;
+    while (cut > 0 && (static_cast<unsigned char>(message[cut]) & 0xC0) == 0x80) --cut;
+    return std::string(message.substr(0, cut)) + "...";
+}
 
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp&) {
-        return InfoText{app.help()};
-    } catch (const CLI::CallForVersion& version) {
-        return InfoText{std::string(version.what()) + "\n"};
-    } catch (const CLI::ParseError& error) {
-        throw UsageError(error.what());
-    }
-
-    if (batch) return BatchRun{};
-    if (span_option->count() == 0) {
-        throw UsageError("--span is required (or --batch to read the cases from standard input)");
-    }
-    SingleRun run;
-    run.input.span = std::move(span);
-    const std::map<std::string, OutputFormat, std::less<>> formats{
-        {"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
-    run.format = formats.find(format_name)->second;
+void fill_loads(const std::vector<std::string>& loads, engine::AnalysisInput& input) {
     std::array<bool, engine::kLoadCount> given{};
     for (const std::string& argument : loads) {
         LoadAssignment load = parse_load_argument(argument);
         if (given[load.load_index]) {
             // A second value for the same component would silently replace the first.
-            throw UsageError("--load " + argument + ": " +
-                             engine::load_key(engine::kLoadMap[load.load_index]) + " is given twice");
+            throw UsageError("--load " + argument + ": " + engine::load_key(engine::kLoadMap[load.load_index]) +
+                             " is given twice");
         }
         given[load.load_index] = true;
-        run.input.loads[load.load_index] = std::move(load.text);
+        input.loads[load.load_index] = std::move(load.text);
     }
+}
+
+}  // namespace
+
+CommandLine parse_command_line(int argc, const char* const* argv) {
+    CLI::App app{"", "korvel-solve"};
+    app.set_help_flag("-h,--help");
+    app.set_version_flag("--version", displayed_version());
+
+    std::string span;
+    std::vector<std::string> loads;
+    std::vector<std::string> files;
+    bool batch = false;
+    bool numbers = false;
+    std::string format_name = "table";
+    BatchOptions options;
+    options.jobs = std::min(available_processors(), kMaxJobs);
+
+    auto* span_option = app.add_option("--span", span);
+    auto* load_option = app.add_option("--load", loads)->allow_extra_args(false);
+    auto* format_option = app.add_option("--format", format_name)->check(CLI::IsMember({"table", "csv", "json"}));
+    auto* batch_flag = app.add_flag("--batch", batch);
+    auto* jobs_option = app.add_option("--jobs", options.jobs)->check(CLI::Range(std::size_t{1}, kMaxJobs));
+    auto* max_line_option = app.add_option("--max-line-bytes", options.max_line_bytes)->check(CLI::PositiveNumber);
+    auto* numbers_flag = app.add_flag("--numbers", numbers);
+    app.add_option("files", files);
+    batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
+    jobs_option->needs(batch_flag);
+    max_line_option->needs(batch_flag);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp&) {
+        return InfoText{std::string(kHelpText)};
+    } catch (const CLI::CallForVersion& version) {
+        return InfoText{"korvel-solve " + std::string(version.what()) + "\n"};
+    } catch (const CLI::ParseError& error) {
+        throw UsageError(shortened(error.what()));
+    }
+
+    const ResultValues values = numbers ? ResultValues::Numbers : ResultValues::Strings;
+    if (batch) {
+        options.values = values;
+        return BatchRun{std::move(files), options};
+    }
+
+    SingleRun run;
+    const std::map<std::string, OutputFormat, std::less<>> formats{
+        {"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
+    run.format = formats.find(format_name)->second;
+    if (numbers_flag->count() > 0 && run.format != OutputFormat::Json) {
+        throw UsageError("--numbers applies to JSON results: add --format json, or use --batch");
+    }
+    run.values = values;
+    if (files.size() > 1) {
+        throw UsageError("give one case file to analyse, or --batch to answer each line of " +
+                         load_case::quoted_text(files[1]) + " and the others");
+    }
+    if (files.size() == 1) {
+        if (span_option->count() > 0 || load_option->count() > 0) {
+            throw UsageError(load_case::quoted_text(files[0]) + ": a case file holds the span and loads; leave out --span and --load");
+        }
+        run.case_file = files[0];
+        return run;
+    }
+    if (span_option->count() == 0) {
+        throw UsageError("--span is required (or a case file, or --batch to read one case per line)");
+    }
+    run.input.span = std::move(span);
+    fill_loads(loads, run.input);
     return run;
 }
 

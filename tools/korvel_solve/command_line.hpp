@@ -1,22 +1,31 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "engine/analysis.hpp"
+#include "tools/korvel_solve/batch.hpp"
+#include "tools/korvel_solve/result_values.hpp"
 
 namespace korvel::solve {
 
 enum class OutputFormat { Table, Csv, Json };
 
-// One analysis from --span and --load.
+// One analysis, from --span and --load or from a case file.
 struct SingleRun {
     engine::AnalysisInput input;
+    std::optional<std::string> case_file;  // when given, the case is read from it ("-": standard input)
     OutputFormat format = OutputFormat::Table;
+    ResultValues values = ResultValues::Strings;
 };
 
-// --batch: the cases come as JSON Lines on standard input.
-struct BatchRun {};
+// --batch: the cases come as JSON Lines from the files, in order (none: standard input).
+struct BatchRun {
+    std::vector<std::string> files;
+    BatchOptions options;
+};
 
 // --help or --version: the text to print before ending successfully.
 struct InfoText {

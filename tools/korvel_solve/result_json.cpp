@@ -1,8 +1,10 @@
 #include "tools/korvel_solve/result_json.hpp"
 
-#include <algorithm>
+#include <array>
+#include <cstring>
 #include <stdexcept>
 
+#include "load_case/json_text.hpp"
 #include "tools/korvel_solve/reaction_order.hpp"
 
 namespace korvel::solve {
@@ -28,10 +30,18 @@ void for_each_result_value(Visit visit) {
     }
 }
 
-bool needs_no_escaping(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; });
+// A text of the bytes - . / 0..9 only, which JSON carries as it is in a string.
+bool is_plain_number_text(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c - '-') > '9' - '-') return false;
+    }
+    return true;
 }
+
+// Fragments are copied in blocks of this size; the line buffer has room for
+// the longest line with every text at full capacity and every fragment padded.
+constexpr std::size_t kCopyBlock = 16;
+constexpr std::size_t kLineBuffer = 4096;
 
 }  // namespace
 
@@ -43,7 +53,7 @@ Json result_json(const engine::AnalysisResult& result) {
     return document;
 }
 
-ResultLineWriter::ResultLineWriter() {
+ResultLineWriter::ResultLineWriter(ResultValues values) : values_(values) {
     std::size_t next = 0;
     for_each_result_value([&](const char*, std::string_view item, engine::ResultKind kind) {
         result_index_[next++] = index_of(item, kind);
@@ -55,24 +65,63 @@ ResultLineWriter::ResultLineWriter() {
     std::size_t fragment = 0;
     std::size_t start = 0;
     for (std::size_t at = empty.find(kEmptyValue); at != std::string::npos; at = empty.find(kEmptyValue, start)) {
-        fragments_.at(fragment++) = empty.substr(start, at + 2 - start);  // up to the opening quote
-        start = at + 2;                                                   // from the closing quote
+        fragments_.at(fragment++) = empty.substr(start, at + 1 - start);  // up to the colon
+        start = at + 3;                                                   // from after the closing quote
     }
     fragments_.at(fragment++) = empty.substr(start);
     if (fragment != fragments_.size()) throw std::logic_error("result document has an unexpected shape");
+
+    std::size_t longest_line = 0;
+    for (std::size_t i = 0; i < fragments_.size(); ++i) {
+        const std::size_t blocks = (fragments_[i].size() + kCopyBlock - 1) / kCopyBlock;
+        padded_fragments_[i] = fragments_[i];
+        padded_fragments_[i].resize(blocks * kCopyBlock, '\0');
+        longest_line += padded_fragments_[i].size() + engine::ResultText::kCapacity + 2;
+    }
+    if (longest_line + 1 > kLineBuffer) throw std::logic_error("result document longer than its line buffer");
 }
 
 void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& result) const {
-    const std::size_t line_start = out.size();
+    // The line is put together on the stack in fixed-size copies, which the
+    // compiler turns into a few moves each, and then appended in one piece:
+    // this is what keeps long batches fast.
+    char line[kLineBuffer];
+    char* at = line;
+    const auto copy_fragment = [&at, this](std::size_t i) {
+        const std::string& padded = padded_fragments_[i];
+        for (std::size_t block = 0; block < padded.size(); block += kCopyBlock) {
+            std::memcpy(at + block, padded.data() + block, kCopyBlock);
+        }
+        at += fragments_[i].size();
+    };
+    const bool quoted = values_ == ResultValues::Strings;
     for (std::size_t i = 0; i < result_index_.size(); ++i) {
-        const std::string_view text = result.texts[result_index_[i]].view();
-        if (!needs_no_escaping(text)) {
-            out.resize(line_start);
-            append_json_line(out, result_json(result));
+        const engine::ResultText& text = result.texts[result_index_[i]];
+        if (!is_plain_number_text(text) || (!quoted && !load_case::is_json_number(text))) {
+            append_any(out, result);
             return;
         }
+        copy_fragment(i);
+        if (quoted) *at++ = '"';
+        // The whole inline capacity is copied; only the text's own bytes are kept.
+        std::memcpy(at, text.view().data(), engine::ResultText::kCapacity);
+        at += text.size();
+        if (quoted) *at++ = '"';
+    }
+    copy_fragment(fragments_.size() - 1);
+    *at++ = '\n';
+    out.append(line, static_cast<std::size_t>(at - line));
+}
+
+void ResultLineWriter::append_any(std::string& out, const engine::AnalysisResult& result) const {
+    for (std::size_t i = 0; i < result_index_.size(); ++i) {
+        const std::string_view text = result.texts[result_index_[i]].view();
         out += fragments_[i];
-        out += text;
+        if (values_ == ResultValues::Numbers && load_case::is_json_number(text)) {
+            out += text;
+        } else {
+            load_case::append_json_string(out, text);
+        }
     }
     out += fragments_.back();
     out += '\n';

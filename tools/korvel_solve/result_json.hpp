@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "engine/analysis.hpp"
+#include "tools/korvel_solve/result_values.hpp"
 
 namespace korvel::solve {
 
@@ -19,20 +20,28 @@ using Json = nlohmann::ordered_json;
 Json result_json(const engine::AnalysisResult& result);
 
 // Appends result_json() as one line, fast enough for long batches. The document's
-// shape never changes, so it is serialized once with empty values and cut at
-// them; a result then only fills its 61 texts into the gaps. That is exact for
-// Fixed4 texts, which JSON carries unescaped; a result holding any other text
-// goes through the full serializer instead.
+// shape never changes, so it is serialized once and cut before each value; a
+// result then only fills its 61 texts into the gaps. With ResultValues::Numbers
+// a text goes unquoted (every Fixed4 text is a JSON number); a text that is not
+// a number stays a string, so the line is valid JSON whatever the text.
 class ResultLineWriter {
 public:
-    ResultLineWriter();
+    explicit ResultLineWriter(ResultValues values = ResultValues::Strings);
 
     void append(std::string& out, const engine::AnalysisResult& result) const;
 
 private:
-    // fragments_[i] comes before the i-th value of the document, the last one closes it.
+    // Any text, escaped where it needs to be.
+    void append_any(std::string& out, const engine::AnalysisResult& result) const;
+
+    // fragments_[i] comes before the i-th value of the document (up to its colon),
+    // the last one closes it.
     std::array<std::string, engine::kResultCount + 1> fragments_;
     std::array<std::size_t, engine::kResultCount> result_index_{};  // document value -> result slot
+    ResultValues values_;
+    // The fragments again, each padded with zeros to a whole number of copy blocks,
+    // so that the fast path copies them in fixed-size blocks.
+    std::array<std::string, engine::kResultCount + 1> padded_fragments_;
 };
 
 // {"error": {"kind": ..., "input": ..., "text": ..., "message": ...}}; input and

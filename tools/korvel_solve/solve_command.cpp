@@ -1,11 +1,20 @@
 #include "tools/korvel_solve/solve_command.hpp"
 
+#include <unistd.h>
+
+#include <sstream>
 #include <string>
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "load_case/load_case.hpp"
+#include "load_case/quoted_text.hpp"
 #include "tools/korvel_solve/batch.hpp"
 #include "tools/korvel_solve/command_line.hpp"
+#include "tools/korvel_solve/input_files.hpp"
+#include "tools/korvel_solve/interruption.hpp"
+#include "tools/korvel_solve/io_error.hpp"
+#include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/result_json.hpp"
 #include "tools/korvel_solve/result_text_formats.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
@@ -16,66 +25,93 @@ namespace {
 
 constexpr const char* kProgram = "korvel-solve: ";
 
-void write_result(std::ostream& out, const engine::AnalysisResult& result, OutputFormat format) {
-    switch (format) {
+std::string formatted_result(const engine::AnalysisResult& result, const SingleRun& run) {
+    std::ostringstream out;
+    switch (run.format) {
         case OutputFormat::Table: write_table(out, result); break;
         case OutputFormat::Csv: write_csv(out, result); break;
         case OutputFormat::Json: {
             std::string line;
-            ResultLineWriter().append(line, result);
-            out << line;
-            break;
+            ResultLineWriter(run.values).append(line, result);
+            return line;
         }
     }
+    return out.str();
 }
 
-int run_single(const SingleRun& run, std::ostream& out, std::ostream& err) {
+// The case of a case file, or a UsageError naming the file and what is wrong in it.
+engine::AnalysisInput read_case_file(const std::string& name, int in_fd) {
+    const InputFiles files({name});
+    const BatchInput& input = files.inputs().front();
+    const std::string text = read_case_text(input.name.empty() ? BatchInput{in_fd, ""} : input);
+    auto read = load_case::read_load_case(text);
+    if (auto* error = std::get_if<load_case::FormatError>(&read)) {
+        throw UsageError(input_description(input) + " is not a load case: " + error->message);
+    }
+    return std::get<engine::AnalysisInput>(std::move(read));
+}
+
+int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
+    if (run.case_file) run.input = read_case_file(*run.case_file, in_fd);
     const engine::AnalysisOutcome outcome = engine::run_analysis(run.input);
     if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) {
-        err << kProgram << error->message() << '\n';
+        err << kProgram << load_case::escaped_controls(error->message()) << '\n';
         if (run.format == OutputFormat::Json) {
             std::string line;
             append_json_line(line, error_json(*error));
-            out << line;
+            write_all(out_fd, line.data(), line.size());
         }
         return kExitFailure;
     }
-    write_result(out, std::get<engine::AnalysisResult>(outcome), run.format);
+    const std::string text = formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    write_all(out_fd, text.data(), text.size());
     return kExitSuccess;
 }
 
-// Output that could not be written must not end as a success.
-int checked(int status, std::ostream& out, std::ostream& err) {
-    out.flush();
-    if (out) return status;
-    err << kProgram << "could not write to standard output\n";
+int run_batch_command(const BatchRun& run, int in_fd, std::ostream& err, int out_fd, bool catch_signals) {
+    const InputFiles files(run.files);
+    std::vector<BatchInput> inputs = files.inputs();
+    for (BatchInput& input : inputs) {
+        if (input.name.empty()) input.fd = in_fd;
+    }
+    if (catch_signals) catch_interruptions();
+    BatchSummary summary;
+    try {
+        summary = run_batch(inputs, out_fd, run.options);
+    } catch (const IoError&) {
+        if (interruption_signal() != 0) end_by_interruption();
+        throw;
+    }
+    if (interruption_signal() != 0) end_by_interruption();
+    if (summary.errors == 0) return kExitSuccess;
+    err << kProgram << summary.errors << " of " << summary.lines << " lines answered with an error\n";
     return kExitFailure;
 }
 
 }  // namespace
 
-int run_solve(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err) {
-    CommandLine command;
+int run_solve(int argc, const char* const* argv, int in_fd, int out_fd, std::ostream& err, bool catch_signals) {
     try {
-        command = parse_command_line(argc, argv);
-    } catch (const UsageError& error) {
-        err << kProgram << error.what() << "\nRun with --help for more information.\n";
-        return kExitUsage;
-    }
-
-    if (const auto* info = std::get_if<InfoText>(&command)) {
-        out << info->text;
-        return checked(kExitSuccess, out, err);
-    }
-    if (std::holds_alternative<BatchRun>(command)) {
-        run_batch(in, out);
-        if (in.bad()) {
-            err << kProgram << "could not read standard input to its end\n";
-            return checked(kExitFailure, out, err);
+        const CommandLine command = parse_command_line(argc, argv);
+        if (const auto* info = std::get_if<InfoText>(&command)) {
+            write_all(out_fd, info->text.data(), info->text.size());
+            return kExitSuccess;
         }
-        return checked(kExitSuccess, out, err);
+        if (const auto* batch = std::get_if<BatchRun>(&command)) {
+            return run_batch_command(*batch, in_fd, err, out_fd, catch_signals);
+        }
+        return run_single(std::get<SingleRun>(command), in_fd, out_fd, err);
+    } catch (const UsageError& error) {
+        err << kProgram << load_case::escaped_controls(error.what()) << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    } catch (const IoError& error) {
+        err << kProgram << load_case::escaped_controls(error.what()) << '\n';
+        return kExitFailure;
+    } catch (const std::exception& error) {
+        // Anything else that stops a run (memory) is still reported, never a crash.
+        err << kProgram << "stopped: " << error.what() << '\n';
+        return kExitFailure;
     }
-    return checked(run_single(std::get<SingleRun>(command), out, err), out, err);
 }
 
 }  // namespace korvel::solve

@@ -1,0 +1,135 @@
+// korvel-solve --batch as a coprocess and in a pipeline: answers arrive as
+// their lines are read, and a failed write ends the run at once.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/tools/solve_process.hpp"
+
+namespace {
+
+using korvel::testing_support::SolveCoprocess;
+
+const std::string kGood = R"({"span": "10", "loads": {"U4.V": "10"}})";
+
+class Streaming : public testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(Streaming, EachAnswerComesBeforeTheNextLineIsWritten) {
+    SolveCoprocess solve(GetParam());
+    const std::vector<std::pair<std::string, std::string>> exchanges{
+        {kGood + "\n", R"("L0U1":"-11.1814")"},
+        {"oops\n", "line 2: not valid JSON"},
+        {"\n", "line 3: the line is blank"},
+        // A line that arrives in two pieces is answered once it is whole.
+        {R"({"span": )", ""},
+        {"\"abc\"}\n", R"("kind":"type-mismatch")"},
+    };
+    for (const auto& [line, answer_has] : exchanges) {
+        ASSERT_TRUE(solve.write(line));
+        if (*answer_has.data() == '\0') continue;
+        const std::string answer = solve.read_line();
+        EXPECT_NE(answer.find(answer_has), std::string::npos) << "answer to " << line << ": " << answer;
+    }
+    // The last line needs no line break: the end of the input ends it.
+    ASSERT_TRUE(solve.write(kGood));
+    solve.close_input();
+    EXPECT_NE(solve.read_line().find(R"("L0U1":"-11.1814")"), std::string::npos);
+    EXPECT_EQ(solve.read_line(1), "(none)");
+    EXPECT_EQ(solve.wait(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Jobs, Streaming,
+                         testing::Values(std::vector<std::string>{"--batch"},
+                                         std::vector<std::string>{"--batch", "--jobs", "1"},
+                                         std::vector<std::string>{"--batch", "--jobs", "3", "-"}));
+
+// Feeds cases until the program stops taking them.
+void feed_endlessly(SolveCoprocess& solve) {
+    std::string block;
+    for (int i = 0; i < 1000; ++i) block += kGood + "\n";
+    while (solve.write(block)) {
+    }
+}
+
+struct FailedOutput {
+    const char* path;      // standard output
+    const char* err_has;
+};
+
+class FailedWrite : public testing::TestWithParam<FailedOutput> {};
+
+TEST_P(FailedWrite, StopsTheBatchAtOnceWithStatusOne) {
+    // A test run ignores SIGPIPE, so a closed pipe shows as a failed write, as in
+    // a program started with SIGPIPE ignored.
+    std::signal(SIGPIPE, SIG_IGN);
+    int out_fd = -1;
+    int pipe_ends[2] = {-1, -1};
+    if (GetParam().path != nullptr) {
+        out_fd = open(GetParam().path, O_WRONLY | O_CLOEXEC);
+    } else {
+        pipe2(pipe_ends, O_CLOEXEC);
+        out_fd = pipe_ends[1];
+    }
+    SolveCoprocess solve({"--batch"}, out_fd);
+    close(out_fd);
+    if (pipe_ends[0] >= 0) close(pipe_ends[0]);  // nobody reads the answers
+
+    std::thread feeder([&] { feed_endlessly(solve); });
+    const int status = solve.wait(30);
+    solve.close_input();
+    feeder.join();
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(solve.error_output().find(GetParam().err_has), std::string::npos) << solve.error_output();
+}
+
+INSTANTIATE_TEST_SUITE_P(Outputs, FailedWrite,
+                         testing::Values(FailedOutput{"/dev/full", "could not write the results: No space left"},
+                                         FailedOutput{nullptr, "could not write the results: Broken pipe"}));
+
+// AddressSanitizer reserves more address space than the limit below allows.
+#ifndef __SANITIZE_ADDRESS__
+TEST(OutOfMemory, OnOneLineAnswersThatLineAndKeepsTheOthers) {
+    // The program may hold 160 MB; the line would need 256 MB of buffer.
+    rlimit original{};
+    getrlimit(RLIMIT_AS, &original);
+    rlimit limited = original;
+    limited.rlim_cur = 160u << 20;
+    setrlimit(RLIMIT_AS, &limited);
+    SolveCoprocess solve({"--batch", "--jobs", "1", "--max-line-bytes", "1000000000"});
+    setrlimit(RLIMIT_AS, &original);
+
+    std::thread feeder([&] {
+        solve.write(kGood + "\n{\"span\": \"");
+        const std::string block(1 << 20, '7');
+        for (int i = 0; i < 200; ++i) solve.write(block);
+        solve.write("\"}\n" + kGood + "\n");
+        solve.close_input();
+    });
+    EXPECT_NE(solve.read_line(60).find("L0U1"), std::string::npos);
+    const std::string refused = solve.read_line(60);
+    EXPECT_NE(refused.find("line 2: the line is 209715212 bytes long, more than there is memory for"),
+              std::string::npos)
+        << refused;
+    EXPECT_NE(solve.read_line(60).find("L0U1"), std::string::npos);
+    feeder.join();
+    EXPECT_EQ(solve.wait(), 1);
+}
+#endif
+
+TEST(Interruption, WritesEveryAnswerComputedThenEndsByTheSignal) {
+    SolveCoprocess solve({"--batch"});
+    ASSERT_TRUE(solve.write(kGood + "\n" + kGood + "\n"));
+    EXPECT_NE(solve.read_line().find("L0U1"), std::string::npos);
+    EXPECT_NE(solve.read_line().find("L0U1"), std::string::npos);
+    kill(solve.pid(), SIGTERM);
+    EXPECT_EQ(solve.wait(), 128 + SIGTERM);
+}
+
+}  // namespace

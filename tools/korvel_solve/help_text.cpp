@@ -1,0 +1,62 @@
+#include "tools/korvel_solve/help_text.hpp"
+
+namespace korvel::solve {
+
+const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NODE.C=TEXT]... [--format FORMAT]
+       korvel-solve CASE.json [--format FORMAT]
+       korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
+
+Solves the Fink roof truss: member lengths, axial forces (tension positive) and
+the support reactions RL0, RL6 (upward) and HL0 (to the left). Span and loads
+are texts, read exactly as the windows read what is typed into them.
+
+Options:
+  --span TEXT          span length
+  --load NODE.C=TEXT   load component C at NODE; repeat for more loads
+  --format FORMAT      output of one analysis: table (default), csv or json
+  CASE.json            analyse the case saved in this file ("-": standard input)
+  --batch [FILE]...    analyse one case per line of the FILEs, in order ("-" or
+                       no FILE: standard input), one JSON line answering each
+  --jobs N             batch lines analysed at once (default: the number of
+                       processors available); answers keep the input's order
+  --max-line-bytes N   longest batch line read (default 16777216); a longer
+                       line is answered with a bad-request error
+  --numbers            JSON results as numbers (the same digits, unquoted)
+                       instead of strings
+  -h, --help           print this help and exit
+  --version            print the version and exit
+
+Loads (NODE.C, C = H or V):
+  NODE.V  vertical, positive down:  L0 L1 L2 L3 L4 L5 L6 U1 U2 U3 U4 U5 U6 U7
+  NODE.H  horizontal, positive right:  L0 L6 U1 U2 U3 U4 U5 U6 U7
+  L1..L5 take no horizontal load; U8 and U9 take no load.
+
+Case files and batch lines:
+  One JSON object {"span": TEXT, "loads": {"U4.V": TEXT, ...}} as the windows
+  save it; a missing span or load is empty. A text may also be a JSON number,
+  which stands for its digits exactly as written.
+  A batch answers line n of its input with line n of its output: the results
+  {"lengths": {...}, "reactions": {...}, "forces": {...}}, or
+  {"error": {"kind": ..., "message": ...}}, where kind "bad-request" marks a
+  line that is not a case (a blank line, too, is one). Answers are written as
+  soon as the next line is not already there, so a batch can run as a
+  coprocess.
+
+Formats:
+  table  the results window as text
+  csv    item,length,axial_force,reaction, one row per member and reaction
+  json   one line, as a batch answers a case
+
+Examples:
+  korvel-solve --span 16 --load U4.V=10 --load U1.H=-2.5
+  korvel-solve --batch cases.jsonl | jq -r '.forces.L0U1 // .error.message'
+  korvel-solve --format csv roof.korvel.json
+
+Exit status:
+  0  every analysis succeeded
+  1  an analysis failed, a batch line was answered with an error (every line
+     is still answered), or input or output failed part way
+  2  usage error: a bad option, or a file that cannot be read as asked
+)";
+
+}  // namespace korvel::solve

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "tools/korvel_solve/batch.hpp"
+
+namespace korvel::solve {
+
+// The named inputs of a run, opened before anything is read so that a missing
+// or unreadable file is found before any output; "-" is standard input.
+class InputFiles {
+public:
+    // Throws UsageError naming the first file that cannot be opened or is a directory.
+    explicit InputFiles(const std::vector<std::string>& names);
+    ~InputFiles();
+    InputFiles(const InputFiles&) = delete;
+    InputFiles& operator=(const InputFiles&) = delete;
+
+    const std::vector<BatchInput>& inputs() const { return inputs_; }
+
+private:
+    void close_all();
+
+    std::vector<BatchInput> inputs_;
+};
+
+// The largest case file read: a case is one small object.
+inline constexpr std::size_t kMaxCaseFileBytes = std::size_t{16} << 20;
+
+// The whole text of a case file. Throws UsageError naming the input when it
+// cannot be read or is larger than kMaxCaseFileBytes.
+std::string read_case_text(const BatchInput& input);
+
+// How a message names an input: the quoted file name, or "standard input".
+std::string input_description(const BatchInput& input);
+
+}  // namespace korvel::solve

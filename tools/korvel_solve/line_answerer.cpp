@@ -1,0 +1,71 @@
+#include "tools/korvel_solve/line_answerer.hpp"
+
+#include <new>
+#include <variant>
+
+#include "load_case/load_case.hpp"
+#include "load_case/quoted_text.hpp"
+
+namespace korvel::solve {
+
+namespace {
+
+bool is_blank(std::string_view text) { return text.find_first_not_of(" \t\r") == std::string_view::npos; }
+
+// Why the line is not a case, without saying where: the caller adds that.
+std::string line_problem(const InputLine& line, std::string_view text_problem) {
+    switch (line.kind) {
+        case InputLine::Kind::TooLong:
+            return "the line is " + std::to_string(line.length) +
+                   " bytes long, longer than allowed; split it, or allow more with --max-line-bytes";
+        case InputLine::Kind::OutOfMemory:
+            return "the line is " + std::to_string(line.length) + " bytes long, more than there is memory for";
+        case InputLine::Kind::Text: break;
+    }
+    if (is_blank(line.text)) {
+        return R"(the line is blank; expected one JSON object {"span": TEXT, "loads": {"U4.V": TEXT, ...}})";
+    }
+    return std::string(text_problem);
+}
+
+void append_bad_request(std::string& out, std::string_view source, const InputLine& line, std::string_view problem) {
+    std::string where = source.empty() ? "" : load_case::quoted_text(source) + ", ";
+    append_json_line(out, bad_request_json(where + "line " + std::to_string(line.number) + ": " +
+                                           line_problem(line, problem)));
+}
+
+}  // namespace
+
+bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::string& out) {
+    const std::size_t answer_start = out.size();
+    try {
+        if (line.kind != InputLine::Kind::Text || is_blank(line.text)) {
+            append_bad_request(out, source, line, "");
+            return true;
+        }
+        if (const auto bad = load_case::read_load_case(line.text, input_)) {
+            append_bad_request(out, source, line, bad->message);
+            return true;
+        }
+        return answer_case(out);
+    } catch (const std::bad_alloc&) {
+        // The line's texts did not fit in memory: its answer says so, and the batch goes on.
+        out.resize(answer_start);
+        InputLine too_large = line;
+        too_large.kind = InputLine::Kind::OutOfMemory;
+        append_bad_request(out, source, too_large, "");
+        return true;
+    }
+}
+
+bool LineAnswerer::answer_case(std::string& out) {
+    const engine::AnalysisOutcome outcome = engine::run_analysis(input_);
+    if (const auto* result = std::get_if<engine::AnalysisResult>(&outcome)) {
+        writer_.append(out, *result);
+        return false;
+    }
+    append_json_line(out, error_json(std::get<engine::AnalysisError>(outcome)));
+    return true;
+}
+
+}  // namespace korvel::solve

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/analysis.hpp"
+#include "tools/korvel_solve/line_source.hpp"
+#include "tools/korvel_solve/result_json.hpp"
+
+namespace korvel::solve {
+
+// Answers batch lines, one JSON line each: the results, the analysis error, or
+// a bad-request error naming the line. One answerer per thread: it keeps its
+// input texts from line to line so that a case costs no allocation.
+class LineAnswerer {
+public:
+    explicit LineAnswerer(ResultValues values) : writer_(values) {}
+
+    // Appends the answer to `line` of the input called `source` (empty for
+    // standard input); true when the answer is an error.
+    bool answer(const InputLine& line, std::string_view source, std::string& out);
+
+private:
+    // Analyses the case just read into input_.
+    bool answer_case(std::string& out);
+
+    engine::AnalysisInput input_;
+    ResultLineWriter writer_;
+};
+
+}  // namespace korvel::solve
