@@ -28,6 +28,14 @@ public:
         shown.append(title + QStringLiteral(": ") + prompt);
         return {};
     }
+    QString open_file_name(const QString& title, const QString&) override {
+        shown.append(title);
+        return {};
+    }
+    QString save_file_name(const QString& title, const QString&, const QString&) override {
+        shown.append(title);
+        return {};
+    }
     QStringList shown;
 };
 
