@@ -1,8 +1,9 @@
-// korvel-screenshots: draws both windows after one analysis (span 16, vertical
-// load 10 at the apex U4) and writes them as form1<suffix>.png and
-// form2<suffix>.png into the given directory. Runs without a display. The
+// korvel-screenshots: draws the windows after one analysis (span 16, vertical
+// load 10 at the apex U4) and writes them as form1<suffix>.png,
+// form2<suffix>.png and forces<suffix>.png into the given directory. Runs without a display. The
 // pictures have the screen's scale: run with QT_SCALE_FACTOR=2 and the suffix
 // "@2x" for the double-size pictures.
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -81,7 +82,13 @@ int main(int argc, char** argv) {
                      qPrintable(dialogs.shown.join(QStringLiteral("; "))));
         return 1;
     }
+    // The force diagram opens from the results window's own command, as the user opens it.
+    for (QAction* command : form2.actions()) {
+        if (command->text() == QStringLiteral("Force diagram")) command->trigger();
+    }
+    QWidget& forces = coordinator.forcesWindow();
     const bool saved = save(form1, directory, QStringLiteral("form1%1.png").arg(suffix)) &&
-                       save(form2, directory, QStringLiteral("form2%1.png").arg(suffix));
+                       save(form2, directory, QStringLiteral("form2%1.png").arg(suffix)) &&
+                       forces.isVisible() && save(forces, directory, QStringLiteral("forces%1.png").arg(suffix));
     return saved ? 0 : 1;
 }
