@@ -1,11 +1,14 @@
 // korvel-screenshots: draws the windows after one analysis (span 16, vertical
 // load 10 at the apex U4) and writes them as form1<suffix>.png,
-// form2<suffix>.png and forces<suffix>.png into the given directory. Runs without a display. The
+// form2<suffix>.png and forces<suffix>.png into the given directory, with the
+// report of that analysis as report.pdf. Runs without a display. The
 // pictures have the screen's scale: run with QT_SCALE_FACTOR=2 and the suffix
 // "@2x" for the double-size pictures.
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +16,7 @@
 #include <cstdio>
 
 #include "app/coordinator.hpp"
+#include "ui/report/report_pdf.hpp"
 #include "ui/widgets/default_font.hpp"
 
 namespace {
@@ -90,5 +94,10 @@ int main(int argc, char** argv) {
     const bool saved = save(form1, directory, QStringLiteral("form1%1.png").arg(suffix)) &&
                        save(form2, directory, QStringLiteral("form2%1.png").arg(suffix)) &&
                        forces.isVisible() && save(forces, directory, QStringLiteral("forces%1.png").arg(suffix));
-    return saved ? 0 : 1;
+    const auto& forces_shown = coordinator.forcesWindow().analysis();
+    QFile report(directory.filePath(QStringLiteral("report.pdf")));
+    const bool report_saved = forces_shown && report.open(QIODevice::WriteOnly) &&
+                              report.write(korvel::ui::report_pdf(*forces_shown, QDateTime::currentDateTime())) > 0;
+    if (!report_saved) std::fprintf(stderr, "korvel-screenshots: cannot write %s\n", qPrintable(report.fileName()));
+    return saved && report_saved ? 0 : 1;
 }
