@@ -21,6 +21,7 @@ constexpr double kMarginMm = 15;
 constexpr double kDiagramHeightMm = 95;
 constexpr int kTitlePoints = 15;
 constexpr int kBodyPoints = 9;
+constexpr int kDiagramPoints = 7;
 constexpr int kLoadColumns = 3;
 constexpr std::size_t kLeftBlockRows = 15;  // the rest of the 29 members form the right block
 constexpr std::size_t kMemberRows = engine::kMemberCount;
@@ -85,7 +86,7 @@ public:
 
     void diagram(const AnalysisRecord& record) {
         const QRectF area(page_.left(), y_, page_.width(), mm(kDiagramHeightMm));
-        set_font(kBodyPoints - 1, false);
+        set_font(kDiagramPoints, false);
         paint_force_diagram(painter_, area, record, paper_palette());
         set_font(kBodyPoints, false);
         y_ = area.bottom() + mm(4);
@@ -141,9 +142,10 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
     const std::vector<QStringList> rows = results_table_rows(text_of_label);
     const double half = page.width() / 2;
     const std::vector<double> widths{report.mm(18), report.mm(20), report.mm(24), report.mm(14)};
-    report.table(page.left(), member_table(rows, 1, 1 + kLeftBlockRows), widths);
-    const double below = report.table(page.left() + half, member_table(rows, 1 + kLeftBlockRows, 1 + kMemberRows), widths);
-    report.move_to(below + report.line_height());
+    const double below_left = report.table(page.left(), member_table(rows, 1, 1 + kLeftBlockRows), widths);
+    const double below_right =
+        report.table(page.left() + half, member_table(rows, 1 + kLeftBlockRows, 1 + kMemberRows), widths);
+    report.move_to(std::max(below_left, below_right) + report.line_height());
 
     std::vector<QStringList> reactions{{QStringLiteral("Reaction"), QStringLiteral("Value")}};
     for (std::size_t r = 1 + kMemberRows; r < rows.size(); ++r) reactions.push_back(rows[r]);
