@@ -9,7 +9,6 @@
 
 #include "tests/ui/analysis_records.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
-#include "ui/force_diagram/force_sign.hpp"
 #include "ui/report/report_pdf.hpp"
 #include "ui/report/results_csv.hpp"
 #include "ui/report/results_export.hpp"
@@ -63,9 +62,8 @@ TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTex
     for (const std::string_view member : engine::kMembersInTableOrder) {
         SCOPED_TRACE(std::string(member));
         const QString force = to_qstring(record.result.force(member));
-        const char* letter = force_sign(record.result.force(member)) == ForceSign::Tension       ? "T"
-                             : force_sign(record.result.force(member)) == ForceSign::Compression ? "C"
-                                                                                                  : "0";
+        // Result texts are never "-0" and carry no trailing zeros, so the sign shows in the text itself.
+        const char* letter = force.startsWith(u'-') ? "C" : force == QStringLiteral("0") ? "0" : "T";
         const QString row = QStringLiteral("%1\\s+%2\\s+%3\\s+%4(\\s|$)")
                                 .arg(to_qstring(member), QRegularExpression::escape(to_qstring(record.result.length(member))),
                                      QRegularExpression::escape(force), QLatin1String(letter));
@@ -172,62 +170,80 @@ const SaveCommand kSaveCommands[] = {
     {"png", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
 };
 
-TEST(ResultsExport, EachSaveAsksForANameThenWritesItsFile) {
-    const AnalysisRecord record = mixed_loads();
+// One save command run against scripted dialogs in a fresh folder.
+struct ExportRun {
+    explicit ExportRun(const SaveCommand& c) : command(c) {}
+
+    QString in_folder(const QString& name) const { return folder.filePath(name); }
+    QString file_path() const { return in_folder(QString::fromLatin1(command.file_name)); }
+    void save_as(const QString& answer) {
+        dialogs.answer_file_name(answer);
+        (exporter.*command.save)(record);
+    }
+
+    const SaveCommand& command;
+    AnalysisRecord record = mixed_loads();
+    QTemporaryDir folder;
+    testing::ScriptedDialogs dialogs;
+    ResultsExport exporter{dialogs};
+};
+
+QByteArray contents_of(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(ResultsExport, EachSaveAsksForANameThenWritesItsFileInPlaceOfAnOldOne) {
     for (const SaveCommand& command : kSaveCommands) {
         SCOPED_TRACE(command.name);
-        QTemporaryDir folder;
-        testing::ScriptedDialogs dialogs;
-        ResultsExport exporter(dialogs);
-        const QString path = folder.filePath(QString::fromLatin1(command.file_name));
-        dialogs.answer_file_name(path);
-        (exporter.*command.save)(record);
+        ExportRun run(command);
+        {
+            QFile old(run.file_path());
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write(QByteArray(100000, 'x'));
+        }
+        run.save_as(run.file_path());
 
-        ASSERT_EQ(dialogs.calls.size(), 1u);
-        EXPECT_EQ(dialogs.calls[0].kind, testing::ScriptedDialogs::Call::Kind::SaveFile);
-        EXPECT_EQ(dialogs.calls[0].title, QString::fromLatin1(command.title));
-        EXPECT_EQ(dialogs.calls[0].default_text, QString::fromLatin1(command.default_name));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(file.readAll().startsWith(command.starts_with));
+        ASSERT_EQ(run.dialogs.calls.size(), 1u);
+        EXPECT_EQ(run.dialogs.calls[0].kind, testing::ScriptedDialogs::Call::Kind::SaveFile);
+        EXPECT_EQ(run.dialogs.calls[0].title, QString::fromLatin1(command.title));
+        EXPECT_EQ(run.dialogs.calls[0].default_text, QString::fromLatin1(command.default_name));
+        const QByteArray written = contents_of(run.file_path());
+        EXPECT_TRUE(written.startsWith(command.starts_with));
+        EXPECT_FALSE(written.contains("xxxx"));
+        EXPECT_EQ(QDir(run.folder.path()).entryList(QDir::Files).size(), 1);  // no temporary file left behind
     }
 }
 
 TEST(ResultsExport, CancellingWritesNothingAndSaysNothing) {
     for (const SaveCommand& command : kSaveCommands) {
         SCOPED_TRACE(command.name);
-        testing::ScriptedDialogs dialogs;
-        ResultsExport exporter(dialogs);
-        dialogs.answer_file_name(QString());
-        (exporter.*command.save)(mixed_loads());
-        EXPECT_EQ(dialogs.calls.size(), 1u);
+        ExportRun run(command);
+        run.save_as(QString());
+        EXPECT_EQ(run.dialogs.calls.size(), 1u);
+        EXPECT_TRUE(QDir(run.folder.path()).isEmpty());
     }
 }
 
-TEST(ResultsExport, AFailedWriteNamesTheFileAndLeavesTheOldOneWhole) {
+TEST(ResultsExport, AFailedWriteNamesTheFileAndChangesNothing) {
     for (const SaveCommand& command : kSaveCommands) {
         SCOPED_TRACE(command.name);
-        QTemporaryDir folder;
-        testing::ScriptedDialogs dialogs;
-        ResultsExport exporter(dialogs);
-        // A folder of that name stands where the file should go.
-        const QString path = folder.filePath(QString::fromLatin1(command.file_name));
-        ASSERT_TRUE(QDir().mkpath(path + QStringLiteral("/kept")));
-        dialogs.answer_file_name(path);
-        (exporter.*command.save)(mixed_loads());
-
-        ASSERT_EQ(dialogs.calls.size(), 2u);
-        EXPECT_EQ(dialogs.calls[1].kind, testing::ScriptedDialogs::Call::Kind::Message);
-        EXPECT_EQ(dialogs.calls[1].style, MessageStyle::OkExclamation);
-        EXPECT_TRUE(dialogs.calls[1].text.contains(QDir::toNativeSeparators(path))) << dialogs.calls[1].text.toStdString();
-        EXPECT_TRUE(QFileInfo(path + QStringLiteral("/kept")).isDir());
-
-        const QString missing = folder.filePath(QStringLiteral("no such folder/") + QString::fromLatin1(command.file_name));
-        dialogs.answer_file_name(missing);
-        (exporter.*command.save)(mixed_loads());
-        ASSERT_EQ(dialogs.calls.size(), 4u);
-        EXPECT_TRUE(dialogs.calls[3].text.contains(QDir::toNativeSeparators(missing)));
+        ExportRun run(command);
+        // A folder of that name stands where the file should go, and a folder that does not exist.
+        ASSERT_TRUE(QDir().mkpath(run.file_path() + QStringLiteral("/kept")));
+        const QString missing = run.in_folder(QStringLiteral("no such folder/") + QString::fromLatin1(command.file_name));
+        for (const QString& path : {run.file_path(), missing}) {
+            run.dialogs.calls.clear();
+            run.save_as(path);
+            ASSERT_EQ(run.dialogs.calls.size(), 2u);
+            EXPECT_EQ(run.dialogs.calls[1].kind, testing::ScriptedDialogs::Call::Kind::Message);
+            EXPECT_EQ(run.dialogs.calls[1].style, MessageStyle::OkExclamation);
+            EXPECT_TRUE(run.dialogs.calls[1].text.contains(QDir::toNativeSeparators(path)))
+                << run.dialogs.calls[1].text.toStdString();
+        }
+        EXPECT_TRUE(QFileInfo(run.file_path() + QStringLiteral("/kept")).isDir());
         EXPECT_FALSE(QFileInfo::exists(missing));
+        EXPECT_EQ(QDir(run.folder.path()).entryList(QDir::Files).size(), 0);
     }
 }
 
