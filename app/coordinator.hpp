@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
 #include "ui/dialogs/dialogs.hpp"
+#include "ui/force_diagram/analysis_record.hpp"
+#include "ui/force_diagram/force_diagram_window.hpp"
 #include "ui/main_window/main_window.hpp"
+#include "ui/report/results_export.hpp"
 #include "ui/results_window/results_window.hpp"
 
 namespace korvel::app {
@@ -11,7 +15,9 @@ namespace korvel::app {
 // Owns the two windows for the whole run and switches between them: a completed
 // analysis shows the results in place of the main window, Back and Start New
 // return, and a confirmed Exit or Finish ends the event loop with status 0.
-// Only one window is shown at a time, so hiding one must never end the program.
+// Only one of the two is shown at a time, so hiding one must never end the
+// program. The force diagram window stays open beside either of them and always
+// shows the latest analysis, which is kept for it and for the saved files.
 class Coordinator final : public QObject {
     Q_OBJECT
 
@@ -24,6 +30,7 @@ public:
 
     ui::MainWindow& mainWindow() { return main_window_; }
     ui::ResultsWindow& resultsWindow() { return results_window_; }
+    ui::ForceDiagramWindow& forcesWindow() { return forces_window_; }
 
     // Shows the main window with the keyboard focus in the span box.
     void start();
@@ -37,9 +44,14 @@ private:
     void returnToMainWindow();
     void startNew();
     void quit();
+    void connectResultsCommands();
+    void showForces();
 
     ui::MainWindow main_window_;
     ui::ResultsWindow results_window_;
+    ui::ForceDiagramWindow forces_window_;
+    ui::ResultsExport results_export_;
+    std::optional<ui::AnalysisRecord> latest_analysis_;
 };
 
 }  // namespace korvel::app

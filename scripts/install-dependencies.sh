@@ -6,10 +6,12 @@ set -euo pipefail
 packages=(
   # toolchain
   g++ cmake ninja-build pkgconf
-  # windows
-  qt6-base-dev libgl-dev
+  # windows, and the force diagram as SVG
+  qt6-base-dev libgl-dev qt6-svg-dev
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # reading the PDF report back (pdfinfo, pdftotext, pdfimages)
+  poppler-utils
   # command-line tool
   libcli11-dev nlohmann-json3-dev
   # fonts standing in for the two named fonts of the results window

@@ -1,6 +1,7 @@
 # Runs korvel-screenshots into OUT and checks that both windows were written as
 # PNG files of the windows' client size: 791 x 366 pixels at 96 dpi, times
-# SCALE (default 1) when the screen is scaled. SUFFIX (default none) is passed
+# SCALE (default 1) when the screen is scaled; the force diagram window at its
+# first size, 960 x 540, and the report as a PDF file. SUFFIX (default none) is passed
 # on and ends both file names.
 # Usage: cmake -DTOOL=<korvel-screenshots> -DOUT=<directory> [-DSCALE=2 -DSUFFIX=@2x] -P check_screenshots.cmake
 if(NOT DEFINED SCALE)
@@ -12,9 +13,17 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "korvel-screenshots failed with status ${status}")
 endif()
 
-math(EXPR expected_width "791 * ${SCALE}")
-math(EXPR expected_height "366 * ${SCALE}")
-foreach(name form1 form2)
+if(NOT EXISTS "${OUT}/report.pdf")
+  message(FATAL_ERROR "${OUT}/report.pdf was not written")
+endif()
+foreach(name form1 form2 forces)
+  if(name STREQUAL "forces")
+    math(EXPR expected_width "960 * ${SCALE}")
+    math(EXPR expected_height "540 * ${SCALE}")
+  else()
+    math(EXPR expected_width "791 * ${SCALE}")
+    math(EXPR expected_height "366 * ${SCALE}")
+  endif()
   set(png "${OUT}/${name}${SUFFIX}.png")
   if(NOT EXISTS "${png}")
     message(FATAL_ERROR "${png} was not written")

@@ -29,7 +29,7 @@ public:
     void answer_input(const QString& text) { input_answers_.push_back(text); }
 
     int message(const QString& text, MessageStyle style, const QString& title) override {
-        calls.push_back({Call::Kind::Message, text, title, style, {}});
+        calls.push_back({Call::Kind::Message, text, title, style, {}, {}});
         if (style != MessageStyle::YesNoQuestion) return kAnswerOk;
         if (message_answers_.empty()) throw std::logic_error("unscripted question: " + title.toStdString());
         const int answer = message_answers_.front();
@@ -38,7 +38,7 @@ public:
     }
 
     QString input(const QString& prompt, const QString& title, const QString& default_text) override {
-        calls.push_back({Call::Kind::Input, prompt, title, MessageStyle::OkInformation, default_text});
+        calls.push_back({Call::Kind::Input, prompt, title, MessageStyle::OkInformation, default_text, {}});
         if (input_answers_.empty()) throw std::logic_error("unscripted input: " + title.toStdString());
         const QString answer = input_answers_.front();
         input_answers_.pop_front();

@@ -1,10 +1,14 @@
-// korvel-screenshots: draws both windows after one analysis (span 16, vertical
-// load 10 at the apex U4) and writes them as form1<suffix>.png and
-// form2<suffix>.png into the given directory. Runs without a display. The
+// korvel-screenshots: draws the windows after one analysis (span 16, vertical
+// load 10 at the apex U4) and writes them as form1<suffix>.png,
+// form2<suffix>.png and forces<suffix>.png into the given directory, with the
+// report of that analysis as report.pdf. Runs without a display. The
 // pictures have the screen's scale: run with QT_SCALE_FACTOR=2 and the suffix
 // "@2x" for the double-size pictures.
+#include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +16,7 @@
 #include <cstdio>
 
 #include "app/coordinator.hpp"
+#include "ui/report/report_pdf.hpp"
 #include "ui/widgets/default_font.hpp"
 
 namespace {
@@ -26,6 +31,14 @@ public:
     }
     QString input(const QString& prompt, const QString& title, const QString&) override {
         shown.append(title + QStringLiteral(": ") + prompt);
+        return {};
+    }
+    QString open_file_name(const QString& title, const QString&) override {
+        shown.append(title);
+        return {};
+    }
+    QString save_file_name(const QString& title, const QString&, const QString&) override {
+        shown.append(title);
         return {};
     }
     QStringList shown;
@@ -73,7 +86,18 @@ int main(int argc, char** argv) {
                      qPrintable(dialogs.shown.join(QStringLiteral("; "))));
         return 1;
     }
+    // The force diagram opens from the results window's own command, as the user opens it.
+    for (QAction* command : form2.actions()) {
+        if (command->text() == QStringLiteral("Force diagram")) command->trigger();
+    }
+    QWidget& forces = coordinator.forcesWindow();
     const bool saved = save(form1, directory, QStringLiteral("form1%1.png").arg(suffix)) &&
-                       save(form2, directory, QStringLiteral("form2%1.png").arg(suffix));
-    return saved ? 0 : 1;
+                       save(form2, directory, QStringLiteral("form2%1.png").arg(suffix)) &&
+                       forces.isVisible() && save(forces, directory, QStringLiteral("forces%1.png").arg(suffix));
+    const auto& forces_shown = coordinator.forcesWindow().analysis();
+    QFile report(directory.filePath(QStringLiteral("report.pdf")));
+    const bool report_saved = forces_shown && report.open(QIODevice::WriteOnly) &&
+                              report.write(korvel::ui::report_pdf(*forces_shown, QDateTime::currentDateTime())) > 0;
+    if (!report_saved) std::fprintf(stderr, "korvel-screenshots: cannot write %s\n", qPrintable(report.fileName()));
+    return saved && report_saved ? 0 : 1;
 }

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
+#include <QAction>
 #include <stdexcept>
 #include <string>
 
@@ -36,7 +36,7 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
     connect(&finish, &QPushButton::clicked, this, &ResultsWindow::askFinish);
     connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ResultsWindow::copyResults);
+    addWindowMenu();
     // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
     finish.setFocus();
 }
@@ -51,6 +51,7 @@ void ResultsWindow::showResults(const engine::AnalysisResult& result) {
     for (std::size_t i = 0; i < engine::kResultCount; ++i) {
         result_labels_[i]->set_caption(to_qstring(result.texts[i]));
     }
+    for (QAction* command : result_commands_) command->setEnabled(true);
 }
 
 void ResultsWindow::copyResults() { QGuiApplication::clipboard()->setText(results_table_text(*this)); }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "engine/analysis.hpp"
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/fixed_form.hpp"
 
+class QAction;
 class QPushButton;
 
 namespace korvel::ui {
@@ -31,6 +33,11 @@ signals:
     void backRequested();
     void startNewConfirmed();
     void exitConfirmed();
+    // Commands of the window's menu on the results shown.
+    void forcesRequested();
+    void reportRequested();
+    void csvRequested();
+    void diagramPictureRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,10 +47,13 @@ private:
     QPushButton& button(const char* name);
     void askFinish();
     void askStartNew();
+    void addWindowMenu();
 
     Dialogs& dialogs_;
     // In the order of engine::kResultSlots.
     std::array<AutoSizeLabel*, engine::kResultCount> result_labels_{};
+    // Greyed out until the first results are shown.
+    std::vector<QAction*> result_commands_;
 };
 
 }  // namespace korvel::ui

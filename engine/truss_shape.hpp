@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/truss_model.hpp"
+
+namespace korvel::engine {
+
+// A node's place in the truss drawn in true proportion, in units of the span:
+// x from L0 to the right (L6 at 1), y upward from the bottom chord (U4 at the
+// rise, 1/4).
+struct ShapePoint {
+    double x;
+    double y;
+};
+
+ShapePoint node_position(Node node);
+
+// The two nodes a member joins, read from its name: "L0U1" joins L0 and U1.
+struct MemberEnds {
+    Node first;
+    Node second;
+};
+
+// Throws std::invalid_argument for a name that is not two node names.
+MemberEnds member_ends(std::string_view member);
+
+}  // namespace korvel::engine

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "analysis_test_support.hpp"
+#include "engine/fixed4.hpp"
+#include "engine/truss_shape.hpp"
+
+namespace korvel::engine {
+namespace {
+
+double drawn_length(std::string_view member, double span) {
+    const MemberEnds ends = member_ends(member);
+    const ShapePoint a = node_position(ends.first);
+    const ShapePoint b = node_position(ends.second);
+    return span * std::hypot(b.x - a.x, b.y - a.y);
+}
+
+// The drawing is true to the analysis: every member drawn at the span is as long
+// as the analysis says (to the small difference the rounded slope angle makes).
+TEST(TrussShape, EveryMemberIsDrawnAtItsAnalysedLength) {
+    for (const char* span : {"16", "10", "100"}) {
+        const AnalysisResult result = testing::analyse(span);
+        for (const std::string_view member : kMembersInTableOrder) {
+            SCOPED_TRACE(std::string(span) + " " + std::string(member));
+            const double analysed = parse_double(result.length(member));
+            EXPECT_NEAR(drawn_length(member, parse_double(span)), analysed, analysed * 2e-4);
+        }
+    }
+}
+
+TEST(TrussShape, SupportsApexAndRiseSitWhereTheSpanPutsThem) {
+    const struct {
+        Node node;
+        double x, y;
+    } cases[] = {
+        {Node::L0, 0, 0}, {Node::L6, 1, 0}, {Node::U4, 0.5, 0.25}, {Node::L3, 0.5, 0}, {Node::U1, 0.125, 0.0625},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(node_name(c.node)));
+        EXPECT_DOUBLE_EQ(node_position(c.node).x, c.x);
+        EXPECT_DOUBLE_EQ(node_position(c.node).y, c.y);
+    }
+}
+
+TEST(TrussShape, TheLeftHalfMirrorsTheRightHalf) {
+    const struct {
+        Node left, right;
+    } pairs[] = {{Node::L1, Node::L5}, {Node::L2, Node::L4}, {Node::U1, Node::U7}, {Node::U2, Node::U6},
+                 {Node::U3, Node::U5}, {Node::U8, Node::U9}};
+    for (const auto& p : pairs) {
+        EXPECT_DOUBLE_EQ(node_position(p.left).x, 1 - node_position(p.right).x);
+        EXPECT_DOUBLE_EQ(node_position(p.left).y, node_position(p.right).y);
+    }
+}
+
+TEST(TrussShape, MemberNamesThatAreNotTwoNodesAreRefused) {
+    for (const char* name : {"", "L0", "L0U", "L0U1X", "X0U1", "L0U0", "l0u1"}) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(member_ends(name), std::invalid_argument);
+    }
+    EXPECT_EQ(member_ends("U4U9").first, Node::U4);
+    EXPECT_EQ(member_ends("U4U9").second, Node::U9);
+}
+
+}  // namespace
+}  // namespace korvel::engine

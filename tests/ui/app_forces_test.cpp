@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/ui/app_test_support.hpp"
+
+namespace korvel::app::testing {
+namespace {
+
+class ForcesWindowTest : public CoordinatorFixture, public ::testing::Test {
+protected:
+    ui::ForceDiagramWindow& forces() { return coordinator.forcesWindow(); }
+
+    void analyse(const char* span, const char* vertical_at_apex) {
+        if (!form1().isVisible()) form2_button("Command1").click();  // Back
+        span_box().setText(QString::fromLatin1(span));
+        form1_label("Label29").setText(QString::fromLatin1(vertical_at_apex));
+        form1_button("Command1").click();
+        ASSERT_TRUE(form2().isVisible());
+    }
+
+    void run_command(const char* text) {
+        for (QAction* action : form2().actions())
+            if (action->text() == QLatin1String(text)) return action->trigger();
+        FAIL() << "no command " << text;
+    }
+};
+
+TEST_F(ForcesWindowTest, CtrlDOpensTheLatestAnalysisBesideTheResults) {
+    analyse("16", "10");
+    EXPECT_FALSE(forces().isVisible());
+    QApplication::setActiveWindow(&form2());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form2()));
+    QTest::keyClick(&form2(), Qt::Key_D, Qt::ControlModifier);
+
+    ASSERT_TRUE(forces().isVisible());
+    EXPECT_EQ(forces().windowTitle(), QStringLiteral("KORVEL - Forces"));
+    EXPECT_TRUE(form2().isVisible());
+    ASSERT_TRUE(forces().analysis().has_value());
+    EXPECT_EQ(forces().analysis()->input.span, "16");
+    EXPECT_EQ(forces().analysis()->result.force("L0L1"), "10.0012");
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(ForcesWindowTest, StaysOpenBesideEitherWindowAndFollowsEveryNewAnalysis) {
+    analyse("16", "10");
+    run_command("Force diagram");
+    form2_button("Command1").click();  // Back
+    EXPECT_TRUE(forces().isVisible());
+    EXPECT_TRUE(form1().isVisible());
+
+    // The main window's span changes without an analysis: the diagram keeps the analysed one.
+    span_box().setText(QStringLiteral("99"));
+    EXPECT_EQ(forces().analysis()->input.span, "16");
+
+    analyse("10", "-4");
+    EXPECT_TRUE(forces().isVisible());
+    EXPECT_EQ(forces().analysis()->input.span, "10");
+    EXPECT_EQ(forces().analysis()->input.loads[*engine::load_index_by_key("U4.V")], "-4");
+    EXPECT_EQ(forces().analysis()->result.reaction("RL0"), "-2");
+}
+
+TEST_F(ForcesWindowTest, EscapeAndTheCloseBoxCloseItWithoutAQuestionAndTheProgramGoesOn) {
+    analyse("16", "10");
+    for (const bool by_escape : {true, false}) {
+        SCOPED_TRACE(by_escape ? "Escape" : "close box");
+        run_command("Force diagram");
+        ASSERT_TRUE(forces().isVisible());
+        QApplication::setActiveWindow(&forces());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&forces()));
+        if (by_escape) {
+            QTest::keyClick(&forces(), Qt::Key_Escape);
+        } else {
+            forces().close();
+        }
+        EXPECT_FALSE(forces().isVisible());
+        EXPECT_TRUE(form2().isVisible());
+    }
+    EXPECT_TRUE(dialogs.calls.empty());
+    // Nothing asked the event loop to end: it runs until this test ends it.
+    EXPECT_EQ(exit_status_of([] { QCoreApplication::exit(7); }), 7);
+}
+
+TEST_F(ForcesWindowTest, ResizesAndRedrawsAtAnySize) {
+    analyse("16", "10");
+    run_command("Force diagram");
+    EXPECT_LT(forces().minimumSize().width(), forces().width());
+    for (const QSize size : {QSize(600, 400), QSize(1400, 500), QSize(700, 900)}) {
+        forces().resize(size);
+        const QImage image = forces().grab().toImage();
+        EXPECT_EQ(image.size(), size * forces().devicePixelRatio());
+        // The tension colour of the bottom chord appears somewhere in the picture.
+        bool has_tension = false;
+        for (int y = 0; y < image.height() && !has_tension; y += 2)
+            for (int x = 0; x < image.width() && !has_tension; ++x)
+                has_tension = image.pixelColor(x, y) == QColor(0x00, 0x72, 0xB2);
+        EXPECT_TRUE(has_tension) << size.width() << "x" << size.height();
+    }
+}
+
+TEST_F(ForcesWindowTest, TheSaveCommandsWriteTheLatestAnalysis) {
+    analyse("16", "10");
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("results.csv"));
+    dialogs.answer_file_name(csv);
+    run_command("Save results as CSV...");
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("\r\nL0L1,2.5,10.0012\r\n"));
+    EXPECT_TRUE(dialogs.script_used_up());
+}
+
+}  // namespace
+}  // namespace korvel::app::testing

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "tests/ui/analysis_records.hpp"
+#include "ui/force_diagram/diagram_legend.hpp"
+#include "ui/force_diagram/force_diagram_layout.hpp"
+#include "ui/force_diagram/force_diagram_painter.hpp"
+#include "ui/force_diagram/force_sign.hpp"
+#include "ui/report/diagram_picture.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+namespace {
+
+using testing::analysed;
+using testing::apex_load;
+using testing::mixed_loads;
+
+TEST(ForceSign, ReadsTheSignOfTheResultText) {
+    const struct {
+        const char* text;
+        ForceSign sign;
+    } cases[] = {
+        {"10.0012", ForceSign::Tension}, {"0.0001", ForceSign::Tension},       {"-11.1835", ForceSign::Compression},
+        {"-0.0001", ForceSign::Compression}, {"0", ForceSign::Zero},           {"0.0000", ForceSign::Zero},
+        {"100", ForceSign::Tension},     {"-922337203685477.5808", ForceSign::Compression},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(force_sign(c.text), c.sign);
+    }
+}
+
+TEST(ForceSign, FindsTheLargestTensionAndCompressionWithEveryMemberCarryingThem) {
+    const ForceExtremes apex = force_extremes(apex_load().result);
+    EXPECT_EQ(apex.tension.text, "10.0012");
+    EXPECT_EQ(apex.tension.members, (std::vector<std::string_view>{"L0L1", "L1L2", "L5L6", "L4L5"}));
+    EXPECT_EQ(apex.compression.text, "-11.1835");
+    EXPECT_EQ(apex.compression.members, (std::vector<std::string_view>{"U2U3", "U5U6"}));
+    EXPECT_DOUBLE_EQ(apex.largest_magnitude, 11.1835);
+
+    const ForceExtremes unloaded = force_extremes(analysed("10", {}).result);
+    EXPECT_TRUE(unloaded.tension.members.empty());
+    EXPECT_TRUE(unloaded.compression.members.empty());
+    EXPECT_EQ(unloaded.largest_magnitude, 0);
+    const LegendSentences legend = legend_sentences(analysed("10", {}));
+    EXPECT_EQ(legend.largest_tension, QStringLiteral("Largest tension: none"));
+    EXPECT_EQ(legend.largest_compression, QStringLiteral("Largest compression: none"));
+}
+
+TEST(ForceDiagramLegend, StatesTheSpanTheSignConventionAndTheLargestForces) {
+    const LegendSentences legend = legend_sentences(apex_load());
+    EXPECT_EQ(legend.span_and_signs, QStringLiteral("Span 16. Axial forces: positive = tension, negative = compression."));
+    EXPECT_EQ(legend.largest_tension, QStringLiteral("Largest tension: 10.0012 in L0L1, L1L2, L5L6, L4L5"));
+    EXPECT_EQ(legend.largest_compression, QStringLiteral("Largest compression: -11.1835 in U2U3, U5U6"));
+}
+
+struct LayoutCase {
+    const char* name;
+    AnalysisRecord (*record)();
+    QSizeF size;
+    int font_points;
+};
+
+AnalysisRecord long_load_texts() {
+    return analysed("24", {{"U4.V", "10.000000000000000000000000000000000000001"}, {"L0.H", "-12345678.9"},
+                           {"L6.H", "98765432.1"}, {"U1.H", "1"}, {"U7.H", "-1"}});
+}
+
+const LayoutCase kLayoutCases[] = {
+    {"apex, window opened", apex_load, {936, 516}, 9},
+    {"apex, smallest window", apex_load, {536, 336}, 9},
+    {"apex, wide and low", apex_load, {1800, 420}, 9},
+    {"apex, tall and narrow", apex_load, {600, 1000}, 12},
+    {"mixed, window opened", mixed_loads, {936, 516}, 9},
+    {"mixed, smallest window", mixed_loads, {536, 336}, 9},
+    {"mixed, large font", mixed_loads, {1200, 700}, 14},
+    {"long load texts", long_load_texts, {936, 516}, 9},
+};
+
+ForceDiagramLayout lay_out(const LayoutCase& c, const AnalysisRecord& record, QImage& device) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(c.font_points);
+    return lay_out_force_diagram(record, QRectF(QPointF(12, 12), c.size), QFontMetricsF(font, &device));
+}
+
+TEST(ForceDiagramLayout, WritesEveryMembersExactResultTextInTheColourOfItsSign) {
+    QImage device(10, 10, QImage::Format_RGB32);
+    for (const LayoutCase& c : kLayoutCases) {
+        SCOPED_TRACE(c.name);
+        const AnalysisRecord record = c.record();
+        const ForceDiagramLayout layout = lay_out(c, record, device);
+        std::map<std::string_view, const DiagramText*> by_member;
+        for (const DiagramText& text : layout.texts)
+            if (text.role == TextRole::MemberForce) by_member[text.member] = &text;
+        ASSERT_EQ(by_member.size(), engine::kMemberCount);
+        for (const std::string_view member : engine::kMembersInTableOrder) {
+            const std::string_view force = record.result.force(member);
+            EXPECT_EQ(by_member.at(member)->text, to_qstring(force)) << member;
+            EXPECT_EQ(by_member.at(member)->sign, force_sign(force)) << member;
+        }
+    }
+}
+
+TEST(ForceDiagramLayout, NoTwoTextsOverlapAndEveryTextLiesInTheArea) {
+    QImage device(10, 10, QImage::Format_RGB32);
+    for (const LayoutCase& c : kLayoutCases) {
+        SCOPED_TRACE(c.name);
+        const ForceDiagramLayout layout = lay_out(c, c.record(), device);
+        const QRectF area(QPointF(12, 12), c.size);
+        for (std::size_t i = 0; i < layout.texts.size(); ++i) {
+            const DiagramText& a = layout.texts[i];
+            EXPECT_TRUE(area.contains(a.box)) << a.text.toStdString();
+            for (std::size_t j = i + 1; j < layout.texts.size(); ++j) {
+                const DiagramText& b = layout.texts[j];
+                EXPECT_FALSE(a.box.intersects(b.box)) << a.text.toStdString() << " and " << b.text.toStdString();
+            }
+        }
+    }
+}
+
+TEST(ForceDiagramLayout, DrawsEveryLoadAsTypedAndTheThreeReactionsWithTheirValues) {
+    QImage device(10, 10, QImage::Format_RGB32);
+    const AnalysisRecord record = mixed_loads();
+    const ForceDiagramLayout layout = lay_out(kLayoutCases[4], record, device);
+    QStringList loads;
+    QStringList reactions;
+    for (const DiagramText& text : layout.texts) {
+        if (text.role == TextRole::Load) loads.append(text.text);
+        if (text.role == TextRole::Reaction) reactions.append(text.text);
+    }
+    QStringList typed;
+    for (const std::string& load : record.input.loads)
+        if (!load.empty()) typed.append(to_qstring(load));
+    loads.sort();
+    typed.sort();
+    EXPECT_EQ(loads, typed);
+    EXPECT_EQ(reactions, (QStringList{QStringLiteral("RL0 = ") + to_qstring(record.result.reaction("RL0")),
+                                      QStringLiteral("RL6 = ") + to_qstring(record.result.reaction("RL6")),
+                                      QStringLiteral("HL0 = ") + to_qstring(record.result.reaction("HL0"))}));
+    const auto reaction_arrows = std::count_if(layout.arrows.begin(), layout.arrows.end(),
+                                               [](const DiagramArrow& a) { return a.reaction; });
+    EXPECT_EQ(reaction_arrows, 3);
+    EXPECT_EQ(layout.arrows.size(), static_cast<std::size_t>(typed.size()) + 3);
+}
+
+TEST(ForceDiagramLayout, ArrowsPointTheWayTheLoadsAndReactionsAct) {
+    QImage device(10, 10, QImage::Format_RGB32);
+    // One load at a time, so the only load arrow is the one asked about.
+    const struct {
+        const char* key;
+        const char* text;
+        QPointF direction;  // on the screen: y grows downward
+    } cases[] = {
+        {"U4.V", "10", {0, 1}},  {"U4.V", "-10", {0, -1}}, {"L2.V", "4", {0, 1}},   {"L2.V", "-4", {0, -1}},
+        {"U2.H", "3", {1, 0}},   {"U2.H", "-3", {-1, 0}},  {"U6.H", "3", {1, 0}},   {"L6.H", "-1", {-1, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + "=" + c.text);
+        const AnalysisRecord record = analysed("16", {{c.key, c.text}});
+        const ForceDiagramLayout layout = lay_out(kLayoutCases[0], record, device);
+        const auto load = std::find_if(layout.arrows.begin(), layout.arrows.end(),
+                                       [](const DiagramArrow& a) { return !a.reaction; });
+        ASSERT_NE(load, layout.arrows.end());
+        const QPointF along = load->shaft.p2() - load->shaft.p1();
+        EXPECT_GT(QPointF::dotProduct(along, c.direction), 0.9 * load->shaft.length());
+    }
+}
+
+TEST(ForceDiagramLayout, LinesGrowWithTheForceFromTheThinnestAtZeroToTheWidestAtTheLargest) {
+    QImage device(10, 10, QImage::Format_RGB32);
+    const ForceDiagramLayout layout = lay_out(kLayoutCases[0], apex_load(), device);
+    std::map<std::string_view, double> width;
+    for (const MemberStroke& m : layout.members) width[m.member] = m.width;
+    const double widest = std::max_element(layout.members.begin(), layout.members.end(), [](auto& a, auto& b) {
+                              return a.width < b.width;
+                          })->width;
+    EXPECT_EQ(width.at("U2U3"), widest);
+    EXPECT_EQ(width.at("U5U6"), widest);
+    EXPECT_LT(width.at("L0L1"), widest);
+    EXPECT_GT(width.at("L0L1"), 3 * width.at("L1U1"));
+    EXPECT_EQ(width.at("L1U1"), width.at("L3U4"));  // both "0"
+    EXPECT_LT(width.at("L1U1"), width.at("U2U8"));  // "0" against "0.0024"
+}
+
+// Paints at three device pixels per unit, so even the thinnest line has pixels of its own colour.
+QImage painted(const AnalysisRecord& record, const DiagramPalette& palette, QRectF& area) {
+    QImage image(QSize(960, 540) * 3, QImage::Format_RGB32);
+    image.setDevicePixelRatio(3);
+    image.fill(palette.background);
+    QPainter painter(&image);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(9);
+    painter.setFont(font);
+    area = QRectF(12, 12, 936, 516);
+    paint_force_diagram(painter, area, record, palette);
+    return image;
+}
+
+TEST(ForceDiagramPainter, PaintsTensionCompressionAndZeroInTheirColours) {
+    const AnalysisRecord record = apex_load();
+    for (const DiagramPalette& palette : {paper_palette(), palette_for(QPalette(QColor(0x30, 0x30, 0x30)))}) {
+        QRectF area;
+        const QImage image = painted(record, palette, area);
+        QImage device(10, 10, QImage::Format_RGB32);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSize(9);
+        const ForceDiagramLayout layout = lay_out_force_diagram(record, area, QFontMetricsF(font, &image));
+        // Hand-checked: the bottom chord pulls, the top chord pushes, L3U4 and L1U1 carry nothing.
+        const std::map<std::string_view, QColor> expected{{"L0L1", palette.tension},  {"L3L4", palette.tension},
+                                                          {"U2U3", palette.compression}, {"L6U7", palette.compression},
+                                                          {"L3U4", palette.zero},    {"L1U1", palette.zero}};
+        for (const MemberStroke& m : layout.members) {
+            if (!expected.contains(m.member)) continue;
+            SCOPED_TRACE(std::string(m.member));
+            int matching = 0;
+            for (double t = 0.3; t <= 0.7; t += 0.05) {
+                const QPointF p = m.line.pointAt(t);
+                const bool under_text = std::any_of(layout.texts.begin(), layout.texts.end(),
+                                                    [&](const DiagramText& text) { return text.box.contains(p); });
+                if (!under_text && image.pixelColor((p * 3).toPoint()) == expected.at(m.member)) ++matching;
+            }
+            EXPECT_GE(matching, 3);
+        }
+    }
+}
+
+// The contrast ratio of two colours as the web accessibility guidelines define it.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(ForceDiagramPainter, EveryColourStandsOutFromLightAndDarkBackgrounds) {
+    for (const QColor background : {QColor(Qt::white), QColor(0xF0, 0xF0, 0xF0), QColor(0x30, 0x30, 0x30),
+                                    QColor(0x1E, 0x1E, 0x1E)}) {
+        SCOPED_TRACE(background.name().toStdString());
+        const DiagramPalette palette = palette_for(QPalette(background));
+        EXPECT_EQ(palette.background, background);
+        for (const QColor colour : {palette.tension, palette.compression, palette.zero})
+            EXPECT_GE(contrast(colour, background), 3.0) << colour.name().toStdString();
+        EXPECT_NE(palette.tension, palette.compression);
+    }
+    EXPECT_EQ(palette_for(QPalette(QColor(0xF0, 0xF0, 0xF0))).tension, paper_palette().tension);
+}
+
+// The picture is drawn by the same painter, so its SVG text holds what was written.
+TEST(ForceDiagramPainter, WritesAll29ResultTexts) {
+    const AnalysisRecord record = mixed_loads();
+    const QString svg = QString::fromUtf8(diagram_svg(record));
+    std::map<QString, qsizetype> needed;
+    for (const std::string_view member : engine::kMembersInTableOrder) ++needed[to_qstring(record.result.force(member))];
+    for (const auto& [text, count] : needed) {
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_GE(svg.count(u'>' + text + QStringLiteral("</text>")), count);
+    }
+}
+
+}  // namespace
+}  // namespace korvel::ui

@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <string>
+
+#include "tests/ui/analysis_records.hpp"
+#include "tests/ui/scripted_dialogs.hpp"
+#include "ui/report/report_pdf.hpp"
+#include "ui/report/results_csv.hpp"
+#include "ui/report/results_export.hpp"
+#include "ui/results_window/results_table_text.hpp"
+#include "ui/results_window/results_window.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+namespace {
+
+using testing::mixed_loads;
+
+// Runs a poppler tool on a file and returns what it printed.
+QString poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        ADD_FAILURE() << tool.toStdString() << " failed (poppler-utils installed?): "
+                      << process.readAllStandardError().toStdString();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class ReportPdfTest : public ::testing::Test {
+protected:
+    ReportPdfTest() {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) throw std::runtime_error("cannot write");
+    }
+
+    AnalysisRecord record = mixed_loads();
+    QByteArray pdf = report_pdf(record, QDateTime(QDate(2026, 3, 14), QTime(9, 26)));
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("report.pdf"));
+};
+
+TEST_F(ReportPdfTest, IsOneA4PageOfVectorsAndText) {
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    const QString info = poppler(QStringLiteral("pdfinfo"), {path});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+59[56](\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"))))
+        << info.toStdString();
+    // A vector page carries no pictures.
+    const QString images = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
+    EXPECT_EQ(images.split(u'\n', Qt::SkipEmptyParts).size(), 2) << images.toStdString();  // the heading only
+}
+
+TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTexts) {
+    const QString text = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    for (const std::string_view member : engine::kMembersInTableOrder) {
+        SCOPED_TRACE(std::string(member));
+        const QString force = to_qstring(record.result.force(member));
+        // Result texts are never "-0" and carry no trailing zeros, so the sign shows in the text itself.
+        const char* letter = force.startsWith(u'-') ? "C" : force == QStringLiteral("0") ? "0" : "T";
+        const QString row = QStringLiteral("%1\\s+%2\\s+%3\\s+%4(\\s|$)")
+                                .arg(to_qstring(member), QRegularExpression::escape(to_qstring(record.result.length(member))),
+                                     QRegularExpression::escape(force), QLatin1String(letter));
+        EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
+    }
+    for (const char* reaction : {"RL0", "RL6", "HL0"}) {
+        const QString row = QStringLiteral("%1\\s+%2(\\s|$)")
+                                .arg(QLatin1String(reaction),
+                                     QRegularExpression::escape(to_qstring(record.result.reaction(reaction))));
+        EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
+    }
+}
+
+TEST_F(ReportPdfTest, TextLayerHoldsTitleDateSpanAndEveryLoadAsTyped) {
+    const QString text = poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(QStringLiteral("KORVEL - Fink truss analysis")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Date: 2026-03-14 09:26")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Span: 10")));
+    const struct {
+        const char* name;
+        const char* key;
+    } loads[] = {{"U1 vertical", "U1.V"}, {"L0 horizontal", "L0.H"}, {"U3 vertical", "U3.V"}, {"U2 horizontal", "U2.H"}};
+    for (const auto& load : loads) {
+        const std::string& typed = record.input.loads[*engine::load_index_by_key(load.key)];
+        EXPECT_TRUE(text.contains(QStringLiteral("%1: %2").arg(QLatin1String(load.name), to_qstring(typed))))
+            << load.name;
+    }
+    EXPECT_FALSE(text.contains(QStringLiteral("U4 vertical")));  // an empty load is left out
+}
+
+// Splits RFC 4180 text into records of fields.
+std::vector<QStringList> parse_csv(const QString& csv) {
+    std::vector<QStringList> records(1);
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < csv.size() && csv[i + 1] == u'"') field += csv[++i];
+            else if (c == u'"') quoted = false;
+            else field += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            records.back().append(std::exchange(field, {}));
+        } else if (c == u'\r' && i + 1 < csv.size() && csv[i + 1] == u'\n') {
+            records.back().append(std::exchange(field, {}));
+            records.emplace_back();
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    if (records.back().isEmpty() && field.isEmpty()) records.pop_back();
+    return records;
+}
+
+TEST(ResultsCsv, ParsesBackToTheValuesTheResultsWindowShows) {
+    const AnalysisRecord record = mixed_loads();
+    testing::ScriptedDialogs dialogs;
+    ResultsWindow window(dialogs);
+    window.showResults(record.result);
+
+    const QByteArray csv = results_csv(record.result);
+    EXPECT_TRUE(csv.endsWith("\r\n"));
+    EXPECT_EQ(csv.count('\n'), csv.count("\r\n"));
+    const std::vector<QStringList> rows = parse_csv(QString::fromUtf8(csv));
+    const QStringList shown = results_table_text(window).split(u'\n');
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(shown.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        SCOPED_TRACE(r);
+        ASSERT_EQ(rows[r].size(), 3);  // every record as wide as the header
+        QStringList cells = shown[static_cast<qsizetype>(r)].split(u'\t');
+        while (cells.size() < 3) cells.append(QString());
+        EXPECT_EQ(rows[r], cells);
+    }
+    EXPECT_EQ(rows[1], (QStringList{QStringLiteral("L0L1"), to_qstring(record.result.length("L0L1")),
+                                    to_qstring(record.result.force("L0L1"))}));
+    EXPECT_EQ(rows.back(), (QStringList{QStringLiteral("HL0"), to_qstring(record.result.reaction("HL0")), QString()}));
+}
+
+TEST(ResultsCsv, QuotesOnlyTheFieldsThatNeedIt) {
+    const std::vector<QStringList> parsed =
+        parse_csv(QStringLiteral("a,\"b,c\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",,x\r\n"));
+    ASSERT_EQ(parsed.size(), 2u);
+    EXPECT_EQ(parsed[0], (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QStringLiteral("say \"hi\"")}));
+    EXPECT_EQ(parsed[1], (QStringList{QStringLiteral("two\r\nlines"), QString(), QStringLiteral("x")}));
+    EXPECT_FALSE(results_csv(mixed_loads().result).contains('"'));  // numbers and member names need no quotes
+}
+
+struct SaveCommand {
+    const char* name;
+    void (ResultsExport::*save)(const AnalysisRecord&);
+    const char* title;
+    const char* default_name;
+    const char* file_name;
+    QByteArray starts_with;
+};
+
+const SaveCommand kSaveCommands[] = {
+    {"report", &ResultsExport::saveReport, "Save report as PDF", "korvel-report.pdf", "r.pdf", "%PDF-"},
+    {"csv", &ResultsExport::saveCsv, "Save results as CSV", "korvel-results.csv", "r.csv", "Member,Length,Axial force\r\n"},
+    {"svg", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.svg", "<?xml"},
+    {"png", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
+};
+
+// One save command run against scripted dialogs in a fresh folder.
+struct ExportRun {
+    explicit ExportRun(const SaveCommand& c) : command(c) {}
+
+    QString in_folder(const QString& name) const { return folder.filePath(name); }
+    QString file_path() const { return in_folder(QString::fromLatin1(command.file_name)); }
+    void save_as(const QString& answer) {
+        dialogs.answer_file_name(answer);
+        (exporter.*command.save)(record);
+    }
+
+    const SaveCommand& command;
+    AnalysisRecord record = mixed_loads();
+    QTemporaryDir folder;
+    testing::ScriptedDialogs dialogs;
+    ResultsExport exporter{dialogs};
+};
+
+QByteArray contents_of(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(ResultsExport, EachSaveAsksForANameThenWritesItsFileInPlaceOfAnOldOne) {
+    for (const SaveCommand& command : kSaveCommands) {
+        SCOPED_TRACE(command.name);
+        ExportRun run(command);
+        {
+            QFile old(run.file_path());
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write(QByteArray(100000, 'x'));
+        }
+        run.save_as(run.file_path());
+
+        ASSERT_EQ(run.dialogs.calls.size(), 1u);
+        EXPECT_EQ(run.dialogs.calls[0].kind, testing::ScriptedDialogs::Call::Kind::SaveFile);
+        EXPECT_EQ(run.dialogs.calls[0].title, QString::fromLatin1(command.title));
+        EXPECT_EQ(run.dialogs.calls[0].default_text, QString::fromLatin1(command.default_name));
+        const QByteArray written = contents_of(run.file_path());
+        EXPECT_TRUE(written.startsWith(command.starts_with));
+        EXPECT_FALSE(written.contains("xxxx"));
+        EXPECT_EQ(QDir(run.folder.path()).entryList(QDir::Files).size(), 1);  // no temporary file left behind
+    }
+}
+
+TEST(ResultsExport, CancellingWritesNothingAndSaysNothing) {
+    for (const SaveCommand& command : kSaveCommands) {
+        SCOPED_TRACE(command.name);
+        ExportRun run(command);
+        run.save_as(QString());
+        EXPECT_EQ(run.dialogs.calls.size(), 1u);
+        EXPECT_TRUE(QDir(run.folder.path()).isEmpty());
+    }
+}
+
+TEST(ResultsExport, AFailedWriteNamesTheFileAndChangesNothing) {
+    for (const SaveCommand& command : kSaveCommands) {
+        SCOPED_TRACE(command.name);
+        ExportRun run(command);
+        // A folder of that name stands where the file should go, and a folder that does not exist.
+        ASSERT_TRUE(QDir().mkpath(run.file_path() + QStringLiteral("/kept")));
+        const QString missing = run.in_folder(QStringLiteral("no such folder/") + QString::fromLatin1(command.file_name));
+        for (const QString& path : {run.file_path(), missing}) {
+            run.dialogs.calls.clear();
+            run.save_as(path);
+            ASSERT_EQ(run.dialogs.calls.size(), 2u);
+            EXPECT_EQ(run.dialogs.calls[1].kind, testing::ScriptedDialogs::Call::Kind::Message);
+            EXPECT_EQ(run.dialogs.calls[1].style, MessageStyle::OkExclamation);
+            EXPECT_TRUE(run.dialogs.calls[1].text.contains(QDir::toNativeSeparators(path)))
+                << run.dialogs.calls[1].text.toStdString();
+        }
+        EXPECT_TRUE(QFileInfo(run.file_path() + QStringLiteral("/kept")).isDir());
+        EXPECT_FALSE(QFileInfo::exists(missing));
+        EXPECT_EQ(QDir(run.folder.path()).entryList(QDir::Files).size(), 0);
+    }
+}
+
+}  // namespace
+}  // namespace korvel::ui

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "engine/analysis.hpp"
+
+namespace korvel::ui {
+
+// One completed analysis: the span and load texts exactly as they were analysed,
+// and the 61 result texts they gave. The force diagram and the report show this,
+// not what the main window holds later.
+struct AnalysisRecord {
+    engine::AnalysisInput input;
+    engine::AnalysisResult result;
+};
+
+}  // namespace korvel::ui

@@ -1,0 +1,285 @@
+#include "ui/force_diagram/force_diagram_layout.hpp"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <stdexcept>
+
+#include "engine/fixed4.hpp"
+#include "engine/truss_shape.hpp"
+#include "ui/force_diagram/diagram_legend.hpp"
+#include "ui/force_diagram/text_placer.hpp"
+#include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+namespace {
+
+using engine::Component;
+using engine::Node;
+
+// Lengths in line heights of the font.
+constexpr double kArrowLength = 2.2;
+constexpr double kArrowGap = 0.35;
+constexpr double kNodeRadius = 0.3;
+constexpr double kThinnestMember = 0.08;
+constexpr double kWidthPerForce = 0.32;  // added at the largest |force|
+constexpr double kWidestSideText = 8;    // the most a side text may take from the truss's width
+
+// Where the truss lies: x to the right and y upward in units of the span, drawn downward on the device.
+struct Frame {
+    QPointF origin;  // L0
+    double scale;    // device units per span
+
+    QPointF at(engine::ShapePoint p) const { return {origin.x() + p.x * scale, origin.y() - p.y * scale}; }
+    QPointF at(Node node) const { return at(engine::node_position(node)); }
+};
+
+QPointF unit(QPointF v) {
+    const double length = std::hypot(v.x(), v.y());
+    return length > 0 ? v / length : QPointF(1, 0);
+}
+
+// Half the box's extent in direction u (a unit vector).
+double half_extent(const QSizeF& size, QPointF u) {
+    return (std::fabs(u.x()) * size.width() + std::fabs(u.y()) * size.height()) / 2;
+}
+
+// Centres for a text beside an anchor: beyond it in the outward direction, then to either side, then diagonally.
+std::vector<QPointF> around(QPointF anchor, QPointF outward, const QSizeF& size, double gap) {
+    const QPointF u = unit(outward);
+    const QPointF v(-u.y(), u.x());
+    const QPointF ahead = u * (half_extent(size, u) + gap);
+    const QPointF side = v * (half_extent(size, v) + gap);
+    return {anchor + ahead, anchor + side, anchor - side, anchor + ahead + side, anchor + ahead - side};
+}
+
+// Centres for a member's text: on either side of the member, nearest its middle first, and finally on it.
+std::vector<QPointF> beside(const MemberStroke& stroke, QPointF away_from, const QSizeF& size, double gap) {
+    const QPointF direction = unit(stroke.line.p2() - stroke.line.p1());
+    QPointF normal(-direction.y(), direction.x());
+    if (QPointF::dotProduct(normal, stroke.line.center() - away_from) < 0) normal = -normal;
+    const double clearance = half_extent(size, normal) + stroke.width / 2 + gap;
+    std::vector<QPointF> centres;
+    for (const double t : {0.5, 0.38, 0.62, 0.26, 0.74}) {
+        const QPointF on_member = stroke.line.pointAt(t);
+        centres.push_back(on_member + normal * clearance);
+        centres.push_back(on_member - normal * clearance);
+    }
+    centres.push_back(stroke.line.center());
+    return centres;
+}
+
+QPointF nearest_point_of(const QRectF& box, QPointF p) {
+    return {std::clamp(p.x(), box.left(), box.right()), std::clamp(p.y(), box.top(), box.bottom())};
+}
+
+double signed_direction(std::string_view text) {
+    try {
+        return engine::parse_double(text) < 0 ? -1.0 : 1.0;
+    } catch (const std::exception&) {
+        return 1.0;  // an analysed text always reads; the arrow then points the positive way
+    }
+}
+
+bool is_bottom_chord(Node node) { return node <= Node::L6; }
+bool is_left_side(Node node) { return node == Node::L0 || (node >= Node::U1 && node <= Node::U4); }
+
+// The direction away from the truss in which a node's arrow for a load component stands.
+QPointF outward_for_load(Node node, Component component) {
+    if (component == Component::Horizontal) return {is_left_side(node) ? -1.0 : 1.0, 0};
+    const bool below = is_bottom_chord(node) && node != Node::L0 && node != Node::L6;
+    return {0, below ? 1.0 : -1.0};
+}
+
+// The direction a load or reaction acts on the screen for a positive value.
+QPointF positive_direction(Component component) {
+    return component == Component::Horizontal ? QPointF(1, 0) : QPointF(0, 1);
+}
+
+class Builder {
+public:
+    Builder(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics)
+        : record_(record), area_(area), metrics_(metrics), lh_(metrics.height()) {
+        layout_.line_height = lh_;
+    }
+
+    ForceDiagramLayout build() {
+        const LegendLayout legend = lay_out_legend(record_, area_.topLeft(), metrics_);
+        frame_ = fit_truss(QRectF(area_.left(), legend.bottom + lh_ / 2, area_.width(),
+                                  area_.bottom() - legend.bottom - lh_ / 2));
+        add_members();
+        add_supports_and_reactions();
+        add_loads();
+
+        std::vector<QLineF> strokes = layout_.ground_lines;
+        for (const MemberStroke& m : layout_.members) strokes.push_back(m.line);
+        for (const DiagramArrow& a : layout_.arrows) strokes.push_back(a.shaft);
+        TextPlacer placer(area_, std::move(strokes));
+        for (const DiagramText& text : legend.texts) placer.reserve(text.box);
+        for (const LegendSwatch& swatch : legend.swatches)
+            placer.reserve(QRectF(swatch.line.p1(), swatch.line.p2()).adjusted(0, -lh_ / 2, 0, lh_ / 2));
+        const QSizeF node_box(2 * kNodeRadius * lh_, 2 * kNodeRadius * lh_);
+        for (const QPointF node : layout_.nodes) placer.reserve(box_centred_on(node, node_box));
+        for (const QPolygonF& support : layout_.supports) placer.reserve(support.boundingRect());
+        layout_.texts = legend.texts;
+        layout_.swatches = legend.swatches;
+
+        for (const PendingText& pending : arrow_texts_) place(placer, pending);
+        place_member_texts(placer);
+        place_node_names(placer);
+        return std::move(layout_);
+    }
+
+private:
+    struct PendingText {
+        QString text;
+        TextRole role;
+        QPointF anchor;
+        QPointF outward;
+    };
+
+    QSizeF box_size(const QString& text) const { return text_box_size(metrics_, text); }
+
+    QString reaction_text(std::string_view name) const {
+        return to_qstring(name) + QStringLiteral(" = ") + to_qstring(record_.result.reaction(name));
+    }
+
+    QString load_text(std::size_t load) const { return AutoSizeLabel::shown_caption(to_qstring(record_.input.loads[load])); }
+
+    // The truss's scale and place: as large as fits between the margins its arrows and texts need.
+    Frame fit_truss(const QRectF& region) const {
+        double side_text = box_size(reaction_text("HL0")).width();
+        for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+            if (engine::kLoadMap[i].component == Component::Horizontal && !record_.input.loads[i].empty())
+                side_text = std::max(side_text, box_size(load_text(i)).width());
+        }
+        side_text = std::min(side_text, kWidestSideText * lh_);
+        const double side_margin = (kArrowGap + kArrowLength) * lh_ + side_text + lh_ / 2;
+        const double top_margin = (kArrowGap + kArrowLength + 1.5) * lh_;
+        const double bottom_margin = (1.3 + kArrowLength + 1.5) * lh_;
+        const double rise = engine::node_position(Node::U4).y;
+        const double scale = std::max({std::min(region.width() - 2 * side_margin,
+                                                (region.height() - top_margin - bottom_margin) / rise),
+                                       8 * lh_});
+        const double height = top_margin + rise * scale + bottom_margin;
+        const double top = region.top() + std::max(0.0, (region.height() - height) / 2);
+        return {QPointF(region.center().x() - scale / 2, top + top_margin + rise * scale), scale};
+    }
+
+    void add_members() {
+        for (std::size_t n = 0; n < 16; ++n) layout_.nodes.push_back(frame_.at(static_cast<Node>(n)));
+        const ForceExtremes extremes = force_extremes(record_.result);
+        for (const std::string_view member : engine::kMembersInTableOrder) {
+            const engine::MemberEnds ends = engine::member_ends(member);
+            const std::string_view force = record_.result.force(member);
+            const double ratio =
+                extremes.largest_magnitude > 0 ? force_magnitude(force) / extremes.largest_magnitude : 0.0;
+            layout_.members.push_back({member, QLineF(frame_.at(ends.first), frame_.at(ends.second)),
+                                       force_sign(force), (kThinnestMember + kWidthPerForce * ratio) * lh_});
+        }
+    }
+
+    void add_arrow(QPointF node, QPointF outward, QPointF acting, double start, QString text, bool reaction) {
+        const QPointF near_end = node + outward * start * lh_;
+        const QPointF far_end = node + outward * (start + kArrowLength) * lh_;
+        // A force that pushes toward the node has its head at the node, one that pulls away its tail.
+        const bool pushes = QPointF::dotProduct(acting, outward) < 0;
+        layout_.arrows.push_back({pushes ? QLineF(far_end, near_end) : QLineF(near_end, far_end), reaction});
+        arrow_texts_.push_back({std::move(text), reaction ? TextRole::Reaction : TextRole::Load, far_end, outward});
+    }
+
+    void add_supports_and_reactions() {
+        const QPointF left = frame_.at(Node::L0);
+        const QPointF right = frame_.at(Node::L6);
+        for (const auto& [support, ground_gap] : {std::pair{left, 0.0}, std::pair{right, 0.2}}) {
+            const QPointF base_left = support + QPointF(-0.5, 0.85) * lh_;
+            const QPointF base_right = support + QPointF(0.5, 0.85) * lh_;
+            layout_.supports.push_back(QPolygonF({support, base_left, base_right}));
+            const double ground = support.y() + (0.85 + ground_gap) * lh_;
+            layout_.ground_lines.emplace_back(support.x() - 0.8 * lh_, ground, support.x() + 0.8 * lh_, ground);
+        }
+        const QPointF down(0, 1);
+        // Upward reactions act against the positive (downward) load direction; HL0 is positive to the left.
+        add_arrow(left, down, -down * signed_direction(record_.result.reaction("RL0")), 1.3, reaction_text("RL0"), true);
+        add_arrow(right, down, -down * signed_direction(record_.result.reaction("RL6")), 1.3, reaction_text("RL6"),
+                  true);
+        const QPointF beside_support = left + QPointF(0, (1.3 + kArrowLength / 2) * lh_);
+        add_arrow(beside_support, QPointF(-1, 0), QPointF(-1, 0) * signed_direction(record_.result.reaction("HL0")),
+                  0.3, reaction_text("HL0"), true);
+    }
+
+    void add_loads() {
+        for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+            const std::string& text = record_.input.loads[i];
+            if (text.empty()) continue;
+            const engine::LoadSlot& slot = engine::kLoadMap[i];
+            add_arrow(frame_.at(slot.node), outward_for_load(slot.node, slot.component),
+                      positive_direction(slot.component) * signed_direction(text), kArrowGap, load_text(i), false);
+        }
+    }
+
+    void place(TextPlacer& placer, const PendingText& pending) {
+        const QSizeF size = box_size(pending.text);
+        const std::vector<QPointF> centres = around(pending.anchor, pending.outward, size, kTextPadding * lh_);
+        add_text(placer.place(size, centres), pending.text, pending.role, pending.anchor);
+    }
+
+    void add_text(const Placement& placement, const QString& text, TextRole role, QPointF anchor) {
+        DiagramText placed{text, placement.box, role, std::nullopt, {}, std::nullopt};
+        if (placement.displaced) placed.leader = QLineF(anchor, nearest_point_of(placement.box, anchor));
+        layout_.texts.push_back(std::move(placed));
+    }
+
+    QPointF truss_centre() const { return frame_.at(engine::ShapePoint{0.5, 0.1}); }
+
+    // Short members have the least room beside them, so their texts go first.
+    void place_member_texts(TextPlacer& placer) {
+        std::vector<const MemberStroke*> order;
+        for (const MemberStroke& stroke : layout_.members) order.push_back(&stroke);
+        std::stable_sort(order.begin(), order.end(), [](const MemberStroke* a, const MemberStroke* b) {
+            return a->line.length() < b->line.length();
+        });
+        for (const MemberStroke* stroke : order) {
+            const QString text = to_qstring(record_.result.force(stroke->member));
+            const QSizeF size = box_size(text);
+            const Placement placement = placer.place(size, beside(*stroke, truss_centre(), size, kTextPadding * lh_));
+            add_text(placement, text, TextRole::MemberForce, stroke->line.center());
+            layout_.texts.back().sign = stroke->sign;
+            layout_.texts.back().member = stroke->member;
+        }
+    }
+
+    void place_node_names(TextPlacer& placer) {
+        for (std::size_t n = 0; n < layout_.nodes.size(); ++n) {
+            const QString name = to_qstring(engine::node_name(static_cast<Node>(n)));
+            const QSizeF size = box_size(name);
+            const QPointF node = layout_.nodes[n];
+            const QPointF outward = node - truss_centre();
+            const std::vector<QPointF> centres = around(node, outward, size, kNodeRadius * lh_);
+            add_text(placer.place(size, centres), name, TextRole::NodeName, node);
+        }
+    }
+
+    const AnalysisRecord& record_;
+    QRectF area_;
+    const QFontMetricsF& metrics_;
+    double lh_;
+    Frame frame_{};
+    ForceDiagramLayout layout_;
+    std::vector<PendingText> arrow_texts_;
+};
+
+}  // namespace
+
+QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text) {
+    const double pad = kTextPadding * metrics.height();
+    return {metrics.horizontalAdvance(text) + 2 * pad, metrics.height() + 2 * pad};
+}
+
+ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area,
+                                         const QFontMetricsF& metrics) {
+    return Builder(record, area, metrics).build();
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "ui/force_diagram/analysis_record.hpp"
+#include "ui/force_diagram/force_sign.hpp"
+
+namespace korvel::ui {
+
+struct MemberStroke {
+    std::string_view member;
+    QLineF line;
+    ForceSign sign;
+    double width;  // grows with |force| relative to the largest
+};
+
+// An arrow from its tail (p1) to its head (p2).
+struct DiagramArrow {
+    QLineF shaft;
+    bool reaction;
+};
+
+struct LegendSwatch {
+    QLineF line;
+    ForceSign sign;
+};
+
+enum class TextRole { Legend, MemberForce, Load, Reaction, NodeName };
+
+struct DiagramText {
+    QString text;
+    QRectF box;
+    TextRole role;
+    std::optional<ForceSign> sign;  // written in the colour of this sign; otherwise in ink
+    std::string_view member;        // member forces only
+    std::optional<QLineF> leader;      // to a text that had to move away from its member
+};
+
+// Everything a force diagram draws, placed in the paint device's coordinates.
+// Sizes derive from the font's line height, so the same layout suits a window,
+// a picture and a printed page.
+struct ForceDiagramLayout {
+    std::vector<MemberStroke> members;
+    std::vector<QPointF> nodes;
+    std::vector<QPolygonF> supports;
+    std::vector<QLineF> ground_lines;
+    std::vector<DiagramArrow> arrows;
+    std::vector<LegendSwatch> swatches;
+    std::vector<DiagramText> texts;
+    double line_height = 0;
+};
+
+// The padding around every text, in line heights; two texts' boxes never overlap.
+inline constexpr double kTextPadding = 0.12;
+
+// The box a text takes with its padding.
+QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text);
+
+// Lays out the truss of the analysed span in true proportion (rise = span/4),
+// scaled to fit `area` below the legend, with every member's result text, the
+// loads and reactions as arrows with their texts, the node names and the legend.
+// No two texts overlap.
+ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area,
+                                         const QFontMetricsF& metrics);
+
+}  // namespace korvel::ui

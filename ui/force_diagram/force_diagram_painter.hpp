@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRectF>
+
+#include "ui/force_diagram/analysis_record.hpp"
+#include "ui/force_diagram/diagram_palette.hpp"
+
+class QPainter;
+
+namespace korvel::ui {
+
+// Paints the force diagram of an analysis into `area` of any paint device (a
+// window, a picture, a PDF page) in the painter's font. The one drawing of the
+// forces: the window, the pictures and the report all come from here.
+void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRecord& record,
+                         const DiagramPalette& palette);
+
+}  // namespace korvel::ui

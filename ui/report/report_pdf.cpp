@@ -1,0 +1,171 @@
+#include "ui/report/report_pdf.hpp"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+
+#include "ui/force_diagram/force_diagram_painter.hpp"
+#include "ui/force_diagram/force_sign.hpp"
+#include "ui/results_window/results_table_text.hpp"
+#include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/qt_text.hpp"
+
+namespace korvel::ui {
+namespace {
+
+constexpr double kMarginMm = 15;
+constexpr double kDiagramHeightMm = 95;
+constexpr int kTitlePoints = 15;
+constexpr int kBodyPoints = 9;
+constexpr int kDiagramPoints = 7;
+constexpr int kLoadColumns = 3;
+constexpr std::size_t kLeftBlockRows = 15;  // the rest of the 29 members form the right block
+constexpr std::size_t kMemberRows = engine::kMemberCount;
+
+QString sign_letter(const QString& force) {
+    switch (force_sign(force.toStdString())) {
+        case ForceSign::Tension: return QStringLiteral("T");
+        case ForceSign::Compression: return QStringLiteral("C");
+        case ForceSign::Zero: break;
+    }
+    return QStringLiteral("0");
+}
+
+QString load_name(const engine::LoadSlot& slot) {
+    return to_qstring(engine::node_name(slot.node)) +
+           (slot.component == engine::Component::Horizontal ? QStringLiteral(" horizontal")
+                                                            : QStringLiteral(" vertical"));
+}
+
+// Writes the page from top to bottom; `y` is where the next line starts.
+class ReportPage {
+public:
+    ReportPage(QPainter& painter, const QRectF& page) : painter_(painter), page_(page), y_(page.top()) {}
+
+    double mm(double millimetres) const { return millimetres / 25.4 * painter_.device()->logicalDpiY(); }
+
+    void set_font(int points, bool bold) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSize(points);
+        font.setBold(bold);
+        painter_.setFont(font);
+    }
+    double line_height() const { return QFontMetricsF(painter_.font(), painter_.device()).height(); }
+
+    // One line of text at x within a column of the given width, shortened with "…" only if it does not fit.
+    void text_at(double x, double width, const QString& text) {
+        const QFontMetricsF metrics(painter_.font(), painter_.device());
+        const QString shown = metrics.elidedText(text, Qt::ElideRight, width);
+        painter_.drawText(QRectF(x, y_, width, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
+    }
+    void line(const QString& text) {
+        text_at(page_.left(), page_.width(), text);
+        next_line();
+    }
+    void next_line(double lines = 1) { y_ += lines * line_height(); }
+
+    void loads(const engine::AnalysisInput& input) {
+        const double column_width = page_.width() / kLoadColumns;
+        int column = 0;
+        for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+            if (input.loads[i].empty()) continue;
+            const QString text = load_name(engine::kLoadMap[i]) + QStringLiteral(": ") +
+                                 AutoSizeLabel::shown_caption(to_qstring(input.loads[i]));
+            text_at(page_.left() + column * column_width, column_width - mm(2), text);
+            if (++column == kLoadColumns) {
+                column = 0;
+                next_line();
+            }
+        }
+        if (column != 0) next_line();
+    }
+
+    void diagram(const AnalysisRecord& record) {
+        const QRectF area(page_.left(), y_, page_.width(), mm(kDiagramHeightMm));
+        set_font(kDiagramPoints, false);
+        paint_force_diagram(painter_, area, record, paper_palette());
+        set_font(kBodyPoints, false);
+        y_ = area.bottom() + mm(4);
+    }
+
+    // Rows of cells in columns starting at x; the first row is the header.
+    double table(double x, const std::vector<QStringList>& rows, const std::vector<double>& widths) {
+        const double top = y_;
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            set_font(kBodyPoints, r == 0);
+            double column_x = x;
+            for (qsizetype c = 0; c < rows[r].size(); ++c) {
+                text_at(column_x, widths[static_cast<std::size_t>(c)], rows[r][c]);
+                column_x += widths[static_cast<std::size_t>(c)];
+            }
+            next_line(1.15);
+        }
+        const double bottom = y_;
+        y_ = top;
+        return bottom;
+    }
+    void move_to(double y) { y_ = y; }
+
+private:
+    QPainter& painter_;
+    QRectF page_;
+    double y_;
+};
+
+std::vector<QStringList> member_table(const std::vector<QStringList>& rows, std::size_t first, std::size_t last) {
+    std::vector<QStringList> table{rows.front() + QStringList{QStringLiteral("T/C/0")}};
+    for (std::size_t r = first; r < last; ++r) table.push_back(rows[r] + QStringList{sign_letter(rows[r][2])});
+    return table;
+}
+
+void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& record, const QDateTime& made_at) {
+    ReportPage report(painter, page);
+    report.set_font(kTitlePoints, true);
+    report.line(QStringLiteral("KORVEL - Fink truss analysis"));
+    report.set_font(kBodyPoints, false);
+    report.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+    report.next_line(0.5);
+    report.line(QStringLiteral("Span: ") + AutoSizeLabel::shown_caption(to_qstring(record.input.span)));
+    const bool any_load = std::any_of(record.input.loads.begin(), record.input.loads.end(),
+                                      [](const std::string& load) { return !load.empty(); });
+    report.line(any_load ? QStringLiteral("Loads (horizontal positive to the right, vertical positive downward):")
+                         : QStringLiteral("Loads: none"));
+    report.loads(record.input);
+    report.next_line(0.5);
+    report.diagram(record);
+
+    const auto text_of_label = [&](std::string_view label) { return to_qstring(record.result.text_of_label(label)); };
+    const std::vector<QStringList> rows = results_table_rows(text_of_label);
+    const double half = page.width() / 2;
+    const std::vector<double> widths{report.mm(18), report.mm(20), report.mm(24), report.mm(14)};
+    const double below_left = report.table(page.left(), member_table(rows, 1, 1 + kLeftBlockRows), widths);
+    const double below_right =
+        report.table(page.left() + half, member_table(rows, 1 + kLeftBlockRows, 1 + kMemberRows), widths);
+    report.move_to(std::max(below_left, below_right) + report.line_height());
+
+    std::vector<QStringList> reactions{{QStringLiteral("Reaction"), QStringLiteral("Value")}};
+    for (std::size_t r = 1 + kMemberRows; r < rows.size(); ++r) reactions.push_back(rows[r]);
+    report.table(page.left(), reactions, widths);
+}
+
+}  // namespace
+
+QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(QStringLiteral("KORVEL - Fink truss analysis"));
+    writer.setCreator(QStringLiteral("KORVEL"));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    QPainter painter(&writer);
+    paint_report(painter, QRectF(painter.viewport()), record, made_at);
+    painter.end();
+    return bytes;
+}
+
+}  // namespace korvel::ui
