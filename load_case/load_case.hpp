@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/analysis.hpp"
+
+namespace korvel::load_case {
+
+// Why a text is not a load case: what is wrong, where (line and column, or the key), and what is expected.
+struct FormatError {
+    std::string message;
+};
+
+// Reads one case object {"span": TEXT, "loads": {"U4.V": TEXT, ...}}: a missing span or load is empty;
+// only the keys span and loads, only load keys the main window takes, each at most once;
+// values are JSON strings, or JSON numbers meaning exactly the text of the number as written.
+std::variant<engine::AnalysisInput, FormatError> read_load_case(std::string_view json_text);
+
+// The same into an input that is reused from case to case (every text of it is
+// overwritten, so nothing of an earlier case survives); nothing on success.
+std::optional<FormatError> read_load_case(std::string_view json_text, engine::AnalysisInput& input);
+
+// Writes the case as one JSON object on one line (no trailing newline): texts as typed, empty loads omitted,
+// loads in load-map order. read_load_case(write_load_case(x)) gives back x byte for byte for any UTF-8
+// text. A byte that is not part of UTF-8 is written as U+FFFD (the replacement character), so the
+// output is always valid JSON.
+std::string write_load_case(const engine::AnalysisInput& input);
+
+}  // namespace korvel::load_case

@@ -1,0 +1,57 @@
+#include "load_case/quoted_text.hpp"
+
+#include <cstdio>
+
+#include "load_case/utf8.hpp"
+
+namespace korvel::load_case {
+
+namespace {
+
+void append_escaped_byte(std::string& out, const char* format, unsigned char byte) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, format, byte);
+    out += escaped;
+}
+
+}  // namespace
+
+std::string quoted_text(std::string_view text) {
+    std::string out = "\"";
+    std::size_t characters = 0;
+    std::size_t at = 0;
+    while (at < text.size() && characters < kQuotedCharacterLimit) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        ++characters;
+        switch (byte) {
+            case '"': out += "\\\""; ++at; continue;
+            case '\\': out += "\\\\"; ++at; continue;
+            case '\n': out += "\\n"; ++at; continue;
+            case '\r': out += "\\r"; ++at; continue;
+            case '\t': out += "\\t"; ++at; continue;
+            default: break;
+        }
+        if (byte < 0x20 || byte == 0x7F) {
+            append_escaped_byte(out, "\\u%04X", byte);
+            ++at;
+            continue;
+        }
+        const std::size_t length = utf8_sequence_length(text, at);
+        // The C1 controls U+0080..U+009F steer terminals as much as the C0 ones do.
+        if (length == 2 && byte == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0) {
+            append_escaped_byte(out, "\\u%04X", static_cast<unsigned char>(text[at + 1]));
+        } else if (length == 0) {
+            append_escaped_byte(out, "\\x%02X", byte);
+            at += 1;
+            continue;
+        } else {
+            out.append(text.substr(at, length));
+        }
+        at += length;
+    }
+    out += '"';
+    if (at < text.size()) out += "...";
+    return out;
+}
+
+}  // namespace korvel::load_case
