@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -46,17 +47,53 @@ class LoadDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // Editors made while this is set start empty: a typed key replaces the whole
+    // text anyway, and filling a line edit with a huge text first would hold up the typing.
+    void set_start_empty(bool start_empty) { start_empty_ = start_empty; }
+
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(std::numeric_limits<int>::max());
         return editor;
     }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line != nullptr && start_empty_) {
+            line->clear();
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+protected:
+    // Enter takes the cell's text at once and goes on to the dialog, so one
+    // Enter accepts the whole table even in the middle of typing.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(watched);
+        if (editor != nullptr && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                return false;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
+private:
+    bool start_empty_ = false;
 };
 
-// A table that can hand over the text of the cell being edited on demand.
+// A table whose typed keys replace a cell's text, and which can hand over the
+// text of the cell being edited on demand.
 class LoadTable final : public QTableWidget {
 public:
-    using QTableWidget::QTableWidget;
+    LoadTable(int rows, int columns, QWidget* parent)
+        : QTableWidget(rows, columns, parent), delegate_(new LoadDelegate(this)) {
+        setItemDelegate(delegate_);
+    }
 
     void commit_open_editor() {
         QWidget* editor = indexWidget(currentIndex());
@@ -64,6 +101,17 @@ public:
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override {
+        delegate_->set_start_empty(trigger == AnyKeyPressed);
+        const bool editing = QTableWidget::edit(index, trigger, event);
+        delegate_->set_start_empty(false);
+        return editing;
+    }
+
+private:
+    LoadDelegate* delegate_;
 };
 
 QString column_title(engine::Component component) {
@@ -80,8 +128,9 @@ LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDia
     table_ = table;
     table_->setObjectName(QStringLiteral("LoadTable"));
     table_->setAccessibleName(QStringLiteral("Loads"));
-    table_->setItemDelegate(new LoadDelegate(table_));
-    table_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing, F2 or a double click edit a cell; moving over cells only moves.
+    table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setTabKeyNavigation(true);
 
