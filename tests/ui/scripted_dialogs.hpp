@@ -21,8 +21,7 @@ public:
         QString title;
         MessageStyle style = MessageStyle::OkInformation;  // messages only
         QString default_text;                             // inputs, and the offered name of a save
-        QString filter;                                   // file dialogs only
-        LoadTexts loads{};                                // the load table's prefilled texts
+        QString filter{};                                 // file dialogs only
     };
 
     // Queues the answer of the next message box (kAnswerYes, kAnswerNo; OK boxes need none).
@@ -64,7 +63,8 @@ public:
     void answer_load_table(const std::optional<LoadTexts>& loads) { load_table_answers_.push_back(loads); }
 
     std::optional<LoadTexts> edit_loads(const LoadTexts& loads) override {
-        calls.push_back({Call::Kind::LoadTable, {}, {}, MessageStyle::OkInformation, {}, {}, loads});
+        calls.push_back({Call::Kind::LoadTable, {}, {}, MessageStyle::OkInformation, {}, {}});
+        load_tables_offered.push_back(loads);
         if (load_table_answers_.empty()) throw std::logic_error("unscripted load table");
         const std::optional<LoadTexts> answer = load_table_answers_.front();
         load_table_answers_.pop_front();
@@ -77,6 +77,8 @@ public:
     }
 
     std::vector<Call> calls;
+    // The texts each load table was prefilled with.
+    std::vector<LoadTexts> load_tables_offered;
 
 private:
     QString next_file_name(const QString& title) {
