@@ -30,9 +30,11 @@ void write_bytes(const QString& path, const QByteArray& bytes) {
 class CasesTest : public MainWindowTest {
 protected:
     CasesTest() {
-        span_box().setText(QStringLiteral("16"));
-        label("Label29").set_caption(QStringLiteral("10"));
-        label("Label37").set_caption(QStringLiteral("-4"));
+        engine::AnalysisInput input;
+        input.span = "16";
+        input.loads[load("U4.V")] = "10";  // Label29
+        input.loads[load("L5.V")] = "-4";  // Label37
+        show(input);
         button("Command4").setFocus();  // so every command has to bring the focus back
     }
 
