@@ -146,14 +146,19 @@ LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDia
                 item->setData(kLoadIndexRole, QVariant::fromValue(*index));
             } else {
                 item->setFlags(Qt::NoItemFlags);
+                // Shaded like the window around the table, so a cell that takes nothing looks it.
+                item->setBackground(table_->palette().brush(QPalette::Disabled, QPalette::Window));
                 item->setToolTip(QStringLiteral("%1 takes no %2").arg(node, column_title(kColumns[column]).toLower()));
             }
             table_->setItem(static_cast<int>(row), static_cast<int>(column), item);
         }
     }
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setMinimumSize(table_->horizontalHeader()->length() + 320,
-                           table_->verticalHeader()->length() + table_->horizontalHeader()->height() + 4);
+    table_->resizeRowsToContents();
+    // Every row in sight at once: no load hides below a scroll bar.
+    const int frame = 2 * table_->frameWidth();
+    table_->setMinimumSize(table_->verticalHeader()->sizeHint().width() + 2 * 160 + frame,
+                           table_->verticalHeader()->length() + table_->horizontalHeader()->sizeHint().height() + frame);
     table_->setCurrentCell(0, 0);
 
     auto* hint = new QLabel(QStringLiteral("Type each load as in the load dialogs; an empty cell is no load."), this);
