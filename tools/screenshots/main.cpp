@@ -28,6 +28,18 @@ public:
         shown.append(title + QStringLiteral(": ") + prompt);
         return {};
     }
+    QString open_file_name(const QString& title, const QString&) override {
+        shown.append(title);
+        return {};
+    }
+    QString save_file_name(const QString& title, const QString&, const QString&) override {
+        shown.append(title);
+        return {};
+    }
+    std::optional<korvel::ui::LoadTexts> edit_loads(const korvel::ui::LoadTexts&) override {
+        shown.append(QStringLiteral("Edit all loads"));
+        return std::nullopt;
+    }
     QStringList shown;
 };
 

@@ -124,8 +124,7 @@ LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDia
     setWindowTitle(QStringLiteral("Edit all loads"));
 
     const std::vector<engine::Node> nodes = load_nodes();
-    auto* table = new LoadTable(static_cast<int>(nodes.size()), static_cast<int>(kColumns.size()), this);
-    table_ = table;
+    table_ = new LoadTable(static_cast<int>(nodes.size()), static_cast<int>(kColumns.size()), this);
     table_->setObjectName(QStringLiteral("LoadTable"));
     table_->setAccessibleName(QStringLiteral("Loads"));
     // Typing, F2 or a double click edit a cell; moving over cells only moves.

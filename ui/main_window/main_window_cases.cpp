@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <optional>
 #include <variant>
 
 #include "ui/case_file/case_file.hpp"
@@ -33,6 +34,9 @@ std::optional<QString> span_box_refusal(const QString& span, int max_length) {
 
 void MainWindow::add_case_commands() {
     menu_ = new WindowMenu(*this);
+    menu_->menu().setAccessibleName(QStringLiteral("Commands"));
+    menu_->menu().setAccessibleDescription(
+        QStringLiteral("Opens and saves load cases and edits all loads in one table; each command shows its shortcut."));
     menu_->add_command(QStringLiteral("Open load case..."), QKeySequence::Open, [this] { on_open_case(); });
     menu_->add_command(QStringLiteral("Save load case..."), QKeySequence::Save, [this] { on_save_case(); });
     menu_->add_separator();
