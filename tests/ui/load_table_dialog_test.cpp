@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 #include <string>
 #include <vector>
 
 #include "ui/dialogs/load_table_dialog.hpp"
+#include "ui/dialogs/qt_dialogs.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 
 namespace korvel::ui {
@@ -123,12 +125,11 @@ TEST(LoadTable, TypingEditsAndEnterAcceptsWithEveryTextExactlyAsTyped) {
     EXPECT_EQ(d.dialog.loads(), expected);
 }
 
-TEST(LoadTable, EscapeCancels) {
+TEST(LoadTable, EscapeCancelsEvenWhileACellIsEdited) {
     TableDialog d;
     d.type(QStringLiteral("5"));
-    d.key(Qt::Key_Escape);  // leaves the cell, putting its text back
+    d.key(Qt::Key_Escape);
     EXPECT_EQ(d.dialog.loads(), LoadTexts{});
-    if (d.dialog.isVisible()) d.key(Qt::Key_Escape);
     EXPECT_FALSE(d.dialog.isVisible());
     EXPECT_EQ(d.dialog.result(), QDialog::Rejected);
 }
@@ -161,6 +162,31 @@ TEST(LoadTable, EditingALongTextStartsFromTheWholeText) {
     d.type(QStringLiteral("!"));
     d.key(Qt::Key_Return);
     EXPECT_EQ(d.dialog.loads()[load("L0.H")], long_text + QStringLiteral("!"));
+}
+
+TEST(LoadTable, TheProgramsDialogsReturnTheTextsOnEnterAndNothingOnEscape) {
+    struct Case {
+        Qt::Key closing_key;
+        bool accepted;
+    };
+    for (const Case& c : {Case{Qt::Key_Return, true}, Case{Qt::Key_Escape, false}}) {
+        SCOPED_TRACE(c.accepted ? "Enter" : "Escape");
+        QTimer::singleShot(0, [&c] {
+            auto* dialog = qobject_cast<LoadTableDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            QTest::keyClicks(&dialog->table(), QStringLiteral("4"));
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);  // on to the next cell, still editing
+            QTest::keyClick(dialog->focusWidget(), c.closing_key);
+        });
+        LoadTexts loads;
+        loads[load("U7.V")] = QStringLiteral("1");
+        const std::optional<LoadTexts> answer = QtDialogs().edit_loads(loads);
+        ASSERT_EQ(answer.has_value(), c.accepted);
+        if (!c.accepted) continue;
+        LoadTexts expected = loads;
+        expected[load("L0.H")] = QStringLiteral("4");
+        EXPECT_EQ(*answer, expected);
+    }
 }
 
 }  // namespace

@@ -86,7 +86,7 @@ TEST_F(CasesTest, SaveThenOpenGivesBackEveryInputByteForByte) {
         engine::AnalysisInput input;
     };
     engine::AnalysisInput blanks;
-    blanks.span = " 16 ";
+    blanks.span = " 1\n6\t\r ";
     blanks.loads[load("U1.V")] = "  ";
     blanks.loads[load("L0.H")] = "\t3 ";
     engine::AnalysisInput non_ascii;
@@ -100,7 +100,7 @@ TEST_F(CasesTest, SaveThenOpenGivesBackEveryInputByteForByte) {
     every_load.span = "24";
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) every_load.loads[i] = std::to_string(i) + ".5";
     const std::vector<Case> cases{
-        {"blanks", blanks}, {"non-ASCII", non_ascii}, {"long texts", long_texts}, {"every load", every_load}};
+        {"blanks and line breaks", blanks}, {"non-ASCII", non_ascii}, {"long texts", long_texts}, {"every load", every_load}};
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -67,16 +67,16 @@ public:
     }
 
 protected:
-    // Enter takes the cell's text at once and goes on to the dialog, so one
-    // Enter accepts the whole table even in the middle of typing.
+    // Enter and Escape act on the whole dialog even in the middle of typing:
+    // Enter takes the cell's text and accepts, Escape drops it and cancels.
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* editor = qobject_cast<QWidget*>(watched);
         if (editor != nullptr && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                emit commitData(editor);
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) emit commitData(editor);
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
-                return false;
+                return false;  // the key goes on to the dialog
             }
         }
         return QStyledItemDelegate::eventFilter(watched, event);
