@@ -1,21 +1,55 @@
 // KORVEL: analyses a Fink roof truss for the span and node loads the user enters.
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
+#include "app/command_line.hpp"
 #include "app/coordinator.hpp"
 #include "app/version.hpp"
 #include "ui/dialogs/qt_dialogs.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/default_font.hpp"
 
+namespace {
+
+void name_the_program() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(korvel::app::kApplicationName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(korvel::app::kDisplayVersion));
+}
+
+// The command line is read before any window exists, so --help and --version
+// work where there is no display to open one on.
+korvel::app::LaunchRequest read_launch_request(int argc, char** argv) {
+    const QCoreApplication core(argc, argv);
+    name_the_program();
+    return korvel::app::read_command_line(QCoreApplication::arguments());
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    using korvel::app::LaunchRequest;
+    const LaunchRequest request = read_launch_request(argc, argv);
+    if (request.action == LaunchRequest::Action::Print) {
+        std::fputs(request.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (request.action == LaunchRequest::Action::Fail) {
+        std::fputs(request.text.toLocal8Bit().constData(), stderr);
+        return korvel::app::kBadCommandLineStatus;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QString::fromLatin1(korvel::app::kApplicationName));
-    QApplication::setApplicationVersion(QString::fromLatin1(korvel::app::kDisplayVersion));
+    name_the_program();
     QApplication::setWindowIcon(korvel::ui::program_icon());
     korvel::ui::install_default_font();
 
     korvel::ui::QtDialogs dialogs;
     korvel::app::Coordinator coordinator(dialogs);
     coordinator.start();
+    if (!request.file.isEmpty()) {
+        // Once the window is up, so a message about a bad file stands over it.
+        QTimer::singleShot(0, &coordinator, [&coordinator, &request] { coordinator.mainWindow().openLoadCaseFile(request.file); });
+    }
     return QApplication::exec();
 }

@@ -1,5 +1,5 @@
 # What `cmake --install` puts where: the programs in bin/, and with the windowed
-# program its desktop entry, AppStream metainfo and hicolor icons. Only programs
+# program its desktop entry, load case file type, AppStream metainfo and hicolor icons. Only programs
 # this build actually makes are installed, so a build without the windows
 # installs the command-line tool alone.
 include(GNUInstallDirs)
@@ -28,6 +28,8 @@ if(TARGET korvel)
 
   install(FILES ${PROJECT_SOURCE_DIR}/data/${KORVEL_APP_ID}.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  # The load case file type, so a file manager opens *.korvel.json files with the program.
+  install(FILES ${PROJECT_SOURCE_DIR}/data/${KORVEL_APP_ID}.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
   configure_file(${PROJECT_SOURCE_DIR}/data/${KORVEL_APP_ID}.metainfo.xml.in
                  ${PROJECT_BINARY_DIR}/data/${KORVEL_APP_ID}.metainfo.xml @ONLY)

@@ -19,7 +19,7 @@ packages=(
   # running the windows without a display, and looking at them
   xvfb xauth xdotool imagemagick
   # the Debian package and its desktop files, made and checked by the tests
-  dpkg-dev file appstream desktop-file-utils
+  dpkg-dev file appstream desktop-file-utils shared-mime-info
   # fuzzing with libFuzzer (scripts/fuzz.sh)
   clang libclang-rt-14-dev
 )

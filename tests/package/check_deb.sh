@@ -70,6 +70,7 @@ if [[ $windows == with-windows ]]; then
   expected_files+=(
     ./usr/bin/korvel
     ./usr/share/applications/org.korvel.korvel.desktop
+    ./usr/share/mime/packages/org.korvel.korvel.xml
     ./usr/share/metainfo/org.korvel.korvel.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/org.korvel.korvel.svg
   )
@@ -100,7 +101,13 @@ grep -qF '"L0L1":"2.5"' <<<"$lengths" || fail "L0L1 length is not 2.5 for span 1
 if [[ $windows == with-windows ]]; then
   desktop=$root/usr/share/applications/org.korvel.korvel.desktop
   desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
-  grep -qx 'Exec=korvel' "$desktop" || fail "the desktop entry does not start korvel"
+  grep -qx 'Exec=korvel %f' "$desktop" || fail "the desktop entry does not start korvel with the file opened"
+  grep -qx 'MimeType=application/x-korvel-case+json;' "$desktop" || fail "the desktop entry does not open load cases"
+  mime=$root/usr/share/mime/packages/org.korvel.korvel.xml
+  mkdir -p "$work_dir/mime/packages" && cp "$mime" "$work_dir/mime/packages/"
+  update-mime-database "$work_dir/mime" || fail "the load case file type does not build a MIME database"
+  grep -qx '60:application/x-korvel-case+json:\*.korvel.json' "$work_dir/mime/globs2" ||
+    fail "*.korvel.json files are not load cases in the MIME database"
   grep -qx 'Icon=org.korvel.korvel' "$desktop" || fail "the desktop entry names another icon"
   appstreamcli validate --no-net "$root/usr/share/metainfo/org.korvel.korvel.metainfo.xml" ||
     fail "the metainfo does not validate"

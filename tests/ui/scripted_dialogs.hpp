@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -15,12 +16,12 @@ namespace korvel::ui::testing {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        enum class Kind { Message, Input, OpenFile, SaveFile } kind;
+        enum class Kind { Message, Input, OpenFile, SaveFile, LoadTable } kind;
         QString text;  // message text, or input prompt
         QString title;
         MessageStyle style = MessageStyle::OkInformation;  // messages only
         QString default_text;                             // inputs, and the offered name of a save
-        QString filter;                                   // file dialogs only
+        QString filter{};                                 // file dialogs only
     };
 
     // Queues the answer of the next message box (kAnswerYes, kAnswerNo; OK boxes need none).
@@ -58,11 +59,26 @@ public:
         return next_file_name(title);
     }
 
+    // Queues what the next load table returns: every text on OK, nothing for Cancel.
+    void answer_load_table(const std::optional<LoadTexts>& loads) { load_table_answers_.push_back(loads); }
+
+    std::optional<LoadTexts> edit_loads(const LoadTexts& loads) override {
+        calls.push_back({Call::Kind::LoadTable, {}, {}, MessageStyle::OkInformation, {}, {}});
+        load_tables_offered.push_back(loads);
+        if (load_table_answers_.empty()) throw std::logic_error("unscripted load table");
+        const std::optional<LoadTexts> answer = load_table_answers_.front();
+        load_table_answers_.pop_front();
+        return answer;
+    }
+
     bool script_used_up() const {
-        return message_answers_.empty() && input_answers_.empty() && file_answers_.empty();
+        return message_answers_.empty() && input_answers_.empty() && file_answers_.empty() &&
+               load_table_answers_.empty();
     }
 
     std::vector<Call> calls;
+    // The texts each load table was prefilled with.
+    std::vector<LoadTexts> load_tables_offered;
 
 private:
     QString next_file_name(const QString& title) {
@@ -75,6 +91,7 @@ private:
     std::deque<int> message_answers_;
     std::deque<QString> file_answers_;
     std::deque<QString> input_answers_;
+    std::deque<std::optional<LoadTexts>> load_table_answers_;
 };
 
 }  // namespace korvel::ui::testing

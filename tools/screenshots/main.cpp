@@ -41,6 +41,10 @@ public:
         shown.append(title);
         return {};
     }
+    std::optional<korvel::ui::LoadTexts> edit_loads(const korvel::ui::LoadTexts&) override {
+        shown.append(QStringLiteral("Edit all loads"));
+        return std::nullopt;
+    }
     QStringList shown;
 };
 

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <optional>
+
+#include "engine/truss_model.hpp"
 
 namespace korvel::ui {
 
@@ -11,6 +15,9 @@ enum class MessageStyle : int {
     OkExclamation = 48,
     YesNoQuestion = 36,
 };
+
+// The 23 load texts in load-map order, exactly as the load labels hold them.
+using LoadTexts = std::array<QString, engine::kLoadCount>;
 
 // What a message box returns.
 inline constexpr int kAnswerOk = 1;
@@ -36,6 +43,10 @@ public:
     // Asks where to save a file, offering `default_name` in the folder used last;
     // returns the chosen path, or the empty text when the user cancels.
     virtual QString save_file_name(const QString& title, const QString& default_name, const QString& filter) = 0;
+
+    // Shows the table of all loads prefilled with `loads`; returns every text as
+    // the user left it on OK, and nothing on Cancel.
+    virtual std::optional<LoadTexts> edit_loads(const LoadTexts& loads) = 0;
 };
 
 }  // namespace korvel::ui

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ui/dialogs/load_table_dialog.hpp"
 #include "ui/dialogs/message_box_style.hpp"
 
 namespace korvel::ui {
@@ -66,6 +67,14 @@ QString QtDialogs::save_file_name(const QString& title, const QString& default_n
     const QString path = QFileDialog::getSaveFileName(owner, title, QDir(folder).filePath(default_name), filter);
     if (owner != nullptr && owner->isVisible()) owner->activateWindow();
     return chosen(path);
+}
+
+std::optional<LoadTexts> QtDialogs::edit_loads(const LoadTexts& loads) {
+    QWidget* owner = QApplication::activeWindow();
+    LoadTableDialog dialog(loads, owner);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (run_over_active_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
+    return dialog.loads();
 }
 
 }  // namespace korvel::ui

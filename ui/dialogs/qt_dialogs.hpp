@@ -15,6 +15,7 @@ public:
     QString input(const QString& prompt, const QString& title, const QString& default_text) override;
     QString open_file_name(const QString& title, const QString& filter) override;
     QString save_file_name(const QString& title, const QString& default_name, const QString& filter) override;
+    std::optional<LoadTexts> edit_loads(const LoadTexts& loads) override;
 
 private:
     QString chosen(const QString& path);

@@ -40,6 +40,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
     connect(&button("Command3"), &QPushButton::clicked, this, &MainWindow::on_exit);
     connect(&button("Command4"), &QPushButton::clicked, this, &MainWindow::on_about);
     connect(&button("Command5"), &QPushButton::clicked, this, &MainWindow::on_reset);
+    add_case_commands();
 
     focusSpanBox();
 }

@@ -8,6 +8,7 @@
 #include "ui/main_window/hotspots.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/fixed_form.hpp"
+#include "ui/widgets/window_menu.hpp"
 
 namespace korvel::ui {
 
@@ -29,6 +30,10 @@ public slots:
     // Empties the 23 load labels in the reset order, then the span box.
     void resetLoads();
     void focusSpanBox();
+    // Replaces the span and all 23 loads with the case in the file, after asking
+    // when the window holds any input; a file that cannot be used is reported and
+    // changes nothing. No analysis runs.
+    void openLoadCaseFile(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -42,12 +47,23 @@ private:
     void on_exit();
     void on_reset();
 
+    // The window menu's load case commands (main_window_cases.cpp).
+    void add_case_commands();
+    void on_open_case();
+    void on_save_case();
+    void on_edit_loads();
+    bool holds_input() const;
+    bool confirm_replacing_input(const QString& path);
+    void show_input(const engine::AnalysisInput& input);
+    void show_loads(const LoadTexts& loads);
+
     AutoSizeLabel& label(std::string_view name) const;
     QPushButton& button(std::string_view name) const;
     engine::AnalysisInput collect_input() const;
 
     Dialogs& dialogs_;
     QLineEdit* span_box_ = nullptr;
+    WindowMenu* menu_ = nullptr;
 };
 
 }  // namespace korvel::ui

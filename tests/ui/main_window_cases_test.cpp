@@ -1,0 +1,270 @@
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+#include "tests/ui/main_window_fixture.hpp"
+#include "ui/case_file/case_file.hpp"
+
+namespace korvel::ui::testing {
+namespace {
+
+using Call = ScriptedDialogs::Call;
+
+std::size_t load(const char* key) { return *engine::load_index_by_key(key); }
+
+QByteArray contents_of(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void write_bytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+// A main window holding some input, with a folder for case files.
+class CasesTest : public MainWindowTest {
+protected:
+    CasesTest() {
+        engine::AnalysisInput input;
+        input.span = "16";
+        input.loads[load("U4.V")] = "10";  // Label29
+        input.loads[load("L5.V")] = "-4";  // Label37
+        show(input);
+        button("Command4").setFocus();  // so every command has to bring the focus back
+    }
+
+    // The span and the 23 captions as the window shows them now.
+    engine::AnalysisInput shown_input() const {
+        engine::AnalysisInput input;
+        input.span = span_box().text().toStdString();
+        for (std::size_t i = 0; i < engine::kLoadCount; ++i)
+            input.loads[i] = caption(std::string(engine::kLoadMap[i].label)).toStdString();
+        return input;
+    }
+    void show(const engine::AnalysisInput& input) {
+        span_box().setText(QString::fromStdString(input.span));
+        for (std::size_t i = 0; i < engine::kLoadCount; ++i)
+            label(std::string(engine::kLoadMap[i].label)).set_caption(QString::fromStdString(input.loads[i]));
+    }
+    void press(Qt::Key key) { QTest::keyClick(window.get(), key, Qt::ControlModifier); }
+    QString path(const char* name) const { return folder.filePath(QString::fromUtf8(name)); }
+
+    QTemporaryDir folder;
+};
+
+void expect_same_input(const engine::AnalysisInput& actual, const engine::AnalysisInput& expected) {
+    EXPECT_EQ(actual.span, expected.span);
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i)
+        EXPECT_EQ(actual.loads[i], expected.loads[i]) << engine::load_key(engine::kLoadMap[i]);
+}
+
+TEST_F(CasesTest, TheMenuOffersTheCaseCommandsWithTheirShortcuts) {
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    ASSERT_NE(menu, nullptr);
+    std::vector<std::pair<QString, QString>> shown;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+        shown.emplace_back(action->text(), action->shortcut().toString());
+    }
+    const std::vector<std::pair<QString, QString>> expected{
+        {QStringLiteral("Open load case..."), QStringLiteral("Ctrl+O")},
+        {QStringLiteral("Save load case..."), QStringLiteral("Ctrl+S")},
+        {QStringLiteral("Edit all loads..."), QStringLiteral("Ctrl+L")},
+    };
+    EXPECT_EQ(shown, expected);
+}
+
+TEST_F(CasesTest, SaveThenOpenGivesBackEveryInputByteForByte) {
+    struct Case {
+        const char* what;
+        engine::AnalysisInput input;
+    };
+    engine::AnalysisInput blanks;
+    blanks.span = " 1\n6\t\r ";
+    blanks.loads[load("U1.V")] = "  ";
+    blanks.loads[load("L0.H")] = "\t3 ";
+    engine::AnalysisInput non_ascii;
+    non_ascii.span = "１６";
+    non_ascii.loads[load("U4.V")] = "10 kN – ä ✓ 𝟙";
+    non_ascii.loads[load("L6.H")] = "\"q\" \\ /";
+    engine::AnalysisInput long_texts;
+    long_texts.span = std::string(1 << 20, '8');
+    long_texts.loads[load("U2.H")] = std::string(1 << 20, '5') + "x";
+    engine::AnalysisInput every_load;
+    every_load.span = "24";
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) every_load.loads[i] = std::to_string(i) + ".5";
+    const std::vector<Case> cases{
+        {"blanks and line breaks", blanks}, {"non-ASCII", non_ascii}, {"long texts", long_texts}, {"every load", every_load}};
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        show(c.input);
+        dialogs.answer_file_name(path("case"));
+        press(Qt::Key_S);
+        const QString saved = path("case.korvel.json");
+        ASSERT_TRUE(contents_of(saved).endsWith('\n'));
+        EXPECT_TRUE(span_box_has_focus());
+
+        window->resetLoads();
+        dialogs.answer_file_name(saved);
+        press(Qt::Key_O);
+        expect_same_input(shown_input(), c.input);
+        EXPECT_FALSE(requested.has_value()) << "opening runs no analysis";
+        EXPECT_TRUE(span_box_has_focus());
+        QFile::remove(saved);
+    }
+    for (const Call& call : dialogs.calls) EXPECT_NE(call.kind, Call::Kind::Message) << call.text.toStdString();
+    ASSERT_GE(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].default_text, QStringLiteral("load case.korvel.json"));
+    EXPECT_TRUE(dialogs.calls[0].filter.contains(QStringLiteral("*.korvel.json")));
+}
+
+TEST_F(CasesTest, OpeningOverInputAsksFirstAndNoKeepsEverything) {
+    write_bytes(path("other.korvel.json"), R"({"span": "30", "loads": {"U1.V": "7"}})");
+    const engine::AnalysisInput before = shown_input();
+
+    dialogs.answer_file_name(path("other.korvel.json"));
+    dialogs.answer_message(kAnswerNo);
+    press(Qt::Key_O);
+    expect_same_input(shown_input(), before);
+    ASSERT_EQ(dialogs.calls.size(), 2U);
+    EXPECT_EQ(dialogs.calls[1].style, MessageStyle::YesNoQuestion);
+    EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("other.korvel.json")));
+
+    dialogs.answer_file_name(path("other.korvel.json"));
+    dialogs.answer_message(kAnswerYes);
+    press(Qt::Key_O);
+    engine::AnalysisInput expected;
+    expected.span = "30";
+    expected.loads[load("U1.V")] = "7";
+    expect_same_input(shown_input(), expected);
+    EXPECT_TRUE(span_box_has_focus());
+    EXPECT_TRUE(dialogs.script_used_up());
+}
+
+TEST_F(CasesTest, CancellingTheFileDialogsChangesNothing) {
+    const engine::AnalysisInput before = shown_input();
+    dialogs.answer_file_name(QString());
+    press(Qt::Key_O);
+    dialogs.answer_file_name(QString());
+    press(Qt::Key_S);
+    expect_same_input(shown_input(), before);
+    EXPECT_EQ(dialogs.calls.size(), 2U);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList());
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
+    span_box().setMaxLength(8);  // a span box that takes fewer characters than the file gives
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        const char* problem;
+    };
+    const std::vector<Case> cases{
+        {"not JSON", "span = 16\n", "not valid JSON"},
+        {"unknown key", R"({"span": "16", "rise": "4"})", "unknown key"},
+        {"duplicate key", R"({"loads": {"U4.V": "1", "U4.V": "1"}})", "twice"},
+        {"load on a node that takes none", R"({"loads": {"L2.H": "1"}})", "L2.H"},
+        {"not a text", R"({"loads": {"U4.V": null}})", "U4.V"},
+        {"not UTF-8", "{\"span\": \"1\xc3\"}", "UTF-8"},
+        {"over 16 MiB", QByteArray(kCaseFileSizeLimit + 1, '\n'), "16 MiB"},
+        {"a span the span box refuses", R"({"span": "-", "loads": {"U4.V": "1"}})", "span \"-\""},
+        {"a span longer than the span box takes", R"({"span": "123456789"})", "at most 8"},
+    };
+    const engine::AnalysisInput before = shown_input();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        dialogs.calls.clear();
+        const QString file = path("bad.korvel.json");
+        write_bytes(file, c.bytes);
+        dialogs.answer_file_name(file);
+        dialogs.answer_message(kAnswerYes);
+        press(Qt::Key_O);
+        expect_same_input(shown_input(), before);
+        ASSERT_EQ(dialogs.calls.size(), 3U) << "file, question, and one message: no span warning";
+        const Call& message = dialogs.calls[2];
+        EXPECT_EQ(message.style, MessageStyle::OkExclamation);
+        EXPECT_EQ(message.title, QStringLiteral("Open load case"));
+        EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(file))) << message.text.toStdString();
+        EXPECT_TRUE(message.text.contains(QString::fromUtf8(c.problem))) << message.text.toStdString();
+        EXPECT_TRUE(span_box_has_focus());
+    }
+}
+
+TEST_F(CasesTest, OpeningAMissingFileAtStartReportsItOnAnEmptyWindow) {
+    window->resetLoads();
+    window->openLoadCaseFile(path("gone.korvel.json"));
+    ASSERT_EQ(dialogs.calls.size(), 1U) << "an empty window asks nothing";
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("gone.korvel.json")));
+    expect_same_input(shown_input(), engine::AnalysisInput{});
+}
+
+TEST_F(CasesTest, AFailedSaveIsReportedByNameAndWritesNothing) {
+    const QString target = path("missing folder/case.korvel.json");
+    dialogs.answer_file_name(target);
+    press(Qt::Key_S);
+    ASSERT_EQ(dialogs.calls.size(), 2U);
+    EXPECT_EQ(dialogs.calls[1].style, MessageStyle::OkExclamation);
+    EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("Save load case"));
+    EXPECT_TRUE(dialogs.calls[1].text.contains(QDir::toNativeSeparators(target)));
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+TEST_F(CasesTest, ReplacingAFileThatOnlyTheAddedExtensionNamesIsAskedFirst) {
+    const QString existing = path("mine.korvel.json");
+    write_bytes(existing, "old\n");
+    dialogs.answer_file_name(path("mine"));
+    dialogs.answer_message(kAnswerNo);
+    press(Qt::Key_S);
+    EXPECT_EQ(contents_of(existing), QByteArray("old\n"));
+
+    dialogs.answer_file_name(path("mine"));
+    dialogs.answer_message(kAnswerYes);
+    press(Qt::Key_S);
+    EXPECT_EQ(contents_of(existing), QByteArray(R"({"span": "16", "loads": {"U4.V": "10", "L5.V": "-4"}})" "\n"));
+
+    dialogs.calls.clear();
+    dialogs.answer_file_name(existing);  // the file dialog itself asked about this name
+    press(Qt::Key_S);
+    EXPECT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.script_used_up());
+}
+
+TEST_F(CasesTest, EditAllLoadsOfferTheCaptionsAndOkWritesEveryTextAsTyped) {
+    LoadTexts edited;
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) edited[i] = QStringLiteral(" %1 ").arg(i);
+    edited[load("U4.V")] = QString();
+    edited[load("L1.V")] = QString(100000, QLatin1Char('3'));
+    dialogs.answer_load_table(edited);
+    press(Qt::Key_L);
+
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    ASSERT_EQ(dialogs.calls[0].kind, Call::Kind::LoadTable);
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+        const std::string name(engine::kLoadMap[i].label);
+        const QString before = name == "Label29" ? QStringLiteral("10") : name == "Label37" ? QStringLiteral("-4") : QString();
+        EXPECT_EQ(dialogs.load_tables_offered.at(0)[i], before) << name;
+        EXPECT_EQ(caption(name), edited[i]) << name;
+    }
+    EXPECT_EQ(span_box().text(), QStringLiteral("16"));
+    EXPECT_FALSE(requested.has_value());
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+TEST_F(CasesTest, EditAllLoadsCancelledChangesNothing) {
+    const engine::AnalysisInput before = shown_input();
+    dialogs.answer_load_table(std::nullopt);
+    press(Qt::Key_L);
+    expect_same_input(shown_input(), before);
+    EXPECT_TRUE(span_box_has_focus());
+}
+
+}  // namespace
+}  // namespace korvel::ui::testing

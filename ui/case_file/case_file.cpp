@@ -1,0 +1,53 @@
+#include "ui/case_file/case_file.hpp"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <string>
+#include <string_view>
+
+#include "load_case/load_case.hpp"
+
+namespace korvel::ui {
+
+std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString& path) {
+    const auto fail = [&path](const QString& problem) { return CaseFileError{path, problem}; };
+    const QFileInfo info(path);
+    if (!info.exists()) return fail(QStringLiteral("there is no such file"));
+    // A folder, a device or a pipe is refused before it is opened: reading one could block or never end.
+    if (!info.isFile()) return fail(QStringLiteral("it is not a file"));
+    if (info.size() > kCaseFileSizeLimit) return fail(QStringLiteral("it is larger than 16 MiB"));
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+    // One byte beyond the limit tells a file that grew since it was looked at.
+    const QByteArray bytes = file.read(kCaseFileSizeLimit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+    if (bytes.size() > kCaseFileSizeLimit) return fail(QStringLiteral("it is larger than 16 MiB"));
+
+    auto outcome = load_case::read_load_case(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (const auto* error = std::get_if<load_case::FormatError>(&outcome))
+        return fail(QStringLiteral("it is not a load case: %1").arg(QString::fromStdString(error->message)));
+    return std::get<engine::AnalysisInput>(std::move(outcome));
+}
+
+std::optional<CaseFileError> write_case_file(const QString& path, const engine::AnalysisInput& input) {
+    const std::string text = load_case::write_load_case(input) + '\n';
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return CaseFileError{path, file.errorString()};
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        const QString problem = file.errorString();
+        file.cancelWriting();
+        return CaseFileError{path, problem};
+    }
+    if (!file.commit()) return CaseFileError{path, file.errorString()};
+    return std::nullopt;
+}
+
+QString with_case_extension(const QString& path) {
+    if (path.endsWith(kCaseFileExtension, Qt::CaseInsensitive)) return path;
+    return path + kCaseFileExtension;
+}
+
+}  // namespace korvel::ui

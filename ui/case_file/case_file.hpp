@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <variant>
+
+#include "engine/analysis.hpp"
+
+namespace korvel::ui {
+
+// A load case file: one line of the load-case format and a newline, named *.korvel.json.
+inline constexpr qint64 kCaseFileSizeLimit = 16 * 1024 * 1024;
+inline constexpr QLatin1StringView kCaseFileExtension{".korvel.json"};
+
+// Why a case file could not be read or written, in words for the user.
+struct CaseFileError {
+    QString path;
+    QString problem;
+};
+
+// Reads a case file. Anything but a regular, readable file of at most
+// kCaseFileSizeLimit bytes holding one well-formed case is an error, so a
+// caller that gets an input can apply it as it is.
+std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString& path);
+
+// Writes the case atomically: the old file stays whole until the new one is complete.
+std::optional<CaseFileError> write_case_file(const QString& path, const engine::AnalysisInput& input);
+
+// The path with the case extension added unless it already ends with it.
+QString with_case_extension(const QString& path);
+
+}  // namespace korvel::ui
