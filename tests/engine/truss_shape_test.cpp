@@ -48,8 +48,8 @@ TEST(TrussShape, SupportsApexAndRiseSitWhereTheSpanPutsThem) {
 TEST(TrussShape, TheLeftHalfMirrorsTheRightHalf) {
     const struct {
         Node left, right;
-    } pairs[] = {{Node::L1, Node::L5}, {Node::L2, Node::L4}, {Node::U1, Node::U7}, {Node::U2, Node::U6},
-                 {Node::U3, Node::U5}, {Node::U8, Node::U9}};
+    } pairs[] = {{Node::L1, Node::L5}, {Node::L2, Node::L4}, {Node::U1, Node::U7},
+                 {Node::U2, Node::U6}, {Node::U3, Node::U5}, {Node::U8, Node::U9}};
     for (const auto& p : pairs) {
         EXPECT_DOUBLE_EQ(node_position(p.left).x, 1 - node_position(p.right).x);
         EXPECT_DOUBLE_EQ(node_position(p.left).y, node_position(p.right).y);

@@ -29,9 +29,14 @@ TEST(ForceSign, ReadsTheSignOfTheResultText) {
         const char* text;
         ForceSign sign;
     } cases[] = {
-        {"10.0012", ForceSign::Tension}, {"0.0001", ForceSign::Tension},       {"-11.1835", ForceSign::Compression},
-        {"-0.0001", ForceSign::Compression}, {"0", ForceSign::Zero},           {"0.0000", ForceSign::Zero},
-        {"100", ForceSign::Tension},     {"-922337203685477.5808", ForceSign::Compression},
+        {"10.0012", ForceSign::Tension},
+        {"0.0001", ForceSign::Tension},
+        {"-11.1835", ForceSign::Compression},
+        {"-0.0001", ForceSign::Compression},
+        {"0", ForceSign::Zero},
+        {"0.0000", ForceSign::Zero},
+        {"100", ForceSign::Tension},
+        {"-922337203685477.5808", ForceSign::Compression},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -58,7 +63,8 @@ TEST(ForceSign, FindsTheLargestTensionAndCompressionWithEveryMemberCarryingThem)
 
 TEST(ForceDiagramLegend, StatesTheSpanTheSignConventionAndTheLargestForces) {
     const LegendSentences legend = legend_sentences(apex_load());
-    EXPECT_EQ(legend.span_and_signs, QStringLiteral("Span 16. Axial forces: positive = tension, negative = compression."));
+    EXPECT_EQ(legend.span_and_signs,
+              QStringLiteral("Span 16. Axial forces: positive = tension, negative = compression."));
     EXPECT_EQ(legend.largest_tension, QStringLiteral("Largest tension: 10.0012 in L0L1, L1L2, L5L6, L4L5"));
     EXPECT_EQ(legend.largest_compression, QStringLiteral("Largest compression: -11.1835 in U2U3, U5U6"));
 }
@@ -71,19 +77,18 @@ struct LayoutCase {
 };
 
 AnalysisRecord long_load_texts() {
-    return analysed("24", {{"U4.V", "10.000000000000000000000000000000000000001"}, {"L0.H", "-12345678.9"},
-                           {"L6.H", "98765432.1"}, {"U1.H", "1"}, {"U7.H", "-1"}});
+    return analysed("24", {{"U4.V", "10.000000000000000000000000000000000000001"},
+                           {"L0.H", "-12345678.9"},
+                           {"L6.H", "98765432.1"},
+                           {"U1.H", "1"},
+                           {"U7.H", "-1"}});
 }
 
 const LayoutCase kLayoutCases[] = {
-    {"apex, window opened", apex_load, {936, 516}, 9},
-    {"apex, smallest window", apex_load, {536, 336}, 9},
-    {"apex, wide and low", apex_load, {1800, 420}, 9},
-    {"apex, tall and narrow", apex_load, {600, 1000}, 12},
-    {"mixed, window opened", mixed_loads, {936, 516}, 9},
-    {"mixed, smallest window", mixed_loads, {536, 336}, 9},
-    {"mixed, large font", mixed_loads, {1200, 700}, 14},
-    {"long load texts", long_load_texts, {936, 516}, 9},
+    {"apex, window opened", apex_load, {936, 516}, 9},    {"apex, smallest window", apex_load, {536, 336}, 9},
+    {"apex, wide and low", apex_load, {1800, 420}, 9},    {"apex, tall and narrow", apex_load, {600, 1000}, 12},
+    {"mixed, window opened", mixed_loads, {936, 516}, 9}, {"mixed, smallest window", mixed_loads, {536, 336}, 9},
+    {"mixed, large font", mixed_loads, {1200, 700}, 14},  {"long load texts", long_load_texts, {936, 516}, 9},
 };
 
 ForceDiagramLayout lay_out(const LayoutCase& c, const AnalysisRecord& record, QImage& device) {
@@ -146,8 +151,8 @@ TEST(ForceDiagramLayout, DrawsEveryLoadAsTypedAndTheThreeReactionsWithTheirValue
     EXPECT_EQ(reactions, (QStringList{QStringLiteral("RL0 = ") + to_qstring(record.result.reaction("RL0")),
                                       QStringLiteral("RL6 = ") + to_qstring(record.result.reaction("RL6")),
                                       QStringLiteral("HL0 = ") + to_qstring(record.result.reaction("HL0"))}));
-    const auto reaction_arrows = std::count_if(layout.arrows.begin(), layout.arrows.end(),
-                                               [](const DiagramArrow& a) { return a.reaction; });
+    const auto reaction_arrows =
+        std::count_if(layout.arrows.begin(), layout.arrows.end(), [](const DiagramArrow& a) { return a.reaction; });
     EXPECT_EQ(reaction_arrows, 3);
     EXPECT_EQ(layout.arrows.size(), static_cast<std::size_t>(typed.size()) + 3);
 }
@@ -160,15 +165,15 @@ TEST(ForceDiagramLayout, ArrowsPointTheWayTheLoadsAndReactionsAct) {
         const char* text;
         QPointF direction;  // on the screen: y grows downward
     } cases[] = {
-        {"U4.V", "10", {0, 1}},  {"U4.V", "-10", {0, -1}}, {"L2.V", "4", {0, 1}},   {"L2.V", "-4", {0, -1}},
-        {"U2.H", "3", {1, 0}},   {"U2.H", "-3", {-1, 0}},  {"U6.H", "3", {1, 0}},   {"L6.H", "-1", {-1, 0}},
+        {"U4.V", "10", {0, 1}}, {"U4.V", "-10", {0, -1}}, {"L2.V", "4", {0, 1}}, {"L2.V", "-4", {0, -1}},
+        {"U2.H", "3", {1, 0}},  {"U2.H", "-3", {-1, 0}},  {"U6.H", "3", {1, 0}}, {"L6.H", "-1", {-1, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.key) + "=" + c.text);
         const AnalysisRecord record = analysed("16", {{c.key, c.text}});
         const ForceDiagramLayout layout = lay_out(kLayoutCases[0], record, device);
-        const auto load = std::find_if(layout.arrows.begin(), layout.arrows.end(),
-                                       [](const DiagramArrow& a) { return !a.reaction; });
+        const auto load =
+            std::find_if(layout.arrows.begin(), layout.arrows.end(), [](const DiagramArrow& a) { return !a.reaction; });
         ASSERT_NE(load, layout.arrows.end());
         const QPointF along = load->shaft.p2() - load->shaft.p1();
         EXPECT_GT(QPointF::dotProduct(along, c.direction), 0.9 * load->shaft.length());
@@ -215,9 +220,9 @@ TEST(ForceDiagramPainter, PaintsTensionCompressionAndZeroInTheirColours) {
         font.setPointSize(9);
         const ForceDiagramLayout layout = lay_out_force_diagram(record, area, QFontMetricsF(font, &image));
         // Hand-checked: the bottom chord pulls, the top chord pushes, L3U4 and L1U1 carry nothing.
-        const std::map<std::string_view, QColor> expected{{"L0L1", palette.tension},  {"L3L4", palette.tension},
+        const std::map<std::string_view, QColor> expected{{"L0L1", palette.tension},     {"L3L4", palette.tension},
                                                           {"U2U3", palette.compression}, {"L6U7", palette.compression},
-                                                          {"L3U4", palette.zero},    {"L1U1", palette.zero}};
+                                                          {"L3U4", palette.zero},        {"L1U1", palette.zero}};
         for (const MemberStroke& m : layout.members) {
             if (!expected.contains(m.member)) continue;
             SCOPED_TRACE(std::string(m.member));
@@ -245,8 +250,8 @@ double contrast(const QColor& a, const QColor& b) {
 }
 
 TEST(ForceDiagramPainter, EveryColourStandsOutFromLightAndDarkBackgrounds) {
-    for (const QColor background : {QColor(Qt::white), QColor(0xF0, 0xF0, 0xF0), QColor(0x30, 0x30, 0x30),
-                                    QColor(0x1E, 0x1E, 0x1E)}) {
+    for (const QColor background :
+         {QColor(Qt::white), QColor(0xF0, 0xF0, 0xF0), QColor(0x30, 0x30, 0x30), QColor(0x1E, 0x1E, 0x1E)}) {
         SCOPED_TRACE(background.name().toStdString());
         const DiagramPalette palette = palette_for(QPalette(background));
         EXPECT_EQ(palette.background, background);
@@ -262,7 +267,8 @@ TEST(ForceDiagramPainter, WritesAll29ResultTexts) {
     const AnalysisRecord record = mixed_loads();
     const QString svg = QString::fromUtf8(diagram_svg(record));
     std::map<QString, qsizetype> needed;
-    for (const std::string_view member : engine::kMembersInTableOrder) ++needed[to_qstring(record.result.force(member))];
+    for (const std::string_view member : engine::kMembersInTableOrder)
+        ++needed[to_qstring(record.result.force(member))];
     for (const auto& [text, count] : needed) {
         SCOPED_TRACE(text.toStdString());
         EXPECT_GE(svg.count(u'>' + text + QStringLiteral("</text>")), count);

@@ -26,8 +26,8 @@ QString poppler(const QString& tool, const QStringList& arguments) {
     QProcess process;
     process.start(tool, arguments);
     if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << tool.toStdString() << " failed (poppler-utils installed?): "
-                      << process.readAllStandardError().toStdString();
+        ADD_FAILURE() << tool.toStdString()
+                      << " failed (poppler-utils installed?): " << process.readAllStandardError().toStdString();
         return {};
     }
     return QString::fromUtf8(process.readAllStandardOutput());
@@ -50,7 +50,8 @@ TEST_F(ReportPdfTest, IsOneA4PageOfVectorsAndText) {
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     const QString info = poppler(QStringLiteral("pdfinfo"), {path});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+59[56](\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"))))
+    EXPECT_TRUE(info.contains(
+        QRegularExpression(QStringLiteral("Page size:\\s+59[56](\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)"))))
         << info.toStdString();
     // A vector page carries no pictures.
     const QString images = poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path});
@@ -64,15 +65,16 @@ TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTex
         const QString force = to_qstring(record.result.force(member));
         // Result texts are never "-0" and carry no trailing zeros, so the sign shows in the text itself.
         const char* letter = force.startsWith(u'-') ? "C" : force == QStringLiteral("0") ? "0" : "T";
-        const QString row = QStringLiteral("%1\\s+%2\\s+%3\\s+%4(\\s|$)")
-                                .arg(to_qstring(member), QRegularExpression::escape(to_qstring(record.result.length(member))),
-                                     QRegularExpression::escape(force), QLatin1String(letter));
+        const QString row =
+            QStringLiteral("%1\\s+%2\\s+%3\\s+%4(\\s|$)")
+                .arg(to_qstring(member), QRegularExpression::escape(to_qstring(record.result.length(member))),
+                     QRegularExpression::escape(force), QLatin1String(letter));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
     for (const char* reaction : {"RL0", "RL6", "HL0"}) {
-        const QString row = QStringLiteral("%1\\s+%2(\\s|$)")
-                                .arg(QLatin1String(reaction),
-                                     QRegularExpression::escape(to_qstring(record.result.reaction(reaction))));
+        const QString row =
+            QStringLiteral("%1\\s+%2(\\s|$)")
+                .arg(QLatin1String(reaction), QRegularExpression::escape(to_qstring(record.result.reaction(reaction))));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
 }
@@ -85,7 +87,8 @@ TEST_F(ReportPdfTest, TextLayerHoldsTitleDateSpanAndEveryLoadAsTyped) {
     const struct {
         const char* name;
         const char* key;
-    } loads[] = {{"U1 vertical", "U1.V"}, {"L0 horizontal", "L0.H"}, {"U3 vertical", "U3.V"}, {"U2 horizontal", "U2.H"}};
+    } loads[] = {
+        {"U1 vertical", "U1.V"}, {"L0 horizontal", "L0.H"}, {"U3 vertical", "U3.V"}, {"U2 horizontal", "U2.H"}};
     for (const auto& load : loads) {
         const std::string& typed = record.input.loads[*engine::load_index_by_key(load.key)];
         EXPECT_TRUE(text.contains(QStringLiteral("%1: %2").arg(QLatin1String(load.name), to_qstring(typed))))
@@ -102,9 +105,12 @@ std::vector<QStringList> parse_csv(const QString& csv) {
     for (qsizetype i = 0; i < csv.size(); ++i) {
         const QChar c = csv[i];
         if (quoted) {
-            if (c == u'"' && i + 1 < csv.size() && csv[i + 1] == u'"') field += csv[++i];
-            else if (c == u'"') quoted = false;
-            else field += c;
+            if (c == u'"' && i + 1 < csv.size() && csv[i + 1] == u'"')
+                field += csv[++i];
+            else if (c == u'"')
+                quoted = false;
+            else
+                field += c;
         } else if (c == u'"') {
             quoted = true;
         } else if (c == u',') {
@@ -165,7 +171,8 @@ struct SaveCommand {
 
 const SaveCommand kSaveCommands[] = {
     {"report", &ResultsExport::saveReport, "Save report as PDF", "korvel-report.pdf", "r.pdf", "%PDF-"},
-    {"csv", &ResultsExport::saveCsv, "Save results as CSV", "korvel-results.csv", "r.csv", "Member,Length,Axial force\r\n"},
+    {"csv", &ResultsExport::saveCsv, "Save results as CSV", "korvel-results.csv", "r.csv",
+     "Member,Length,Axial force\r\n"},
     {"svg", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.svg", "<?xml"},
     {"png", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
 };
@@ -231,7 +238,8 @@ TEST(ResultsExport, AFailedWriteNamesTheFileAndChangesNothing) {
         ExportRun run(command);
         // A folder of that name stands where the file should go, and a folder that does not exist.
         ASSERT_TRUE(QDir().mkpath(run.file_path() + QStringLiteral("/kept")));
-        const QString missing = run.in_folder(QStringLiteral("no such folder/") + QString::fromLatin1(command.file_name));
+        const QString missing =
+            run.in_folder(QStringLiteral("no such folder/") + QString::fromLatin1(command.file_name));
         for (const QString& path : {run.file_path(), missing}) {
             run.dialogs.calls.clear();
             run.save_as(path);

@@ -8,6 +8,7 @@
 #include "engine/fixed4.hpp"
 #include "engine/truss_shape.hpp"
 #include "ui/force_diagram/diagram_legend.hpp"
+#include "ui/force_diagram/text_candidates.hpp"
 #include "ui/force_diagram/text_placer.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -34,41 +35,6 @@ struct Frame {
     QPointF at(engine::ShapePoint p) const { return {origin.x() + p.x * scale, origin.y() - p.y * scale}; }
     QPointF at(Node node) const { return at(engine::node_position(node)); }
 };
-
-QPointF unit(QPointF v) {
-    const double length = std::hypot(v.x(), v.y());
-    return length > 0 ? v / length : QPointF(1, 0);
-}
-
-// Half the box's extent in direction u (a unit vector).
-double half_extent(const QSizeF& size, QPointF u) {
-    return (std::fabs(u.x()) * size.width() + std::fabs(u.y()) * size.height()) / 2;
-}
-
-// Centres for a text beside an anchor: beyond it in the outward direction, then to either side, then diagonally.
-std::vector<QPointF> around(QPointF anchor, QPointF outward, const QSizeF& size, double gap) {
-    const QPointF u = unit(outward);
-    const QPointF v(-u.y(), u.x());
-    const QPointF ahead = u * (half_extent(size, u) + gap);
-    const QPointF side = v * (half_extent(size, v) + gap);
-    return {anchor + ahead, anchor + side, anchor - side, anchor + ahead + side, anchor + ahead - side};
-}
-
-// Centres for a member's text: on either side of the member, nearest its middle first, and finally on it.
-std::vector<QPointF> beside(const MemberStroke& stroke, QPointF away_from, const QSizeF& size, double gap) {
-    const QPointF direction = unit(stroke.line.p2() - stroke.line.p1());
-    QPointF normal(-direction.y(), direction.x());
-    if (QPointF::dotProduct(normal, stroke.line.center() - away_from) < 0) normal = -normal;
-    const double clearance = half_extent(size, normal) + stroke.width / 2 + gap;
-    std::vector<QPointF> centres;
-    for (const double t : {0.5, 0.38, 0.62, 0.26, 0.74}) {
-        const QPointF on_member = stroke.line.pointAt(t);
-        centres.push_back(on_member + normal * clearance);
-        centres.push_back(on_member - normal * clearance);
-    }
-    centres.push_back(stroke.line.center());
-    return centres;
-}
 
 QPointF nearest_point_of(const QRectF& box, QPointF p) {
     return {std::clamp(p.x(), box.left(), box.right()), std::clamp(p.y(), box.top(), box.bottom())};
@@ -106,8 +72,8 @@ public:
 
     ForceDiagramLayout build() {
         const LegendLayout legend = lay_out_legend(record_, area_.topLeft(), metrics_);
-        frame_ = fit_truss(QRectF(area_.left(), legend.bottom + lh_ / 2, area_.width(),
-                                  area_.bottom() - legend.bottom - lh_ / 2));
+        frame_ = fit_truss(
+            QRectF(area_.left(), legend.bottom + lh_ / 2, area_.width(), area_.bottom() - legend.bottom - lh_ / 2));
         add_members();
         add_supports_and_reactions();
         add_loads();
@@ -145,7 +111,9 @@ private:
         return to_qstring(name) + QStringLiteral(" = ") + to_qstring(record_.result.reaction(name));
     }
 
-    QString load_text(std::size_t load) const { return AutoSizeLabel::shown_caption(to_qstring(record_.input.loads[load])); }
+    QString load_text(std::size_t load) const {
+        return AutoSizeLabel::shown_caption(to_qstring(record_.input.loads[load]));
+    }
 
     // The truss's scale and place: as large as fits between the margins its arrows and texts need.
     Frame fit_truss(const QRectF& region) const {
@@ -159,9 +127,9 @@ private:
         const double top_margin = (kArrowGap + kArrowLength + 1.5) * lh_;
         const double bottom_margin = (1.3 + kArrowLength + 1.5) * lh_;
         const double rise = engine::node_position(Node::U4).y;
-        const double scale = std::max({std::min(region.width() - 2 * side_margin,
-                                                (region.height() - top_margin - bottom_margin) / rise),
-                                       8 * lh_});
+        const double scale =
+            std::max({std::min(region.width() - 2 * side_margin, (region.height() - top_margin - bottom_margin) / rise),
+                      8 * lh_});
         const double height = top_margin + rise * scale + bottom_margin;
         const double top = region.top() + std::max(0.0, (region.height() - height) / 2);
         return {QPointF(region.center().x() - scale / 2, top + top_margin + rise * scale), scale};
@@ -175,8 +143,8 @@ private:
             const std::string_view force = record_.result.force(member);
             const double ratio =
                 extremes.largest_magnitude > 0 ? force_magnitude(force) / extremes.largest_magnitude : 0.0;
-            layout_.members.push_back({member, QLineF(frame_.at(ends.first), frame_.at(ends.second)),
-                                       force_sign(force), (kThinnestMember + kWidthPerForce * ratio) * lh_});
+            layout_.members.push_back({member, QLineF(frame_.at(ends.first), frame_.at(ends.second)), force_sign(force),
+                                       (kThinnestMember + kWidthPerForce * ratio) * lh_});
         }
     }
 
@@ -201,7 +169,8 @@ private:
         }
         const QPointF down(0, 1);
         // Upward reactions act against the positive (downward) load direction; HL0 is positive to the left.
-        add_arrow(left, down, -down * signed_direction(record_.result.reaction("RL0")), 1.3, reaction_text("RL0"), true);
+        add_arrow(left, down, -down * signed_direction(record_.result.reaction("RL0")), 1.3, reaction_text("RL0"),
+                  true);
         add_arrow(right, down, -down * signed_direction(record_.result.reaction("RL6")), 1.3, reaction_text("RL6"),
                   true);
         const QPointF beside_support = left + QPointF(0, (1.3 + kArrowLength / 2) * lh_);
@@ -221,7 +190,7 @@ private:
 
     void place(TextPlacer& placer, const PendingText& pending) {
         const QSizeF size = box_size(pending.text);
-        const std::vector<QPointF> centres = around(pending.anchor, pending.outward, size, kTextPadding * lh_);
+        const std::vector<QPointF> centres = centres_around(pending.anchor, pending.outward, size, kTextPadding * lh_);
         add_text(placer.place(size, centres), pending.text, pending.role, pending.anchor);
     }
 
@@ -243,7 +212,8 @@ private:
         for (const MemberStroke* stroke : order) {
             const QString text = to_qstring(record_.result.force(stroke->member));
             const QSizeF size = box_size(text);
-            const Placement placement = placer.place(size, beside(*stroke, truss_centre(), size, kTextPadding * lh_));
+            const Placement placement = placer.place(
+                size, centres_beside(stroke->line, stroke->width, truss_centre(), size, kTextPadding * lh_));
             add_text(placement, text, TextRole::MemberForce, stroke->line.center());
             layout_.texts.back().sign = stroke->sign;
             layout_.texts.back().member = stroke->member;
@@ -256,7 +226,7 @@ private:
             const QSizeF size = box_size(name);
             const QPointF node = layout_.nodes[n];
             const QPointF outward = node - truss_centre();
-            const std::vector<QPointF> centres = around(node, outward, size, kNodeRadius * lh_);
+            const std::vector<QPointF> centres = centres_around(node, outward, size, kNodeRadius * lh_);
             add_text(placer.place(size, centres), name, TextRole::NodeName, node);
         }
     }

@@ -41,7 +41,7 @@ struct DiagramText {
     TextRole role;
     std::optional<ForceSign> sign;  // written in the colour of this sign; otherwise in ink
     std::string_view member;        // member forces only
-    std::optional<QLineF> leader;      // to a text that had to move away from its member
+    std::optional<QLineF> leader;   // to a text that had to move away from its member
 };
 
 // Everything a force diagram draws, placed in the paint device's coordinates.

@@ -33,7 +33,8 @@ void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRe
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const ForceDiagramLayout layout = lay_out_force_diagram(record, area, QFontMetricsF(painter.font(), painter.device()));
+    const ForceDiagramLayout layout =
+        lay_out_force_diagram(record, area, QFontMetricsF(painter.font(), painter.device()));
     const double lh = layout.line_height;
     QPen thin(palette.ink, kThinLine * lh);
 

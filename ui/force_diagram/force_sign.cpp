@@ -28,8 +28,7 @@ void consider(ExtremeForce& extreme, std::int64_t& extreme_count, std::string_vi
 }  // namespace
 
 ForceSign force_sign(std::string_view text) {
-    const bool any_nonzero_digit =
-        std::any_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; });
+    const bool any_nonzero_digit = std::any_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; });
     if (!any_nonzero_digit) return ForceSign::Zero;
     return text.starts_with('-') ? ForceSign::Compression : ForceSign::Tension;
 }

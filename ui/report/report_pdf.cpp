@@ -36,9 +36,9 @@ QString sign_letter(const QString& force) {
 }
 
 QString load_name(const engine::LoadSlot& slot) {
-    return to_qstring(engine::node_name(slot.node)) +
-           (slot.component == engine::Component::Horizontal ? QStringLiteral(" horizontal")
-                                                            : QStringLiteral(" vertical"));
+    return to_qstring(engine::node_name(slot.node)) + (slot.component == engine::Component::Horizontal
+                                                           ? QStringLiteral(" horizontal")
+                                                           : QStringLiteral(" vertical"));
 }
 
 // Writes the page from top to bottom; `y` is where the next line starts.
@@ -161,7 +161,8 @@ QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at) {
     QPdfWriter writer(&buffer);
     writer.setTitle(QStringLiteral("KORVEL - Fink truss analysis"));
     writer.setCreator(QStringLiteral("KORVEL"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
     QPainter painter(&writer);
     paint_report(painter, QRectF(painter.viewport()), record, made_at);
     painter.end();

@@ -11,8 +11,8 @@ namespace {
 constexpr qsizetype kFieldsPerRow = 3;
 
 QString csv_field(const QString& text) {
-    const bool needs_quotes = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') ||
-                              text.contains(u'\n');
+    const bool needs_quotes =
+        text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
     if (!needs_quotes) return text;
     QString quoted = text;
     quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));

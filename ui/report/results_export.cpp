@@ -26,7 +26,7 @@ void ResultsExport::saveDiagram(const AnalysisRecord& record) {
     save(QStringLiteral("Save diagram as SVG or PNG"), QStringLiteral("korvel-forces.svg"),
          QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png)"), [&](const QString& path) {
              return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? diagram_png(record)
-                                                                                : diagram_svg(record);
+                                                                               : diagram_svg(record);
          });
 }
 

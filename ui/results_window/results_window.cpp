@@ -1,11 +1,11 @@
 #include "ui/results_window/results_window.hpp"
 
+#include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
-#include <QAction>
 #include <stdexcept>
 #include <string>
 

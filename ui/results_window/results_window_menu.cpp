@@ -21,8 +21,7 @@ const std::array<ResultsCommand, 5> kCommands{{
     {"Force diagram", QKeySequence::UnknownKey, "Ctrl+D", &ResultsWindow::forcesRequested, false},
     {"Save report as PDF...", QKeySequence::Print, nullptr, &ResultsWindow::reportRequested, true},
     {"Save results as CSV...", QKeySequence::UnknownKey, nullptr, &ResultsWindow::csvRequested, false},
-    {"Save diagram as SVG/PNG...", QKeySequence::UnknownKey, nullptr, &ResultsWindow::diagramPictureRequested,
-     false},
+    {"Save diagram as SVG/PNG...", QKeySequence::UnknownKey, nullptr, &ResultsWindow::diagramPictureRequested, false},
     {"Copy", QKeySequence::Copy, nullptr, &ResultsWindow::copyResults, true},
 }};
 
@@ -36,8 +35,8 @@ QKeySequence shortcut_of(const ResultsCommand& command) {
 void ResultsWindow::addWindowMenu() {
     auto* menu = new WindowMenu(*this);
     menu->menu().setAccessibleName(QStringLiteral("Results commands"));
-    menu->menu().setAccessibleDescription(
-        QStringLiteral("Shows the force diagram, saves the results as a report, a table or a picture, and copies them."));
+    menu->menu().setAccessibleDescription(QStringLiteral(
+        "Shows the force diagram, saves the results as a report, a table or a picture, and copies them."));
     for (const ResultsCommand& command : kCommands) {
         if (command.separator_before) menu->add_separator();
         QAction* action = menu->add_command(QString::fromLatin1(command.text), shortcut_of(command),
