@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/case_file/case_file.hpp"
+#include "ui/files/case_file.hpp"
 
 namespace korvel::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tests/ui/main_window_fixture.hpp"
-#include "ui/case_file/case_file.hpp"
+#include "ui/files/case_file.hpp"
 
 namespace korvel::ui::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <optional>
 #include <variant>
 
-#include "ui/case_file/case_file.hpp"
+#include "ui/files/case_file.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/main_window/span_rule.hpp"
 

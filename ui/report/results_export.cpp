@@ -4,7 +4,7 @@
 #include <QDir>
 #include <optional>
 
-#include "ui/report/atomic_file.hpp"
+#include "ui/files/atomic_file.hpp"
 #include "ui/report/diagram_picture.hpp"
 #include "ui/report/report_pdf.hpp"
 #include "ui/report/results_csv.hpp"

@@ -1,4 +1,4 @@
-#include "ui/report/atomic_file.hpp"
+#include "ui/files/atomic_file.hpp"
 
 #include <QSaveFile>
 

@@ -1,12 +1,13 @@
-#include "ui/case_file/case_file.hpp"
+#include "ui/files/case_file.hpp"
 
+#include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <string>
 #include <string_view>
 
 #include "load_case/load_case.hpp"
+#include "ui/files/atomic_file.hpp"
 
 namespace korvel::ui {
 
@@ -34,14 +35,8 @@ std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString&
 
 std::optional<CaseFileError> write_case_file(const QString& path, const engine::AnalysisInput& input) {
     const std::string text = load_case::write_load_case(input) + '\n';
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return CaseFileError{path, file.errorString()};
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const QString problem = file.errorString();
-        file.cancelWriting();
-        return CaseFileError{path, problem};
-    }
-    if (!file.commit()) return CaseFileError{path, file.errorString()};
+    if (const auto failure = write_file_atomically(path, QByteArray::fromStdString(text)))
+        return CaseFileError{failure->path, failure->reason};
     return std::nullopt;
 }
 
