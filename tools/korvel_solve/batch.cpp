@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/interruption.hpp"
 #include "tools/korvel_solve/line_answerer.hpp"
 #include "tools/korvel_solve/line_source.hpp"
@@ -72,7 +73,7 @@ BatchSummary run_batch(std::span<const BatchInput> inputs, int out_fd, const Bat
 
     try {
         for (const BatchInput& input : inputs) {
-            LineSource source(input.fd, input.name.empty() ? "standard input" : input.name, options.max_line_bytes);
+            LineSource source(input.fd, input_description(input), options.max_line_bytes);
             while (interruption_signal() == 0 && source.next_lines(lines, write_before_waiting)) {
                 summary.errors += answers.answer(lines, input.name, sink.buffer());
                 summary.lines += lines.size();
