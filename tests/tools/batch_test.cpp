@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -180,12 +181,16 @@ TEST(Batch, AnOverLongLineIsAnsweredWithoutStoppingTheOthers) {
 }
 
 TEST(Batch, ALongLineWithinTheLimitIsReadWhole) {
-    // Longer than the first buffer, so the buffer has to grow for it.
+    // Longer than the first buffer, so the buffer has to grow for it, also up to the largest limit.
     const std::string padded = "{\"span\": \"10\"" + std::string(1 << 20, ' ') + "}";
-    const BatchRunOutput run = run_on({padded + "\n" + kGood});
-    ASSERT_EQ(run.lines.size(), 2u);
-    EXPECT_EQ(run.lines[0], answer_to(R"({"span": "10"})"));
-    EXPECT_EQ(run.lines[1], answer_to(kGood));
+    for (const std::size_t limit : {kDefaultMaxLineBytes, std::size_t{(1 << 20) + 14}, SIZE_MAX}) {
+        BatchOptions options;
+        options.max_line_bytes = limit;
+        const BatchRunOutput run = run_on({padded + "\n" + kGood}, options);
+        ASSERT_EQ(run.lines.size(), 2u);
+        EXPECT_EQ(run.lines[0], answer_to(R"({"span": "10"})")) << limit;
+        EXPECT_EQ(run.lines[1], answer_to(kGood));
+    }
 }
 
 TEST(Batch, SeveralInputsInOrderWithTheirNamesInMessages) {
