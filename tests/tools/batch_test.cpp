@@ -236,5 +236,24 @@ TEST(Batch, SeveralJobsAnswerInInputOrder) {
     }
 }
 
+TEST(Batch, SeveralJobsWriteLongRunsInInputOrder) {
+    // Enough answers per read for the shares to go out as separate writes.
+    std::string input;
+    for (int i = 1; i <= 6000; ++i) {
+        input += i % 97 == 0 ? "bad\n"
+                             : R"({"span": ")" + std::to_string(i % 89 + 1) + R"(", "loads": {"U2.V": ")" +
+                                   std::to_string(i) + "\"}}\n";
+    }
+    const BatchRunOutput serial = run_on({input});
+    ASSERT_EQ(serial.lines.size(), 6000u);
+    for (const std::size_t jobs : {2u, 3u}) {
+        BatchOptions options;
+        options.jobs = jobs;
+        const BatchRunOutput parallel = run_on({input}, options);
+        EXPECT_TRUE(parallel.lines == serial.lines) << jobs << " jobs";
+        EXPECT_EQ(parallel.summary.errors, 61u);
+    }
+}
+
 }  // namespace
 }  // namespace korvel::solve
