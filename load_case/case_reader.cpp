@@ -10,8 +10,6 @@ namespace korvel::load_case {
 namespace {
 
 constexpr std::string_view kCaseShape = R"(one JSON object {"span": TEXT, "loads": {"U4.V": TEXT, ...}})";
-constexpr std::string_view kLoadKeysHint =
-    "loads are NODE.V for L0..L6 and U1..U7, and NODE.H for L0, U1..U7 and L6";
 
 // Some editors start a UTF-8 file with it; JSON allows a reader to pass over it.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";

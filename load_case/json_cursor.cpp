@@ -1,6 +1,7 @@
 #include "load_case/json_cursor.hpp"
 
 #include <algorithm>
+#include <array>
 
 #include "load_case/quoted_text.hpp"
 #include "load_case/utf8.hpp"
@@ -11,10 +12,15 @@ namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// Bytes a string may hold as they are: not a quote, backslash, control character or non-ASCII byte.
+// Bytes a string may hold as they are: not a quote, backslash, control character
+// or non-ASCII byte. A table, as every byte of every string is looked up.
 bool is_plain_string_byte(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+    static constexpr auto kPlain = [] {
+        std::array<bool, 256> plain{};
+        for (std::size_t byte = 0x20; byte < 0x80; ++byte) plain[byte] = byte != '"' && byte != '\\';
+        return plain;
+    }();
+    return kPlain[static_cast<unsigned char>(c)];
 }
 
 void append_utf8(std::string& out, std::size_t code_point) {

@@ -9,6 +9,10 @@
 
 namespace korvel::load_case {
 
+// Which loads there are, for messages about a key that is not one.
+inline constexpr std::string_view kLoadKeysHint =
+    "loads are NODE.V for L0..L6 and U1..U7, and NODE.H for L0, U1..U7 and L6";
+
 // Why a text is not a load case: what is wrong, where (line and column, or the key), and what is expected.
 struct FormatError {
     std::string message;

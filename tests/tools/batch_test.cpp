@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -180,12 +181,16 @@ TEST(Batch, AnOverLongLineIsAnsweredWithoutStoppingTheOthers) {
 }
 
 TEST(Batch, ALongLineWithinTheLimitIsReadWhole) {
-    // Longer than the first buffer, so the buffer has to grow for it.
+    // Longer than the first buffer, so the buffer has to grow for it, also up to the largest limit.
     const std::string padded = "{\"span\": \"10\"" + std::string(1 << 20, ' ') + "}";
-    const BatchRunOutput run = run_on({padded + "\n" + kGood});
-    ASSERT_EQ(run.lines.size(), 2u);
-    EXPECT_EQ(run.lines[0], answer_to(R"({"span": "10"})"));
-    EXPECT_EQ(run.lines[1], answer_to(kGood));
+    for (const std::size_t limit : {kDefaultMaxLineBytes, std::size_t{(1 << 20) + 14}, SIZE_MAX}) {
+        BatchOptions options;
+        options.max_line_bytes = limit;
+        const BatchRunOutput run = run_on({padded + "\n" + kGood}, options);
+        ASSERT_EQ(run.lines.size(), 2u);
+        EXPECT_EQ(run.lines[0], answer_to(R"({"span": "10"})")) << limit;
+        EXPECT_EQ(run.lines[1], answer_to(kGood));
+    }
 }
 
 TEST(Batch, SeveralInputsInOrderWithTheirNamesInMessages) {
@@ -228,6 +233,25 @@ TEST(Batch, SeveralJobsAnswerInInputOrder) {
             }
         }
         EXPECT_EQ(run.summary.errors, errors);
+    }
+}
+
+TEST(Batch, SeveralJobsWriteLongRunsInInputOrder) {
+    // Enough answers per read for the shares to go out as separate writes.
+    std::string input;
+    for (int i = 1; i <= 6000; ++i) {
+        input += i % 97 == 0 ? "bad\n"
+                             : R"({"span": ")" + std::to_string(i % 89 + 1) + R"(", "loads": {"U2.V": ")" +
+                                   std::to_string(i) + "\"}}\n";
+    }
+    const BatchRunOutput serial = run_on({input});
+    ASSERT_EQ(serial.lines.size(), 6000u);
+    for (const std::size_t jobs : {2u, 3u}) {
+        BatchOptions options;
+        options.jobs = jobs;
+        const BatchRunOutput parallel = run_on({input}, options);
+        EXPECT_TRUE(parallel.lines == serial.lines) << jobs << " jobs";
+        EXPECT_EQ(parallel.summary.errors, 61u);
     }
 }
 

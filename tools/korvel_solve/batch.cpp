@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/interruption.hpp"
 #include "tools/korvel_solve/line_answerer.hpp"
 #include "tools/korvel_solve/line_source.hpp"
@@ -26,8 +27,9 @@ public:
     ParallelAnswers(std::size_t jobs, ResultValues values)
         : pool_(jobs), answerers_(jobs, LineAnswerer(values)), outputs_(jobs), errors_(jobs) {}
 
-    // Appends the answers to `lines` to `out`; returns how many are errors.
-    std::size_t answer(const std::vector<InputLine>& lines, const std::string& source, std::string& out) {
+    // Adds the answers to `lines` to the sink's output; returns how many are errors.
+    std::size_t answer(const std::vector<InputLine>& lines, const std::string& source, OutputSink& sink) {
+        std::string& out = sink.buffer();
         const std::size_t shares = pool_.size();
         if (shares == 1 || lines.size() < shares * kLinesPerThreadWorthSharing) {
             return answer_run(answerers_[0], lines, 0, lines.size(), source, out);
@@ -40,9 +42,21 @@ public:
                                         lines.size() * (share + 1) / shares, source, target);
         });
         std::size_t errors = errors_[0];
+        std::size_t size = out.size();
         for (std::size_t share = 1; share < shares; ++share) {
-            out += outputs_[share];
             errors += errors_[share];
+            size += outputs_[share].size();
+        }
+        // Enough for a write: the other shares go out from where they are, uncopied,
+        // which keeps the part of the work that only one thread can do small.
+        const bool write_now = size >= kOutputBlock;
+        if (write_now) sink.flush();
+        for (std::size_t share = 1; share < shares; ++share) {
+            if (write_now) {
+                sink.write(outputs_[share]);
+            } else {
+                out += outputs_[share];
+            }
         }
         return errors;
     }
@@ -72,9 +86,9 @@ BatchSummary run_batch(std::span<const BatchInput> inputs, int out_fd, const Bat
 
     try {
         for (const BatchInput& input : inputs) {
-            LineSource source(input.fd, input.name.empty() ? "standard input" : input.name, options.max_line_bytes);
+            LineSource source(input.fd, input_description(input), options.max_line_bytes);
             while (interruption_signal() == 0 && source.next_lines(lines, write_before_waiting)) {
-                summary.errors += answers.answer(lines, input.name, sink.buffer());
+                summary.errors += answers.answer(lines, input.name, sink);
                 summary.lines += lines.size();
                 if (sink.buffer().size() >= kOutputBlock) sink.flush();
             }

@@ -56,7 +56,8 @@ Exit status:
   0  every analysis succeeded
   1  an analysis failed, a batch line was answered with an error (every line
      is still answered), or input or output failed part way
-  2  usage error: a bad option, or a file that cannot be read as asked
+  2  usage error: a bad option, a file that cannot be read, or a case file
+     that is not a case
 )";
 
 }  // namespace korvel::solve

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -94,7 +93,9 @@ void LineSource::make_room() {
     if (end_ < capacity_) return;
 
     // One line fills the buffer but is still within the limit: the buffer grows for it.
-    const std::size_t capacity = std::min(2 * capacity_, max_line_bytes_ + 1);
+    // The limit is at least the current capacity here; compared as a difference, a
+    // limit near the largest size_t cannot overflow.
+    const std::size_t capacity = max_line_bytes_ - capacity_ < capacity_ ? max_line_bytes_ + 1 : 2 * capacity_;
     try {
         std::unique_ptr<char[]> grown(new char[capacity]);
         std::memcpy(grown.get(), buffer_.get(), end_);

@@ -1,17 +1,11 @@
 #include "tools/korvel_solve/load_argument.hpp"
 
 #include "engine/truss_model.hpp"
+#include "load_case/load_case.hpp"
 #include "load_case/quoted_text.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
 
 namespace korvel::solve {
-
-namespace {
-
-constexpr std::string_view kLoadKeysHint =
-    "loads are NODE.V for L0..L6 and U1..U7, and NODE.H for L0, U1..U7 and L6";
-
-}  // namespace
 
 LoadAssignment parse_load_argument(std::string_view argument) {
     const auto equals = argument.find('=');
@@ -22,7 +16,7 @@ LoadAssignment parse_load_argument(std::string_view argument) {
     const auto index = engine::load_index_by_key(key);
     if (!index) {
         throw UsageError("--load " + load_case::quoted_text(argument) + ": there is no load " +
-                         load_case::quoted_text(key) + "; " + std::string(kLoadKeysHint));
+                         load_case::quoted_text(key) + "; " + std::string(load_case::kLoadKeysHint));
     }
     return {*index, std::string(argument.substr(equals + 1))};
 }

@@ -34,11 +34,20 @@ void write_all(int fd, const char* data, std::size_t size) {
 }
 
 void OutputSink::flush() {
+    put(buffer_);
+    buffer_.clear();
+}
+
+void OutputSink::write(std::string_view text) {
+    flush();
+    put(text);
+}
+
+void OutputSink::put(std::string_view text) {
     if (failed_) return;
     failed_ = true;
-    write_all(fd_, buffer_.data(), buffer_.size());
+    write_all(fd_, text.data(), text.size());
     failed_ = false;
-    buffer_.clear();
 }
 
 }  // namespace korvel::solve

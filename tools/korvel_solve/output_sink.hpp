@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace korvel::solve {
 
@@ -16,8 +17,12 @@ public:
     std::string& buffer() { return buffer_; }
     // After a failed write nothing more is written: what follows would not line up.
     void flush();
+    // Writes `text` at once, after everything gathered before it.
+    void write(std::string_view text);
 
 private:
+    void put(std::string_view text);
+
     int fd_;
     std::string buffer_;
     bool failed_ = false;
