@@ -8,6 +8,7 @@
 
 #include "engine/arithmetic_error.hpp"
 #include "engine/decimal_text.hpp"
+#include "engine/fifteen_digit_rounding.hpp"
 
 namespace korvel::engine {
 namespace {
@@ -265,6 +266,7 @@ ResultText plain_display(Fixed4 value) { return caption_of(value); }
 ResultText rounded_display(double value) { return caption_of(Fixed4::round(value)); }
 ResultText rounded_display(Fixed4 value) { return caption_of(value); }
 ResultText text_rounded_display(double value) {
+    if (const std::optional<Fixed4> rounded = fifteen_digit_fixed4(value)) return caption_of(*rounded);
     char buffer[32];
     const char* end = write_fifteen_digit_text(value, buffer);
     return caption_of(Fixed4::parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer))));
