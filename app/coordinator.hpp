@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QStringView>
+#include <memory>
 
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/main_window/main_window.hpp"
@@ -12,6 +14,10 @@ namespace korvel::app {
 // analysis shows the results in place of the main window, Back and Start New
 // return, and a confirmed Exit or Finish ends the event loop with status 0.
 // Only one window is shown at a time, so hiding one must never end the program.
+//
+// The results window is built after the main window's first paint, when the
+// user cannot yet have asked for results, and drawn once off screen then, so
+// neither the start nor the first results wait for it.
 class Coordinator final : public QObject {
     Q_OBJECT
 
@@ -23,23 +29,32 @@ public:
     Coordinator& operator=(const Coordinator&) = delete;
 
     ui::MainWindow& mainWindow() { return main_window_; }
-    ui::ResultsWindow& resultsWindow() { return results_window_; }
+    // Builds the results window first if it has not been built yet.
+    ui::ResultsWindow& resultsWindow();
 
     // Shows the main window with the keyboard focus in the span box.
     void start();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // Emitted just before the event loop is told to end.
     void quitting();
 
 private:
+    // Every character a result text can hold.
+    static constexpr QStringView kResultCharacters = u"0123456789.-";
+
+    void prepareResultsWindow();
     void runAnalysis(const engine::AnalysisInput& input);
     void returnToMainWindow();
     void startNew();
     void quit();
 
     ui::MainWindow main_window_;
-    ui::ResultsWindow results_window_;
+    ui::Dialogs& dialogs_;
+    std::unique_ptr<ui::ResultsWindow> results_window_;
 };
 
 }  // namespace korvel::app
