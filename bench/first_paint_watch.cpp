@@ -13,10 +13,6 @@ FirstPaintWatch::FirstPaintWatch(QWidget& window, Clock clock, std::function<voi
     for (QWidget* control : window_.findChildren<QWidget*>()) control->installEventFilter(this);
 }
 
-FirstPaintWatch::~FirstPaintWatch() {
-    window_.removeEventFilter(this);
-    for (QWidget* control : window_.findChildren<QWidget*>()) control->removeEventFilter(this);
-}
 
 bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
     if (reported_ || event->type() != QEvent::Paint || !watched->isWidgetType()) return false;

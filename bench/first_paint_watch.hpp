@@ -8,15 +8,15 @@
 namespace korvel::bench {
 
 // Watches the paint events of one window and the controls it has when the
-// watch begins. After the first
-// paint of the window has ended, with every control it drew, `on_painted` is
-// called once with the time the last of those paint events ended.
+// watch begins; Qt takes the watch off them when it is destroyed. After the
+// first paint of the window has ended, with every control it drew,
+// `on_painted` is called once with the time the last of those paint events
+// ended.
 class FirstPaintWatch final : public QObject {
 public:
     using Clock = std::function<qint64()>;  // nanoseconds on any steady clock
 
     FirstPaintWatch(QWidget& window, Clock clock, std::function<void(qint64 painted_at)> on_painted);
-    ~FirstPaintWatch() override;
 
     FirstPaintWatch(const FirstPaintWatch&) = delete;
     FirstPaintWatch& operator=(const FirstPaintWatch&) = delete;
