@@ -5,7 +5,8 @@
 // `rounds` times (default 20), changing the span each round so every result
 // label changes; prints one line per round, the first analysis after start
 // first: the time in milliseconds, and the processor time the program spent in
-// it (on a busy machine the first includes waiting for the processor). Run it offscreen (QT_QPA_PLATFORM=offscreen) or on an X
+// it (on a busy machine the first includes waiting for the processor); then
+// "# resident <kB>", the memory the program holds after its analyses. Run it offscreen (QT_QPA_PLATFORM=offscreen) or on an X
 // server; bench/results_latency.sh runs it repeatedly and takes percentiles.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,6 +51,19 @@ qint64 thread_cpu_ns() {
     timespec now{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
     return static_cast<qint64>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+}
+
+// The resident memory of this process, from /proc/self/status, in kB.
+long resident_kb() {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    if (status == nullptr) return -1;
+    char line[256];
+    long kb = -1;
+    while (std::fgets(line, sizeof line, status) != nullptr) {
+        if (std::sscanf(line, "VmRSS: %ld kB", &kb) == 1) break;
+    }
+    std::fclose(status);
+    return kb;
 }
 
 struct Elapsed {
@@ -113,5 +127,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "korvel-results-latency: %s\n", e.what());
         return 1;
     }
+    std::printf("# resident %ld kB\n", resident_kb());
     return 0;
 }

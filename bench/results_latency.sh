@@ -11,16 +11,21 @@ build=$(realpath "${1:-build}")
 runs=${2:-20}
 rounds=${3:-20}
 
-# Prints "first <ms> <cpu ms>" for each run's first analysis and "later ..." for the rest.
+# Prints "first <ms> <cpu ms>" for each run's first analysis, "later ..." for
+# the rest, and "resident <kB> <kB>" for the memory each run held at its end.
 collect() {
     for ((i = 0; i < runs; ++i)); do
-        "$build/korvel-results-latency" "$rounds" 2>/dev/null | awk '{ print (NR == 1 ? "first" : "later"), $1, $2 }'
+        "$build/korvel-results-latency" "$rounds" 2>/dev/null |
+            awk '/^# resident/ { print "resident", $3, $3; next } { print (++n == 1 ? "first" : "later"), $1, $2 }'
     done
 }
 
 # Median and 95th percentile (nearest rank) of one column of the lines of one kind.
 summarise() {
     local where=$1 file=$2 kind column
+    awk '$1 == "resident" { print $2 }' "$file" | sort -n |
+        awk -v where="$where" '{ v[NR] = $1 } END { printf "%-9s resident after the analyses: median %.1f MB, largest %.1f MB\n", where, v[int(0.5 * NR + 0.999999)] / 1024, v[NR] / 1024 }'
+
     for kind in first later; do
         for column in 2 3; do
             awk -v k="$kind" -v c="$column" '$1 == k { print $c }' "$file" | sort -n |
