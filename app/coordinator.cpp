@@ -1,9 +1,12 @@
 #include "app/coordinator.hpp"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "ui/widgets/paint_warm_up.hpp"
 
 namespace korvel::app {
 namespace {
@@ -19,41 +22,62 @@ void bring_forward(QWidget& window) {
 }  // namespace
 
 Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
-    : QObject(parent), main_window_(dialogs), results_window_(dialogs), results_export_(dialogs) {
+    : QObject(parent), main_window_(dialogs), dialogs_(dialogs), results_export_(dialogs) {
     // The windows take turns; the program ends only through a confirmed Exit or Finish.
     QApplication::setQuitOnLastWindowClosed(false);
 
     connect(&main_window_, &ui::MainWindow::resultsRequested, this, &Coordinator::runAnalysis);
     connect(&main_window_, &ui::MainWindow::exitConfirmed, this, &Coordinator::quit);
-    connect(&results_window_, &ui::ResultsWindow::backRequested, this, &Coordinator::returnToMainWindow);
-    connect(&results_window_, &ui::ResultsWindow::startNewConfirmed, this, &Coordinator::startNew);
-    connect(&results_window_, &ui::ResultsWindow::exitConfirmed, this, &Coordinator::quit);
-    connectResultsCommands();
 }
 
-void Coordinator::connectResultsCommands() {
+Coordinator::~Coordinator() = default;
+
+ui::ResultsWindow& Coordinator::resultsWindow() {
+    if (!results_window_) {
+        results_window_ = std::make_unique<ui::ResultsWindow>(dialogs_);
+        connect(results_window_.get(), &ui::ResultsWindow::backRequested, this, &Coordinator::returnToMainWindow);
+        connect(results_window_.get(), &ui::ResultsWindow::startNewConfirmed, this, &Coordinator::startNew);
+        connect(results_window_.get(), &ui::ResultsWindow::exitConfirmed, this, &Coordinator::quit);
+        connectResultsCommands(*results_window_);
+    }
+    return *results_window_;
+}
+
+void Coordinator::connectResultsCommands(ui::ResultsWindow& results) {
     // The results commands act on the latest analysis; the window offers them only once there is one.
     const auto on_latest = [this](void (ui::ResultsExport::*save)(const ui::AnalysisRecord&)) {
         return [this, save] {
             if (latest_analysis_) (results_export_.*save)(*latest_analysis_);
         };
     };
-    connect(&results_window_, &ui::ResultsWindow::forcesRequested, this, &Coordinator::showForces);
-    connect(&results_window_, &ui::ResultsWindow::reportRequested, this, on_latest(&ui::ResultsExport::saveReport));
-    connect(&results_window_, &ui::ResultsWindow::csvRequested, this, on_latest(&ui::ResultsExport::saveCsv));
-    connect(&results_window_, &ui::ResultsWindow::diagramPictureRequested, this,
-            on_latest(&ui::ResultsExport::saveDiagram));
+    connect(&results, &ui::ResultsWindow::forcesRequested, this, &Coordinator::showForces);
+    connect(&results, &ui::ResultsWindow::reportRequested, this, on_latest(&ui::ResultsExport::saveReport));
+    connect(&results, &ui::ResultsWindow::csvRequested, this, on_latest(&ui::ResultsExport::saveCsv));
+    connect(&results, &ui::ResultsWindow::diagramPictureRequested, this, on_latest(&ui::ResultsExport::saveDiagram));
 }
 
 void Coordinator::showForces() {
     if (latest_analysis_) bring_forward(forces_window_);
 }
 
-Coordinator::~Coordinator() = default;
-
 void Coordinator::start() {
+    main_window_.installEventFilter(this);
     bring_forward(main_window_);
     main_window_.focusSpanBox();
+}
+
+bool Coordinator::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &main_window_ && event->type() == QEvent::Paint) {
+        main_window_.removeEventFilter(this);
+        // Queued, so it runs once the main window's whole first paint is on the screen.
+        QTimer::singleShot(0, this, &Coordinator::prepareResultsWindow);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Coordinator::prepareResultsWindow() {
+    ui::ResultsWindow& results = resultsWindow();
+    if (!results.isVisible()) ui::warm_up_painting(results, kResultCharacters);
 }
 
 void Coordinator::runAnalysis(const engine::AnalysisInput& input) {
@@ -64,27 +88,28 @@ void Coordinator::runAnalysis(const engine::AnalysisInput& input) {
     }
     latest_analysis_ = ui::AnalysisRecord{input, std::get<engine::AnalysisResult>(outcome)};
     forces_window_.showAnalysis(*latest_analysis_);
-    results_window_.showResults(latest_analysis_->result);
-    bring_forward(results_window_);
+    ui::ResultsWindow& results = resultsWindow();
+    results.showResults(latest_analysis_->result);
+    bring_forward(results);
     main_window_.hide();
 }
 
 void Coordinator::returnToMainWindow() {
     bring_forward(main_window_);
-    results_window_.hide();
+    resultsWindow().hide();
 }
 
 void Coordinator::startNew() {
     main_window_.resetLoads();
     bring_forward(main_window_);
     main_window_.focusSpanBox();
-    results_window_.hide();
+    resultsWindow().hide();
 }
 
 void Coordinator::quit() {
     emit quitting();
     main_window_.hide();
-    results_window_.hide();
+    if (results_window_) results_window_->hide();
     forces_window_.hide();
     QCoreApplication::exit(0);
 }

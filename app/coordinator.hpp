@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QStringView>
+#include <memory>
 #include <optional>
 
 #include "ui/dialogs/dialogs.hpp"
@@ -18,6 +20,10 @@ namespace korvel::app {
 // Only one of the two is shown at a time, so hiding one must never end the
 // program. The force diagram window stays open beside either of them and always
 // shows the latest analysis, which is kept for it and for the saved files.
+//
+// The results window is built after the main window's first paint, when the
+// user cannot yet have asked for results, and drawn once off screen then, so
+// neither the start nor the first results wait for it.
 class Coordinator final : public QObject {
     Q_OBJECT
 
@@ -29,26 +35,35 @@ public:
     Coordinator& operator=(const Coordinator&) = delete;
 
     ui::MainWindow& mainWindow() { return main_window_; }
-    ui::ResultsWindow& resultsWindow() { return results_window_; }
+    // Builds the results window first if it has not been built yet.
+    ui::ResultsWindow& resultsWindow();
     ui::ForceDiagramWindow& forcesWindow() { return forces_window_; }
 
     // Shows the main window with the keyboard focus in the span box.
     void start();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // Emitted just before the event loop is told to end.
     void quitting();
 
 private:
+    // Every character a result text can hold.
+    static constexpr QStringView kResultCharacters = u"0123456789.-";
+
+    void prepareResultsWindow();
     void runAnalysis(const engine::AnalysisInput& input);
     void returnToMainWindow();
     void startNew();
     void quit();
-    void connectResultsCommands();
+    void connectResultsCommands(ui::ResultsWindow& results);
     void showForces();
 
     ui::MainWindow main_window_;
-    ui::ResultsWindow results_window_;
+    ui::Dialogs& dialogs_;
+    std::unique_ptr<ui::ResultsWindow> results_window_;
     ui::ForceDiagramWindow forces_window_;
     ui::ResultsExport results_export_;
     std::optional<ui::AnalysisRecord> latest_analysis_;

@@ -3,25 +3,20 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/application_setup.hpp"
 #include "app/command_line.hpp"
 #include "app/coordinator.hpp"
-#include "app/version.hpp"
 #include "ui/dialogs/qt_dialogs.hpp"
-#include "ui/widgets/artwork.hpp"
-#include "ui/widgets/default_font.hpp"
 
 namespace {
 
-void name_the_program() {
-    QCoreApplication::setApplicationName(QString::fromLatin1(korvel::app::kApplicationName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(korvel::app::kDisplayVersion));
-}
-
 // The command line is read before any window exists, so --help and --version
-// work where there is no display to open one on.
+// work where there is no display to open one on. A plain start has nothing to
+// read and so costs no application object of its own.
 korvel::app::LaunchRequest read_launch_request(int argc, char** argv) {
+    if (argc <= 1) return {};
     const QCoreApplication core(argc, argv);
-    name_the_program();
+    korvel::app::name_the_program();
     return korvel::app::read_command_line(QCoreApplication::arguments());
 }
 
@@ -40,9 +35,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
-    name_the_program();
-    QApplication::setWindowIcon(korvel::ui::program_icon());
-    korvel::ui::install_default_font();
+    korvel::app::set_up_application();
 
     korvel::ui::QtDialogs dialogs;
     korvel::app::Coordinator coordinator(dialogs);

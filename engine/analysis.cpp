@@ -1,31 +1,48 @@
 #include "engine/analysis.hpp"
 
-#include <span>
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 
-#include "engine/member_forces.hpp"
-#include "engine/reactions.hpp"
+#include "engine/overflow_blame.hpp"
+#include "engine/result_computation.hpp"
 #include "engine/truss_geometry.hpp"
 
 namespace korvel::engine {
 namespace {
 
-// Long pasted texts are quoted in messages only by their beginning.
-constexpr std::size_t kQuotedTextLimit = 40;
+// Long pasted texts are quoted in messages only by their first characters.
+constexpr std::size_t kQuotedCharacterLimit = 40;
+
+bool starts_character(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+// Characters of UTF-8 text, not bytes: "é" is one.
+std::size_t character_count(std::string_view text) {
+    std::size_t count = 0;
+    for (const char byte : text) if (starts_character(byte)) ++count;
+    return count;
+}
 
 std::string quoted(std::string_view text) {
     std::string out = "\"";
-    if (text.size() <= kQuotedTextLimit) {
+    // The byte where character kQuotedCharacterLimit + 1 starts, if the text has that many.
+    std::size_t cut = 0;
+    std::size_t characters = 0;
+    while (cut < text.size() && (characters < kQuotedCharacterLimit || !starts_character(text[cut]))) {
+        if (starts_character(text[cut])) ++characters;
+        ++cut;
+    }
+    if (cut == text.size()) {
         out.append(text).append("\"");
         return out;
     }
-    // Never cut inside a UTF-8 character: back up to the start of the one at the limit.
-    std::size_t cut = kQuotedTextLimit;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    out.append(text.substr(0, cut)).append("...\" (").append(std::to_string(text.size()));
+    out.append(text.substr(0, cut)).append("...\" (").append(std::to_string(character_count(text)));
     out.append(" characters)");
     return out;
 }
+
+// The largest whole number a span may have: the integer part of the largest Fixed4.
+std::string largest_whole_span() { return std::to_string(std::numeric_limits<std::int64_t>::max() / Fixed4::kScale); }
 
 std::string_view text_at(const AnalysisResult& result, std::optional<std::size_t> index, std::string_view what) {
     if (!index) throw std::out_of_range("no such result: " + std::string(what));
@@ -103,6 +120,29 @@ std::string AnalysisError::input_key() const {
     return {};
 }
 
+std::string AnalysisError::overflow_message(const std::string& subject) const {
+    std::string out;
+    switch (cause) {
+        case OverflowCause::InputText:
+            if (subject.empty()) break;
+            out.append("The ").append(subject).append(" is too large: ").append(quoted(text)).append(". ");
+            if (source.kind == ErrorSource::Kind::Span) {
+                return out.append("Enter a span below ").append(largest_whole_span()).append(".");
+            }
+            return out.append("Enter a smaller load.");
+        case OverflowCause::OneLoad:
+            out.append("The ").append(subject).append(" is too large to compute: ").append(quoted(text));
+            return out.append(". Enter a smaller load.");
+        case OverflowCause::LoadsTogether:
+            out.append("The loads are too large to compute together; the largest is the ").append(subject);
+            return out.append(": ").append(quoted(text)).append(". Enter smaller loads.");
+        case OverflowCause::SpanWithLoads:
+            out.append("The span and the loads are too large to compute together: a span of ").append(quoted(text));
+            return out.append(" with these loads. Enter a smaller span or smaller loads.");
+    }
+    return "A number is too large to compute. Enter smaller loads or a smaller span.";
+}
+
 std::string AnalysisError::message() const {
     const bool span = source.kind == ErrorSource::Kind::Span;
     std::string subject;
@@ -117,11 +157,7 @@ std::string AnalysisError::message() const {
             out.append(span ? "Type the span length as a number, such as 16 or 12.5."
                             : "Enter the load as a number, such as 10 or -2.5, or leave it empty for no load.");
             return out;
-        case ErrorKind::Overflow:
-            if (subject.empty()) return "A number is too large to compute. Use smaller loads or a smaller span.";
-            out.append("The ").append(subject).append(" is too large: ").append(quoted(text));
-            out.append(". Enter a value below 922337203685477.");
-            return out;
+        case ErrorKind::Overflow: return overflow_message(subject);
         case ErrorKind::DivisionByZero:
             return "The span is too small to analyse. Enter a span of at least 0.0003.";
     }
@@ -142,19 +178,12 @@ AnalysisOutcome run_analysis(const AnalysisInput& input) {
     if (std::optional<AnalysisError> error = read_loads(input, load_values)) return *std::move(error);
 
     AnalysisOutcome outcome(std::in_place_type<AnalysisResult>);
-    std::span<ResultText, kResultCount> texts(std::get<AnalysisResult>(outcome).texts);
     try {
-        const NodeLoads loads(load_values);
-        const Reactions reactions = support_reactions(geometry, loads);
-        write_member_lengths(geometry, texts.first<kMemberCount>());
-        texts[kMemberCount] = rounded_display(reactions.RL6);
-        texts[kMemberCount + 1] = rounded_display(reactions.RL0);
-        texts[kMemberCount + 2] = rounded_display(reactions.HL0);
-        write_member_forces(geometry, loads, reactions, texts.last<kMemberCount>());
+        compute_results(geometry, load_values, std::get<AnalysisResult>(outcome).texts);
     } catch (const ArithmeticError& e) {
         // The span and the rise are the only divisors that can be zero.
         if (e.kind() == ErrorKind::DivisionByZero) return blame_span(e.kind(), input);
-        return AnalysisError{e.kind(), {}, {}};
+        return blame_overflow(input, geometry, load_values);
     }
     return outcome;
 }

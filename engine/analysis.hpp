@@ -41,15 +41,27 @@ struct ErrorSource {
     friend bool operator==(const ErrorSource&, const ErrorSource&) = default;
 };
 
+// What an overflow was traced to, which decides what its message asks the user to change.
+enum class OverflowCause {
+    InputText,      // the blamed input's text alone lies beyond the computable range
+    OneLoad,        // the blamed load, the largest, overflows the arithmetic on its own
+    LoadsTogether,  // no load alone overflows; the blamed load is the largest
+    SpanWithLoads,  // the loads compute on a unit span; the blamed span is too large for them
+};
+
 struct AnalysisError {
     ErrorKind kind;
     ErrorSource source;
     std::string text;  // the offending input text, where there is one
+    OverflowCause cause = OverflowCause::InputText;  // only for ErrorKind::Overflow
 
     // A sentence for the user that says what is wrong and what to fix.
     std::string message() const;
     // "span", "U4.V", or empty when no single input is to blame.
     std::string input_key() const;
+
+private:
+    std::string overflow_message(const std::string& subject) const;
 };
 
 std::string_view error_kind_key(ErrorKind kind);  // "missing-span", "type-mismatch", ...

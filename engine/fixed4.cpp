@@ -1,5 +1,6 @@
 #include "engine/fixed4.hpp"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -8,6 +9,7 @@
 
 #include "engine/arithmetic_error.hpp"
 #include "engine/decimal_text.hpp"
+#include "engine/fifteen_digit_rounding.hpp"
 
 namespace korvel::engine {
 namespace {
@@ -54,8 +56,21 @@ Fixed4 Fixed4::from_integer(std::int64_t value) {
     return Fixed4(count);
 }
 
+namespace {
+
+// The nearest integer, ties to even, as std::nearbyint gives it in the default
+// rounding mode the program always runs in, without the library call: adding
+// 2^52 leaves no fraction bits, so the addition itself rounds.
+double nearest_integer(double x) {
+    constexpr double kNoFractionBits = 4503599627370496.0;  // 2^52
+    if (!(std::fabs(x) < kNoFractionBits)) return x;  // already whole, or not a number
+    return x < 0 ? (x - kNoFractionBits) + kNoFractionBits : (x + kNoFractionBits) - kNoFractionBits;
+}
+
+}  // namespace
+
 Fixed4 Fixed4::round(double x) {
-    const double nearest = std::nearbyint(x * static_cast<double>(kScale));
+    const double nearest = nearest_integer(x * static_cast<double>(kScale));
     if (!(nearest >= -kTwoToThe63 && nearest < kTwoToThe63)) overflow("value beyond the Fixed4 range");
     return Fixed4(static_cast<std::int64_t>(nearest));
 }
@@ -148,6 +163,20 @@ std::string Fixed4::to_text() const {
     return std::string(buffer, write_text(buffer));
 }
 
+namespace {
+
+// "00" to "99": the four fraction digits are written two at a time.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+}  // namespace
+
 char* Fixed4::write_text(char* buffer) const {
     const std::uint64_t magnitude =
         count_ < 0 ? 0 - static_cast<std::uint64_t>(count_) : static_cast<std::uint64_t>(count_);
@@ -156,15 +185,14 @@ char* Fixed4::write_text(char* buffer) const {
     char* end = buffer;
     if (count_ < 0) *end++ = '-';
     end = std::to_chars(end, buffer + kMaxTextLength, magnitude / scale).ptr;
-    if (const auto fraction = static_cast<unsigned>(magnitude % scale); fraction != 0) {
-        *end++ = '.';
-        const char digits[4] = {static_cast<char>('0' + fraction / 1000), static_cast<char>('0' + fraction / 100 % 10),
-                                static_cast<char>('0' + fraction / 10 % 10), static_cast<char>('0' + fraction % 10)};
-        int count = 4;
-        while (digits[count - 1] == '0') --count;
-        for (int i = 0; i < count; ++i) *end++ = digits[i];
-    }
-    return end;
+    const auto fraction = static_cast<std::size_t>(magnitude % scale);
+    if (fraction == 0) return end;
+    *end++ = '.';
+    std::copy_n(&kDigitPairs[2 * (fraction / 100)], 2, end);
+    std::copy_n(&kDigitPairs[2 * (fraction % 100)], 2, end + 2);
+    int shown = 4;
+    while (end[shown - 1] == '0') --shown;  // stops at a non-zero digit, as the fraction is not zero
+    return end + shown;
 }
 
 Fixed4 operator+(Fixed4 a, Fixed4 b) {
@@ -265,6 +293,7 @@ ResultText plain_display(Fixed4 value) { return caption_of(value); }
 ResultText rounded_display(double value) { return caption_of(Fixed4::round(value)); }
 ResultText rounded_display(Fixed4 value) { return caption_of(value); }
 ResultText text_rounded_display(double value) {
+    if (const std::optional<Fixed4> rounded = fifteen_digit_fixed4(value)) return caption_of(*rounded);
     char buffer[32];
     const char* end = write_fifteen_digit_text(value, buffer);
     return caption_of(Fixed4::parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer))));

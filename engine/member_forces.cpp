@@ -1,20 +1,7 @@
 #include "engine/member_forces.hpp"
 
-#include <cmath>
-
 namespace korvel::engine {
 namespace {
-
-// Sines and cosines of the slope angle θ and of 2θ (formed exactly in Fixed4).
-struct SlopeTrig {
-    double sin_t, cos_t, sin_2t, cos_2t;
-
-    explicit SlopeTrig(Fixed4 slope)
-        : sin_t(std::sin(slope.to_double())),
-          cos_t(std::cos(slope.to_double())),
-          sin_2t(std::sin((slope * 2).to_double())),
-          cos_2t(std::cos((slope * 2).to_double())) {}
-};
 
 // ML: the moment about the apex U4 of everything left of the cut through
 // U3U4, U4U8 and L2L3. Its lever arms use a·cos θ.
@@ -76,7 +63,7 @@ void write_member_forces(const TrussGeometry& g, const NodeLoads& loads, const R
     const auto H = [&](Node n) { return loads.H(n); };
     const auto V = [&](Node n) { return loads.V(n); };
     const Fixed4 h = g.rise;
-    const SlopeTrig t(g.slope);
+    const SlopeTrig& t = g.trig;
     const double sin_t = t.sin_t;
     const double cos_t = t.cos_t;
     const double sin_2t = t.sin_2t;

@@ -1,7 +1,5 @@
 #include "engine/reactions.hpp"
 
-#include <cmath>
-
 namespace korvel::engine {
 
 NodeLoads::NodeLoads(const std::array<Fixed4, kLoadCount>& values_in_load_map_order) {
@@ -24,8 +22,8 @@ double moment_about_L0(const TrussGeometry& g, const NodeLoads& loads) {
     const Fixed4 S = g.span;
     const Fixed4 h = g.rise;
     const Fixed4 p = g.panel;
-    const double sin_t = std::sin(g.slope.to_double());
-    const double cos_t = std::cos(g.slope.to_double());
+    const double sin_t = g.trig.sin_t;
+    const double cos_t = g.trig.cos_t;
 
     double sum = H(U1) * p * sin_t;
     sum = sum + V(U1) * p * cos_t;

@@ -18,17 +18,33 @@ struct LengthClassTexts {
 LengthClassTexts length_class_texts(const TrussGeometry& g) {
     const double p = g.panel.to_double();
     const double a = g.rafter.to_double();
-    const double theta = g.slope.to_double();
     const double two_p = (g.panel * 2).to_double();
-    const double a_cos = a * std::cos(theta);
+    const double a_cos = a * g.trig.cos_t;
     return {
         plain_display(g.panel),
-        text_rounded_display(p / std::cos(theta)),
-        text_rounded_display(a_cos - two_p / std::cos(theta)),
-        text_rounded_display(p * std::tan(theta)),
-        text_rounded_display(two_p * std::tan(theta)),
+        text_rounded_display(p / g.trig.cos_t),
+        text_rounded_display(a_cos - two_p / g.trig.cos_t),
+        text_rounded_display(p * g.trig.tan_t),
+        text_rounded_display(two_p * g.trig.tan_t),
         plain_display(g.rise),
     };
+}
+
+struct SlopeAngle {
+    Fixed4 slope;
+    SlopeTrig trig;
+};
+
+// θ is the same in every run, so it and its functions are taken once.
+const SlopeAngle& slope_angle() {
+    static const SlopeAngle angle = [] {
+        const Fixed4 slope = Fixed4::round(std::atan(0.5));
+        const double theta = slope.to_double();
+        const double two_theta = (slope * 2).to_double();
+        return SlopeAngle{slope,
+                          {std::sin(theta), std::cos(theta), std::tan(theta), std::sin(two_theta), std::cos(two_theta)}};
+    }();
+    return angle;
 }
 
 }  // namespace
@@ -42,7 +58,8 @@ TrussGeometry derive_geometry(std::string_view span_text) {
     const double half_span = S / 2;
     g.rafter = Fixed4::round(std::sqrt(h * h + half_span * half_span));
     g.panel = Fixed4::round(g.rafter.to_double() / 4);
-    g.slope = Fixed4::round(std::atan(0.5));
+    g.slope = slope_angle().slope;
+    g.trig = slope_angle().trig;
     return g;
 }
 

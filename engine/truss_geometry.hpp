@@ -9,13 +9,24 @@
 
 namespace korvel::engine {
 
-// The geometric quantities of one run, all Fixed4.
+// The sine, cosine and tangent of the slope angle θ, and the sine and cosine
+// of 2θ (2θ formed exactly in Fixed4), as every lever arm and force uses them.
+struct SlopeTrig {
+    double sin_t = 0;
+    double cos_t = 0;
+    double tan_t = 0;
+    double sin_2t = 0;
+    double cos_2t = 0;
+};
+
+// The geometric quantities of one run: the lengths and the angle Fixed4, and the angle's functions.
 struct TrussGeometry {
     Fixed4 span;    // S: the span text as a number, made positive
     Fixed4 rise;    // h = S/4
     Fixed4 rafter;  // a: a support to the apex along the top chord
     Fixed4 panel;   // p = a/4: the length of every top-chord member
     Fixed4 slope;   // θ: arctan(1/2) rounded to 0.4636 and used for every sine, cosine and tangent
+    SlopeTrig trig;  // of θ
 };
 
 // The span check has already refused an empty text; this reads the rest.

@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "engine/arithmetic_error.hpp"
 
@@ -40,6 +42,24 @@ TEST(Fixed4Rounding, RoundsTheScaledDoubleToNearestWithTiesToEven) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         EXPECT_EQ(Fixed4::round(c.value).to_text(), c.text);
+    }
+}
+
+TEST(Fixed4Rounding, AgreesWithTheLibrarysNearestInteger) {
+    // Halves on both sides of zero, the edge where doubles stop having fraction
+    // bits (2^52), whole values above it, and random values of every magnitude.
+    std::vector<double> scaled = {0.5,  1.5,  2.5,  -0.5, -1.5, -2.5, 4503599627370495.5, -4503599627370495.5,
+                                  4503599627370496.0, 4503599627370497.0, 9007199254740993.0, -9007199254740992.0,
+                                  0.49999999999999994, -0.49999999999999994, 1e18, -1e18};
+    std::mt19937_64 random(52);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-6, 17);
+    for (int i = 0; i < 100000; ++i) scaled.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+    for (const double x : scaled) {
+        const double value = x / static_cast<double>(Fixed4::kScale);
+        if (value * static_cast<double>(Fixed4::kScale) != x) continue;  // only values whose scaling is exact
+        SCOPED_TRACE(x);
+        ASSERT_EQ(Fixed4::round(value).count(), static_cast<std::int64_t>(std::nearbyint(x)));
     }
 }
 

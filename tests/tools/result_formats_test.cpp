@@ -126,15 +126,28 @@ TEST(ResultJson, NumbersAreTheResultTextsUnquoted) {
 }
 
 TEST(ErrorJson, NamesTheKindInputAndText) {
-    engine::AnalysisInput input;
-    input.span = "10";
-    input.loads[*engine::load_index_by_key("U4.V")] = "abc";
-    const auto error = std::get<engine::AnalysisError>(engine::run_analysis(input));
-    const Json document = error_json(error);
-    EXPECT_EQ(document["error"]["kind"], "type-mismatch");
-    EXPECT_EQ(document["error"]["input"], "U4.V");
-    EXPECT_EQ(document["error"]["text"], "abc");
-    EXPECT_EQ(document["error"]["message"], error.message());
+    const struct {
+        const char* span;
+        const char* load;  // at U4.V
+        const char* kind;
+        const char* input;
+        const char* text;
+    } cases[] = {
+        {"10", "abc", "type-mismatch", "U4.V", "abc"},
+        {"16", "900000000000000", "overflow", "U4.V", "900000000000000"},
+        {"100000000000000", "100", "overflow", "span", "100000000000000"},
+        {"1e15", "1", "overflow", "span", "1e15"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.load);
+        engine::AnalysisInput input;
+        input.span = c.span;
+        input.loads[*engine::load_index_by_key("U4.V")] = c.load;
+        const auto error = std::get<engine::AnalysisError>(engine::run_analysis(input));
+        const Json document = error_json(error);
+        EXPECT_EQ(document["error"],
+                  (Json{{"kind", c.kind}, {"input", c.input}, {"text", c.text}, {"message", error.message()}}));
+    }
 }
 
 TEST(ErrorJson, LeavesOutInputAndTextWhenNoInputIsToBlame) {

@@ -57,30 +57,7 @@ QCursor scaled_cursor(const QImage& image, QPoint hot_spot) {
     return QCursor(QPixmap::fromImage(scaled), hot_spot.x() * scale, hot_spot.y() * scale);
 }
 
-}  // namespace
-
-QIcon program_icon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 128, 256})
-        icon.addFile(QStringLiteral(":/korvel/artwork/korvel-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-QCursor arrow_cursor(const QColor& fill) {
-    QImage image = blank_cursor_image();
-    for (std::size_t row = 0; row < kArrowRows.size(); ++row) {
-        const std::string_view pixels = kArrowRows[row];
-        for (std::size_t column = 0; column < pixels.size(); ++column) {
-            const int x = static_cast<int>(column);
-            const int y = static_cast<int>(row);
-            if (pixels[column] == 'o') image.setPixel(x, y, qRgb(255, 255, 255));
-            if (pixels[column] == '#') image.setPixel(x, y, fill.rgb());
-        }
-    }
-    return scaled_cursor(image, {0, 0});
-}
-
-QCursor hotspot_cursor() {
+QCursor draw_hotspot_cursor() {
     constexpr int kHotX = 16;
     constexpr int kHotY = 15;
     constexpr int kGap = 3;        // free pixels around the hot spot
@@ -98,6 +75,40 @@ QCursor hotspot_cursor() {
         }
     }
     return scaled_cursor(image, {kHotX, kHotY});
+}
+
+}  // namespace
+
+QIcon program_icon() {
+    // The pictures are decoded once per run: the application and every window share them.
+    // Never destroyed, so no picture outlives the application object at exit.
+    static const QIcon* const icon = [] {
+        auto* pictures = new QIcon;
+        for (const int size : {16, 32, 48, 128, 256})
+            pictures->addFile(QStringLiteral(":/korvel/artwork/korvel-%1.png").arg(size), QSize(size, size));
+        return pictures;
+    }();
+    return *icon;
+}
+
+QCursor arrow_cursor(const QColor& fill) {
+    QImage image = blank_cursor_image();
+    for (std::size_t row = 0; row < kArrowRows.size(); ++row) {
+        const std::string_view pixels = kArrowRows[row];
+        for (std::size_t column = 0; column < pixels.size(); ++column) {
+            const int x = static_cast<int>(column);
+            const int y = static_cast<int>(row);
+            if (pixels[column] == 'o') image.setPixel(x, y, qRgb(255, 255, 255));
+            if (pixels[column] == '#') image.setPixel(x, y, fill.rgb());
+        }
+    }
+    return scaled_cursor(image, {0, 0});
+}
+
+QCursor hotspot_cursor() {
+    // Every hotspot shows the same cursor: it is drawn once per run, and never destroyed.
+    static const QCursor* const cursor = new QCursor(draw_hotspot_cursor());
+    return *cursor;
 }
 
 }  // namespace korvel::ui

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace korvel::app {
+
+// Gives the application its name and version, as the command line and the
+// windows show them. Call once after the QCoreApplication exists.
+void name_the_program();
+
+// Names the application, gives it its icon and makes the captions' font the
+// default, as every start of the windowed program does. Call once after the
+// QApplication exists.
+void set_up_application();
+
+}  // namespace korvel::app
