@@ -38,6 +38,16 @@ public:
     QString input(const QString& prompt, const QString&, const QString&) override {
         throw std::runtime_error("unexpected question: " + prompt.toStdString());
     }
+    QString open_file_name(const QString& title, const QString&) override { return unexpected(title); }
+    QString save_file_name(const QString& title, const QString&, const QString&) override { return unexpected(title); }
+    std::optional<korvel::ui::LoadTexts> edit_loads(const korvel::ui::LoadTexts&) override {
+        throw std::runtime_error("unexpected load table");
+    }
+
+private:
+    static QString unexpected(const QString& title) {
+        throw std::runtime_error("unexpected file dialog: " + title.toStdString());
+    }
 };
 
 template <typename Widget>
