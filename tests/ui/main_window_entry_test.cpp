@@ -1,6 +1,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -151,22 +152,48 @@ TEST_F(LoadEntryTest, VerticalOnlyHotspotShowsExactlyOneDialog) {
     EXPECT_EQ(caption("Label38"), QStringLiteral("3"));
 }
 
-TEST_F(LoadEntryTest, CancelledDialogsEmptyTheirComponentAndTheVerticalDialogStillFollows) {
-    dialogs.answer_input(QStringLiteral("1"));
-    dialogs.answer_input(QStringLiteral("2"));
-    click("Label15");
-    dialogs.answer_input(QString());  // horizontal cancelled
-    dialogs.answer_input(QStringLiteral("9"));
-    click("Label15");
-    EXPECT_EQ(dialogs.calls.size(), 4U);
-    EXPECT_EQ(caption("Label28"), QString());
-    EXPECT_EQ(caption("Label29"), QStringLiteral("9"));
+TEST_F(LoadEntryTest, CancelKeepsItsComponentAndEmptyOkEmptiesItAndTheVerticalDialogStillFollows) {
+    // Each case starts from the apex holding 1 (horizontal) and 2 (vertical).
+    struct Case {
+        const char* road;
+        std::optional<QString> horizontal;  // no value: Cancel
+        std::optional<QString> vertical;
+        QString shown_horizontal;
+        QString shown_vertical;
+    };
+    const std::vector<Case> cases{
+        {"horizontal cancelled", std::nullopt, QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("9")},
+        {"vertical cancelled", QStringLiteral("4"), std::nullopt, QStringLiteral("4"), QStringLiteral("2")},
+        {"both cancelled", std::nullopt, std::nullopt, QStringLiteral("1"), QStringLiteral("2")},
+        {"horizontal OK on an empty line", QString(), QStringLiteral("7"), QString(), QStringLiteral("7")},
+        {"both OK on empty lines", QString(), QString(), QString(), QString()},
+    };
+    const auto answer = [this](const std::optional<QString>& text) {
+        if (text) dialogs.answer_input(*text);
+        else dialogs.cancel_input();
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.road);
+        dialogs.answer_input(QStringLiteral("1"));
+        dialogs.answer_input(QStringLiteral("2"));
+        click("Label15");
+        dialogs.calls.clear();
+        answer(c.horizontal);
+        answer(c.vertical);
+        click("Label15");
+        EXPECT_EQ(dialogs.calls.size(), 2U);
+        EXPECT_TRUE(dialogs.script_used_up());
+        EXPECT_EQ(caption("Label28"), c.shown_horizontal);
+        EXPECT_EQ(caption("Label29"), c.shown_vertical);
+    }
+}
 
-    dialogs.answer_input(QStringLiteral("4"));
-    dialogs.answer_input(QString());  // vertical cancelled
-    click("Label15");
-    EXPECT_EQ(caption("Label28"), QStringLiteral("4"));
-    EXPECT_EQ(caption("Label29"), QString());
+TEST_F(LoadEntryTest, CancelOnAVerticalOnlyNodeKeepsItsLoad) {
+    dialogs.answer_input(QStringLiteral("3"));
+    click("Label3");
+    dialogs.cancel_input();
+    click("Label3");
+    EXPECT_EQ(caption("Label38"), QStringLiteral("3"));
 }
 
 TEST_F(LoadEntryTest, AnswersAreShownExactlyAsTyped) {
@@ -184,7 +211,7 @@ TEST_F(LoadEntryTest, AnswersAreShownExactlyAsTyped) {
 // Records the load captions each time a dialog opens, to show that none changes mid-click.
 class ObservingDialogs : public ScriptedDialogs {
 public:
-    QString input(const QString& prompt, const QString& title, const QString& default_text) override {
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& default_text) override {
         if (observe) seen.push_back(observe());
         return ScriptedDialogs::input(prompt, title, default_text);
     }

@@ -2,46 +2,51 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "ui/dialogs/message_box_style.hpp"
+#include "ui/widgets/text_box_limit.hpp"
 
 namespace korvel::ui {
-namespace {
 
-// Runs a modal dialog over the window the user is working in, and hands the
-// keyboard back to that window when it closes, so its access keys and default
-// button work at once even where no window manager restores the focus.
-int run_over_active_window(QDialog& dialog, QWidget* owner) {
+QWidget* QtDialogs::window_under_next_dialog() {
+    QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && qobject_cast<QDialog*>(active) == nullptr) working_window_ = active;
+    return working_window_ != nullptr && working_window_->isVisible() ? working_window_.data() : nullptr;
+}
+
+int QtDialogs::run_over_working_window(QDialog& dialog, QWidget* owner) {
     const int result = dialog.exec();
+    // Without a window manager nobody else gives the keyboard back when a dialog closes.
     if (owner != nullptr && owner->isVisible()) owner->activateWindow();
     return result;
 }
 
-}  // namespace
-
 int QtDialogs::message(const QString& text, MessageStyle style, const QString& title) {
     const MessageBoxLook look = message_box_look(style);
-    QWidget* owner = QApplication::activeWindow();
+    QWidget* owner = window_under_next_dialog();
     QMessageBox box(look.icon, title, display_text(text), look.buttons, owner);
     box.setWindowModality(Qt::ApplicationModal);
     if (look.buttons.testFlag(QMessageBox::Yes)) box.setDefaultButton(QMessageBox::Yes);
-    run_over_active_window(box, owner);
+    run_over_working_window(box, owner);
     // Closing a Yes/No box from its title bar or with Escape counts as No.
     const auto pressed = box.standardButton(box.clickedButton());
     if (pressed == QMessageBox::NoButton) return look.buttons.testFlag(QMessageBox::No) ? kAnswerNo : kAnswerOk;
     return answer_code(pressed);
 }
 
-QString QtDialogs::input(const QString& prompt, const QString& title, const QString& default_text) {
-    QWidget* owner = QApplication::activeWindow();
+std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title, const QString& default_text) {
+    QWidget* owner = window_under_next_dialog();
     QInputDialog dialog(owner);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
     dialog.setLabelText(display_text(prompt));
+    // The answer becomes a load caption exactly as typed, so a long paste must not be cut.
+    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMaxLength(kTextBoxMaxLength);
     dialog.setTextValue(default_text);
-    if (run_over_active_window(dialog, owner) != QDialog::Accepted) return {};
+    if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }
 
