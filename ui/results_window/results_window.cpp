@@ -37,6 +37,9 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
     connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this, &ResultsWindow::copyResults);
+    // Ctrl+Q asks the Finish question, as the usual key to leave a program.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &ResultsWindow::askFinish);
     // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
     finish.setFocus();
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "ui/widgets/access_keys.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/control_builder.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -30,7 +31,7 @@ FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, 
 void FixedForm::build(std::span<const ControlEntry> controls, Drawing drawing) {
     // A window without a drawing gets no surface, so assistive technology meets no empty graphic.
     if (!drawing.is_empty()) surface_ = new DrawingSurface(drawing, this);
-    build_controls(*this, controls);
+    new AccessKeys(*this, build_controls(*this, controls));
 }
 
 void FixedForm::set_default_button(QPushButton* button) {

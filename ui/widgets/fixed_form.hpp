@@ -30,7 +30,8 @@ class FixedForm : public QWidget {
 public:
     explicit FixedForm(const FormEntry& entry, QWidget* parent = nullptr);
 
-    // Creates the window's controls and drawing from its layout tables.
+    // Creates the window's controls and drawing from its layout tables; the
+    // controls take their access keys in tab order (see AccessKeys).
     void build(std::span<const ControlEntry> controls, Drawing drawing = {});
 
     void set_default_button(QPushButton* button);
