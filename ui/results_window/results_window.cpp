@@ -18,8 +18,16 @@
 namespace korvel::ui {
 namespace {
 
-const FormEntry kForm{"Form2", "KORVEL", results_layout::kClientWidth, results_layout::kClientHeight,
-                     kResultsWindowArrowColour, results_layout::kWindowDescription};
+// The picture behind the tables is white on every theme.
+const QColor kPictureColour{Qt::white};
+
+const FormEntry kForm{"Form2",
+                      "KORVEL",
+                      results_layout::kClientWidth,
+                      results_layout::kClientHeight,
+                      kResultsWindowArrowColour,
+                      results_layout::kWindowDescription,
+                      kPictureColour};
 
 }  // namespace
 
@@ -71,7 +79,7 @@ void ResultsWindow::askStartNew() {
 void ResultsWindow::paintEvent(QPaintEvent* event) {
     // The white picture behind the tables; the strip to its right keeps the background colour.
     QPainter painter(this);
-    painter.fillRect(0, 0, results_layout::kPictureWidthPixels, results_layout::kPictureHeightPixels, Qt::white);
+    painter.fillRect(0, 0, results_layout::kPictureWidthPixels, results_layout::kPictureHeightPixels, kPictureColour);
     FixedForm::paintEvent(event);
 }
 

@@ -19,10 +19,13 @@ struct FormEntry {
     int client_height_twips = 0;
     QColor cursor_fill;  // colour of the window's arrow cursor
     std::string_view description{};  // what the window is for, for assistive technology
+    QColor picture{};  // colour of a picture drawn over most of the background; invalid for none
 };
 
 // A top-level window of fixed layout: fixed client size and border, the
-// highlighted-text system colour as background, the program icon, its own
+// highlighted-text system colour as background, text and lines in a colour of
+// the palette that stands out from that background and the picture (under a
+// dark theme both are light, so its window text would vanish), the program icon, its own
 // arrow cursor, centred on the screen when first shown. Enter presses the
 // default button unless another button has the focus.
 class FixedForm : public QWidget {
