@@ -101,7 +101,8 @@ void MainWindow::showAnalysisError(const engine::AnalysisError& error) {
 
 void MainWindow::resetLoads() {
     for (const std::string_view name : kLoadResetOrder) label(name).set_caption(QString());
-    span_box_->clear();
+    // Setting the text, unlike clear(), keeps no undo record of the removed text.
+    span_box_->setText(QString());
 }
 
 void MainWindow::on_help() {

@@ -1,6 +1,5 @@
 #include "ui/widgets/control_builder.hpp"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 #include <utility>
@@ -10,6 +9,7 @@
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/fixed_form.hpp"
+#include "ui/widgets/long_text_box.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/text_box_limit.hpp"
 
@@ -65,7 +65,7 @@ QWidget* make_button(const ControlEntry& entry, FixedForm& form) {
 }
 
 QWidget* make_text_box(const ControlEntry& entry, QWidget& form) {
-    auto* box = new QLineEdit(&form);
+    auto* box = new LongTextBox(&form);
     apply_font(*box, entry.font);
     box->setMaxLength(kTextBoxMaxLength);
     box->setText(to_qstring(entry.caption));

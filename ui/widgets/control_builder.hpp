@@ -12,7 +12,7 @@ namespace korvel::ui {
 class FixedForm;
 
 // Turns a layout table into the form's child widgets: AutoSizeLabel for labels,
-// QPushButton for buttons, QLineEdit for the text box, each named after its
+// QPushButton for buttons, LongTextBox for the text box, each named after its
 // table entry. Focusable controls are chained in tab-index order, and the entry
 // marked default becomes the form's default button. Returns the focusable
 // controls in tab order.
