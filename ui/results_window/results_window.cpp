@@ -8,12 +8,14 @@
 #include <QShortcut>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ui/dialogs/confirm_exit.hpp"
 #include "ui/results_window/results_table_text.hpp"
 #include "ui/results_window/results_window_layout.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/table_area.hpp"
 
 namespace korvel::ui {
 namespace {
@@ -27,12 +29,14 @@ const FormEntry kForm{"Form2",
                       results_layout::kClientHeight,
                       kResultsWindowArrowColour,
                       results_layout::kWindowDescription,
-                      kPictureColour};
+                      kPictureColour,
+                      results_layout::kWindowSpokenName};
 
 }  // namespace
 
 ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kForm, parent), dialogs_(dialogs) {
     build(results_layout::kControls);
+    present_member_table_as_table();
 
     for (std::size_t i = 0; i < engine::kResultCount; ++i) {
         const QString name = to_qstring(engine::kResultSlots[i].label);
@@ -50,6 +54,25 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
             &ResultsWindow::askFinish);
     // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
     finish.setFocus();
+}
+
+void ResultsWindow::present_member_table_as_table() {
+    auto* table = new TableArea(*this, {QStringLiteral("Member"), QStringLiteral("Length"), QStringLiteral("Axial force")});
+    table->setAccessibleName(to_qstring(results_layout::kMemberTableName));
+    table->setAccessibleDescription(to_qstring(results_layout::kMemberTableDescription));
+    const auto add_rows = [this, table](const auto& rows) {
+        for (const results_layout::MemberRow& row : rows) {
+            std::vector<QWidget*> cells;
+            for (const std::string_view name : {row.caption_label, row.length_label, row.force_label}) {
+                auto* label = findChild<AutoSizeLabel*>(to_qstring(name));
+                if (label == nullptr) throw std::logic_error("results window has no label " + std::string(name));
+                cells.push_back(label);
+            }
+            table->add_row(cells);
+        }
+    };
+    add_rows(results_layout::kLeftBlockRows);
+    add_rows(results_layout::kRightBlockRows);
 }
 
 QPushButton& ResultsWindow::button(const char* name) {

@@ -34,6 +34,7 @@ QPalette form_palette(const QPalette& theme, const QColor& picture) {
 FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(to_qstring(entry.name));
     setWindowTitle(to_qstring(entry.title));
+    setAccessibleName(to_qstring(entry.spoken_name));
     setAccessibleDescription(to_qstring(entry.description));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

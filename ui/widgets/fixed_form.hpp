@@ -20,6 +20,7 @@ struct FormEntry {
     QColor cursor_fill;  // colour of the window's arrow cursor
     std::string_view description{};  // what the window is for, for assistive technology
     QColor picture{};  // colour of a picture drawn over most of the background; invalid for none
+    std::string_view spoken_name{};  // tells the windows apart to assistive technology; the titles are the same
 };
 
 // A top-level window of fixed layout: fixed client size and border, the
