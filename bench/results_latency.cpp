@@ -35,7 +35,7 @@ public:
     int message(const QString& text, korvel::ui::MessageStyle, const QString&) override {
         throw std::runtime_error("unexpected message: " + text.toStdString());
     }
-    QString input(const QString& prompt, const QString&, const QString&) override {
+    std::optional<QString> input(const QString& prompt, const QString&, const QString&) override {
         throw std::runtime_error("unexpected question: " + prompt.toStdString());
     }
     QString open_file_name(const QString& title, const QString&) override { return unexpected(title); }

@@ -5,9 +5,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cctype>
+#include <variant>
 #include <string>
 #include <vector>
 
+#include "engine/analysis.hpp"
 #include "engine/truss_model.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/main_window/hotspots.hpp"
@@ -176,13 +178,105 @@ TEST_F(AccessibilityTest, AHotspotsPressActionAsksForItsLoadsLikeAClick) {
     EXPECT_FALSE(node_name.actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 }
 
-TEST_F(AccessibilityTest, WindowsDescribeWhatTheyAreFor) {
-    for (QWidget* window : {static_cast<QWidget*>(&form1), static_cast<QWidget*>(&form2)}) {
-        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(window);
+TEST_F(AccessibilityTest, WindowsHaveDistinctSpokenNamesAndDescriptionsUnderTheSameTitle) {
+    struct Case {
+        QWidget* window;
+        QString name;
+    };
+    for (const Case& c : {Case{&form1, QStringLiteral("KORVEL truss and loads")},
+                          Case{&form2, QStringLiteral("KORVEL results")}}) {
+        SCOPED_TRACE(c.window->objectName().toStdString());
+        QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(c.window);
         ASSERT_NE(interface, nullptr);
-        EXPECT_EQ(interface->text(QAccessible::Name), QStringLiteral("KORVEL"));
-        EXPECT_FALSE(interface->text(QAccessible::Description).isEmpty()) << window->objectName().toStdString();
+        EXPECT_EQ(c.window->windowTitle(), QStringLiteral("KORVEL"));
+        EXPECT_EQ(interface->text(QAccessible::Name), c.name);
+        EXPECT_FALSE(interface->text(QAccessible::Description).isEmpty());
     }
+}
+
+// The member table of the results window, found from the window as a screen reader walks it.
+QAccessibleInterface* member_table(QWidget& window) {
+    QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        if (child != nullptr && child->role() == QAccessible::Table) return child;
+    }
+    return nullptr;
+}
+
+TEST_F(AccessibilityTest, ResultsWindowPresentsTheMemberTableAsRowsAndColumns) {
+    engine::AnalysisInput input;
+    input.span = "16";
+    input.set_load(engine::Node::U4, engine::Component::Vertical, "10");
+    const auto outcome = engine::run_analysis(input);
+    form2.showResults(std::get<engine::AnalysisResult>(outcome));
+
+    QAccessibleInterface* table = member_table(form2);
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->text(QAccessible::Name), QStringLiteral("Member table"));
+    QAccessibleTableInterface* grid = table->tableInterface();
+    ASSERT_NE(grid, nullptr);
+    ASSERT_EQ(grid->rowCount(), 29);
+    ASSERT_EQ(grid->columnCount(), 3);
+    EXPECT_EQ(grid->columnDescription(0), QStringLiteral("Member"));
+    EXPECT_EQ(grid->columnDescription(1), QStringLiteral("Length"));
+    EXPECT_EQ(grid->columnDescription(2), QStringLiteral("Axial force"));
+    EXPECT_EQ(table->childCount(), 29 * 3);
+
+    // First and last row of each block: the caption, then the two results as the window shows them.
+    struct Case {
+        int row;
+        QString member;
+        const char* length_label;
+        const char* force_label;
+    };
+    const std::vector<Case> cases{
+        {0, QStringLiteral("L0L1="), "Label59", "Label62"},
+        {14, QStringLiteral("L4L5="), "Label55", "Label66"},
+        {15, QStringLiteral("L1U2="), "Label41", "Label83"},
+        {28, QStringLiteral("U5U9="), "Label35", "Label89"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.row);
+        EXPECT_EQ(grid->rowDescription(c.row), c.member);
+        const std::vector<QString> expected{c.member, accessible(form2, c.length_label).text(QAccessible::Value),
+                                            accessible(form2, c.force_label).text(QAccessible::Value)};
+        for (int column = 0; column < 3; ++column) {
+            QAccessibleInterface* cell = grid->cellAt(c.row, column);
+            ASSERT_NE(cell, nullptr);
+            EXPECT_EQ(cell->text(QAccessible::Value), expected[static_cast<std::size_t>(column)]);
+            EXPECT_FALSE(cell->text(QAccessible::Value).isEmpty());
+            // The cell knows its place, and belongs to the table as its child.
+            QAccessibleTableCellInterface* place = cell->tableCellInterface();
+            ASSERT_NE(place, nullptr);
+            EXPECT_EQ(place->rowIndex(), c.row);
+            EXPECT_EQ(place->columnIndex(), column);
+            EXPECT_EQ(place->table(), table);
+            EXPECT_EQ(cell->parent(), table);
+            EXPECT_GE(table->indexOfChild(cell), 0);
+        }
+    }
+    EXPECT_EQ(grid->cellAt(29, 0), nullptr);
+    EXPECT_EQ(grid->cellAt(0, 3), nullptr);
+    // Labels outside the member table are no cells.
+    EXPECT_EQ(accessible(form2, "Label98").tableCellInterface(), nullptr);
+    EXPECT_EQ(accessible(form1, "Label29").tableCellInterface(), nullptr);
+}
+
+TEST_F(AccessibilityTest, TheMemberTableLeavesTheWindowsPictureAndClicksAsTheyWere) {
+    // The table is a see-through layer: every label keeps its place on the window, and the buttons their clicks.
+    form2.show();
+    for (const char* name : {"Label2", "Label59", "Label89"}) {
+        SCOPED_TRACE(name);
+        QWidget* label = form2.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(label, nullptr);
+        EXPECT_NE(label->parentWidget(), &form2);
+        EXPECT_EQ(label->mapTo(&form2, QPoint(0, 0)), label->geometry().topLeft());
+        EXPECT_TRUE(label->isVisible());
+    }
+    auto* back = form2.findChild<QPushButton*>(QStringLiteral("Command1"));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(form2.childAt(back->geometry().center()), back);
 }
 
 }  // namespace

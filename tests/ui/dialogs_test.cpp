@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QTemporaryDir>
+#include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -131,7 +133,7 @@ TEST(QtDialogs, InputReturnsTheTypedTextOnOk) {
         input->accept();
     });
     QtDialogs dialogs;
-    const QString answer = dialogs.input(QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"),
+    const std::optional<QString> answer = dialogs.input(QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"),
                                          QStringLiteral("ENTER THE VERTICAL LOAD:"), QString());
     EXPECT_EQ(answer, QStringLiteral(" -2.5 kN"));
     EXPECT_EQ(shown_title, QStringLiteral("ENTER THE VERTICAL LOAD:"));
@@ -139,7 +141,7 @@ TEST(QtDialogs, InputReturnsTheTypedTextOnOk) {
     EXPECT_TRUE(shown_default.isEmpty());
 }
 
-TEST(QtDialogs, InputReturnsEmptyTextOnCancelWhateverWasTyped) {
+TEST(QtDialogs, InputReturnsNoTextOnCancelWhateverWasTyped) {
     when_dialog_opens([](QWidget* dialog) {
         auto* input = qobject_cast<QInputDialog*>(dialog);
         ASSERT_NE(input, nullptr);
@@ -147,7 +149,27 @@ TEST(QtDialogs, InputReturnsEmptyTextOnCancelWhateverWasTyped) {
         input->reject();
     });
     QtDialogs dialogs;
-    EXPECT_TRUE(dialogs.input(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")).isEmpty());
+    EXPECT_FALSE(dialogs.input(QStringLiteral("p"), QStringLiteral("t"), QStringLiteral("5")).has_value());
+}
+
+TEST(QtDialogs, InputKeepsLongPastesWhole) {
+    // Around Qt's default limit of 32,767 characters and far beyond it.
+    for (const qsizetype length : {qsizetype{32767}, qsizetype{32768}, qsizetype{40000}, qsizetype{1} << 20}) {
+        SCOPED_TRACE(length);
+        const QString pasted = QString(length - 1, QChar(u'7')) + QChar(u'9');
+        when_dialog_opens([&pasted](QWidget* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>();
+            ASSERT_NE(edit, nullptr);
+            QGuiApplication::clipboard()->setText(pasted);
+            edit->paste();
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        QtDialogs dialogs;
+        const std::optional<QString> answer = dialogs.input(QStringLiteral("p"), QStringLiteral("t"), QString());
+        ASSERT_TRUE(answer.has_value());
+        EXPECT_EQ(answer->size(), length);
+        EXPECT_EQ(*answer, pasted);
+    }
 }
 
 TEST(QtDialogs, FileDialogsStartInTheFolderUsedLastAndReturnEmptyOnCancel) {

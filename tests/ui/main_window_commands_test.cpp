@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,17 +72,98 @@ TEST_F(CommandsWithLoadsTest, AccessKeysPressTheirButtons) {
     EXPECT_EQ(dialogs.calls[1].title, QStringLiteral("Using help"));
 }
 
-TEST_F(CommandsWithLoadsTest, SharedAccessKeyOfResultsAndResetOnlyMovesTheFocus) {
-    // "&Results" and "&Reset" share R: the key cycles the focus between them and clicks neither.
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
+TEST_F(CommandsWithLoadsTest, SharedAccessKeyMovesTheFocusOnInTabOrderAndPressesNothing) {
+    // "&Results" (tab index 1) and "&Reset" (2) share R; Exit is 3, About 5.
+    struct Case {
+        const char* start;
+        std::vector<const char*> reached;  // focus after each Alt+R
+    };
+    const std::vector<Case> cases{
+        {"Text1", {"Command1", "Command5", "Command1", "Command5"}},
+        {"Command1", {"Command5", "Command1"}},
+        {"Command5", {"Command1", "Command5"}},
+        {"Command3", {"Command1", "Command5"}},
+        {"Command4", {"Command1", "Command5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.start);
+        control<QWidget>(c.start).setFocus();
+        for (const char* expected : c.reached) {
+            // The key arrives where a real keyboard sends it: at the focused control.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+            EXPECT_EQ(window->focusWidget(), &control<QWidget>(expected));
+        }
+    }
     QTest::qWait(250);
     EXPECT_FALSE(requested.has_value());
     EXPECT_TRUE(dialogs.calls.empty());
-    const QWidget* first = window->focusWidget();
-    EXPECT_TRUE(first == &button("Command1") || first == &button("Command5"));
-    QTest::keyClick(window.get(), Qt::Key_R, Qt::AltModifier);
-    EXPECT_NE(window->focusWidget(), first);
     EXPECT_TRUE(inputs_unchanged());
+}
+
+TEST_F(CommandsWithLoadsTest, SpanThenAltREnterAnalysesInsteadOfResetting) {
+    span_box().setFocus();
+    QTest::keyClick(&span_box(), Qt::Key_R, Qt::AltModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_TRUE(requested.has_value());
+    EXPECT_EQ(requested->span, "16");
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_TRUE(inputs_unchanged());
+}
+
+TEST_F(CommandsWithLoadsTest, AltWithAKeyThatIsNoAccessKeyDoesNothing) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* focused;
+    };
+    const std::vector<Case> cases{
+        {Qt::Key_Q, Qt::AltModifier, "Text1"},
+        {Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier, "Text1"},
+        {Qt::Key_5, Qt::AltModifier, "Text1"},
+        {Qt::Key_Minus, Qt::AltModifier, "Text1"},
+        {Qt::Key_Q, Qt::AltModifier, "Command4"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
+        control<QWidget>(c.focused).setFocus();
+        QTest::keyClick(QApplication::focusWidget(), c.key, c.modifiers);
+        QTest::qWait(150);
+        EXPECT_EQ(window->focusWidget(), &control<QWidget>(c.focused));
+    }
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_FALSE(requested.has_value());
+    EXPECT_TRUE(inputs_unchanged());
+    // Typing without Alt still types.
+    span_box().setFocus();
+    QTest::keyClick(&span_box(), Qt::Key_2);
+    EXPECT_EQ(span_box().text(), QStringLiteral("162"));
+}
+
+TEST_F(CommandsWithLoadsTest, UsualKeysOpenHelpAndAskTheExitQuestion) {
+    struct Case {
+        QKeySequence keys;
+        std::optional<int> answer;  // of the question, if one is asked
+        const char* title;
+        int exits;
+    };
+    const std::vector<Case> cases{
+        {QKeySequence(Qt::Key_F1), std::nullopt, "Using help", 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), kAnswerNo, "Confirm Exit", 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), kAnswerYes, "Confirm Exit", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys.toString().toStdString());
+        dialogs.calls.clear();
+        exits = 0;
+        if (c.answer) dialogs.answer_message(*c.answer);
+        button("Command4").setFocus();
+        QTest::keySequence(window.get(), c.keys);
+        ASSERT_EQ(dialogs.calls.size(), 1U);
+        EXPECT_EQ(dialogs.calls[0].title, QString::fromLatin1(c.title));
+        EXPECT_EQ(exits, c.exits);
+        EXPECT_EQ(span_box_has_focus(), c.exits == 0);
+        EXPECT_TRUE(inputs_unchanged());
+    }
 }
 
 TEST_F(CommandsWithLoadsTest, HelpShowsTheFourteenLinesAndReturnsTheFocus) {
@@ -89,12 +171,24 @@ TEST_F(CommandsWithLoadsTest, HelpShowsTheFourteenLinesAndReturnsTheFocus) {
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("Using help"), MessageStyle::OkInformation);
     const QStringList lines = dialogs.calls[0].text.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 14);
-    EXPECT_EQ(lines[0], QStringLiteral("Working procedure:"));
-    EXPECT_EQ(lines[5], QString());
-    EXPECT_EQ(lines[9], QStringLiteral("otherwise program will be terminated!"));
-    EXPECT_EQ(lines[10], QString());
-    EXPECT_EQ(lines[13], QStringLiteral("Use Windows Defult Themes to get original views."));
+    const QStringList expected{
+        QStringLiteral("Working procedure:"),
+        QStringLiteral("1. Give the Span Length."),
+        QStringLiteral("2. Divide the load in vertical & horizontal component."),
+        QStringLiteral("3. Click on the nodes & Input the load components."),
+        QStringLiteral("4. Click on the Results button."),
+        QString(),
+        QStringLiteral("NB: 1.The given directions of load are assumed to be positive,"),
+        QStringLiteral("So counter directing load will be negative."),
+        QStringLiteral("2. Input only the 'NUMERIC' integer or floating point values,"),
+        // Bad input is reported and loses nothing; the warning says so.
+        QStringLiteral("otherwise a message names the value to correct; nothing is lost."),
+        QString(),
+        QStringLiteral("Attention: Appearance of The software may be distorted if"),
+        QStringLiteral("Third party Themes are used!"),
+        QStringLiteral("Use Windows Defult Themes to get original views."),
+    };
+    EXPECT_EQ(lines, expected);
     for (const QString& line : lines) {
         EXPECT_FALSE(line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')));
     }

@@ -265,6 +265,35 @@ TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
     EXPECT_EQ(back.count(), 1);
 }
 
+TEST_F(ResultsWindowTest, CtrlQAsksTheFinishQuestionAndAltWithAnyOtherKeyDoesNothing) {
+    QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
+    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    for (const Qt::Key key : {Qt::Key_Q, Qt::Key_R, Qt::Key_X, Qt::Key_1}) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+    }
+    QTest::qWait(250);
+    EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(QApplication::focusWidget(), &button("Command3"));
+
+    struct Case {
+        int answer;
+        int exits;
+    };
+    for (const Case& c : {Case{kAnswerNo, 0}, Case{kAnswerYes, 1}}) {
+        dialogs.answer_message(c.answer);
+        QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_Q));
+        EXPECT_EQ(exit.count(), c.exits);
+    }
+    EXPECT_EQ(questions(), (std::vector<std::pair<QString, MessageStyle>>{
+                               {QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion},
+                               {QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion}}));
+    EXPECT_EQ(back.count(), 0);
+}
+
 TEST_F(ResultsWindowTest, CloseBoxAsksTheExitQuestion) {
     QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
     window.show();

@@ -26,8 +26,10 @@ public:
 
     // Queues the answer of the next message box (kAnswerYes, kAnswerNo; OK boxes need none).
     void answer_message(int button) { message_answers_.push_back(button); }
-    // Queues the text the next line-input dialog returns (empty for Cancel).
+    // Queues the text the next line-input dialog returns on OK.
     void answer_input(const QString& text) { input_answers_.push_back(text); }
+    // Queues a Cancel of the next line-input dialog.
+    void cancel_input() { input_answers_.push_back(std::nullopt); }
 
     int message(const QString& text, MessageStyle style, const QString& title) override {
         calls.push_back({Call::Kind::Message, text, title, style, {}, {}});
@@ -38,10 +40,10 @@ public:
         return answer;
     }
 
-    QString input(const QString& prompt, const QString& title, const QString& default_text) override {
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString& default_text) override {
         calls.push_back({Call::Kind::Input, prompt, title, MessageStyle::OkInformation, default_text, {}});
         if (input_answers_.empty()) throw std::logic_error("unscripted input: " + title.toStdString());
-        const QString answer = input_answers_.front();
+        const std::optional<QString> answer = input_answers_.front();
         input_answers_.pop_front();
         return answer;
     }
@@ -90,7 +92,7 @@ private:
 
     std::deque<int> message_answers_;
     std::deque<QString> file_answers_;
-    std::deque<QString> input_answers_;
+    std::deque<std::optional<QString>> input_answers_;
     std::deque<std::optional<LoadTexts>> load_table_answers_;
 };
 

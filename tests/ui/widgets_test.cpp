@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -65,6 +66,39 @@ TEST(AutoSizeLabel, KeepsTheEdgeItsGrowthNamesAndItsTop) {
             EXPECT_EQ(box.x() + box.width(), 103);
         }
         EXPECT_EQ(label.text(), QStringLiteral("-123.4567"));
+    }
+}
+
+TEST(AutoSizeLabel, AFontSetByTheThemeLaterRefitsTheCaptionKeepingItsEdge) {
+    install_default_font();
+    struct Case {
+        AutoSizeLabel::Growth growth;
+        QString caption;
+    };
+    const std::vector<Case> cases{{AutoSizeLabel::Growth::KeepLeftEdge, QStringLiteral("U4")},
+                                  {AutoSizeLabel::Growth::KeepRightEdge, QStringLiteral("-12.5")}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        QWidget parent;
+        AutoSizeLabel label(c.growth, &parent);
+        label.setGeometry(100, 50, 3, 13);
+        label.set_caption(c.caption);
+        const QRect before = label.geometry();
+        QFont larger = default_font();
+        larger.setPixelSize(22);
+        QApplication::setFont(larger);
+        QCoreApplication::processEvents();
+        const QRect after = label.geometry();
+        install_default_font();
+        QCoreApplication::processEvents();
+        EXPECT_GE(after.width(), QFontMetrics(larger).horizontalAdvance(c.caption));
+        EXPECT_GT(after.height(), before.height());
+        EXPECT_EQ(after.y(), before.y());
+        if (c.growth == AutoSizeLabel::Growth::KeepRightEdge) {
+            EXPECT_EQ(after.right(), before.right());
+        } else {
+            EXPECT_EQ(after.x(), before.x());
+        }
     }
 }
 

@@ -29,9 +29,9 @@ public:
         shown.append(title + QStringLiteral(": ") + text);
         return korvel::ui::kAnswerNo;
     }
-    QString input(const QString& prompt, const QString& title, const QString&) override {
+    std::optional<QString> input(const QString& prompt, const QString& title, const QString&) override {
         shown.append(title + QStringLiteral(": ") + prompt);
-        return {};
+        return std::nullopt;
     }
     QString open_file_name(const QString& title, const QString&) override {
         shown.append(title);

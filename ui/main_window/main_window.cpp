@@ -1,6 +1,8 @@
 #include "ui/main_window/main_window.hpp"
 
 #include <QCloseEvent>
+#include <QShortcut>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -40,6 +42,10 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
     connect(&button("Command3"), &QPushButton::clicked, this, &MainWindow::on_exit);
     connect(&button("Command4"), &QPushButton::clicked, this, &MainWindow::on_about);
     connect(&button("Command5"), &QPushButton::clicked, this, &MainWindow::on_reset);
+    // The usual keys: F1 for help, Ctrl+Q to leave (after the same question as Exit).
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::on_help);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &MainWindow::on_exit);
     add_case_commands();
 
     focusSpanBox();
@@ -58,18 +64,15 @@ void MainWindow::on_span_changed(const QString& text) {
 }
 
 void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {
-    // Every dialog of the click is answered before any caption changes.
-    if (hotspot.kind == HotspotKind::TwoComponent) {
-        const QString horizontal =
-            dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle), QString());
-        const QString vertical =
-            dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
-        label(load_label_of(hotspot.node, engine::Component::Horizontal)).set_caption(horizontal);
-        label(load_label_of(hotspot.node, engine::Component::Vertical)).set_caption(vertical);
-        return;
-    }
-    const QString vertical = dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
-    label(load_label_of(hotspot.node, engine::Component::Vertical)).set_caption(vertical);
+    // Every dialog of the click is answered before any caption changes; a
+    // cancelled question leaves its component as it was.
+    std::optional<QString> horizontal;
+    if (hotspot.kind == HotspotKind::TwoComponent)
+        horizontal = dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle), QString());
+    const std::optional<QString> vertical =
+        dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
+    if (horizontal) label(load_label_of(hotspot.node, engine::Component::Horizontal)).set_caption(*horizontal);
+    if (vertical) label(load_label_of(hotspot.node, engine::Component::Vertical)).set_caption(*vertical);
 }
 
 engine::AnalysisInput MainWindow::collect_input() const {
@@ -99,7 +102,8 @@ void MainWindow::showAnalysisError(const engine::AnalysisError& error) {
 
 void MainWindow::resetLoads() {
     for (const std::string_view name : kLoadResetOrder) label(name).set_caption(QString());
-    span_box_->clear();
+    // Setting the text, unlike clear(), keeps no undo record of the removed text.
+    span_box_->setText(QString());
 }
 
 void MainWindow::on_help() {

@@ -160,8 +160,14 @@ constexpr std::array<LineEntry, kMainWindowLineCount> all_lines() {
 }  // namespace
 
 FormEntry main_window_form() {
-    return {"Form1", "KORVEL", 11865, 5490, kMainWindowArrowColour,
-            "Fink truss: type the span, click the nodes to enter their loads, then press Results."};
+    return {"Form1",
+            "KORVEL",
+            11865,
+            5490,
+            kMainWindowArrowColour,
+            "Fink truss: type the span, click the nodes to enter their loads, then press Results.",
+            QColor(),
+            "KORVEL truss and loads"};
 }
 
 // Captions first, hotspots above them so a grown caption never hides a node from

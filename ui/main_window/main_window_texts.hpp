@@ -29,7 +29,7 @@ inline constexpr std::array<std::string_view, 14> kHelpLines{
     "NB: 1.The given directions of load are assumed to be positive,",
     "So counter directing load will be negative.",
     "2. Input only the 'NUMERIC' integer or floating point values,",
-    "otherwise program will be terminated!",
+    "otherwise a message names the value to correct; nothing is lost.",
     "",
     "Attention: Appearance of The software may be distorted if",
     "Third party Themes are used!",

@@ -6,25 +6,38 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "ui/dialogs/confirm_exit.hpp"
 #include "ui/results_window/results_table_text.hpp"
 #include "ui/results_window/results_window_layout.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/table_area.hpp"
 
 namespace korvel::ui {
 namespace {
 
-const FormEntry kForm{"Form2", "KORVEL", results_layout::kClientWidth, results_layout::kClientHeight,
-                     kResultsWindowArrowColour, results_layout::kWindowDescription};
+// The picture behind the tables is white on every theme.
+const QColor kPictureColour{Qt::white};
+
+const FormEntry kForm{"Form2",
+                      "KORVEL",
+                      results_layout::kClientWidth,
+                      results_layout::kClientHeight,
+                      kResultsWindowArrowColour,
+                      results_layout::kWindowDescription,
+                      kPictureColour,
+                      results_layout::kWindowSpokenName};
 
 }  // namespace
 
 ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kForm, parent), dialogs_(dialogs) {
     build(results_layout::kControls);
+    present_member_table_as_table();
 
     for (std::size_t i = 0; i < engine::kResultCount; ++i) {
         const QString name = to_qstring(engine::kResultSlots[i].label);
@@ -37,8 +50,30 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
     connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
     connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
     addWindowMenu();
+    // Ctrl+Q asks the Finish question, as the usual key to leave a program.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
+            &ResultsWindow::askFinish);
     // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
     finish.setFocus();
+}
+
+void ResultsWindow::present_member_table_as_table() {
+    auto* table = new TableArea(*this, {QStringLiteral("Member"), QStringLiteral("Length"), QStringLiteral("Axial force")});
+    table->setAccessibleName(to_qstring(results_layout::kMemberTableName));
+    table->setAccessibleDescription(to_qstring(results_layout::kMemberTableDescription));
+    const auto add_rows = [this, table](const auto& rows) {
+        for (const results_layout::MemberRow& row : rows) {
+            std::vector<QWidget*> cells;
+            for (const std::string_view name : {row.caption_label, row.length_label, row.force_label}) {
+                auto* label = findChild<AutoSizeLabel*>(to_qstring(name));
+                if (label == nullptr) throw std::logic_error("results window has no label " + std::string(name));
+                cells.push_back(label);
+            }
+            table->add_row(cells);
+        }
+    };
+    add_rows(results_layout::kLeftBlockRows);
+    add_rows(results_layout::kRightBlockRows);
 }
 
 QPushButton& ResultsWindow::button(const char* name) {
@@ -69,7 +104,7 @@ void ResultsWindow::askStartNew() {
 void ResultsWindow::paintEvent(QPaintEvent* event) {
     // The white picture behind the tables; the strip to its right keeps the background colour.
     QPainter painter(this);
-    painter.fillRect(0, 0, results_layout::kPictureWidthPixels, results_layout::kPictureHeightPixels, Qt::white);
+    painter.fillRect(0, 0, results_layout::kPictureWidthPixels, results_layout::kPictureHeightPixels, kPictureColour);
     FixedForm::paintEvent(event);
 }
 

@@ -44,6 +44,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Gathers the 29 member rows (left block, then right block) into one table for assistive technology.
+    void present_member_table_as_table();
     QPushButton& button(const char* name);
     void askFinish();
     void askStartNew();

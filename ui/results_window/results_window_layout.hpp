@@ -109,6 +109,11 @@ inline constexpr std::size_t kControlCount = 103;
 // labels, 3 reaction rows of two labels and the 3 buttons.
 extern const std::array<ControlEntry, kControlCount> kControls;
 
+inline constexpr std::string_view kWindowSpokenName = "KORVEL results";
+inline constexpr std::string_view kMemberTableName = "Member table";
+inline constexpr std::string_view kMemberTableDescription =
+    "Every member's length and axial force, one row per member: the left block, then the right block.";
+
 inline constexpr std::string_view kWindowDescription =
     "Results: the length and axial force of every member and the three support reactions. "
     "Ctrl+C copies them as a table.";

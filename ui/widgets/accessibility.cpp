@@ -3,10 +3,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
+#include <utility>
 
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/drawing.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/table_area.hpp"
 
 namespace korvel::ui {
 
@@ -14,7 +16,9 @@ namespace {
 
 // A caption label as assistive technology sees it. Its value and text are the
 // caption as drawn, so a screen reader speaks what a sighted user reads.
-class LabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+class LabelAccessible final : public QAccessibleWidget,
+                              public QAccessibleTextInterface,
+                              public QAccessibleTableCellInterface {
 public:
     explicit LabelAccessible(AutoSizeLabel* label) : QAccessibleWidget(label, role_of(*label)) {}
 
@@ -22,6 +26,8 @@ public:
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface && !label().is_clickable())
             return static_cast<QAccessibleTextInterface*>(this);
+        if (type == QAccessible::TableCellInterface && table_area() != nullptr)
+            return static_cast<QAccessibleTableCellInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
@@ -86,7 +92,23 @@ public:
         return -1;
     }
 
+    // A label of a table area is one cell of its table.
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return position().second; }
+    int rowIndex() const override { return position().first; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return QAccessible::queryAccessibleInterface(table_area()); }
+
 private:
+    TableArea* table_area() const { return qobject_cast<TableArea*>(label().parentWidget()); }
+    std::pair<int, int> position() const {
+        const TableArea* area = table_area();
+        return area == nullptr ? std::pair{-1, -1} : area->position_of(&label()).value_or(std::pair{-1, -1});
+    }
+
     static QAccessible::Role role_of(const AutoSizeLabel& label) {
         if (label.is_clickable()) return QAccessible::Button;
         if (label.is_heading()) return QAccessible::Heading;
@@ -105,9 +127,56 @@ private:
     }
 };
 
+// A table area as a table: its labels are the cells, row by row.
+class TableAccessible final : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit TableAccessible(TableArea* area) : QAccessibleWidget(area, QAccessible::Table) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        QWidget* cell = area().cell(row, column);
+        return cell == nullptr ? nullptr : QAccessible::queryAccessibleInterface(cell);
+    }
+    int columnCount() const override { return area().column_count(); }
+    int rowCount() const override { return area().row_count(); }
+    QString columnDescription(int column) const override { return area().column_names().value(column); }
+    // A row is named by the caption in its first cell.
+    QString rowDescription(int row) const override {
+        QAccessibleInterface* first = cellAt(row, 0);
+        return first == nullptr ? QString() : first->text(QAccessible::Value);
+    }
+
+    // The table shows results; nothing in it can be selected.
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    TableArea& area() const { return *static_cast<TableArea*>(widget()); }
+};
+
 QAccessibleInterface* program_widget_accessible(const QString& class_name, QObject* object) {
     if (class_name == QLatin1String(AutoSizeLabel::staticMetaObject.className())) {
         if (auto* label = qobject_cast<AutoSizeLabel*>(object)) return new LabelAccessible(label);
+    }
+    if (class_name == QLatin1String(TableArea::staticMetaObject.className())) {
+        if (auto* area = qobject_cast<TableArea*>(object)) return new TableAccessible(area);
     }
     if (class_name == QLatin1String(DrawingSurface::staticMetaObject.className())) {
         if (auto* surface = qobject_cast<DrawingSurface*>(object))

@@ -46,11 +46,22 @@ void AutoSizeLabel::set_caption(const QString& caption) {
         QAccessibleTextUpdateEvent changed(this, 0, old_shown, shown_text());
         QAccessible::updateAccessibility(&changed);
     }
+    fit_to(caption);
+}
+
+void AutoSizeLabel::fit_to(const QString& caption) {
     if (growth_ == Growth::Fixed) return;
     const QRect old_box = geometry();
     const QSize size = fitted_size(caption);
     const int left = growth_ == Growth::KeepRightEdge ? old_box.x() + old_box.width() - size.width() : old_box.x();
     setGeometry(left, old_box.y(), size.width(), size.height());
+}
+
+void AutoSizeLabel::changeEvent(QEvent* event) {
+    // A theme may change the application's font after the windows are built;
+    // a caption then fits the new font instead of being cut.
+    if (event->type() == QEvent::FontChange && !text().isEmpty()) fit_to(text());
+    QLabel::changeEvent(event);
 }
 
 QSize AutoSizeLabel::sizeHint() const { return is_long() ? fitted_size(text()) : QLabel::sizeHint(); }

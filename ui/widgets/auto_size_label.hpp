@@ -48,10 +48,13 @@ signals:
     void clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Resizes a fitted label to the caption, keeping the edge its alignment keeps.
+    void fit_to(const QString& caption);
     bool is_long() const { return text().size() > kShownCaptionLength; }
 
     Growth growth_;

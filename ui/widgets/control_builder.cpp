@@ -1,6 +1,5 @@
 #include "ui/widgets/control_builder.hpp"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
 #include <utility>
@@ -10,7 +9,9 @@
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/fixed_form.hpp"
+#include "ui/widgets/long_text_box.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/text_box_limit.hpp"
 
 namespace korvel::ui {
 
@@ -64,7 +65,7 @@ QWidget* make_button(const ControlEntry& entry, FixedForm& form) {
 }
 
 QWidget* make_text_box(const ControlEntry& entry, QWidget& form) {
-    auto* box = new QLineEdit(&form);
+    auto* box = new LongTextBox(&form);
     apply_font(*box, entry.font);
     box->setMaxLength(kTextBoxMaxLength);
     box->setText(to_qstring(entry.caption));
@@ -74,7 +75,7 @@ QWidget* make_text_box(const ControlEntry& entry, QWidget& form) {
 
 }  // namespace
 
-void build_controls(FixedForm& form, std::span<const ControlEntry> controls) {
+std::vector<QWidget*> build_controls(FixedForm& form, std::span<const ControlEntry> controls) {
     std::vector<std::pair<int, QWidget*>> focus_chain;
     for (const ControlEntry& entry : controls) {
         QWidget* widget = nullptr;
@@ -95,8 +96,12 @@ void build_controls(FixedForm& form, std::span<const ControlEntry> controls) {
     }
     std::stable_sort(focus_chain.begin(), focus_chain.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 1; i < focus_chain.size(); ++i)
-        QWidget::setTabOrder(focus_chain[i - 1].second, focus_chain[i].second);
+    std::vector<QWidget*> tab_order;
+    for (const auto& [tab_index, widget] : focus_chain) {
+        if (!tab_order.empty()) QWidget::setTabOrder(tab_order.back(), widget);
+        tab_order.push_back(widget);
+    }
+    return tab_order;
 }
 
 }  // namespace korvel::ui

@@ -3,24 +3,44 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <vector>
 
+#include "ui/widgets/access_keys.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/control_builder.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/readable_colours.hpp"
 
 namespace korvel::ui {
+
+namespace {
+
+// The theme with the highlighted-text colour as window background and window
+// text that stands out from that background and from the picture, if any.
+QPalette form_palette(const QPalette& theme, const QColor& picture) {
+    QPalette colours = theme;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor background = theme.color(group, QPalette::HighlightedText);
+        colours.setColor(group, QPalette::Window, background);
+        std::vector<QColor> behind{background};
+        if (picture.isValid()) behind.push_back(picture);
+        colours.setColor(group, QPalette::WindowText, readable_foreground(theme, group, behind));
+    }
+    return colours;
+}
+
+}  // namespace
 
 FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(to_qstring(entry.name));
     setWindowTitle(to_qstring(entry.title));
+    setAccessibleName(to_qstring(entry.spoken_name));
     setAccessibleDescription(to_qstring(entry.description));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips_to_pixels(entry.client_width_twips), twips_to_pixels(entry.client_height_twips));
 
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::HighlightedText));
-    setPalette(colours);
+    setPalette(form_palette(palette(), entry.picture));
     setAutoFillBackground(true);
 
     setWindowIcon(program_icon());
@@ -30,7 +50,7 @@ FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, 
 void FixedForm::build(std::span<const ControlEntry> controls, Drawing drawing) {
     // A window without a drawing gets no surface, so assistive technology meets no empty graphic.
     if (!drawing.is_empty()) surface_ = new DrawingSurface(drawing, this);
-    build_controls(*this, controls);
+    new AccessKeys(*this, build_controls(*this, controls));
 }
 
 void FixedForm::set_default_button(QPushButton* button) {

@@ -19,10 +19,14 @@ struct FormEntry {
     int client_height_twips = 0;
     QColor cursor_fill;  // colour of the window's arrow cursor
     std::string_view description{};  // what the window is for, for assistive technology
+    QColor picture{};  // colour of a picture drawn over most of the background; invalid for none
+    std::string_view spoken_name{};  // tells the windows apart to assistive technology; the titles are the same
 };
 
 // A top-level window of fixed layout: fixed client size and border, the
-// highlighted-text system colour as background, the program icon, its own
+// highlighted-text system colour as background, text and lines in a colour of
+// the palette that stands out from that background and the picture (under a
+// dark theme both are light, so its window text would vanish), the program icon, its own
 // arrow cursor, centred on the screen when first shown. Enter presses the
 // default button unless another button has the focus.
 class FixedForm : public QWidget {
@@ -30,7 +34,8 @@ class FixedForm : public QWidget {
 public:
     explicit FixedForm(const FormEntry& entry, QWidget* parent = nullptr);
 
-    // Creates the window's controls and drawing from its layout tables.
+    // Creates the window's controls and drawing from its layout tables; the
+    // controls take their access keys in tab order (see AccessKeys).
     void build(std::span<const ControlEntry> controls, Drawing drawing = {});
 
     void set_default_button(QPushButton* button);
