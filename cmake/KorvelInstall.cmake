@@ -1,23 +1,31 @@
-# What `cmake --install` puts where: the programs in bin/, and with the windowed
+# What `cmake --install` puts where: the programs in bin/, their man pages, the
+# licence and changelog in the package's doc folder, and with the windowed
 # program its desktop entry, AppStream metainfo and hicolor icons. Only programs
 # this build actually makes are installed, so a build without the windows
 # installs the command-line tool alone.
 include(GNUInstallDirs)
 
-set(KORVEL_APP_ID "org.korvel.korvel")
-
-# The version as the desktop shows it: 2.1.0.1 becomes 2.01.0001
-# (major, two-digit minor, four-digit revision).
-string(REGEX REPLACE "^([0-9])$" "0\\1" _korvel_minor "${PROJECT_VERSION_MINOR}")
-string(LENGTH "${PROJECT_VERSION_TWEAK}" _korvel_tweak_length)
-math(EXPR _korvel_tweak_padding "4 - ${_korvel_tweak_length}")
-string(REPEAT "0" ${_korvel_tweak_padding} _korvel_tweak_zeros)
-set(KORVEL_DISPLAY_VERSION
-    "${PROJECT_VERSION_MAJOR}.${_korvel_minor}.${_korvel_tweak_zeros}${PROJECT_VERSION_TWEAK}")
+set(KORVEL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${PROJECT_NAME})
+set(KORVEL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging/debian)
 
 if(TARGET korvel-solve)
   install(TARGETS korvel-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+
+if(KORVEL_BUILD_MAN)
+  install(FILES ${KORVEL_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
+# The licence in Debian's machine-readable form, and the changelog of this
+# release gzipped as Debian installs it (best compression, no time stamp).
+install(FILES ${KORVEL_PACKAGING_DIR}/copyright DESTINATION ${KORVEL_DOC_DIR})
+configure_file(${KORVEL_PACKAGING_DIR}/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog.Debian @ONLY)
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz
+  COMMAND gzip -9 -n -k -f ${PROJECT_BINARY_DIR}/packaging/changelog.Debian
+  DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog.Debian
+  VERBATIM)
+add_custom_target(korvel-changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz DESTINATION ${KORVEL_DOC_DIR})
 
 if(TARGET korvel)
   install(TARGETS korvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

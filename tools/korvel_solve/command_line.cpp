@@ -1,23 +1,18 @@
 #include "tools/korvel_solve/command_line.hpp"
 
 #include <array>
-#include <cstdio>
 #include <map>
 #include <vector>
 
 #include <CLI/CLI.hpp>
 
+#include "korvel/project.hpp"
 #include "tools/korvel_solve/load_argument.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
 
 namespace korvel::solve {
 
-std::string displayed_version() {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d.%02d.%04d", KORVEL_VERSION_MAJOR, KORVEL_VERSION_MINOR,
-                  KORVEL_VERSION_REVISION);
-    return text;
-}
+std::string displayed_version() { return std::string(project::kDisplayVersion); }
 
 CommandLine parse_command_line(int argc, const char* const* argv) {
     CLI::App app{"Solves the Fink roof truss: member lengths, axial forces (tension positive) and the "
