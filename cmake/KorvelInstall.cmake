@@ -19,6 +19,18 @@ endif()
 # The licence in Debian's machine-readable form, and the changelog of this
 # release gzipped as Debian installs it (best compression, no time stamp).
 install(FILES ${KORVEL_PACKAGING_DIR}/copyright DESTINATION ${KORVEL_DOC_DIR})
+
+# Tags of Debian's package checker that do not apply to this package, each with the reason.
+set(KORVEL_WINDOWED_OVERRIDES "")
+if(TARGET korvel)
+  set(KORVEL_WINDOWED_OVERRIDES
+      "# The help message keeps its original wording, misspelling included.\n"
+      "korvel: spelling-error-in-binary Defult Default [usr/bin/korvel]")
+  string(JOIN "" KORVEL_WINDOWED_OVERRIDES ${KORVEL_WINDOWED_OVERRIDES})
+endif()
+configure_file(${KORVEL_PACKAGING_DIR}/lintian-overrides.in ${PROJECT_BINARY_DIR}/packaging/lintian-overrides @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${PROJECT_NAME})
 configure_file(${KORVEL_PACKAGING_DIR}/changelog.in ${PROJECT_BINARY_DIR}/packaging/changelog.Debian @ONLY)
 add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/packaging/changelog.Debian.gz
   COMMAND gzip -9 -n -k -f ${PROJECT_BINARY_DIR}/packaging/changelog.Debian

@@ -1,6 +1,7 @@
 # The Debian package, made from a build tree by `cpack -G DEB`. It holds what
-# KorvelInstall.cmake installs, under /usr, with stripped programs; the
-# library dependencies are worked out from the programs by dpkg-shlibdeps.
+# KorvelInstall.cmake installs, under /usr, with programs stripped as Debian
+# strips them; the library dependencies are worked out from the programs by
+# dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "${KORVEL_DEVELOPER}")
@@ -21,7 +22,8 @@ else()
 endif()
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/debian/strip_programs.cmake)
+set(CPACK_KORVEL_STRIP ${CMAKE_STRIP})
 # Directories as Debian expects them, whatever the umask of the one who builds.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

@@ -142,7 +142,8 @@ for page in "$root"/usr/share/man/man1/*.1.gz; do
   name=$(basename "$page" .1.gz)
   complaints=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
   [[ -z $complaints ]] || fail "man page $name: $complaints"
-  man -l -Tutf8 "$page" 2>/dev/null | col -b | grep -qE "^ +$name - " || fail "man page $name has no NAME line"
+  rendered=$(MANWIDTH=80 man -l -Tutf8 "$page" 2>/dev/null | col -b)
+  grep -qE "^ +$name - " <<<"$rendered" || fail "man page $name has no NAME line"
 done
 
 solve=$root/usr/bin/korvel-solve
@@ -170,7 +171,7 @@ if [[ $windows == with-windows ]]; then
 fi
 
 # Errors and warnings fail; informational and pedantic tags are shown for the reader.
-lintian --fail-on error,warning --display-info --pedantic --no-tag-display-limit "$deb" ||
+lintian --fail-on error,warning --display-info --pedantic --tag-display-limit 0 "$deb" ||
   fail "lintian finds errors or warnings in $(basename "$deb")"
 
 echo "package $(basename "$deb") checked: $(wc -l <<<"$contents") entries, depends on: $depends"
