@@ -149,6 +149,12 @@ done
 solve=$root/usr/bin/korvel-solve
 version=$("$solve" --version) || fail "korvel-solve --version failed"
 [[ $version == "$displayed_version" ]] || fail "korvel-solve --version printed '$version', not $displayed_version"
+# The man page describes every option the program knows.
+solve_page=$(MANWIDTH=80 man -l -Tutf8 "$root/usr/share/man/man1/korvel-solve.1.gz" 2>/dev/null | col -b)
+options=$("$solve" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u)
+for option in $options; do
+  grep -qF -- "$option" <<<"$solve_page" || fail "the korvel-solve man page does not describe $option"
+done
 json=$("$solve" --span 16 --load U4.V=10 --format json) || fail "korvel-solve could not solve span 16 with 10 at U4"
 lengths=$(grep -oE '"lengths":\{[^}]*\}' <<<"$json") || fail "no lengths in the JSON result: $json"
 grep -qF '"L0L1":"2.5"' <<<"$lengths" || fail "L0L1 length is not 2.5 for span 16: $lengths"
