@@ -164,10 +164,16 @@ if [[ $windows == with-windows ]]; then
   desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
   grep -qx 'Exec=korvel' "$desktop" || fail "the desktop entry does not start korvel"
   grep -qx 'Icon=org.korvel.korvel' "$desktop" || fail "the desktop entry names another icon"
+  # Menus file the program under exactly one of the registered main categories.
+  main_categories=$(grep -m1 '^Categories=' "$desktop" | cut -d= -f2- | tr ';' '\n' |
+    grep -cxE 'AudioVideo|Audio|Video|Development|Education|Game|Graphics|Network|Office|Science|Settings|System|Utility' || true)
+  ((main_categories == 1)) || fail "the desktop entry has $main_categories main categories, not one"
   appstreamcli validate --pedantic --no-net "$root/usr/share/metainfo/org.korvel.korvel.metainfo.xml" ||
     fail "the metainfo does not validate"
   grep -qF "<release version=\"$displayed_version\"" "$root/usr/share/metainfo/org.korvel.korvel.metainfo.xml" ||
     fail "the metainfo does not announce release $displayed_version"
+  grep -qF '<launchable type="desktop-id">org.korvel.korvel.desktop</launchable>' "$root/usr/share/metainfo/org.korvel.korvel.metainfo.xml" ||
+    fail "the metainfo does not launch the installed desktop entry"
   grep -qF '<project_license>MIT</project_license>' "$root/usr/share/metainfo/org.korvel.korvel.metainfo.xml" ||
     fail "the metainfo names no MIT licence"
   for size in "${icon_sizes[@]}"; do
