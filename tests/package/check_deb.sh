@@ -134,8 +134,9 @@ doc=$root/usr/share/doc/korvel
 head -n 1 "$doc/copyright" | grep -qF 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
   fail "the copyright file is not machine-readable"
 grep -qx 'License: MIT' "$doc/copyright" || fail "the copyright file names no MIT licence"
-zcat "$doc/changelog.Debian.gz" | head -n 1 | grep -qF "korvel ($package_version) " ||
-  fail "the changelog does not start with $package_version: $(zcat "$doc/changelog.Debian.gz" | head -n 1)"
+latest_entry=$(zcat "$doc/changelog.Debian.gz" | sed -n 1p)
+[[ $latest_entry == "korvel ($package_version) "* ]] ||
+  fail "the changelog does not start with $package_version: $latest_entry"
 
 # Each man page renders without complaint and names its program.
 for page in "$root"/usr/share/man/man1/*.1.gz; do
