@@ -2,15 +2,21 @@
 
 #include <QApplication>
 
-#include "app/version.hpp"
+#include "korvel/project.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/default_font.hpp"
+#include "ui/widgets/qt_text.hpp"
 
 namespace korvel::app {
 
+using ui::to_qstring;
+
 void name_the_program() {
-    QCoreApplication::setApplicationName(QString::fromLatin1(kApplicationName));
-    QCoreApplication::setApplicationVersion(QString::fromLatin1(kDisplayVersion));
+    QCoreApplication::setApplicationName(to_qstring(project::kApplicationName));
+    QCoreApplication::setApplicationVersion(to_qstring(project::kDisplayVersion));
+    // Wayland matches the window to its desktop entry by this name (the app id),
+    // so the window gets the entry's icon and name.
+    QGuiApplication::setDesktopFileName(to_qstring(project::kApplicationId));
 }
 
 void set_up_application() {

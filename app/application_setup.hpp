@@ -2,8 +2,9 @@
 
 namespace korvel::app {
 
-// Gives the application its name and version, as the command line and the
-// windows show them. Call once after the QCoreApplication exists.
+// Names the running application as the command line and the desktop know it:
+// its name, the version it shows, and its desktop entry. Call once after the
+// QCoreApplication exists.
 void name_the_program();
 
 // Names the application, gives it its icon and makes the captions' font the

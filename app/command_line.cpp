@@ -3,7 +3,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include "app/version.hpp"
+#include "korvel/project.hpp"
+#include "ui/widgets/qt_text.hpp"
 
 namespace korvel::app {
 
@@ -26,7 +27,7 @@ LaunchRequest read_command_line(const QStringList& arguments) {
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) return {LaunchRequest::Action::Print, {}, parser.helpText()};
     if (parser.isSet(version))
         return {LaunchRequest::Action::Print, {},
-                QStringLiteral("%1 %2\n").arg(QLatin1String(kApplicationName), QLatin1String(kDisplayVersion))};
+                QStringLiteral("%1 %2\n").arg(ui::to_qstring(project::kApplicationName), ui::to_qstring(project::kDisplayVersion))};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) return fail(QStringLiteral("give one load case file at most, not %1").arg(files.size()));
     return {LaunchRequest::Action::Run, files.value(0), {}};

@@ -1,19 +1,10 @@
-# What `cmake --install` puts where: the programs in bin/, and with the windowed
-# program its desktop entry, load case file type, AppStream metainfo and hicolor icons. Only programs
+# What `cmake --install` puts where: the programs in bin/, their man pages, the
+# bash completion of korvel-solve, and with the windowed program its desktop
+# entry, load case file type, AppStream metainfo and hicolor icons. Only programs
 # this build actually makes are installed, so a build without the windows
-# installs the command-line tool alone.
+# installs the command-line tool alone. The licence, changelog and package
+# checker notes are in packaging/debian.
 include(GNUInstallDirs)
-
-set(KORVEL_APP_ID "org.korvel.korvel")
-
-# The version as the desktop shows it: 2.1.0.1 becomes 2.01.0001
-# (major, two-digit minor, four-digit revision).
-string(REGEX REPLACE "^([0-9])$" "0\\1" _korvel_minor "${PROJECT_VERSION_MINOR}")
-string(LENGTH "${PROJECT_VERSION_TWEAK}" _korvel_tweak_length)
-math(EXPR _korvel_tweak_padding "4 - ${_korvel_tweak_length}")
-string(REPEAT "0" ${_korvel_tweak_padding} _korvel_tweak_zeros)
-set(KORVEL_DISPLAY_VERSION
-    "${PROJECT_VERSION_MAJOR}.${_korvel_minor}.${_korvel_tweak_zeros}${PROJECT_VERSION_TWEAK}")
 
 if(TARGET korvel-solve)
   install(TARGETS korvel-solve RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -21,6 +12,10 @@ if(TARGET korvel-solve)
   install(FILES ${PROJECT_SOURCE_DIR}/data/completions/korvel-solve.bash
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME korvel-solve
           COMPONENT korvel_solve_completion)
+endif()
+
+if(KORVEL_BUILD_MAN)
+  install(FILES ${KORVEL_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 
 if(TARGET korvel)

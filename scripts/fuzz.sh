@@ -12,9 +12,9 @@ seconds=${1:-60}
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [seconds-per-target], a whole number above 0" >&2; exit 2; }
 targets=(fixed4_text analysis)
 
-bash scripts/install-dependencies.sh
+bash scripts/install-dependencies.sh --tests
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DKORVEL_FUZZ=ON -DKORVEL_BUILD_UI=OFF -DKORVEL_BUILD_TESTS=OFF -DKORVEL_BUILD_BENCH=OFF
+  -DKORVEL_FUZZ=ON -DKORVEL_BUILD_UI=OFF -DBUILD_TESTING=OFF -DKORVEL_BUILD_BENCH=OFF -DKORVEL_BUILD_MAN=OFF
 cmake --build build-fuzz -j2 --target "${targets[@]/#/korvel-fuzz-}"
 
 for target in "${targets[@]}"; do

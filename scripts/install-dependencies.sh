@@ -1,28 +1,46 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package the project needs to build, test and run.
+# Installs the Debian 12 packages the project needs. Without arguments: what
+# building and running the programs needs (scripts/run.sh). With --tests: also
+# what the tests, benchmarks, package checks and fuzzing need (scripts/test.sh).
 # Idempotent: packages already present are left alone. Runs as root, or through sudo.
+#
+# usage: install-dependencies.sh [--tests]
 set -euo pipefail
 
-packages=(
+# Building and running the programs.
+run_packages=(
   # toolchain
   g++ cmake ninja-build pkgconf
   # windows, and the force diagram as SVG
   qt6-base-dev libgl-dev qt6-svg-dev
-  # tests and benchmarks
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # reading the PDF report back (pdfinfo, pdftotext, pdfimages)
-  poppler-utils
   # command-line tool
   libcli11-dev nlohmann-json3-dev
   # fonts standing in for the two named fonts of the results window
   fonts-liberation fonts-comic-neue fontconfig
+  # man pages, turned into roff at build time
+  scdoc
+)
+
+# Testing, on top of the above.
+test_packages=(
+  # tests and benchmarks
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
   # running the windows without a display, and looking at them
   xvfb xauth xdotool imagemagick
   # the Debian package and its desktop files, made and checked by the tests
-  dpkg-dev file appstream desktop-file-utils shared-mime-info
+  dpkg-dev file appstream desktop-file-utils shared-mime-info lintian
+  # reading the PDF report back (pdfinfo, pdftotext, pdfimages)
+  poppler-utils
   # fuzzing with libFuzzer (scripts/fuzz.sh)
   clang libclang-rt-14-dev
 )
+
+packages=("${run_packages[@]}")
+case ${1:-} in
+  --tests) packages+=("${test_packages[@]}") ;;
+  "") ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

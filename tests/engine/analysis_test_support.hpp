@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "engine/analysis.hpp"
@@ -31,6 +32,16 @@ inline AnalysisResult analyse(const std::string& span, Loads loads = {}) {
         return {};
     }
     return std::get<AnalysisResult>(std::move(outcome));
+}
+
+// A result text with its sign turned round; "0" stays "0", as results are never "-0".
+inline std::string negated_text(std::string_view text) {
+    if (text == "0") return std::string(text);
+    if (text.front() == '-') return std::string(text.substr(1));
+    // Appended rather than prefixed: GCC 12 at -O3 misreads a prefix insert as an overlapping copy.
+    std::string minus_text = "-";
+    minus_text += text;
+    return minus_text;
 }
 
 }  // namespace korvel::engine::testing

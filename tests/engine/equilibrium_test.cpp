@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/analysis.hpp"
+#include "analysis_test_support.hpp"
 
 namespace korvel::engine {
 namespace {
@@ -183,10 +184,6 @@ AnalysisResult with_force(AnalysisResult result, std::string_view member, const 
     return result;
 }
 
-std::string negated(std::string_view text) {
-    return text.front() == '-' ? std::string(text.substr(1)) : "-" + std::string(text);
-}
-
 AnalysisResult with_swapped(AnalysisResult result, std::string_view first, std::string_view second,
                             ResultKind kind = ResultKind::Force) {
     std::swap(result.texts[*result_index(first, kind)], result.texts[*result_index(second, kind)]);
@@ -200,7 +197,7 @@ TEST(EquilibriumCheck, FindsTheFaultsOfAnApexLoad) {
     const AnalysisResult result = analyse(input);
     ASSERT_TRUE(check_joints(input, result).balanced());
 
-    EXPECT_FALSE(check_joints(input, with_force(result, "L0U1", negated(result.force("L0U1")))).balanced());
+    EXPECT_FALSE(check_joints(input, with_force(result, "L0U1", testing::negated_text(result.force("L0U1")))).balanced());
     EXPECT_FALSE(check_joints(input, with_swapped(result, "L0U1", "L0L1")).balanced());
     EXPECT_FALSE(check_joints(input, with_swapped(result, "L3U4", "L2L3")).balanced());
 }
@@ -230,7 +227,7 @@ TEST(EquilibriumCheck, FindsEveryFlippedSignAndEverySwapOnAFullyLoadedTruss) {
             const double force = number(result.force(first));
             if (std::abs(force) > detectable / 2) {
                 ++flips;
-                EXPECT_FALSE(check_joints(input, with_force(result, first, negated(result.force(first)))).balanced())
+                EXPECT_FALSE(check_joints(input, with_force(result, first, testing::negated_text(result.force(first)))).balanced())
                     << "sign of " << first;
             }
             for (const std::string_view second : kMembersInTableOrder) {

@@ -11,6 +11,7 @@ namespace {
 
 using testing::analyse;
 using testing::Loads;
+using testing::negated_text;
 using Expected = std::vector<std::pair<std::string, std::string>>;
 
 std::string describe(const char* span, Loads loads) {
@@ -76,7 +77,7 @@ const Expected kApexLoadForces = {
 Expected negated(const Expected& forces) {
     Expected result;
     for (const auto& [member, text] : forces) {
-        result.emplace_back(member, text == "0" ? text : text[0] == '-' ? text.substr(1) : "-" + text);
+        result.emplace_back(member, negated_text(text));
     }
     return result;
 }

@@ -5,9 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <system_error>
 #include <thread>
 
 namespace korvel::testing_support {
@@ -87,8 +89,8 @@ Outcome run_solve(const std::vector<std::string>& arguments, const std::string& 
 SolveCoprocess::SolveCoprocess(const std::vector<std::string>& arguments, int out_fd) {
     int input[2];
     int output[2] = {-1, -1};
-    pipe2(input, O_CLOEXEC);
-    if (out_fd < 0) pipe2(output, O_CLOEXEC);
+    if (pipe2(input, O_CLOEXEC) != 0 || (out_fd < 0 && pipe2(output, O_CLOEXEC) != 0))
+        throw std::system_error(errno, std::generic_category(), "pipe2");
     char err_name[] = "/tmp/korvel-solve-err-XXXXXX";
     err_file_ = mkostemp(err_name, O_CLOEXEC);
     unlink(err_name);

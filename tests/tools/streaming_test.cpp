@@ -48,7 +48,10 @@ TEST_P(Streaming, EachAnswerComesBeforeTheNextLineIsWritten) {
 INSTANTIATE_TEST_SUITE_P(Jobs, Streaming,
                          testing::Values(std::vector<std::string>{"--batch"},
                                          std::vector<std::string>{"--batch", "--jobs", "1"},
-                                         std::vector<std::string>{"--batch", "--jobs", "3", "-"}));
+                                         std::vector<std::string>{"--batch", "--jobs", "3", "-"}),
+                         [](const testing::TestParamInfo<std::vector<std::string>>& arguments) {
+                             return "Arguments" + std::to_string(arguments.index);
+                         });
 
 // Feeds cases until the program stops taking them.
 void feed_endlessly(SolveCoprocess& solve) {
@@ -59,7 +62,8 @@ void feed_endlessly(SolveCoprocess& solve) {
 }
 
 struct FailedOutput {
-    const char* path;      // standard output
+    const char* name;
+    const char* path;  // standard output; none for a pipe nobody reads
     const char* err_has;
 };
 
@@ -74,7 +78,7 @@ TEST_P(FailedWrite, StopsTheBatchAtOnceWithStatusOne) {
     if (GetParam().path != nullptr) {
         out_fd = open(GetParam().path, O_WRONLY | O_CLOEXEC);
     } else {
-        pipe2(pipe_ends, O_CLOEXEC);
+        ASSERT_EQ(pipe2(pipe_ends, O_CLOEXEC), 0);
         out_fd = pipe_ends[1];
     }
     SolveCoprocess solve({"--batch"}, out_fd);
@@ -90,8 +94,9 @@ TEST_P(FailedWrite, StopsTheBatchAtOnceWithStatusOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Outputs, FailedWrite,
-                         testing::Values(FailedOutput{"/dev/full", "could not write the results: No space left"},
-                                         FailedOutput{nullptr, "could not write the results: Broken pipe"}));
+                         testing::Values(FailedOutput{"FullDisk", "/dev/full", "could not write the results: No space left"},
+                                         FailedOutput{"ClosedPipe", nullptr, "could not write the results: Broken pipe"}),
+                         [](const testing::TestParamInfo<FailedOutput>& output) { return std::string(output.param.name); });
 
 // AddressSanitizer reserves more address space than the limit below allows.
 #ifndef __SANITIZE_ADDRESS__

@@ -1,11 +1,11 @@
 #include "tools/korvel_solve/command_line.hpp"
 
 #include <array>
-#include <cstdio>
 #include <map>
 
 #include <CLI/CLI.hpp>
 
+#include "korvel/project.hpp"
 #include "load_case/quoted_text.hpp"
 #include "tools/korvel_solve/help_text.hpp"
 #include "tools/korvel_solve/load_argument.hpp"
@@ -14,12 +14,7 @@
 
 namespace korvel::solve {
 
-std::string displayed_version() {
-    char text[32];
-    std::snprintf(text, sizeof text, "%d.%02d.%04d", KORVEL_VERSION_MAJOR, KORVEL_VERSION_MINOR,
-                  KORVEL_VERSION_REVISION);
-    return text;
-}
+std::string displayed_version() { return std::string(project::kDisplayVersion); }
 
 namespace {
 

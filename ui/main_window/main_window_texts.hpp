@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "korvel/project.hpp"
+
 namespace korvel::ui {
 
 // Captions of the main window's dialogs.
@@ -47,7 +49,7 @@ inline constexpr std::array<std::string_view, 12> kAboutLines{
     "",
     "Korvel",
     "This program solves Fink truss in any loading condition",
-    "Version 2.1",
+    project::kAboutVersion,
     "",
     "Thank you for calculating with KORVEL.",
 };
