@@ -4,20 +4,12 @@
 #include <bit>
 #include <cstdint>
 
+#include "engine/powers_of_ten.hpp"
+
 namespace korvel::engine {
 namespace {
 
 __extension__ typedef unsigned __int128 UnsignedWide;
-
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
 
 constexpr std::uint64_t kFifteenDigits = kPowersOfTen[15];
 constexpr int kFractionBits = 52;

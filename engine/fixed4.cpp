@@ -10,6 +10,7 @@
 #include "engine/arithmetic_error.hpp"
 #include "engine/decimal_text.hpp"
 #include "engine/fifteen_digit_rounding.hpp"
+#include "engine/powers_of_ten.hpp"
 
 namespace korvel::engine {
 namespace {
@@ -76,16 +77,6 @@ Fixed4 Fixed4::round(double x) {
 }
 
 namespace {
-
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& p : powers) {
-        p = power;
-        power *= 10;
-    }
-    return powers;
-}();
 
 // digits * 10^shift rounded half-even.
 std::uint64_t scale_digits(std::uint64_t digits, std::int64_t shift) {
