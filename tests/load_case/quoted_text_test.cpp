@@ -13,6 +13,14 @@ struct Quoted {
     std::string shown;
 };
 
+// A quote, the text and `after`, built by appending: GCC 12 at -O3 sees an
+// overlapping copy where a literal is prepended to a string.
+std::string in_quotes(const std::string& text, const char* after = "\"") {
+    std::string quoted(1, '"');
+    quoted.append(text).append(after);
+    return quoted;
+}
+
 class QuotedText : public testing::TestWithParam<Quoted> {};
 
 TEST_P(QuotedText, EscapesControlsAndShortensLongTexts) { EXPECT_EQ(quoted_text(GetParam().text), GetParam().shown); }
@@ -24,10 +32,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Quoted{std::string("\0", 1), R"("\u0000")"}, Quoted{"\x7F", R"("\u007F")"},
                     Quoted{"\xC2\x9B" "1m", R"("\u009B1m")"}, Quoted{"\xFF" "a", R"("\xFFa")"},
                     Quoted{"\xC3\xA9", "\"\xC3\xA9\""},
-                    Quoted{std::string(200, 'x'), "\"" + std::string(200, 'x') + "\""},
-                    Quoted{std::string(201, 'x'), "\"" + std::string(200, 'x') + "\"..."},
+                    Quoted{std::string(200, 'x'), in_quotes(std::string(200, 'x'))},
+                    Quoted{std::string(201, 'x'), in_quotes(std::string(200, 'x'), "\"...")},
                     // The limit counts characters, and never cuts one in half.
-                    Quoted{std::string(199, 'x') + "\xC3\xA9\xC3\xA9", "\"" + std::string(199, 'x') + "\xC3\xA9\"..."}));
+                    Quoted{std::string(199, 'x') + "\xC3\xA9\xC3\xA9", in_quotes(std::string(199, 'x') + "\xC3\xA9", "\"...")}));
 
 struct Sequence {
     std::string bytes;

@@ -45,7 +45,7 @@ TEST(Help, NamesWhichNodesTakeWhichLoad) {
                                     engine::Node::L4, engine::Node::L5, engine::Node::L6, engine::Node::U1,
                                     engine::Node::U2, engine::Node::U3, engine::Node::U4, engine::Node::U5,
                                     engine::Node::U6, engine::Node::U7, engine::Node::U8, engine::Node::U9}) {
-        const std::string name = " " + std::string(engine::node_name(node));
+        const std::string name = std::string(" ").append(engine::node_name(node));
         const bool takes_v = engine::load_index(node, engine::Component::Vertical).has_value();
         const bool takes_h = engine::load_index(node, engine::Component::Horizontal).has_value();
         EXPECT_EQ(vertical_line.find(name) != std::string::npos, takes_v) << name;
