@@ -28,6 +28,7 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
 
     connect(&main_window_, &ui::MainWindow::resultsRequested, this, &Coordinator::runAnalysis);
     connect(&main_window_, &ui::MainWindow::exitConfirmed, this, &Coordinator::quit);
+    connect(&main_window_, &ui::MainWindow::forcesRequested, this, &Coordinator::showForces);
 }
 
 Coordinator::~Coordinator() = default;
@@ -88,6 +89,7 @@ void Coordinator::runAnalysis(const engine::AnalysisInput& input) {
     }
     latest_analysis_ = ui::AnalysisRecord{input, std::get<engine::AnalysisResult>(outcome)};
     forces_window_.showAnalysis(*latest_analysis_);
+    main_window_.setForcesAvailable(true);
     ui::ResultsWindow& results = resultsWindow();
     results.showResults(latest_analysis_->result);
     bring_forward(results);

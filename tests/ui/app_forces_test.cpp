@@ -29,6 +29,23 @@ protected:
     }
 };
 
+TEST_F(ForcesWindowTest, CtrlDInTheMainWindowOpensTheDiagramOnceThereIsAnAnalysis) {
+    QApplication::setActiveWindow(&form1());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
+    QTest::keyClick(&form1(), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_FALSE(forces().isVisible()) << "nothing to draw before the first analysis";
+
+    analyse("16", "10");
+    form2_button("Command1").click();  // Back
+    ASSERT_TRUE(form1().isVisible());
+    QApplication::setActiveWindow(&form1());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
+    QTest::keyClick(&form1(), Qt::Key_D, Qt::ControlModifier);
+    ASSERT_TRUE(forces().isVisible());
+    EXPECT_TRUE(form1().isVisible()) << "the diagram opens beside the main window";
+    EXPECT_EQ(forces().analysis()->input.span, "16");
+}
+
 TEST_F(ForcesWindowTest, CtrlDOpensTheLatestAnalysisBesideTheResults) {
     analyse("16", "10");
     EXPECT_FALSE(forces().isVisible());

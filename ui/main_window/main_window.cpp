@@ -46,7 +46,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::on_help);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
             &MainWindow::on_exit);
-    add_case_commands();
+    add_window_menu();
 
     focusSpanBox();
 }

@@ -24,6 +24,8 @@ signals:
     void resultsRequested(const korvel::engine::AnalysisInput& input);
     // The user confirmed leaving the program.
     void exitConfirmed();
+    // The force diagram of the latest analysis was asked for (Ctrl+D).
+    void forcesRequested();
 
 public slots:
     void showAnalysisError(const korvel::engine::AnalysisError& error);
@@ -34,6 +36,8 @@ public slots:
     // when the window holds any input; a file that cannot be used is reported and
     // changes nothing. No analysis runs.
     void openLoadCaseFile(const QString& path);
+    // Offers the force diagram command once there is an analysis to draw.
+    void setForcesAvailable(bool available);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,8 +51,8 @@ private:
     void on_exit();
     void on_reset();
 
-    // The window menu's load case commands (main_window_cases.cpp).
-    void add_case_commands();
+    // The window menu: load cases, all loads in one table, the force diagram (main_window_cases.cpp).
+    void add_window_menu();
     void on_open_case();
     void on_save_case();
     void on_edit_loads();
@@ -64,6 +68,7 @@ private:
     Dialogs& dialogs_;
     QLineEdit* span_box_ = nullptr;
     WindowMenu* menu_ = nullptr;
+    QAction* forces_command_ = nullptr;
 };
 
 }  // namespace korvel::ui

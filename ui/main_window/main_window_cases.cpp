@@ -1,5 +1,6 @@
 // The main window's menu: load cases in files and the table of all loads. The
 // span box and the 23 load captions stay the only store of the inputs.
+#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -32,17 +33,25 @@ std::optional<QString> span_box_refusal(const QString& span, int max_length) {
 
 }  // namespace
 
-void MainWindow::add_case_commands() {
+void MainWindow::add_window_menu() {
     menu_ = new WindowMenu(*this);
     menu_->menu().setAccessibleName(QStringLiteral("Commands"));
     menu_->menu().setAccessibleDescription(
-        QStringLiteral("Opens and saves load cases and edits all loads in one table; each command shows its shortcut."));
+        QStringLiteral("Opens and saves load cases, edits all loads in one table and shows the force diagram; "
+                       "each command shows its shortcut."));
     menu_->add_command(QStringLiteral("Open load case..."), QKeySequence::Open, [this] { on_open_case(); });
     menu_->add_command(QStringLiteral("Save load case..."), QKeySequence::Save, [this] { on_save_case(); });
     menu_->add_separator();
     menu_->add_command(QStringLiteral("Edit all loads..."), QKeySequence(Qt::CTRL | Qt::Key_L),
                        [this] { on_edit_loads(); });
+    menu_->add_separator();
+    // The same command as in the results window, so the diagram opens beside either window.
+    forces_command_ = menu_->add_command(QStringLiteral("Force diagram"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                                         [this] { emit forcesRequested(); });
+    forces_command_->setEnabled(false);
 }
+
+void MainWindow::setForcesAvailable(bool available) { forces_command_->setEnabled(available); }
 
 bool MainWindow::holds_input() const {
     if (!span_box_->text().isEmpty()) return true;
