@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,10 @@
 #include "engine/analysis.hpp"
 
 namespace korvel::load_case {
+
+// The largest case the programs read: a case file's size, and by default a
+// batch line's length. Far beyond any case typed by hand, short of exhausting memory.
+inline constexpr std::size_t kLargestCaseBytes = std::size_t{16} << 20;
 
 // Which loads there are, for messages about a key that is not one.
 inline constexpr std::string_view kLoadKeysHint =

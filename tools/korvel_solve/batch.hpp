@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "load_case/load_case.hpp"
 #include "tools/korvel_solve/result_values.hpp"
 
 namespace korvel::solve {
@@ -15,7 +16,7 @@ struct BatchInput {
     std::string name;
 };
 
-inline constexpr std::size_t kDefaultMaxLineBytes = std::size_t{16} << 20;
+inline constexpr std::size_t kDefaultMaxLineBytes = load_case::kLargestCaseBytes;
 
 struct BatchOptions {
     std::size_t jobs = 1;  // threads analysing lines at once

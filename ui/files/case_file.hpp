@@ -5,11 +5,12 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "load_case/load_case.hpp"
 
 namespace korvel::ui {
 
 // A load case file: one line of the load-case format and a newline, named *.korvel.json.
-inline constexpr qint64 kCaseFileSizeLimit = 16 * 1024 * 1024;
+inline constexpr qint64 kCaseFileSizeLimit = static_cast<qint64>(load_case::kLargestCaseBytes);
 inline constexpr QLatin1StringView kCaseFileExtension{".korvel.json"};
 
 // Why a case file could not be read or written, in words for the user.
