@@ -14,20 +14,25 @@ LaunchRequest read_command_line(const QStringList& arguments) {
         QStringLiteral("Analyses a Fink roof truss for the span and node loads entered in its window."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A load case to open at start (a .korvel.json file)."),
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A load case to open at start (a .korvel.json file)."),
                                  QStringLiteral("[file]"));
 
     const QString program = arguments.isEmpty() ? QStringLiteral("korvel") : QFileInfo(arguments.first()).fileName();
     const auto fail = [&program](const QString& problem) {
-        return LaunchRequest{LaunchRequest::Action::Fail, {},
+        return LaunchRequest{LaunchRequest::Action::Fail,
+                             {},
                              QStringLiteral("%1: %2\nTry '%1 --help' for the command line.\n").arg(program, problem)};
     };
     if (!parser.parse(arguments)) return fail(parser.errorText());
     // --help-all comes with the help option; Qt's own options are not taken here, so it shows the same help.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) return {LaunchRequest::Action::Print, {}, parser.helpText()};
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        return {LaunchRequest::Action::Print, {}, parser.helpText()};
     if (parser.isSet(version))
-        return {LaunchRequest::Action::Print, {},
-                QStringLiteral("%1 %2\n").arg(ui::to_qstring(project::kApplicationName), ui::to_qstring(project::kDisplayVersion))};
+        return {LaunchRequest::Action::Print,
+                {},
+                QStringLiteral("%1 %2\n").arg(ui::to_qstring(project::kApplicationName),
+                                              ui::to_qstring(project::kDisplayVersion))};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) return fail(QStringLiteral("give one load case file at most, not %1").arg(files.size()));
     return {LaunchRequest::Action::Run, files.value(0), {}};

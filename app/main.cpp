@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
     coordinator.start();
     if (!request.file.isEmpty()) {
         // Once the window is up, so a message about a bad file stands over it.
-        QTimer::singleShot(0, &coordinator, [&coordinator, &request] { coordinator.mainWindow().openLoadCaseFile(request.file); });
+        QTimer::singleShot(0, &coordinator,
+                           [&coordinator, &request] { coordinator.mainWindow().openLoadCaseFile(request.file); });
     }
     return QApplication::exec();
 }

@@ -13,7 +13,6 @@ FirstPaintWatch::FirstPaintWatch(QWidget& window, Clock clock, std::function<voi
     for (QWidget* control : window_.findChildren<QWidget*>()) control->installEventFilter(this);
 }
 
-
 bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
     if (reported_ || event->type() != QEvent::Paint || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);

@@ -6,8 +6,8 @@
 // label changes; prints one line per round, the first analysis after start
 // first: the time in milliseconds, and the processor time the program spent in
 // it (on a busy machine the first includes waiting for the processor); then
-// "# resident <kB>", the memory the program holds after its analyses. Run it offscreen (QT_QPA_PLATFORM=offscreen) or on an X
-// server; bench/results_latency.sh runs it repeatedly and takes percentiles.
+// "# resident <kB>", the memory the program holds after its analyses. Run it offscreen (QT_QPA_PLATFORM=offscreen) or
+// on an X server; bench/results_latency.sh runs it repeatedly and takes percentiles.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -88,10 +88,12 @@ Elapsed time_to_first_paint(QWidget& window, const std::function<void()>& act) {
     QEventLoop loop;
     Elapsed elapsed;
     const qint64 cpu_start = thread_cpu_ns();
-    korvel::bench::FirstPaintWatch watch(window, [&timer] { return timer.nsecsElapsed(); }, [&](qint64 at) {
-        elapsed = {at, thread_cpu_ns() - cpu_start};
-        loop.quit();
-    });
+    korvel::bench::FirstPaintWatch watch(
+        window, [&timer] { return timer.nsecsElapsed(); },
+        [&](qint64 at) {
+            elapsed = {at, thread_cpu_ns() - cpu_start};
+            loop.quit();
+        });
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(1); });
     timer.start();
     act();
@@ -130,7 +132,8 @@ int main(int argc, char** argv) {
         for (int round = 0; round < rounds; ++round) {
             span_box.setText(QString::number(16 + round));
             const Elapsed shown = time_to_first_paint(results_window, [&] { results.click(); });
-            std::printf("%.3f %.3f\n", static_cast<double>(shown.wall_ns) / 1e6, static_cast<double>(shown.cpu_ns) / 1e6);
+            std::printf("%.3f %.3f\n", static_cast<double>(shown.wall_ns) / 1e6,
+                        static_cast<double>(shown.cpu_ns) / 1e6);
             time_to_first_paint(main_window, [&] { back.click(); });
         }
     } catch (const std::exception& e) {

@@ -18,9 +18,8 @@ qint64 realtime_ns() {
 }  // namespace
 
 void report_first_paint_and_quit(QWidget& window) {
-    const qint64 started = qEnvironmentVariableIntValue("KORVEL_T0") != 0
-                               ? qgetenv("KORVEL_T0").toLongLong()
-                               : realtime_ns();
+    const qint64 started =
+        qEnvironmentVariableIntValue("KORVEL_T0") != 0 ? qgetenv("KORVEL_T0").toLongLong() : realtime_ns();
     // Owned by the window, so it lives as long as the run.
     auto* watch = new FirstPaintWatch(window, realtime_ns, [started](qint64 painted_at) {
         std::printf("%lld\n", static_cast<long long>(painted_at - started));

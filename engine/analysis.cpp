@@ -19,7 +19,8 @@ bool starts_character(char byte) { return (static_cast<unsigned char>(byte) & 0x
 // Characters of UTF-8 text, not bytes: "é" is one.
 std::size_t character_count(std::string_view text) {
     std::size_t count = 0;
-    for (const char byte : text) if (starts_character(byte)) ++count;
+    for (const char byte : text)
+        if (starts_character(byte)) ++count;
     return count;
 }
 
@@ -158,8 +159,7 @@ std::string AnalysisError::message() const {
                             : "Enter the load as a number, such as 10 or -2.5, or leave it empty for no load.");
             return out;
         case ErrorKind::Overflow: return overflow_message(subject);
-        case ErrorKind::DivisionByZero:
-            return "The span is too small to analyse. Enter a span of at least 0.0003.";
+        case ErrorKind::DivisionByZero: return "The span is too small to analyse. Enter a span of at least 0.0003.";
     }
     return "The analysis failed.";
 }

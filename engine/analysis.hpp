@@ -52,7 +52,7 @@ enum class OverflowCause {
 struct AnalysisError {
     ErrorKind kind;
     ErrorSource source;
-    std::string text;  // the offending input text, where there is one
+    std::string text;                                // the offending input text, where there is one
     OverflowCause cause = OverflowCause::InputText;  // only for ErrorKind::Overflow
 
     // A sentence for the user that says what is wrong and what to fix.

@@ -15,8 +15,8 @@ struct DecimalText {
     bool negative = false;
     std::string_view integer_digits;
     std::string_view fraction_digits;
-    std::int64_t power = 0;         // clamped far beyond any value Fixed4 or double can hold
-    std::string_view magnitude;     // the text without blanks and sign, e.g. "1.5e3"
+    std::int64_t power = 0;      // clamped far beyond any value Fixed4 or double can hold
+    std::string_view magnitude;  // the text without blanks and sign, e.g. "1.5e3"
 
     std::size_t digit_count() const { return integer_digits.size() + fraction_digits.size(); }
     int digit(std::size_t i) const {

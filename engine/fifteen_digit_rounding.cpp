@@ -41,7 +41,8 @@ std::optional<Fixed4> fifteen_digit_fixed4(double x) {
     // magnitude = mantissa / 2^shift exactly; a normal double, as magnitude >= 1e-4.
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const auto biased_exponent = static_cast<int>(bits >> kFractionBits);
-    const std::uint64_t mantissa = (bits & ((std::uint64_t{1} << kFractionBits) - 1)) | (std::uint64_t{1} << kFractionBits);
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t{1} << kFractionBits) - 1)) | (std::uint64_t{1} << kFractionBits);
     const int shift = kExponentBias + kFractionBits - biased_exponent;  // 9..66 in this range
 
     // The decimal exponent e with 10^e <= magnitude < 10^(e+1): first its estimate
@@ -55,9 +56,10 @@ std::optional<Fixed4> fifteen_digit_fixed4(double x) {
     // The 15 significant digits (10^15 when rounding carries into a 16th).
     const std::uint64_t digits = shift_right_half_even(scaled(decimal_exponent), shift);
     // Their value is digits * 10^(e - 14); as a count of ten-thousandths, digits * 10^(e - 10).
-    const std::uint64_t count = decimal_exponent >= 10
-                                    ? digits * kPowersOfTen[static_cast<std::size_t>(decimal_exponent - 10)]
-                                    : divide_half_even(digits, kPowersOfTen[static_cast<std::size_t>(10 - decimal_exponent)]);
+    const std::uint64_t count =
+        decimal_exponent >= 10
+            ? digits * kPowersOfTen[static_cast<std::size_t>(decimal_exponent - 10)]
+            : divide_half_even(digits, kPowersOfTen[static_cast<std::size_t>(10 - decimal_exponent)]);
     const auto signed_count = static_cast<std::int64_t>(count);
     return Fixed4::from_count(x < 0 ? -signed_count : signed_count);
 }

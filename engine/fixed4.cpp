@@ -64,7 +64,7 @@ namespace {
 // 2^52 leaves no fraction bits, so the addition itself rounds.
 double nearest_integer(double x) {
     constexpr double kNoFractionBits = 4503599627370496.0;  // 2^52
-    if (!(std::fabs(x) < kNoFractionBits)) return x;  // already whole, or not a number
+    if (!(std::fabs(x) < kNoFractionBits)) return x;        // already whole, or not a number
     return x < 0 ? (x - kNoFractionBits) + kNoFractionBits : (x + kNoFractionBits) - kNoFractionBits;
 }
 
@@ -100,7 +100,8 @@ std::uint64_t scale_digits(std::uint64_t digits, std::int64_t shift) {
 // D * 10^shift rounded half-even, for a digit string D of at most 19 digits.
 std::uint64_t scale_short_digits(const DecimalText& number, std::int64_t shift) {
     std::uint64_t digits = 0;
-    for (std::size_t i = 0; i < number.digit_count(); ++i) digits = digits * 10 + static_cast<std::uint64_t>(number.digit(i));
+    for (std::size_t i = 0; i < number.digit_count(); ++i)
+        digits = digits * 10 + static_cast<std::uint64_t>(number.digit(i));
     return scale_digits(digits, shift);
 }
 
@@ -206,15 +207,17 @@ Fixed4 Fixed4::operator-() const {
 
 Fixed4 operator*(Fixed4 a, Fixed4 b) {
     // Most products fit in 64 bits; only the rest needs the slower 128-bit division.
-    if (std::int64_t narrow = 0; !__builtin_mul_overflow(a.count_, b.count_, &narrow) &&
-                                 narrow != std::numeric_limits<std::int64_t>::min()) {
+    if (std::int64_t narrow = 0;
+        !__builtin_mul_overflow(a.count_, b.count_, &narrow) && narrow != std::numeric_limits<std::int64_t>::min()) {
         const bool negative = narrow < 0;
-        const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(narrow) : static_cast<std::uint64_t>(narrow);
+        const std::uint64_t magnitude =
+            negative ? 0 - static_cast<std::uint64_t>(narrow) : static_cast<std::uint64_t>(narrow);
         return from_magnitude(negative, divide_by_scale_half_even(magnitude), "product beyond the Fixed4 range");
     }
     const Wide product = static_cast<Wide>(a.count_) * static_cast<Wide>(b.count_);
     const bool negative = product < 0;
-    const UnsignedWide magnitude = negative ? 0 - static_cast<UnsignedWide>(product) : static_cast<UnsignedWide>(product);
+    const UnsignedWide magnitude =
+        negative ? 0 - static_cast<UnsignedWide>(product) : static_cast<UnsignedWide>(product);
     return from_magnitude(negative, divide_by_scale_half_even(magnitude), "product beyond the Fixed4 range");
 }
 

@@ -79,9 +79,9 @@ std::string fifteen_digit_text(double x);
 double parse_double(std::string_view text);
 
 // The three ways a result becomes the caption of a result label.
-ResultText plain_display(Fixed4 value);           // Fixed4 text
-ResultText rounded_display(double value);         // Fixed4 rounding, then Fixed4 text
-ResultText rounded_display(Fixed4 value);         // a Fixed4 passes through unchanged
-ResultText text_rounded_display(double value);    // 15-digit text, read back as Fixed4, Fixed4 text
+ResultText plain_display(Fixed4 value);         // Fixed4 text
+ResultText rounded_display(double value);       // Fixed4 rounding, then Fixed4 text
+ResultText rounded_display(Fixed4 value);       // a Fixed4 passes through unchanged
+ResultText text_rounded_display(double value);  // 15-digit text, read back as Fixed4, Fixed4 text
 
 }  // namespace korvel::engine

@@ -5,8 +5,7 @@ namespace {
 
 // ML: the moment about the apex U4 of everything left of the cut through
 // U3U4, U4U8 and L2L3. Its lever arms use a·cos θ.
-double moment_left_of_section(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r,
-                              const SlopeTrig& t) {
+double moment_left_of_section(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r, const SlopeTrig& t) {
     using enum Node;
     const auto H = [&](Node n) { return loads.H(n); };
     const auto V = [&](Node n) { return loads.V(n); };
@@ -32,8 +31,7 @@ double moment_left_of_section(const TrussGeometry& g, const NodeLoads& loads, co
 
 // MR: the moment about U4 of everything right of the cut through U4U5, U4U9
 // and L3L4. Its lever arms use S/2 where ML uses a·cos θ.
-double moment_right_of_section(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r,
-                               const SlopeTrig& t) {
+double moment_right_of_section(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r, const SlopeTrig& t) {
     using enum Node;
     const auto H = [&](Node n) { return loads.H(n); };
     const auto V = [&](Node n) { return loads.V(n); };
@@ -114,35 +112,35 @@ void write_member_forces(const TrussGeometry& g, const NodeLoads& loads, const R
     const double F_U5U9 = H(U5) * sin_t - V(U5) * cos_t;
 
     // Each force is displayed rounded, in the order the forces are computed.
-    out[0] = rounded_display(F_L0U1);    // Label68
-    out[1] = rounded_display(F_L0L1);    // Label62
-    out[2] = rounded_display(F_L1U1);    // Label79
-    out[3] = rounded_display(F_U1U2);    // Label70
-    out[4] = rounded_display(F_L1U2);    // Label83
-    out[5] = rounded_display(F_L1L2);    // Label63
-    out[6] = rounded_display(F_L2L3);    // Label64
-    out[7] = rounded_display(F_U4U8);    // Label87
-    out[8] = rounded_display(F_U3U4);    // Label74
-    out[9] = rounded_display(F_L2U2);    // Label80
-    out[10] = rounded_display(F_L2U8);   // Label85
-    out[11] = rounded_display(F_U2U8);   // Label91
-    out[12] = rounded_display(F_U2U3);   // Label72
-    out[13] = rounded_display(F_U3U8);   // Label90
-    out[14] = rounded_display(F_L3U4);   // Label88
-    out[15] = rounded_display(F_L6U7);   // Label69
-    out[16] = rounded_display(F_L5L6);   // Label65
-    out[17] = rounded_display(F_L5U7);   // Label81
-    out[18] = rounded_display(F_U6U7);   // Label71
-    out[19] = rounded_display(F_L5U6);   // Label82
-    out[20] = rounded_display(F_L4L5);   // Label66
-    out[21] = rounded_display(F_L3L4);   // Label67
-    out[22] = rounded_display(F_U4U9);   // Label86
-    out[23] = rounded_display(F_U4U5);   // Label75
-    out[24] = rounded_display(F_L4U9);   // Label84
-    out[25] = rounded_display(F_L4U6);   // Label93
-    out[26] = rounded_display(F_U6U9);   // Label92
-    out[27] = rounded_display(F_U5U6);   // Label73
-    out[28] = rounded_display(F_U5U9);   // Label89
+    out[0] = rounded_display(F_L0U1);   // Label68
+    out[1] = rounded_display(F_L0L1);   // Label62
+    out[2] = rounded_display(F_L1U1);   // Label79
+    out[3] = rounded_display(F_U1U2);   // Label70
+    out[4] = rounded_display(F_L1U2);   // Label83
+    out[5] = rounded_display(F_L1L2);   // Label63
+    out[6] = rounded_display(F_L2L3);   // Label64
+    out[7] = rounded_display(F_U4U8);   // Label87
+    out[8] = rounded_display(F_U3U4);   // Label74
+    out[9] = rounded_display(F_L2U2);   // Label80
+    out[10] = rounded_display(F_L2U8);  // Label85
+    out[11] = rounded_display(F_U2U8);  // Label91
+    out[12] = rounded_display(F_U2U3);  // Label72
+    out[13] = rounded_display(F_U3U8);  // Label90
+    out[14] = rounded_display(F_L3U4);  // Label88
+    out[15] = rounded_display(F_L6U7);  // Label69
+    out[16] = rounded_display(F_L5L6);  // Label65
+    out[17] = rounded_display(F_L5U7);  // Label81
+    out[18] = rounded_display(F_U6U7);  // Label71
+    out[19] = rounded_display(F_L5U6);  // Label82
+    out[20] = rounded_display(F_L4L5);  // Label66
+    out[21] = rounded_display(F_L3L4);  // Label67
+    out[22] = rounded_display(F_U4U9);  // Label86
+    out[23] = rounded_display(F_U4U5);  // Label75
+    out[24] = rounded_display(F_L4U9);  // Label84
+    out[25] = rounded_display(F_L4U6);  // Label93
+    out[26] = rounded_display(F_U6U9);  // Label92
+    out[27] = rounded_display(F_U5U6);  // Label73
+    out[28] = rounded_display(F_U5U9);  // Label89
 }
 
 }  // namespace korvel::engine

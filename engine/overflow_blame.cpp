@@ -33,7 +33,9 @@ AnalysisError blame_overflow(const AnalysisInput& input, const TrussGeometry& ge
     if (!overflows(reference, alone_overflows ? alone : loads)) {
         return {ErrorKind::Overflow, {ErrorSource::Kind::Span, 0}, input.span, OverflowCause::SpanWithLoads};
     }
-    return {ErrorKind::Overflow, {ErrorSource::Kind::Load, largest}, input.loads[largest],
+    return {ErrorKind::Overflow,
+            {ErrorSource::Kind::Load, largest},
+            input.loads[largest],
             alone_overflows ? OverflowCause::OneLoad : OverflowCause::LoadsTogether};
 }
 

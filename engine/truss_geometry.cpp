@@ -41,8 +41,8 @@ const SlopeAngle& slope_angle() {
         const Fixed4 slope = Fixed4::round(std::atan(0.5));
         const double theta = slope.to_double();
         const double two_theta = (slope * 2).to_double();
-        return SlopeAngle{slope,
-                          {std::sin(theta), std::cos(theta), std::tan(theta), std::sin(two_theta), std::cos(two_theta)}};
+        return SlopeAngle{
+            slope, {std::sin(theta), std::cos(theta), std::tan(theta), std::sin(two_theta), std::cos(two_theta)}};
     }();
     return angle;
 }
@@ -66,19 +66,35 @@ TrussGeometry derive_geometry(std::string_view span_text) {
 void write_member_lengths(const TrussGeometry& g, std::span<ResultText, kMemberCount> out) {
     const LengthClassTexts c = length_class_texts(g);
     const ResultText* const in_write_order[kMemberCount] = {
-        &c.panel, &c.panel, &c.panel, &c.panel,                // L0U1, U1U2, U2U3, U3U4
-        &c.panel, &c.panel, &c.panel, &c.panel,                // U4U5, U5U6, U6U7, L6U7
-        &c.panel_over_cos, &c.panel_over_cos,                  // L5L6, L0L1
-        &c.panel_over_cos, &c.panel_over_cos,                  // L4L5, L1L2
-        &c.middle_bottom_chord, &c.middle_bottom_chord,        // L3L4, L2L3
-        &c.short_web, &c.short_web,                            // L5U7, L1U1
-        &c.panel_over_cos, &c.panel_over_cos,                  // L5U6, L1U2
-        &c.long_web, &c.long_web,                              // L4U6, L2U2
-        &c.panel_over_cos, &c.panel_over_cos,                  // U2U8, U6U9
-        &c.short_web, &c.short_web,                            // U3U8, U5U9
-        &c.panel_over_cos, &c.panel_over_cos,                  // L2U8, L4U9
-        &c.panel_over_cos, &c.panel_over_cos,                  // U4U9, U4U8
-        &c.rise,                                               // L3U4
+        &c.panel,
+        &c.panel,
+        &c.panel,
+        &c.panel,  // L0U1, U1U2, U2U3, U3U4
+        &c.panel,
+        &c.panel,
+        &c.panel,
+        &c.panel,  // U4U5, U5U6, U6U7, L6U7
+        &c.panel_over_cos,
+        &c.panel_over_cos,  // L5L6, L0L1
+        &c.panel_over_cos,
+        &c.panel_over_cos,  // L4L5, L1L2
+        &c.middle_bottom_chord,
+        &c.middle_bottom_chord,  // L3L4, L2L3
+        &c.short_web,
+        &c.short_web,  // L5U7, L1U1
+        &c.panel_over_cos,
+        &c.panel_over_cos,  // L5U6, L1U2
+        &c.long_web,
+        &c.long_web,  // L4U6, L2U2
+        &c.panel_over_cos,
+        &c.panel_over_cos,  // U2U8, U6U9
+        &c.short_web,
+        &c.short_web,  // U3U8, U5U9
+        &c.panel_over_cos,
+        &c.panel_over_cos,  // L2U8, L4U9
+        &c.panel_over_cos,
+        &c.panel_over_cos,  // U4U9, U4U8
+        &c.rise,            // L3U4
     };
     for (std::size_t i = 0; i < kMemberCount; ++i) out[i] = *in_write_order[i];
 }

@@ -21,11 +21,11 @@ struct SlopeTrig {
 
 // The geometric quantities of one run: the lengths and the angle Fixed4, and the angle's functions.
 struct TrussGeometry {
-    Fixed4 span;    // S: the span text as a number, made positive
-    Fixed4 rise;    // h = S/4
-    Fixed4 rafter;  // a: a support to the apex along the top chord
-    Fixed4 panel;   // p = a/4: the length of every top-chord member
-    Fixed4 slope;   // θ: arctan(1/2) rounded to 0.4636 and used for every sine, cosine and tangent
+    Fixed4 span;     // S: the span text as a number, made positive
+    Fixed4 rise;     // h = S/4
+    Fixed4 rafter;   // a: a support to the apex along the top chord
+    Fixed4 panel;    // p = a/4: the length of every top-chord member
+    Fixed4 slope;    // θ: arctan(1/2) rounded to 0.4636 and used for every sine, cosine and tangent
     SlopeTrig trig;  // of θ
 };
 

@@ -85,30 +85,30 @@ void check_error(const AnalysisInput& input, const AnalysisError& error, std::st
     if (error.message().empty()) fail("an analysis error has no message", data);
 
     switch (error.source.kind) {
-    case ErrorSource::Kind::None:
-        if (!error.input_key().empty()) fail("an error blamed on no input names an input", data);
-        break;
-    case ErrorSource::Kind::Span:
-        if (error.input_key() != "span") fail("an error blamed on the span names " + error.input_key(), data);
-        if (error.kind == ErrorKind::TypeMismatch && span_reads(input.span, data))
-            fail("a type mismatch blames the span, which reads as a number", data);
-        break;
-    case ErrorSource::Kind::Load: {
-        const std::size_t blamed = error.source.load;
-        if (blamed >= kLoadCount) fail("an error blames load index " + std::to_string(blamed), data);
-        if (error.input_key() != korvel::engine::load_key(kLoadMap[blamed]))
-            fail("an error blamed on " + korvel::engine::load_key(kLoadMap[blamed]) + " names " + error.input_key(),
-                 data);
-        // The span is read first and the loads in load-map order, so all of them
-        // before the blamed load read well.
-        if (!span_reads(input.span, data)) fail("the error blames a load though the span is not a number", data);
-        for (std::size_t i = 0; i < blamed; ++i)
-            if (!load_reads(input.loads[i], data))
-                fail("the error blames " + error.input_key() + " though an earlier load is not a number", data);
-        if (error.kind == ErrorKind::TypeMismatch && load_reads(input.loads[blamed], data))
-            fail("a type mismatch blames " + error.input_key() + ", which reads as a number", data);
-        break;
-    }
+        case ErrorSource::Kind::None:
+            if (!error.input_key().empty()) fail("an error blamed on no input names an input", data);
+            break;
+        case ErrorSource::Kind::Span:
+            if (error.input_key() != "span") fail("an error blamed on the span names " + error.input_key(), data);
+            if (error.kind == ErrorKind::TypeMismatch && span_reads(input.span, data))
+                fail("a type mismatch blames the span, which reads as a number", data);
+            break;
+        case ErrorSource::Kind::Load: {
+            const std::size_t blamed = error.source.load;
+            if (blamed >= kLoadCount) fail("an error blames load index " + std::to_string(blamed), data);
+            if (error.input_key() != korvel::engine::load_key(kLoadMap[blamed]))
+                fail("an error blamed on " + korvel::engine::load_key(kLoadMap[blamed]) + " names " + error.input_key(),
+                     data);
+            // The span is read first and the loads in load-map order, so all of them
+            // before the blamed load read well.
+            if (!span_reads(input.span, data)) fail("the error blames a load though the span is not a number", data);
+            for (std::size_t i = 0; i < blamed; ++i)
+                if (!load_reads(input.loads[i], data))
+                    fail("the error blames " + error.input_key() + " though an earlier load is not a number", data);
+            if (error.kind == ErrorKind::TypeMismatch && load_reads(input.loads[blamed], data))
+                fail("a type mismatch blames " + error.input_key() + ", which reads as a number", data);
+            break;
+        }
     }
 }
 

@@ -31,8 +31,7 @@ void check_written_text_reads_back(Fixed4 value, std::string_view input) {
     if (!korvel::fuzz::is_fixed4_text(text))
         fail("Fixed4 text of count " + count_text(value) + " is malformed: " + text, input);
     const auto reread = run_conversion([&] { return Fixed4::parse(text); }, input);
-    if (reread.value != value)
-        fail("Fixed4 text " + text + " does not read back as count " + count_text(value), input);
+    if (reread.value != value) fail("Fixed4 text " + text + " does not read back as count " + count_text(value), input);
 }
 
 void check_against_reference(std::string_view text, const korvel::fuzz::ConversionOutcome<Fixed4>& parsed) {

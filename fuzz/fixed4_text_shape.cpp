@@ -24,8 +24,7 @@ bool is_fixed4_text(std::string_view text) {
 
     if (point != std::string_view::npos) {
         const std::string_view fraction = text.substr(point + 1);
-        if (fraction.empty() || fraction.size() > 4 || !all_digits(fraction) || fraction.back() == '0')
-            return false;
+        if (fraction.empty() || fraction.size() > 4 || !all_digits(fraction) || fraction.back() == '0') return false;
         return true;
     }
     return !(negative && integer_part == "0");

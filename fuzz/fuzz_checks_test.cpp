@@ -23,12 +23,12 @@ TEST(ReferenceCount, ReadsDecimalTextsExactlyAndRoundsTiesToEven) {
         {"1.56252710927049", 15625},
         {"1e3", 10000000},
         {"-3", -30000},
-        {"1.39755", 13976},    // tie, odd count rounds up
-        {"1.67705", 16770},    // tie, even count stays
+        {"1.39755", 13976},  // tie, odd count rounds up
+        {"1.67705", 16770},  // tie, even count stays
         {"0.00025", 2},
         {"0.00015", 2},
-        {"0.000250001", 3},    // just above the tie
-        {"-0.00005", 0},       // no negative zero
+        {"0.000250001", 3},  // just above the tie
+        {"-0.00005", 0},     // no negative zero
         {"  +.5  ", 5000},
         {"5.", 50000},
         {"12.5E-1", 12500},

@@ -39,10 +39,30 @@ std::vector<std::string> read_corpus(const std::filesystem::path& directory) {
 
 // Pieces that number parsing is sensitive to: signs, points, exponents, blanks,
 // line breaks (which separate the analysis texts), range limits and ties.
-constexpr std::array<std::string_view, 24> kTokens{
-    "0", "1", "5", "9", ".", "-", "+", " ", "e", "E", "e-", "e+", "\n", "\t", "00000", "99999999999",
-    "0.00005", "922337203685477.5807", "-922337203685477.5808", "1e308", "1e-400", "\xe2\x88\x92", "1,5",
-    std::string_view("\0", 1)};
+constexpr std::array<std::string_view, 24> kTokens{"0",
+                                                   "1",
+                                                   "5",
+                                                   "9",
+                                                   ".",
+                                                   "-",
+                                                   "+",
+                                                   " ",
+                                                   "e",
+                                                   "E",
+                                                   "e-",
+                                                   "e+",
+                                                   "\n",
+                                                   "\t",
+                                                   "00000",
+                                                   "99999999999",
+                                                   "0.00005",
+                                                   "922337203685477.5807",
+                                                   "-922337203685477.5808",
+                                                   "1e308",
+                                                   "1e-400",
+                                                   "\xe2\x88\x92",
+                                                   "1,5",
+                                                   std::string_view("\0", 1)};
 
 class Variations {
 public:
@@ -64,24 +84,18 @@ private:
     void edit(std::string& text) {
         const std::size_t at = below(text.size() + 1);
         switch (below(5)) {
-        case 0:
-            if (at < text.size()) text[at] = static_cast<char>(below(256));
-            break;
-        case 1:
-            text.insert(at, kTokens[below(kTokens.size())]);
-            break;
-        case 2:
-            text.erase(at, below(9));
-            break;
-        case 3:
-            text.insert(at, text.substr(below(text.size() + 1), below(17)));
-            break;
-        default:
-            if (!seeds_.empty()) {
-                const std::string& other = seeds_[below(seeds_.size())];
-                text = text.substr(0, at) + other.substr(below(other.size() + 1));
-            }
-            break;
+            case 0:
+                if (at < text.size()) text[at] = static_cast<char>(below(256));
+                break;
+            case 1: text.insert(at, kTokens[below(kTokens.size())]); break;
+            case 2: text.erase(at, below(9)); break;
+            case 3: text.insert(at, text.substr(below(text.size() + 1), below(17))); break;
+            default:
+                if (!seeds_.empty()) {
+                    const std::string& other = seeds_[below(seeds_.size())];
+                    text = text.substr(0, at) + other.substr(below(other.size() + 1));
+                }
+                break;
         }
     }
 

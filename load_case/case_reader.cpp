@@ -90,8 +90,8 @@ public:
 
         const ValueKind kind = cursor_.next_value_kind();
         if (kind == ValueKind::Invalid) cursor_.fail_unexpected(kCaseShape);
-        if (kind != ValueKind::Object) throw ShapeFault{"a case must be " + std::string(kCaseShape) +
-                                                        ", not " + std::string(value_name(kind))};
+        if (kind != ValueKind::Object)
+            throw ShapeFault{"a case must be " + std::string(kCaseShape) + ", not " + std::string(value_name(kind))};
         cursor_.expect('{', kCaseShape);
         read_members(cursor_, [&](std::string_view key) { read_case_member(key); });
         cursor_.skip_whitespace();

@@ -146,7 +146,8 @@ void JsonCursor::read_escape(std::string& out) {
     }
     std::size_t code_point = read_hex4();
     if (code_point >= 0xDC00 && code_point <= 0xDFFF) {
-        throw TextFault{"\\u escape of a lone low surrogate", backslash, "a code point, or a high and low surrogate pair"};
+        throw TextFault{"\\u escape of a lone low surrogate", backslash,
+                        "a code point, or a high and low surrogate pair"};
     }
     if (code_point >= 0xD800 && code_point <= 0xDBFF) {
         if (text_.substr(at_, 2) != "\\u") {

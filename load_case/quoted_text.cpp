@@ -30,9 +30,18 @@ std::size_t append_escaped(std::string& out, std::string_view text, Quotes quote
             continue;
         }
         switch (byte) {
-            case '\n': out += "\\n"; ++at; continue;
-            case '\r': out += "\\r"; ++at; continue;
-            case '\t': out += "\\t"; ++at; continue;
+            case '\n':
+                out += "\\n";
+                ++at;
+                continue;
+            case '\r':
+                out += "\\r";
+                ++at;
+                continue;
+            case '\t':
+                out += "\\t";
+                ++at;
+                continue;
             default: break;
         }
         if (byte < 0x20 || byte == 0x7F) {

@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/analysis.hpp"
 #include "analysis_test_support.hpp"
+#include "engine/analysis.hpp"
 
 namespace korvel::engine {
 namespace {
@@ -30,10 +30,22 @@ struct Vec {
 // The exact node positions in units of the span, x to the right and y upward,
 // in the order of Node (L0..L6, U1..U9).
 constexpr std::array<Vec, kNodeCount> kExactShape{{
-    {0, 0}, {5 / 32.0, 0}, {10 / 32.0, 0}, {16 / 32.0, 0}, {22 / 32.0, 0}, {27 / 32.0, 0}, {1, 0},
-    {1 / 8.0, 1 / 16.0}, {2 / 8.0, 2 / 16.0}, {3 / 8.0, 3 / 16.0}, {4 / 8.0, 4 / 16.0},
-    {5 / 8.0, 3 / 16.0}, {6 / 8.0, 2 / 16.0}, {7 / 8.0, 1 / 16.0},
-    {13 / 32.0, 1 / 8.0}, {19 / 32.0, 1 / 8.0},
+    {0, 0},
+    {5 / 32.0, 0},
+    {10 / 32.0, 0},
+    {16 / 32.0, 0},
+    {22 / 32.0, 0},
+    {27 / 32.0, 0},
+    {1, 0},
+    {1 / 8.0, 1 / 16.0},
+    {2 / 8.0, 2 / 16.0},
+    {3 / 8.0, 3 / 16.0},
+    {4 / 8.0, 4 / 16.0},
+    {5 / 8.0, 3 / 16.0},
+    {6 / 8.0, 2 / 16.0},
+    {7 / 8.0, 1 / 16.0},
+    {13 / 32.0, 1 / 8.0},
+    {19 / 32.0, 1 / 8.0},
 }};
 
 std::size_t node_index(std::string_view name) { return static_cast<std::size_t>(*node_from_name(name)); }
@@ -171,8 +183,7 @@ TEST(Equilibrium, HoldsForEachLoadAloneInEitherDirection) {
     for (std::size_t load = 0; load < kLoadCount; ++load) {
         for (const char* text : {"10", "-10"}) {
             const AnalysisInput input = single_load("10", load, text);
-            EXPECT_TRUE(check_joints(input, analyse(input)).balanced())
-                << load_key(kLoadMap[load]) << " = " << text;
+            EXPECT_TRUE(check_joints(input, analyse(input)).balanced()) << load_key(kLoadMap[load]) << " = " << text;
         }
     }
 }
@@ -197,7 +208,8 @@ TEST(EquilibriumCheck, FindsTheFaultsOfAnApexLoad) {
     const AnalysisResult result = analyse(input);
     ASSERT_TRUE(check_joints(input, result).balanced());
 
-    EXPECT_FALSE(check_joints(input, with_force(result, "L0U1", testing::negated_text(result.force("L0U1")))).balanced());
+    EXPECT_FALSE(
+        check_joints(input, with_force(result, "L0U1", testing::negated_text(result.force("L0U1")))).balanced());
     EXPECT_FALSE(check_joints(input, with_swapped(result, "L0U1", "L0L1")).balanced());
     EXPECT_FALSE(check_joints(input, with_swapped(result, "L3U4", "L2L3")).balanced());
 }
@@ -227,7 +239,8 @@ TEST(EquilibriumCheck, FindsEveryFlippedSignAndEverySwapOnAFullyLoadedTruss) {
             const double force = number(result.force(first));
             if (std::abs(force) > detectable / 2) {
                 ++flips;
-                EXPECT_FALSE(check_joints(input, with_force(result, first, testing::negated_text(result.force(first)))).balanced())
+                EXPECT_FALSE(check_joints(input, with_force(result, first, testing::negated_text(result.force(first))))
+                                 .balanced())
                     << "sign of " << first;
             }
             for (const std::string_view second : kMembersInTableOrder) {

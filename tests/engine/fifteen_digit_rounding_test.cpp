@@ -19,17 +19,17 @@ TEST(FifteenDigitRounding, RoundsTwiceTiesToEven) {
         double x;
         const char* shown;
     } cases[] = {
-        {1234567890123.125, "1234567890123.12"},   // a tie at the 15th digit goes to the even digit 2
-        {1234567890123.375, "1234567890123.38"},   // ... and from the odd 7 up to 8
+        {1234567890123.125, "1234567890123.12"},  // a tie at the 15th digit goes to the even digit 2
+        {1234567890123.375, "1234567890123.38"},  // ... and from the odd 7 up to 8
         {-1234567890123.375, "-1234567890123.38"},
-        {1.00005, "1"},                            // 1.00005000000000 is a tie at the 4th decimal: to even
+        {1.00005, "1"},  // 1.00005000000000 is a tie at the 4th decimal: to even
         {1.00015, "1.0002"},
-        {9.9999999999999995, "10"},                // the 15 digits carry into a 16th
+        {9.9999999999999995, "10"},  // the 15 digits carry into a 16th
         {0.00015, "0.0002"},
-        {0.00005, "0"},                            // below the shortcut's range: 5.00000000000000e-05, a tie, to even
+        {0.00005, "0"},  // below the shortcut's range: 5.00000000000000e-05, a tie, to even
         {1.5625271092704913, "1.5625"},
-        {9999999999999.99, "9999999999999.99"},    // the shortcut's upper end
-        {123456789012345.67, "123456789012346"},   // beyond it, through the text
+        {9999999999999.99, "9999999999999.99"},   // the shortcut's upper end
+        {123456789012345.67, "123456789012346"},  // beyond it, through the text
         {0.0, "0"},
         {-0.0, "0"},
     };

@@ -28,11 +28,11 @@ TEST(Fixed4Rounding, RoundsTheScaledDoubleToNearestWithTiesToEven) {
         double value;
         const char* text;
     } cases[] = {
-        {5.5902 / 4, "1.3976"},           // a tie that goes up to the even digit
-        {1.67705, "1.677"},               // a tie that goes down to the even digit
+        {5.5902 / 4, "1.3976"},  // a tie that goes up to the even digit
+        {1.67705, "1.677"},      // a tie that goes down to the even digit
         {2.09625, "2.0962"},
-        {-0.00005, "0"},                  // no negative zero
-        {0.4636476090008061, "0.4636"},   // the slope angle
+        {-0.00005, "0"},                 // no negative zero
+        {0.4636476090008061, "0.4636"},  // the slope angle
         {8.43747289072951, "8.4375"},
         {-8.43747289072951, "-8.4375"},
         {0.0, "0"},
@@ -48,9 +48,22 @@ TEST(Fixed4Rounding, RoundsTheScaledDoubleToNearestWithTiesToEven) {
 TEST(Fixed4Rounding, AgreesWithTheLibrarysNearestInteger) {
     // Halves on both sides of zero, the edge where doubles stop having fraction
     // bits (2^52), whole values above it, and random values of every magnitude.
-    std::vector<double> scaled = {0.5,  1.5,  2.5,  -0.5, -1.5, -2.5, 4503599627370495.5, -4503599627370495.5,
-                                  4503599627370496.0, 4503599627370497.0, 9007199254740993.0, -9007199254740992.0,
-                                  0.49999999999999994, -0.49999999999999994, 1e18, -1e18};
+    std::vector<double> scaled = {0.5,
+                                  1.5,
+                                  2.5,
+                                  -0.5,
+                                  -1.5,
+                                  -2.5,
+                                  4503599627370495.5,
+                                  -4503599627370495.5,
+                                  4503599627370496.0,
+                                  4503599627370497.0,
+                                  9007199254740993.0,
+                                  -9007199254740992.0,
+                                  0.49999999999999994,
+                                  -0.49999999999999994,
+                                  1e18,
+                                  -1e18};
     std::mt19937_64 random(52);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     std::uniform_int_distribution<int> exponent(-6, 17);
@@ -85,8 +98,8 @@ TEST(Fixed4Parse, ReadsDecimalTextExactlyAndRoundsHalfEven) {
         {"+.5", "0.5"},
         {"5.", "5"},
         {"1E-2", "0.01"},
-        {"0.00005", "0"},              // tie, down to even
-        {"0.00015", "0.0002"},         // tie, up to even
+        {"0.00005", "0"},       // tie, down to even
+        {"0.00015", "0.0002"},  // tie, up to even
         {"0.000150000000001", "0.0002"},
         {"0.00025", "0.0002"},
         {"0.000250000000000000000001", "0.0003"},  // just above the tie: no trip through a double
@@ -108,8 +121,8 @@ TEST(Fixed4Parse, ReadsDecimalTextExactlyAndRoundsHalfEven) {
 }
 
 TEST(Fixed4Parse, RejectsEverythingThatIsNotADecimalNumber) {
-    for (const char* text : {"", " ", "   ", "abc", "1,5", "inf", "nan", "0x10", "1e", "e5", ".", "+", "-",
-                             "1.2.3", "1 2", "--1", "1e+", "1e5.0", "5-", "1d3", "\xef\xbc\x95", "10kN"}) {
+    for (const char* text : {"",  " ", "   ",   "abc", "1,5", "inf", "nan",   "0x10", "1e",  "e5",           ".",
+                             "+", "-", "1.2.3", "1 2", "--1", "1e+", "1e5.0", "5-",   "1d3", "\xef\xbc\x95", "10kN"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(error_kind_of([&] { (void)Fixed4::parse(text); }), ErrorKind::TypeMismatch);
         EXPECT_EQ(error_kind_of([&] { (void)parse_double(text); }), ErrorKind::TypeMismatch);
@@ -117,8 +130,8 @@ TEST(Fixed4Parse, RejectsEverythingThatIsNotADecimalNumber) {
 }
 
 TEST(Fixed4Parse, ValuesBeyondTheRangeOverflow) {
-    for (const char* text : {"922337203685477.5808", "-922337203685477.58086", "1e15", "1e400",
-                             "99999999999999999999", "922337203685477.58075"}) {
+    for (const char* text : {"922337203685477.5808", "-922337203685477.58086", "1e15", "1e400", "99999999999999999999",
+                             "922337203685477.58075"}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(error_kind_of([&] { (void)Fixed4::parse(text); }), ErrorKind::Overflow);
     }
@@ -160,8 +173,8 @@ TEST(Fixed4Arithmetic, ProductsAreExactThenRoundedHalfEven) {
         const char* b;
         const char* product;
     } cases[] = {
-        {"0.0001", "0.5", "0"},         // 0.00005: tie, down to even
-        {"0.0003", "0.5", "0.0002"},    // 0.00015: tie, up to even
+        {"0.0001", "0.5", "0"},       // 0.00005: tie, down to even
+        {"0.0003", "0.5", "0.0002"},  // 0.00015: tie, up to even
         {"-0.0003", "0.5", "-0.0002"},
         {"10", "1.3976", "13.976"},
         {"3.3333", "3.3333", "11.1109"},  // 11.11088889

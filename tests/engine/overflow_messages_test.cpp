@@ -51,8 +51,7 @@ TEST(OverflowMessages, NameTheInputToChange) {
          "The span is too large: \"1e15\". Enter a span below 922337203685477."},
         {"a span beyond a double", make_input("1e400"), "span", "1e400",
          "The span is too large: \"1e400\". Enter a span below 922337203685477."},
-        {"a huge span with a small load", make_input("100000000000000", {{"U4.V", "100"}}), "span",
-         "100000000000000",
+        {"a huge span with a small load", make_input("100000000000000", {{"U4.V", "100"}}), "span", "100000000000000",
          "The span and the loads are too large to compute together: a span of \"100000000000000\" with these "
          "loads. Enter a smaller span or smaller loads."},
         {"many large loads on a unit span", every_vertical_load("1", "100000000000000", "U2.V", "200000000000000"),
@@ -84,8 +83,11 @@ TEST(OverflowMessages, TheSpanLimitTheyStateHolds) {
         const char* span;
         bool computes;
     } cases[] = {
-        {"922337203685476.9999", true}, {"-922337203685476.9999", true}, {"900000000000000", true},
-        {"922337203685477.5808", false}, {"1e15", false},
+        {"922337203685476.9999", true},
+        {"-922337203685476.9999", true},
+        {"900000000000000", true},
+        {"922337203685477.5808", false},
+        {"1e15", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.span);

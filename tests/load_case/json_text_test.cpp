@@ -26,14 +26,14 @@ TEST_P(JsonNumber, FollowsTheJsonGrammarExactly) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, JsonNumber,
-    testing::Values(Number{"0", true}, Number{"-0", true}, Number{"12", true}, Number{"-11.1814", true},
-                    Number{"1e-400", true}, Number{"2.5E+3", true}, Number{"922337203685477.5807", true},
-                    Number{"", false}, Number{"-", false}, Number{"01", false}, Number{".5", false},
-                    Number{"1.", false}, Number{"+1", false}, Number{" 1", false}, Number{"1 ", false},
-                    Number{"1e", false}, Number{"0x1F", false}, Number{"--1", false}, Number{"1-", false},
-                    Number{"NaN", false}));
+INSTANTIATE_TEST_SUITE_P(Texts, JsonNumber,
+                         testing::Values(Number{"0", true}, Number{"-0", true}, Number{"12", true},
+                                         Number{"-11.1814", true}, Number{"1e-400", true}, Number{"2.5E+3", true},
+                                         Number{"922337203685477.5807", true}, Number{"", false}, Number{"-", false},
+                                         Number{"01", false}, Number{".5", false}, Number{"1.", false},
+                                         Number{"+1", false}, Number{" 1", false}, Number{"1 ", false},
+                                         Number{"1e", false}, Number{"0x1F", false}, Number{"--1", false},
+                                         Number{"1-", false}, Number{"NaN", false}));
 
 struct Escaped {
     std::string text;
@@ -49,13 +49,14 @@ TEST_P(JsonString, EscapesWhatJsonRequiresAndKeepsTheRest) {
     EXPECT_TRUE(nlohmann::json::accept(out + "]")) << out;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, JsonString,
-    testing::Values(Escaped{"", R"("")"}, Escaped{"-2.5", R"("-2.5")"}, Escaped{"a\"b", R"("a\"b")"},
-                    Escaped{"a\\b", R"("a\\b")"}, Escaped{"/", R"("/")"}, Escaped{"\b\f\n\r\t", R"("\b\f\n\r\t")"},
-                    Escaped{std::string("\0\x1F", 2), R"("\u0000\u001F")"}, Escaped{"\x7F", "\"\x7F\""},
-                    Escaped{"\xE2\x80\xA8", "\"\xE2\x80\xA8\""}, Escaped{"\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\""},
-                    Escaped{"x\xFFy", "\"x\xEF\xBF\xBDy\""}));
+INSTANTIATE_TEST_SUITE_P(Texts, JsonString,
+                         testing::Values(Escaped{"", R"("")"}, Escaped{"-2.5", R"("-2.5")"},
+                                         Escaped{"a\"b", R"("a\"b")"}, Escaped{"a\\b", R"("a\\b")"},
+                                         Escaped{"/", R"("/")"}, Escaped{"\b\f\n\r\t", R"("\b\f\n\r\t")"},
+                                         Escaped{std::string("\0\x1F", 2), R"("\u0000\u001F")"},
+                                         Escaped{"\x7F", "\"\x7F\""}, Escaped{"\xE2\x80\xA8", "\"\xE2\x80\xA8\""},
+                                         Escaped{"\xF0\x9F\x98\x80", "\"\xF0\x9F\x98\x80\""},
+                                         Escaped{"x\xFFy", "\"x\xEF\xBF\xBDy\""}));
 
 // The reader's own lookup of load keys takes exactly the keys the engine knows,
 // each to the same slot.

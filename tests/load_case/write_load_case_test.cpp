@@ -27,15 +27,14 @@ TEST_P(WriteLoadCase, WritesOneLineInLoadMapOrderWithoutEmptyLoads) {
     EXPECT_EQ(write_load_case(GetParam().input), GetParam().line);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WriteLoadCase,
-    testing::Values(Written{case_of("", {}), R"({"span": "", "loads": {}})"},
-                    Written{case_of("16", {{"U4.V", "10"}, {"L0.H", "-2"}, {"U1.V", ""}}),
-                            R"({"span": "16", "loads": {"L0.H": "-2", "U4.V": "10"}})"},
-                    Written{case_of("a\"b\\c\n\t\x01\x7F", {}), R"({"span": "a\"b\\c\n\t\u0001)"
-                                                                "\x7F"
-                                                                R"(", "loads": {}})"},
-                    Written{case_of("\xC3\xA9", {}), "{\"span\": \"\xC3\xA9\", \"loads\": {}}"}));
+INSTANTIATE_TEST_SUITE_P(Cases, WriteLoadCase,
+                         testing::Values(Written{case_of("", {}), R"({"span": "", "loads": {}})"},
+                                         Written{case_of("16", {{"U4.V", "10"}, {"L0.H", "-2"}, {"U1.V", ""}}),
+                                                 R"({"span": "16", "loads": {"L0.H": "-2", "U4.V": "10"}})"},
+                                         Written{case_of("a\"b\\c\n\t\x01\x7F", {}), R"({"span": "a\"b\\c\n\t\u0001)"
+                                                                                     "\x7F"
+                                                                                     R"(", "loads": {}})"},
+                                         Written{case_of("\xC3\xA9", {}), "{\"span\": \"\xC3\xA9\", \"loads\": {}}"}));
 
 // Texts as a user may type them: blanks, long texts, non-ASCII, control characters.
 const std::string kTexts[] = {

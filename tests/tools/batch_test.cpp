@@ -84,7 +84,7 @@ std::string error_message(const std::string& answer) {
 }
 
 struct LineCase {
-    std::string input;   // the whole input
+    std::string input;               // the whole input
     std::vector<std::string> kinds;  // per output line: error kind, or "" for results
     std::vector<std::string> says;   // per output line: part of the error message, or ""
 };
@@ -113,11 +113,10 @@ const std::string kGood = R"({"span": "10", "loads": {"U4.V": "10"}})";
 INSTANTIATE_TEST_SUITE_P(
     Inputs, BatchAnswers,
     testing::Values(
-        LineCase{"", {}, {}},
-        LineCase{kGood, {""}, {""}},  // the last line without a line break
-        LineCase{kGood + "\n", {""}, {""}},
-        LineCase{"\n", {"bad-request"}, {"line 1: the line is blank"}},
-        LineCase{kGood + "\n\n \t\r\n" + kGood, {"", "bad-request", "bad-request", ""},
+        LineCase{"", {}, {}}, LineCase{kGood, {""}, {""}},  // the last line without a line break
+        LineCase{kGood + "\n", {""}, {""}}, LineCase{"\n", {"bad-request"}, {"line 1: the line is blank"}},
+        LineCase{kGood + "\n\n \t\r\n" + kGood,
+                 {"", "bad-request", "bad-request", ""},
                  {"", "line 2: the line is blank", "line 3: the line is blank", ""}},
         LineCase{kGood + "\r\n" + kGood + "\r\n", {"", ""}, {"", ""}},
         LineCase{"not json\n{\"span\": \"10\", \"extra\": \"1\"}\n" + kGood,
@@ -127,20 +126,23 @@ INSTANTIATE_TEST_SUITE_P(
                  {"type-mismatch", "missing-span", "division-by-zero", "overflow"},
                  {"abc", "span", "span", "span"}},
         // A NUL byte makes the line a bad request, wherever it is.
-        LineCase{std::string("{\"span\": \"10\"}\0 trailing\n", 25) + kGood, {"bad-request", ""},
+        LineCase{std::string("{\"span\": \"10\"}\0 trailing\n", 25) + kGood,
+                 {"bad-request", ""},
                  {"line 1: not valid JSON: unexpected \"\\u0000\" at column 15", ""}},
         LineCase{std::string("{\"span\": \"1\0\"}\n", 15), {"bad-request"}, {"control character \"\\u0000\""}},
         LineCase{"{\"span\": true}\n{\"span\": 16, \"loads\": {\"U4.V\": null}}\n",
-                 {"bad-request", "bad-request"}, {"\"span\" must be a text", "\"U4.V\" must be a text"}}));
+                 {"bad-request", "bad-request"},
+                 {"\"span\" must be a text", "\"U4.V\" must be a text"}}));
 
 TEST(Batch, AnswersAJsonNumberAsItsTextExactly) {
     // The same case with a text and with the number written the same way gives the same answer.
-    const char* numbers[] = {"16", "-2.5", "0.00005", "1e-400", "1E+2", "123456789012345678901234567890", "-0",
-                             "12.50000000000000000000000000001"};
+    const char* numbers[] = {"16",      "-2.5",
+                             "0.00005", "1e-400",
+                             "1E+2",    "123456789012345678901234567890",
+                             "-0",      "12.50000000000000000000000000001"};
     for (const char* number : numbers) {
         const std::string as_number = answer_to(std::string(R"({"span": 16, "loads": {"U4.V": )") + number + "}}");
-        const std::string as_text =
-            answer_to(std::string(R"({"span": "16", "loads": {"U4.V": ")") + number + "\"}}");
+        const std::string as_text = answer_to(std::string(R"({"span": "16", "loads": {"U4.V": ")") + number + "\"}}");
         EXPECT_EQ(as_number, as_text) << number;
     }
     // A huge number is not rounded to a double: the error quotes it digit for digit.
@@ -167,9 +169,8 @@ TEST(Batch, AnOverLongLineIsAnsweredWithoutStoppingTheOthers) {
     const std::string at_limit = "{\"span\": \"10\"" + std::string(1000 - 14, ' ') + "}";
     ASSERT_EQ(at_limit.size(), 1000u);
 
-    const BatchRunOutput run =
-        run_on({kGood + "\n" + long_text + "\n" + kGood + "\n" + very_long + "\n" + at_limit + "\n" + very_long},
-               options);
+    const BatchRunOutput run = run_on(
+        {kGood + "\n" + long_text + "\n" + kGood + "\n" + very_long + "\n" + at_limit + "\n" + very_long}, options);
     ASSERT_EQ(run.lines.size(), 6u);
     EXPECT_EQ(error_kind(run.lines[0]), "");
     EXPECT_NE(error_message(run.lines[1]).find("line 2: the line is 2012 bytes long"), std::string::npos);
@@ -212,8 +213,8 @@ TEST(Batch, SeveralJobsAnswerInInputOrder) {
         } else if (i % 11 == 0) {
             texts.push_back("");
         } else {
-            texts.push_back(R"({"span": ")" + std::to_string(i) + R"(", "loads": {"U4.V": ")" +
-                            std::to_string(i % 13) + "\"}}");
+            texts.push_back(R"({"span": ")" + std::to_string(i) + R"(", "loads": {"U4.V": ")" + std::to_string(i % 13) +
+                            "\"}}");
         }
         input += texts.back() + "\n";
     }

@@ -54,8 +54,7 @@ TEST_P(SavedCase, GivesWhatTheSameSpanAndLoadsGiveInEveryFormat) {
     EXPECT_FALSE(from_file.out.empty());
 
     // "-" reads the case from standard input.
-    const Outcome from_input =
-        run_solve({"-", "--format", format}, korvel::load_case::write_load_case(saved_case()));
+    const Outcome from_input = run_solve({"-", "--format", format}, korvel::load_case::write_load_case(saved_case()));
     EXPECT_EQ(from_input.out, from_arguments.out);
 }
 
@@ -77,17 +76,20 @@ TEST_P(BadCase, IsAUsageErrorNamingTheFileAndWhatIsWrong) {
     EXPECT_NE(outcome.err.find(GetParam().err_has), std::string::npos) << outcome.err;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, BadCase,
-    testing::Values(BadCaseFile{"", "the text ends at column 1"},
-                    BadCaseFile{"{\n  \"span\": \"16\",\n  \"load\": {}\n}\n", "unknown key \"load\""},
-                    BadCaseFile{"{\"span\": \"16\",\n \"loads\": {\"U4.V\": 1,}}", "unexpected \"}\" at line 2, column 22"}));
+INSTANTIATE_TEST_SUITE_P(Files, BadCase,
+                         testing::Values(BadCaseFile{"", "the text ends at column 1"},
+                                         BadCaseFile{"{\n  \"span\": \"16\",\n  \"load\": {}\n}\n",
+                                                     "unknown key \"load\""},
+                                         BadCaseFile{"{\"span\": \"16\",\n \"loads\": {\"U4.V\": 1,}}",
+                                                     "unexpected \"}\" at line 2, column 22"}));
 
 TEST(BatchFiles, ReadsTheFilesInOrderWithStandardInputForDash) {
-    const CaseFile first("first.jsonl", R"({"span": "10"})" "\n" "oops\n");
+    const CaseFile first("first.jsonl", R"({"span": "10"})"
+                                        "\n"
+                                        "oops\n");
     const CaseFile second("second.jsonl", R"({"span": "12"})");
-    const Outcome outcome =
-        run_solve({"--batch", first.path(), "-", second.path()}, R"({"span": "11"})" "\n");
+    const Outcome outcome = run_solve({"--batch", first.path(), "-", second.path()}, R"({"span": "11"})"
+                                                                                     "\n");
     EXPECT_EQ(outcome.status, 1);
     const Outcome separately = run_solve({"--batch"}, "{\"span\": \"10\"}\n{\"span\": \"11\"}\n{\"span\": \"12\"}\n");
     std::vector<std::string> lines;

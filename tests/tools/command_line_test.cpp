@@ -17,13 +17,11 @@ CommandLine parse(std::initializer_list<const char*> arguments) {
     return parse_command_line(static_cast<int>(argv.size()), argv.data());
 }
 
-std::string text_of(const SingleRun& run, const char* key) {
-    return run.input.loads[*engine::load_index_by_key(key)];
-}
+std::string text_of(const SingleRun& run, const char* key) { return run.input.loads[*engine::load_index_by_key(key)]; }
 
 TEST(CommandLine, SingleRunTakesSpanLoadsAndFormatAsTyped) {
-    const auto run = std::get<SingleRun>(
-        parse({"--span", " 16 ", "--load", "U4.V=10", "--load", "L0.H=-2.5", "--format", "csv"}));
+    const auto run =
+        std::get<SingleRun>(parse({"--span", " 16 ", "--load", "U4.V=10", "--load", "L0.H=-2.5", "--format", "csv"}));
     EXPECT_EQ(run.input.span, " 16 ");
     EXPECT_EQ(text_of(run, "U4.V"), "10");
     EXPECT_EQ(text_of(run, "L0.H"), "-2.5");
@@ -72,19 +70,18 @@ TEST_P(CommandLineRefuses, NamingTheBadArgument) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, CommandLineRefuses,
-    testing::Values(UsageCase{{}, "--span"}, UsageCase{{"--load", "U4.V=1"}, "--span"},
-                    UsageCase{{"--span", "10", "--format", "xml"}, "xml"},
-                    UsageCase{{"--span", "10", "--load", "U8.V=1"}, "U8.V"},
-                    UsageCase{{"--span", "10", "--load", "L3.H=1"}, "L3.H"},
-                    UsageCase{{"--span", "10", "--load", "U4.V=1", "--load", "U4.V=2"}, "U4.V"},
-                    UsageCase{{"--span", "10", "--span", "12"}, "--span"},
-                    UsageCase{{"--span", "10", "--bogus"}, "--bogus"},
-                    UsageCase{{"--span", "10", "extra"}, "extra"},
-                    UsageCase{{"--batch", "--span", "10"}, "--batch"},
-                    UsageCase{{"--batch", "--load", "U4.V=1"}, "--batch"},
-                    UsageCase{{"--batch", "--format", "json"}, "--batch"}));
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineRefuses,
+                         testing::Values(UsageCase{{}, "--span"}, UsageCase{{"--load", "U4.V=1"}, "--span"},
+                                         UsageCase{{"--span", "10", "--format", "xml"}, "xml"},
+                                         UsageCase{{"--span", "10", "--load", "U8.V=1"}, "U8.V"},
+                                         UsageCase{{"--span", "10", "--load", "L3.H=1"}, "L3.H"},
+                                         UsageCase{{"--span", "10", "--load", "U4.V=1", "--load", "U4.V=2"}, "U4.V"},
+                                         UsageCase{{"--span", "10", "--span", "12"}, "--span"},
+                                         UsageCase{{"--span", "10", "--bogus"}, "--bogus"},
+                                         UsageCase{{"--span", "10", "extra"}, "extra"},
+                                         UsageCase{{"--batch", "--span", "10"}, "--batch"},
+                                         UsageCase{{"--batch", "--load", "U4.V=1"}, "--batch"},
+                                         UsageCase{{"--batch", "--format", "json"}, "--batch"}));
 
 }  // namespace
 }  // namespace korvel::solve

@@ -50,12 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "16", "--format", "json", "--numbers"}, 0, R"("RL0":0,)", ""},
         StatusCase{{"--help"}, 0, "--batch", ""},
         // The analysis fails.
-        StatusCase{{"--span", ""}, 1, "", "Please input the span length"},
-        StatusCase{{"--span", "abc"}, 1, "", "abc"},
-        StatusCase{{"--span", "16", "--load", "U4.V=ten"}, 1, "", "ten"},
-        StatusCase{{"--span", "0"}, 1, "", "span"},
-        StatusCase{{"--span", "abc", "--format", "json"}, 1, R"({"error":{"kind":"type-mismatch","input":"span")",
-                   "abc"},
+        StatusCase{{"--span", ""}, 1, "", "Please input the span length"}, StatusCase{{"--span", "abc"}, 1, "", "abc"},
+        StatusCase{{"--span", "16", "--load", "U4.V=ten"}, 1, "", "ten"}, StatusCase{{"--span", "0"}, 1, "", "span"},
+        StatusCase{
+            {"--span", "abc", "--format", "json"}, 1, R"({"error":{"kind":"type-mismatch","input":"span")", "abc"},
         // Usage errors.
         StatusCase{{"--load", "U4.V=10"}, 2, "", "--span"},
         StatusCase{{"--span", "16", "--load", "Q4.V=1"}, 2, "", "Q4.V"},
@@ -65,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "16", "--format", "xml"}, 2, "", "xml"},
         StatusCase{{"--span", "16", "--frmat", "csv"}, 2, "", "--frmat"},
         StatusCase{{"--batch", "--span", "16"}, 2, "", "--batch"},
-        StatusCase{{"--batch", "/nonexistent/cases.jsonl"}, 2, "", "cannot open \"/nonexistent/cases.jsonl\": No such file"},
+        StatusCase{
+            {"--batch", "/nonexistent/cases.jsonl"}, 2, "", "cannot open \"/nonexistent/cases.jsonl\": No such file"},
         StatusCase{{"--batch", "-", "/"}, 2, "", "cannot read \"/\": it is a directory"},
         StatusCase{{"/nonexistent/roof.korvel.json"}, 2, "", "cannot open \"/nonexistent/roof.korvel.json\""},
         StatusCase{{"a.json", "b.json"}, 2, "", "give one case file"},
@@ -79,9 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--span", "1", "--load", "U4.V\x07"}, 2, "", "\"U4.V\\u0007\""}));
 
 TEST(ExitStatusMessages, NeverCarryAControlCharacterOrALibraryCode) {
-    const std::vector<std::vector<std::string>> commands{
-        {"--span", "\x1b[31mred"}, {"--span", "16", "--load", std::string(5000, 'x')}, {"--frmat\x1b"},
-        {"--batch", "\x1b]0;title\x07"}};
+    const std::vector<std::vector<std::string>> commands{{"--span", "\x1b[31mred"},
+                                                         {"--span", "16", "--load", std::string(5000, 'x')},
+                                                         {"--frmat\x1b"},
+                                                         {"--batch", "\x1b]0;title\x07"}};
     for (const auto& arguments : commands) {
         const Outcome outcome = run_solve(arguments);
         EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << outcome.err;

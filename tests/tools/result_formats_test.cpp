@@ -74,8 +74,8 @@ TEST(ResultJson, ApexLoadOnSpanTenGivesTheKnownTexts) {
 }
 
 TEST(ResultJson, FastLineIsExactlyTheSerializedDocument) {
-    for (const auto& result : {analyse("16", "U4.V", "10"), analyse("12", "U1.H", "10"),
-                               analyse("1", "U1.V", "-0.5"), analyse("100", "L6.H", "123456.789")}) {
+    for (const auto& result : {analyse("16", "U4.V", "10"), analyse("12", "U1.H", "10"), analyse("1", "U1.V", "-0.5"),
+                               analyse("100", "L6.H", "123456.789")}) {
         EXPECT_EQ(json_line(result), result_json(result).dump() + "\n");
     }
 }
@@ -161,8 +161,7 @@ TEST(ErrorJson, LeavesOutInputAndTextWhenNoInputIsToBlame) {
 }
 
 TEST(BadRequestJson, CarriesTheMessage) {
-    EXPECT_EQ(bad_request_json("line 3: oops").dump(),
-              R"({"error":{"kind":"bad-request","message":"line 3: oops"}})");
+    EXPECT_EQ(bad_request_json("line 3: oops").dump(), R"({"error":{"kind":"bad-request","message":"line 3: oops"}})");
 }
 
 TEST(Csv, HeaderThenOneRowPerMemberAndReaction) {
@@ -176,7 +175,7 @@ TEST(Csv, HeaderThenOneRowPerMemberAndReaction) {
     for (std::size_t i = 0; i < engine::kMemberCount; ++i) {
         const std::string_view member = engine::kMembersInTableOrder[i];
         EXPECT_EQ(lines[1 + i], std::string(member) + "," + std::string(result.length(member)) + "," +
-                                   std::string(result.force(member)) + ",");
+                                    std::string(result.force(member)) + ",");
     }
     EXPECT_EQ(lines[30], "RL0,,,5");
     EXPECT_EQ(lines[31], "RL6,,,5");

@@ -57,8 +57,7 @@ INSTANTIATE_TEST_SUITE_P(Jobs, Streaming,
 void feed_endlessly(SolveCoprocess& solve) {
     std::string block;
     for (int i = 0; i < 1000; ++i) block += kGood + "\n";
-    while (solve.write(block)) {
-    }
+    while (solve.write(block)) {}
 }
 
 struct FailedOutput {
@@ -93,10 +92,11 @@ TEST_P(FailedWrite, StopsTheBatchAtOnceWithStatusOne) {
     EXPECT_NE(solve.error_output().find(GetParam().err_has), std::string::npos) << solve.error_output();
 }
 
-INSTANTIATE_TEST_SUITE_P(Outputs, FailedWrite,
-                         testing::Values(FailedOutput{"FullDisk", "/dev/full", "could not write the results: No space left"},
-                                         FailedOutput{"ClosedPipe", nullptr, "could not write the results: Broken pipe"}),
-                         [](const testing::TestParamInfo<FailedOutput>& output) { return std::string(output.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, FailedWrite,
+    testing::Values(FailedOutput{"FullDisk", "/dev/full", "could not write the results: No space left"},
+                    FailedOutput{"ClosedPipe", nullptr, "could not write the results: Broken pipe"}),
+    [](const testing::TestParamInfo<FailedOutput>& output) { return std::string(output.param.name); });
 
 // AddressSanitizer reserves more address space than the limit below allows.
 #ifndef __SANITIZE_ADDRESS__

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cctype>
-#include <variant>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "engine/analysis.hpp"
@@ -56,43 +56,47 @@ protected:
 };
 
 TEST_F(AccessibilityTest, MainWindowControlsOfEveryKindHaveASpokenNameDescriptionAndRole) {
-    expect_spoken_as(form1, {
-        {"Label11", "Loads at L0, horizontal and vertical", "Asks for the horizontal and then the vertical load at L0.",
-         QAccessible::Button},
-        {"Label2", "Loads at L5, vertical", "Asks for the vertical load at L5.", QAccessible::Button},
-        {"Label20", "Horizontal load at L0", "The horizontal load at L0, positive to the right; empty means none.",
-         QAccessible::StaticText},
-        {"Label37", "Vertical load at L5", "The vertical load at L5, positive downward; empty means none.",
-         QAccessible::StaticText},
-        {"Label46", "Node U4", "Name of node U4 in the truss diagram.", QAccessible::StaticText},
-        {"Label18", "Span", "Caption of the span length box.", QAccessible::StaticText},
-        {"Text1", "Span length", "The span of the truss, a positive number; the lengths come out in its unit.",
-         QAccessible::EditableText},
-        {"Command1", "Results", "Analyses the truss and shows every member's length and axial force.",
-         QAccessible::Button},
-        {"Command3", "Exit", "Ends the program after asking.", QAccessible::Button},
-        {"DrawingSurface", "Truss diagram",
-         "The Fink truss with its members, supports, load arrows and span dimension line.", QAccessible::Graphic},
-    });
+    expect_spoken_as(
+        form1,
+        {
+            {"Label11", "Loads at L0, horizontal and vertical",
+             "Asks for the horizontal and then the vertical load at L0.", QAccessible::Button},
+            {"Label2", "Loads at L5, vertical", "Asks for the vertical load at L5.", QAccessible::Button},
+            {"Label20", "Horizontal load at L0", "The horizontal load at L0, positive to the right; empty means none.",
+             QAccessible::StaticText},
+            {"Label37", "Vertical load at L5", "The vertical load at L5, positive downward; empty means none.",
+             QAccessible::StaticText},
+            {"Label46", "Node U4", "Name of node U4 in the truss diagram.", QAccessible::StaticText},
+            {"Label18", "Span", "Caption of the span length box.", QAccessible::StaticText},
+            {"Text1", "Span length", "The span of the truss, a positive number; the lengths come out in its unit.",
+             QAccessible::EditableText},
+            {"Command1", "Results", "Analyses the truss and shows every member's length and axial force.",
+             QAccessible::Button},
+            {"Command3", "Exit", "Ends the program after asking.", QAccessible::Button},
+            {"DrawingSurface", "Truss diagram",
+             "The Fink truss with its members, supports, load arrows and span dimension line.", QAccessible::Graphic},
+        });
 }
 
 TEST_F(AccessibilityTest, ResultsWindowControlsOfEveryKindHaveASpokenNameDescriptionAndRole) {
-    expect_spoken_as(form2, {
-        {"Label94", "Reactions", "Heading of the support reactions.", QAccessible::Heading},
-        {"Label76", "Axial force", "Heading of the axial forces, right table.", QAccessible::Heading},
-        {"Label2", "Member L0L1", "Name of member L0L1.", QAccessible::StaticText},
-        {"Label59", "Length of L0L1", "Length of member L0L1, in the unit of the span.", QAccessible::StaticText},
-        {"Label89", "Axial force of U5U9",
-         "Axial force in member U5U9: positive in tension, negative in compression.", QAccessible::StaticText},
-        {"Label95", "Reaction RL0", "Name of the support reaction RL0.", QAccessible::StaticText},
-        {"Label98", "RL0, upward reaction at L0", "Support reaction, in the unit of the loads.",
-         QAccessible::StaticText},
-        {"Label100", "HL0, horizontal reaction at L0, to the left", "Support reaction, in the unit of the loads.",
-         QAccessible::StaticText},
-        {"Command5", "Start New", "Empties the span and all loads after asking, and returns to the truss.",
-         QAccessible::Button},
-        {"Command3", "Finish", "Ends the program after asking.", QAccessible::Button},
-    });
+    expect_spoken_as(
+        form2,
+        {
+            {"Label94", "Reactions", "Heading of the support reactions.", QAccessible::Heading},
+            {"Label76", "Axial force", "Heading of the axial forces, right table.", QAccessible::Heading},
+            {"Label2", "Member L0L1", "Name of member L0L1.", QAccessible::StaticText},
+            {"Label59", "Length of L0L1", "Length of member L0L1, in the unit of the span.", QAccessible::StaticText},
+            {"Label89", "Axial force of U5U9",
+             "Axial force in member U5U9: positive in tension, negative in compression.", QAccessible::StaticText},
+            {"Label95", "Reaction RL0", "Name of the support reaction RL0.", QAccessible::StaticText},
+            {"Label98", "RL0, upward reaction at L0", "Support reaction, in the unit of the loads.",
+             QAccessible::StaticText},
+            {"Label100", "HL0, horizontal reaction at L0, to the left", "Support reaction, in the unit of the loads.",
+             QAccessible::StaticText},
+            {"Command5", "Start New", "Empties the span and all loads after asking, and returns to the truss.",
+             QAccessible::Button},
+            {"Command3", "Finish", "Ends the program after asking.", QAccessible::Button},
+        });
     EXPECT_EQ(form2.findChild<QWidget*>(QStringLiteral("DrawingSurface")), nullptr);
 }
 
@@ -183,8 +187,8 @@ TEST_F(AccessibilityTest, WindowsHaveDistinctSpokenNamesAndDescriptionsUnderTheS
         QWidget* window;
         QString name;
     };
-    for (const Case& c : {Case{&form1, QStringLiteral("KORVEL truss and loads")},
-                          Case{&form2, QStringLiteral("KORVEL results")}}) {
+    for (const Case& c :
+         {Case{&form1, QStringLiteral("KORVEL truss and loads")}, Case{&form2, QStringLiteral("KORVEL results")}}) {
         SCOPED_TRACE(c.window->objectName().toStdString());
         QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(c.window);
         ASSERT_NE(interface, nullptr);

@@ -19,8 +19,10 @@ TEST(CommandLine, EachFormIsReadAsItsAction) {
     const std::vector<Case> cases{
         {{}, Action::Run, {}, ""},
         {{QStringLiteral("truss.korvel.json")}, Action::Run, QStringLiteral("truss.korvel.json"), ""},
-        {{QStringLiteral("--"), QStringLiteral("-odd name.korvel.json")}, Action::Run,
-         QStringLiteral("-odd name.korvel.json"), ""},
+        {{QStringLiteral("--"), QStringLiteral("-odd name.korvel.json")},
+         Action::Run,
+         QStringLiteral("-odd name.korvel.json"),
+         ""},
         {{QStringLiteral("--help")}, Action::Print, {}, "[file]"},
         {{QStringLiteral("-h")}, Action::Print, {}, "--version"},
         {{QStringLiteral("--help-all")}, Action::Print, {}, "--help"},

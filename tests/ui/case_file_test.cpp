@@ -47,7 +47,8 @@ TEST_F(CaseFileTest, WrittenCasesReadBackByteForByte) {
         {"blanks kept", case_of(" 16 ", {{"U1.V", "  "}, {"L3.V", "\t1\t"}})},
         {"non-ASCII", case_of("16 m", {{"U2.H", "ä–5 kN ✓"}, {"L6.V", "𝟙𝟘"}})},
         {"quotes, backslashes and line breaks", case_of("1\"6", {{"U7.V", "a\\b\r\nc"}, {"L5.V", "\x01"}})},
-        {"every load", [] {
+        {"every load",
+         [] {
              engine::AnalysisInput input = case_of("20", {});
              for (std::size_t i = 0; i < engine::kLoadCount; ++i) input.loads[i] = std::to_string(i + 1);
              return input;

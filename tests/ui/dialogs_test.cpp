@@ -134,7 +134,7 @@ TEST(QtDialogs, InputReturnsTheTypedTextOnOk) {
     });
     QtDialogs dialogs;
     const std::optional<QString> answer = dialogs.input(QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"),
-                                         QStringLiteral("ENTER THE VERTICAL LOAD:"), QString());
+                                                        QStringLiteral("ENTER THE VERTICAL LOAD:"), QString());
     EXPECT_EQ(answer, QStringLiteral(" -2.5 kN"));
     EXPECT_EQ(shown_title, QStringLiteral("ENTER THE VERTICAL LOAD:"));
     EXPECT_EQ(shown_prompt, QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"));

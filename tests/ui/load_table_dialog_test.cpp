@@ -80,10 +80,10 @@ TEST(LoadTable, TabAndArrowsMoveOverEnabledCellsOnly) {
     };
     // Rows run L0, U1..U7, L6, L1..L5; only L0, U1..U7 and L6 take a horizontal load.
     const std::vector<Step> steps{
-        {Qt::Key_Tab, Qt::NoModifier, "L0.V"},       {Qt::Key_Tab, Qt::NoModifier, "U1.H"},
-        {Qt::Key_Down, Qt::NoModifier, "U2.H"},      {Qt::Key_Right, Qt::NoModifier, "U2.V"},
-        {Qt::Key_Up, Qt::NoModifier, "U1.V"},        {Qt::Key_Backtab, Qt::ShiftModifier, "U1.H"},
-        {Qt::Key_End, Qt::ControlModifier, "L5.V"},  {Qt::Key_Backtab, Qt::ShiftModifier, "L4.V"},
+        {Qt::Key_Tab, Qt::NoModifier, "L0.V"},      {Qt::Key_Tab, Qt::NoModifier, "U1.H"},
+        {Qt::Key_Down, Qt::NoModifier, "U2.H"},     {Qt::Key_Right, Qt::NoModifier, "U2.V"},
+        {Qt::Key_Up, Qt::NoModifier, "U1.V"},       {Qt::Key_Backtab, Qt::ShiftModifier, "U1.H"},
+        {Qt::Key_End, Qt::ControlModifier, "L5.V"}, {Qt::Key_Backtab, Qt::ShiftModifier, "L4.V"},
         {Qt::Key_Left, Qt::NoModifier, "L4.V"},
     };
     for (const Step& step : steps) {

@@ -50,14 +50,17 @@ TEST(LongTextBox, ArrowKeysMoveByCharactersInALongText) {
     };
     const qsizetype before_smiley = LongTextBox::kLongTextLength;
     const std::vector<Case> cases{
-        {"Left Left", {{Qt::Key_Left, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier}},
+        {"Left Left",
+         {{Qt::Key_Left, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier}},
          QString(long_text).insert(long_text.size() - 2, QLatin1Char('x'))},
         {"three Lefts step over the smiley as one character",
          {{Qt::Key_Left, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier}, {Qt::Key_Left, Qt::NoModifier}},
          QString(long_text).insert(before_smiley, QLatin1Char('x'))},
-        {"Home Right", {{Qt::Key_Home, Qt::NoModifier}, {Qt::Key_Right, Qt::NoModifier}},
+        {"Home Right",
+         {{Qt::Key_Home, Qt::NoModifier}, {Qt::Key_Right, Qt::NoModifier}},
          QString(long_text).insert(1, QLatin1Char('x'))},
-        {"Shift+Left twice selects the last two", {{Qt::Key_Left, Qt::ShiftModifier}, {Qt::Key_Left, Qt::ShiftModifier}},
+        {"Shift+Left twice selects the last two",
+         {{Qt::Key_Left, Qt::ShiftModifier}, {Qt::Key_Left, Qt::ShiftModifier}},
          long_text.left(long_text.size() - 2) + QLatin1Char('x')},
     };
     for (const Case& c : cases) {

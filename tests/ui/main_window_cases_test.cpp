@@ -112,8 +112,10 @@ TEST_F(CasesTest, SaveThenOpenGivesBackEveryInputByteForByte) {
     engine::AnalysisInput every_load;
     every_load.span = "24";
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) every_load.loads[i] = std::to_string(i) + ".5";
-    const std::vector<Case> cases{
-        {"blanks and line breaks", blanks}, {"non-ASCII", non_ascii}, {"long texts", long_texts}, {"every load", every_load}};
+    const std::vector<Case> cases{{"blanks and line breaks", blanks},
+                                  {"non-ASCII", non_ascii},
+                                  {"long texts", long_texts},
+                                  {"every load", every_load}};
 
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -241,7 +243,8 @@ TEST_F(CasesTest, ReplacingAFileThatOnlyTheAddedExtensionNamesIsAskedFirst) {
     dialogs.answer_file_name(path("mine"));
     dialogs.answer_message(kAnswerYes);
     press(Qt::Key_S);
-    EXPECT_EQ(contents_of(existing), QByteArray(R"({"span": "16", "loads": {"U4.V": "10", "L5.V": "-4"}})" "\n"));
+    EXPECT_EQ(contents_of(existing), QByteArray(R"({"span": "16", "loads": {"U4.V": "10", "L5.V": "-4"}})"
+                                                "\n"));
 
     dialogs.calls.clear();
     dialogs.answer_file_name(existing);  // the file dialog itself asked about this name
@@ -262,7 +265,9 @@ TEST_F(CasesTest, EditAllLoadsOfferTheCaptionsAndOkWritesEveryTextAsTyped) {
     ASSERT_EQ(dialogs.calls[0].kind, Call::Kind::LoadTable);
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
         const std::string name(engine::kLoadMap[i].label);
-        const QString before = name == "Label29" ? QStringLiteral("10") : name == "Label37" ? QStringLiteral("-4") : QString();
+        const QString before = name == "Label29"   ? QStringLiteral("10")
+                               : name == "Label37" ? QStringLiteral("-4")
+                                                   : QString();
         EXPECT_EQ(dialogs.load_tables_offered.at(0)[i], before) << name;
         EXPECT_EQ(caption(name), edited[i]) << name;
     }

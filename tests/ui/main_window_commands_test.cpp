@@ -117,10 +117,8 @@ TEST_F(CommandsWithLoadsTest, AltWithAKeyThatIsNoAccessKeyDoesNothing) {
         const char* focused;
     };
     const std::vector<Case> cases{
-        {Qt::Key_Q, Qt::AltModifier, "Text1"},
-        {Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier, "Text1"},
-        {Qt::Key_5, Qt::AltModifier, "Text1"},
-        {Qt::Key_Minus, Qt::AltModifier, "Text1"},
+        {Qt::Key_Q, Qt::AltModifier, "Text1"},    {Qt::Key_Z, Qt::AltModifier | Qt::ShiftModifier, "Text1"},
+        {Qt::Key_5, Qt::AltModifier, "Text1"},    {Qt::Key_Minus, Qt::AltModifier, "Text1"},
         {Qt::Key_Q, Qt::AltModifier, "Command4"},
     };
     for (const Case& c : cases) {

@@ -37,8 +37,8 @@ TEST_F(SpanEntryTest, TypedKeysAreRefusedOnlyWhenTheyLeaveALoneMinusStarOrSlash)
         int warnings;
     };
     const std::vector<Case> cases{
-        {"-", "", 1},   {"*", "", 1},     {"/", "", 1},      {"+", "+", 0},      {"5-", "5-", 0},
-        {"-5", "5", 1}, {"12", "12", 0},  {"a/", "a/", 0},   {"--", "", 2},      {" -", " -", 0},
+        {"-", "", 1},   {"*", "", 1},    {"/", "", 1},    {"+", "+", 0}, {"5-", "5-", 0},
+        {"-5", "5", 1}, {"12", "12", 0}, {"a/", "a/", 0}, {"--", "", 2}, {" -", " -", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
@@ -141,8 +141,8 @@ TEST_F(SpanEntryTest, TypingIntoAMegabyteBoxAnswersAtOnceAndKeepsEveryCharacter)
     window->grab();
     std::vector<qint64> nanoseconds;
     QString typed;
-    for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7,
-                              Qt::Key_8, Qt::Key_Backspace, Qt::Key_0, Qt::Key_Left, Qt::Key_5}) {
+    for (const Qt::Key key : {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8,
+                              Qt::Key_Backspace, Qt::Key_0, Qt::Key_Left, Qt::Key_5}) {
         QElapsedTimer timer;
         timer.start();
         QTest::keyClick(&span_box(), key);
@@ -236,8 +236,10 @@ TEST_F(LoadEntryTest, CancelKeepsItsComponentAndEmptyOkEmptiesItAndTheVerticalDi
         {"both OK on empty lines", QString(), QString(), QString(), QString()},
     };
     const auto answer = [this](const std::optional<QString>& text) {
-        if (text) dialogs.answer_input(*text);
-        else dialogs.cancel_input();
+        if (text)
+            dialogs.answer_input(*text);
+        else
+            dialogs.cancel_input();
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.road);

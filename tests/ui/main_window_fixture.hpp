@@ -28,7 +28,8 @@ protected:
         QObject::connect(window.get(), &MainWindow::exitConfirmed, [this] { ++exits; });
         window->show();
         QApplication::setActiveWindow(window.get());
-        if (!QTest::qWaitForWindowActive(window.get())) throw std::runtime_error("the main window did not become active");
+        if (!QTest::qWaitForWindowActive(window.get()))
+            throw std::runtime_error("the main window did not become active");
     }
 
     template <typename Widget>

@@ -100,7 +100,7 @@ TEST_F(LayoutTest, LoadLabelsGrowAwayFromTheEdgeTheirAlignmentKeeps) {
 
     const QRect right_aligned = label("Label20").geometry();
     EXPECT_EQ(right_aligned.x() + right_aligned.width(), 43);  // 645 twips
-    EXPECT_LT(right_aligned.x(), 40);                         // was 600 twips
+    EXPECT_LT(right_aligned.x(), 40);                          // was 600 twips
     EXPECT_EQ(right_aligned.y(), 224);
 
     const QRect left_aligned = label("Label34").geometry();
@@ -147,9 +147,9 @@ TEST_F(LayoutTest, DrawingHasEveryLineAndBothRollers) {
         TwipPoint to;
     };
     const std::vector<Case> cases{
-        {"Line1", {960, 3720}, {11040, 3720}},   {"Line75", {960, 3720}, {6000, 1320}},
-        {"Line15", {9720, 3000}, {9360, 3720}},  {"Line50", {6000, 720}, {6000, 1200}},
-        {"Line48", {6000, 1200}, {5880, 1080}},  {"Line49", {6000, 1200}, {6120, 1080}},
+        {"Line1", {960, 3720}, {11040, 3720}},    {"Line75", {960, 3720}, {6000, 1320}},
+        {"Line15", {9720, 3000}, {9360, 3720}},   {"Line50", {6000, 720}, {6000, 1200}},
+        {"Line48", {6000, 1200}, {5880, 1080}},   {"Line49", {6000, 1200}, {6120, 1080}},
         {"Line95", {11160, 3720}, {11640, 3720}}, {"Line93", {11640, 3720}, {11520, 3600}},
         {"Line94", {11640, 3720}, {11520, 3840}}, {"Line74", {9360, 3720}, {9360, 4200}},
         {"Line37", {11280, 3960}, {10800, 3960}}, {"Line101", {11040, 4320}, {11040, 4560}},
@@ -198,7 +198,7 @@ TEST(MainWindowTables, HotspotsAgreeWithTheLoadMapAndTheLayout) {
         written.insert(load_label_of(hotspot.node, engine::Component::Vertical));
         if (has_horizontal) written.insert(load_label_of(hotspot.node, engine::Component::Horizontal));
         const auto entry = std::find_if(kMainWindowControls.begin(), kMainWindowControls.end(),
-                                       [&](const ControlEntry& c) { return c.name == hotspot.label; });
+                                        [&](const ControlEntry& c) { return c.name == hotspot.label; });
         ASSERT_NE(entry, kMainWindowControls.end()) << hotspot.label;
         EXPECT_EQ(entry->cursor, ControlCursor::Hotspot);
     }

@@ -20,7 +20,7 @@ TEST(ContrastRatio, FollowsTheWcagFormulaInBothOrders) {
         {Qt::white, Qt::white, 1.0},
         {QColor(0x76, 0x76, 0x76), Qt::white, 4.54},  // the lightest grey that passes on white
         {QColor(0x77, 0x77, 0x77), Qt::white, 4.48},
-        {QColor(0, 0, 128), Qt::white, 16.01},        // navy
+        {QColor(0, 0, 128), Qt::white, 16.01},  // navy
         {QColor(0x35, 0x35, 0x35), Qt::white, 12.27},
         {QColor(255, 255, 0), Qt::black, 19.56},
     };
@@ -57,16 +57,21 @@ TEST(ReadableForeground, KeepsTheThemesTextColourWhenItStandsOutAndPicksAnotherO
     };
     const std::vector<Case> cases{
         {"light theme on white", palette_of(Qt::black, Qt::black, light_grey, white), {white}, Qt::black},
-        {"dark theme on white: its window colour", palette_of(white, white, dark, QColor(0x2a, 0x2a, 0x2a)),
-         {white}, dark},
-        {"dark theme on a dark background keeps its text", palette_of(white, white, dark, dark), {Qt::black},
-         white},
+        {"dark theme on white: its window colour",
+         palette_of(white, white, dark, QColor(0x2a, 0x2a, 0x2a)),
+         {white},
+         dark},
+        {"dark theme on a dark background keeps its text", palette_of(white, white, dark, dark), {Qt::black}, white},
         {"dark text colour but light window text", palette_of(light_grey, dark, white, white), {white}, dark},
-        {"no colour of the theme stands out: black", palette_of(light_grey, white, light_grey, white), {white},
+        {"no colour of the theme stands out: black",
+         palette_of(light_grey, white, light_grey, white),
+         {white},
          Qt::black},
         {"no colour stands out on black: white", palette_of(dark, Qt::black, dark, dark), {Qt::black}, white},
-        {"must stand out on both the picture and a yellow background", palette_of(white, white, dark, dark),
-         {white, QColor(255, 255, 0)}, dark},
+        {"must stand out on both the picture and a yellow background",
+         palette_of(white, white, dark, dark),
+         {white, QColor(255, 255, 0)},
+         dark},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.theme);

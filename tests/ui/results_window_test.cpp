@@ -239,8 +239,9 @@ TEST_F(ResultsWindowTest, EnterRightAfterShowingAsksTheFinishQuestion) {
     ASSERT_EQ(QApplication::focusWidget(), &button("Command3"));
     dialogs.answer_message(kAnswerNo);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(questions(), (std::vector<std::pair<QString, MessageStyle>>{
-                               {QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion}}));
+    EXPECT_EQ(
+        questions(),
+        (std::vector<std::pair<QString, MessageStyle>>{{QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion}}));
     EXPECT_TRUE(window.isVisible());
 }
 

@@ -20,8 +20,8 @@ public:
         QString text;  // message text, or input prompt
         QString title;
         MessageStyle style = MessageStyle::OkInformation;  // messages only
-        QString default_text;                             // inputs, and the offered name of a save
-        QString filter{};                                 // file dialogs only
+        QString default_text;                              // inputs, and the offered name of a save
+        QString filter{};                                  // file dialogs only
     };
 
     // Queues the answer of the next message box (kAnswerYes, kAnswerNo; OK boxes need none).

@@ -26,7 +26,7 @@ TEST(Twips, FifteenTwipsMakeAPixelRoundedToTheNearest) {
         int pixels;
     };
     const std::vector<Case> cases{{0, 0}, {15, 1}, {645, 43}, {7560, 504}, {11865, 791}, {5490, 366},
-                                  {7, 0}, {8, 1}, {22, 1},     {-15, -1},   {-8, -1}};
+                                  {7, 0}, {8, 1},  {22, 1},   {-15, -1},   {-8, -1}};
     for (const Case& c : cases) {
         EXPECT_EQ(twips_to_pixels(c.twips), c.pixels) << c.twips;
     }
@@ -104,13 +104,24 @@ TEST(AutoSizeLabel, AFontSetByTheThemeLaterRefitsTheCaptionKeepingItsEdge) {
 
 // A small form: a text box, an ordinary button and a default button, tab indexes with a gap.
 constexpr std::array<ControlEntry, 5> kSampleControls{{
-    {.kind = ControlKind::PushButton, .name = "Other", .box = {1500, 0, 735, 375}, .caption = "&Other",
+    {.kind = ControlKind::PushButton,
+     .name = "Other",
+     .box = {1500, 0, 735, 375},
+     .caption = "&Other",
      .tab_index = 102},
-    {.kind = ControlKind::PushButton, .name = "Go", .box = {3000, 0, 735, 375}, .caption = "&Go", .tab_index = 1,
+    {.kind = ControlKind::PushButton,
+     .name = "Go",
+     .box = {3000, 0, 735, 375},
+     .caption = "&Go",
+     .tab_index = 1,
      .is_default = true},
     {.kind = ControlKind::TextBox, .name = "Box", .box = {0, 0, 495, 285}, .tooltip = "type here", .tab_index = 0},
-    {.kind = ControlKind::Label, .name = "Heading", .box = {0, 600, 900, 345}, .caption = "Member",
-     .background = Background::Opaque, .font = {"Liberation Serif", 12}},
+    {.kind = ControlKind::Label,
+     .name = "Heading",
+     .box = {0, 600, 900, 345},
+     .caption = "Member",
+     .background = Background::Opaque,
+     .font = {"Liberation Serif", 12}},
     {.kind = ControlKind::Label, .name = "Spot", .box = {0, 1200, 255, 255}, .cursor = ControlCursor::Hotspot},
 }};
 
@@ -194,9 +205,9 @@ TEST(Artwork, IconAndCursorsAreTheProgramsOwn) {
         const QImage image = cursor.pixmap().toImage();
         EXPECT_EQ(cursor.hotSpot(), QPoint(0, 0));
         EXPECT_EQ(image.size(), QSize(32, 32));
-        EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));    // the outline at the tip
-        EXPECT_EQ(image.pixelColor(2, 5), c.fill);               // inside the arrow
-        EXPECT_EQ(image.pixelColor(20, 20).alpha(), 0);          // outside it
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));  // the outline at the tip
+        EXPECT_EQ(image.pixelColor(2, 5), c.fill);             // inside the arrow
+        EXPECT_EQ(image.pixelColor(20, 20).alpha(), 0);        // outside it
     }
     const QImage cross = hotspot_cursor().pixmap().toImage();
     EXPECT_EQ(cross.pixelColor(16, 15).alpha(), 0);  // the gap round the hot spot

@@ -102,7 +102,8 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     }
     if (files.size() == 1) {
         if (span_option->count() > 0 || load_option->count() > 0) {
-            throw UsageError(load_case::quoted_text(files[0]) + ": a case file holds the span and loads; leave out --span and --load");
+            throw UsageError(load_case::quoted_text(files[0]) +
+                             ": a case file holds the span and loads; leave out --span and --load");
         }
         run.case_file = files[0];
         return run;

@@ -30,8 +30,8 @@ std::string line_problem(const InputLine& line, std::string_view text_problem) {
 
 void append_bad_request(std::string& out, std::string_view source, const InputLine& line, std::string_view problem) {
     std::string where = source.empty() ? "" : load_case::quoted_text(source) + ", ";
-    append_json_line(out, bad_request_json(where + "line " + std::to_string(line.number) + ": " +
-                                           line_problem(line, problem)));
+    append_json_line(
+        out, bad_request_json(where + "line " + std::to_string(line.number) + ": " + line_problem(line, problem)));
 }
 
 }  // namespace

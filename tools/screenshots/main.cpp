@@ -96,8 +96,8 @@ int main(int argc, char** argv) {
     }
     QWidget& forces = coordinator.forcesWindow();
     const bool saved = save(form1, directory, QStringLiteral("form1%1.png").arg(suffix)) &&
-                       save(form2, directory, QStringLiteral("form2%1.png").arg(suffix)) &&
-                       forces.isVisible() && save(forces, directory, QStringLiteral("forces%1.png").arg(suffix));
+                       save(form2, directory, QStringLiteral("form2%1.png").arg(suffix)) && forces.isVisible() &&
+                       save(forces, directory, QStringLiteral("forces%1.png").arg(suffix));
     const auto& forces_shown = coordinator.forcesWindow().analysis();
     QFile report(directory.filePath(QStringLiteral("report.pdf")));
     const bool report_saved = forces_shown && report.open(QIODevice::WriteOnly) &&

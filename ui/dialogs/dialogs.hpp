@@ -35,8 +35,7 @@ public:
 
     // Shows a modal line-input dialog; returns the edited text on OK (empty when the
     // line was left empty) and no text at all on Cancel, Escape or the close box.
-    virtual std::optional<QString> input(const QString& prompt, const QString& title,
-                                         const QString& default_text) = 0;
+    virtual std::optional<QString> input(const QString& prompt, const QString& title, const QString& default_text) = 0;
 
     // Asks for an existing file to open; returns its path, or the empty text when
     // the user cancels. `filter` lists the file types as QFileDialog takes them.

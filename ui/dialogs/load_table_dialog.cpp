@@ -37,7 +37,8 @@ public:
     explicit LoadItem(const QString& text) { setData(Qt::EditRole, text); }
 
     QVariant data(int role) const override {
-        if (role == Qt::DisplayRole) return AutoSizeLabel::shown_caption(QTableWidgetItem::data(Qt::EditRole).toString());
+        if (role == Qt::DisplayRole)
+            return AutoSizeLabel::shown_caption(QTableWidgetItem::data(Qt::EditRole).toString());
         return QTableWidgetItem::data(role);
     }
 };
@@ -51,7 +52,8 @@ public:
     // text anyway, and filling a line edit with a huge text first would hold up the typing.
     void set_start_empty(bool start_empty) { start_empty_ = start_empty; }
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(std::numeric_limits<int>::max());
         return editor;
@@ -115,7 +117,8 @@ private:
 };
 
 QString column_title(engine::Component component) {
-    return component == engine::Component::Horizontal ? QStringLiteral("Horizontal load") : QStringLiteral("Vertical load");
+    return component == engine::Component::Horizontal ? QStringLiteral("Horizontal load")
+                                                      : QStringLiteral("Vertical load");
 }
 
 }  // namespace
@@ -156,8 +159,9 @@ LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDia
     table_->resizeRowsToContents();
     // Every row in sight at once: no load hides below a scroll bar.
     const int frame = 2 * table_->frameWidth();
-    table_->setMinimumSize(table_->verticalHeader()->sizeHint().width() + 2 * 160 + frame,
-                           table_->verticalHeader()->length() + table_->horizontalHeader()->sizeHint().height() + frame);
+    table_->setMinimumSize(
+        table_->verticalHeader()->sizeHint().width() + 2 * 160 + frame,
+        table_->verticalHeader()->length() + table_->horizontalHeader()->sizeHint().height() + frame);
     table_->setCurrentCell(0, 0);
 
     auto* hint = new QLabel(QStringLiteral("Type each load as in the load dialogs; an empty cell is no load."), this);

@@ -7,27 +7,20 @@ namespace korvel::ui {
 
 MessageBoxLook message_box_look(MessageStyle style) {
     switch (style) {
-        case MessageStyle::OkInformation:
-            return {QMessageBox::Information, QMessageBox::Ok};
-        case MessageStyle::OkExclamation:
-            return {QMessageBox::Warning, QMessageBox::Ok};
-        case MessageStyle::YesNoQuestion:
-            return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
+        case MessageStyle::OkInformation: return {QMessageBox::Information, QMessageBox::Ok};
+        case MessageStyle::OkExclamation: return {QMessageBox::Warning, QMessageBox::Ok};
+        case MessageStyle::YesNoQuestion: return {QMessageBox::Question, QMessageBox::Yes | QMessageBox::No};
     }
     throw std::invalid_argument("unknown message box style " + std::to_string(static_cast<int>(style)));
 }
 
 int answer_code(QMessageBox::StandardButton button) {
     switch (button) {
-        case QMessageBox::Ok:
-            return kAnswerOk;
-        case QMessageBox::Yes:
-            return kAnswerYes;
-        case QMessageBox::No:
-            return kAnswerNo;
+        case QMessageBox::Ok: return kAnswerOk;
+        case QMessageBox::Yes: return kAnswerYes;
+        case QMessageBox::No: return kAnswerNo;
         default:
-            throw std::invalid_argument("unexpected message box button " +
-                                        std::to_string(static_cast<int>(button)));
+            throw std::invalid_argument("unexpected message box button " + std::to_string(static_cast<int>(button)));
     }
 }
 

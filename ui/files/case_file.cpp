@@ -27,7 +27,8 @@ std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString&
         return fail(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
     if (bytes.size() > kCaseFileSizeLimit) return fail(QStringLiteral("it is larger than 16 MiB"));
 
-    auto outcome = load_case::read_load_case(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    auto outcome =
+        load_case::read_load_case(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (const auto* error = std::get_if<load_case::FormatError>(&outcome))
         return fail(QStringLiteral("it is not a load case: %1").arg(QString::fromStdString(error->message)));
     return std::get<engine::AnalysisInput>(std::move(outcome));

@@ -9,9 +9,10 @@ namespace korvel::ui {
 std::string_view load_label_of(engine::Node node, engine::Component component) {
     const std::optional<std::size_t> index = engine::load_index(node, component);
     if (!index) {
-        throw std::invalid_argument("no load label for the " +
-                                    std::string(component == engine::Component::Horizontal ? "horizontal" : "vertical") +
-                                    " load at " + std::string(engine::node_name(node)));
+        throw std::invalid_argument(
+            "no load label for the " +
+            std::string(component == engine::Component::Horizontal ? "horizontal" : "vertical") + " load at " +
+            std::string(engine::node_name(node)));
     }
     return engine::kLoadMap[*index].label;
 }

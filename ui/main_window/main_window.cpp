@@ -44,8 +44,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
     connect(&button("Command5"), &QPushButton::clicked, this, &MainWindow::on_reset);
     // The usual keys: F1 for help, Ctrl+Q to leave (after the same question as Exit).
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::on_help);
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-            &MainWindow::on_exit);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &MainWindow::on_exit);
     add_window_menu();
 
     focusSpanBox();

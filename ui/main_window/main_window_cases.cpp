@@ -80,9 +80,11 @@ void MainWindow::openLoadCaseFile(const QString& path) {
     if (confirm_replacing_input(path)) {
         auto outcome = read_case_file(path);
         std::optional<QString> problem;
-        if (const auto* error = std::get_if<CaseFileError>(&outcome)) problem = error->problem;
-        else problem = span_box_refusal(QString::fromStdString(std::get<engine::AnalysisInput>(outcome).span),
-                                        span_box_->maxLength());
+        if (const auto* error = std::get_if<CaseFileError>(&outcome))
+            problem = error->problem;
+        else
+            problem = span_box_refusal(QString::fromStdString(std::get<engine::AnalysisInput>(outcome).span),
+                                       span_box_->maxLength());
         if (problem) {
             dialogs_.message(QStringLiteral("The load case \"%1\" cannot be opened: %2.\r\n"
                                             "Choose a load case saved by KORVEL (a .korvel.json file).")

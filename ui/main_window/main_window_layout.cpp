@@ -25,27 +25,47 @@ constexpr AccessibleText about(AccessibleText pattern, std::string_view subject)
 }
 
 constexpr ControlEntry node_name(std::string_view name, std::string_view caption, TwipRect box) {
-    return {.kind = ControlKind::Label, .name = name, .box = box, .caption = caption, .sizing = Sizing::FitCaption,
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .box = box,
+            .caption = caption,
+            .sizing = Sizing::FitCaption,
             .accessible = {"Node %1", "Name of node %1 in the truss diagram.", caption}};
 }
 
 // Load labels start empty, 45 x 195, and fit their caption from the edge their alignment keeps.
 constexpr ControlEntry load_label(std::string_view name, int left, int top, TextAlign align, AccessibleText load,
-                                 std::string_view node) {
-    return {.kind = ControlKind::Label, .name = name, .box = {left, top, 45, 195}, .align = align,
-            .sizing = Sizing::FitCaption, .accessible = about(load, node)};
+                                  std::string_view node) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .box = {left, top, 45, 195},
+            .align = align,
+            .sizing = Sizing::FitCaption,
+            .accessible = about(load, node)};
 }
 
 constexpr ControlEntry hotspot(std::string_view name, TwipRect box, std::string_view hint, AccessibleText loads,
-                              std::string_view node, Sizing sizing = Sizing::Fixed) {
-    return {.kind = ControlKind::Label, .name = name, .box = box, .tooltip = hint, .sizing = sizing,
-            .cursor = ControlCursor::Hotspot, .clickable = true, .accessible = about(loads, node)};
+                               std::string_view node, Sizing sizing = Sizing::Fixed) {
+    return {.kind = ControlKind::Label,
+            .name = name,
+            .box = box,
+            .tooltip = hint,
+            .sizing = sizing,
+            .cursor = ControlCursor::Hotspot,
+            .clickable = true,
+            .accessible = about(loads, node)};
 }
 
 constexpr ControlEntry button(std::string_view name, std::string_view caption, int left, std::string_view hint,
-                             int tab_index, AccessibleText spoken, bool is_default = false) {
-    return {.kind = ControlKind::PushButton, .name = name, .box = {left, 4800, 735, 375}, .caption = caption,
-            .tooltip = hint, .tab_index = tab_index, .is_default = is_default, .accessible = spoken};
+                              int tab_index, AccessibleText spoken, bool is_default = false) {
+    return {.kind = ControlKind::PushButton,
+            .name = name,
+            .box = {left, 4800, 735, 375},
+            .caption = caption,
+            .tooltip = hint,
+            .tab_index = tab_index,
+            .is_default = is_default,
+            .accessible = spoken};
 }
 
 constexpr TextAlign kRight = TextAlign::Right;
@@ -189,8 +209,12 @@ const std::array<ControlEntry, kMainWindowControlCount> kMainWindowControls{{
     node_name("Label49", "U7", {9360, 2760, 210, 195}),
     node_name("Label7", "U8", {5040, 2520, 210, 195}),
     node_name("Label16", "U9", {6720, 2520, 210, 195}),
-    {.kind = ControlKind::Label, .name = "Label18", .box = {5640, 4320, 225, 195}, .caption = " L=",
-     .sizing = Sizing::FitCaption, .accessible = {"Span", "Caption of the span length box."}},
+    {.kind = ControlKind::Label,
+     .name = "Label18",
+     .box = {5640, 4320, 225, 195},
+     .caption = " L=",
+     .sizing = Sizing::FitCaption,
+     .accessible = {"Span", "Caption of the span length box."}},
 
     load_label("Label20", 600, 3360, kRight, kHorizontalLoad, "L0"),
     load_label("Label21", 720, 3000, kRight, kVerticalLoad, "L0"),
@@ -231,7 +255,10 @@ const std::array<ControlEntry, kMainWindowControlCount> kMainWindowControls{{
     hotspot("Label3", {7800, 3600, 255, 255}, kVerticalOnlyHint, kVerticalOnlyHotspot, "L4"),
     hotspot("Label2", {9240, 3600, 255, 255}, kVerticalOnlyHint, kVerticalOnlyHotspot, "L5"),
 
-    {.kind = ControlKind::TextBox, .name = "Text1", .box = {6000, 4320, 495, 285}, .tooltip = "Enter Span Length",
+    {.kind = ControlKind::TextBox,
+     .name = "Text1",
+     .box = {6000, 4320, 495, 285},
+     .tooltip = "Enter Span Length",
      .tab_index = 0,
      .accessible = {"Span length", "The span of the truss, a positive number; the lengths come out in its unit."}},
     button("Command4", "&About", 4800, "About The Developer.", 5, {"About", "Tells who made the program."}),

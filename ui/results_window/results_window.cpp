@@ -58,7 +58,8 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
 }
 
 void ResultsWindow::present_member_table_as_table() {
-    auto* table = new TableArea(*this, {QStringLiteral("Member"), QStringLiteral("Length"), QStringLiteral("Axial force")});
+    auto* table =
+        new TableArea(*this, {QStringLiteral("Member"), QStringLiteral("Length"), QStringLiteral("Axial force")});
     table->setAccessibleName(to_qstring(results_layout::kMemberTableName));
     table->setAccessibleDescription(to_qstring(results_layout::kMemberTableDescription));
     const auto add_rows = [this, table](const auto& rows) {

@@ -15,7 +15,7 @@ constexpr int kButtonTop = 4800;
 constexpr int kButtonHeight = 375;
 
 constexpr ControlEntry heading(std::string_view name, std::string_view caption, int left, int width,
-                              Background background, std::string_view description) {
+                               Background background, std::string_view description) {
     ControlEntry entry;
     entry.name = name;
     entry.box = {left, kHeadingTop, width, kHeadingHeight};
@@ -29,7 +29,7 @@ constexpr ControlEntry heading(std::string_view name, std::string_view caption, 
 }
 
 constexpr ControlEntry caption_label(std::string_view name, std::string_view caption, TwipRect box, FontEntry font,
-                                    AccessibleText spoken) {
+                                     AccessibleText spoken) {
     ControlEntry entry;
     entry.name = name;
     entry.box = box;
@@ -53,7 +53,7 @@ constexpr ControlEntry result_label(std::string_view name, TwipRect box, FontEnt
 }
 
 constexpr ControlEntry button(std::string_view name, std::string_view caption, int left, int width,
-                             std::string_view tooltip, int tab_index, bool is_default, AccessibleText spoken) {
+                              std::string_view tooltip, int tab_index, bool is_default, AccessibleText spoken) {
     ControlEntry entry;
     entry.kind = ControlKind::PushButton;
     entry.name = name;
@@ -74,8 +74,7 @@ constexpr std::array<ControlEntry, kControlCount> build_controls() {
     add(heading("Label94", "Reactions", 360, 1050, Background::Transparent, "Heading of the support reactions."));
     add(heading("Label1", "Member", 2160, 900, Background::Transparent, "Heading of the members, left table."));
     add(heading("Label60", "Length", 3600, 720, Background::Opaque, "Heading of the member lengths, left table."));
-    add(heading("Label61", "Axial force", 4800, 1260, Background::Opaque,
-                "Heading of the axial forces, left table."));
+    add(heading("Label61", "Axial force", 4800, 1260, Background::Opaque, "Heading of the axial forces, left table."));
     add(heading("Label78", "Member", 7320, 900, Background::Transparent, "Heading of the members, right table."));
     add(heading("Label77", "Length", 8760, 720, Background::Opaque, "Heading of the member lengths, right table."));
     add(heading("Label76", "Axial force", 10200, 1260, Background::Opaque,

@@ -17,9 +17,9 @@ constexpr int kCursorCell = 32;
 
 // The arrow, one row per string: 'o' is the white outline, '#' the fill, blank is transparent.
 constexpr std::array<std::string_view, 19> kArrowRows{
-    "o",          "oo",          "o#o",        "o##o",     "o###o",    "o####o",   "o#####o",
-    "o######o",   "o#######o",   "o########o", "o#####ooooo", "o##o##o", "o#o o##o", "oo  o##o",
-    "o    o##o",  "     o##o",   "      o##o", "      o##o", "       oo",
+    "o",         "oo",        "o#o",        "o##o",        "o###o",     "o####o",   "o#####o",
+    "o######o",  "o#######o", "o########o", "o#####ooooo", "o##o##o",   "o#o o##o", "oo  o##o",
+    "o    o##o", "     o##o", "      o##o", "      o##o",  "       oo",
 };
 
 QImage blank_cursor_image() {
@@ -60,9 +60,9 @@ QCursor scaled_cursor(const QImage& image, QPoint hot_spot) {
 QCursor draw_hotspot_cursor() {
     constexpr int kHotX = 16;
     constexpr int kHotY = 15;
-    constexpr int kGap = 3;        // free pixels around the hot spot
-    constexpr int kTickAt = 9;     // distance of the ticks from the hot spot
-    constexpr int kTickHalf = 2;   // half length of a tick
+    constexpr int kGap = 3;       // free pixels around the hot spot
+    constexpr int kTickAt = 9;    // distance of the ticks from the hot spot
+    constexpr int kTickHalf = 2;  // half length of a tick
     QImage image = blank_cursor_image();
     for (int i = 0; i < kCursorCell; ++i) {
         if (std::abs(i - kHotX) > kGap) plot_hair_pixel(image, i, kHotY, true);

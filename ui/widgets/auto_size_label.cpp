@@ -74,8 +74,8 @@ void AutoSizeLabel::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(),
-                          shown_text(), foregroundRole());
+    style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(), shown_text(),
+                          foregroundRole());
 }
 
 void AutoSizeLabel::mouseReleaseEvent(QMouseEvent* event) {

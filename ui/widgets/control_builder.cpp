@@ -34,8 +34,7 @@ void apply_font(QWidget& widget, const FontEntry& font) {
 
 AutoSizeLabel::Growth growth_of(const ControlEntry& entry) {
     if (entry.sizing == Sizing::Fixed) return AutoSizeLabel::Growth::Fixed;
-    return entry.align == TextAlign::Right ? AutoSizeLabel::Growth::KeepRightEdge
-                                          : AutoSizeLabel::Growth::KeepLeftEdge;
+    return entry.align == TextAlign::Right ? AutoSizeLabel::Growth::KeepRightEdge : AutoSizeLabel::Growth::KeepLeftEdge;
 }
 
 QWidget* make_label(const ControlEntry& entry, QWidget& form) {

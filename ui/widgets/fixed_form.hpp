@@ -17,9 +17,9 @@ struct FormEntry {
     std::string_view title;  // window caption
     int client_width_twips = 0;
     int client_height_twips = 0;
-    QColor cursor_fill;  // colour of the window's arrow cursor
+    QColor cursor_fill;              // colour of the window's arrow cursor
     std::string_view description{};  // what the window is for, for assistive technology
-    QColor picture{};  // colour of a picture drawn over most of the background; invalid for none
+    QColor picture{};                // colour of a picture drawn over most of the background; invalid for none
     std::string_view spoken_name{};  // tells the windows apart to assistive technology; the titles are the same
 };
 

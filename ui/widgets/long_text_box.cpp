@@ -33,8 +33,10 @@ void LongTextBox::on_text_changed(const QString& text) {
 
 void LongTextBox::keyPressEvent(QKeyEvent* event) {
     // Moving by characters goes through the text layout, which a long text has not.
-    const bool select = event->matches(QKeySequence::SelectPreviousChar) || event->matches(QKeySequence::SelectNextChar);
-    const bool back = event->matches(QKeySequence::MoveToPreviousChar) || event->matches(QKeySequence::SelectPreviousChar);
+    const bool select =
+        event->matches(QKeySequence::SelectPreviousChar) || event->matches(QKeySequence::SelectNextChar);
+    const bool back =
+        event->matches(QKeySequence::MoveToPreviousChar) || event->matches(QKeySequence::SelectPreviousChar);
     const bool forward = event->matches(QKeySequence::MoveToNextChar) || event->matches(QKeySequence::SelectNextChar);
     if (!holds_long_text() || !(back || forward)) {
         QLineEdit::keyPressEvent(event);
@@ -68,7 +70,8 @@ void LongTextBox::paintEvent(QPaintEvent* event) {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+    const QRect contents = style()
+                               ->subElementRect(QStyle::SE_LineEditContents, &panel, this)
                                .adjusted(kTextMarginPixels, 0, -kTextMarginPixels, 0);
     painter.setClipRect(contents);
     painter.setPen(palette().color(QPalette::Text));
