@@ -31,6 +31,8 @@ test_packages=(
   dpkg-dev file appstream desktop-file-utils shared-mime-info lintian
   # reading the PDF report back (pdfinfo, pdftotext, pdfimages)
   poppler-utils
+  # the house style of the sources (scripts/check-format.sh)
+  clang-format
   # fuzzing with libFuzzer (scripts/fuzz.sh)
   clang libclang-rt-14-dev
 )
