@@ -11,7 +11,7 @@
 namespace korvel::app::testing {
 namespace {
 
-using ui::kAnswerYes;
+using ui::Answer;
 
 class WholeRoadTest : public CoordinatorFixture, public ::testing::Test {
 protected:
@@ -71,7 +71,7 @@ TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
     expect_results_of(second);
     EXPECT_NE(form2_label("Label62").text(), ui::to_qstring(first.force("L0L1")));
 
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     click(form2_button("Command5"));  // Start New
     ASSERT_TRUE(form1().isVisible());
     EXPECT_FALSE(form2().isVisible());
@@ -86,7 +86,7 @@ TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
     EXPECT_EQ(form2_label("Label59").text(), ui::to_qstring(engine_result("12", "").length("L0L1")));
 
     const int status = exit_status_of([this] {
-        dialogs.answer_message(kAnswerYes);
+        dialogs.answer_message(Answer::Yes);
         click(form2_button("Command3"));  // Finish
     });
     EXPECT_EQ(status, 0);

@@ -201,20 +201,20 @@ TEST_F(ResultsWindowTest, BackAsksNothing) {
 TEST_F(ResultsWindowTest, StartNewAndFinishActOnlyOnYes) {
     struct Case {
         const char* button;
-        int answer;
+        Answer answer;
         const char* title;
         const char* text;
         int start_new_signals;
         int exit_signals;
     };
     const Case cases[] = {
-        {"Command5", kAnswerYes, "New Calculations?", "Are you sure to Start New Calculations?", 1, 0},
-        {"Command5", kAnswerNo, "New Calculations?", "Are you sure to Start New Calculations?", 0, 0},
-        {"Command3", kAnswerYes, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 1},
-        {"Command3", kAnswerNo, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 0},
+        {"Command5", Answer::Yes, "New Calculations?", "Are you sure to Start New Calculations?", 1, 0},
+        {"Command5", Answer::No, "New Calculations?", "Are you sure to Start New Calculations?", 0, 0},
+        {"Command3", Answer::Yes, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 1},
+        {"Command3", Answer::No, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.button) + (c.answer == kAnswerYes ? " Yes" : " No"));
+        SCOPED_TRACE(std::string(c.button) + (c.answer == Answer::Yes ? " Yes" : " No"));
         ScriptedDialogs scripted;
         ResultsWindow fresh(scripted);
         QSignalSpy start_new(&fresh, &ResultsWindow::startNewConfirmed);
@@ -237,7 +237,7 @@ TEST_F(ResultsWindowTest, EnterRightAfterShowingAsksTheFinishQuestion) {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     ASSERT_EQ(QApplication::focusWidget(), &button("Command3"));
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(
         questions(),
@@ -255,10 +255,10 @@ TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
     QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return back.count() == 1; }));
 
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 1; }));
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 2; }));
     EXPECT_EQ(questions(), (std::vector<std::pair<QString, MessageStyle>>{
@@ -282,10 +282,10 @@ TEST_F(ResultsWindowTest, CtrlQAsksTheFinishQuestionAndAltWithAnyOtherKeyDoesNot
     EXPECT_EQ(QApplication::focusWidget(), &button("Command3"));
 
     struct Case {
-        int answer;
+        Answer answer;
         int exits;
     };
-    for (const Case& c : {Case{kAnswerNo, 0}, Case{kAnswerYes, 1}}) {
+    for (const Case& c : {Case{Answer::No, 0}, Case{Answer::Yes, 1}}) {
         dialogs.answer_message(c.answer);
         QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_Q));
         EXPECT_EQ(exit.count(), c.exits);
@@ -300,12 +300,12 @@ TEST_F(ResultsWindowTest, CloseBoxAsksTheExitQuestion) {
     QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
     window.show();
 
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(exit.count(), 0);
 
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     EXPECT_TRUE(window.close());
     EXPECT_EQ(exit.count(), 1);
     EXPECT_EQ(questions().size(), 2u);

@@ -25,9 +25,9 @@ namespace {
 // recorded and answered No or Cancel, and any dialog at all is a failure.
 class UnattendedDialogs final : public korvel::ui::Dialogs {
 public:
-    int message(const QString& text, korvel::ui::MessageStyle, const QString& title) override {
+    korvel::ui::Answer message(const QString& text, korvel::ui::MessageStyle, const QString& title) override {
         shown.append(title + QStringLiteral(": ") + text);
-        return korvel::ui::kAnswerNo;
+        return korvel::ui::Answer::No;
     }
     std::optional<QString> input(const QString& prompt, const QString& title, const QString&) override {
         shown.append(title + QStringLiteral(": ") + prompt);

@@ -8,7 +8,7 @@ namespace korvel::ui {
 // close box of either window. True when the user answers Yes.
 inline bool confirm_exit(Dialogs& dialogs) {
     return dialogs.message(QStringLiteral("Are you sure to Exit?\r\n(All data will be lost!)"),
-                           MessageStyle::YesNoQuestion, QStringLiteral("Confirm Exit")) == kAnswerYes;
+                           MessageStyle::YesNoQuestion, QStringLiteral("Confirm Exit")) == Answer::Yes;
 }
 
 }  // namespace korvel::ui

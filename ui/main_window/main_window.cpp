@@ -3,45 +3,40 @@
 #include <QCloseEvent>
 #include <QShortcut>
 #include <optional>
-#include <stdexcept>
-#include <string>
 
 #include "ui/dialogs/confirm_exit.hpp"
 #include "ui/main_window/load_reset_order.hpp"
 #include "ui/main_window/main_window_layout.hpp"
 #include "ui/main_window/main_window_texts.hpp"
 #include "ui/main_window/span_rule.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
-
-namespace {
-
-template <typename Widget>
-Widget& find_control(const QWidget& form, std::string_view name) {
-    auto* widget = form.findChild<Widget*>(to_qstring(name), Qt::FindDirectChildrenOnly);
-    if (widget == nullptr) throw std::logic_error("the main window has no control " + std::string(name));
-    return *widget;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_window_form(), parent), dialogs_(dialogs) {
     build(kMainWindowControls, main_window_drawing());
 
     span_box_ = &find_control<QLineEdit>(*this, "Text1");
     connect(span_box_, &QLineEdit::textChanged, this, &MainWindow::on_span_changed);
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+        load_labels_[i] = &find_control<AutoSizeLabel>(*this, engine::kLoadMap[i].label);
+        labels_in_reset_order_[i] = &find_control<AutoSizeLabel>(*this, kLoadResetOrder[i]);
+    }
 
     for (const Hotspot& hotspot : kHotspots) {
-        connect(&label(hotspot.label), &AutoSizeLabel::clicked, this,
+        connect(&find_control<AutoSizeLabel>(*this, hotspot.label), &AutoSizeLabel::clicked, this,
                 [this, &hotspot] { on_hotspot_clicked(hotspot); });
     }
 
-    connect(&button("Command1"), &QPushButton::clicked, this, &MainWindow::on_results);
-    connect(&button("Command2"), &QPushButton::clicked, this, &MainWindow::on_help);
-    connect(&button("Command3"), &QPushButton::clicked, this, &MainWindow::on_exit);
-    connect(&button("Command4"), &QPushButton::clicked, this, &MainWindow::on_about);
-    connect(&button("Command5"), &QPushButton::clicked, this, &MainWindow::on_reset);
+    const auto on_click = [this](std::string_view button, void (MainWindow::*handler)()) {
+        connect(&find_control<QPushButton>(*this, button), &QPushButton::clicked, this, handler);
+    };
+    on_click("Command1", &MainWindow::on_results);
+    on_click("Command2", &MainWindow::on_help);
+    on_click("Command3", &MainWindow::on_exit);
+    on_click("Command4", &MainWindow::on_about);
+    on_click("Command5", &MainWindow::on_reset);
     // The usual keys: F1 for help, Ctrl+Q to leave (after the same question as Exit).
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::on_help);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &MainWindow::on_exit);
@@ -50,9 +45,9 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
     focusSpanBox();
 }
 
-AutoSizeLabel& MainWindow::label(std::string_view name) const { return find_control<AutoSizeLabel>(*this, name); }
-
-QPushButton& MainWindow::button(std::string_view name) const { return find_control<QPushButton>(*this, name); }
+AutoSizeLabel& MainWindow::load_label(engine::Node node, engine::Component component) const {
+    return *load_labels_[load_slot_of(node, component)];
+}
 
 void MainWindow::focusSpanBox() { span_box_->setFocus(Qt::OtherFocusReason); }
 
@@ -70,15 +65,14 @@ void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {
         horizontal = dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle), QString());
     const std::optional<QString> vertical =
         dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
-    if (horizontal) label(load_label_of(hotspot.node, engine::Component::Horizontal)).set_caption(*horizontal);
-    if (vertical) label(load_label_of(hotspot.node, engine::Component::Vertical)).set_caption(*vertical);
+    if (horizontal) load_label(hotspot.node, engine::Component::Horizontal).set_caption(*horizontal);
+    if (vertical) load_label(hotspot.node, engine::Component::Vertical).set_caption(*vertical);
 }
 
 engine::AnalysisInput MainWindow::collect_input() const {
     engine::AnalysisInput input;
     input.span = span_box_->text().toStdString();
-    for (std::size_t i = 0; i < engine::kLoadCount; ++i)
-        input.loads[i] = label(engine::kLoadMap[i].label).text().toStdString();
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) input.loads[i] = load_labels_[i]->text().toStdString();
     return input;
 }
 
@@ -100,7 +94,7 @@ void MainWindow::showAnalysisError(const engine::AnalysisError& error) {
 }
 
 void MainWindow::resetLoads() {
-    for (const std::string_view name : kLoadResetOrder) label(name).set_caption(QString());
+    for (AutoSizeLabel* load : labels_in_reset_order_) load->set_caption(QString());
     // Setting the text, unlike clear(), keeps no undo record of the removed text.
     span_box_->setText(QString());
 }
@@ -124,7 +118,7 @@ void MainWindow::on_exit() {
 }
 
 void MainWindow::on_reset() {
-    if (dialogs_.message(to_qstring(kResetText), MessageStyle::YesNoQuestion, to_qstring(kResetTitle)) == kAnswerYes)
+    if (dialogs_.message(to_qstring(kResetText), MessageStyle::YesNoQuestion, to_qstring(kResetTitle)) == Answer::Yes)
         resetLoads();
     focusSpanBox();
 }

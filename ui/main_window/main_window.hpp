@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <array>
 
 #include "engine/analysis.hpp"
 #include "ui/dialogs/dialogs.hpp"
@@ -61,12 +62,14 @@ private:
     void show_input(const engine::AnalysisInput& input);
     void show_loads(const LoadTexts& loads);
 
-    AutoSizeLabel& label(std::string_view name) const;
-    QPushButton& button(std::string_view name) const;
+    AutoSizeLabel& load_label(engine::Node node, engine::Component component) const;
     engine::AnalysisInput collect_input() const;
 
     Dialogs& dialogs_;
     QLineEdit* span_box_ = nullptr;
+    // The 23 load labels in load-map order, and again in the order the reset empties them.
+    std::array<AutoSizeLabel*, engine::kLoadCount> load_labels_{};
+    std::array<AutoSizeLabel*, engine::kLoadCount> labels_in_reset_order_{};
     WindowMenu* menu_ = nullptr;
     QAction* forces_command_ = nullptr;
 };

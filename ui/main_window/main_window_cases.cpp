@@ -55,8 +55,8 @@ void MainWindow::setForcesAvailable(bool available) { forces_command_->setEnable
 
 bool MainWindow::holds_input() const {
     if (!span_box_->text().isEmpty()) return true;
-    for (const engine::LoadSlot& slot : engine::kLoadMap)
-        if (!label(slot.label).text().isEmpty()) return true;
+    for (const AutoSizeLabel* load : load_labels_)
+        if (!load->text().isEmpty()) return true;
     return false;
 }
 
@@ -73,7 +73,7 @@ bool MainWindow::confirm_replacing_input(const QString& path) {
     if (!holds_input()) return true;
     const QString question = QStringLiteral("Replace the span and all loads in the window with the load case \"%1\"?")
                                  .arg(QFileInfo(path).fileName());
-    return dialogs_.message(question, MessageStyle::YesNoQuestion, kOpenTitle) == kAnswerYes;
+    return dialogs_.message(question, MessageStyle::YesNoQuestion, kOpenTitle) == Answer::Yes;
 }
 
 void MainWindow::openLoadCaseFile(const QString& path) {
@@ -105,7 +105,7 @@ void MainWindow::show_input(const engine::AnalysisInput& input) {
 }
 
 void MainWindow::show_loads(const LoadTexts& loads) {
-    for (std::size_t i = 0; i < engine::kLoadCount; ++i) label(engine::kLoadMap[i].label).set_caption(loads[i]);
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) load_labels_[i]->set_caption(loads[i]);
 }
 
 void MainWindow::on_save_case() {
@@ -119,7 +119,7 @@ void MainWindow::on_save_case() {
     const bool replace =
         path == chosen || !QFileInfo::exists(path) ||
         dialogs_.message(QStringLiteral("The file \"%1\" exists already. Replace it?").arg(QFileInfo(path).fileName()),
-                         MessageStyle::YesNoQuestion, kSaveTitle) == kAnswerYes;
+                         MessageStyle::YesNoQuestion, kSaveTitle) == Answer::Yes;
     if (replace) {
         if (const auto error = write_case_file(path, collect_input())) {
             dialogs_.message(QStringLiteral("The load case could not be saved to \"%1\": %2.\r\n"
@@ -133,7 +133,7 @@ void MainWindow::on_save_case() {
 
 void MainWindow::on_edit_loads() {
     LoadTexts loads;
-    for (std::size_t i = 0; i < engine::kLoadCount; ++i) loads[i] = label(engine::kLoadMap[i].label).text();
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) loads[i] = load_labels_[i]->text();
     if (const auto edited = dialogs_.edit_loads(loads)) show_loads(*edited);
     focusSpanBox();
 }

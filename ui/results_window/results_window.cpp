@@ -97,9 +97,9 @@ void ResultsWindow::askFinish() {
 }
 
 void ResultsWindow::askStartNew() {
-    const int answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
-                                        MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
-    if (answer == kAnswerYes) emit startNewConfirmed();
+    const Answer answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
+                                           MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
+    if (answer == Answer::Yes) emit startNewConfirmed();
 }
 
 void ResultsWindow::paintEvent(QPaintEvent* event) {
