@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
 
     NoDialogs dialogs;
     korvel::app::Coordinator coordinator(dialogs);
-    QWidget& main_window = coordinator.mainWindow();
-    QWidget& results_window = coordinator.resultsWindow();
+    QWidget& main_window = coordinator.main_window();
+    QWidget& results_window = coordinator.results_window();
     time_to_first_paint(main_window, [&] { coordinator.start(); });
     // No user clicks Results within a second of the window appearing: typing the span alone takes longer.
     QEventLoop idle;

@@ -214,7 +214,7 @@ TEST_F(AccessibilityTest, ResultsWindowPresentsTheMemberTableAsRowsAndColumns) {
     input.span = "16";
     input.set_load(engine::Node::U4, engine::Component::Vertical, "10");
     const auto outcome = engine::run_analysis(input);
-    form2.showResults(std::get<engine::AnalysisResult>(outcome));
+    form2.show_results(std::get<engine::AnalysisResult>(outcome));
 
     QAccessibleInterface* table = member_table(form2);
     ASSERT_NE(table, nullptr);

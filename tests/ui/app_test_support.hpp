@@ -22,8 +22,8 @@ class CoordinatorFixture {
 public:
     CoordinatorFixture() { coordinator.start(); }
 
-    QWidget& form1() { return coordinator.mainWindow(); }
-    QWidget& form2() { return coordinator.resultsWindow(); }
+    QWidget& form1() { return coordinator.main_window(); }
+    QWidget& form2() { return coordinator.results_window(); }
     QLineEdit& span_box() { return find_control<QLineEdit>(form1(), "Text1"); }
     QLabel& form1_label(const char* name) { return find_control<QLabel>(form1(), name); }
     QLabel& form2_label(const char* name) { return ui::testing::window_control<QLabel>(form2(), name); }

@@ -74,8 +74,8 @@ protected:
         coordinator.start();
     }
 
-    QWidget& form1() { return coordinator.mainWindow(); }
-    QWidget& form2() { return coordinator.resultsWindow(); }
+    QWidget& form1() { return coordinator.main_window(); }
+    QWidget& form2() { return coordinator.results_window(); }
 
     // True once `window` is the active window and its focus widget has the keyboard.
     static bool has_keyboard(QWidget& window) {

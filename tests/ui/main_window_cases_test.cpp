@@ -88,7 +88,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
     };
     EXPECT_EQ(shown(), expected);
 
-    window->setForcesAvailable(true);
+    window->set_forces_available(true);
     expected.back().enabled = true;
     EXPECT_EQ(shown(), expected);
 }
@@ -126,7 +126,7 @@ TEST_F(CasesTest, SaveThenOpenGivesBackEveryInputByteForByte) {
         ASSERT_TRUE(contents_of(saved).endsWith('\n'));
         EXPECT_TRUE(span_box_has_focus());
 
-        window->resetLoads();
+        window->reset_loads();
         dialogs.answer_file_name(saved);
         press(Qt::Key_O);
         expect_same_input(shown_input(), c.input);
@@ -214,8 +214,8 @@ TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
 }
 
 TEST_F(CasesTest, OpeningAMissingFileAtStartReportsItOnAnEmptyWindow) {
-    window->resetLoads();
-    window->openLoadCaseFile(path("gone.korvel.json"));
+    window->reset_loads();
+    window->open_load_case_file(path("gone.korvel.json"));
     ASSERT_EQ(dialogs.calls.size(), 1U) << "an empty window asks nothing";
     EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("gone.korvel.json")));
     expect_same_input(shown_input(), engine::AnalysisInput{});

@@ -264,7 +264,7 @@ TEST_F(CommandsWithLoadsTest, CloseBoxAsksTheExitQuestion) {
 }
 
 TEST_F(CommandsWithLoadsTest, MissingSpanIsAnInformationMessageThenTheSpanBoxHasTheFocus) {
-    window->showAnalysisError({engine::ErrorKind::MissingSpan, {engine::ErrorSource::Kind::Span, 0}, ""});
+    window->show_analysis_error({engine::ErrorKind::MissingSpan, {engine::ErrorSource::Kind::Span, 0}, ""});
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("Span length?"), MessageStyle::OkInformation);
     EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("Please input the span length"));
@@ -273,7 +273,7 @@ TEST_F(CommandsWithLoadsTest, MissingSpanIsAnInformationMessageThenTheSpanBoxHas
 
 TEST_F(CommandsWithLoadsTest, LoadErrorIsAnExclamationWithTheErrorsOwnMessage) {
     const engine::AnalysisError error{engine::ErrorKind::TypeMismatch, {engine::ErrorSource::Kind::Load, 9}, "ten"};
-    window->showAnalysisError(error);
+    window->show_analysis_error(error);
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("KORVEL"), MessageStyle::OkExclamation);
     EXPECT_EQ(dialogs.calls[0].text, QString::fromStdString(error.message()));
@@ -285,7 +285,7 @@ TEST_F(CommandsWithLoadsTest, LoadErrorIsAnExclamationWithTheErrorsOwnMessage) {
 TEST_F(CommandsWithLoadsTest, SpanErrorSelectsTheSpanText) {
     span_box().setText(QStringLiteral("1e999"));
     const engine::AnalysisError error{engine::ErrorKind::Overflow, {engine::ErrorSource::Kind::Span, 0}, "1e999"};
-    window->showAnalysisError(error);
+    window->show_analysis_error(error);
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("KORVEL"), MessageStyle::OkExclamation);
     EXPECT_EQ(dialogs.calls[0].text, QString::fromStdString(error.message()));
@@ -296,7 +296,7 @@ TEST_F(CommandsWithLoadsTest, SpanErrorSelectsTheSpanText) {
 
 TEST_F(CommandsTest, FocusSpanBoxSlotMovesTheFocus) {
     button("Command1").setFocus();
-    window->focusSpanBox();
+    window->focus_span_box();
     EXPECT_TRUE(span_box_has_focus());
 }
 

@@ -176,7 +176,7 @@ TEST_F(LoadEntryTest, EachHotspotWritesItsAnswersToItsNodesLabels) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hotspot);
-        window->resetLoads();
+        window->reset_loads();
         dialogs.calls.clear();
         if (!c.horizontal_label.empty()) dialogs.answer_input(QStringLiteral("h-") + QString::fromStdString(c.hotspot));
         dialogs.answer_input(QStringLiteral("v-") + QString::fromStdString(c.hotspot));

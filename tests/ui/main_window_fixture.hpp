@@ -24,9 +24,9 @@ protected:
     MainWindowTest() {
         install_default_font();
         window = std::make_unique<MainWindow>(dialogs);
-        QObject::connect(window.get(), &MainWindow::resultsRequested,
+        QObject::connect(window.get(), &MainWindow::results_requested,
                          [this](const engine::AnalysisInput& input) { requested = input; });
-        QObject::connect(window.get(), &MainWindow::exitConfirmed, [this] { ++exits; });
+        QObject::connect(window.get(), &MainWindow::exit_confirmed, [this] { ++exits; });
         window->show();
         QApplication::setActiveWindow(window.get());
         if (!QTest::qWaitForWindowActive(window.get()))

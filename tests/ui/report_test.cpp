@@ -131,7 +131,7 @@ TEST(ResultsCsv, ParsesBackToTheValuesTheResultsWindowShows) {
     const AnalysisRecord record = mixed_loads();
     testing::ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
-    window.showResults(record.result);
+    window.show_results(record.result);
 
     const QByteArray csv = results_csv(record.result);
     EXPECT_TRUE(csv.endsWith("\r\n"));
@@ -170,11 +170,11 @@ struct SaveCommand {
 };
 
 const SaveCommand kSaveCommands[] = {
-    {"report", &ResultsExport::saveReport, "Save report as PDF", "korvel-report.pdf", "r.pdf", "%PDF-"},
-    {"csv", &ResultsExport::saveCsv, "Save results as CSV", "korvel-results.csv", "r.csv",
+    {"report", &ResultsExport::save_report, "Save report as PDF", "korvel-report.pdf", "r.pdf", "%PDF-"},
+    {"csv", &ResultsExport::save_csv, "Save results as CSV", "korvel-results.csv", "r.csv",
      "Member,Length,Axial force\r\n"},
-    {"svg", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.svg", "<?xml"},
-    {"png", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
+    {"svg", &ResultsExport::save_diagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.svg", "<?xml"},
+    {"png", &ResultsExport::save_diagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
 };
 
 // One save command run against scripted dialogs in a fresh folder.

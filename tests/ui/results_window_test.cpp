@@ -151,7 +151,7 @@ TEST_F(ResultsWindowTest, ShowResultsWritesEveryLabelByItsNameWithoutShowingTheW
     engine::AnalysisResult result;
     // Appended, not prefixed: GCC 12 at -O3 misreads a prefix insert as an overlapping copy.
     for (std::size_t i = 0; i < engine::kResultCount; ++i) result.texts[i] = std::string("r").append(std::to_string(i));
-    window.showResults(result);
+    window.show_results(result);
     for (std::size_t i = 0; i < engine::kResultCount; ++i) {
         const auto& slot = engine::kResultSlots[i];
         EXPECT_EQ(label(std::string(slot.label).c_str()).text(), to_qstring(result.texts[i])) << slot.label;
@@ -166,7 +166,7 @@ TEST_F(ResultsWindowTest, LongResultsGrowToTheRightFromAFixedLeftEdge) {
         const QRect empty_box = result.geometry();
         engine::AnalysisResult texts;
         texts.texts[*engine::result_index_by_label(name)] = "-12345.6789";
-        window.showResults(texts);
+        window.show_results(texts);
         EXPECT_EQ(result.x(), empty_box.x());
         EXPECT_EQ(result.y(), empty_box.y());
         EXPECT_GT(result.width(), empty_box.width());
@@ -192,7 +192,7 @@ TEST_F(ResultsWindowTest, PictureIsWhiteExceptTheStripAtTheRight) {
 }
 
 TEST_F(ResultsWindowTest, BackAsksNothing) {
-    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    QSignalSpy back(&window, &ResultsWindow::back_requested);
     button("Command1").click();
     EXPECT_EQ(back.count(), 1);
     EXPECT_TRUE(dialogs.calls.empty());
@@ -217,9 +217,9 @@ TEST_F(ResultsWindowTest, StartNewAndFinishActOnlyOnYes) {
         SCOPED_TRACE(std::string(c.button) + (c.answer == Answer::Yes ? " Yes" : " No"));
         ScriptedDialogs scripted;
         ResultsWindow fresh(scripted);
-        QSignalSpy start_new(&fresh, &ResultsWindow::startNewConfirmed);
-        QSignalSpy exit(&fresh, &ResultsWindow::exitConfirmed);
-        QSignalSpy back(&fresh, &ResultsWindow::backRequested);
+        QSignalSpy start_new(&fresh, &ResultsWindow::start_new_confirmed);
+        QSignalSpy exit(&fresh, &ResultsWindow::exit_confirmed);
+        QSignalSpy back(&fresh, &ResultsWindow::back_requested);
         scripted.answer_message(c.answer);
         fresh.findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
         ASSERT_EQ(scripted.calls.size(), 1u);
@@ -247,7 +247,7 @@ TEST_F(ResultsWindowTest, EnterRightAfterShowingAsksTheFinishQuestion) {
 
 TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
     // An access key clicks its button after the button's brief pressed look.
-    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    QSignalSpy back(&window, &ResultsWindow::back_requested);
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -268,8 +268,8 @@ TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
 }
 
 TEST_F(ResultsWindowTest, CtrlQAsksTheFinishQuestionAndAltWithAnyOtherKeyDoesNothing) {
-    QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
-    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    QSignalSpy exit(&window, &ResultsWindow::exit_confirmed);
+    QSignalSpy back(&window, &ResultsWindow::back_requested);
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -297,7 +297,7 @@ TEST_F(ResultsWindowTest, CtrlQAsksTheFinishQuestionAndAltWithAnyOtherKeyDoesNot
 }
 
 TEST_F(ResultsWindowTest, CloseBoxAsksTheExitQuestion) {
-    QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
+    QSignalSpy exit(&window, &ResultsWindow::exit_confirmed);
     window.show();
 
     dialogs.answer_message(Answer::No);

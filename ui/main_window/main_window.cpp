@@ -42,14 +42,14 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &MainWindow::on_exit);
     add_window_menu();
 
-    focusSpanBox();
+    focus_span_box();
 }
 
 AutoSizeLabel& MainWindow::load_label(engine::Node node, engine::Component component) const {
     return *load_labels_[load_slot_of(node, component)];
 }
 
-void MainWindow::focusSpanBox() { span_box_->setFocus(Qt::OtherFocusReason); }
+void MainWindow::focus_span_box() { span_box_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::on_span_changed(const QString& text) {
     if (!is_refused_span_text(text)) return;
@@ -76,24 +76,24 @@ engine::AnalysisInput MainWindow::collect_input() const {
     return input;
 }
 
-void MainWindow::on_results() { emit resultsRequested(collect_input()); }
+void MainWindow::on_results() { emit results_requested(collect_input()); }
 
-void MainWindow::showAnalysisError(const engine::AnalysisError& error) {
+void MainWindow::show_analysis_error(const engine::AnalysisError& error) {
     if (error.kind == engine::ErrorKind::MissingSpan) {
         dialogs_.message(to_qstring(engine::kMissingSpanText), MessageStyle::OkInformation,
                          to_qstring(engine::kMissingSpanTitle));
-        focusSpanBox();
+        focus_span_box();
         return;
     }
     dialogs_.message(QString::fromStdString(error.message()), MessageStyle::OkExclamation,
                      to_qstring(kAnalysisErrorTitle));
     if (error.source.kind == engine::ErrorSource::Kind::Span) {
-        focusSpanBox();
+        focus_span_box();
         span_box_->selectAll();
     }
 }
 
-void MainWindow::resetLoads() {
+void MainWindow::reset_loads() {
     for (AutoSizeLabel* load : labels_in_reset_order_) load->set_caption(QString());
     // Setting the text, unlike clear(), keeps no undo record of the removed text.
     span_box_->setText(QString());
@@ -101,26 +101,26 @@ void MainWindow::resetLoads() {
 
 void MainWindow::on_help() {
     dialogs_.message(join_dialog_lines(kHelpLines), MessageStyle::OkInformation, to_qstring(kHelpTitle));
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::on_about() {
     dialogs_.message(join_dialog_lines(kAboutLines), MessageStyle::OkExclamation, to_qstring(kAboutTitle));
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::on_exit() {
     if (confirm_exit(dialogs_)) {
-        emit exitConfirmed();
+        emit exit_confirmed();
         return;
     }
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::on_reset() {
     if (dialogs_.message(to_qstring(kResetText), MessageStyle::YesNoQuestion, to_qstring(kResetTitle)) == Answer::Yes)
-        resetLoads();
-    focusSpanBox();
+        reset_loads();
+    focus_span_box();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -130,7 +130,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    emit exitConfirmed();
+    emit exit_confirmed();
 }
 
 }  // namespace korvel::ui

@@ -46,13 +46,13 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
     }
 
     QPushButton& finish = button("Command3");
-    connect(&finish, &QPushButton::clicked, this, &ResultsWindow::askFinish);
-    connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
-    connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
-    addWindowMenu();
+    connect(&finish, &QPushButton::clicked, this, &ResultsWindow::ask_finish);
+    connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::back_requested);
+    connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::ask_start_new);
+    add_window_menu();
     // Ctrl+Q asks the Finish question, as the usual key to leave a program.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-            &ResultsWindow::askFinish);
+            &ResultsWindow::ask_finish);
     // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
     finish.setFocus();
 }
@@ -83,23 +83,23 @@ QPushButton& ResultsWindow::button(const char* name) {
     return *found;
 }
 
-void ResultsWindow::showResults(const engine::AnalysisResult& result) {
+void ResultsWindow::show_results(const engine::AnalysisResult& result) {
     for (std::size_t i = 0; i < engine::kResultCount; ++i) {
         result_labels_[i]->set_caption(to_qstring(result.texts[i]));
     }
     for (QAction* command : result_commands_) command->setEnabled(true);
 }
 
-void ResultsWindow::copyResults() { QGuiApplication::clipboard()->setText(results_table_text(*this)); }
+void ResultsWindow::copy_results() { QGuiApplication::clipboard()->setText(results_table_text(*this)); }
 
-void ResultsWindow::askFinish() {
-    if (confirm_exit(dialogs_)) emit exitConfirmed();
+void ResultsWindow::ask_finish() {
+    if (confirm_exit(dialogs_)) emit exit_confirmed();
 }
 
-void ResultsWindow::askStartNew() {
+void ResultsWindow::ask_start_new() {
     const Answer answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
                                            MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
-    if (answer == Answer::Yes) emit startNewConfirmed();
+    if (answer == Answer::Yes) emit start_new_confirmed();
 }
 
 void ResultsWindow::paintEvent(QPaintEvent* event) {
@@ -113,7 +113,7 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
     // The title-bar close box (or Alt+F4) asks the same question as Finish.
     if (confirm_exit(dialogs_)) {
         event->accept();
-        emit exitConfirmed();
+        emit exit_confirmed();
     } else {
         event->ignore();
     }
