@@ -26,86 +26,86 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
     // The windows take turns; the program ends only through a confirmed Exit or Finish.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    connect(&main_window_, &ui::MainWindow::resultsRequested, this, &Coordinator::runAnalysis);
-    connect(&main_window_, &ui::MainWindow::exitConfirmed, this, &Coordinator::quit);
-    connect(&main_window_, &ui::MainWindow::forcesRequested, this, &Coordinator::showForces);
+    connect(&main_window_, &ui::MainWindow::results_requested, this, &Coordinator::run_analysis);
+    connect(&main_window_, &ui::MainWindow::exit_confirmed, this, &Coordinator::quit);
+    connect(&main_window_, &ui::MainWindow::forces_requested, this, &Coordinator::show_forces);
 }
 
 Coordinator::~Coordinator() = default;
 
-ui::ResultsWindow& Coordinator::resultsWindow() {
+ui::ResultsWindow& Coordinator::results_window() {
     if (!results_window_) {
         results_window_ = std::make_unique<ui::ResultsWindow>(dialogs_);
-        connect(results_window_.get(), &ui::ResultsWindow::backRequested, this, &Coordinator::returnToMainWindow);
-        connect(results_window_.get(), &ui::ResultsWindow::startNewConfirmed, this, &Coordinator::startNew);
-        connect(results_window_.get(), &ui::ResultsWindow::exitConfirmed, this, &Coordinator::quit);
-        connectResultsCommands(*results_window_);
+        connect(results_window_.get(), &ui::ResultsWindow::back_requested, this, &Coordinator::return_to_main_window);
+        connect(results_window_.get(), &ui::ResultsWindow::start_new_confirmed, this, &Coordinator::start_new);
+        connect(results_window_.get(), &ui::ResultsWindow::exit_confirmed, this, &Coordinator::quit);
+        connect_results_commands(*results_window_);
     }
     return *results_window_;
 }
 
-void Coordinator::connectResultsCommands(ui::ResultsWindow& results) {
+void Coordinator::connect_results_commands(ui::ResultsWindow& results) {
     // The results commands act on the latest analysis; the window offers them only once there is one.
     const auto on_latest = [this](void (ui::ResultsExport::*save)(const ui::AnalysisRecord&)) {
         return [this, save] {
             if (latest_analysis_) (results_export_.*save)(*latest_analysis_);
         };
     };
-    connect(&results, &ui::ResultsWindow::forcesRequested, this, &Coordinator::showForces);
-    connect(&results, &ui::ResultsWindow::reportRequested, this, on_latest(&ui::ResultsExport::saveReport));
-    connect(&results, &ui::ResultsWindow::csvRequested, this, on_latest(&ui::ResultsExport::saveCsv));
-    connect(&results, &ui::ResultsWindow::diagramPictureRequested, this, on_latest(&ui::ResultsExport::saveDiagram));
+    connect(&results, &ui::ResultsWindow::forces_requested, this, &Coordinator::show_forces);
+    connect(&results, &ui::ResultsWindow::report_requested, this, on_latest(&ui::ResultsExport::save_report));
+    connect(&results, &ui::ResultsWindow::csv_requested, this, on_latest(&ui::ResultsExport::save_csv));
+    connect(&results, &ui::ResultsWindow::diagram_picture_requested, this, on_latest(&ui::ResultsExport::save_diagram));
 }
 
-void Coordinator::showForces() {
+void Coordinator::show_forces() {
     if (latest_analysis_) bring_forward(forces_window_);
 }
 
 void Coordinator::start() {
     main_window_.installEventFilter(this);
     bring_forward(main_window_);
-    main_window_.focusSpanBox();
+    main_window_.focus_span_box();
 }
 
 bool Coordinator::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &main_window_ && event->type() == QEvent::Paint) {
         main_window_.removeEventFilter(this);
         // Queued, so it runs once the main window's whole first paint is on the screen.
-        QTimer::singleShot(0, this, &Coordinator::prepareResultsWindow);
+        QTimer::singleShot(0, this, &Coordinator::prepare_results_window);
     }
     return QObject::eventFilter(watched, event);
 }
 
-void Coordinator::prepareResultsWindow() {
-    ui::ResultsWindow& results = resultsWindow();
+void Coordinator::prepare_results_window() {
+    ui::ResultsWindow& results = results_window();
     if (!results.isVisible()) ui::warm_up_painting(results, kResultCharacters);
 }
 
-void Coordinator::runAnalysis(const engine::AnalysisInput& input) {
+void Coordinator::run_analysis(const engine::AnalysisInput& input) {
     const engine::AnalysisOutcome outcome = engine::run_analysis(input);
     if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) {
-        main_window_.showAnalysisError(*error);
+        main_window_.show_analysis_error(*error);
         return;
     }
     latest_analysis_ = ui::AnalysisRecord{input, std::get<engine::AnalysisResult>(outcome)};
-    forces_window_.showAnalysis(*latest_analysis_);
-    main_window_.setForcesAvailable(true);
-    ui::ResultsWindow& results = resultsWindow();
-    results.showResults(latest_analysis_->result);
+    forces_window_.show_analysis(*latest_analysis_);
+    main_window_.set_forces_available(true);
+    ui::ResultsWindow& results = results_window();
+    results.show_results(latest_analysis_->result);
     bring_forward(results);
     main_window_.hide();
 }
 
-void Coordinator::returnToMainWindow() {
+void Coordinator::return_to_main_window() {
     bring_forward(main_window_);
-    resultsWindow().hide();
+    results_window().hide();
 }
 
-void Coordinator::startNew() {
-    main_window_.resetLoads();
+void Coordinator::start_new() {
+    main_window_.reset_loads();
     bring_forward(main_window_);
-    main_window_.focusSpanBox();
-    resultsWindow().hide();
+    main_window_.focus_span_box();
+    results_window().hide();
 }
 
 void Coordinator::quit() {

@@ -34,10 +34,10 @@ public:
     Coordinator(const Coordinator&) = delete;
     Coordinator& operator=(const Coordinator&) = delete;
 
-    ui::MainWindow& mainWindow() { return main_window_; }
+    ui::MainWindow& main_window() { return main_window_; }
     // Builds the results window first if it has not been built yet.
-    ui::ResultsWindow& resultsWindow();
-    ui::ForceDiagramWindow& forcesWindow() { return forces_window_; }
+    ui::ResultsWindow& results_window();
+    ui::ForceDiagramWindow& forces_window() { return forces_window_; }
 
     // Shows the main window with the keyboard focus in the span box.
     void start();
@@ -53,13 +53,13 @@ private:
     // Every character a result text can hold.
     static constexpr QStringView kResultCharacters = u"0123456789.-";
 
-    void prepareResultsWindow();
-    void runAnalysis(const engine::AnalysisInput& input);
-    void returnToMainWindow();
-    void startNew();
+    void prepare_results_window();
+    void run_analysis(const engine::AnalysisInput& input);
+    void return_to_main_window();
+    void start_new();
     void quit();
-    void connectResultsCommands(ui::ResultsWindow& results);
-    void showForces();
+    void connect_results_commands(ui::ResultsWindow& results);
+    void show_forces();
 
     ui::MainWindow main_window_;
     ui::Dialogs& dialogs_;

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     if (!request.file.isEmpty()) {
         // Once the window is up, so a message about a bad file stands over it.
         QTimer::singleShot(0, &coordinator,
-                           [&coordinator, &request] { coordinator.mainWindow().openLoadCaseFile(request.file); });
+                           [&coordinator, &request] { coordinator.main_window().open_load_case_file(request.file); });
     }
     return QApplication::exec();
 }

@@ -24,6 +24,7 @@
 #include "bench/first_paint_watch.hpp"
 #include "engine/truss_model.hpp"
 #include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/find_control.hpp"
 
 namespace {
 
@@ -32,7 +33,7 @@ constexpr int kFirstClickAfterMs = 1000;
 // No dialog may appear while measuring: any one is a failure of the measurement.
 class NoDialogs final : public korvel::ui::Dialogs {
 public:
-    int message(const QString& text, korvel::ui::MessageStyle, const QString&) override {
+    korvel::ui::Answer message(const QString& text, korvel::ui::MessageStyle, const QString&) override {
         throw std::runtime_error("unexpected message: " + text.toStdString());
     }
     std::optional<QString> input(const QString& prompt, const QString&, const QString&) override {
@@ -49,13 +50,6 @@ private:
         throw std::runtime_error("unexpected file dialog: " + title.toStdString());
     }
 };
-
-template <typename Widget>
-Widget& control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
-    return *found;
-}
 
 qint64 thread_cpu_ns() {
     timespec now{};
@@ -110,8 +104,8 @@ int main(int argc, char** argv) {
 
     NoDialogs dialogs;
     korvel::app::Coordinator coordinator(dialogs);
-    QWidget& main_window = coordinator.mainWindow();
-    QWidget& results_window = coordinator.resultsWindow();
+    QWidget& main_window = coordinator.main_window();
+    QWidget& results_window = coordinator.results_window();
     time_to_first_paint(main_window, [&] { coordinator.start(); });
     // No user clicks Results within a second of the window appearing: typing the span alone takes longer.
     QEventLoop idle;
@@ -120,13 +114,12 @@ int main(int argc, char** argv) {
 
     const char* const loads[] = {"12.5", "-3.25", "7", "0.0625", "-41.1234", "18"};
     for (std::size_t i = 0; i < korvel::engine::kLoadCount; ++i) {
-        const std::string label(korvel::engine::kLoadMap[i].label);
-        control<korvel::ui::AutoSizeLabel>(main_window, label.c_str())
+        korvel::ui::find_control<korvel::ui::AutoSizeLabel>(main_window, korvel::engine::kLoadMap[i].label)
             .set_caption(QString::fromLatin1(loads[i % std::size(loads)]));
     }
-    QLineEdit& span_box = control<QLineEdit>(main_window, "Text1");
-    QPushButton& results = control<QPushButton>(main_window, "Command1");
-    QPushButton& back = control<QPushButton>(results_window, "Command1");
+    QLineEdit& span_box = korvel::ui::find_control<QLineEdit>(main_window, "Text1");
+    QPushButton& results = korvel::ui::find_control<QPushButton>(main_window, "Command1");
+    QPushButton& back = korvel::ui::find_control<QPushButton>(results_window, "Command1");
 
     try {
         for (int round = 0; round < rounds; ++round) {

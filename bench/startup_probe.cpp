@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
 
     korvel::ui::QtDialogs dialogs;
     korvel::app::Coordinator coordinator(dialogs);
-    korvel::bench::report_first_paint_and_quit(coordinator.mainWindow());
+    korvel::bench::report_first_paint_and_quit(coordinator.main_window());
     coordinator.start();
     return QApplication::exec();
 }

@@ -12,10 +12,12 @@
 #include "engine/analysis.hpp"
 #include "engine/truss_model.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
+#include "tests/ui/window_control.hpp"
 #include "ui/main_window/hotspots.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/results_window/results_window.hpp"
 #include "ui/results_window/results_window_layout.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -24,9 +26,8 @@ namespace {
 using testing::ScriptedDialogs;
 
 QAccessibleInterface& accessible(QWidget& window, const std::string& name) {
-    auto* widget = window.findChild<QWidget*>(QString::fromStdString(name));
-    if (widget == nullptr) throw std::logic_error(window.objectName().toStdString() + " has no control " + name);
-    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(widget);
+    QAccessibleInterface* interface =
+        QAccessible::queryAccessibleInterface(&testing::window_control<QWidget>(window, name));
     if (interface == nullptr) throw std::logic_error("no accessible interface for " + name);
     return *interface;
 }
@@ -151,7 +152,7 @@ TEST_F(AccessibilityTest, ResultLabelsNameTheMemberOrReactionTheAnalysisWritesTh
 }
 
 TEST_F(AccessibilityTest, ALabelsValueAndTextAreItsCaptionAsShown) {
-    auto& label = *form2.findChild<AutoSizeLabel*>(QStringLiteral("Label59"));
+    auto& label = testing::window_control<AutoSizeLabel>(form2, "Label59");
     label.set_caption(QStringLiteral("1.7889"));
     QAccessibleInterface& spoken = accessible(form2, "Label59");
     EXPECT_EQ(spoken.text(QAccessible::Name), QStringLiteral("Length of L0L1"));
@@ -177,7 +178,7 @@ TEST_F(AccessibilityTest, AHotspotsPressActionAsksForItsLoadsLikeAClick) {
     EXPECT_TRUE(dialogs.calls.empty());
     QCoreApplication::processEvents();
     EXPECT_TRUE(dialogs.script_used_up());
-    EXPECT_EQ(form1.findChild<QLabel*>(QStringLiteral("Label29"))->text(), QStringLiteral("10"));
+    EXPECT_EQ(find_control<QLabel>(form1, "Label29").text(), QStringLiteral("10"));
 
     QAccessibleInterface& node_name = accessible(form1, "Label46");
     ASSERT_NE(node_name.actionInterface(), nullptr);
@@ -215,7 +216,7 @@ TEST_F(AccessibilityTest, ResultsWindowPresentsTheMemberTableAsRowsAndColumns) {
     input.span = "16";
     input.set_load(engine::Node::U4, engine::Component::Vertical, "10");
     const auto outcome = engine::run_analysis(input);
-    form2.showResults(std::get<engine::AnalysisResult>(outcome));
+    form2.show_results(std::get<engine::AnalysisResult>(outcome));
 
     QAccessibleInterface* table = member_table(form2);
     ASSERT_NE(table, nullptr);
@@ -274,15 +275,13 @@ TEST_F(AccessibilityTest, TheMemberTableLeavesTheWindowsPictureAndClicksAsTheyWe
     form2.show();
     for (const char* name : {"Label2", "Label59", "Label89"}) {
         SCOPED_TRACE(name);
-        QWidget* label = form2.findChild<QWidget*>(QString::fromLatin1(name));
-        ASSERT_NE(label, nullptr);
-        EXPECT_NE(label->parentWidget(), &form2);
-        EXPECT_EQ(label->mapTo(&form2, QPoint(0, 0)), label->geometry().topLeft());
-        EXPECT_TRUE(label->isVisible());
+        QWidget& label = testing::window_control<QWidget>(form2, name);
+        EXPECT_NE(label.parentWidget(), &form2);
+        EXPECT_EQ(label.mapTo(&form2, QPoint(0, 0)), label.geometry().topLeft());
+        EXPECT_TRUE(label.isVisible());
     }
-    auto* back = form2.findChild<QPushButton*>(QStringLiteral("Command1"));
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(form2.childAt(back->geometry().center()), back);
+    auto& back = find_control<QPushButton>(form2, "Command1");
+    EXPECT_EQ(form2.childAt(back.geometry().center()), &back);
 }
 
 }  // namespace

@@ -12,8 +12,7 @@
 namespace korvel::app::testing {
 namespace {
 
-using ui::kAnswerNo;
-using ui::kAnswerYes;
+using ui::Answer;
 using ui::MessageStyle;
 
 class CoordinatorTest : public CoordinatorFixture, public ::testing::Test {
@@ -142,7 +141,7 @@ TEST_F(CoordinatorTest, StartNewYesEmptiesTheInputsAndReturnsWithTheFocusInTheSp
     enter("16", "0", "10");
     form1_label("Label37").setText(QStringLiteral("3"));
     press_results();
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     form2_button("Command5").click();
 
     EXPECT_TRUE(form1().isVisible());
@@ -159,7 +158,7 @@ TEST_F(CoordinatorTest, StartNewYesEmptiesTheInputsAndReturnsWithTheFocusInTheSp
 TEST_F(CoordinatorTest, StartNewNoChangesNothing) {
     enter("16", "0", "10");
     press_results();
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     form2_button("Command5").click();
 
     EXPECT_TRUE(form2().isVisible());
@@ -173,7 +172,7 @@ TEST_F(CoordinatorTest, FinishNoKeepsTheResultsWindowAndTheProgramRunning) {
     enter("16", "0", "10");
     press_results();
     const int status = exit_status_of([this] {
-        dialogs.answer_message(kAnswerNo);
+        dialogs.answer_message(Answer::No);
         form2_button("Command3").click();
         EXPECT_TRUE(form2().isVisible());
         // Still running: only this ends the loop.
@@ -205,7 +204,7 @@ TEST_F(CoordinatorTest, ConfirmedExitFromEitherWindowEndsTheEventLoopWithStatusZ
         dialogs.calls.clear();
         QSignalSpy quitting(&coordinator, &Coordinator::quitting);
         const int status = exit_status_of([&] {
-            dialogs.answer_message(kAnswerYes);
+            dialogs.answer_message(Answer::Yes);
             c.ask(*this);
         });
         EXPECT_EQ(status, 0);
@@ -219,7 +218,7 @@ TEST_F(CoordinatorTest, CloseBoxAnsweredNoKeepsTheResultsWindowShown) {
     enter("16", "0", "10");
     press_results();
     const int status = exit_status_of([this] {
-        dialogs.answer_message(kAnswerNo);
+        dialogs.answer_message(Answer::No);
         form2().close();
         QTimer::singleShot(0, [] { QCoreApplication::exit(4); });
     });

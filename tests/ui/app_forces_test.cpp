@@ -12,7 +12,7 @@ namespace {
 
 class ForcesWindowTest : public CoordinatorFixture, public ::testing::Test {
 protected:
-    ui::ForceDiagramWindow& forces() { return coordinator.forcesWindow(); }
+    ui::ForceDiagramWindow& forces() { return coordinator.forces_window(); }
 
     void analyse(const char* span, const char* vertical_at_apex) {
         if (!form1().isVisible()) form2_button("Command1").click();  // Back

@@ -6,34 +6,29 @@
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
-#include <stdexcept>
 #include <string>
 
 #include "app/coordinator.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
+#include "tests/ui/window_control.hpp"
+#include "ui/widgets/find_control.hpp"
 
 namespace korvel::app::testing {
 
-// Finds a named control of a window, failing loudly when it is missing.
-template <typename Widget>
-Widget& control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-    if (found == nullptr) throw std::logic_error(window.objectName().toStdString() + " has no control " + name);
-    return *found;
-}
+using ui::find_control;
 
 // A coordinator with scripted dialogs, started as the program starts it.
 class CoordinatorFixture {
 public:
     CoordinatorFixture() { coordinator.start(); }
 
-    QWidget& form1() { return coordinator.mainWindow(); }
-    QWidget& form2() { return coordinator.resultsWindow(); }
-    QLineEdit& span_box() { return control<QLineEdit>(form1(), "Text1"); }
-    QLabel& form1_label(const char* name) { return control<QLabel>(form1(), name); }
-    QLabel& form2_label(const char* name) { return control<QLabel>(form2(), name); }
-    QPushButton& form1_button(const char* name) { return control<QPushButton>(form1(), name); }
-    QPushButton& form2_button(const char* name) { return control<QPushButton>(form2(), name); }
+    QWidget& form1() { return coordinator.main_window(); }
+    QWidget& form2() { return coordinator.results_window(); }
+    QLineEdit& span_box() { return find_control<QLineEdit>(form1(), "Text1"); }
+    QLabel& form1_label(const char* name) { return find_control<QLabel>(form1(), name); }
+    QLabel& form2_label(const char* name) { return ui::testing::window_control<QLabel>(form2(), name); }
+    QPushButton& form1_button(const char* name) { return find_control<QPushButton>(form1(), name); }
+    QPushButton& form2_button(const char* name) { return find_control<QPushButton>(form2(), name); }
 
     // Runs the application's event loop while `act` runs inside it; returns the
     // loop's exit status, or -1 when nothing ended the loop within a few seconds.

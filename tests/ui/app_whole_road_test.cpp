@@ -12,7 +12,7 @@
 namespace korvel::app::testing {
 namespace {
 
-using ui::kAnswerYes;
+using ui::Answer;
 
 class WholeRoadTest : public CoordinatorFixture, public ::testing::Test {
 protected:
@@ -71,7 +71,7 @@ TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
     expect_results_of(second);
     EXPECT_NE(form2_label("Label62").text(), ui::to_qstring(first.force(engine::Member::L0L1).to_text()));
 
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     click(form2_button("Command5"));  // Start New
     ASSERT_TRUE(form1().isVisible());
     EXPECT_FALSE(form2().isVisible());
@@ -87,7 +87,7 @@ TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
               ui::to_qstring(engine_result("12", "").length(engine::Member::L0L1).to_text()));
 
     const int status = exit_status_of([this] {
-        dialogs.answer_message(kAnswerYes);
+        dialogs.answer_message(Answer::Yes);
         click(form2_button("Command3"));  // Finish
     });
     EXPECT_EQ(status, 0);

@@ -42,11 +42,11 @@ TEST(MessageBoxLook, EachStyleHasItsIconAndButtons) {
     EXPECT_THROW(message_box_look(static_cast<MessageStyle>(65)), std::invalid_argument);
 }
 
-TEST(MessageBoxLook, ButtonsMapToTheProgramsAnswerCodes) {
-    EXPECT_EQ(answer_code(QMessageBox::Ok), 1);
-    EXPECT_EQ(answer_code(QMessageBox::Yes), 6);
-    EXPECT_EQ(answer_code(QMessageBox::No), 7);
-    EXPECT_THROW(answer_code(QMessageBox::Cancel), std::invalid_argument);
+TEST(MessageBoxLook, ButtonsMapToTheProgramsAnswers) {
+    EXPECT_EQ(answer_of(QMessageBox::Ok), Answer::Ok);
+    EXPECT_EQ(answer_of(QMessageBox::Yes), Answer::Yes);
+    EXPECT_EQ(answer_of(QMessageBox::No), Answer::No);
+    EXPECT_THROW(answer_of(QMessageBox::Cancel), std::invalid_argument);
 }
 
 TEST(MessageBoxLook, LineJoinsShowAsLineBreaks) {
@@ -69,13 +69,13 @@ TEST(QtDialogs, MessageReturnsTheButtonPressed) {
     struct Case {
         MessageStyle style;
         QMessageBox::StandardButton press;
-        int expected;
+        Answer expected;
     };
     const Case cases[] = {
-        {MessageStyle::YesNoQuestion, QMessageBox::Yes, kAnswerYes},
-        {MessageStyle::YesNoQuestion, QMessageBox::No, kAnswerNo},
-        {MessageStyle::OkInformation, QMessageBox::Ok, kAnswerOk},
-        {MessageStyle::OkExclamation, QMessageBox::Ok, kAnswerOk},
+        {MessageStyle::YesNoQuestion, QMessageBox::Yes, Answer::Yes},
+        {MessageStyle::YesNoQuestion, QMessageBox::No, Answer::No},
+        {MessageStyle::OkInformation, QMessageBox::Ok, Answer::Ok},
+        {MessageStyle::OkExclamation, QMessageBox::Ok, Answer::Ok},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.press));
@@ -114,7 +114,7 @@ TEST(QtDialogs, MessageShowsTitleIconAndTextWithLineBreaks) {
 TEST(QtDialogs, EscapeOnAQuestionAnswersNo) {
     when_dialog_opens([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
     QtDialogs dialogs;
-    EXPECT_EQ(dialogs.message(QStringLiteral("?"), MessageStyle::YesNoQuestion, QStringLiteral("t")), kAnswerNo);
+    EXPECT_EQ(dialogs.message(QStringLiteral("?"), MessageStyle::YesNoQuestion, QStringLiteral("t")), Answer::No);
 }
 
 TEST(QtDialogs, InputReturnsTheTypedTextOnOk) {

@@ -74,8 +74,8 @@ protected:
         coordinator.start();
     }
 
-    QWidget& form1() { return coordinator.mainWindow(); }
-    QWidget& form2() { return coordinator.resultsWindow(); }
+    QWidget& form1() { return coordinator.main_window(); }
+    QWidget& form2() { return coordinator.results_window(); }
 
     // True once `window` is the active window and its focus widget has the keyboard.
     static bool has_keyboard(QWidget& window) {
@@ -106,36 +106,36 @@ TEST_F(FocusAfterDialogsTest, TheWindowUnderEveryClosedDialogTakesTheKeyboardBac
         {"the span warning", "Text1", {A::press(QMessageBox::Ok)}},
     };
     ASSERT_TRUE(has_keyboard(form1()));
-    auto& span_box = control<QLineEdit>(form1(), "Text1");
+    auto& span_box = find_control<QLineEdit>(form1(), "Text1");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.road);
         for (const A::Answer& answer : c.answers) answerer.then(answer);
         if (std::string(c.control) == "Text1") {
             span_box.setText(QStringLiteral("-"));
         } else {
-            QTest::mouseClick(&control<QWidget>(form1(), c.control), Qt::LeftButton);
+            QTest::mouseClick(&find_control<QWidget>(form1(), c.control), Qt::LeftButton);
         }
         EXPECT_TRUE(answerer.all_answered());
         EXPECT_TRUE(has_keyboard(form1()));
     }
-    EXPECT_EQ(control<QLabel>(form1(), "Label28").text(), QStringLiteral("3"));
-    EXPECT_EQ(control<QLabel>(form1(), "Label29").text(), QStringLiteral("10"));
-    EXPECT_EQ(control<QLabel>(form1(), "Label31").text(), QStringLiteral("4"));
+    EXPECT_EQ(find_control<QLabel>(form1(), "Label28").text(), QStringLiteral("3"));
+    EXPECT_EQ(find_control<QLabel>(form1(), "Label29").text(), QStringLiteral("10"));
+    EXPECT_EQ(find_control<QLabel>(form1(), "Label31").text(), QStringLiteral("4"));
 }
 
 TEST_F(FocusAfterDialogsTest, TheResultsWindowTakesTheKeyboardBackAfterItsQuestions) {
-    control<QLineEdit>(form1(), "Text1").setText(QStringLiteral("16"));
+    find_control<QLineEdit>(form1(), "Text1").setText(QStringLiteral("16"));
     ASSERT_TRUE(has_keyboard(form1()));
-    control<QPushButton>(form1(), "Command1").click();
+    find_control<QPushButton>(form1(), "Command1").click();
     ASSERT_TRUE(has_keyboard(form2()));
     for (const char* button : {"Command5", "Command3"}) {
         SCOPED_TRACE(button);
         answerer.then(DialogAnswerer::press(QMessageBox::No));
-        QTest::mouseClick(&control<QPushButton>(form2(), button), Qt::LeftButton);
+        QTest::mouseClick(&find_control<QPushButton>(form2(), button), Qt::LeftButton);
         EXPECT_TRUE(answerer.all_answered());
         EXPECT_TRUE(has_keyboard(form2()));
     }
-    control<QPushButton>(form2(), "Command1").click();  // Back
+    find_control<QPushButton>(form2(), "Command1").click();  // Back
     EXPECT_TRUE(has_keyboard(form1()));
 }
 

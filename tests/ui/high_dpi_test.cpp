@@ -21,7 +21,7 @@ class HighDpiTest : public ::testing::Test {
 protected:
     HighDpiTest() {
         fixture.span_box().setText(QStringLiteral("16"));
-        control<ui::AutoSizeLabel>(fixture.form1(), "Label29").set_caption(QStringLiteral("10"));
+        find_control<ui::AutoSizeLabel>(fixture.form1(), "Label29").set_caption(QStringLiteral("10"));
     }
     ProgramFont font;
     CoordinatorFixture fixture;
@@ -60,7 +60,7 @@ TEST_F(HighDpiTest, CursorsGrowByWholePixelsAndKeepTheirHotSpots) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.window) + "." + c.control);
         QWidget& window = std::string(c.window) == "Form1" ? fixture.form1() : fixture.form2();
-        const QWidget& owner = *c.control == '\0' ? window : control<QWidget>(window, c.control);
+        const QWidget& owner = *c.control == '\0' ? window : find_control<QWidget>(window, c.control);
         const QCursor cursor = owner.cursor();
         EXPECT_EQ(cursor.pixmap().size(), QSize(64, 64));
         EXPECT_EQ(cursor.pixmap().devicePixelRatio(), 2.0);

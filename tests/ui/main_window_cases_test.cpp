@@ -88,7 +88,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
     };
     EXPECT_EQ(shown(), expected);
 
-    window->setForcesAvailable(true);
+    window->set_forces_available(true);
     expected.back().enabled = true;
     EXPECT_EQ(shown(), expected);
 }
@@ -126,7 +126,7 @@ TEST_F(CasesTest, SaveThenOpenGivesBackEveryInputByteForByte) {
         ASSERT_TRUE(contents_of(saved).endsWith('\n'));
         EXPECT_TRUE(span_box_has_focus());
 
-        window->resetLoads();
+        window->reset_loads();
         dialogs.answer_file_name(saved);
         press(Qt::Key_O);
         expect_same_input(shown_input(), c.input);
@@ -145,7 +145,7 @@ TEST_F(CasesTest, OpeningOverInputAsksFirstAndNoKeepsEverything) {
     const engine::AnalysisInput before = shown_input();
 
     dialogs.answer_file_name(path("other.korvel.json"));
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     press(Qt::Key_O);
     expect_same_input(shown_input(), before);
     ASSERT_EQ(dialogs.calls.size(), 2U);
@@ -153,7 +153,7 @@ TEST_F(CasesTest, OpeningOverInputAsksFirstAndNoKeepsEverything) {
     EXPECT_TRUE(dialogs.calls[1].text.contains(QStringLiteral("other.korvel.json")));
 
     dialogs.answer_file_name(path("other.korvel.json"));
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     press(Qt::Key_O);
     engine::AnalysisInput expected;
     expected.span = "30";
@@ -200,7 +200,7 @@ TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
         const QString file = path("bad.korvel.json");
         write_bytes(file, c.bytes);
         dialogs.answer_file_name(file);
-        dialogs.answer_message(kAnswerYes);
+        dialogs.answer_message(Answer::Yes);
         press(Qt::Key_O);
         expect_same_input(shown_input(), before);
         ASSERT_EQ(dialogs.calls.size(), 3U) << "file, question, and one message: no span warning";
@@ -214,8 +214,8 @@ TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
 }
 
 TEST_F(CasesTest, OpeningAMissingFileAtStartReportsItOnAnEmptyWindow) {
-    window->resetLoads();
-    window->openLoadCaseFile(path("gone.korvel.json"));
+    window->reset_loads();
+    window->open_load_case_file(path("gone.korvel.json"));
     ASSERT_EQ(dialogs.calls.size(), 1U) << "an empty window asks nothing";
     EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("gone.korvel.json")));
     expect_same_input(shown_input(), engine::AnalysisInput{});
@@ -236,12 +236,12 @@ TEST_F(CasesTest, ReplacingAFileThatOnlyTheAddedExtensionNamesIsAskedFirst) {
     const QString existing = path("mine.korvel.json");
     write_bytes(existing, "old\n");
     dialogs.answer_file_name(path("mine"));
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     press(Qt::Key_S);
     EXPECT_EQ(contents_of(existing), QByteArray("old\n"));
 
     dialogs.answer_file_name(path("mine"));
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     press(Qt::Key_S);
     EXPECT_EQ(contents_of(existing), QByteArray(R"({"span": "16", "loads": {"U4.V": "10", "L5.V": "-4"}})"
                                                 "\n"));

@@ -63,7 +63,7 @@ TEST_F(CommandsWithLoadsTest, EnterPressesResultsFromTheSpanBoxAndTheFocusedButt
 
 TEST_F(CommandsWithLoadsTest, AccessKeysPressTheirButtons) {
     // An access key clicks its button after the button's brief pressed look.
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     QTest::keyClick(window.get(), Qt::Key_X, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 1; }));
     EXPECT_EQ(dialogs.calls[0].title, QStringLiteral("Confirm Exit"));
@@ -140,14 +140,14 @@ TEST_F(CommandsWithLoadsTest, AltWithAKeyThatIsNoAccessKeyDoesNothing) {
 TEST_F(CommandsWithLoadsTest, UsualKeysOpenHelpAndAskTheExitQuestion) {
     struct Case {
         QKeySequence keys;
-        std::optional<int> answer;  // of the question, if one is asked
+        std::optional<Answer> answer;  // of the question, if one is asked
         const char* title;
         int exits;
     };
     const std::vector<Case> cases{
         {QKeySequence(Qt::Key_F1), std::nullopt, "Using help", 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), kAnswerNo, "Confirm Exit", 0},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), kAnswerYes, "Confirm Exit", 1},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), Answer::No, "Confirm Exit", 0},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), Answer::Yes, "Confirm Exit", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys.toString().toStdString());
@@ -213,7 +213,7 @@ TEST_F(CommandsWithLoadsTest, AboutShowsTheTwelveLinesWithTheVersionAndReturnsTh
 }
 
 TEST_F(CommandsWithLoadsTest, ResetAnsweredNoKeepsEverythingAndYesEmptiesLoadsAndSpanSilently) {
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     click("Command5");
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("Reset All Loads?"), MessageStyle::YesNoQuestion);
@@ -222,7 +222,7 @@ TEST_F(CommandsWithLoadsTest, ResetAnsweredNoKeepsEverythingAndYesEmptiesLoadsAn
     EXPECT_TRUE(span_box_has_focus());
 
     button("Command4").setFocus();
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     click("Command5");
     EXPECT_EQ(dialogs.calls.size(), 2U);  // no span warning for the emptied box
     EXPECT_TRUE(span_box().text().isEmpty());
@@ -233,7 +233,7 @@ TEST_F(CommandsWithLoadsTest, ResetAnsweredNoKeepsEverythingAndYesEmptiesLoadsAn
 }
 
 TEST_F(CommandsWithLoadsTest, ExitAnsweredNoKeepsRunningAndYesConfirmsTheExit) {
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     click("Command3");
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("Confirm Exit"), MessageStyle::YesNoQuestion);
@@ -243,20 +243,20 @@ TEST_F(CommandsWithLoadsTest, ExitAnsweredNoKeepsRunningAndYesConfirmsTheExit) {
     EXPECT_TRUE(span_box_has_focus());
     EXPECT_TRUE(inputs_unchanged());
 
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     click("Command3");
     EXPECT_EQ(exits, 1);
     EXPECT_EQ(dialogs.calls.size(), 2U);
 }
 
 TEST_F(CommandsWithLoadsTest, CloseBoxAsksTheExitQuestion) {
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(exits, 0);
     EXPECT_TRUE(inputs_unchanged());
 
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     EXPECT_TRUE(window->close());
     EXPECT_EQ(exits, 1);
     ASSERT_EQ(dialogs.calls.size(), 2U);
@@ -264,7 +264,7 @@ TEST_F(CommandsWithLoadsTest, CloseBoxAsksTheExitQuestion) {
 }
 
 TEST_F(CommandsWithLoadsTest, MissingSpanIsAnInformationMessageThenTheSpanBoxHasTheFocus) {
-    window->showAnalysisError({engine::ErrorKind::MissingSpan, {engine::ErrorSource::Kind::Span, 0}, ""});
+    window->show_analysis_error({engine::ErrorKind::MissingSpan, {engine::ErrorSource::Kind::Span, 0}, ""});
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("Span length?"), MessageStyle::OkInformation);
     EXPECT_EQ(dialogs.calls[0].text, QStringLiteral("Please input the span length"));
@@ -273,7 +273,7 @@ TEST_F(CommandsWithLoadsTest, MissingSpanIsAnInformationMessageThenTheSpanBoxHas
 
 TEST_F(CommandsWithLoadsTest, LoadErrorIsAnExclamationWithTheErrorsOwnMessage) {
     const engine::AnalysisError error{engine::ErrorKind::TypeMismatch, {engine::ErrorSource::Kind::Load, 9}, "ten"};
-    window->showAnalysisError(error);
+    window->show_analysis_error(error);
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("KORVEL"), MessageStyle::OkExclamation);
     EXPECT_EQ(dialogs.calls[0].text, QString::fromStdString(error.message()));
@@ -285,7 +285,7 @@ TEST_F(CommandsWithLoadsTest, LoadErrorIsAnExclamationWithTheErrorsOwnMessage) {
 TEST_F(CommandsWithLoadsTest, SpanErrorSelectsTheSpanText) {
     span_box().setText(QStringLiteral("1e999"));
     const engine::AnalysisError error{engine::ErrorKind::Overflow, {engine::ErrorSource::Kind::Span, 0}, "1e999"};
-    window->showAnalysisError(error);
+    window->show_analysis_error(error);
     ASSERT_EQ(dialogs.calls.size(), 1U);
     expect_message(dialogs.calls[0], QStringLiteral("KORVEL"), MessageStyle::OkExclamation);
     EXPECT_EQ(dialogs.calls[0].text, QString::fromStdString(error.message()));
@@ -296,7 +296,7 @@ TEST_F(CommandsWithLoadsTest, SpanErrorSelectsTheSpanText) {
 
 TEST_F(CommandsTest, FocusSpanBoxSlotMovesTheFocus) {
     button("Command1").setFocus();
-    window->focusSpanBox();
+    window->focus_span_box();
     EXPECT_TRUE(span_box_has_focus());
 }
 

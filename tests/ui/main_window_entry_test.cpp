@@ -123,7 +123,7 @@ TEST_F(SpanEntryTest, TwentyMegabytePastesAndResetsStayUnderAHundredMegabytesRes
         span_box().paste();
         ASSERT_EQ(span_box().text().size(), big.size());
         window->grab();
-        dialogs.answer_message(kAnswerYes);
+        dialogs.answer_message(Answer::Yes);
         click("Command5");
         ASSERT_TRUE(span_box().text().isEmpty());
     }
@@ -176,7 +176,7 @@ TEST_F(LoadEntryTest, EachHotspotWritesItsAnswersToItsNodesLabels) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hotspot);
-        window->resetLoads();
+        window->reset_loads();
         dialogs.calls.clear();
         if (!c.horizontal_label.empty()) dialogs.answer_input(QStringLiteral("h-") + QString::fromStdString(c.hotspot));
         dialogs.answer_input(QStringLiteral("v-") + QString::fromStdString(c.hotspot));
@@ -292,21 +292,19 @@ TEST(LoadEntryOrder, NoCaptionChangesBeforeEveryDialogOfTheClickIsClosed) {
     install_default_font();
     ObservingDialogs dialogs;
     MainWindow window(dialogs);
-    auto* horizontal = window.findChild<AutoSizeLabel*>(QStringLiteral("Label40"));
-    auto* vertical = window.findChild<AutoSizeLabel*>(QStringLiteral("Label42"));
-    ASSERT_NE(horizontal, nullptr);
-    ASSERT_NE(vertical, nullptr);
-    horizontal->set_caption(QStringLiteral("old-h"));
-    vertical->set_caption(QStringLiteral("old-v"));
-    dialogs.observe = [&] { return horizontal->text() + QLatin1Char('|') + vertical->text(); };
+    auto& horizontal = find_control<AutoSizeLabel>(window, "Label40");
+    auto& vertical = find_control<AutoSizeLabel>(window, "Label42");
+    horizontal.set_caption(QStringLiteral("old-h"));
+    vertical.set_caption(QStringLiteral("old-v"));
+    dialogs.observe = [&] { return horizontal.text() + QLatin1Char('|') + vertical.text(); };
     dialogs.answer_input(QStringLiteral("new-h"));
     dialogs.answer_input(QStringLiteral("new-v"));
 
-    QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("Label8")), Qt::LeftButton);
+    QTest::mouseClick(&find_control<QWidget>(window, "Label8"), Qt::LeftButton);
 
     EXPECT_EQ(dialogs.seen, (std::vector<QString>{QStringLiteral("old-h|old-v"), QStringLiteral("old-h|old-v")}));
-    EXPECT_EQ(horizontal->text(), QStringLiteral("new-h"));
-    EXPECT_EQ(vertical->text(), QStringLiteral("new-v"));
+    EXPECT_EQ(horizontal.text(), QStringLiteral("new-h"));
+    EXPECT_EQ(vertical.text(), QStringLiteral("new-v"));
 }
 
 // A megabyte answer is the load itself, so it is kept whole, but only its

@@ -14,6 +14,7 @@
 #include "ui/main_window/main_window.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/default_font.hpp"
+#include "ui/widgets/find_control.hpp"
 
 namespace korvel::ui::testing {
 
@@ -23,9 +24,9 @@ protected:
     MainWindowTest() {
         install_default_font();
         window = std::make_unique<MainWindow>(dialogs);
-        QObject::connect(window.get(), &MainWindow::resultsRequested,
+        QObject::connect(window.get(), &MainWindow::results_requested,
                          [this](const engine::AnalysisInput& input) { requested = input; });
-        QObject::connect(window.get(), &MainWindow::exitConfirmed, [this] { ++exits; });
+        QObject::connect(window.get(), &MainWindow::exit_confirmed, [this] { ++exits; });
         window->show();
         QApplication::setActiveWindow(window.get());
         if (!QTest::qWaitForWindowActive(window.get()))
@@ -33,10 +34,8 @@ protected:
     }
 
     template <typename Widget>
-    Widget& control(const std::string& name) const {
-        auto* found = window->findChild<Widget*>(QString::fromStdString(name));
-        if (found == nullptr) throw std::logic_error("no control " + name);
-        return *found;
+    Widget& control(std::string_view name) const {
+        return find_control<Widget>(*window, name);
     }
     AutoSizeLabel& label(const std::string& name) const { return control<AutoSizeLabel>(name); }
     QPushButton& button(const std::string& name) const { return control<QPushButton>(name); }

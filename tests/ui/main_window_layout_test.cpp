@@ -195,8 +195,9 @@ TEST(MainWindowTables, HotspotsAgreeWithTheLoadMapAndTheLayout) {
     for (const Hotspot& hotspot : kHotspots) {
         const bool has_horizontal = engine::load_index(hotspot.node, engine::Component::Horizontal).has_value();
         EXPECT_EQ(has_horizontal, hotspot.kind == HotspotKind::TwoComponent) << hotspot.label;
-        written.insert(load_label_of(hotspot.node, engine::Component::Vertical));
-        if (has_horizontal) written.insert(load_label_of(hotspot.node, engine::Component::Horizontal));
+        written.insert(engine::kLoadMap[load_slot_of(hotspot.node, engine::Component::Vertical)].label);
+        if (has_horizontal)
+            written.insert(engine::kLoadMap[load_slot_of(hotspot.node, engine::Component::Horizontal)].label);
         const auto entry = std::find_if(kMainWindowControls.begin(), kMainWindowControls.end(),
                                         [&](const ControlEntry& c) { return c.name == hotspot.label; });
         ASSERT_NE(entry, kMainWindowControls.end()) << hotspot.label;

@@ -134,7 +134,7 @@ TEST(ResultsCsv, ParsesBackToTheValuesTheResultsWindowShows) {
     const AnalysisRecord record = mixed_loads();
     testing::ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
-    window.showResults(record.result);
+    window.show_results(record.result);
     const auto shown = [&](std::string_view name) { return window.findChild<QLabel*>(to_qstring(name))->text(); };
 
     const std::vector<QStringList> rows = parse_csv(QString::fromStdString(engine::results_csv(record.result)));
@@ -167,7 +167,7 @@ TEST(ResultsCsv, TheWindowAndTheCommandLineWriteTheSameBytes) {
     const QString path = folder.filePath(QStringLiteral("r.csv"));
     testing::ScriptedDialogs dialogs;
     dialogs.answer_file_name(path);
-    ResultsExport(dialogs).saveCsv(record);
+    ResultsExport(dialogs).save_csv(record);
 
     QStringList arguments{QStringLiteral("--span"), to_qstring(record.input.span), QStringLiteral("--format"),
                           QStringLiteral("csv")};
@@ -195,11 +195,11 @@ struct SaveCommand {
 };
 
 const SaveCommand kSaveCommands[] = {
-    {"report", &ResultsExport::saveReport, "Save report as PDF", "korvel-report.pdf", "r.pdf", "%PDF-"},
-    {"csv", &ResultsExport::saveCsv, "Save results as CSV", "korvel-results.csv", "r.csv",
+    {"report", &ResultsExport::save_report, "Save report as PDF", "korvel-report.pdf", "r.pdf", "%PDF-"},
+    {"csv", &ResultsExport::save_csv, "Save results as CSV", "korvel-results.csv", "r.csv",
      "item,length,axial_force,reaction\r\n"},
-    {"svg", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.svg", "<?xml"},
-    {"png", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
+    {"svg", &ResultsExport::save_diagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.svg", "<?xml"},
+    {"png", &ResultsExport::save_diagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
 };
 
 // One save command run against scripted dialogs in a fresh folder.

@@ -44,7 +44,7 @@ QString expected_table(const engine::AnalysisResult& result) {
 class ResultsClipboardTest : public ::testing::Test {
 protected:
     ResultsClipboardTest() {
-        window.showResults(result);
+        window.show_results(result);
         window.show();
         QApplication::setActiveWindow(&window);
         if (!QTest::qWaitForWindowActive(&window)) throw std::runtime_error("the results window did not become active");

@@ -20,10 +20,10 @@ struct MenuCommand {
 };
 
 const MenuCommand kCommands[] = {
-    {"Force diagram", QKeySequence(QStringLiteral("Ctrl+D")), &ResultsWindow::forcesRequested},
-    {"Save report as PDF...", QKeySequence(QStringLiteral("Ctrl+P")), &ResultsWindow::reportRequested},
-    {"Save results as CSV...", QKeySequence(), &ResultsWindow::csvRequested},
-    {"Save diagram as SVG/PNG...", QKeySequence(), &ResultsWindow::diagramPictureRequested},
+    {"Force diagram", QKeySequence(QStringLiteral("Ctrl+D")), &ResultsWindow::forces_requested},
+    {"Save report as PDF...", QKeySequence(QStringLiteral("Ctrl+P")), &ResultsWindow::report_requested},
+    {"Save results as CSV...", QKeySequence(), &ResultsWindow::csv_requested},
+    {"Save diagram as SVG/PNG...", QKeySequence(), &ResultsWindow::diagram_picture_requested},
 };
 
 class ResultsMenuTest : public ::testing::Test {
@@ -36,7 +36,7 @@ protected:
     void show_results() {
         engine::AnalysisInput input;
         input.span = "16";
-        window.showResults(std::get<engine::AnalysisResult>(engine::run_analysis(input)));
+        window.show_results(std::get<engine::AnalysisResult>(engine::run_analysis(input)));
     }
 
     testing::ScriptedDialogs dialogs;
@@ -76,8 +76,8 @@ TEST_F(ResultsMenuTest, ShortcutsWorkWhileTheMenuIsClosed) {
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QSignalSpy forces(&window, &ResultsWindow::forcesRequested);
-    QSignalSpy report(&window, &ResultsWindow::reportRequested);
+    QSignalSpy forces(&window, &ResultsWindow::forces_requested);
+    QSignalSpy report(&window, &ResultsWindow::report_requested);
     QTest::keyClick(&window, Qt::Key_D, Qt::ControlModifier);
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(forces.count(), 1);

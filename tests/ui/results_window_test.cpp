@@ -159,7 +159,7 @@ TEST_F(ResultsWindowTest, ShowResultsWritesEveryLabelByItsNameWithoutShowingTheW
     }
     for (const engine::Reaction reaction : engine::kReactions)
         result.set_reaction(reaction, engine::Fixed4::from_count(next++ * 10001));
-    window.showResults(result);
+    window.show_results(result);
     const auto labels = testing::result_label_texts(result);
     ASSERT_EQ(labels.size(), 61u);
     for (const auto& [name, text] : labels) EXPECT_EQ(label(std::string(name).c_str()).text(), text) << name;
@@ -177,7 +177,7 @@ TEST_F(ResultsWindowTest, LongResultsGrowToTheRightFromAFixedLeftEdge) {
     const std::vector<const char*> names{"Label62", "Label89", "Label100"};
     std::vector<QRect> empty_boxes;
     for (const char* name : names) empty_boxes.push_back(label(name).geometry());
-    window.showResults(longer);
+    window.show_results(longer);
     for (std::size_t i = 0; i < names.size(); ++i) {
         SCOPED_TRACE(names[i]);
         const QLabel& result = label(names[i]);
@@ -207,7 +207,7 @@ TEST_F(ResultsWindowTest, PictureIsWhiteExceptTheStripAtTheRight) {
 }
 
 TEST_F(ResultsWindowTest, BackAsksNothing) {
-    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    QSignalSpy back(&window, &ResultsWindow::back_requested);
     button("Command1").click();
     EXPECT_EQ(back.count(), 1);
     EXPECT_TRUE(dialogs.calls.empty());
@@ -216,25 +216,25 @@ TEST_F(ResultsWindowTest, BackAsksNothing) {
 TEST_F(ResultsWindowTest, StartNewAndFinishActOnlyOnYes) {
     struct Case {
         const char* button;
-        int answer;
+        Answer answer;
         const char* title;
         const char* text;
         int start_new_signals;
         int exit_signals;
     };
     const Case cases[] = {
-        {"Command5", kAnswerYes, "New Calculations?", "Are you sure to Start New Calculations?", 1, 0},
-        {"Command5", kAnswerNo, "New Calculations?", "Are you sure to Start New Calculations?", 0, 0},
-        {"Command3", kAnswerYes, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 1},
-        {"Command3", kAnswerNo, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 0},
+        {"Command5", Answer::Yes, "New Calculations?", "Are you sure to Start New Calculations?", 1, 0},
+        {"Command5", Answer::No, "New Calculations?", "Are you sure to Start New Calculations?", 0, 0},
+        {"Command3", Answer::Yes, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 1},
+        {"Command3", Answer::No, "Confirm Exit", "Are you sure to Exit?\r\n(All data will be lost!)", 0, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.button) + (c.answer == kAnswerYes ? " Yes" : " No"));
+        SCOPED_TRACE(std::string(c.button) + (c.answer == Answer::Yes ? " Yes" : " No"));
         ScriptedDialogs scripted;
         ResultsWindow fresh(scripted);
-        QSignalSpy start_new(&fresh, &ResultsWindow::startNewConfirmed);
-        QSignalSpy exit(&fresh, &ResultsWindow::exitConfirmed);
-        QSignalSpy back(&fresh, &ResultsWindow::backRequested);
+        QSignalSpy start_new(&fresh, &ResultsWindow::start_new_confirmed);
+        QSignalSpy exit(&fresh, &ResultsWindow::exit_confirmed);
+        QSignalSpy back(&fresh, &ResultsWindow::back_requested);
         scripted.answer_message(c.answer);
         fresh.findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
         ASSERT_EQ(scripted.calls.size(), 1u);
@@ -252,7 +252,7 @@ TEST_F(ResultsWindowTest, EnterRightAfterShowingAsksTheFinishQuestion) {
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     ASSERT_EQ(QApplication::focusWidget(), &button("Command3"));
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(
         questions(),
@@ -262,7 +262,7 @@ TEST_F(ResultsWindowTest, EnterRightAfterShowingAsksTheFinishQuestion) {
 
 TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
     // An access key clicks its button after the button's brief pressed look.
-    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    QSignalSpy back(&window, &ResultsWindow::back_requested);
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -270,10 +270,10 @@ TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
     QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return back.count() == 1; }));
 
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 1; }));
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     QTest::keyClick(&window, Qt::Key_F, Qt::AltModifier);
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.calls.size() == 2; }));
     EXPECT_EQ(questions(), (std::vector<std::pair<QString, MessageStyle>>{
@@ -283,8 +283,8 @@ TEST_F(ResultsWindowTest, AccessKeysPressTheirButtons) {
 }
 
 TEST_F(ResultsWindowTest, CtrlQAsksTheFinishQuestionAndAltWithAnyOtherKeyDoesNothing) {
-    QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
-    QSignalSpy back(&window, &ResultsWindow::backRequested);
+    QSignalSpy exit(&window, &ResultsWindow::exit_confirmed);
+    QSignalSpy back(&window, &ResultsWindow::back_requested);
     window.show();
     QApplication::setActiveWindow(&window);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -297,10 +297,10 @@ TEST_F(ResultsWindowTest, CtrlQAsksTheFinishQuestionAndAltWithAnyOtherKeyDoesNot
     EXPECT_EQ(QApplication::focusWidget(), &button("Command3"));
 
     struct Case {
-        int answer;
+        Answer answer;
         int exits;
     };
-    for (const Case& c : {Case{kAnswerNo, 0}, Case{kAnswerYes, 1}}) {
+    for (const Case& c : {Case{Answer::No, 0}, Case{Answer::Yes, 1}}) {
         dialogs.answer_message(c.answer);
         QTest::keySequence(&window, QKeySequence(Qt::CTRL | Qt::Key_Q));
         EXPECT_EQ(exit.count(), c.exits);
@@ -312,15 +312,15 @@ TEST_F(ResultsWindowTest, CtrlQAsksTheFinishQuestionAndAltWithAnyOtherKeyDoesNot
 }
 
 TEST_F(ResultsWindowTest, CloseBoxAsksTheExitQuestion) {
-    QSignalSpy exit(&window, &ResultsWindow::exitConfirmed);
+    QSignalSpy exit(&window, &ResultsWindow::exit_confirmed);
     window.show();
 
-    dialogs.answer_message(kAnswerNo);
+    dialogs.answer_message(Answer::No);
     EXPECT_FALSE(window.close());
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(exit.count(), 0);
 
-    dialogs.answer_message(kAnswerYes);
+    dialogs.answer_message(Answer::Yes);
     EXPECT_TRUE(window.close());
     EXPECT_EQ(exit.count(), 1);
     EXPECT_EQ(questions().size(), 2u);

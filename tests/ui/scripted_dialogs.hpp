@@ -24,18 +24,18 @@ public:
         QString filter{};                                  // file dialogs only
     };
 
-    // Queues the answer of the next message box (kAnswerYes, kAnswerNo; OK boxes need none).
-    void answer_message(int button) { message_answers_.push_back(button); }
+    // Queues the answer of the next message box (Answer::Yes, Answer::No; OK boxes need none).
+    void answer_message(Answer button) { message_answers_.push_back(button); }
     // Queues the text the next line-input dialog returns on OK.
     void answer_input(const QString& text) { input_answers_.push_back(text); }
     // Queues a Cancel of the next line-input dialog.
     void cancel_input() { input_answers_.push_back(std::nullopt); }
 
-    int message(const QString& text, MessageStyle style, const QString& title) override {
+    Answer message(const QString& text, MessageStyle style, const QString& title) override {
         calls.push_back({Call::Kind::Message, text, title, style, {}, {}});
-        if (style != MessageStyle::YesNoQuestion) return kAnswerOk;
+        if (style != MessageStyle::YesNoQuestion) return Answer::Ok;
         if (message_answers_.empty()) throw std::logic_error("unscripted question: " + title.toStdString());
-        const int answer = message_answers_.front();
+        const Answer answer = message_answers_.front();
         message_answers_.pop_front();
         return answer;
     }
@@ -90,7 +90,7 @@ private:
         return answer;
     }
 
-    std::deque<int> message_answers_;
+    std::deque<Answer> message_answers_;
     std::deque<QString> file_answers_;
     std::deque<std::optional<QString>> input_answers_;
     std::deque<std::optional<LoadTexts>> load_table_answers_;

@@ -14,6 +14,7 @@
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/control_entry.hpp"
 #include "ui/widgets/default_font.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/fixed_form.hpp"
 #include "ui/widgets/twips.hpp"
 
@@ -133,8 +134,8 @@ protected:
         QObject::connect(&button("Go"), &QPushButton::clicked, [this] { ++go; });
         QObject::connect(&button("Other"), &QPushButton::clicked, [this] { ++other; });
     }
-    QPushButton& button(const char* name) { return *form.findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QLineEdit& box() { return *form.findChild<QLineEdit*>(QStringLiteral("Box")); }
+    QPushButton& button(std::string_view name) { return find_control<QPushButton>(form, name); }
+    QLineEdit& box() { return find_control<QLineEdit>(form, "Box"); }
 
     FixedForm form;
     int go = 0;
@@ -161,25 +162,41 @@ TEST_F(SampleFormTest, EnterPressesTheDefaultButtonUnlessAnotherButtonHasTheFocu
     EXPECT_EQ(go, 2);
 }
 
+TEST_F(SampleFormTest, FindControlTakesADirectChildOfTheKindAskedForAndNamesAMissingOne) {
+    QWidget nested(&form);
+    nested.setObjectName(QStringLiteral("Nested"));
+    (new QPushButton(&nested))->setObjectName(QStringLiteral("Inner"));
+    EXPECT_EQ(find_control<QWidget>(form, "Go").objectName(), QStringLiteral("Go"));
+    for (const char* name : {"Inner", "Missing"}) {
+        SCOPED_TRACE(name);
+        try {
+            find_control<QPushButton>(form, name);
+            ADD_FAILURE() << "found";
+        } catch (const std::logic_error& error) {
+            EXPECT_EQ(std::string(error.what()), std::string("Sample has no control ") + name);
+        }
+    }
+    EXPECT_THROW(find_control<QPushButton>(form, "Box"), std::logic_error);
+}
+
 TEST_F(SampleFormTest, TabIndexesOrderTheFocusChainAndLabelsNeverTakeTheFocus) {
     EXPECT_EQ(testing::next_tab_stop(&box()), &button("Go"));
     EXPECT_EQ(testing::next_tab_stop(&button("Go")), &button("Other"));
     EXPECT_EQ(testing::next_tab_stop(&button("Other")), &box());
-    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Spot"))->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(find_control<QLabel>(form, "Spot").focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(form.default_button(), &button("Go"));
     EXPECT_FALSE(button("Other").isDefault());
 }
 
 TEST_F(SampleFormTest, ControlsTakeTheirFontBackgroundHoverTextAndCursor) {
-    auto* heading = form.findChild<AutoSizeLabel*>(QStringLiteral("Heading"));
-    ASSERT_NE(heading, nullptr);
+    auto* heading = &find_control<AutoSizeLabel>(form, "Heading");
     EXPECT_EQ(heading->font().family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(heading->font().pointSize(), 12);
     EXPECT_TRUE(heading->autoFillBackground());
     EXPECT_EQ(heading->growth(), AutoSizeLabel::Growth::Fixed);
     EXPECT_EQ(box().toolTip(), QStringLiteral("type here"));
     EXPECT_EQ(box().maxLength(), 1 << 24);
-    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("Spot"))->cursor().hotSpot(), QPoint(16, 15));
+    EXPECT_EQ(find_control<QLabel>(form, "Spot").cursor().hotSpot(), QPoint(16, 15));
     EXPECT_EQ(button("Go").cursor().shape(), Qt::ArrowCursor);
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Sample title"));
     EXPECT_EQ(form.size(), QSize(400, 200));

@@ -25,9 +25,9 @@ namespace {
 // recorded and answered No or Cancel, and any dialog at all is a failure.
 class UnattendedDialogs final : public korvel::ui::Dialogs {
 public:
-    int message(const QString& text, korvel::ui::MessageStyle, const QString& title) override {
+    korvel::ui::Answer message(const QString& text, korvel::ui::MessageStyle, const QString& title) override {
         shown.append(title + QStringLiteral(": ") + text);
-        return korvel::ui::kAnswerNo;
+        return korvel::ui::Answer::No;
     }
     std::optional<QString> input(const QString& prompt, const QString& title, const QString&) override {
         shown.append(title + QStringLiteral(": ") + prompt);
@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
 
     UnattendedDialogs dialogs;
     korvel::app::Coordinator coordinator(dialogs);
-    QWidget& form1 = coordinator.mainWindow();
-    QWidget& form2 = coordinator.resultsWindow();
+    QWidget& form1 = coordinator.main_window();
+    QWidget& form2 = coordinator.results_window();
     coordinator.start();
 
     form1.findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("16"));
@@ -94,11 +94,11 @@ int main(int argc, char** argv) {
     for (QAction* command : form2.actions()) {
         if (command->text() == QStringLiteral("Force diagram")) command->trigger();
     }
-    QWidget& forces = coordinator.forcesWindow();
+    QWidget& forces = coordinator.forces_window();
     const bool saved = save(form1, directory, QStringLiteral("form1%1.png").arg(suffix)) &&
                        save(form2, directory, QStringLiteral("form2%1.png").arg(suffix)) && forces.isVisible() &&
                        save(forces, directory, QStringLiteral("forces%1.png").arg(suffix));
-    const auto& forces_shown = coordinator.forcesWindow().analysis();
+    const auto& forces_shown = coordinator.forces_window().analysis();
     QFile report(directory.filePath(QStringLiteral("report.pdf")));
     const bool report_saved = forces_shown && report.open(QIODevice::WriteOnly) &&
                               report.write(korvel::ui::report_pdf(*forces_shown, QDateTime::currentDateTime())) > 0;

@@ -8,21 +8,15 @@
 
 namespace korvel::ui {
 
-// The three message box styles the program uses; the numbers are the program's
-// own style values (button set plus icon).
-enum class MessageStyle : int {
-    OkInformation = 64,
-    OkExclamation = 48,
-    YesNoQuestion = 36,
-};
+// The three kinds of message box the program shows. Only ui/dialogs knows the
+// icon and the buttons each stands for on the platform.
+enum class MessageStyle { OkInformation, OkExclamation, YesNoQuestion };
+
+// The button that answered a message box.
+enum class Answer { Ok, Yes, No };
 
 // The 23 load texts in load-map order, exactly as the load labels hold them.
 using LoadTexts = std::array<QString, engine::kLoadCount>;
-
-// What a message box returns.
-inline constexpr int kAnswerOk = 1;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
 
 // The modal dialogs both windows use. Texts of several lines are joined with
 // "\r\n" at this interface. Tests replace it with a scripted fake.
@@ -30,8 +24,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Shows a modal message box and returns the button pressed (kAnswerOk, kAnswerYes or kAnswerNo).
-    virtual int message(const QString& text, MessageStyle style, const QString& title) = 0;
+    // Shows a modal message box and returns the button pressed.
+    virtual Answer message(const QString& text, MessageStyle style, const QString& title) = 0;
 
     // Shows a modal line-input dialog; returns the edited text on OK (empty when the
     // line was left empty) and no text at all on Cancel, Escape or the close box.

@@ -12,6 +12,7 @@
 #include <limits>
 #include <vector>
 
+#include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
 
@@ -117,19 +118,18 @@ private:
 };
 
 QString column_title(engine::Component component) {
-    return component == engine::Component::Horizontal ? QStringLiteral("Horizontal load")
-                                                      : QStringLiteral("Vertical load");
+    return to_qstring(component == engine::Component::Horizontal ? kHorizontalLoadColumn : kVerticalLoadColumn);
 }
 
 }  // namespace
 
 LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Edit all loads"));
+    setWindowTitle(to_qstring(kLoadTableTitle));
 
     const std::vector<engine::Node> nodes = load_nodes();
     table_ = new LoadTable(static_cast<int>(nodes.size()), static_cast<int>(kColumns.size()), this);
     table_->setObjectName(QStringLiteral("LoadTable"));
-    table_->setAccessibleName(QStringLiteral("Loads"));
+    table_->setAccessibleName(to_qstring(kLoadTableName));
     // Typing, F2 or a double click edit a cell; moving over cells only moves.
     table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
@@ -150,7 +150,7 @@ LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDia
                 item->setFlags(Qt::NoItemFlags);
                 // Shaded like the window around the table, so a cell that takes nothing looks it.
                 item->setBackground(table_->palette().brush(QPalette::Disabled, QPalette::Window));
-                item->setToolTip(QStringLiteral("%1 takes no %2").arg(node, column_title(kColumns[column]).toLower()));
+                item->setToolTip(to_qstring(kCellTakesNothing).arg(node, column_title(kColumns[column]).toLower()));
             }
             table_->setItem(static_cast<int>(row), static_cast<int>(column), item);
         }
@@ -164,7 +164,7 @@ LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDia
         table_->verticalHeader()->length() + table_->horizontalHeader()->sizeHint().height() + frame);
     table_->setCurrentCell(0, 0);
 
-    auto* hint = new QLabel(QStringLiteral("Type each load as in the load dialogs; an empty cell is no load."), this);
+    auto* hint = new QLabel(to_qstring(kLoadTableHint), this);
     hint->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &LoadTableDialog::accept);

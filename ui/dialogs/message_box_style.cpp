@@ -14,11 +14,11 @@ MessageBoxLook message_box_look(MessageStyle style) {
     throw std::invalid_argument("unknown message box style " + std::to_string(static_cast<int>(style)));
 }
 
-int answer_code(QMessageBox::StandardButton button) {
+Answer answer_of(QMessageBox::StandardButton button) {
     switch (button) {
-        case QMessageBox::Ok: return kAnswerOk;
-        case QMessageBox::Yes: return kAnswerYes;
-        case QMessageBox::No: return kAnswerNo;
+        case QMessageBox::Ok: return Answer::Ok;
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
         default:
             throw std::invalid_argument("unexpected message box button " + std::to_string(static_cast<int>(button)));
     }

@@ -16,9 +16,9 @@ struct MessageBoxLook {
 // Throws std::invalid_argument for a value that is none of the three styles.
 MessageBoxLook message_box_look(MessageStyle style);
 
-// The program's answer code (kAnswerOk, kAnswerYes, kAnswerNo) for the button pressed.
-// Throws std::invalid_argument for a button no message box of the program offers.
-int answer_code(QMessageBox::StandardButton button);
+// The answer the button pressed stands for. Throws std::invalid_argument for a
+// button no message box of the program offers.
+Answer answer_of(QMessageBox::StandardButton button);
 
 // Dialog texts join their lines with "\r\n"; the widgets break lines at "\n" alone.
 QString display_text(const QString& text);

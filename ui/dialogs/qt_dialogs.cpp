@@ -27,7 +27,7 @@ int QtDialogs::run_over_working_window(QDialog& dialog, QWidget* owner) {
     return result;
 }
 
-int QtDialogs::message(const QString& text, MessageStyle style, const QString& title) {
+Answer QtDialogs::message(const QString& text, MessageStyle style, const QString& title) {
     const MessageBoxLook look = message_box_look(style);
     QWidget* owner = window_under_next_dialog();
     QMessageBox box(look.icon, title, display_text(text), look.buttons, owner);
@@ -36,8 +36,8 @@ int QtDialogs::message(const QString& text, MessageStyle style, const QString& t
     run_over_working_window(box, owner);
     // Closing a Yes/No box from its title bar or with Escape counts as No.
     const auto pressed = box.standardButton(box.clickedButton());
-    if (pressed == QMessageBox::NoButton) return look.buttons.testFlag(QMessageBox::No) ? kAnswerNo : kAnswerOk;
-    return answer_code(pressed);
+    if (pressed == QMessageBox::NoButton) return look.buttons.testFlag(QMessageBox::No) ? Answer::No : Answer::Ok;
+    return answer_of(pressed);
 }
 
 std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title, const QString& default_text) {

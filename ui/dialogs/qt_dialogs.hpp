@@ -17,7 +17,7 @@ namespace korvel::ui {
 // window the keyboard back when it closes, on any window manager or none.
 class QtDialogs final : public Dialogs {
 public:
-    int message(const QString& text, MessageStyle style, const QString& title) override;
+    Answer message(const QString& text, MessageStyle style, const QString& title) override;
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& default_text) override;
     QString open_file_name(const QString& title, const QString& filter) override;
     QString save_file_name(const QString& title, const QString& default_name, const QString& filter) override;

@@ -25,7 +25,7 @@ ForceDiagramWindow::ForceDiagramWindow(QWidget* parent) : QWidget(parent, Qt::Wi
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
-void ForceDiagramWindow::showAnalysis(const AnalysisRecord& record) {
+void ForceDiagramWindow::show_analysis(const AnalysisRecord& record) {
     analysis_ = record;
     const LegendSentences legend = legend_sentences(record);
     setAccessibleDescription(legend.span_and_signs + u' ' + legend.largest_tension + QStringLiteral(". ") +

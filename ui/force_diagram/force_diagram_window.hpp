@@ -17,7 +17,7 @@ public:
     explicit ForceDiagramWindow(QWidget* parent = nullptr);
 
     // Shows this analysis from now on; does not open the window.
-    void showAnalysis(const AnalysisRecord& record);
+    void show_analysis(const AnalysisRecord& record);
     const std::optional<AnalysisRecord>& analysis() const { return analysis_; }
 
 protected:

@@ -6,7 +6,7 @@
 
 namespace korvel::ui {
 
-std::string_view load_label_of(engine::Node node, engine::Component component) {
+std::size_t load_slot_of(engine::Node node, engine::Component component) {
     const std::optional<std::size_t> index = engine::load_index(node, component);
     if (!index) {
         throw std::invalid_argument(
@@ -14,7 +14,7 @@ std::string_view load_label_of(engine::Node node, engine::Component component) {
             std::string(component == engine::Component::Horizontal ? "horizontal" : "vertical") + " load at " +
             std::string(engine::node_name(node)));
     }
-    return engine::kLoadMap[*index].label;
+    return *index;
 }
 
 }  // namespace korvel::ui

@@ -34,7 +34,8 @@ inline constexpr std::array<Hotspot, 14> kHotspots{{
     {"Label2", engine::Node::L5, HotspotKind::VerticalOnly},
 }};
 
-// The load label that holds one component of a node, from the analysis' load map.
-std::string_view load_label_of(engine::Node node, engine::Component component);
+// The place in the analysis' load map of one component of a node; throws
+// std::invalid_argument for a component the node cannot take.
+std::size_t load_slot_of(engine::Node node, engine::Component component);
 
 }  // namespace korvel::ui

@@ -3,58 +3,53 @@
 #include <QCloseEvent>
 #include <QShortcut>
 #include <optional>
-#include <stdexcept>
-#include <string>
 
 #include "ui/dialogs/confirm_exit.hpp"
 #include "ui/main_window/load_reset_order.hpp"
 #include "ui/main_window/main_window_layout.hpp"
 #include "ui/main_window/main_window_texts.hpp"
 #include "ui/main_window/span_rule.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
-
-namespace {
-
-template <typename Widget>
-Widget& find_control(const QWidget& form, std::string_view name) {
-    auto* widget = form.findChild<Widget*>(to_qstring(name), Qt::FindDirectChildrenOnly);
-    if (widget == nullptr) throw std::logic_error("the main window has no control " + std::string(name));
-    return *widget;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_window_form(), parent), dialogs_(dialogs) {
     build(kMainWindowControls, main_window_drawing());
 
     span_box_ = &find_control<QLineEdit>(*this, "Text1");
     connect(span_box_, &QLineEdit::textChanged, this, &MainWindow::on_span_changed);
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+        load_labels_[i] = &find_control<AutoSizeLabel>(*this, engine::kLoadMap[i].label);
+        labels_in_reset_order_[i] = &find_control<AutoSizeLabel>(*this, kLoadResetOrder[i]);
+    }
 
     for (const Hotspot& hotspot : kHotspots) {
-        connect(&label(hotspot.label), &AutoSizeLabel::clicked, this,
+        connect(&find_control<AutoSizeLabel>(*this, hotspot.label), &AutoSizeLabel::clicked, this,
                 [this, &hotspot] { on_hotspot_clicked(hotspot); });
     }
 
-    connect(&button("Command1"), &QPushButton::clicked, this, &MainWindow::on_results);
-    connect(&button("Command2"), &QPushButton::clicked, this, &MainWindow::on_help);
-    connect(&button("Command3"), &QPushButton::clicked, this, &MainWindow::on_exit);
-    connect(&button("Command4"), &QPushButton::clicked, this, &MainWindow::on_about);
-    connect(&button("Command5"), &QPushButton::clicked, this, &MainWindow::on_reset);
+    const auto on_click = [this](std::string_view button, void (MainWindow::*handler)()) {
+        connect(&find_control<QPushButton>(*this, button), &QPushButton::clicked, this, handler);
+    };
+    on_click("Command1", &MainWindow::on_results);
+    on_click("Command2", &MainWindow::on_help);
+    on_click("Command3", &MainWindow::on_exit);
+    on_click("Command4", &MainWindow::on_about);
+    on_click("Command5", &MainWindow::on_reset);
     // The usual keys: F1 for help, Ctrl+Q to leave (after the same question as Exit).
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &MainWindow::on_help);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &MainWindow::on_exit);
     add_window_menu();
 
-    focusSpanBox();
+    focus_span_box();
 }
 
-AutoSizeLabel& MainWindow::label(std::string_view name) const { return find_control<AutoSizeLabel>(*this, name); }
+AutoSizeLabel& MainWindow::load_label(engine::Node node, engine::Component component) const {
+    return *load_labels_[load_slot_of(node, component)];
+}
 
-QPushButton& MainWindow::button(std::string_view name) const { return find_control<QPushButton>(*this, name); }
-
-void MainWindow::focusSpanBox() { span_box_->setFocus(Qt::OtherFocusReason); }
+void MainWindow::focus_span_box() { span_box_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::on_span_changed(const QString& text) {
     if (!is_refused_span_text(text)) return;
@@ -70,63 +65,62 @@ void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {
         horizontal = dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle), QString());
     const std::optional<QString> vertical =
         dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
-    if (horizontal) label(load_label_of(hotspot.node, engine::Component::Horizontal)).set_caption(*horizontal);
-    if (vertical) label(load_label_of(hotspot.node, engine::Component::Vertical)).set_caption(*vertical);
+    if (horizontal) load_label(hotspot.node, engine::Component::Horizontal).set_caption(*horizontal);
+    if (vertical) load_label(hotspot.node, engine::Component::Vertical).set_caption(*vertical);
 }
 
 engine::AnalysisInput MainWindow::collect_input() const {
     engine::AnalysisInput input;
     input.span = span_box_->text().toStdString();
-    for (std::size_t i = 0; i < engine::kLoadCount; ++i)
-        input.loads[i] = label(engine::kLoadMap[i].label).text().toStdString();
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) input.loads[i] = load_labels_[i]->text().toStdString();
     return input;
 }
 
-void MainWindow::on_results() { emit resultsRequested(collect_input()); }
+void MainWindow::on_results() { emit results_requested(collect_input()); }
 
-void MainWindow::showAnalysisError(const engine::AnalysisError& error) {
+void MainWindow::show_analysis_error(const engine::AnalysisError& error) {
     if (error.kind == engine::ErrorKind::MissingSpan) {
         dialogs_.message(to_qstring(engine::kMissingSpanText), MessageStyle::OkInformation,
                          to_qstring(engine::kMissingSpanTitle));
-        focusSpanBox();
+        focus_span_box();
         return;
     }
     dialogs_.message(QString::fromStdString(error.message()), MessageStyle::OkExclamation,
                      to_qstring(kAnalysisErrorTitle));
     if (error.source.kind == engine::ErrorSource::Kind::Span) {
-        focusSpanBox();
+        focus_span_box();
         span_box_->selectAll();
     }
 }
 
-void MainWindow::resetLoads() {
-    for (const std::string_view name : kLoadResetOrder) label(name).set_caption(QString());
+void MainWindow::reset_loads() {
+    for (AutoSizeLabel* load : labels_in_reset_order_) load->set_caption(QString());
     // Setting the text, unlike clear(), keeps no undo record of the removed text.
     span_box_->setText(QString());
 }
 
 void MainWindow::on_help() {
     dialogs_.message(join_dialog_lines(kHelpLines), MessageStyle::OkInformation, to_qstring(kHelpTitle));
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::on_about() {
     dialogs_.message(join_dialog_lines(kAboutLines), MessageStyle::OkExclamation, to_qstring(kAboutTitle));
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::on_exit() {
     if (confirm_exit(dialogs_)) {
-        emit exitConfirmed();
+        emit exit_confirmed();
         return;
     }
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::on_reset() {
-    if (dialogs_.message(to_qstring(kResetText), MessageStyle::YesNoQuestion, to_qstring(kResetTitle)) == kAnswerYes)
-        resetLoads();
-    focusSpanBox();
+    if (dialogs_.message(to_qstring(kResetText), MessageStyle::YesNoQuestion, to_qstring(kResetTitle)) == Answer::Yes)
+        reset_loads();
+    focus_span_box();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -136,7 +130,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    emit exitConfirmed();
+    emit exit_confirmed();
 }
 
 }  // namespace korvel::ui

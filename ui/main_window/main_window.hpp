@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <array>
+#include <vector>
 
 #include "engine/analysis.hpp"
 #include "ui/dialogs/dialogs.hpp"
@@ -21,23 +23,23 @@ public:
 
 signals:
     // "&Results" was pressed; carries the span text and the 23 load texts as shown.
-    void resultsRequested(const korvel::engine::AnalysisInput& input);
+    void results_requested(const korvel::engine::AnalysisInput& input);
     // The user confirmed leaving the program.
-    void exitConfirmed();
+    void exit_confirmed();
     // The force diagram of the latest analysis was asked for (Ctrl+D).
-    void forcesRequested();
+    void forces_requested();
 
 public slots:
-    void showAnalysisError(const korvel::engine::AnalysisError& error);
+    void show_analysis_error(const korvel::engine::AnalysisError& error);
     // Empties the 23 load labels in the reset order, then the span box.
-    void resetLoads();
-    void focusSpanBox();
+    void reset_loads();
+    void focus_span_box();
     // Replaces the span and all 23 loads with the case in the file, after asking
     // when the window holds any input; a file that cannot be used is reported and
     // changes nothing. No analysis runs.
-    void openLoadCaseFile(const QString& path);
+    void open_load_case_file(const QString& path);
     // Offers the force diagram command once there is an analysis to draw.
-    void setForcesAvailable(bool available);
+    void set_forces_available(bool available);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +55,7 @@ private:
 
     // The window menu: load cases, all loads in one table, the force diagram (main_window_cases.cpp).
     void add_window_menu();
+    static const std::array<MenuCommand<MainWindow>, 4> kMenuCommands;
     void on_open_case();
     void on_save_case();
     void on_edit_loads();
@@ -61,14 +64,16 @@ private:
     void show_input(const engine::AnalysisInput& input);
     void show_loads(const LoadTexts& loads);
 
-    AutoSizeLabel& label(std::string_view name) const;
-    QPushButton& button(std::string_view name) const;
+    AutoSizeLabel& load_label(engine::Node node, engine::Component component) const;
     engine::AnalysisInput collect_input() const;
 
     Dialogs& dialogs_;
     QLineEdit* span_box_ = nullptr;
-    WindowMenu* menu_ = nullptr;
-    QAction* forces_command_ = nullptr;
+    // The 23 load labels in load-map order, and again in the order the reset empties them.
+    std::array<AutoSizeLabel*, engine::kLoadCount> load_labels_{};
+    std::array<AutoSizeLabel*, engine::kLoadCount> labels_in_reset_order_{};
+    // Greyed out until there is an analysis.
+    std::vector<QAction*> analysis_commands_;
 };
 
 }  // namespace korvel::ui

@@ -9,74 +9,66 @@
 
 #include "ui/files/case_file.hpp"
 #include "ui/main_window/main_window.hpp"
+#include "ui/main_window/main_window_texts.hpp"
 #include "ui/main_window/span_rule.hpp"
+#include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
 namespace {
-
-const QString kOpenTitle = QStringLiteral("Open load case");
-const QString kSaveTitle = QStringLiteral("Save load case");
-const QString kCaseFilter = QStringLiteral("KORVEL load cases (*.korvel.json);;All files (*)");
-const QString kDefaultCaseName = QStringLiteral("load case.korvel.json");
 
 QString shown_path(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // Why the span box could not show the span exactly as the file gives it, or nothing when it can.
 std::optional<QString> span_box_refusal(const QString& span, int max_length) {
-    if (is_refused_span_text(span)) return QStringLiteral("its span \"%1\" is not a span length").arg(span);
-    if (span.size() > max_length)
-        return QStringLiteral("its span is %1 characters long; the span box takes at most %2")
-            .arg(span.size())
-            .arg(max_length);
+    if (is_refused_span_text(span)) return to_qstring(kSpanNotASpan).arg(span);
+    if (span.size() > max_length) return to_qstring(kSpanTooLong).arg(span.size()).arg(max_length);
     return std::nullopt;
 }
 
 }  // namespace
 
+// The force diagram is the same command as in the results window, so it opens beside either window.
+const std::array<MenuCommand<MainWindow>, 4> MainWindow::kMenuCommands{{
+    {"Open load case...", QKeySequence::Open, {}, &MainWindow::on_open_case, false, false},
+    {"Save load case...", QKeySequence::Save, {}, &MainWindow::on_save_case, false, false},
+    {"Edit all loads...", QKeySequence::UnknownKey, "Ctrl+L", &MainWindow::on_edit_loads, true, false},
+    {"Force diagram", QKeySequence::UnknownKey, "Ctrl+D", &MainWindow::forces_requested, true, true},
+}};
+
 void MainWindow::add_window_menu() {
-    menu_ = new WindowMenu(*this);
-    menu_->menu().setAccessibleName(QStringLiteral("Commands"));
-    menu_->menu().setAccessibleDescription(
-        QStringLiteral("Opens and saves load cases, edits all loads in one table and shows the force diagram; "
-                       "each command shows its shortcut."));
-    menu_->add_command(QStringLiteral("Open load case..."), QKeySequence::Open, [this] { on_open_case(); });
-    menu_->add_command(QStringLiteral("Save load case..."), QKeySequence::Save, [this] { on_save_case(); });
-    menu_->add_separator();
-    menu_->add_command(QStringLiteral("Edit all loads..."), QKeySequence(Qt::CTRL | Qt::Key_L),
-                       [this] { on_edit_loads(); });
-    menu_->add_separator();
-    // The same command as in the results window, so the diagram opens beside either window.
-    forces_command_ = menu_->add_command(QStringLiteral("Force diagram"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                                         [this] { emit forcesRequested(); });
-    forces_command_->setEnabled(false);
+    auto* menu = new WindowMenu(*this);
+    menu->menu().setAccessibleName(to_qstring(kMenuName));
+    menu->menu().setAccessibleDescription(to_qstring(kMenuDescription));
+    analysis_commands_ = menu->add_commands(*this, kMenuCommands);
 }
 
-void MainWindow::setForcesAvailable(bool available) { forces_command_->setEnabled(available); }
+void MainWindow::set_forces_available(bool available) {
+    for (QAction* command : analysis_commands_) command->setEnabled(available);
+}
 
 bool MainWindow::holds_input() const {
     if (!span_box_->text().isEmpty()) return true;
-    for (const engine::LoadSlot& slot : engine::kLoadMap)
-        if (!label(slot.label).text().isEmpty()) return true;
+    for (const AutoSizeLabel* load : load_labels_)
+        if (!load->text().isEmpty()) return true;
     return false;
 }
 
 void MainWindow::on_open_case() {
-    const QString path = dialogs_.open_file_name(kOpenTitle, kCaseFilter);
+    const QString path = dialogs_.open_file_name(to_qstring(kOpenCaseTitle), to_qstring(kCaseFilter));
     if (path.isEmpty()) {
-        focusSpanBox();
+        focus_span_box();
         return;
     }
-    openLoadCaseFile(path);
+    open_load_case_file(path);
 }
 
 bool MainWindow::confirm_replacing_input(const QString& path) {
     if (!holds_input()) return true;
-    const QString question = QStringLiteral("Replace the span and all loads in the window with the load case \"%1\"?")
-                                 .arg(QFileInfo(path).fileName());
-    return dialogs_.message(question, MessageStyle::YesNoQuestion, kOpenTitle) == kAnswerYes;
+    const QString question = to_qstring(kReplaceInputQuestion).arg(QFileInfo(path).fileName());
+    return dialogs_.message(question, MessageStyle::YesNoQuestion, to_qstring(kOpenCaseTitle)) == Answer::Yes;
 }
 
-void MainWindow::openLoadCaseFile(const QString& path) {
+void MainWindow::open_load_case_file(const QString& path) {
     if (confirm_replacing_input(path)) {
         auto outcome = read_case_file(path);
         std::optional<QString> problem;
@@ -86,15 +78,13 @@ void MainWindow::openLoadCaseFile(const QString& path) {
             problem = span_box_refusal(QString::fromStdString(std::get<engine::AnalysisInput>(outcome).span),
                                        span_box_->maxLength());
         if (problem) {
-            dialogs_.message(QStringLiteral("The load case \"%1\" cannot be opened: %2.\r\n"
-                                            "Choose a load case saved by KORVEL (a .korvel.json file).")
-                                 .arg(shown_path(path), *problem),
-                             MessageStyle::OkExclamation, kOpenTitle);
+            dialogs_.message(to_qstring(kCaseNotOpened).arg(shown_path(path), *problem), MessageStyle::OkExclamation,
+                             to_qstring(kOpenCaseTitle));
         } else {
             show_input(std::get<engine::AnalysisInput>(outcome));
         }
     }
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::show_input(const engine::AnalysisInput& input) {
@@ -105,37 +95,35 @@ void MainWindow::show_input(const engine::AnalysisInput& input) {
 }
 
 void MainWindow::show_loads(const LoadTexts& loads) {
-    for (std::size_t i = 0; i < engine::kLoadCount; ++i) label(engine::kLoadMap[i].label).set_caption(loads[i]);
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) load_labels_[i]->set_caption(loads[i]);
 }
 
 void MainWindow::on_save_case() {
-    const QString chosen = dialogs_.save_file_name(kSaveTitle, kDefaultCaseName, kCaseFilter);
+    const QString chosen =
+        dialogs_.save_file_name(to_qstring(kSaveCaseTitle), to_qstring(kDefaultCaseName), to_qstring(kCaseFilter));
     if (chosen.isEmpty()) {
-        focusSpanBox();
+        focus_span_box();
         return;
     }
     const QString path = with_case_extension(chosen);
     // The file dialog asked about replacing the name as typed, not the one with the extension added.
-    const bool replace =
-        path == chosen || !QFileInfo::exists(path) ||
-        dialogs_.message(QStringLiteral("The file \"%1\" exists already. Replace it?").arg(QFileInfo(path).fileName()),
-                         MessageStyle::YesNoQuestion, kSaveTitle) == kAnswerYes;
+    const bool replace = path == chosen || !QFileInfo::exists(path) ||
+                         dialogs_.message(to_qstring(kReplaceFileQuestion).arg(QFileInfo(path).fileName()),
+                                          MessageStyle::YesNoQuestion, to_qstring(kSaveCaseTitle)) == Answer::Yes;
     if (replace) {
         if (const auto error = write_case_file(path, collect_input())) {
-            dialogs_.message(QStringLiteral("The load case could not be saved to \"%1\": %2.\r\n"
-                                            "Choose another folder or file name.")
-                                 .arg(shown_path(path), error->problem),
-                             MessageStyle::OkExclamation, kSaveTitle);
+            dialogs_.message(to_qstring(kCaseNotSaved).arg(shown_path(path), error->problem),
+                             MessageStyle::OkExclamation, to_qstring(kSaveCaseTitle));
         }
     }
-    focusSpanBox();
+    focus_span_box();
 }
 
 void MainWindow::on_edit_loads() {
     LoadTexts loads;
-    for (std::size_t i = 0; i < engine::kLoadCount; ++i) loads[i] = label(engine::kLoadMap[i].label).text();
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) loads[i] = load_labels_[i]->text();
     if (const auto edited = dialogs_.edit_loads(loads)) show_loads(*edited);
-    focusSpanBox();
+    focus_span_box();
 }
 
 }  // namespace korvel::ui

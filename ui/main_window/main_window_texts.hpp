@@ -57,4 +57,26 @@ inline constexpr std::array<std::string_view, 12> kAboutLines{
 // Titles of the messages that report a failed analysis.
 inline constexpr std::string_view kAnalysisErrorTitle = "KORVEL";
 
+// The window's menu, as assistive technology names it.
+inline constexpr std::string_view kMenuName = "Commands";
+inline constexpr std::string_view kMenuDescription =
+    "Opens and saves load cases, edits all loads in one table and shows the force diagram; "
+    "each command shows its shortcut.";
+
+// Load cases in files. "%1" is a file name, "%2" what is wrong with it.
+inline constexpr std::string_view kOpenCaseTitle = "Open load case";
+inline constexpr std::string_view kSaveCaseTitle = "Save load case";
+inline constexpr std::string_view kCaseFilter = "KORVEL load cases (*.korvel.json);;All files (*)";
+inline constexpr std::string_view kDefaultCaseName = "load case.korvel.json";
+inline constexpr std::string_view kReplaceInputQuestion =
+    "Replace the span and all loads in the window with the load case \"%1\"?";
+inline constexpr std::string_view kCaseNotOpened =
+    "The load case \"%1\" cannot be opened: %2.\r\nChoose a load case saved by KORVEL (a .korvel.json file).";
+inline constexpr std::string_view kReplaceFileQuestion = "The file \"%1\" exists already. Replace it?";
+inline constexpr std::string_view kCaseNotSaved =
+    "The load case could not be saved to \"%1\": %2.\r\nChoose another folder or file name.";
+// Why a case file's span cannot go into the span box; "%1" is the span, or its length and "%2" the box's limit.
+inline constexpr std::string_view kSpanNotASpan = "its span \"%1\" is not a span length";
+inline constexpr std::string_view kSpanTooLong = "its span is %1 characters long; the span box takes at most %2";
+
 }  // namespace korvel::ui

@@ -11,19 +11,19 @@
 
 namespace korvel::ui {
 
-void ResultsExport::saveReport(const AnalysisRecord& record) {
+void ResultsExport::save_report(const AnalysisRecord& record) {
     save(QStringLiteral("Save report as PDF"), QStringLiteral("korvel-report.pdf"),
          QStringLiteral("PDF documents (*.pdf)"),
          [&](const QString&) { return report_pdf(record, QDateTime::currentDateTime()); });
 }
 
-void ResultsExport::saveCsv(const AnalysisRecord& record) {
+void ResultsExport::save_csv(const AnalysisRecord& record) {
     save(QStringLiteral("Save results as CSV"), QStringLiteral("korvel-results.csv"),
          QStringLiteral("CSV tables (*.csv)"),
          [&](const QString&) { return QByteArray::fromStdString(engine::results_csv(record.result)); });
 }
 
-void ResultsExport::saveDiagram(const AnalysisRecord& record) {
+void ResultsExport::save_diagram(const AnalysisRecord& record) {
     save(QStringLiteral("Save diagram as SVG or PNG"), QStringLiteral("korvel-forces.svg"),
          QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png)"), [&](const QString& path) {
              return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? diagram_png(record)

@@ -16,9 +16,9 @@ class ResultsExport {
 public:
     explicit ResultsExport(Dialogs& dialogs) : dialogs_(dialogs) {}
 
-    void saveReport(const AnalysisRecord& record);
-    void saveCsv(const AnalysisRecord& record);
-    void saveDiagram(const AnalysisRecord& record);
+    void save_report(const AnalysisRecord& record);
+    void save_csv(const AnalysisRecord& record);
+    void save_diagram(const AnalysisRecord& record);
 
 private:
     // Asks for a name, then writes what `contents` makes for it; an empty answer is a cancel.

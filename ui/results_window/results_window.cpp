@@ -47,13 +47,13 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
     }
     present_member_table_as_table();
 
-    connect(&finish, &QPushButton::clicked, this, &ResultsWindow::askFinish);
-    connect(&find_control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
-    connect(&find_control<QPushButton>(*this, "Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
-    addWindowMenu();
+    connect(&finish, &QPushButton::clicked, this, &ResultsWindow::ask_finish);
+    connect(&find_control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this, &ResultsWindow::back_requested);
+    connect(&find_control<QPushButton>(*this, "Command5"), &QPushButton::clicked, this, &ResultsWindow::ask_start_new);
+    add_window_menu();
     // Ctrl+Q asks the Finish question, as the usual key to leave a program.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
-            &ResultsWindow::askFinish);
+            &ResultsWindow::ask_finish);
     // Finish, the default button, holds the focus when the window first opens, so Enter asks the exit question.
     finish.setFocus();
 }
@@ -70,7 +70,7 @@ void ResultsWindow::present_member_table_as_table() {
         });
 }
 
-void ResultsWindow::showResults(const engine::AnalysisResult& result) {
+void ResultsWindow::show_results(const engine::AnalysisResult& result) {
     shown_ = result;
     for (const engine::Member member : engine::kMembers) {
         length_labels_[engine::to_index(member)]->set_caption(to_qstring(result.length(member).to_text()));
@@ -82,16 +82,16 @@ void ResultsWindow::showResults(const engine::AnalysisResult& result) {
     for (QAction* command : result_commands_) command->setEnabled(true);
 }
 
-void ResultsWindow::copyResults() { QGuiApplication::clipboard()->setText(results_table_text(shown_)); }
+void ResultsWindow::copy_results() { QGuiApplication::clipboard()->setText(results_table_text(shown_)); }
 
-void ResultsWindow::askFinish() {
-    if (confirm_exit(dialogs_)) emit exitConfirmed();
+void ResultsWindow::ask_finish() {
+    if (confirm_exit(dialogs_)) emit exit_confirmed();
 }
 
-void ResultsWindow::askStartNew() {
-    const int answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
-                                        MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
-    if (answer == kAnswerYes) emit startNewConfirmed();
+void ResultsWindow::ask_start_new() {
+    const Answer answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
+                                           MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
+    if (answer == Answer::Yes) emit start_new_confirmed();
 }
 
 void ResultsWindow::paintEvent(QPaintEvent* event) {
@@ -105,7 +105,7 @@ void ResultsWindow::closeEvent(QCloseEvent* event) {
     // The title-bar close box (or Alt+F4) asks the same question as Finish.
     if (confirm_exit(dialogs_)) {
         event->accept();
-        emit exitConfirmed();
+        emit exit_confirmed();
     } else {
         event->ignore();
     }

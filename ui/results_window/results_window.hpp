@@ -25,19 +25,19 @@ public:
 
 public slots:
     // Writes the 61 result labels; does not show the window.
-    void showResults(const korvel::engine::AnalysisResult& result);
+    void show_results(const korvel::engine::AnalysisResult& result);
     // Puts the whole result on the clipboard as a tab-separated table (Ctrl+C).
-    void copyResults();
+    void copy_results();
 
 signals:
-    void backRequested();
-    void startNewConfirmed();
-    void exitConfirmed();
+    void back_requested();
+    void start_new_confirmed();
+    void exit_confirmed();
     // Commands of the window's menu on the results shown.
-    void forcesRequested();
-    void reportRequested();
-    void csvRequested();
-    void diagramPictureRequested();
+    void forces_requested();
+    void report_requested();
+    void csv_requested();
+    void diagram_picture_requested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,9 +46,9 @@ protected:
 private:
     // Gathers the 29 member rows (left block, then right block) into one table for assistive technology.
     void present_member_table_as_table();
-    void askFinish();
-    void askStartNew();
-    void addWindowMenu();
+    void ask_finish();
+    void ask_start_new();
+    void add_window_menu();
 
     Dialogs& dialogs_;
     // The result labels, indexed by engine::Member and engine::Reaction.

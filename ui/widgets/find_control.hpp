@@ -1,22 +1,22 @@
 #pragma once
 
-#include <QString>
 #include <QWidget>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "ui/widgets/qt_text.hpp"
+
 namespace korvel::ui {
 
-// The control of type T called `name` among the children of `parent`, found once
-// when a window is built; a layout table that names no such control is a
-// programming error.
+// The control of a built window with this name, among its direct children. A
+// window looks its controls up once, when it is built; a missing or mistyped
+// one is a fault of the layout table, reported with the window and the name.
 template <typename T>
 T& find_control(const QWidget& parent, std::string_view name) {
-    T* control = parent.findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    if (control == nullptr) {
+    auto* control = parent.findChild<T*>(to_qstring(name), Qt::FindDirectChildrenOnly);
+    if (control == nullptr)
         throw std::logic_error(parent.objectName().toStdString() + " has no control " + std::string(name));
-    }
     return *control;
 }
 

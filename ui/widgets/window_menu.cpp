@@ -22,6 +22,11 @@ bool is_menu_key(const QKeyEvent& key) {
 
 }  // namespace
 
+QKeySequence shortcut_of(QKeySequence::StandardKey standard_key, std::string_view shortcut) {
+    if (standard_key != QKeySequence::UnknownKey) return QKeySequence(standard_key);
+    return QKeySequence(to_qstring(shortcut));
+}
+
 bool is_window_background(const QWidget& control) {
     if (qobject_cast<const QAbstractButton*>(&control) != nullptr) return false;
     if (qobject_cast<const QLineEdit*>(&control) != nullptr) return false;

@@ -1,16 +1,35 @@
 #pragma once
 
+#include <QAction>
 #include <QKeySequence>
 #include <QMenu>
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <array>
 #include <functional>
+#include <string_view>
+#include <vector>
 
-class QAction;
+#include "ui/widgets/qt_text.hpp"
+
 class QWidget;
 
 namespace korvel::ui {
+
+// One row of a window's menu table, in menu order.
+template <typename Window>
+struct MenuCommand {
+    std::string_view text;
+    QKeySequence::StandardKey standard_key;  // the platform's key for the command, or UnknownKey
+    std::string_view shortcut;               // where there is no standard key, e.g. "Ctrl+D"
+    void (Window::*run)();
+    bool separator_before;  // starts a new group of commands
+    bool needs_analysis;    // greyed out until there is an analysis to work on
+};
+
+// The standard key where there is one, else the shortcut written out; none when both are missing.
+QKeySequence shortcut_of(QKeySequence::StandardKey standard_key, std::string_view shortcut);
 
 // A window's menu of commands beyond its fixed layout. It opens on a right-click
 // on the window's background (the window itself, its drawing and its captions,
@@ -25,6 +44,22 @@ public:
 
     QAction* add_command(const QString& text, const QKeySequence& shortcut, std::function<void()> handler);
     void add_separator();
+
+    // Adds the commands of a menu table, each running its member of `window`.
+    // Returns those that need an analysis, disabled until the window enables them.
+    template <typename Window, std::size_t N>
+    std::vector<QAction*> add_commands(Window& window, const std::array<MenuCommand<Window>, N>& commands) {
+        std::vector<QAction*> needing_analysis;
+        for (const MenuCommand<Window>& command : commands) {
+            if (command.separator_before) add_separator();
+            QAction* action = add_command(to_qstring(command.text), shortcut_of(command.standard_key, command.shortcut),
+                                          [&window, run = command.run] { (window.*run)(); });
+            if (!command.needs_analysis) continue;
+            action->setEnabled(false);
+            needing_analysis.push_back(action);
+        }
+        return needing_analysis;
+    }
 
     QMenu& menu() { return menu_; }
     // Opens the menu at a point on the screen without waiting for the choice.
