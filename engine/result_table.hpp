@@ -22,11 +22,36 @@ inline constexpr std::string_view kReactionsHeading = "Reactions";
 // The left block holds the chords and the vertical L3U4; the right block the other webs.
 inline constexpr std::size_t kLeftBlockMemberCount = 15;
 inline constexpr std::array<Member, kMemberCount> kMembersInTableOrder{{
-    Member::L0L1, Member::L3L4, Member::L3U4, Member::U4U5, Member::L0U1, Member::L1L2, Member::L2L3, Member::U1U2,
-    Member::U2U3, Member::U3U4, Member::U5U6, Member::U6U7, Member::L6U7, Member::L5L6, Member::L4L5,
+    Member::L0L1,
+    Member::L3L4,
+    Member::L3U4,
+    Member::U4U5,
+    Member::L0U1,
+    Member::L1L2,
+    Member::L2L3,
+    Member::U1U2,
+    Member::U2U3,
+    Member::U3U4,
+    Member::U5U6,
+    Member::U6U7,
+    Member::L6U7,
+    Member::L5L6,
+    Member::L4L5,
     // Right block.
-    Member::L1U2, Member::L2U8, Member::L5U6, Member::U4U9, Member::L5U7, Member::L4U6, Member::L1U1, Member::L2U2,
-    Member::U4U8, Member::U2U8, Member::L4U9, Member::U6U9, Member::U3U8, Member::U5U9,
+    Member::L1U2,
+    Member::L2U8,
+    Member::L5U6,
+    Member::U4U9,
+    Member::L5U7,
+    Member::L4U6,
+    Member::L1U1,
+    Member::L2U2,
+    Member::U4U8,
+    Member::U2U8,
+    Member::L4U9,
+    Member::U6U9,
+    Member::U3U8,
+    Member::U5U9,
 }};
 
 namespace detail {

@@ -15,6 +15,7 @@
 #include "ui/report/results_export.hpp"
 #include "ui/results_window/results_window.hpp"
 #include "ui/results_window/results_window_layout.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -135,7 +136,7 @@ TEST(ResultsCsv, ParsesBackToTheValuesTheResultsWindowShows) {
     testing::ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
     window.showResults(record.result);
-    const auto shown = [&](std::string_view name) { return window.findChild<QLabel*>(to_qstring(name))->text(); };
+    const auto shown = [&](std::string_view name) { return find_control<QLabel>(window, name).text(); };
 
     const std::vector<QStringList> rows = parse_csv(QString::fromStdString(engine::results_csv(record.result)));
     ASSERT_EQ(rows.size(), 1 + engine::kMemberCount + engine::kReactionCount);
