@@ -60,7 +60,8 @@ TEST_F(ReportPdfTest, IsOneA4PageOfVectorsAndText) {
     EXPECT_EQ(images.split(u'\n', Qt::SkipEmptyParts).size(), 2) << images.toStdString();  // the heading only
 }
 
-TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTexts) {
+// Every member row and reaction of `record` stands whole in the report's text layer.
+void expect_every_result_whole(const AnalysisRecord& record, const QString& path) {
     const QString text = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     for (const engine::Member member : engine::kMembers) {
         const QString name = to_qstring(engine::member_name(member));
@@ -81,6 +82,22 @@ TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTex
                      QRegularExpression::escape(to_qstring(record.result.reaction(reaction).to_text())));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
+}
+
+TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTexts) {
+    expect_every_result_whole(record, path);
+}
+
+// Results of many digits are never cut: the columns grow, and the tables take more pages if they must.
+TEST(ReportPdf, ResultsOfManyDigitsStandWhole) {
+    const AnalysisRecord record = testing::large_results();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.pdf"));
+    QFile file(path);
+    const QByteArray pdf = report_pdf(record, QDateTime(QDate(2026, 3, 14), QTime(9, 26)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+    file.close();
+    expect_every_result_whole(record, path);
 }
 
 TEST_F(ReportPdfTest, TextLayerHoldsTitleDateSpanAndEveryLoadAsTyped) {
