@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "engine/overflow_blame.hpp"
+#include "engine/quoted_text.hpp"
 #include "engine/result_computation.hpp"
 #include "engine/truss_geometry.hpp"
 
@@ -12,35 +13,9 @@ namespace korvel::engine {
 namespace {
 
 // Long pasted texts are quoted in messages only by their first characters.
-constexpr std::size_t kQuotedCharacterLimit = 40;
+constexpr QuoteLimit kPastedInputLimit{40, true};
 
-bool starts_character(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
-
-// Characters of UTF-8 text, not bytes: "é" is one.
-std::size_t character_count(std::string_view text) {
-    std::size_t count = 0;
-    for (const char byte : text)
-        if (starts_character(byte)) ++count;
-    return count;
-}
-
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    // The byte where character kQuotedCharacterLimit + 1 starts, if the text has that many.
-    std::size_t cut = 0;
-    std::size_t characters = 0;
-    while (cut < text.size() && (characters < kQuotedCharacterLimit || !starts_character(text[cut]))) {
-        if (starts_character(text[cut])) ++characters;
-        ++cut;
-    }
-    if (cut == text.size()) {
-        out.append(text).append("\"");
-        return out;
-    }
-    out.append(text.substr(0, cut)).append("...\" (").append(std::to_string(character_count(text)));
-    out.append(" characters)");
-    return out;
-}
+std::string quoted(std::string_view text) { return quoted_text(text, kPastedInputLimit); }
 
 // The largest whole number a span may have: the integer part of the largest Fixed4.
 std::string largest_whole_span() { return std::to_string(std::numeric_limits<std::int64_t>::max() / Fixed4::kScale); }
@@ -68,13 +43,6 @@ std::optional<AnalysisError> read_loads(const AnalysisInput& input, std::array<F
 }
 
 }  // namespace
-
-bool AnalysisInput::set_load_by_label(std::string_view label, std::string text) {
-    const std::optional<std::size_t> index = load_index_by_label(label);
-    if (!index) return false;
-    loads[*index] = std::move(text);
-    return true;
-}
 
 void AnalysisInput::set_load(Node node, Component component, std::string text) {
     const std::optional<std::size_t> index = load_index(node, component);

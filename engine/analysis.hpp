@@ -18,8 +18,6 @@ struct AnalysisInput {
     std::string span;
     std::array<std::string, kLoadCount> loads;  // in load-map order; empty means zero
 
-    // Sets a load by its label name ("Label29"); false when there is no such load label.
-    bool set_load_by_label(std::string_view label, std::string text);
     void set_load(Node node, Component component, std::string text);
 };
 

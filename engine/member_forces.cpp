@@ -7,8 +7,7 @@ namespace {
 // U3U4, U4U8 and L2L3. Its lever arms use a·cos θ.
 double moment_left_of_section(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r, const SlopeTrig& t) {
     using enum Node;
-    const auto H = [&](Node n) { return loads.H(n); };
-    const auto V = [&](Node n) { return loads.V(n); };
+    const auto [H, V] = load_components(loads);
     const Fixed4 S = g.span;
     const Fixed4 h = g.rise;
     const Fixed4 a = g.rafter;
@@ -33,8 +32,7 @@ double moment_left_of_section(const TrussGeometry& g, const NodeLoads& loads, co
 // and L3L4. Its lever arms use S/2 where ML uses a·cos θ.
 double moment_right_of_section(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r, const SlopeTrig& t) {
     using enum Node;
-    const auto H = [&](Node n) { return loads.H(n); };
-    const auto V = [&](Node n) { return loads.V(n); };
+    const auto [H, V] = load_components(loads);
     const Fixed4 S = g.span;
     const Fixed4 h = g.rise;
     const Fixed4 p = g.panel;
@@ -57,8 +55,7 @@ double moment_right_of_section(const TrussGeometry& g, const NodeLoads& loads, c
 
 std::array<Fixed4, kMemberCount> member_forces(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r) {
     using enum Node;
-    const auto H = [&](Node n) { return loads.H(n); };
-    const auto V = [&](Node n) { return loads.V(n); };
+    const auto [H, V] = load_components(loads);
     const Fixed4 h = g.rise;
     const SlopeTrig& t = g.trig;
     const double sin_t = t.sin_t;

@@ -17,8 +17,7 @@ namespace {
 // are written exactly as the program evaluates them.
 double moment_about_L0(const TrussGeometry& g, const NodeLoads& loads) {
     using enum Node;
-    const auto H = [&](Node n) { return loads.H(n); };
-    const auto V = [&](Node n) { return loads.V(n); };
+    const auto [H, V] = load_components(loads);
     const Fixed4 S = g.span;
     const Fixed4 h = g.rise;
     const Fixed4 p = g.panel;
@@ -52,8 +51,7 @@ double moment_about_L0(const TrussGeometry& g, const NodeLoads& loads) {
 
 Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads) {
     using enum Node;
-    const auto H = [&](Node n) { return loads.H(n); };
-    const auto V = [&](Node n) { return loads.V(n); };
+    const auto [H, V] = load_components(loads);
 
     Reactions r;
     r.RL6 = moment_about_L0(g, loads) / g.span;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "engine/fixed4.hpp"
 #include "engine/truss_geometry.hpp"
@@ -21,6 +22,11 @@ private:
     std::array<Fixed4, 16> horizontal_{};
     std::array<Fixed4, 16> vertical_{};
 };
+
+// H(node) and V(node) of `loads`, so that every formula reads as written: H(U1) * p.
+inline auto load_components(const NodeLoads& loads) {
+    return std::pair{[&loads](Node node) { return loads.H(node); }, [&loads](Node node) { return loads.V(node); }};
+}
 
 // Unrounded support reactions: RL0 and RL6 upward, HL0 to the left.
 struct Reactions {

@@ -1,9 +1,9 @@
 #include <array>
 
+#include "engine/quoted_text.hpp"
 #include "engine/truss_model.hpp"
 #include "load_case/json_cursor.hpp"
 #include "load_case/load_case.hpp"
-#include "load_case/quoted_text.hpp"
 
 namespace korvel::load_case {
 
@@ -109,7 +109,7 @@ private:
             loads_given_ = true;
             read_loads();
         } else {
-            throw ShapeFault{"unknown key " + quoted_text(key) + "; a case has only \"span\" and \"loads\""};
+            throw ShapeFault{"unknown key " + engine::quoted_text(key) + "; a case has only \"span\" and \"loads\""};
         }
     }
 
@@ -124,8 +124,8 @@ private:
         std::array<bool, engine::kLoadCount> given{};
         read_members(cursor_, [&](std::string_view key) {
             const auto index = load_slot_of(key);
-            if (!index) throw ShapeFault{quoted_text(key) + " is not a load; " + std::string(kLoadKeysHint)};
-            if (given[*index]) throw ShapeFault{"load " + quoted_text(key) + " is given twice"};
+            if (!index) throw ShapeFault{engine::quoted_text(key) + " is not a load; " + std::string(kLoadKeysHint)};
+            if (given[*index]) throw ShapeFault{"load " + engine::quoted_text(key) + " is given twice"};
             given[*index] = true;
             read_text(key, input_.loads[*index]);
         });
@@ -139,7 +139,7 @@ private:
             case ValueKind::Number: out.assign(cursor_.read_number()); return;
             case ValueKind::Invalid: cursor_.fail_unexpected("a text in quotes or a number");
             default:
-                throw ShapeFault{quoted_text(key) + " must be a text in quotes or a number, not " +
+                throw ShapeFault{engine::quoted_text(key) + " must be a text in quotes or a number, not " +
                                  std::string(value_name(kind))};
         }
     }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "load_case/quoted_text.hpp"
-#include "load_case/utf8.hpp"
+#include "engine/quoted_text.hpp"
+#include "engine/utf8.hpp"
 
 namespace korvel::load_case {
 
@@ -109,7 +109,7 @@ std::string_view JsonCursor::read_string_view() {
         if (c == '\\') {
             read_escape(out);
         } else if (static_cast<unsigned char>(c) < 0x20) {
-            throw TextFault{"control character " + quoted_text(text_.substr(at_, 1)) + " inside a string", at_,
+            throw TextFault{"control character " + engine::quoted_text(text_.substr(at_, 1)) + " inside a string", at_,
                             "it written as an escape like \\n or \\u0000"};
         } else {
             read_utf8(out);
@@ -118,9 +118,9 @@ std::string_view JsonCursor::read_string_view() {
 }
 
 void JsonCursor::read_utf8(std::string& out) {
-    const std::size_t length = utf8_sequence_length(text_, at_);
+    const std::size_t length = engine::utf8_sequence_length(text_, at_);
     if (length == 0) {
-        throw TextFault{"byte " + quoted_text(text_.substr(at_, 1)) + " is not UTF-8", at_, "UTF-8 text"};
+        throw TextFault{"byte " + engine::quoted_text(text_.substr(at_, 1)) + " is not UTF-8", at_, "UTF-8 text"};
     }
     out.append(text_.substr(at_, length));
     at_ += length;
@@ -141,7 +141,7 @@ void JsonCursor::read_escape(std::string& out) {
         case 't': out += '\t'; return;
         case 'u': break;
         default:
-            throw TextFault{"invalid escape " + quoted_text(text_.substr(backslash, 2)), backslash,
+            throw TextFault{"invalid escape " + engine::quoted_text(text_.substr(backslash, 2)), backslash,
                             "one of \\\" \\\\ \\/ \\b \\f \\n \\r \\t \\uXXXX"};
     }
     std::size_t code_point = read_hex4();
@@ -209,8 +209,8 @@ std::string_view JsonCursor::read_number() {
 
 void JsonCursor::fail_unexpected(std::string_view expected) const {
     if (at_end()) throw TextFault{"the text ends", at_, std::string(expected)};
-    const std::size_t length = std::max<std::size_t>(1, utf8_sequence_length(text_, at_));
-    throw TextFault{"unexpected " + quoted_text(text_.substr(at_, length)), at_, std::string(expected)};
+    const std::size_t length = std::max<std::size_t>(1, engine::utf8_sequence_length(text_, at_));
+    throw TextFault{"unexpected " + engine::quoted_text(text_.substr(at_, length)), at_, std::string(expected)};
 }
 
 std::string JsonCursor::place(std::string_view text, std::size_t offset) {

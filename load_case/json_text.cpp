@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "engine/utf8.hpp"
 #include "load_case/json_cursor.hpp"
-#include "load_case/utf8.hpp"
 
 namespace korvel::load_case {
 
@@ -31,12 +31,12 @@ void append_json_string(std::string& out, std::string_view text) {
                     char escaped[8];
                     std::snprintf(escaped, sizeof escaped, "\\u%04X", byte);
                     out += escaped;
-                } else if (const std::size_t length = utf8_sequence_length(text, at); length > 1) {
+                } else if (const std::size_t length = engine::utf8_sequence_length(text, at); length > 1) {
                     out.append(text.substr(at, length));
                     at += length;
                     continue;
                 } else if (length == 0) {
-                    out += kReplacementCharacter;
+                    out += engine::kReplacementCharacter;
                 } else {
                     out += c;
                 }

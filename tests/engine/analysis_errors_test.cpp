@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "analysis_test_support.hpp"
@@ -109,8 +110,10 @@ TEST(AnalysisErrors, AQuotedTextIsNeverCutInsideACharacter) {
 
 TEST(AnalysisInputs, LoadsAreAddressedByLabelAndByNode) {
     AnalysisInput input;
-    EXPECT_TRUE(input.set_load_by_label("Label29", "10"));
-    EXPECT_FALSE(input.set_load_by_label("Label59", "10"));  // a result label, not a load label
+    const std::optional<std::size_t> apex = load_index_by_label("Label29");
+    ASSERT_TRUE(apex);
+    input.loads[*apex] = "10";
+    EXPECT_FALSE(load_index_by_label("Label59"));  // a result label, not a load label
     input.set_load(Node::U5, Component::Horizontal, "3");
     EXPECT_THROW(input.set_load(Node::U8, Component::Vertical, "1"), std::invalid_argument);
     EXPECT_THROW(input.set_load(Node::L3, Component::Horizontal, "1"), std::invalid_argument);

@@ -45,4 +45,9 @@ inline AnalysisRecord mixed_loads() {
                            {"U2.H", "123456.789"}});
 }
 
+// Results of up to nineteen digits, far wider than the usual ones.
+inline AnalysisRecord large_results() {
+    return analysed("24.5", {{"L1.V", "100"}, {"L4.V", "99999999999.9999"}, {"U2.V", "12345678.9012"}});
+}
+
 }  // namespace korvel::ui::testing

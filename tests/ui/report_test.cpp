@@ -11,10 +11,12 @@
 #include "engine/result_table.hpp"
 #include "tests/ui/analysis_records.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
+#include "tests/ui/window_control.hpp"
 #include "ui/report/report_pdf.hpp"
 #include "ui/report/results_export.hpp"
 #include "ui/results_window/results_window.hpp"
 #include "ui/results_window/results_window_layout.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -59,7 +61,8 @@ TEST_F(ReportPdfTest, IsOneA4PageOfVectorsAndText) {
     EXPECT_EQ(images.split(u'\n', Qt::SkipEmptyParts).size(), 2) << images.toStdString();  // the heading only
 }
 
-TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTexts) {
+// Every member row and reaction of `record` stands whole in the report's text layer.
+void expect_every_result_whole(const AnalysisRecord& record, const QString& path) {
     const QString text = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
     for (const engine::Member member : engine::kMembers) {
         const QString name = to_qstring(engine::member_name(member));
@@ -80,6 +83,22 @@ TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTex
                      QRegularExpression::escape(to_qstring(record.result.reaction(reaction).to_text())));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
+}
+
+TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTexts) {
+    expect_every_result_whole(record, path);
+}
+
+// Results of many digits are never cut: the columns grow, and the tables take more pages if they must.
+TEST(ReportPdf, ResultsOfManyDigitsStandWhole) {
+    const AnalysisRecord record = testing::large_results();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("large.pdf"));
+    QFile file(path);
+    const QByteArray pdf = report_pdf(record, QDateTime(QDate(2026, 3, 14), QTime(9, 26)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
+    file.close();
+    expect_every_result_whole(record, path);
 }
 
 TEST_F(ReportPdfTest, TextLayerHoldsTitleDateSpanAndEveryLoadAsTyped) {
@@ -135,7 +154,7 @@ TEST(ResultsCsv, ParsesBackToTheValuesTheResultsWindowShows) {
     testing::ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
     window.show_results(record.result);
-    const auto shown = [&](std::string_view name) { return window.findChild<QLabel*>(to_qstring(name))->text(); };
+    const auto shown = [&](std::string_view name) { return testing::window_control<QLabel>(window, name).text(); };
 
     const std::vector<QStringList> rows = parse_csv(QString::fromStdString(engine::results_csv(record.result)));
     ASSERT_EQ(rows.size(), 1 + engine::kMemberCount + engine::kReactionCount);

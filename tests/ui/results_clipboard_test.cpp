@@ -12,6 +12,7 @@
 #include "engine/result_table.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/results_window/results_window.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -70,12 +71,12 @@ TEST_F(ResultsClipboardTest, CopyingWorksWhicheverButtonHasTheFocusAndChangesNot
     const QImage before = window.grab().toImage();
     for (const char* focused : {"Command1", "Command3", "Command5"}) {
         SCOPED_TRACE(focused);
-        window.findChild<QWidget*>(QString::fromLatin1(focused))->setFocus();
+        find_control<QWidget>(window, focused).setFocus();
         QGuiApplication::clipboard()->clear();
         QTest::keySequence(&window, QKeySequence::Copy);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), expected_table(result));
     }
-    window.findChild<QWidget*>(QStringLiteral("Command3"))->setFocus();
+    find_control<QWidget>(window, "Command3").setFocus();
     EXPECT_EQ(window.grab().toImage(), before);
     EXPECT_TRUE(dialogs.calls.empty());
 }

@@ -11,7 +11,9 @@
 #include "engine/analysis.hpp"
 #include "tests/ui/result_labels.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
+#include "tests/ui/window_control.hpp"
 #include "ui/results_window/results_window.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/twips.hpp"
 
@@ -22,16 +24,8 @@ using testing::ScriptedDialogs;
 
 class ResultsWindowTest : public ::testing::Test {
 protected:
-    QLabel& label(const char* name) {
-        auto* found = window.findChild<QLabel*>(QString::fromLatin1(name));
-        if (found == nullptr) throw std::logic_error(std::string("no label ") + name);
-        return *found;
-    }
-    QPushButton& button(const char* name) {
-        auto* found = window.findChild<QPushButton*>(QString::fromLatin1(name));
-        if (found == nullptr) throw std::logic_error(std::string("no button ") + name);
-        return *found;
-    }
+    QLabel& label(const char* name) { return testing::window_control<QLabel>(window, name); }
+    QPushButton& button(const char* name) { return find_control<QPushButton>(window, name); }
     // The message calls the window made, as (title, style) pairs.
     std::vector<std::pair<QString, MessageStyle>> questions() const {
         std::vector<std::pair<QString, MessageStyle>> out;
@@ -236,7 +230,7 @@ TEST_F(ResultsWindowTest, StartNewAndFinishActOnlyOnYes) {
         QSignalSpy exit(&fresh, &ResultsWindow::exit_confirmed);
         QSignalSpy back(&fresh, &ResultsWindow::back_requested);
         scripted.answer_message(c.answer);
-        fresh.findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
+        find_control<QPushButton>(fresh, c.button).click();
         ASSERT_EQ(scripted.calls.size(), 1u);
         EXPECT_EQ(scripted.calls[0].title, QString::fromLatin1(c.title));
         EXPECT_EQ(scripted.calls[0].text, QString::fromLatin1(c.text));

@@ -5,8 +5,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "engine/quoted_text.hpp"
 #include "korvel/project.hpp"
-#include "load_case/quoted_text.hpp"
 #include "tools/korvel_solve/help_text.hpp"
 #include "tools/korvel_solve/load_argument.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
@@ -98,11 +98,11 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     run.values = values;
     if (files.size() > 1) {
         throw UsageError("give one case file to analyse, or --batch to answer each line of " +
-                         load_case::quoted_text(files[1]) + " and the others");
+                         engine::quoted_text(files[1]) + " and the others");
     }
     if (files.size() == 1) {
         if (span_option->count() > 0 || load_option->count() > 0) {
-            throw UsageError(load_case::quoted_text(files[0]) +
+            throw UsageError(engine::quoted_text(files[0]) +
                              ": a case file holds the span and loads; leave out --span and --load");
         }
         run.case_file = files[0];

@@ -6,7 +6,7 @@
 
 #include <cerrno>
 
-#include "load_case/quoted_text.hpp"
+#include "engine/quoted_text.hpp"
 #include "tools/korvel_solve/io_error.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
 
@@ -27,12 +27,12 @@ InputFiles::InputFiles(const std::vector<std::string>& names) {
             }
             const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
             if (fd < 0) {
-                throw UsageError("cannot open " + load_case::quoted_text(name) + ": " + system_error_text(errno));
+                throw UsageError("cannot open " + engine::quoted_text(name) + ": " + system_error_text(errno));
             }
             inputs_.push_back({fd, name});
             struct stat status {};
             if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-                throw UsageError("cannot read " + load_case::quoted_text(name) + ": it is a directory");
+                throw UsageError("cannot read " + engine::quoted_text(name) + ": it is a directory");
             }
         }
     } catch (...) {
@@ -52,7 +52,7 @@ void InputFiles::close_all() {
 }
 
 std::string input_description(const BatchInput& input) {
-    return input.name.empty() ? "standard input" : load_case::quoted_text(input.name);
+    return input.name.empty() ? "standard input" : engine::quoted_text(input.name);
 }
 
 std::string read_case_text(const BatchInput& input) {

@@ -3,8 +3,8 @@
 #include <new>
 #include <variant>
 
+#include "engine/quoted_text.hpp"
 #include "load_case/load_case.hpp"
-#include "load_case/quoted_text.hpp"
 
 namespace korvel::solve {
 
@@ -29,7 +29,7 @@ std::string line_problem(const InputLine& line, std::string_view text_problem) {
 }
 
 void append_bad_request(std::string& out, std::string_view source, const InputLine& line, std::string_view problem) {
-    std::string where = source.empty() ? "" : load_case::quoted_text(source) + ", ";
+    std::string where = source.empty() ? "" : engine::quoted_text(source) + ", ";
     append_json_line(
         out, bad_request_json(where + "line " + std::to_string(line.number) + ": " + line_problem(line, problem)));
 }

@@ -7,9 +7,9 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "engine/quoted_text.hpp"
 #include "engine/result_table.hpp"
 #include "load_case/load_case.hpp"
-#include "load_case/quoted_text.hpp"
 #include "tools/korvel_solve/batch.hpp"
 #include "tools/korvel_solve/command_line.hpp"
 #include "tools/korvel_solve/input_files.hpp"
@@ -56,7 +56,7 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
     if (run.case_file) run.input = read_case_file(*run.case_file, in_fd);
     const engine::AnalysisOutcome outcome = engine::run_analysis(run.input);
     if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) {
-        err << kProgram << load_case::escaped_controls(error->message()) << '\n';
+        err << kProgram << engine::escaped_controls(error->message()) << '\n';
         if (run.format == OutputFormat::Json) {
             std::string line;
             append_json_line(line, error_json(*error));
@@ -103,10 +103,10 @@ int run_solve(int argc, const char* const* argv, int in_fd, int out_fd, std::ost
         }
         return run_single(std::get<SingleRun>(command), in_fd, out_fd, err);
     } catch (const UsageError& error) {
-        err << kProgram << load_case::escaped_controls(error.what()) << "\nRun with --help for more information.\n";
+        err << kProgram << engine::escaped_controls(error.what()) << "\nRun with --help for more information.\n";
         return kExitUsage;
     } catch (const IoError& error) {
-        err << kProgram << load_case::escaped_controls(error.what()) << '\n';
+        err << kProgram << engine::escaped_controls(error.what()) << '\n';
         return kExitFailure;
     } catch (const std::exception& error) {
         // Anything else that stops a run (memory) is still reported, never a crash.

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <numeric>
 
 #include "engine/result_table.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
@@ -75,6 +76,13 @@ public:
             if (input.loads[i].empty()) continue;
             const QString text = load_name(engine::kLoadMap[i]) + QStringLiteral(": ") +
                                  AutoSizeLabel::shown_caption(to_qstring(input.loads[i]));
+            // A load too long for its column takes a line of its own, so it is never cut.
+            if (text_width(text) > column_width - mm(2)) {
+                if (column != 0) next_line();
+                line(text);
+                column = 0;
+                continue;
+            }
             text_at(page_.left() + column * column_width, column_width - mm(2), text);
             if (++column == kLoadColumns) {
                 column = 0;
@@ -92,11 +100,29 @@ public:
         y_ = area.bottom() + mm(4);
     }
 
-    // Rows of cells in columns starting at x; the first row is the header.
+    double text_width(const QString& text) const {
+        return QFontMetricsF(painter_.font(), painter_.device()).horizontalAdvance(text);
+    }
+
+    // Each column as wide as its widest cell needs, and at least as wide as `least`.
+    std::vector<double> column_widths(const std::vector<QStringList>& rows, std::vector<double> least) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            set_font(kBodyPoints, r == 0);
+            for (qsizetype c = 0; c < rows[r].size(); ++c) {
+                double& width = least[static_cast<std::size_t>(c)];
+                width = std::max(width, text_width(rows[r][c]) + mm(2));
+            }
+        }
+        return least;
+    }
+
+    // Rows of cells in columns starting at x; the first row is the header. A
+    // row that would run past the bottom of the page starts a new page.
     double table(double x, const std::vector<QStringList>& rows, const std::vector<double>& widths) {
         const double top = y_;
         for (std::size_t r = 0; r < rows.size(); ++r) {
             set_font(kBodyPoints, r == 0);
+            make_room(1.15 * line_height());
             double column_x = x;
             for (qsizetype c = 0; c < rows[r].size(); ++c) {
                 text_at(column_x, widths[static_cast<std::size_t>(c)], rows[r][c]);
@@ -109,6 +135,13 @@ public:
         return bottom;
     }
     void move_to(double y) { y_ = y; }
+
+    // Starts a new page unless `height` fits below y on this one.
+    void make_room(double height) {
+        if (y_ + height <= page_.bottom()) return;
+        static_cast<QPagedPaintDevice*>(painter_.device())->newPage();
+        y_ = page_.top();
+    }
 
 private:
     QPainter& painter_;
@@ -145,18 +178,30 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
     report.diagram(record);
 
     const double half = page.width() / 2;
-    const std::vector<double> widths{report.mm(18), report.mm(20), report.mm(24), report.mm(14)};
-    const double below_left =
-        report.table(page.left(), member_table(record.result, 0, engine::kLeftBlockMemberCount), widths);
-    const double below_right = report.table(
-        page.left() + half, member_table(record.result, engine::kLeftBlockMemberCount, engine::kMemberCount), widths);
-    report.move_to(std::max(below_left, below_right) + report.line_height());
+    const std::vector<QStringList> left = member_table(record.result, 0, engine::kLeftBlockMemberCount);
+    const std::vector<QStringList> right =
+        member_table(record.result, engine::kLeftBlockMemberCount, engine::kMemberCount);
+    std::vector<QStringList> members = left;
+    members.insert(members.end(), right.begin() + 1, right.end());
+    // Both blocks take the same columns, sized so that no number is cut.
+    const std::vector<double> widths =
+        report.column_widths(members, {report.mm(18), report.mm(20), report.mm(24), report.mm(14)});
+    if (std::accumulate(widths.begin(), widths.end(), 0.0) <= half) {
+        report.set_font(kBodyPoints, false);
+        report.make_room(static_cast<double>(left.size()) * 1.15 * report.line_height());
+        const double below_left = report.table(page.left(), left, widths);
+        const double below_right = report.table(page.left() + half, right, widths);
+        report.move_to(std::max(below_left, below_right) + report.line_height());
+    } else {
+        // Too wide to stand side by side: one table of all the members, on as many pages as it takes.
+        report.move_to(report.table(page.left(), members, widths) + report.line_height());
+    }
 
     std::vector<QStringList> reactions{{QStringLiteral("Reaction"), QStringLiteral("Value")}};
     for (const engine::ReactionRow& row : engine::kReactionRows)
         reactions.push_back(
             {to_qstring(engine::reaction_name(row.reaction)), text_of(record.result.reaction(row.reaction))});
-    report.table(page.left(), reactions, widths);
+    report.table(page.left(), reactions, report.column_widths(reactions, {report.mm(18), report.mm(20)}));
 }
 
 }  // namespace

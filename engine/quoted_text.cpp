@@ -1,10 +1,11 @@
-#include "load_case/quoted_text.hpp"
+#include "engine/quoted_text.hpp"
 
+#include <algorithm>
 #include <cstdio>
 
-#include "load_case/utf8.hpp"
+#include "engine/utf8.hpp"
 
-namespace korvel::load_case {
+namespace korvel::engine {
 
 namespace {
 
@@ -67,12 +68,15 @@ std::size_t append_escaped(std::string& out, std::string_view text, Quotes quote
 
 }  // namespace
 
-std::string quoted_text(std::string_view text) {
+std::string quoted_text(std::string_view text, QuoteLimit limit) {
     std::string out = "\"";
-    const std::size_t taken = append_escaped(out, text, Quotes::Escaped, kQuotedCharacterLimit);
-    out += '"';
-    if (taken < text.size()) out += "...";
-    return out;
+    const std::size_t taken = append_escaped(out, text, Quotes::Escaped, limit.characters);
+    if (taken == text.size()) return out += '"';
+    if (!limit.tells_length) return out += "\"...";
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); at += std::max<std::size_t>(1, utf8_sequence_length(text, at)))
+        ++characters;
+    return out.append("...\" (").append(std::to_string(characters)).append(" characters)");
 }
 
 std::string escaped_controls(std::string_view message) {
@@ -81,4 +85,4 @@ std::string escaped_controls(std::string_view message) {
     return out;
 }
 
-}  // namespace korvel::load_case
+}  // namespace korvel::engine

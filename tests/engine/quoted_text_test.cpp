@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "load_case/quoted_text.hpp"
-#include "load_case/utf8.hpp"
+#include "engine/quoted_text.hpp"
+#include "engine/utf8.hpp"
 
-namespace korvel::load_case {
+namespace korvel::engine {
 namespace {
 
 struct Quoted {
@@ -63,4 +63,4 @@ INSTANTIATE_TEST_SUITE_P(Bytes, Utf8SequenceLength,
                                          Sequence{"\xF5\x80\x80\x80", 0}, Sequence{"\xE2\x28\xA1", 0}));
 
 }  // namespace
-}  // namespace korvel::load_case
+}  // namespace korvel::engine

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace korvel::load_case {
+namespace korvel::engine {
 
 // The length of the well-formed UTF-8 sequence starting at text[at] (1 to 4),
 // or 0 when the bytes there are not one: overlong forms, surrogates and code
@@ -13,4 +13,4 @@ std::size_t utf8_sequence_length(std::string_view text, std::size_t at);
 // The replacement character U+FFFD, written where a byte is not UTF-8.
 inline constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 
-}  // namespace korvel::load_case
+}  // namespace korvel::engine

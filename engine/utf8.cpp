@@ -1,6 +1,6 @@
-#include "load_case/utf8.hpp"
+#include "engine/utf8.hpp"
 
-namespace korvel::load_case {
+namespace korvel::engine {
 
 std::size_t utf8_sequence_length(std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
@@ -33,4 +33,4 @@ std::size_t utf8_sequence_length(std::string_view text, std::size_t at) {
     return length;
 }
 
-}  // namespace korvel::load_case
+}  // namespace korvel::engine
