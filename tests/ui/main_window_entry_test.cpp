@@ -195,7 +195,7 @@ TEST_F(LoadEntryTest, EachHotspotWritesItsAnswersToItsNodesLabels) {
     }
 }
 
-TEST_F(LoadEntryTest, TwoComponentHotspotAsksHorizontalThenVerticalWithEmptyDefaults) {
+TEST_F(LoadEntryTest, TwoComponentHotspotAsksHorizontalThenVertical) {
     dialogs.answer_input(QStringLiteral("5"));
     dialogs.answer_input(QStringLiteral("-2.5"));
     click("Label11");
@@ -250,7 +250,10 @@ TEST_F(LoadEntryTest, CancelKeepsItsComponentAndEmptyOkEmptiesItAndTheVerticalDi
         answer(c.horizontal);
         answer(c.vertical);
         click("Label15");
-        EXPECT_EQ(dialogs.calls.size(), 2U);
+        ASSERT_EQ(dialogs.calls.size(), 2U);
+        // Each question offers the load it replaces.
+        EXPECT_EQ(dialogs.calls[0].default_text, QStringLiteral("1"));
+        EXPECT_EQ(dialogs.calls[1].default_text, QStringLiteral("2"));
         EXPECT_TRUE(dialogs.script_used_up());
         EXPECT_EQ(caption("Label28"), c.shown_horizontal);
         EXPECT_EQ(caption("Label29"), c.shown_vertical);

@@ -60,11 +60,14 @@ void MainWindow::on_span_changed(const QString& text) {
 void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {
     // Every dialog of the click is answered before any caption changes; a
     // cancelled question leaves its component as it was.
+    // Each question offers the load it would replace.
     std::optional<QString> horizontal;
     if (hotspot.kind == HotspotKind::TwoComponent)
-        horizontal = dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle), QString());
+        horizontal = dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle),
+                                    load_label(hotspot.node, engine::Component::Horizontal).text());
     const std::optional<QString> vertical =
-        dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle), QString());
+        dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle),
+                       load_label(hotspot.node, engine::Component::Vertical).text());
     if (horizontal) load_label(hotspot.node, engine::Component::Horizontal).set_caption(*horizontal);
     if (vertical) load_label(hotspot.node, engine::Component::Vertical).set_caption(*vertical);
 }
