@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ui/dialogs/confirm_exit.hpp"
+#include "ui/main_window/line_breaks.hpp"
 #include "ui/main_window/load_reset_order.hpp"
 #include "ui/main_window/main_window_layout.hpp"
 #include "ui/main_window/main_window_texts.hpp"
@@ -52,9 +53,39 @@ AutoSizeLabel& MainWindow::load_label(engine::Node node, engine::Component compo
 void MainWindow::focus_span_box() { span_box_->setFocus(Qt::OtherFocusReason); }
 
 void MainWindow::on_span_changed(const QString& text) {
-    if (!is_refused_span_text(text)) return;
-    dialogs_.message(to_qstring(kSpanWarningText), MessageStyle::OkExclamation, to_qstring(kSpanWarningTitle));
-    span_box_->clear();
+    if (has_line_break(text)) {
+        const QString one_line = without_outer_line_breaks(text);
+        if (has_line_break(one_line)) {
+            refuse_line_breaks(one_line);
+            span_box_->setText(accepted_span_);
+        } else {
+            span_box_->setText(one_line);
+        }
+        return;
+    }
+    if (is_refused_span_text(text)) {
+        dialogs_.message(to_qstring(kSpanWarningText), MessageStyle::OkExclamation, to_qstring(kSpanWarningTitle));
+        span_box_->clear();
+        return;
+    }
+    accepted_span_ = text;
+}
+
+void MainWindow::refuse_line_breaks(const QString& text) {
+    dialogs_.message(to_qstring(kLineBreaksText).arg(AutoSizeLabel::shown_caption(with_line_breaks_shown(text))),
+                     MessageStyle::OkExclamation, to_qstring(kLineBreaksTitle));
+}
+
+std::optional<QString> MainWindow::ask_load(std::string_view prompt, std::string_view title, QString offered) {
+    for (;;) {
+        const std::optional<QString> answer = dialogs_.input(to_qstring(prompt), to_qstring(title), offered);
+        if (!answer) return answer;
+        const QString one_line = without_outer_line_breaks(*answer);
+        if (!has_line_break(one_line)) return one_line;
+        refuse_line_breaks(one_line);
+        // Asked again with the refused text, so nothing typed is lost.
+        offered = one_line;
+    }
 }
 
 void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {
@@ -63,11 +94,10 @@ void MainWindow::on_hotspot_clicked(const Hotspot& hotspot) {
     // Each question offers the load it would replace.
     std::optional<QString> horizontal;
     if (hotspot.kind == HotspotKind::TwoComponent)
-        horizontal = dialogs_.input(to_qstring(kHorizontalLoadPrompt), to_qstring(kHorizontalLoadTitle),
-                                    load_label(hotspot.node, engine::Component::Horizontal).text());
+        horizontal = ask_load(kHorizontalLoadPrompt, kHorizontalLoadTitle,
+                              load_label(hotspot.node, engine::Component::Horizontal).text());
     const std::optional<QString> vertical =
-        dialogs_.input(to_qstring(kVerticalLoadPrompt), to_qstring(kVerticalLoadTitle),
-                       load_label(hotspot.node, engine::Component::Vertical).text());
+        ask_load(kVerticalLoadPrompt, kVerticalLoadTitle, load_label(hotspot.node, engine::Component::Vertical).text());
     if (horizontal) load_label(hotspot.node, engine::Component::Horizontal).set_caption(*horizontal);
     if (vertical) load_label(hotspot.node, engine::Component::Vertical).set_caption(*vertical);
 }

@@ -47,6 +47,9 @@ protected:
 private:
     void on_span_changed(const QString& text);
     void on_hotspot_clicked(const Hotspot& hotspot);
+    // One load question; an answer of several lines is refused and asked again. Nothing on Cancel.
+    std::optional<QString> ask_load(std::string_view prompt, std::string_view title, QString offered);
+    void refuse_line_breaks(const QString& text);
     void on_results();
     void on_help();
     void on_about();
@@ -69,6 +72,8 @@ private:
 
     Dialogs& dialogs_;
     QLineEdit* span_box_ = nullptr;
+    // The span box's text before the change being checked, kept when a change is refused.
+    QString accepted_span_;
     // The 23 load labels in load-map order, and again in the order the reset empties them.
     std::array<AutoSizeLabel*, engine::kLoadCount> load_labels_{};
     std::array<AutoSizeLabel*, engine::kLoadCount> labels_in_reset_order_{};

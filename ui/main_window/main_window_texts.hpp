@@ -54,6 +54,11 @@ inline constexpr std::array<std::string_view, 12> kAboutLines{
     "Thank you for calculating with KORVEL.",
 };
 
+// A span or load pasted as several lines; "%1" is the text with its line breaks shown as "⏎".
+inline constexpr std::string_view kLineBreaksTitle = "One line only";
+inline constexpr std::string_view kLineBreaksText =
+    "\"%1\" is written on several lines (each line break shows as ⏎).\r\nEnter one number on one line.";
+
 // Titles of the messages that report a failed analysis.
 inline constexpr std::string_view kAnalysisErrorTitle = "KORVEL";
 
