@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "ui/files/case_file.hpp"
+#include "ui/main_window/line_breaks.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/main_window/main_window_texts.hpp"
 #include "ui/main_window/span_rule.hpp"
@@ -21,6 +22,7 @@ QString shown_path(const QString& path) { return QDir::toNativeSeparators(path);
 // Why the span box could not show the span exactly as the file gives it, or nothing when it can.
 std::optional<QString> span_box_refusal(const QString& span, int max_length) {
     if (is_refused_span_text(span)) return to_qstring(kSpanNotASpan).arg(span);
+    if (has_line_break(without_outer_line_breaks(span))) return to_qstring(kSpanOnSeveralLines);
     if (span.size() > max_length) return to_qstring(kSpanTooLong).arg(span.size()).arg(max_length);
     return std::nullopt;
 }
