@@ -10,8 +10,10 @@
 #include <algorithm>
 #include <climits>
 
+#include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/dialogs/load_table_dialog.hpp"
 #include "ui/dialogs/message_box_style.hpp"
+#include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/text_box_limit.hpp"
 
 namespace korvel::ui {
@@ -86,7 +88,13 @@ QString QtDialogs::save_file_name(const QString& title, const QString& default_n
 
 std::optional<LoadTexts> QtDialogs::edit_loads(const LoadTexts& loads) {
     QWidget* owner = window_under_next_dialog();
-    LoadTableDialog dialog(loads, owner);
+    LoadTableDialog dialog(
+        loads,
+        [this] {
+            return message(to_qstring(kDiscardLoadEdits), MessageStyle::YesNoQuestion, to_qstring(kLoadTableTitle)) ==
+                   Answer::Yes;
+        },
+        owner);
     dialog.setWindowModality(Qt::ApplicationModal);
     if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
     return dialog.loads();
