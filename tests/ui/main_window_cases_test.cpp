@@ -85,11 +85,13 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
         {QStringLiteral("Edit all loads..."), QStringLiteral("Ctrl+L"), true},
         // Greyed until there is an analysis to draw.
         {QStringLiteral("Force diagram"), QStringLiteral("Ctrl+D"), false},
+        {QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"), true},
+        {QStringLiteral("Redo"), QStringLiteral("Ctrl+Shift+Z"), true},
     };
     EXPECT_EQ(shown(), expected);
 
     window->set_forces_available(true);
-    expected.back().enabled = true;
+    expected[3].enabled = true;
     EXPECT_EQ(shown(), expected);
 }
 
