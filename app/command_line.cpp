@@ -1,5 +1,7 @@
 #include "app/command_line.hpp"
 
+#include <algorithm>
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -36,6 +38,18 @@ LaunchRequest read_command_line(const QStringList& arguments) {
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) return fail(QStringLiteral("give one load case file at most, not %1").arg(files.size()));
     return {LaunchRequest::Action::Run, files.value(0), {}};
+}
+
+bool has_display(std::string_view platform, std::string_view display, std::string_view wayland_display) {
+    if (!display.empty() || !wayland_display.empty()) return true;
+    // A list such as "wayland;xcb" is tried in order; one platform of another kind suffices.
+    while (!platform.empty()) {
+        const std::size_t end = std::min(platform.find(';'), platform.size());
+        const std::string_view name = platform.substr(0, end);
+        if (!name.starts_with("xcb") && !name.starts_with("wayland")) return true;
+        platform.remove_prefix(std::min(end + 1, platform.size()));
+    }
+    return false;
 }
 
 }  // namespace korvel::app

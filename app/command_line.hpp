@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string_view>
 
 namespace korvel::app {
 
@@ -18,6 +19,16 @@ struct LaunchRequest {
 };
 
 inline constexpr int kBadCommandLineStatus = 2;
+inline constexpr int kNoDisplayStatus = 1;
+inline constexpr std::string_view kNoDisplayText =
+    "KORVEL needs a display for its windows: set DISPLAY or WAYLAND_DISPLAY, or use korvel-solve on the command "
+    "line.\n";
+
+// Whether the windows have a display to go to: the X and Wayland platforms
+// (Qt's default is one of them) need DISPLAY or WAYLAND_DISPLAY, any other
+// platform (offscreen, VNC, a framebuffer) brings its own. Arguments are the
+// values of QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY, empty when unset.
+bool has_display(std::string_view platform, std::string_view display, std::string_view wayland_display);
 
 // Reads `korvel [--help] [--version] [FILE]`; `arguments` starts with the
 // program's name. Needs a QCoreApplication, which the help text asks for the

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 #include "app/application_setup.hpp"
 #include "app/command_line.hpp"
@@ -32,6 +34,16 @@ int main(int argc, char** argv) {
     if (request.action == LaunchRequest::Action::Fail) {
         std::fputs(request.text.toLocal8Bit().constData(), stderr);
         return korvel::app::kBadCommandLineStatus;
+    }
+
+    // Without a display Qt would abort with a core dump; say plainly what is missing instead.
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value != nullptr ? value : "");
+    };
+    if (!korvel::app::has_display(variable("QT_QPA_PLATFORM"), variable("DISPLAY"), variable("WAYLAND_DISPLAY"))) {
+        std::fputs(korvel::app::kNoDisplayText.data(), stderr);
+        return korvel::app::kNoDisplayStatus;
     }
 
     QApplication application(argc, argv);

@@ -45,5 +45,28 @@ TEST(CommandLine, EachFormIsReadAsItsAction) {
     }
 }
 
+TEST(CommandLine, TheWindowsHaveADisplayWhenTheirPlatformFindsOne) {
+    struct Case {
+        const char* platform;
+        const char* display;
+        const char* wayland_display;
+        bool has_display;
+    };
+    const std::vector<Case> cases{
+        {"", "", "", false},
+        {"", ":0", "", true},
+        {"", "", "wayland-0", true},
+        {"xcb", "", "", false},
+        {"wayland;xcb", "", "", false},
+        {"wayland-egl", "", "", false},
+        {"offscreen", "", "", true},
+        {"wayland;offscreen", "", "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.platform);
+        EXPECT_EQ(has_display(c.platform, c.display, c.wayland_display), c.has_display);
+    }
+}
+
 }  // namespace
 }  // namespace korvel::app

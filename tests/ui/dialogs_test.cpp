@@ -18,6 +18,7 @@
 
 #include "ui/dialogs/message_box_style.hpp"
 #include "ui/dialogs/qt_dialogs.hpp"
+#include "ui/widgets/text_box_limit.hpp"
 
 namespace korvel::ui {
 namespace {
@@ -139,6 +140,34 @@ TEST(QtDialogs, InputReturnsTheTypedTextOnOk) {
     EXPECT_EQ(shown_title, QStringLiteral("ENTER THE VERTICAL LOAD:"));
     EXPECT_EQ(shown_prompt, QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"));
     EXPECT_TRUE(shown_default.isEmpty());
+}
+
+TEST(QtDialogs, InputOffersItsDefaultSelectedSoEnterKeepsItAndTypingReplacesIt) {
+    struct Case {
+        QString offered;
+        QString typed;  // before Enter
+        QString expected;
+    };
+    const QString longer_than_a_paste(kTextBoxMaxLength + 5, QChar(u'4'));
+    const Case cases[] = {
+        {QStringLiteral("-2.5"), QString(), QStringLiteral("-2.5")},
+        {QStringLiteral("-2.5"), QStringLiteral("7"), QStringLiteral("7")},
+        {longer_than_a_paste, QString(), longer_than_a_paste},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        QString selected;
+        when_dialog_opens([&](QWidget* dialog) {
+            auto* edit = dialog->findChild<QLineEdit*>();
+            ASSERT_NE(edit, nullptr);
+            selected = edit->selectedText();
+            QTest::keyClicks(edit, c.typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        QtDialogs dialogs;
+        EXPECT_EQ(dialogs.input(QStringLiteral("p"), QStringLiteral("t"), c.offered), c.expected);
+        EXPECT_EQ(selected, c.offered);
+    }
 }
 
 TEST(QtDialogs, InputReturnsNoTextOnCancelWhateverWasTyped) {

@@ -85,11 +85,13 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
         {QStringLiteral("Edit all loads..."), QStringLiteral("Ctrl+L"), true},
         // Greyed until there is an analysis to draw.
         {QStringLiteral("Force diagram"), QStringLiteral("Ctrl+D"), false},
+        {QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"), true},
+        {QStringLiteral("Redo"), QStringLiteral("Ctrl+Shift+Z"), true},
     };
     EXPECT_EQ(shown(), expected);
 
     window->set_forces_available(true);
-    expected.back().enabled = true;
+    expected[3].enabled = true;
     EXPECT_EQ(shown(), expected);
 }
 
@@ -99,8 +101,9 @@ TEST_F(CasesTest, SaveThenOpenGivesBackEveryInputByteForByte) {
         engine::AnalysisInput input;
     };
     engine::AnalysisInput blanks;
-    blanks.span = " 1\n6\t\r ";
+    blanks.span = " 16\t ";
     blanks.loads[load("U1.V")] = "  ";
+    blanks.loads[load("U3.V")] = " 1\n6\t\r ";
     blanks.loads[load("L0.H")] = "\t3 ";
     engine::AnalysisInput non_ascii;
     non_ascii.span = "１６";
@@ -191,6 +194,7 @@ TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
         {"not UTF-8", "{\"span\": \"1\xc3\"}", "UTF-8"},
         {"over 16 MiB", QByteArray(kCaseFileSizeLimit + 1, '\n'), "16 MiB"},
         {"a span the span box refuses", R"({"span": "-", "loads": {"U4.V": "1"}})", "span \"-\""},
+        {"a span on several lines", R"({"span": "1\n6"})", "several lines"},
         {"a span longer than the span box takes", R"({"span": "123456789"})", "at most 8"},
     };
     const engine::AnalysisInput before = shown_input();

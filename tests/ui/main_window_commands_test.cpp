@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include <QMenu>
+
 #include "tests/ui/main_window_fixture.hpp"
 
 namespace korvel::ui::testing {
@@ -162,6 +164,56 @@ TEST_F(CommandsWithLoadsTest, UsualKeysOpenHelpAndAskTheExitQuestion) {
         EXPECT_EQ(span_box_has_focus(), c.exits == 0);
         EXPECT_TRUE(inputs_unchanged());
     }
+}
+
+TEST_F(CommandsWithLoadsTest, UndoAndRedoStepThroughTheChangesOfTheInputs) {
+    const auto inputs = [this] {
+        QStringList shown{span_box().text()};
+        for (const engine::LoadSlot& slot : engine::kLoadMap) shown.append(caption(std::string(slot.label)));
+        return shown;
+    };
+    std::vector<QStringList> states{inputs()};
+    dialogs.answer_input(QStringLiteral("5"));
+    dialogs.answer_input(QStringLiteral("7"));
+    click("Label15");
+    states.push_back(inputs());
+    LoadTexts table;
+    table[*engine::load_index_by_key("U1.V")] = QStringLiteral("3");
+    dialogs.answer_load_table(table);
+    QTest::keyClick(window.get(), Qt::Key_L, Qt::ControlModifier);
+    states.push_back(inputs());
+    dialogs.answer_message(Answer::Yes);
+    click("Command5");
+    states.push_back(inputs());
+    ASSERT_TRUE(dialogs.script_used_up());
+
+    // Undo from the span box, which has no typing of its own to undo; redo by each of its keys and the menu.
+    for (std::size_t back = states.size() - 1; back-- > 0;) {
+        QTest::keySequence(&span_box(), QKeySequence::Undo);
+        EXPECT_EQ(inputs(), states[back]) << back;
+    }
+    QTest::keySequence(&span_box(), QKeySequence::Undo);  // nothing left to undo
+    EXPECT_EQ(inputs(), states[0]);
+    QTest::keySequence(&span_box(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    EXPECT_EQ(inputs(), states[1]);
+    QTest::keySequence(window.get(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(inputs(), states[2]);
+    auto& menu = find_control<QMenu>(*window, "WindowMenu");
+    for (QAction* action : menu.actions())
+        if (action->text() == QStringLiteral("Redo")) action->trigger();
+    EXPECT_EQ(inputs(), states[3]);
+    EXPECT_TRUE(span_box_has_focus());
+
+    // Typing in the span box is undone by the box first, and a window undo keeps it.
+    QTest::keyClicks(&span_box(), QStringLiteral("24"));
+    QTest::keySequence(&span_box(), QKeySequence::Undo);
+    EXPECT_EQ(inputs(), states[3]);
+    QTest::keyClicks(&span_box(), QStringLiteral("8"));
+    dialogs.answer_input(QStringLiteral("1"));
+    click("Label3");
+    QTest::keySequence(window.get(), QKeySequence::Undo);
+    EXPECT_EQ(span_box().text(), QStringLiteral("8"));
+    EXPECT_EQ(caption("Label38"), QString());
 }
 
 TEST_F(CommandsWithLoadsTest, HelpShowsTheFourteenLinesAndReturnsTheFocus) {

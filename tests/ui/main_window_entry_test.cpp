@@ -12,6 +12,7 @@
 
 #include "tests/ui/main_window_fixture.hpp"
 #include "ui/main_window/hotspots.hpp"
+#include "ui/main_window/line_breaks.hpp"
 
 namespace korvel::ui::testing {
 namespace {
@@ -80,6 +81,50 @@ TEST_F(SpanEntryTest, TextSetByTheProgramIsCheckedTooButEmptyingIsSilent) {
     span_box().setText(QStringLiteral("7"));
     span_box().setText(QString());
     EXPECT_EQ(span_warnings(dialogs), 1);
+}
+
+TEST(LineBreaks, OuterOnesAreDroppedBlanksKeptAndInnerOnesShownAsReturnSigns) {
+    struct Case {
+        QString text;
+        QString one_line;
+        QString shown;  // of one_line
+    };
+    const Case cases[] = {
+        {QStringLiteral("16\n"), QStringLiteral("16"), QStringLiteral("16")},
+        {QStringLiteral("\r\n 16 \r\n\n"), QStringLiteral(" 16 "), QStringLiteral(" 16 ")},
+        {QStringLiteral("1\n2\r\n3\n"), QStringLiteral("1\n2\r\n3"), QStringLiteral("1⏎2⏎3")},
+        {QStringLiteral("4\u2028 5"), QStringLiteral("4\u2028 5"), QStringLiteral("4⏎ 5")},
+        {QStringLiteral("\n\r"), QString(), QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        EXPECT_EQ(without_outer_line_breaks(c.text), c.one_line);
+        EXPECT_EQ(has_line_break(c.one_line), c.shown != c.one_line);
+        EXPECT_EQ(with_line_breaks_shown(c.one_line), c.shown);
+    }
+}
+
+TEST_F(SpanEntryTest, APastedCellLosesItsLineBreakAndSeveralLinesAreRefusedKeepingTheSpan) {
+    struct Case {
+        QString pasted;
+        QString text_after;
+        QString refused_shown;  // empty: no message
+    };
+    const Case cases[] = {
+        {QStringLiteral("16\r\n"), QStringLiteral("16"), QString()},
+        {QStringLiteral("1\n6\n"), QStringLiteral("7"), QStringLiteral("\"1⏎6\"")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted.toStdString());
+        span_box().setText(QStringLiteral("7"));
+        span_box().selectAll();
+        dialogs.calls.clear();
+        QGuiApplication::clipboard()->setText(c.pasted);
+        span_box().paste();
+        EXPECT_EQ(span_box().text(), c.text_after);
+        ASSERT_EQ(dialogs.calls.size(), c.refused_shown.isEmpty() ? 0U : 1U);
+        EXPECT_TRUE(dialogs.calls.empty() || dialogs.calls[0].text.startsWith(c.refused_shown));
+    }
 }
 
 TEST_F(SpanEntryTest, AMegabytePasteArrivesWholeAndAtOnce) {
@@ -195,7 +240,7 @@ TEST_F(LoadEntryTest, EachHotspotWritesItsAnswersToItsNodesLabels) {
     }
 }
 
-TEST_F(LoadEntryTest, TwoComponentHotspotAsksHorizontalThenVerticalWithEmptyDefaults) {
+TEST_F(LoadEntryTest, TwoComponentHotspotAsksHorizontalThenVertical) {
     dialogs.answer_input(QStringLiteral("5"));
     dialogs.answer_input(QStringLiteral("-2.5"));
     click("Label11");
@@ -250,11 +295,25 @@ TEST_F(LoadEntryTest, CancelKeepsItsComponentAndEmptyOkEmptiesItAndTheVerticalDi
         answer(c.horizontal);
         answer(c.vertical);
         click("Label15");
-        EXPECT_EQ(dialogs.calls.size(), 2U);
+        ASSERT_EQ(dialogs.calls.size(), 2U);
+        // Each question offers the load it replaces.
+        EXPECT_EQ(dialogs.calls[0].default_text, QStringLiteral("1"));
+        EXPECT_EQ(dialogs.calls[1].default_text, QStringLiteral("2"));
         EXPECT_TRUE(dialogs.script_used_up());
         EXPECT_EQ(caption("Label28"), c.shown_horizontal);
         EXPECT_EQ(caption("Label29"), c.shown_vertical);
     }
+}
+
+TEST_F(LoadEntryTest, AnAnswerOfSeveralLinesIsRefusedAndAskedAgainWithItsText) {
+    dialogs.answer_input(QStringLiteral("1\n2\n3\n"));
+    dialogs.answer_input(QStringLiteral("2\r\n"));
+    click("Label3");
+    ASSERT_EQ(dialogs.calls.size(), 3U);
+    EXPECT_EQ(dialogs.calls[1].kind, Call::Kind::Message);
+    EXPECT_TRUE(dialogs.calls[1].text.startsWith(QStringLiteral("\"1⏎2⏎3\"")));
+    EXPECT_EQ(dialogs.calls[2].default_text, QStringLiteral("1\n2\n3"));
+    EXPECT_EQ(caption("Label38"), QStringLiteral("2"));
 }
 
 TEST_F(LoadEntryTest, CancelOnAVerticalOnlyNodeKeepsItsLoad) {

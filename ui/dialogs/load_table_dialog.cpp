@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "ui/dialogs/dialogs_texts.hpp"
@@ -70,14 +71,15 @@ public:
     }
 
 protected:
-    // Enter and Escape act on the whole dialog even in the middle of typing:
-    // Enter takes the cell's text and accepts, Escape drops it and cancels.
+    // Enter acts on the whole dialog even in the middle of typing: it takes the
+    // cell's text and accepts. Escape is left to the delegate, which undoes the
+    // cell being edited only.
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* editor = qobject_cast<QWidget*>(watched);
         if (editor != nullptr && event->type() == QEvent::KeyPress) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) emit commitData(editor);
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit commitData(editor);
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 return false;  // the key goes on to the dialog
             }
@@ -110,6 +112,11 @@ protected:
         delegate_->set_start_empty(trigger == AnyKeyPressed);
         const bool editing = QTableWidget::edit(index, trigger, event);
         delegate_->set_start_empty(false);
+        // F2 goes on typing at the end of the text, as in spreadsheets.
+        if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index)); editing && trigger == EditKeyPressed && line) {
+            line->deselect();
+            line->end(false);
+        }
         return editing;
     }
 
@@ -123,7 +130,8 @@ QString column_title(engine::Component component) {
 
 }  // namespace
 
-LoadTableDialog::LoadTableDialog(const LoadTexts& loads, QWidget* parent) : QDialog(parent) {
+LoadTableDialog::LoadTableDialog(const LoadTexts& loads, std::function<bool()> confirm_discarding, QWidget* parent)
+    : QDialog(parent), offered_(loads), confirm_discarding_(std::move(confirm_discarding)) {
     setWindowTitle(to_qstring(kLoadTableTitle));
 
     const std::vector<engine::Node> nodes = load_nodes();
@@ -192,6 +200,12 @@ LoadTexts LoadTableDialog::loads() const {
 void LoadTableDialog::accept() {
     static_cast<LoadTable*>(table_)->commit_open_editor();
     QDialog::accept();
+}
+
+void LoadTableDialog::reject() {
+    static_cast<LoadTable*>(table_)->commit_open_editor();
+    if (loads() != offered_ && !confirm_discarding_()) return;
+    QDialog::reject();
 }
 
 }  // namespace korvel::ui

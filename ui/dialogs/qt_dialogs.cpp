@@ -7,9 +7,13 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <algorithm>
+#include <climits>
 
+#include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/dialogs/load_table_dialog.hpp"
 #include "ui/dialogs/message_box_style.hpp"
+#include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/text_box_limit.hpp"
 
 namespace korvel::ui {
@@ -47,9 +51,15 @@ std::optional<QString> QtDialogs::input(const QString& prompt, const QString& ti
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setWindowTitle(title);
     dialog.setLabelText(display_text(prompt));
-    // The answer becomes a load caption exactly as typed, so a long paste must not be cut.
-    if (auto* edit = dialog.findChild<QLineEdit*>()) edit->setMaxLength(kTextBoxMaxLength);
+    // The answer becomes a load caption exactly as typed, so neither a long paste
+    // nor a longer text the load already holds may be cut.
+    auto* edit = dialog.findChild<QLineEdit*>();
+    if (edit != nullptr)
+        edit->setMaxLength(
+            std::max(kTextBoxMaxLength, static_cast<int>(std::min<qsizetype>(default_text.size(), INT_MAX))));
     dialog.setTextValue(default_text);
+    // Offered selected: Enter keeps it, typing replaces it.
+    if (edit != nullptr) edit->selectAll();
     if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }
@@ -78,7 +88,13 @@ QString QtDialogs::save_file_name(const QString& title, const QString& default_n
 
 std::optional<LoadTexts> QtDialogs::edit_loads(const LoadTexts& loads) {
     QWidget* owner = window_under_next_dialog();
-    LoadTableDialog dialog(loads, owner);
+    LoadTableDialog dialog(
+        loads,
+        [this] {
+            return message(to_qstring(kDiscardLoadEdits), MessageStyle::YesNoQuestion, to_qstring(kLoadTableTitle)) ==
+                   Answer::Yes;
+        },
+        owner);
     dialog.setWindowModality(Qt::ApplicationModal);
     if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
     return dialog.loads();

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "engine/analysis.hpp"
@@ -43,10 +44,15 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Lets Ctrl+Z and redo reach the window's history once the span box has none of its own.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void on_span_changed(const QString& text);
     void on_hotspot_clicked(const Hotspot& hotspot);
+    // One load question; an answer of several lines is refused and asked again. Nothing on Cancel.
+    std::optional<QString> ask_load(std::string_view prompt, std::string_view title, QString offered);
+    void refuse_line_breaks(const QString& text);
     void on_results();
     void on_help();
     void on_about();
@@ -55,7 +61,7 @@ private:
 
     // The window menu: load cases, all loads in one table, the force diagram (main_window_cases.cpp).
     void add_window_menu();
-    static const std::array<MenuCommand<MainWindow>, 4> kMenuCommands;
+    static const std::array<MenuCommand<MainWindow>, 6> kMenuCommands;
     void on_open_case();
     void on_save_case();
     void on_edit_loads();
@@ -64,14 +70,37 @@ private:
     void show_input(const engine::AnalysisInput& input);
     void show_loads(const LoadTexts& loads);
 
+    // The inputs as the window shows them, as undo and redo keep them.
+    struct Inputs {
+        QString span;
+        LoadTexts loads;
+        bool operator==(const Inputs&) const = default;
+    };
+    // One change: undo and redo set back only what it changed, so span typing since is kept.
+    struct Change {
+        Inputs before;
+        Inputs after;
+    };
+    Inputs shown_inputs() const;
+    void show_inputs(const Inputs& from, const Inputs& to);
+    // Runs a change of the inputs; one that changed anything can be undone.
+    void change_inputs(const std::function<void()>& change);
+    void on_undo();
+    void on_redo();
+
     AutoSizeLabel& load_label(engine::Node node, engine::Component component) const;
     engine::AnalysisInput collect_input() const;
 
     Dialogs& dialogs_;
     QLineEdit* span_box_ = nullptr;
+    // The span box's text before the change being checked, kept when a change is refused.
+    QString accepted_span_;
     // The 23 load labels in load-map order, and again in the order the reset empties them.
     std::array<AutoSizeLabel*, engine::kLoadCount> load_labels_{};
     std::array<AutoSizeLabel*, engine::kLoadCount> labels_in_reset_order_{};
+    // Earlier inputs, the latest last, and those undone since.
+    std::vector<Change> undo_;
+    std::vector<Change> redo_;
     // Greyed out until there is an analysis.
     std::vector<QAction*> analysis_commands_;
 };

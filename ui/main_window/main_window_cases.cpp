@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "ui/files/case_file.hpp"
+#include "ui/main_window/line_breaks.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/main_window/main_window_texts.hpp"
 #include "ui/main_window/span_rule.hpp"
@@ -21,6 +22,7 @@ QString shown_path(const QString& path) { return QDir::toNativeSeparators(path);
 // Why the span box could not show the span exactly as the file gives it, or nothing when it can.
 std::optional<QString> span_box_refusal(const QString& span, int max_length) {
     if (is_refused_span_text(span)) return to_qstring(kSpanNotASpan).arg(span);
+    if (has_line_break(without_outer_line_breaks(span))) return to_qstring(kSpanOnSeveralLines);
     if (span.size() > max_length) return to_qstring(kSpanTooLong).arg(span.size()).arg(max_length);
     return std::nullopt;
 }
@@ -28,11 +30,13 @@ std::optional<QString> span_box_refusal(const QString& span, int max_length) {
 }  // namespace
 
 // The force diagram is the same command as in the results window, so it opens beside either window.
-const std::array<MenuCommand<MainWindow>, 4> MainWindow::kMenuCommands{{
+const std::array<MenuCommand<MainWindow>, 6> MainWindow::kMenuCommands{{
     {"Open load case...", QKeySequence::Open, {}, &MainWindow::on_open_case, false, false},
     {"Save load case...", QKeySequence::Save, {}, &MainWindow::on_save_case, false, false},
     {"Edit all loads...", QKeySequence::UnknownKey, "Ctrl+L", &MainWindow::on_edit_loads, true, false},
     {"Force diagram", QKeySequence::UnknownKey, "Ctrl+D", &MainWindow::forces_requested, true, true},
+    {"Undo", QKeySequence::Undo, {}, &MainWindow::on_undo, true, false},
+    {"Redo", QKeySequence::UnknownKey, "Ctrl+Shift+Z", &MainWindow::on_redo, false, false},
 }};
 
 void MainWindow::add_window_menu() {
@@ -81,7 +85,7 @@ void MainWindow::open_load_case_file(const QString& path) {
             dialogs_.message(to_qstring(kCaseNotOpened).arg(shown_path(path), *problem), MessageStyle::OkExclamation,
                              to_qstring(kOpenCaseTitle));
         } else {
-            show_input(std::get<engine::AnalysisInput>(outcome));
+            change_inputs([&] { show_input(std::get<engine::AnalysisInput>(outcome)); });
         }
     }
     focus_span_box();
@@ -122,7 +126,7 @@ void MainWindow::on_save_case() {
 void MainWindow::on_edit_loads() {
     LoadTexts loads;
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) loads[i] = load_labels_[i]->text();
-    if (const auto edited = dialogs_.edit_loads(loads)) show_loads(*edited);
+    if (const auto edited = dialogs_.edit_loads(loads)) change_inputs([&] { show_loads(*edited); });
     focus_span_box();
 }
 

@@ -54,6 +54,11 @@ inline constexpr std::array<std::string_view, 12> kAboutLines{
     "Thank you for calculating with KORVEL.",
 };
 
+// A span or load pasted as several lines; "%1" is the text with its line breaks shown as "⏎".
+inline constexpr std::string_view kLineBreaksTitle = "One line only";
+inline constexpr std::string_view kLineBreaksText =
+    "\"%1\" is written on several lines (each line break shows as ⏎).\r\nEnter one number on one line.";
+
 // Titles of the messages that report a failed analysis.
 inline constexpr std::string_view kAnalysisErrorTitle = "KORVEL";
 
@@ -77,6 +82,7 @@ inline constexpr std::string_view kCaseNotSaved =
     "The load case could not be saved to \"%1\": %2.\r\nChoose another folder or file name.";
 // Why a case file's span cannot go into the span box; "%1" is the span, or its length and "%2" the box's limit.
 inline constexpr std::string_view kSpanNotASpan = "its span \"%1\" is not a span length";
+inline constexpr std::string_view kSpanOnSeveralLines = "its span is written on several lines";
 inline constexpr std::string_view kSpanTooLong = "its span is %1 characters long; the span box takes at most %2";
 
 }  // namespace korvel::ui
