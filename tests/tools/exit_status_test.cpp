@@ -1,6 +1,9 @@
 // Runs the real korvel-solve as a separate process: exit statuses, and what goes
 // to standard output and standard error.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <algorithm>
 #include <string>
@@ -73,6 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--batch", "--jobs", "0"}, 2, "", "--jobs"},
         StatusCase{{"--span", "16", "--jobs", "2"}, 2, "", "--jobs"},
         StatusCase{{"--span", "16", "--max-line-bytes", "10"}, 2, "", "--max-line-bytes"},
+        StatusCase{{"--batch", "--max-line-bytes", "0"}, 2, "", "\"0\" is not a line length; give the longest line"},
         // What the user typed is quoted with its control characters escaped.
         StatusCase{{"--span", "\x1b[2Jx"}, 1, "", "\\u001B[2Jx"},
         StatusCase{{"--span", "1", "--load", "U4.V\x07"}, 2, "", "\"U4.V\\u0007\""}));
@@ -88,6 +92,20 @@ TEST(ExitStatusMessages, NeverCarryAControlCharacterOrALibraryCode) {
         EXPECT_EQ(outcome.err.find('\x07'), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find("json.exception"), std::string::npos) << outcome.err;
         EXPECT_LT(outcome.err.size(), 700u) << outcome.err;
+    }
+}
+
+TEST(ExitStatusFiles, ALoopOfSymbolicLinksIsNamedAsALoop) {
+    const std::string first = testing::TempDir() + "korvel-loop-a.json";
+    const std::string second = testing::TempDir() + "korvel-loop-b.json";
+    std::remove(first.c_str());
+    std::remove(second.c_str());
+    ASSERT_EQ(symlink(second.c_str(), first.c_str()), 0);
+    ASSERT_EQ(symlink(first.c_str(), second.c_str()), 0);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{first}, {"--batch", first}}) {
+        const Outcome outcome = run_solve(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_NE(outcome.err.find("symbolic links lead round in a loop"), std::string::npos) << outcome.err;
     }
 }
 

@@ -37,12 +37,35 @@ std::size_t next_piece(const char* data, std::size_t size, std::size_t largest) 
     return line_end == std::string_view::npos ? largest : line_end + 1;
 }
 
+// The reason a write failed, in words.
+std::string write_failure(int error_number) {
+    if (error_number == EFBIG) {
+        return "could not write the results: the output file reached the largest size allowed (ulimit -f); it "
+               "ends with the last whole answer";
+    }
+    return "could not write the results: " + system_error_text(error_number);
+}
+
+// After a failed write to a file, cuts off the part of a line that got out, so
+// that the file ends with a whole answer. `written` bytes of `data` were
+// written. False when the file could not be cut (the failure is reported anyway).
+bool trim_to_whole_lines(int fd, const char* data, std::size_t written) {
+    struct stat status {};
+    if (written == 0 || ::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return true;
+    const std::size_t line_end = std::string_view(data, written).rfind('\n');
+    const std::size_t partial = line_end == std::string_view::npos ? written : written - line_end - 1;
+    const off_t end = ::lseek(fd, 0, SEEK_CUR);
+    if (partial == 0 || end < static_cast<off_t>(partial)) return true;
+    return ::ftruncate(fd, end - static_cast<off_t>(partial)) == 0;
+}
+
 }  // namespace
 
 std::string system_error_text(int error_number) { return std::strerror(error_number); }
 
 void write_all(int fd, const char* data, std::size_t size) {
     const std::size_t largest = largest_unblocking_write(fd);
+    const char* const start = data;
     while (size > 0) {
         // A reader that takes nothing more must not keep an interruption from ending the run.
         if (!wait_for(fd, POLLOUT, -1)) {
@@ -53,7 +76,9 @@ void write_all(int fd, const char* data, std::size_t size) {
         if (written < 0) {
             // EAGAIN: a descriptor someone else made non-blocking; poll waits until it takes more.
             if (errno == EINTR || errno == EAGAIN) continue;
-            throw IoError("could not write the results: " + system_error_text(errno));
+            const int error_number = errno;
+            trim_to_whole_lines(fd, start, static_cast<std::size_t>(data - start));
+            throw IoError(write_failure(error_number));
         }
         data += written;
         size -= static_cast<std::size_t>(written);

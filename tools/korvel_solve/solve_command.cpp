@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <new>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -106,6 +107,10 @@ int run_solve(int argc, const char* const* argv, int in_fd, int out_fd, std::ost
         return kExitUsage;
     } catch (const IoError& error) {
         err << kProgram << load_case::escaped_controls(error.what()) << '\n';
+        return kExitFailure;
+    } catch (const std::bad_alloc&) {
+        err << kProgram
+            << "stopped: there is not enough memory; allow the program more (ulimit -v) or run with fewer --jobs\n";
         return kExitFailure;
     } catch (const std::exception& error) {
         // Anything else that stops a run (memory) is still reported, never a crash.
