@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
         return korvel::app::kBadCommandLineStatus;
     }
 
+    if (const auto message = korvel::app::missing_display_message(korvel::app::display_environment())) {
+        std::fwrite(message->data(), 1, message->size(), stderr);
+        return korvel::app::kNoDisplayStatus;
+    }
     QApplication application(argc, argv);
     korvel::app::set_up_application();
 

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/application_setup.hpp"
 #include "app/command_line.hpp"
 
 namespace korvel::app {
@@ -42,6 +46,34 @@ TEST(CommandLine, EachFormIsReadAsItsAction) {
         if (c.action == Action::Fail) {
             EXPECT_TRUE(request.text.startsWith(QStringLiteral("korvel: ")));
         }
+    }
+}
+
+TEST(DisplayCheck, OnlyXOrWaylandWithoutADisplayIsRefusedBeforeQtAborts) {
+    using Text = std::optional<std::string_view>;
+    struct Case {
+        Text platform, x_display, wayland_display;
+        bool refused;
+    };
+    const std::vector<Case> cases{
+        {{}, {}, {}, true},
+        {"", "", "", true},
+        {"xcb", {}, {}, true},
+        {"wayland;xcb", {}, {}, true},
+        {"wayland-egl", {}, {}, true},
+        {{}, ":0", {}, false},
+        {{}, {}, "wayland-0", false},
+        {"xcb", ":99", {}, false},
+        {"offscreen", {}, {}, false},
+        {"wayland;offscreen", {}, {}, false},
+        {"eglfs", {}, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.platform.value_or("(unset)")) + " " + std::string(c.x_display.value_or("-")));
+        const auto message = missing_display_message({c.platform, c.x_display, c.wayland_display});
+        EXPECT_EQ(message.has_value(), c.refused);
+        EXPECT_TRUE(!message ||
+                    message->find("set DISPLAY or WAYLAND_DISPLAY, or use korvel-solve") != std::string::npos);
     }
 }
 
