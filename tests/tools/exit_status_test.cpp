@@ -52,6 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--version"}, 0, "korvel-solve 2.01.0001\n", ""},
         StatusCase{{"--span", "16", "--format", "json", "--numbers"}, 0, R"("RL0":0,)", ""},
         StatusCase{{"--help"}, 0, "--batch", ""},
+        // A span whose rounding makes the results unsure: warned of, still a success.
+        StatusCase{{"--span", "0.01", "--load", "U2.V=1000", "--format", "json"},
+                   0,
+                   R"(},"warnings":["A span of 0.01 is so small)",
+                   "warning: A span of 0.01 is so small"},
         // The analysis fails.
         StatusCase{{"--span", ""}, 1, "", "Please input the span length"}, StatusCase{{"--span", "abc"}, 1, "", "abc"},
         StatusCase{{"--span", "16", "--load", "U4.V=ten"}, 1, "", "ten"}, StatusCase{{"--span", "0"}, 1, "", "span"},

@@ -28,6 +28,9 @@ TEST_P(Streaming, EachAnswerComesBeforeTheNextLineIsWritten) {
         {kGood + "\n", R"("L0U1":"-11.1814")"},
         {"oops\n", "line 2: not valid JSON"},
         {"\n", "line 3: the line is blank"},
+        {R"({"span": "0.1", "loads": {"U2.V": "1000"}})"
+         "\n",
+         R"(,"warnings":["A span of 0.1 )"},
         // A line that arrives in two pieces is answered once it is whole.
         {R"({"span": )", ""},
         {"\"abc\"}\n", R"("kind":"type-mismatch")"},

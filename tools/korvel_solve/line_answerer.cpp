@@ -3,6 +3,7 @@
 #include <new>
 #include <variant>
 
+#include "engine/span_accuracy.hpp"
 #include "load_case/json_text.hpp"
 #include "load_case/load_case.hpp"
 #include "load_case/quoted_text.hpp"
@@ -50,6 +51,15 @@ void append_out_of_memory(std::string& out, std::string_view source, const Input
 
 }  // namespace
 
+void add_span_warnings(std::string& out, std::string_view span_text) {
+    const auto warning = engine::span_accuracy_warning(span_text);
+    if (!warning || !out.ends_with("}\n")) return;
+    out.resize(out.size() - 2);
+    out += R"(,"warnings":[)";
+    load_case::append_json_string(out, warning->message());
+    out += "]}\n";
+}
+
 bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::string& out) {
     const std::size_t answer_start = out.size();
     try {
@@ -74,6 +84,7 @@ bool LineAnswerer::answer_case(std::string& out) {
     const engine::AnalysisOutcome outcome = engine::run_analysis(input_);
     if (const auto* result = std::get_if<engine::AnalysisResult>(&outcome)) {
         writer_.append(out, *result);
+        add_span_warnings(out, input_.span);
         return false;
     }
     append_json_line(out, error_json(std::get<engine::AnalysisError>(outcome)));

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "engine/span_accuracy.hpp"
 #include "load_case/load_case.hpp"
 #include "load_case/quoted_text.hpp"
 #include "tools/korvel_solve/batch.hpp"
@@ -15,6 +16,7 @@
 #include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/interruption.hpp"
 #include "tools/korvel_solve/io_error.hpp"
+#include "tools/korvel_solve/line_answerer.hpp"
 #include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/result_json.hpp"
 #include "tools/korvel_solve/result_text_formats.hpp"
@@ -64,7 +66,11 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
         }
         return kExitFailure;
     }
-    const std::string text = formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    std::string text = formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    if (const auto warning = engine::span_accuracy_warning(run.input.span)) {
+        err << kProgram << "warning: " << warning->message() << '\n';
+        if (run.format == OutputFormat::Json) add_span_warnings(text, run.input.span);
+    }
     write_all(out_fd, text.data(), text.size());
     return kExitSuccess;
 }
