@@ -9,14 +9,18 @@ namespace korvel::engine {
 
 double geometry_rounding_bound(double span) { return kRoundingAmplification * kLengthRounding / span; }
 
-std::string SpanAccuracyWarning::message() const {
+std::string SpanAccuracyWarning::percent() const {
     // Two significant digits are enough for a share that is itself a bound.
-    char percent[32];
-    std::snprintf(percent, sizeof percent, "%.2g", bound * 100);
-    return "A span of " + span.to_text() +
-           " is so small that rounding its lengths to four decimals may move the results " + "by up to " + percent +
-           "% of the largest load. Enter the span in a smaller unit (millimetres instead of metres, say): the "
-           "forces stay the same, the lengths follow the unit.";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2g%%", bound * 100);
+    return text;
+}
+
+std::string SpanAccuracyWarning::message() const {
+    return "A span of " + span.to_text() + " is so small that rounding its lengths to four decimals may move the " +
+           "results by up to " + percent() +
+           " of the largest load. Enter the span in a smaller unit (millimetres instead of metres, say): the forces "
+           "stay the same, the lengths follow the unit.";
 }
 
 std::optional<SpanAccuracyWarning> span_accuracy_warning(std::string_view span_text) {

@@ -32,6 +32,8 @@ struct SpanAccuracyWarning {
     Fixed4 span;   // as used: the text's value rounded to four decimals, made positive
     double bound;  // geometry_rounding_bound(span)
 
+    // The bound as a percentage, e.g. "50%".
+    std::string percent() const;
     // In words, with what to do about it.
     std::string message() const;
 };

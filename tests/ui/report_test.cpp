@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "engine/span_accuracy.hpp"
 #include "tests/ui/analysis_records.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/report/report_pdf.hpp"
@@ -76,6 +77,23 @@ TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTex
             QStringLiteral("%1\\s+%2(\\s|$)")
                 .arg(QLatin1String(reaction), QRegularExpression::escape(to_qstring(record.result.reaction(reaction))));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
+    }
+}
+
+TEST(ReportAccuracy, ASmallSpanCarriesTheBoundAndWhatToDoALargerOneNothing) {
+    for (const char* span : {"0.01", "16"}) {
+        SCOPED_TRACE(span);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("report.pdf"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(report_pdf(testing::analysed(span, {{"U2.V", "1000"}}), QDateTime::currentDateTime()));
+        file.close();
+        const QString text = poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        const auto warning = engine::span_accuracy_warning(span);
+        EXPECT_EQ(text.contains(QStringLiteral("Accuracy: ")), warning.has_value());
+        EXPECT_TRUE(!warning || text.contains(QString::fromStdString(warning->percent() + " of the largest load")));
+        EXPECT_EQ(text.contains(QStringLiteral("Enter the span in a smaller unit")), warning.has_value());
     }
 }
 
