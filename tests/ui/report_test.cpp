@@ -218,6 +218,36 @@ QByteArray contents_of(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+TEST(ResultsExport, AFileGetsItsExtensionItsFormatFromItAndAnUnknownOneIsAskedAbout) {
+    struct Case {
+        std::size_t command;  // in kSaveCommands
+        const char* answer;
+        int question_answer;   // 0: no question expected
+        const char* saved_as;  // "" when nothing is saved
+        QByteArray starts_with;
+    };
+    const Case cases[] = {
+        {0, "r", 0, "r.pdf", "%PDF-"},
+        {1, "r", 0, "r.csv", "Member,"},
+        {2, "r", 0, "r.svg", "<?xml"},
+        {2, "r.jpg", 0, "r.jpg", "\xFF\xD8\xFF"},
+        {2, "r.JPEG", 0, "r.JPEG", "\xFF\xD8\xFF"},
+        {2, "r.txt", kAnswerYes, "r.txt", "<?xml"},
+        {0, "r.txt", kAnswerNo, "", ""},
+        {1, "r.svg", kAnswerNo, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(kSaveCommands[c.command].name) + " as " + c.answer);
+        ExportRun run(kSaveCommands[c.command]);
+        if (c.question_answer != 0) run.dialogs.answer_message(c.question_answer);
+        run.save_as(run.in_folder(QString::fromLatin1(c.answer)));
+        EXPECT_EQ(run.dialogs.calls.size(), c.question_answer != 0 ? 2u : 1u);
+        const QStringList files = QDir(run.folder.path()).entryList(QDir::Files);
+        EXPECT_EQ(files, *c.saved_as == '\0' ? QStringList() : QStringList{QString::fromLatin1(c.saved_as)});
+        EXPECT_TRUE(contents_of(run.in_folder(QString::fromLatin1(c.saved_as))).startsWith(c.starts_with));
+    }
+}
+
 TEST(ResultsExport, EachSaveAsksForANameThenWritesItsFileInPlaceOfAnOldOne) {
     for (const SaveCommand& command : kSaveCommands) {
         SCOPED_TRACE(command.name);
