@@ -22,7 +22,8 @@ const std::string kGood = R"({"span": "10", "loads": {"U4.V": "10"}})";
 
 // Far more cases than the program answers before the signal comes.
 std::string many_cases_file() {
-    const std::string path = testing::TempDir() + "korvel-interruption-cases.jsonl";
+    // One file per test process: tests run side by side must not rewrite each other's.
+    const std::string path = testing::TempDir() + "korvel-interruption-cases-" + std::to_string(getpid()) + ".jsonl";
     std::string block;
     for (int i = 0; i < 10000; ++i) block += kGood + "\n";
     std::FILE* file = std::fopen(path.c_str(), "w");
@@ -91,6 +92,7 @@ TEST_P(InterruptedBatch, EndsTheBatchSoonByTheSignalWithWholeLines) {
     const std::string out = all_of(out_fds[0]);
     if (state.output == Output::PipeNobodyReads) close(out_fds[0]);
     std::fclose(out_file);
+    if (state.input == Input::LargeFile) std::remove(arguments.back().c_str());
     EXPECT_EQ(!out.empty(), state.answers_written);
     EXPECT_TRUE(out.empty() || out.back() == '\n') << "the last line is whole";
 }
