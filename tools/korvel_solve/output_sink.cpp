@@ -1,6 +1,8 @@
 #include "tools/korvel_solve/output_sink.hpp"
 
+#include <fcntl.h>
 #include <limits.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,14 +20,34 @@ namespace {
 // A terminal is ready for output when a few hundred bytes fit.
 constexpr std::size_t kTerminalPiece = 256;
 
+enum class OutputKind { Any, Pipe, Socket, Terminal };
+
+OutputKind output_kind(int fd) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || S_ISREG(status.st_mode)) return OutputKind::Any;
+    if (S_ISFIFO(status.st_mode)) return OutputKind::Pipe;
+    if (S_ISSOCK(status.st_mode)) return OutputKind::Socket;
+    return ::isatty(fd) ? OutputKind::Terminal : OutputKind::Any;
+}
+
 // The most one write may hold so that it cannot block once poll has said the
 // output is ready: a blocked write would keep an interruption from being taken.
-// A file takes any write; a pipe or a socket that is ready takes PIPE_BUF bytes.
-std::size_t largest_unblocking_write(int fd) {
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || S_ISREG(status.st_mode)) return SIZE_MAX;
-    if (S_ISFIFO(status.st_mode) || S_ISSOCK(status.st_mode)) return PIPE_BUF;
-    return ::isatty(fd) ? kTerminalPiece : SIZE_MAX;
+// A file takes any write; a ready socket PIPE_BUF bytes; a pipe the pages it has
+// free (one kept back for a page the reader has begun), at least PIPE_BUF.
+std::size_t largest_unblocking_write(int fd, OutputKind kind) {
+    constexpr std::size_t kPage = 4096;
+    switch (kind) {
+        case OutputKind::Any: return SIZE_MAX;
+        case OutputKind::Socket: return PIPE_BUF;
+        case OutputKind::Terminal: return kTerminalPiece;
+        case OutputKind::Pipe: break;
+    }
+    const int capacity = ::fcntl(fd, F_GETPIPE_SZ);
+    int queued = 0;
+    if (capacity <= 0 || ::ioctl(fd, FIONREAD, &queued) != 0) return PIPE_BUF;
+    const auto pages = static_cast<std::size_t>(capacity) / kPage;
+    const std::size_t used = (static_cast<std::size_t>(queued) + kPage - 1) / kPage + 1;
+    return pages > used + 1 ? (pages - used) * kPage : PIPE_BUF;
 }
 
 // The next piece to write: at most `largest` bytes, ending after a line break
@@ -64,7 +86,7 @@ bool trim_to_whole_lines(int fd, const char* data, std::size_t written) {
 std::string system_error_text(int error_number) { return std::strerror(error_number); }
 
 void write_all(int fd, const char* data, std::size_t size) {
-    const std::size_t largest = largest_unblocking_write(fd);
+    const OutputKind kind = output_kind(fd);
     const char* const start = data;
     while (size > 0) {
         // A reader that takes nothing more must not keep an interruption from ending the run.
@@ -72,7 +94,7 @@ void write_all(int fd, const char* data, std::size_t size) {
             throw IoError(interruption_signal() != 0 ? "interrupted while writing the results"
                                                      : "could not write the results: " + system_error_text(errno));
         }
-        const ssize_t written = ::write(fd, data, next_piece(data, size, largest));
+        const ssize_t written = ::write(fd, data, next_piece(data, size, largest_unblocking_write(fd, kind)));
         if (written < 0) {
             // EAGAIN: a descriptor someone else made non-blocking; poll waits until it takes more.
             if (errno == EINTR || errno == EAGAIN) continue;
