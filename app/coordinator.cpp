@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "engine/span_accuracy.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
 
 namespace korvel::app {
@@ -90,6 +91,11 @@ void Coordinator::run_analysis(const engine::AnalysisInput& input) {
     latest_analysis_ = ui::AnalysisRecord{input, std::get<engine::AnalysisResult>(outcome)};
     forces_window_.show_analysis(*latest_analysis_);
     main_window_.set_forces_available(true);
+    // Told before the results show, which they still do after it.
+    if (const auto warning = engine::span_accuracy_warning(input.span)) {
+        dialogs_.message(QString::fromStdString(warning->message()), ui::MessageStyle::OkExclamation,
+                         QStringLiteral("Results less accurate"));
+    }
     ui::ResultsWindow& results = results_window();
     results.show_results(latest_analysis_->result);
     bring_forward(results);

@@ -1,6 +1,9 @@
 // Runs the real korvel-solve as a separate process: exit statuses, and what goes
 // to standard output and standard error.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include <algorithm>
 #include <string>
@@ -49,6 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--version"}, 0, "korvel-solve 2.01.0001\n", ""},
         StatusCase{{"--span", "16", "--format", "json", "--numbers"}, 0, R"("RL0":0,)", ""},
         StatusCase{{"--help"}, 0, "--batch", ""},
+        // A span whose rounding makes the results unsure: warned of, still a success.
+        StatusCase{{"--span", "0.01", "--load", "U2.V=1000", "--format", "json"},
+                   0,
+                   R"(},"warnings":["A span of 0.01 is so small)",
+                   "warning: A span of 0.01 is so small"},
         // The analysis fails.
         StatusCase{{"--span", ""}, 1, "", "Please input the span length"}, StatusCase{{"--span", "abc"}, 1, "", "abc"},
         StatusCase{{"--span", "16", "--load", "U4.V=ten"}, 1, "", "ten"}, StatusCase{{"--span", "0"}, 1, "", "span"},
@@ -73,6 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatusCase{{"--batch", "--jobs", "0"}, 2, "", "--jobs"},
         StatusCase{{"--span", "16", "--jobs", "2"}, 2, "", "--jobs"},
         StatusCase{{"--span", "16", "--max-line-bytes", "10"}, 2, "", "--max-line-bytes"},
+        StatusCase{{"--batch", "--max-line-bytes", "0"}, 2, "", "\"0\" is not a line length; give the longest line"},
         // What the user typed is quoted with its control characters escaped.
         StatusCase{{"--span", "\x1b[2Jx"}, 1, "", "\\u001B[2Jx"},
         StatusCase{{"--span", "1", "--load", "U4.V\x07"}, 2, "", "\"U4.V\\u0007\""}));
@@ -88,6 +97,20 @@ TEST(ExitStatusMessages, NeverCarryAControlCharacterOrALibraryCode) {
         EXPECT_EQ(outcome.err.find('\x07'), std::string::npos) << outcome.err;
         EXPECT_EQ(outcome.err.find("json.exception"), std::string::npos) << outcome.err;
         EXPECT_LT(outcome.err.size(), 700u) << outcome.err;
+    }
+}
+
+TEST(ExitStatusFiles, ALoopOfSymbolicLinksIsNamedAsALoop) {
+    const std::string first = testing::TempDir() + "korvel-loop-a.json";
+    const std::string second = testing::TempDir() + "korvel-loop-b.json";
+    std::remove(first.c_str());
+    std::remove(second.c_str());
+    ASSERT_EQ(symlink(second.c_str(), first.c_str()), 0);
+    ASSERT_EQ(symlink(first.c_str(), second.c_str()), 0);
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{first}, {"--batch", first}}) {
+        const Outcome outcome = run_solve(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_NE(outcome.err.find("symbolic links lead round in a loop"), std::string::npos) << outcome.err;
     }
 }
 

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,6 +28,9 @@ TEST_P(Streaming, EachAnswerComesBeforeTheNextLineIsWritten) {
         {kGood + "\n", R"("L0U1":"-11.1814")"},
         {"oops\n", "line 2: not valid JSON"},
         {"\n", "line 3: the line is blank"},
+        {R"({"span": "0.1", "loads": {"U2.V": "1000"}})"
+         "\n",
+         R"(,"warnings":["A span of 0.1 )"},
         // A line that arrives in two pieces is answered once it is whole.
         {R"({"span": )", ""},
         {"\"abc\"}\n", R"("kind":"type-mismatch")"},
@@ -127,6 +131,68 @@ TEST(OutOfMemory, OnOneLineAnswersThatLineAndKeepsTheOthers) {
     EXPECT_EQ(solve.wait(), 1);
 }
 #endif
+
+TEST(ClosedPipe, EndsTheProgramQuietlyBySigpipeAsInAPipeline) {
+    std::signal(SIGPIPE, SIG_DFL);
+    int pipe_ends[2];
+    ASSERT_EQ(pipe2(pipe_ends, O_CLOEXEC), 0);
+    SolveCoprocess solve({"--batch"}, pipe_ends[1]);
+    std::signal(SIGPIPE, SIG_IGN);
+    close(pipe_ends[1]);
+    close(pipe_ends[0]);
+    std::thread feeder([&] { feed_endlessly(solve); });
+    EXPECT_EQ(solve.wait(30), 128 + SIGPIPE);
+    solve.close_input();
+    feeder.join();
+    EXPECT_EQ(solve.error_output(), "");
+}
+
+struct ResourceLimit {
+    const char* name;
+    int resource;
+    rlim_t limit;
+    std::vector<std::string> arguments;
+    const char* err_has;
+};
+
+class LimitedBatch : public testing::TestWithParam<ResourceLimit> {};
+
+// AddressSanitizer reserves more address space than a memory limit allows.
+TEST_P(LimitedBatch, StopsWithASentenceStatusOneAndWholeLines) {
+#ifdef __SANITIZE_ADDRESS__
+    if (GetParam().resource == RLIMIT_AS) GTEST_SKIP();
+#endif
+    std::signal(SIGPIPE, SIG_IGN);  // the program may stop before it has read every line
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    rlimit original{};
+    getrlimit(GetParam().resource, &original);
+    rlimit limited = original;
+    limited.rlim_cur = GetParam().limit;
+    setrlimit(GetParam().resource, &limited);
+    SolveCoprocess solve(GetParam().arguments, fileno(out));
+    setrlimit(GetParam().resource, &original);
+    std::thread feeder([&] {
+        std::string block;
+        for (int i = 0; i < 20000; ++i) block += kGood + "\n";
+        solve.write(block);
+        solve.close_input();
+    });
+    const int status = solve.wait(60);
+    feeder.join();
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(solve.error_output().find(GetParam().err_has), std::string::npos) << solve.error_output();
+    EXPECT_EQ(solve.error_output().find("bad_alloc"), std::string::npos);
+    EXPECT_NE(std::fseek(out, -1, SEEK_END), -1) << "some answers are out";
+    EXPECT_EQ(std::fgetc(out), '\n') << "the last line is whole";
+    std::fclose(out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, LimitedBatch,
+    testing::Values(ResourceLimit{"Memory", RLIMIT_AS, 40u << 20, {"--batch", "--jobs", "8"}, "not enough memory"},
+                    ResourceLimit{"FileSize", RLIMIT_FSIZE, 100000, {"--batch"}, "largest size allowed (ulimit -f)"}),
+    [](const testing::TestParamInfo<ResourceLimit>& limit) { return std::string(limit.param.name); });
 
 TEST(Interruption, WritesEveryAnswerComputedThenEndsByTheSignal) {
     SolveCoprocess solve({"--batch"});

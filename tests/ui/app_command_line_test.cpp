@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
+#include "app/application_setup.hpp"
 #include "app/command_line.hpp"
 
 namespace korvel::app {

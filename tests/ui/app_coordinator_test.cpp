@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "engine/span_accuracy.hpp"
 #include "tests/ui/app_test_support.hpp"
 #include "tests/ui/result_labels.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -61,6 +62,21 @@ TEST_F(CoordinatorTest, CompletedAnalysisShowsItsResultsInPlaceOfTheMainWindow) 
     EXPECT_TRUE(form2().isVisible());
     EXPECT_FALSE(form1().isVisible());
     EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(CoordinatorTest, ASpanTooSmallForTheRoundingIsWarnedOfAndTheResultsStillShow) {
+    for (const char* span : {"4.9", "0.01", "5", "16"}) {
+        SCOPED_TRACE(span);
+        dialogs.calls.clear();
+        enter(span, "0", "10");
+        press_results();
+        const auto warning = engine::span_accuracy_warning(span);
+        ASSERT_EQ(dialogs.calls.size(), warning ? 1u : 0u);
+        EXPECT_TRUE(!warning || dialogs.calls[0].text == QString::fromStdString(warning->message()));
+        expect_results_of(engine_result(span, "10"));
+        EXPECT_TRUE(form2().isVisible());
+        form2_button("Command1").click();  // Back
+    }
 }
 
 TEST_F(CoordinatorTest, EmptySpanAsksForItAndStaysInTheMainWindow) {

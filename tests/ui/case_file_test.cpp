@@ -118,8 +118,13 @@ TEST_F(CaseFileTest, WhatIsNotAReadableFileIsAnError) {
         QString path;
         const char* problem;
     };
+    ASSERT_TRUE(QFile::link(path("loop-b.korvel.json"), path("loop-a.korvel.json")));
+    ASSERT_TRUE(QFile::link(path("loop-a.korvel.json"), path("loop-b.korvel.json")));
+    ASSERT_TRUE(QFile::link(path("missing.korvel.json"), path("dangling.korvel.json")));
     const std::vector<Case> cases{
         {path("missing.korvel.json"), "no such file"},
+        {path("loop-a.korvel.json"), "symbolic links lead round in a loop"},
+        {path("dangling.korvel.json"), "symbolic link to a file that does not exist"},
         {folder.path(), "not a file"},
         {QStringLiteral("/dev/zero"), "not a file"},
     };

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/result_table.hpp"
+#include "engine/span_accuracy.hpp"
 #include "tests/ui/analysis_records.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "tests/ui/window_control.hpp"
@@ -99,6 +100,23 @@ TEST(ReportPdf, ResultsOfManyDigitsStandWhole) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size());
     file.close();
     expect_every_result_whole(record, path);
+}
+
+TEST(ReportAccuracy, ASmallSpanCarriesTheBoundAndWhatToDoALargerOneNothing) {
+    for (const char* span : {"0.01", "16"}) {
+        SCOPED_TRACE(span);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("report.pdf"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(report_pdf(testing::analysed(span, {{"U2.V", "1000"}}), QDateTime::currentDateTime()));
+        file.close();
+        const QString text = poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+        const auto warning = engine::span_accuracy_warning(span);
+        EXPECT_EQ(text.contains(QStringLiteral("Accuracy: ")), warning.has_value());
+        EXPECT_TRUE(!warning || text.contains(QString::fromStdString(warning->percent() + " of the largest load")));
+        EXPECT_EQ(text.contains(QStringLiteral("Enter the span in a smaller unit")), warning.has_value());
+    }
 }
 
 TEST_F(ReportPdfTest, TextLayerHoldsTitleDateSpanAndEveryLoadAsTyped) {
@@ -242,6 +260,36 @@ struct ExportRun {
 QByteArray contents_of(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(ResultsExport, AFileGetsItsExtensionItsFormatFromItAndAnUnknownOneIsAskedAbout) {
+    struct Case {
+        std::size_t command;  // in kSaveCommands
+        const char* answer;
+        int question_answer;   // 0: no question expected
+        const char* saved_as;  // "" when nothing is saved
+        QByteArray starts_with;
+    };
+    const Case cases[] = {
+        {0, "r", 0, "r.pdf", "%PDF-"},
+        {1, "r", 0, "r.csv", "Member,"},
+        {2, "r", 0, "r.svg", "<?xml"},
+        {2, "r.jpg", 0, "r.jpg", "\xFF\xD8\xFF"},
+        {2, "r.JPEG", 0, "r.JPEG", "\xFF\xD8\xFF"},
+        {2, "r.txt", kAnswerYes, "r.txt", "<?xml"},
+        {0, "r.txt", kAnswerNo, "", ""},
+        {1, "r.svg", kAnswerNo, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(kSaveCommands[c.command].name) + " as " + c.answer);
+        ExportRun run(kSaveCommands[c.command]);
+        if (c.question_answer != 0) run.dialogs.answer_message(c.question_answer);
+        run.save_as(run.in_folder(QString::fromLatin1(c.answer)));
+        EXPECT_EQ(run.dialogs.calls.size(), c.question_answer != 0 ? 2u : 1u);
+        const QStringList files = QDir(run.folder.path()).entryList(QDir::Files);
+        EXPECT_EQ(files, *c.saved_as == '\0' ? QStringList() : QStringList{QString::fromLatin1(c.saved_as)});
+        EXPECT_TRUE(contents_of(run.in_folder(QString::fromLatin1(c.saved_as))).startsWith(c.starts_with));
+    }
 }
 
 TEST(ResultsExport, EachSaveAsksForANameThenWritesItsFileInPlaceOfAnOldOne) {

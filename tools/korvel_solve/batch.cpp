@@ -25,7 +25,7 @@ constexpr std::size_t kLinesPerThreadWorthSharing = 16;
 class ParallelAnswers {
 public:
     ParallelAnswers(std::size_t jobs, ResultValues values)
-        : pool_(jobs), answerers_(jobs, LineAnswerer(values)), outputs_(jobs), errors_(jobs) {}
+        : pool_(jobs), answerers_(pool_.size(), LineAnswerer(values)), outputs_(pool_.size()), errors_(pool_.size()) {}
 
     // Adds the answers to `lines` to the sink's output; returns how many are errors.
     std::size_t answer(const std::vector<InputLine>& lines, const std::string& source, OutputSink& sink) {

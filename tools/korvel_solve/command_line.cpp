@@ -1,6 +1,8 @@
 #include "tools/korvel_solve/command_line.hpp"
 
 #include <array>
+#include <charconv>
+#include <limits>
 #include <map>
 
 #include <CLI/CLI.hpp>
@@ -28,6 +30,17 @@ std::string shortened(std::string_view message) {
     std::size_t cut = kLimit;
     while (cut > 0 && (static_cast<unsigned char>(message[cut]) & 0xC0) == 0x80) --cut;
     return std::string(message.substr(0, cut)) + "...";
+}
+
+// Why a --max-line-bytes value is no line length, or "" when it is one.
+std::string line_limit_problem(std::string& text) {
+    std::size_t bytes = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), bytes);
+    if (error == std::errc() && end == text.data() + text.size() && bytes > 0) return "";
+    return engine::quoted_text(text) +
+           " is not a line length; give the longest line to read in bytes, a whole number from 1 to " +
+           std::to_string(std::numeric_limits<std::size_t>::max()) + " (the default is " +
+           std::to_string(kDefaultMaxLineBytes) + ", 16 MiB)";
 }
 
 void fill_loads(const std::vector<std::string>& loads, engine::AnalysisInput& input) {
@@ -65,7 +78,8 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     auto* format_option = app.add_option("--format", format_name)->check(CLI::IsMember({"table", "csv", "json"}));
     auto* batch_flag = app.add_flag("--batch", batch);
     auto* jobs_option = app.add_option("--jobs", options.jobs)->check(CLI::Range(std::size_t{1}, kMaxJobs));
-    auto* max_line_option = app.add_option("--max-line-bytes", options.max_line_bytes)->check(CLI::PositiveNumber);
+    auto* max_line_option =
+        app.add_option("--max-line-bytes", options.max_line_bytes)->check(CLI::Validator(line_limit_problem, "BYTES"));
     auto* numbers_flag = app.add_flag("--numbers", numbers);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);

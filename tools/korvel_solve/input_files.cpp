@@ -27,7 +27,9 @@ InputFiles::InputFiles(const std::vector<std::string>& names) {
             }
             const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
             if (fd < 0) {
-                throw UsageError("cannot open " + engine::quoted_text(name) + ": " + system_error_text(errno));
+                const std::string reason =
+                    errno == ELOOP ? "its symbolic links lead round in a loop" : system_error_text(errno);
+                throw UsageError("cannot open " + engine::quoted_text(name) + ": " + reason);
             }
             inputs_.push_back({fd, name});
             struct stat status {};

@@ -4,6 +4,8 @@
 #include <variant>
 
 #include "engine/quoted_text.hpp"
+#include "engine/span_accuracy.hpp"
+#include "load_case/json_text.hpp"
 #include "load_case/load_case.hpp"
 
 namespace korvel::solve {
@@ -28,13 +30,35 @@ std::string line_problem(const InputLine& line, std::string_view text_problem) {
     return std::string(text_problem);
 }
 
-void append_bad_request(std::string& out, std::string_view source, const InputLine& line, std::string_view problem) {
+std::string located(std::string_view source, const InputLine& line, std::string_view problem) {
     std::string where = source.empty() ? "" : engine::quoted_text(source) + ", ";
-    append_json_line(
-        out, bad_request_json(where + "line " + std::to_string(line.number) + ": " + line_problem(line, problem)));
+    return where + "line " + std::to_string(line.number) + ": " + line_problem(line, problem);
+}
+
+void append_bad_request(std::string& out, std::string_view source, const InputLine& line, std::string_view problem) {
+    append_json_line(out, bad_request_json(located(source, line, problem)));
+}
+
+// The same answer as append_bad_request, written without building a JSON
+// document: short of memory, the document's library cannot fail in order.
+void append_out_of_memory(std::string& out, std::string_view source, const InputLine& line) {
+    InputLine too_large = line;
+    too_large.kind = InputLine::Kind::OutOfMemory;
+    out += R"({"error":{"kind":"bad-request","message":)";
+    load_case::append_json_string(out, located(source, too_large, ""));
+    out += "}}\n";
 }
 
 }  // namespace
+
+void add_span_warnings(std::string& out, std::string_view span_text) {
+    const auto warning = engine::span_accuracy_warning(span_text);
+    if (!warning || !out.ends_with("}\n")) return;
+    out.resize(out.size() - 2);
+    out += R"(,"warnings":[)";
+    load_case::append_json_string(out, warning->message());
+    out += "]}\n";
+}
 
 bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::string& out) {
     const std::size_t answer_start = out.size();
@@ -51,9 +75,7 @@ bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::s
     } catch (const std::bad_alloc&) {
         // The line's texts did not fit in memory: its answer says so, and the batch goes on.
         out.resize(answer_start);
-        InputLine too_large = line;
-        too_large.kind = InputLine::Kind::OutOfMemory;
-        append_bad_request(out, source, too_large, "");
+        append_out_of_memory(out, source, line);
         return true;
     }
 }
@@ -62,6 +84,7 @@ bool LineAnswerer::answer_case(std::string& out) {
     const engine::AnalysisOutcome outcome = engine::run_analysis(input_);
     if (const auto* result = std::get_if<engine::AnalysisResult>(&outcome)) {
         writer_.append(out, *result);
+        add_span_warnings(out, input_.span);
         return false;
     }
     append_json_line(out, error_json(std::get<engine::AnalysisError>(outcome)));

@@ -12,6 +12,10 @@ namespace korvel::solve {
 // Answers batch lines, one JSON line each: the results, the analysis error, or
 // a bad-request error naming the line. One answerer per thread: it keeps its
 // input texts from line to line so that a case costs no allocation.
+// Adds a "warnings" list to the JSON results line that ends `out` (an object and
+// a line break) when the span's rounding makes the results unsure.
+void add_span_warnings(std::string& out, std::string_view span_text);
+
 class LineAnswerer {
 public:
     explicit LineAnswerer(ResultValues values) : writer_(values) {}

@@ -17,6 +17,10 @@ namespace {
 // long batch's memory flat.
 constexpr std::size_t kReadBlock = 1 << 18;
 
+// The most lines handed out at once: a few milliseconds of work, so that an
+// interruption is seen soon even when a long line has grown the buffer.
+constexpr std::size_t kMostLinesAtOnce = 4096;
+
 }  // namespace
 
 LineSource::LineSource(int fd, std::string name, std::size_t max_line_bytes)
@@ -41,13 +45,14 @@ bool LineSource::next_lines(std::vector<InputLine>& lines, const std::function<v
 }
 
 void LineSource::take_complete_lines(std::vector<InputLine>& lines) {
-    for (;;) {
+    while (lines.size() < kMostLinesAtOnce) {
         const auto* found = static_cast<const char*>(std::memchr(buffer_.get() + scanned_, '\n', end_ - scanned_));
         if (found == nullptr) break;
         const auto line_end = static_cast<std::size_t>(found - buffer_.get());
         emit(lines, line_end);
         line_start_ = scanned_ = line_end + 1;
     }
+    if (!lines.empty()) return;
     scanned_ = end_;
     if (passing_over_ != InputLine::Kind::Text) {
         // Of a line passed over, nothing is kept: the bytes read are only counted.

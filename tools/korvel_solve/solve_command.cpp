@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <new>
 #include <sstream>
 #include <string>
 #include <variant>
@@ -9,12 +10,14 @@
 #include "engine/analysis.hpp"
 #include "engine/quoted_text.hpp"
 #include "engine/result_table.hpp"
+#include "engine/span_accuracy.hpp"
 #include "load_case/load_case.hpp"
 #include "tools/korvel_solve/batch.hpp"
 #include "tools/korvel_solve/command_line.hpp"
 #include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/interruption.hpp"
 #include "tools/korvel_solve/io_error.hpp"
+#include "tools/korvel_solve/line_answerer.hpp"
 #include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/result_json.hpp"
 #include "tools/korvel_solve/result_text_formats.hpp"
@@ -64,7 +67,11 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
         }
         return kExitFailure;
     }
-    const std::string text = formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    std::string text = formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    if (const auto warning = engine::span_accuracy_warning(run.input.span)) {
+        err << kProgram << "warning: " << warning->message() << '\n';
+        if (run.format == OutputFormat::Json) add_span_warnings(text, run.input.span);
+    }
     write_all(out_fd, text.data(), text.size());
     return kExitSuccess;
 }
@@ -107,6 +114,10 @@ int run_solve(int argc, const char* const* argv, int in_fd, int out_fd, std::ost
         return kExitUsage;
     } catch (const IoError& error) {
         err << kProgram << engine::escaped_controls(error.what()) << '\n';
+        return kExitFailure;
+    } catch (const std::bad_alloc&) {
+        err << kProgram
+            << "stopped: there is not enough memory; allow the program more (ulimit -v) or run with fewer --jobs\n";
         return kExitFailure;
     } catch (const std::exception& error) {
         // Anything else that stops a run (memory) is still reported, never a crash.

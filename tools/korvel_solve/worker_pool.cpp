@@ -2,10 +2,21 @@
 
 #include <sched.h>
 
+#include <new>
+#include <system_error>
+
 namespace korvel::solve {
 
 WorkerPool::WorkerPool(std::size_t size) {
-    for (std::size_t i = 1; i < size; ++i) workers_.emplace_back([this, i] { serve(i); });
+    workers_.reserve(size - 1);
+    try {
+        for (std::size_t i = 1; i < size; ++i) workers_.emplace_back([this, i] { serve(i); });
+    } catch (const std::system_error&) {
+        // The system cannot start that many threads now (a memory or process
+        // limit): the pool goes on with those that started.
+    } catch (const std::bad_alloc&) {
+        // The same, short of memory for a thread's state.
+    }
 }
 
 WorkerPool::~WorkerPool() {

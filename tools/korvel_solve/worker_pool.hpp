@@ -15,7 +15,8 @@ namespace korvel::solve {
 // together for the next: the batch hands each a share of the lines at hand.
 class WorkerPool {
 public:
-    // `size` threads in all, the calling one included.
+    // `size` threads in all, the calling one included, or fewer when the system
+    // cannot start that many. Throws std::bad_alloc when even the list does not fit.
     explicit WorkerPool(std::size_t size);
     ~WorkerPool();
     WorkerPool(const WorkerPool&) = delete;

@@ -1,8 +1,11 @@
 #include "ui/files/case_file.hpp"
 
+#include <sys/stat.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <string>
 #include <string_view>
 
@@ -14,7 +17,14 @@ namespace korvel::ui {
 std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString& path) {
     const auto fail = [&path](const QString& problem) { return CaseFileError{path, problem}; };
     const QFileInfo info(path);
-    if (!info.exists()) return fail(QStringLiteral("there is no such file"));
+    if (!info.exists()) {
+        // A link that leads nowhere is not a missing file: the user must mend the link.
+        if (!info.isSymLink()) return fail(QStringLiteral("there is no such file"));
+        struct stat target {};
+        return fail(::stat(QFile::encodeName(path).constData(), &target) != 0 && errno == ELOOP
+                        ? QStringLiteral("its symbolic links lead round in a loop")
+                        : QStringLiteral("it is a symbolic link to a file that does not exist"));
+    }
     // A folder, a device or a pipe is refused before it is opened: reading one could block or never end.
     if (!info.isFile()) return fail(QStringLiteral("it is not a file"));
     if (info.size() > kCaseFileSizeLimit) return fail(QStringLiteral("it is larger than 16 MiB"));

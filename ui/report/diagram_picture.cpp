@@ -40,7 +40,7 @@ QByteArray diagram_svg(const AnalysisRecord& record) {
     return bytes;
 }
 
-QByteArray diagram_png(const AnalysisRecord& record) {
+QByteArray diagram_image(const AnalysisRecord& record, const char* format) {
     QImage image(kPictureSize * kPixelsPerPicturePixel, QImage::Format_RGB32);
     image.setDevicePixelRatio(kPixelsPerPicturePixel);
     QPainter painter(&image);
@@ -48,7 +48,7 @@ QByteArray diagram_png(const AnalysisRecord& record) {
     painter.end();
     QByteArray bytes;
     QBuffer buffer(&bytes);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, format);
     return bytes;
 }
 

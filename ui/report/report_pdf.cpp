@@ -10,6 +10,7 @@
 #include <numeric>
 
 #include "engine/result_table.hpp"
+#include "engine/span_accuracy.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
 #include "ui/force_diagram/force_sign.hpp"
 #include "ui/widgets/auto_size_label.hpp"
@@ -169,6 +170,13 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
     report.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     report.next_line(0.5);
     report.line(QStringLiteral("Span: ") + AutoSizeLabel::shown_caption(to_qstring(record.input.span)));
+    if (const auto warning = engine::span_accuracy_warning(record.input.span)) {
+        report.line(QStringLiteral("Accuracy: rounding this small span's lengths may move the results by up to %1 of "
+                                   "the largest load.")
+                        .arg(QString::fromStdString(warning->percent())));
+        report.line(
+            QStringLiteral("Enter the span in a smaller unit: the forces stay the same, the lengths follow it."));
+    }
     const bool any_load = std::any_of(record.input.loads.begin(), record.input.loads.end(),
                                       [](const std::string& load) { return !load.empty(); });
     report.line(any_load ? QStringLiteral("Loads (horizontal positive to the right, vertical positive downward):")

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <optional>
 
 #include "engine/result_table.hpp"
@@ -13,29 +14,54 @@ namespace korvel::ui {
 
 void ResultsExport::save_report(const AnalysisRecord& record) {
     save(QStringLiteral("Save report as PDF"), QStringLiteral("korvel-report.pdf"),
-         QStringLiteral("PDF documents (*.pdf)"),
-         [&](const QString&) { return report_pdf(record, QDateTime::currentDateTime()); });
+         QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
+         [&](const QString& extension) -> std::optional<QByteArray> {
+             if (extension != u"pdf") return std::nullopt;
+             return report_pdf(record, QDateTime::currentDateTime());
+         });
 }
 
 void ResultsExport::save_csv(const AnalysisRecord& record) {
     save(QStringLiteral("Save results as CSV"), QStringLiteral("korvel-results.csv"),
-         QStringLiteral("CSV tables (*.csv)"),
-         [&](const QString&) { return QByteArray::fromStdString(engine::results_csv(record.result)); });
+         QStringLiteral("CSV tables (*.csv)"), QStringLiteral("csv"),
+         [&](const QString& extension) -> std::optional<QByteArray> {
+             if (extension != u"csv") return std::nullopt;
+             return QByteArray::fromStdString(engine::results_csv(record.result));
+         });
 }
 
 void ResultsExport::save_diagram(const AnalysisRecord& record) {
     save(QStringLiteral("Save diagram as SVG or PNG"), QStringLiteral("korvel-forces.svg"),
-         QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png)"), [&](const QString& path) {
-             return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? diagram_png(record)
-                                                                               : diagram_svg(record);
+         QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png);;JPEG pictures (*.jpg *.jpeg)"),
+         QStringLiteral("svg"), [&](const QString& extension) -> std::optional<QByteArray> {
+             if (extension == u"svg") return diagram_svg(record);
+             if (extension == u"png") return diagram_image(record, "PNG");
+             if (extension == u"jpg" || extension == u"jpeg") return diagram_image(record, "JPG");
+             return std::nullopt;
          });
 }
 
 void ResultsExport::save(const QString& title, const QString& default_name, const QString& filter,
-                         const std::function<QByteArray(const QString& path)>& contents) {
-    const QString path = dialogs_.save_file_name(title, default_name, filter);
+                         const QString& extension, const Contents& contents) {
+    QString path = dialogs_.save_file_name(title, default_name, filter);
     if (path.isEmpty()) return;
-    if (const std::optional<WriteFailure> failure = write_file_atomically(path, contents(path)))
+    QString given = QFileInfo(path).suffix().toLower();
+    if (given.isEmpty()) {
+        path += u'.' + extension;
+        given = extension;
+    }
+    std::optional<QByteArray> bytes = contents(given);
+    if (!bytes) {
+        // The kind written never follows a name that promises another.
+        const int answer = dialogs_.message(
+            QStringLiteral("\"%1\" ends in .%2, which this command does not write.\r\nSave it as %3 under that name "
+                           "anyway? Choose No to keep it unsaved and pick another name.")
+                .arg(QFileInfo(path).fileName(), given, extension.toUpper()),
+            MessageStyle::YesNoQuestion, QStringLiteral("Unknown file type"));
+        if (answer != kAnswerYes) return;
+        bytes = contents(extension);
+    }
+    if (const std::optional<WriteFailure> failure = write_file_atomically(path, *bytes))
         report_failure(failure->path, failure->reason);
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/force_diagram/analysis_record.hpp"
@@ -21,9 +22,15 @@ public:
     void save_diagram(const AnalysisRecord& record);
 
 private:
-    // Asks for a name, then writes what `contents` makes for it; an empty answer is a cancel.
-    void save(const QString& title, const QString& default_name, const QString& filter,
-              const std::function<QByteArray(const QString& path)>& contents);
+    // What a save writes for a name's extension (lower case, without the dot):
+    // the file's bytes, or nothing for an extension it does not write.
+    using Contents = std::function<std::optional<QByteArray>(const QString& extension)>;
+
+    // Asks for a name, adds `extension` when it has none, asks first about an
+    // extension `contents` does not write (saving the default kind under it on
+    // Yes), then writes the file; an empty answer is a cancel.
+    void save(const QString& title, const QString& default_name, const QString& filter, const QString& extension,
+              const Contents& contents);
     void report_failure(const QString& path, const QString& reason);
 
     Dialogs& dialogs_;
