@@ -19,6 +19,7 @@
 #include "tools/korvel_solve/result_json.hpp"
 #include "tools/korvel_solve/result_text_formats.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
+#include "tools/korvel_solve/working_command.hpp"
 
 namespace korvel::solve {
 
@@ -64,7 +65,8 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
         }
         return kExitFailure;
     }
-    const std::string text = formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    const std::string text =
+        run.working ? working_text(run.input) : formatted_result(std::get<engine::AnalysisResult>(outcome), run);
     write_all(out_fd, text.data(), text.size());
     return kExitSuccess;
 }
