@@ -52,6 +52,8 @@ void Coordinator::connectResultsCommands(ui::ResultsWindow& results) {
         };
     };
     connect(&results, &ui::ResultsWindow::forcesRequested, this, &Coordinator::showForces);
+    connect(&results, &ui::ResultsWindow::workingRequested, this, &Coordinator::showWorking);
+    connect(&results, &ui::ResultsWindow::workingPdfRequested, this, on_latest(&ui::ResultsExport::saveWorking));
     connect(&results, &ui::ResultsWindow::reportRequested, this, on_latest(&ui::ResultsExport::saveReport));
     connect(&results, &ui::ResultsWindow::csvRequested, this, on_latest(&ui::ResultsExport::saveCsv));
     connect(&results, &ui::ResultsWindow::diagramPictureRequested, this, on_latest(&ui::ResultsExport::saveDiagram));
@@ -59,6 +61,10 @@ void Coordinator::connectResultsCommands(ui::ResultsWindow& results) {
 
 void Coordinator::showForces() {
     if (latest_analysis_) bring_forward(forces_window_);
+}
+
+void Coordinator::showWorking() {
+    if (latest_analysis_) bring_forward(working_window_);
 }
 
 void Coordinator::start() {
@@ -89,6 +95,7 @@ void Coordinator::runAnalysis(const engine::AnalysisInput& input) {
     }
     latest_analysis_ = ui::AnalysisRecord{input, std::get<engine::AnalysisResult>(outcome)};
     forces_window_.showAnalysis(*latest_analysis_);
+    working_window_.showAnalysis(*latest_analysis_);
     main_window_.setForcesAvailable(true);
     ui::ResultsWindow& results = resultsWindow();
     results.showResults(latest_analysis_->result);
@@ -113,6 +120,7 @@ void Coordinator::quit() {
     main_window_.hide();
     if (results_window_) results_window_->hide();
     forces_window_.hide();
+    working_window_.hide();
     QCoreApplication::exit(0);
 }
 

@@ -21,9 +21,11 @@ struct MenuCommand {
 
 const MenuCommand kCommands[] = {
     {"Force diagram", QKeySequence(QStringLiteral("Ctrl+D")), &ResultsWindow::forcesRequested},
+    {"Working", QKeySequence(QStringLiteral("Ctrl+K")), &ResultsWindow::workingRequested},
     {"Save report as PDF...", QKeySequence(QStringLiteral("Ctrl+P")), &ResultsWindow::reportRequested},
     {"Save results as CSV...", QKeySequence(), &ResultsWindow::csvRequested},
     {"Save diagram as SVG/PNG...", QKeySequence(), &ResultsWindow::diagramPictureRequested},
+    {"Save working as PDF...", QKeySequence(), &ResultsWindow::workingPdfRequested},
 };
 
 class ResultsMenuTest : public ::testing::Test {

@@ -5,9 +5,11 @@
 #include <optional>
 
 #include "engine/result_table.hpp"
+#include "engine/working.hpp"
 #include "ui/files/atomic_file.hpp"
 #include "ui/report/diagram_picture.hpp"
 #include "ui/report/report_pdf.hpp"
+#include "ui/working_window/working_pdf.hpp"
 
 namespace korvel::ui {
 
@@ -28,6 +30,15 @@ void ResultsExport::saveDiagram(const AnalysisRecord& record) {
          QStringLiteral("SVG pictures (*.svg);;PNG pictures (*.png)"), [&](const QString& path) {
              return path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive) ? diagram_png(record)
                                                                                : diagram_svg(record);
+         });
+}
+
+void ResultsExport::saveWorking(const AnalysisRecord& record) {
+    save(QStringLiteral("Save working as PDF"), QStringLiteral("korvel-working.pdf"),
+         QStringLiteral("PDF documents (*.pdf)"), [&](const QString&) {
+             const engine::WorkingOutcome working = engine::work_out(record.input);
+             // The record holds an analysis that succeeded, so its working cannot fail.
+             return working_pdf(std::get<engine::Working>(working));
          });
 }
 

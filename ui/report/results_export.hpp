@@ -19,6 +19,7 @@ public:
     void saveReport(const AnalysisRecord& record);
     void saveCsv(const AnalysisRecord& record);
     void saveDiagram(const AnalysisRecord& record);
+    void saveWorking(const AnalysisRecord& record);
 
 private:
     // Asks for a name, then writes what `contents` makes for it; an empty answer is a cancel.

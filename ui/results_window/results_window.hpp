@@ -35,9 +35,11 @@ signals:
     void exitConfirmed();
     // Commands of the window's menu on the results shown.
     void forcesRequested();
+    void workingRequested();
     void reportRequested();
     void csvRequested();
     void diagramPictureRequested();
+    void workingPdfRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -17,11 +17,13 @@ struct ResultsCommand {
     bool separator_before;
 };
 
-const std::array<ResultsCommand, 5> kCommands{{
+const std::array<ResultsCommand, 7> kCommands{{
     {"Force diagram", QKeySequence::UnknownKey, "Ctrl+D", &ResultsWindow::forcesRequested, false},
+    {"Working", QKeySequence::UnknownKey, "Ctrl+K", &ResultsWindow::workingRequested, false},
     {"Save report as PDF...", QKeySequence::Print, nullptr, &ResultsWindow::reportRequested, true},
     {"Save results as CSV...", QKeySequence::UnknownKey, nullptr, &ResultsWindow::csvRequested, false},
     {"Save diagram as SVG/PNG...", QKeySequence::UnknownKey, nullptr, &ResultsWindow::diagramPictureRequested, false},
+    {"Save working as PDF...", QKeySequence::UnknownKey, nullptr, &ResultsWindow::workingPdfRequested, false},
     {"Copy", QKeySequence::Copy, nullptr, &ResultsWindow::copyResults, true},
 }};
 
