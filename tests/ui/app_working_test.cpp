@@ -13,14 +13,6 @@ namespace {
 class WorkingCommandsTest : public CoordinatorFixture, public ::testing::Test {
 protected:
     ui::WorkingWindow& working() { return coordinator.workingWindow(); }
-
-    void analyse(const char* span, const char* vertical_at_apex) {
-        if (!form1().isVisible()) form2_button("Command1").click();  // Back
-        span_box().setText(QString::fromLatin1(span));
-        form1_label("Label29").setText(QString::fromLatin1(vertical_at_apex));
-        form1_button("Command1").click();
-        ASSERT_TRUE(form2().isVisible());
-    }
 };
 
 TEST_F(WorkingCommandsTest, CtrlKOpensTheWorkingOfTheLatestAnalysisAndFollowsTheNext) {
@@ -44,14 +36,7 @@ TEST_F(WorkingCommandsTest, SavesTheWorkingAsAPdfOfSeveralPages) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("working.pdf"));
     dialogs.answer_file_name(path);
-    bool ran = false;
-    for (QAction* action : form2().actions()) {
-        if (action->text() == QLatin1String("Save working as PDF...")) {
-            action->trigger();
-            ran = true;
-        }
-    }
-    ASSERT_TRUE(ran);
+    run_command("Save working as PDF...");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
