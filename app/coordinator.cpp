@@ -53,6 +53,8 @@ void Coordinator::connect_results_commands(ui::ResultsWindow& results) {
         };
     };
     connect(&results, &ui::ResultsWindow::forces_requested, this, &Coordinator::show_forces);
+    connect(&results, &ui::ResultsWindow::working_requested, this, &Coordinator::show_working);
+    connect(&results, &ui::ResultsWindow::working_pdf_requested, this, on_latest(&ui::ResultsExport::save_working));
     connect(&results, &ui::ResultsWindow::report_requested, this, on_latest(&ui::ResultsExport::save_report));
     connect(&results, &ui::ResultsWindow::csv_requested, this, on_latest(&ui::ResultsExport::save_csv));
     connect(&results, &ui::ResultsWindow::diagram_picture_requested, this, on_latest(&ui::ResultsExport::save_diagram));
@@ -60,6 +62,10 @@ void Coordinator::connect_results_commands(ui::ResultsWindow& results) {
 
 void Coordinator::show_forces() {
     if (latest_analysis_) bring_forward(forces_window_);
+}
+
+void Coordinator::show_working() {
+    if (latest_analysis_) bring_forward(working_window_);
 }
 
 void Coordinator::start() {
@@ -90,6 +96,7 @@ void Coordinator::run_analysis(const engine::AnalysisInput& input) {
     }
     latest_analysis_ = ui::AnalysisRecord{input, std::get<engine::AnalysisResult>(outcome)};
     forces_window_.show_analysis(*latest_analysis_);
+    working_window_.show_analysis(*latest_analysis_);
     main_window_.set_forces_available(true);
     // Told before the results show, which they still do after it.
     if (const auto warning = engine::span_accuracy_warning(input.span)) {
@@ -119,6 +126,7 @@ void Coordinator::quit() {
     main_window_.hide();
     if (results_window_) results_window_->hide();
     forces_window_.hide();
+    working_window_.hide();
     QCoreApplication::exit(0);
 }
 

@@ -11,6 +11,7 @@
 #include "ui/main_window/main_window.hpp"
 #include "ui/report/results_export.hpp"
 #include "ui/results_window/results_window.hpp"
+#include "ui/working_window/working_window.hpp"
 
 namespace korvel::app {
 
@@ -38,6 +39,7 @@ public:
     // Builds the results window first if it has not been built yet.
     ui::ResultsWindow& results_window();
     ui::ForceDiagramWindow& forces_window() { return forces_window_; }
+    ui::WorkingWindow& working_window() { return working_window_; }
 
     // Shows the main window with the keyboard focus in the span box.
     void start();
@@ -60,11 +62,13 @@ private:
     void quit();
     void connect_results_commands(ui::ResultsWindow& results);
     void show_forces();
+    void show_working();
 
     ui::MainWindow main_window_;
     ui::Dialogs& dialogs_;
     std::unique_ptr<ui::ResultsWindow> results_window_;
     ui::ForceDiagramWindow forces_window_;
+    ui::WorkingWindow working_window_;
     ui::ResultsExport results_export_;
     std::optional<ui::AnalysisRecord> latest_analysis_;
 };

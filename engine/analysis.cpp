@@ -7,6 +7,7 @@
 #include "engine/overflow_blame.hpp"
 #include "engine/quoted_text.hpp"
 #include "engine/result_computation.hpp"
+#include "engine/step_record.hpp"
 #include "engine/truss_geometry.hpp"
 
 namespace korvel::engine {
@@ -114,12 +115,15 @@ std::string AnalysisError::message() const {
     return "The analysis failed.";
 }
 
-AnalysisOutcome run_analysis(const AnalysisInput& input) {
+namespace {
+
+template <typename Record>
+AnalysisOutcome analysed(const AnalysisInput& input, Record& record) {
     if (input.span.empty()) return blame_span(ErrorKind::MissingSpan, input);
 
     TrussGeometry geometry;
     try {
-        geometry = derive_geometry(input.span);
+        geometry = derive_geometry(input.span, record);
     } catch (const ArithmeticError& e) {
         return blame_span(e.kind(), input);
     }
@@ -128,12 +132,21 @@ AnalysisOutcome run_analysis(const AnalysisInput& input) {
     if (std::optional<AnalysisError> error = read_loads(input, load_values)) return *std::move(error);
 
     try {
-        return compute_results(geometry, load_values);
+        return compute_results(geometry, load_values, record);
     } catch (const ArithmeticError& e) {
         // The span and the rise are the only divisors that can be zero.
         if (e.kind() == ErrorKind::DivisionByZero) return blame_span(e.kind(), input);
         return blame_overflow(input, geometry, load_values);
     }
 }
+
+}  // namespace
+
+AnalysisOutcome run_analysis(const AnalysisInput& input) {
+    NoRecord none;
+    return analysed(input, none);
+}
+
+AnalysisOutcome run_analysis(const AnalysisInput& input, StepRecord& record) { return analysed(input, record); }
 
 }  // namespace korvel::engine

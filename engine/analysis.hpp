@@ -92,4 +92,8 @@ using AnalysisOutcome = std::variant<AnalysisResult, AnalysisError>;
 // the arithmetic). On an error no result is produced at all.
 AnalysisOutcome run_analysis(const AnalysisInput& input);
 
+class StepRecord;
+// The same run, recording every value it computes for its working.
+AnalysisOutcome run_analysis(const AnalysisInput& input, StepRecord& record);
+
 }  // namespace korvel::engine

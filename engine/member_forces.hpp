@@ -10,5 +10,8 @@ namespace korvel::engine {
 // The 29 axial forces (tension positive) as displayed, indexed by Member.
 std::array<Fixed4, kMemberCount> member_forces(const TrussGeometry& g, const NodeLoads& loads,
                                                const Reactions& reactions);
+template <typename Record>
+std::array<Fixed4, kMemberCount> member_forces(const TrussGeometry& g, const NodeLoads& loads,
+                                               const Reactions& reactions, Record& record);
 
 }  // namespace korvel::engine

@@ -49,18 +49,34 @@ double moment_about_L0(const TrussGeometry& g, const NodeLoads& loads) {
 
 }  // namespace
 
-Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads) {
+template <typename Record>
+Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads, Record& record) {
     using enum Node;
     const auto [H, V] = load_components(loads);
 
     Reactions r;
-    r.RL6 = moment_about_L0(g, loads) / g.span;
+    const double moment = moment_about_L0(g, loads);
+    record(Quantity::MomentL0, moment);
+    r.RL6 = moment / g.span;
+    record(Quantity::RL6, r.RL6);
     const Fixed4 vertical_loads =
         V(L0) + V(L1) + V(L2) + V(L3) + V(L4) + V(L5) + V(L6) + V(U1) + V(U2) + V(U3) + V(U4) + V(U5) + V(U6) + V(U7);
+    record(Quantity::SumV, vertical_loads);
     r.RL0 = vertical_loads - r.RL6;
+    record(Quantity::RL0, r.RL0);
     const Fixed4 horizontal_loads = H(L0) + H(U1) + H(U2) + H(U3) + H(U4) + H(U5) + H(U6) + H(U7) + H(L6);
+    record(Quantity::SumH, horizontal_loads);
     r.HL0 = horizontal_loads.to_double();
+    record(Quantity::HL0, r.HL0);
     return r;
 }
+
+Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads) {
+    NoRecord none;
+    return support_reactions(g, loads, none);
+}
+
+template Reactions support_reactions(const TrussGeometry&, const NodeLoads&, NoRecord&);
+template Reactions support_reactions(const TrussGeometry&, const NodeLoads&, StepRecord&);
 
 }  // namespace korvel::engine

@@ -36,5 +36,7 @@ struct Reactions {
 };
 
 Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads);
+template <typename Record>
+Reactions support_reactions(const TrussGeometry& g, const NodeLoads& loads, Record& record);
 
 }  // namespace korvel::engine

@@ -4,6 +4,7 @@
 
 #include "engine/analysis.hpp"
 #include "engine/fixed4.hpp"
+#include "engine/step_record.hpp"
 #include "engine/truss_geometry.hpp"
 #include "engine/truss_model.hpp"
 
@@ -13,6 +14,10 @@ namespace korvel::engine {
 // Throws ArithmeticError (Overflow, or DivisionByZero for a span whose rise
 // rounds to zero).
 AnalysisResult compute_results(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads);
+// The same, recording every value it computes for the working (Record: NoRecord or StepRecord).
+template <typename Record>
+AnalysisResult compute_results(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads,
+                               Record& record);
 
 // Whether compute_results meets an overflow for these inputs.
 bool overflows(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads);

@@ -16,17 +16,28 @@ struct LengthClasses {
 };
 
 // Classes 1 and 6 are shown as they are, 2 to 5 through the 15-digit text.
-LengthClasses length_classes(const TrussGeometry& g) {
+template <typename Record>
+LengthClasses length_classes(const TrussGeometry& g, Record& record) {
     const double p = g.panel.to_double();
     const double a = g.rafter.to_double();
     const double two_p = (g.panel * 2).to_double();
     const double a_cos = a * g.trig.cos_t;
+    const double panel_over_cos = p / g.trig.cos_t;
+    const double middle_bottom_chord = a_cos - two_p / g.trig.cos_t;
+    const double short_web = p * g.trig.tan_t;
+    const double long_web = two_p * g.trig.tan_t;
+    record(Quantity::LengthPanel, g.panel);
+    record(Quantity::LengthPanelOverCos, panel_over_cos);
+    record(Quantity::LengthMiddleChord, middle_bottom_chord);
+    record(Quantity::LengthShortWeb, short_web);
+    record(Quantity::LengthLongWeb, long_web);
+    record(Quantity::LengthRise, g.rise);
     return {
         g.panel,
-        text_rounded(p / g.trig.cos_t),
-        text_rounded(a_cos - two_p / g.trig.cos_t),
-        text_rounded(p * g.trig.tan_t),
-        text_rounded(two_p * g.trig.tan_t),
+        text_rounded(panel_over_cos),
+        text_rounded(middle_bottom_chord),
+        text_rounded(short_web),
+        text_rounded(long_web),
         g.rise,
     };
 }
@@ -50,22 +61,45 @@ const SlopeAngle& slope_angle() {
 
 }  // namespace
 
-TrussGeometry derive_geometry(std::string_view span_text) {
+template <typename Record>
+TrussGeometry derive_geometry(std::string_view span_text, Record& record) {
     TrussGeometry g;
-    g.span = Fixed4::round(std::fabs(parse_double(span_text)));
+    const double typed = parse_double(span_text);
+    record(Quantity::TypedSpan, typed);
+    g.span = Fixed4::round(std::fabs(typed));
+    record(Quantity::Span, g.span);
     const double S = g.span.to_double();
     g.rise = Fixed4::round(S / 4);
+    record(Quantity::Rise, g.rise);
     const double h = g.rise.to_double();
     const double half_span = S / 2;
     g.rafter = Fixed4::round(std::sqrt(h * h + half_span * half_span));
+    record(Quantity::Rafter, g.rafter);
     g.panel = Fixed4::round(g.rafter.to_double() / 4);
+    record(Quantity::Panel, g.panel);
     g.slope = slope_angle().slope;
     g.trig = slope_angle().trig;
+    record(Quantity::Slope, g.slope);
+    record(Quantity::TwoSlope, g.slope * 2);
+    record(Quantity::SinT, g.trig.sin_t);
+    record(Quantity::CosT, g.trig.cos_t);
+    record(Quantity::TanT, g.trig.tan_t);
+    record(Quantity::Sin2T, g.trig.sin_2t);
+    record(Quantity::Cos2T, g.trig.cos_2t);
     return g;
 }
 
-std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g) {
-    const LengthClasses c = length_classes(g);
+TrussGeometry derive_geometry(std::string_view span_text) {
+    NoRecord none;
+    return derive_geometry(span_text, none);
+}
+
+template TrussGeometry derive_geometry(std::string_view, NoRecord&);
+template TrussGeometry derive_geometry(std::string_view, StepRecord&);
+
+template <typename Record>
+std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g, Record& record) {
+    const LengthClasses c = length_classes(g, record);
     using enum Member;
     std::array<Fixed4, kMemberCount> lengths{};
     for (const Member m : {L0U1, U1U2, U2U3, U3U4, U4U5, U5U6, U6U7, L6U7}) lengths[to_index(m)] = c.panel;
@@ -77,5 +111,13 @@ std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g) {
     lengths[to_index(L3U4)] = c.rise;
     return lengths;
 }
+
+std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g) {
+    NoRecord none;
+    return member_lengths(g, none);
+}
+
+template std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry&, NoRecord&);
+template std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry&, StepRecord&);
 
 }  // namespace korvel::engine

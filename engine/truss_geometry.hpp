@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/fixed4.hpp"
+#include "engine/step_record.hpp"
 #include "engine/truss_model.hpp"
 
 namespace korvel::engine {
@@ -32,8 +33,13 @@ struct TrussGeometry {
 // The span check has already refused an empty text; this reads the rest.
 // Throws ArithmeticError(TypeMismatch or Overflow) for a span that is not a usable number.
 TrussGeometry derive_geometry(std::string_view span_text);
+// The same, recording each value for the working (Record: NoRecord or StepRecord).
+template <typename Record>
+TrussGeometry derive_geometry(std::string_view span_text, Record& record);
 
 // The 29 member lengths as displayed, indexed by Member.
 std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g);
+template <typename Record>
+std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g, Record& record);
 
 }  // namespace korvel::engine

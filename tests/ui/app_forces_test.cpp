@@ -13,20 +13,6 @@ namespace {
 class ForcesWindowTest : public CoordinatorFixture, public ::testing::Test {
 protected:
     ui::ForceDiagramWindow& forces() { return coordinator.forces_window(); }
-
-    void analyse(const char* span, const char* vertical_at_apex) {
-        if (!form1().isVisible()) form2_button("Command1").click();  // Back
-        span_box().setText(QString::fromLatin1(span));
-        form1_label("Label29").setText(QString::fromLatin1(vertical_at_apex));
-        form1_button("Command1").click();
-        ASSERT_TRUE(form2().isVisible());
-    }
-
-    void run_command(const char* text) {
-        for (QAction* action : form2().actions())
-            if (action->text() == QLatin1String(text)) return action->trigger();
-        FAIL() << "no command " << text;
-    }
 };
 
 TEST_F(ForcesWindowTest, CtrlDInTheMainWindowOpensTheDiagramOnceThereIsAnAnalysis) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +32,21 @@ public:
     QLabel& form2_label(const char* name) { return ui::testing::window_control<QLabel>(form2(), name); }
     QPushButton& form1_button(const char* name) { return find_control<QPushButton>(form1(), name); }
     QPushButton& form2_button(const char* name) { return find_control<QPushButton>(form2(), name); }
+
+    // Analyses a span with a vertical load at the apex from the main window, as the user would.
+    void analyse(const char* span, const char* vertical_at_apex) {
+        if (!form1().isVisible()) form2_button("Command1").click();  // Back
+        span_box().setText(QString::fromLatin1(span));
+        form1_label("Label29").setText(QString::fromLatin1(vertical_at_apex));
+        form1_button("Command1").click();
+        ASSERT_TRUE(form2().isVisible());
+    }
+    // Runs a command of the results window's menu.
+    void run_command(const char* text) {
+        for (QAction* action : form2().actions())
+            if (action->text() == QLatin1String(text)) return action->trigger();
+        FAIL() << "no command " << text;
+    }
 
     // Runs the application's event loop while `act` runs inside it; returns the
     // loop's exit status, or -1 when nothing ended the loop within a few seconds.

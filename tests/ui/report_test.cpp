@@ -276,9 +276,9 @@ TEST(ResultsExport, AFileGetsItsExtensionItsFormatFromItAndAnUnknownOneIsAskedAb
         {2, "r", 0, "r.svg", "<?xml"},
         {2, "r.jpg", 0, "r.jpg", "\xFF\xD8\xFF"},
         {2, "r.JPEG", 0, "r.JPEG", "\xFF\xD8\xFF"},
-        {2, "r.txt", kAnswerYes, "r.txt", "<?xml"},
-        {0, "r.txt", kAnswerNo, "", ""},
-        {1, "r.svg", kAnswerNo, "", ""},
+        {2, "r.txt", Answer::Yes, "r.txt", "<?xml"},
+        {0, "r.txt", Answer::No, "", ""},
+        {1, "r.svg", Answer::No, "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(kSaveCommands[c.command].name) + " as " + c.answer);

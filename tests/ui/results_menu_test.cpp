@@ -21,9 +21,11 @@ struct MenuCommand {
 
 const MenuCommand kCommands[] = {
     {"Force diagram", QKeySequence(QStringLiteral("Ctrl+D")), &ResultsWindow::forces_requested},
+    {"Working", QKeySequence(QStringLiteral("Ctrl+K")), &ResultsWindow::working_requested},
     {"Save report as PDF...", QKeySequence(QStringLiteral("Ctrl+P")), &ResultsWindow::report_requested},
     {"Save results as CSV...", QKeySequence(), &ResultsWindow::csv_requested},
     {"Save diagram as SVG/PNG...", QKeySequence(), &ResultsWindow::diagram_picture_requested},
+    {"Save working as PDF...", QKeySequence(), &ResultsWindow::working_pdf_requested},
 };
 
 class ResultsMenuTest : public ::testing::Test {

@@ -69,6 +69,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     std::vector<std::string> files;
     bool batch = false;
     bool numbers = false;
+    bool working = false;
     std::string format_name = "table";
     BatchOptions options;
     options.jobs = std::min(available_processors(), kMaxJobs);
@@ -81,6 +82,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     auto* max_line_option =
         app.add_option("--max-line-bytes", options.max_line_bytes)->check(CLI::Validator(line_limit_problem, "BYTES"));
     auto* numbers_flag = app.add_flag("--numbers", numbers);
+    app.add_flag("--working", working)->excludes(format_option)->excludes(numbers_flag)->excludes(batch_flag);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
     jobs_option->needs(batch_flag);
@@ -110,6 +112,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         throw UsageError("--numbers applies to JSON results: add --format json, or use --batch");
     }
     run.values = values;
+    run.working = working;
     if (files.size() > 1) {
         throw UsageError("give one case file to analyse, or --batch to answer each line of " +
                          engine::quoted_text(files[1]) + " and the others");

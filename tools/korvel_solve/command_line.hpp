@@ -19,6 +19,7 @@ struct SingleRun {
     std::optional<std::string> case_file;  // when given, the case is read from it ("-": standard input)
     OutputFormat format = OutputFormat::Table;
     ResultValues values = ResultValues::Strings;
+    bool working = false;  // --working: the hand solution instead of the results
 };
 
 // --batch: the cases come as JSON Lines from the files, in order (none: standard input).

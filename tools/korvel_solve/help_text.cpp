@@ -4,6 +4,7 @@ namespace korvel::solve {
 
 const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NODE.C=TEXT]... [--format FORMAT]
        korvel-solve CASE.json [--format FORMAT]
+       korvel-solve (--span TEXT [--load NODE.C=TEXT]... | CASE.json) --working
        korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
 
 Solves the Fink roof truss: member lengths, axial forces (tension positive) and
@@ -23,6 +24,8 @@ Options:
                        line is answered with a bad-request error
   --numbers            JSON results as numbers (the same digits, unquoted)
                        instead of strings
+  --working            the program's own hand solution, step by step, with the
+                       numbers it used, as Markdown text instead of the results
   -h, --help           print this help and exit
   --version            print the version and exit
 

@@ -22,6 +22,7 @@
 #include "tools/korvel_solve/result_json.hpp"
 #include "tools/korvel_solve/result_text_formats.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
+#include "tools/korvel_solve/working_command.hpp"
 
 namespace korvel::solve {
 
@@ -67,10 +68,11 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
         }
         return kExitFailure;
     }
-    std::string text = formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    std::string text =
+        run.working ? working_text(run.input) : formatted_result(std::get<engine::AnalysisResult>(outcome), run);
     if (const auto warning = engine::span_accuracy_warning(run.input.span)) {
         err << kProgram << "warning: " << warning->message() << '\n';
-        if (run.format == OutputFormat::Json) add_span_warnings(text, run.input.span);
+        if (run.format == OutputFormat::Json && !run.working) add_span_warnings(text, run.input.span);
     }
     write_all(out_fd, text.data(), text.size());
     return kExitSuccess;

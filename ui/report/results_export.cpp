@@ -6,9 +6,11 @@
 #include <optional>
 
 #include "engine/result_table.hpp"
+#include "engine/working.hpp"
 #include "ui/files/atomic_file.hpp"
 #include "ui/report/diagram_picture.hpp"
 #include "ui/report/report_pdf.hpp"
+#include "ui/working_window/working_pdf.hpp"
 
 namespace korvel::ui {
 
@@ -41,6 +43,15 @@ void ResultsExport::save_diagram(const AnalysisRecord& record) {
          });
 }
 
+void ResultsExport::save_working(const AnalysisRecord& record) {
+    save(QStringLiteral("Save working as PDF"), QStringLiteral("korvel-working.pdf"),
+         QStringLiteral("PDF documents (*.pdf)"), [&](const QString&) {
+             const engine::WorkingOutcome working = engine::work_out(record.input);
+             // The record holds an analysis that succeeded, so its working cannot fail.
+             return working_pdf(std::get<engine::Working>(working));
+         });
+}
+
 void ResultsExport::save(const QString& title, const QString& default_name, const QString& filter,
                          const QString& extension, const Contents& contents) {
     QString path = dialogs_.save_file_name(title, default_name, filter);
@@ -58,7 +69,7 @@ void ResultsExport::save(const QString& title, const QString& default_name, cons
                            "anyway? Choose No to keep it unsaved and pick another name.")
                 .arg(QFileInfo(path).fileName(), given, extension.toUpper()),
             MessageStyle::YesNoQuestion, QStringLiteral("Unknown file type"));
-        if (answer != kAnswerYes) return;
+        if (answer != Answer::Yes) return;
         bytes = contents(extension);
     }
     if (const std::optional<WriteFailure> failure = write_file_atomically(path, *bytes))

@@ -20,6 +20,7 @@ public:
     void save_report(const AnalysisRecord& record);
     void save_csv(const AnalysisRecord& record);
     void save_diagram(const AnalysisRecord& record);
+    void save_working(const AnalysisRecord& record);
 
 private:
     // What a save writes for a name's extension (lower case, without the dot):

@@ -35,9 +35,11 @@ signals:
     void exit_confirmed();
     // Commands of the window's menu on the results shown.
     void forces_requested();
+    void working_requested();
     void report_requested();
     void csv_requested();
     void diagram_picture_requested();
+    void working_pdf_requested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

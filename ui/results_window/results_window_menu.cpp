@@ -9,8 +9,9 @@ namespace korvel::ui {
 namespace {
 
 // Every command works on the results, so none applies before the first ones are shown.
-constexpr std::array<MenuCommand<ResultsWindow>, 5> kCommands{{
+constexpr std::array<MenuCommand<ResultsWindow>, 7> kCommands{{
     {"Force diagram", QKeySequence::UnknownKey, "Ctrl+D", &ResultsWindow::forces_requested, false, true},
+    {"Working", QKeySequence::UnknownKey, "Ctrl+K", &ResultsWindow::working_requested, false, true},
     {"Save report as PDF...", QKeySequence::Print, {}, &ResultsWindow::report_requested, true, true},
     {"Save results as CSV...", QKeySequence::UnknownKey, {}, &ResultsWindow::csv_requested, false, true},
     {"Save diagram as SVG/PNG...",
@@ -19,6 +20,7 @@ constexpr std::array<MenuCommand<ResultsWindow>, 5> kCommands{{
      &ResultsWindow::diagram_picture_requested,
      false,
      true},
+    {"Save working as PDF...", QKeySequence::UnknownKey, {}, &ResultsWindow::working_pdf_requested, false, true},
     {"Copy", QKeySequence::Copy, {}, &ResultsWindow::copy_results, true, true},
 }};
 

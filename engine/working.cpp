@@ -1,0 +1,264 @@
+#include "engine/working.hpp"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "engine/truss_shape.hpp"
+
+namespace korvel::engine {
+namespace {
+
+constexpr std::string_view kResidualNote =
+    "This joint does not close exactly. The program takes the slope angle as 0.4636 rad, rounded on purpose from "
+    "arctan(1/2) = 0.4636476…, and its lever arms from the rounded lengths, so its forces stand this far from exact "
+    "statics.";
+
+struct Symbols {
+    std::vector<std::string> load_names;
+    std::vector<std::string_view> all;
+};
+
+const Symbols& symbols() {
+    static const Symbols s = [] {
+        Symbols out;
+        for (const LoadSlot& slot : kLoadMap) {
+            out.load_names.push_back(std::string(slot.component == Component::Horizontal ? "H(" : "V(") +
+                                     std::string(node_name(slot.node)) + ")");
+        }
+        for (const StepRow& row : kSteps) out.all.push_back(row.symbol);
+        for (const std::string& name : out.load_names) out.all.push_back(name);
+        return out;
+    }();
+    return s;
+}
+
+constexpr std::size_t kNodeCount = static_cast<std::size_t>(Node::U9) + 1;
+
+std::size_t load_symbol(std::size_t load) { return kQuantityCount + load; }
+
+// The values known so far, by symbol.
+class Known {
+public:
+    Known() : values_(working_symbols().size(), Number(Fixed4())), known_(working_symbols().size(), false) {}
+
+    void set(std::size_t symbol, const Number& value) {
+        values_[symbol] = value;
+        known_[symbol] = true;
+    }
+    const std::vector<Number>& values() const { return values_; }
+    std::optional<std::size_t> index_of(std::string_view symbol) const {
+        const auto all = working_symbols();
+        const auto it = std::find(all.begin(), all.end(), symbol);
+        if (it == all.end()) return std::nullopt;
+        return static_cast<std::size_t>(it - all.begin());
+    }
+
+    std::vector<WorkingOperand> operands(const Formula& f) const {
+        std::vector<WorkingOperand> out;
+        for (const std::size_t symbol : f.symbols_used()) {
+            if (!known_[symbol]) {
+                throw std::logic_error("the working uses " + std::string(working_symbols()[symbol]) +
+                                       " before the analysis has it");
+            }
+            out.push_back({working_symbols()[symbol], values_[symbol]});
+        }
+        return out;
+    }
+
+    // The members whose forces a formula takes as known.
+    static std::vector<Member> forces_used(const std::vector<WorkingOperand>& operands) {
+        std::vector<Member> out;
+        for (const WorkingOperand& op : operands) {
+            if (!op.symbol.starts_with("F(")) continue;
+            if (const auto member = member_from_name(op.symbol.substr(2, 4))) out.push_back(*member);
+        }
+        return out;
+    }
+
+private:
+    std::vector<Number> values_;
+    std::vector<bool> known_;
+};
+
+// The formulas of the table, read once.
+const Formula& table_formula(Quantity quantity) {
+    static const std::vector<Formula> formulas = [] {
+        std::vector<Formula> out;
+        for (const StepRow& row : kSteps) out.emplace_back(row.formula.empty() ? "0" : row.formula, working_symbols());
+        return out;
+    }();
+    return formulas[static_cast<std::size_t>(quantity)];
+}
+
+std::optional<Fixed4> shown_value(Display display, const Number& value) {
+    switch (display) {
+        case Display::None: return std::nullopt;
+        case Display::Plain: return std::get<Fixed4>(value);
+        case Display::Rounded:
+            if (const auto* f = std::get_if<Fixed4>(&value)) return *f;
+            return Fixed4::round(to_double(value));
+        case Display::TextRounded: return text_rounded(to_double(value));
+    }
+    return std::nullopt;
+}
+
+bool is_zero(const Number& n) { return to_double(n) == 0; }
+
+WorkingStep table_step(const StepRow& row, const Number& value, const Known& known) {
+    WorkingStep step{row.stage,
+                     row.place,
+                     row.node,
+                     std::string(row.symbol),
+                     row.equation,
+                     std::string(row.formula),
+                     {},
+                     {},
+                     {},
+                     value,
+                     row.display,
+                     shown_value(row.display, value),
+                     std::vector<Member>(row.members.begin(), row.members.end()),
+                     row.reaction,
+                     {},
+                     {},
+                     row.note};
+    if (row.formula.empty()) return step;
+    const Formula& formula = table_formula(row.quantity);
+    step.operands = known.operands(formula);
+    step.substituted = formula.substituted(known.values());
+    step.known = Known::forces_used(step.operands);
+    if (!row.term_notes.empty()) {
+        const std::vector<Formula::Term> terms = formula.terms();
+        if (terms.size() != row.term_notes.size()) throw std::logic_error("a moment sum without an arm for each term");
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            const Formula term(terms[i].text, working_symbols());
+            step.terms.push_back({terms[i].subtracted, terms[i].text, row.term_notes[i],
+                                  term.substituted(known.values()), term.evaluate(known.values())});
+        }
+    }
+    if (!row.zero_reason.empty()) {
+        const bool unloaded = std::all_of(row.zero_when.begin(), row.zero_when.end(), [&](std::string_view symbol) {
+            if (symbol.empty()) return true;
+            return is_zero(known.values()[*known.index_of(symbol)]);
+        });
+        if (unloaded) step.zero_reason = row.zero_reason;
+    }
+    return step;
+}
+
+// A member's direction from one of its ends, as the analysis's balances take it:
+// the factors of cos and sin of the slope angle, or of twice it.
+struct Direction {
+    int x_sign, y_sign;
+    std::string_view x_factor, y_factor;  // empty for a factor of 1; "0" where the member has no component
+};
+
+Direction direction(Node from, Node to) {
+    const ShapePoint a = node_position(from);
+    const ShapePoint b = node_position(to);
+    const double dx = (b.x - a.x) * 32;
+    const double dy = (b.y - a.y) * 32;
+    const int sx = dx > 0 ? 1 : -1;
+    const int sy = dy > 0 ? 1 : -1;
+    if (dy == 0) return {sx, 1, "", "0"};
+    if (dx == 0) return {1, sy, "0", ""};
+    if (std::abs(dx) == 2 * std::abs(dy)) return {sx, sy, "cos θ", "sin θ"};
+    if (std::abs(dy) == 2 * std::abs(dx)) return {sx, sy, "sin θ", "cos θ"};
+    if (3 * std::abs(dy) == 4 * std::abs(dx)) return {sx, sy, "cos 2θ", "sin 2θ"};
+    throw std::logic_error("a member in no direction of the slope angle");
+}
+
+void add_term(std::string& formula, int sign, std::string_view term) {
+    if (formula.empty()) {
+        if (sign < 0) formula += "−";
+    } else {
+        formula += sign < 0 ? " − " : " + ";
+    }
+    formula += term;
+}
+
+// ΣFx or ΣFy at a joint from the final forces, the loads and the reactions.
+WorkingStep check_step(Node node, bool vertical, const Known& known) {
+    std::string formula;
+    for (const Member member : kMembers) {
+        const MemberEnds ends = member_ends(member);
+        if (ends.first != node && ends.second != node) continue;
+        const Direction d =
+            ends.first == node ? direction(ends.first, ends.second) : direction(ends.second, ends.first);
+        const std::string_view factor = vertical ? d.y_factor : d.x_factor;
+        if (factor == "0") continue;
+        std::string term = "F(" + std::string(member_name(member)) + ")";
+        if (!factor.empty()) term.append(" × ").append(factor);
+        add_term(formula, vertical ? d.y_sign : d.x_sign, term);
+    }
+    const std::string node_text(node_name(node));
+    if (load_index(node, vertical ? Component::Vertical : Component::Horizontal)) {
+        add_term(formula, vertical ? -1 : 1, (vertical ? "V(" : "H(") + node_text + ")");
+    }
+    if (node == Node::L0) add_term(formula, vertical ? 1 : -1, vertical ? "RL0" : "HL0");
+    if (node == Node::L6 && vertical) add_term(formula, 1, "RL6");
+
+    const Formula f(formula, working_symbols());
+    const Number value = f.evaluate(known.values());
+    WorkingStep step{Stage::Check,
+                     Place::Joint,
+                     node,
+                     std::string(vertical ? "ΣFy(" : "ΣFx(") + node_text + ")",
+                     vertical ? "ΣFy = 0 with the final forces" : "ΣFx = 0 with the final forces",
+                     formula,
+                     known.operands(f),
+                     f.substituted(known.values()),
+                     {},
+                     value,
+                     Display::Rounded,
+                     shown_value(Display::Rounded, value),
+                     {},
+                     std::nullopt,
+                     {},
+                     {},
+                     {}};
+    step.known = Known::forces_used(step.operands);
+    if (*step.shown != Fixed4()) step.note = kResidualNote;
+    return step;
+}
+
+}  // namespace
+
+std::span<const std::string_view> working_symbols() { return symbols().all; }
+
+Working build_working(std::string span_text, const StepRecord& record) {
+    Working working{std::move(span_text), {}, {}};
+    Known known;
+    for (std::size_t i = 0; i < kLoadCount; ++i) {
+        const Fixed4 load = record.load_values()[i];
+        known.set(load_symbol(i), load);
+        if (load != Fixed4()) working.loads.push_back({working_symbols()[load_symbol(i)], load});
+    }
+    // The analysis finds the lengths after the reactions; the working keeps the stages in order.
+    std::vector<std::optional<Number>> recorded(kQuantityCount);
+    for (const StepRecord::Entry& entry : record.entries()) {
+        std::optional<Number>& slot = recorded[static_cast<std::size_t>(entry.quantity)];
+        if (slot) throw std::logic_error("the analysis recorded a value twice");
+        slot = entry.value;
+    }
+    for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        if (!recorded[i]) throw std::logic_error("the analysis did not record " + std::string(kSteps[i].symbol));
+        working.steps.push_back(table_step(step_row(static_cast<Quantity>(i)), *recorded[i], known));
+        known.set(i, *recorded[i]);
+    }
+    for (std::size_t n = 0; n < kNodeCount; ++n) {
+        for (const bool vertical : {false, true})
+            working.steps.push_back(check_step(static_cast<Node>(n), vertical, known));
+    }
+    return working;
+}
+
+WorkingOutcome work_out(const AnalysisInput& input) {
+    StepRecord record;
+    AnalysisOutcome outcome = run_analysis(input, record);
+    if (auto* error = std::get_if<AnalysisError>(&outcome)) return std::move(*error);
+    return build_working(input.span, record);
+}
+
+}  // namespace korvel::engine

@@ -1,0 +1,109 @@
+#include "ui/working_window/step_sketch.hpp"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "engine/truss_shape.hpp"
+#include "ui/working_window/working_window_texts.hpp"
+
+namespace korvel::ui {
+namespace {
+
+constexpr double kThin = 1.2;  // in device-independent pixels
+constexpr double kKnown = 3.0;
+constexpr double kSolved = 5.0;
+constexpr double kRing = 7.0;
+// Where the two cuts cross the truss, in spans from L0: just beside the apex.
+constexpr double kLeftCut = 15.0 / 32;
+constexpr double kRightCut = 17.0 / 32;
+
+struct Frame {
+    QPointF origin;
+    double scale;
+    QPointF at(engine::Node node) const {
+        const engine::ShapePoint p = engine::node_position(node);
+        return {origin.x() + p.x * scale, origin.y() - p.y * scale};
+    }
+};
+
+Frame frame_in(const QRectF& area) {
+    const double margin = kRing + kSolved;
+    const double scale = std::min(area.width() - 2 * margin, 4 * (area.height() - 2 * margin));
+    const QPointF origin(area.center().x() - scale / 2, area.center().y() + scale / 8);
+    return {origin, scale};
+}
+
+QLineF member_line(const Frame& frame, engine::Member member) {
+    const engine::MemberEnds ends = engine::member_ends(member);
+    return {frame.at(ends.first), frame.at(ends.second)};
+}
+
+bool contains(const std::vector<engine::Member>& members, engine::Member member) {
+    return std::find(members.begin(), members.end(), member) != members.end();
+}
+
+// The sign of a known force, as the step used it.
+ForceSign sign_of(const engine::WorkingStep& step, engine::Member member) {
+    const std::string symbol = "F(" + std::string(engine::member_name(member)) + ")";
+    for (const engine::WorkingOperand& op : step.operands) {
+        if (op.symbol != symbol) continue;
+        const engine::Fixed4 shown = engine::Fixed4::round(engine::to_double(op.value));
+        if (shown == engine::Fixed4()) return ForceSign::Zero;
+        return shown.count() > 0 ? ForceSign::Tension : ForceSign::Compression;
+    }
+    return ForceSign::Zero;
+}
+
+QString member_list(const std::vector<engine::Member>& members) {
+    QStringList names;
+    for (const engine::Member m : members) names << QString::fromLatin1(engine::member_name(m).data(), 4);
+    return names.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+void paint_step_sketch(QPainter& painter, const QRectF& area, const engine::WorkingStep& step,
+                       const DiagramPalette& palette) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const Frame frame = frame_in(area);
+    const bool solves_members = step.stage == engine::Stage::MemberForces;
+    for (const engine::Member member : engine::kMembers) {
+        const QLineF line = member_line(frame, member);
+        if (solves_members && contains(step.members, member)) {
+            painter.setPen(QPen(palette.ink, kSolved, Qt::SolidLine, Qt::RoundCap));
+        } else if (contains(step.known, member)) {
+            painter.setPen(QPen(palette.colour_of(sign_of(step, member)), kKnown, Qt::SolidLine, Qt::RoundCap));
+        } else {
+            painter.setPen(QPen(palette.zero, kThin));
+        }
+        painter.drawLine(line);
+    }
+    painter.setPen(QPen(palette.ink, kThin * 1.5));
+    painter.setBrush(Qt::NoBrush);
+    if (step.place == engine::Place::Joint) painter.drawEllipse(frame.at(step.node), kRing, kRing);
+    if (step.place == engine::Place::LeftSection || step.place == engine::Place::RightSection) {
+        const double x =
+            frame.origin.x() + (step.place == engine::Place::LeftSection ? kLeftCut : kRightCut) * frame.scale;
+        painter.setPen(QPen(palette.ink, kThin * 1.5, Qt::DashLine));
+        painter.drawLine(QPointF(x, frame.origin.y() + kSolved),
+                         QPointF(x, frame.origin.y() - frame.scale / 4 - kSolved));
+    }
+    painter.restore();
+}
+
+QString step_sketch_description(const engine::WorkingStep& step) {
+    QString out;
+    const QString node = QString::fromLatin1(engine::node_name(step.node).data(), 2);
+    if (step.place == engine::Place::Joint) out += QString::fromLatin1(working_texts::kJoint).arg(node);
+    if (step.place == engine::Place::LeftSection || step.place == engine::Place::RightSection) {
+        out += QString::fromLatin1(working_texts::kCut);
+    }
+    if (step.stage == engine::Stage::MemberForces && !step.members.empty()) {
+        out += QString::fromLatin1(working_texts::kSolves).arg(member_list(step.members));
+    }
+    if (!step.known.empty()) out += QString::fromLatin1(working_texts::kKnown).arg(member_list(step.known));
+    return out.trimmed();
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,84 @@
+#include "ui/working_window/working_pdf.hpp"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextDocument>
+#include <QUrl>
+#include <optional>
+
+#include "engine/working_text.hpp"
+#include "ui/force_diagram/diagram_palette.hpp"
+#include "ui/working_window/step_sketch.hpp"
+#include "ui/working_window/working_window_texts.hpp"
+
+namespace korvel::ui {
+namespace {
+
+constexpr QSize kSketchPixels(900, 300);
+constexpr int kSketchWidthPoints = 240;
+constexpr int kBodyPoints = 9;
+constexpr double kMarginMm = 15;
+
+QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
+
+QImage sketch_image(const engine::WorkingStep& step) {
+    QImage image(kSketchPixels, QImage::Format_RGB32);
+    const DiagramPalette colours = paper_palette();
+    image.fill(colours.background);
+    QPainter painter(&image);
+    painter.scale(3, 3);
+    paint_step_sketch(painter, QRectF(0, 0, kSketchPixels.width() / 3.0, kSketchPixels.height() / 3.0), step, colours);
+    return image;
+}
+
+void append_lines(QString& html, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) html += QStringLiteral("<p>") + escaped(line) + QStringLiteral("</p>");
+}
+
+}  // namespace
+
+QByteArray working_pdf(const engine::Working& working) {
+    QTextDocument document;
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSize(kBodyPoints);
+    document.setDefaultFont(font);
+    QString html = QStringLiteral("<h1>") + QString::fromUtf8(working_texts::kTitle).toHtmlEscaped() +
+                   QStringLiteral("</h1><p>") + escaped(engine::working_inputs(working)) + QStringLiteral("</p>");
+    std::optional<engine::Stage> stage;
+    for (std::size_t i = 0; i < working.steps.size(); ++i) {
+        const engine::WorkingStep& step = working.steps[i];
+        if (step.stage != stage) {
+            stage = step.stage;
+            html += QStringLiteral("<h2>") + QString::fromUtf8(engine::stage_title(step.stage).data()).toHtmlEscaped() +
+                    QStringLiteral("</h2>");
+        }
+        const engine::StepText text = engine::step_text(step);
+        html += QStringLiteral("<h3>") + QString::number(i + 1) + QStringLiteral(". ") + escaped(text.heading) +
+                QStringLiteral("</h3>");
+        if (step.place != engine::Place::None && step.stage != engine::Stage::Reactions) {
+            const QUrl name(QStringLiteral("sketch:%1").arg(i));
+            document.addResource(QTextDocument::ImageResource, name, sketch_image(step));
+            html += QStringLiteral("<p><img src=\"%1\" width=\"%2\"></p>").arg(name.toString()).arg(kSketchWidthPoints);
+        }
+        append_lines(html, text.question);
+        append_lines(html, text.terms);
+        append_lines(html, text.answer);
+    }
+    document.setHtml(html);
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(QString::fromUtf8(working_texts::kTitle));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+    document.print(&writer);
+    return bytes;
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "engine/working.hpp"
+#include "ui/force_diagram/analysis_record.hpp"
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QTextBrowser;
+
+namespace korvel::ui {
+
+// The modeless window "KORVEL - Working": the program's hand solution of the latest
+// analysis, one step at a time, each with a drawing of the truss. In study mode each
+// step's result stays hidden until it is shown. Keyboard only: the step list takes Up,
+// Down, Home and End, Space or Enter shows a hidden result; Escape closes the window.
+class WorkingWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit WorkingWindow(QWidget* parent = nullptr);
+
+    // Shows the working of this analysis from now on; does not open the window.
+    void show_analysis(const AnalysisRecord& record);
+    const std::optional<engine::Working>& working() const { return working_; }
+
+    void set_study_mode(bool on);
+    // Shows the result of the current step.
+    void reveal_current();
+    bool is_revealed(int step) const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    class Sketch;
+
+    void work_out_pending();
+    void fill_steps();
+    void show_step(int row);
+    void update_item(int row);
+    bool answer_shown(int row) const;
+
+    QListWidget* steps_;
+    QTextBrowser* detail_;
+    Sketch* sketch_;
+    QCheckBox* study_;
+    QPushButton* reveal_;
+    std::optional<engine::AnalysisInput> pending_;
+    std::optional<engine::Working> working_;
+    std::vector<bool> revealed_;
+};
+
+}  // namespace korvel::ui

@@ -1,0 +1,24 @@
+#pragma once
+
+namespace korvel::ui::working_texts {
+
+inline constexpr char kTitle[] = "KORVEL - Working";
+inline constexpr char kWindowName[] = "Working";
+inline constexpr char kWindowDescription[] =
+    "The program's own hand solution of the latest analysis, step by step, with the numbers it used.";
+inline constexpr char kStepsName[] = "Steps";
+inline constexpr char kStepsDescription[] =
+    "Up and Down move through the steps; in study mode Space shows the result of the step.";
+inline constexpr char kDetailName[] = "Step";
+inline constexpr char kSketchName[] = "Drawing of the step";
+inline constexpr char kStudyMode[] = "&Study mode: hide each result until it is shown";
+inline constexpr char kReveal[] = "Show &result";
+inline constexpr char kHidden[] = "Result hidden: press Space or Show result.";
+inline constexpr char kNoAnalysis[] = "No analysis yet: the working shows the latest results.";
+inline constexpr char kStepNumber[] = "Step %1 of %2. ";
+inline constexpr char kJoint[] = "Joint %1 is ringed. ";
+inline constexpr char kCut[] = "The dashed line is the cut. ";
+inline constexpr char kSolves[] = "Solves %1. ";
+inline constexpr char kKnown[] = "Known: %1.";
+
+}  // namespace korvel::ui::working_texts
