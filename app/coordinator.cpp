@@ -29,6 +29,7 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
     connect(&main_window_, &ui::MainWindow::resultsRequested, this, &Coordinator::runAnalysis);
     connect(&main_window_, &ui::MainWindow::exitConfirmed, this, &Coordinator::quit);
     connect(&main_window_, &ui::MainWindow::forcesRequested, this, &Coordinator::showForces);
+    connect_load_cases();
 }
 
 Coordinator::~Coordinator() = default;
@@ -113,6 +114,7 @@ void Coordinator::quit() {
     main_window_.hide();
     if (results_window_) results_window_->hide();
     forces_window_.hide();
+    if (load_cases_window_) load_cases_window_->hide();
     QCoreApplication::exit(0);
 }
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "engine/analysis.hpp"
+#include "load_case/project.hpp"
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/main_window/hotspots.hpp"
 #include "ui/widgets/auto_size_label.hpp"
@@ -26,6 +27,10 @@ signals:
     void exitConfirmed();
     // The force diagram of the latest analysis was asked for (Ctrl+D).
     void forcesRequested();
+    // A project file was opened (from the menu or the command line); it belongs to the load cases window.
+    void project_opened(const QString& path, const korvel::load_case::Project& project);
+    // "Load cases..." was chosen.
+    void load_cases_requested();
 
 public slots:
     void showAnalysisError(const korvel::engine::AnalysisError& error);
@@ -38,6 +43,14 @@ public slots:
     void openLoadCaseFile(const QString& path);
     // Offers the force diagram command once there is an analysis to draw.
     void setForcesAvailable(bool available);
+
+public:
+    // The span and the 23 loads as the window shows them.
+    engine::AnalysisInput input() const;
+    // Shows this span and these loads, after asking when the window holds input;
+    // `source` names them in the question ("the load case \"Snow\""). False when
+    // the user said No or the span box cannot take the span (which is reported).
+    bool put_input(const engine::AnalysisInput& input, const QString& source);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -16,6 +16,7 @@ namespace {
 
 const QString kOpenTitle = QStringLiteral("Open load case");
 const QString kSaveTitle = QStringLiteral("Save load case");
+const QString kPutTitle = QStringLiteral("Put into the main window");
 const QString kCaseFilter = QStringLiteral("KORVEL load cases (*.korvel.json);;All files (*)");
 const QString kDefaultCaseName = QStringLiteral("load case.korvel.json");
 
@@ -37,13 +38,16 @@ void MainWindow::add_window_menu() {
     menu_ = new WindowMenu(*this);
     menu_->menu().setAccessibleName(QStringLiteral("Commands"));
     menu_->menu().setAccessibleDescription(
-        QStringLiteral("Opens and saves load cases, edits all loads in one table and shows the force diagram; "
+        QStringLiteral("Opens and saves load cases, edits all loads in one table, opens the load cases and "
+                       "combinations and shows the force diagram; "
                        "each command shows its shortcut."));
     menu_->add_command(QStringLiteral("Open load case..."), QKeySequence::Open, [this] { on_open_case(); });
     menu_->add_command(QStringLiteral("Save load case..."), QKeySequence::Save, [this] { on_save_case(); });
     menu_->add_separator();
     menu_->add_command(QStringLiteral("Edit all loads..."), QKeySequence(Qt::CTRL | Qt::Key_L),
                        [this] { on_edit_loads(); });
+    menu_->add_command(QStringLiteral("Load cases..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L),
+                       [this] { emit load_cases_requested(); });
     menu_->add_separator();
     // The same command as in the results window, so the diagram opens beside either window.
     forces_command_ = menu_->add_command(QStringLiteral("Force diagram"), QKeySequence(Qt::CTRL | Qt::Key_D),
@@ -77,25 +81,44 @@ bool MainWindow::confirm_replacing_input(const QString& path) {
 }
 
 void MainWindow::openLoadCaseFile(const QString& path) {
-    if (confirm_replacing_input(path)) {
-        auto outcome = read_case_file(path);
-        std::optional<QString> problem;
-        if (const auto* error = std::get_if<CaseFileError>(&outcome))
-            problem = error->problem;
-        else
-            problem = span_box_refusal(QString::fromStdString(std::get<engine::AnalysisInput>(outcome).span),
-                                       span_box_->maxLength());
-        if (problem) {
-            dialogs_.message(QStringLiteral("The load case \"%1\" cannot be opened: %2.\r\n"
-                                            "Choose a load case saved by KORVEL (a .korvel.json file).")
-                                 .arg(shown_path(path), *problem),
-                             MessageStyle::OkExclamation, kOpenTitle);
-        } else {
-            show_input(std::get<engine::AnalysisInput>(outcome));
-        }
+    auto outcome = read_case_file(path);
+    if (auto* project = std::get_if<load_case::Project>(&outcome)) {
+        // A project's cases and combinations are edited in a window of their own.
+        emit project_opened(path, *project);
+        return;
+    }
+    std::optional<QString> problem;
+    if (const auto* error = std::get_if<CaseFileError>(&outcome))
+        problem = error->problem;
+    else
+        problem = span_box_refusal(QString::fromStdString(std::get<engine::AnalysisInput>(outcome).span),
+                                   span_box_->maxLength());
+    if (problem) {
+        dialogs_.message(QStringLiteral("The load case \"%1\" cannot be opened: %2.\r\n"
+                                        "Choose a load case saved by KORVEL (a .korvel.json file).")
+                             .arg(shown_path(path), *problem),
+                         MessageStyle::OkExclamation, kOpenTitle);
+    } else if (confirm_replacing_input(path)) {
+        show_input(std::get<engine::AnalysisInput>(outcome));
     }
     focusSpanBox();
 }
+
+bool MainWindow::put_input(const engine::AnalysisInput& input, const QString& source) {
+    if (const auto problem = span_box_refusal(QString::fromStdString(input.span), span_box_->maxLength())) {
+        dialogs_.message(QStringLiteral("%1 cannot be put into the main window: %2.").arg(source, *problem),
+                         MessageStyle::OkExclamation, kPutTitle);
+        return false;
+    }
+    if (holds_input() &&
+        dialogs_.message(QStringLiteral("Replace the span and all loads in the main window with %1?").arg(source),
+                         MessageStyle::YesNoQuestion, kPutTitle) != kAnswerYes)
+        return false;
+    show_input(input);
+    return true;
+}
+
+engine::AnalysisInput MainWindow::input() const { return collect_input(); }
 
 void MainWindow::show_input(const engine::AnalysisInput& input) {
     LoadTexts loads;

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <string>
+#include <vector>
+
+#include "load_case/design_presets.hpp"
+#include "tests/ui/scripted_dialogs.hpp"
+#include "ui/dialogs/load_table.hpp"
+#include "ui/load_cases_window/load_cases_window.hpp"
+
+namespace korvel::ui::testing {
+namespace {
+
+std::size_t load(const char* key) { return *engine::load_index_by_key(key); }
+
+load_case::LoadCase case_of(const char* name, load_case::CaseKind kind, const char* key, const char* text) {
+    load_case::LoadCase load_case{name, kind, {}};
+    load_case.loads[load(key)] = text;
+    return load_case;
+}
+
+// The three-case roof: dead, snow and wind uplift, with two combinations.
+load_case::Project roof() {
+    using load_case::CaseKind;
+    return {"14.4",
+            {case_of("Dead", CaseKind::Dead, "U4.V", "0.85"), case_of("Snow", CaseKind::Snow, "U4.V", "1.6"),
+             case_of("Wind uplift", CaseKind::Wind, "U1.V", "-1.9")},
+            {{"1.2D + 1.6S", {{"Dead", "1.2"}, {"Snow", "1.6"}}},
+             {"0.9D + 1.0W", {{"Dead", "0.9"}, {"Wind uplift", "1"}}}}};
+}
+
+class LoadCasesWindowTest : public ::testing::Test {
+protected:
+    LoadCasesWindowTest() {
+        window.open_project(folder.filePath(QStringLiteral("roof.korvel.json")), roof());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        QObject::connect(&window, &LoadCasesWindow::project_changed, [this] { ++changes; });
+    }
+
+    template <typename Widget>
+    Widget& control(const char* name) {
+        auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
+        if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
+        return *found;
+    }
+    QTableWidget& combinations() { return control<QTableWidget>("CombinationTable"); }
+    QStringList case_columns() {
+        QStringList names;
+        for (int c = 1; c < combinations().columnCount(); ++c) names << combinations().horizontalHeaderItem(c)->text();
+        return names;
+    }
+    void click(const char* caption) {
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == QString::fromUtf8(caption)) return button->click();
+        throw std::logic_error(std::string("no button ") + caption);
+    }
+    // Types into whatever has the keyboard, a key at a time.
+    void type(const QString& text) {
+        for (const QChar character : text) {
+            QWidget* target = QApplication::focusWidget();
+            QTest::sendKeyEvent(QTest::Click, target != nullptr ? target : &window, Qt::Key_A, QString(character),
+                                Qt::NoModifier);
+            QCoreApplication::processEvents();
+        }
+    }
+
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    LoadCasesWindow window{dialogs};
+    int changes = 0;
+};
+
+TEST_F(LoadCasesWindowTest, RenamingACaseRenamesItsFactorsAndItsColumn) {
+    window.select_case(2);
+    dialogs.answer_input(QStringLiteral("Snow"));       // taken: asked again with the text kept
+    dialogs.answer_input(QStringLiteral(" Suction "));  // blanks around a name do not count
+    click("Re&name...");
+    ASSERT_EQ(dialogs.calls.size(), 3U);
+    EXPECT_EQ(dialogs.calls[0].default_text, QStringLiteral("Wind uplift"));
+    EXPECT_EQ(dialogs.calls[1].style, MessageStyle::OkExclamation);
+    EXPECT_EQ(dialogs.calls[2].default_text, QStringLiteral("Snow"));
+
+    EXPECT_EQ(window.project().cases[2].name, "Suction");
+    EXPECT_EQ(window.project().combinations[1].factors[1], (load_case::Factor{"Suction", "1"}));
+    EXPECT_EQ(case_columns(), (QStringList{"Dead", "Snow", "Suction"}));
+    EXPECT_EQ(load_case::check_project(window.project()), std::nullopt);
+    EXPECT_TRUE(window.is_modified());
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(LoadCasesWindowTest, DeletingACaseAsksAndTakesItsFactorsWithIt) {
+    window.select_case(0);
+    dialogs.answer_message(kAnswerNo);
+    click("De&lete...");
+    EXPECT_EQ(window.project(), roof());
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].style, MessageStyle::YesNoQuestion);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("\"Dead\""))) << dialogs.calls[0].text.toStdString();
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("2 combinations")));
+
+    dialogs.answer_message(kAnswerYes);
+    click("De&lete...");
+    ASSERT_EQ(window.project().cases.size(), 2U);
+    EXPECT_EQ(window.project().combinations[0].factors, (std::vector<load_case::Factor>{{"Snow", "1.6"}}));
+    EXPECT_EQ(window.project().combinations[1].factors, (std::vector<load_case::Factor>{{"Wind uplift", "1"}}));
+    EXPECT_EQ(case_columns(), (QStringList{"Snow", "Wind uplift"}));
+    EXPECT_EQ(window.selected_case(), 0U);
+}
+
+TEST_F(LoadCasesWindowTest, AddAndDuplicateGiveCasesOfTheirOwnNames) {
+    window.select_case(1);
+    click("D&uplicate");
+    dialogs.answer_input(QStringLiteral("Ceiling"));
+    click("&Add case...");
+    const load_case::Project& project = window.project();
+    ASSERT_EQ(project.cases.size(), 5U);
+    EXPECT_EQ(project.cases[2].name, "Snow copy");
+    EXPECT_EQ(project.cases[2].loads, project.cases[1].loads);
+    EXPECT_EQ(project.cases[4].name, "Ceiling");
+    EXPECT_EQ(window.selected_case(), 4U);
+    EXPECT_EQ(case_columns(), (QStringList{"Dead", "Snow", "Snow copy", "Wind uplift", "Ceiling"}));
+    EXPECT_EQ(project.combinations, roof().combinations) << "new cases take part in no combination";
+}
+
+TEST_F(LoadCasesWindowTest, TypedFactorsAndLoadsReachTheProjectAtEveryKeystroke) {
+    QTableWidget& table = combinations();
+    table.setFocus();
+    table.setCurrentCell(1, 2);  // the snow factor of 0.9D + 1.0W
+    type(QStringLiteral("0."));
+    EXPECT_EQ(window.project().combinations[1].factors[1], (load_case::Factor{"Snow", "0."}))
+        << "in the order of the cases, before the open cell is left";
+    type(QStringLiteral("5"));
+    EXPECT_EQ(window.project().combinations[1].factors,
+              (std::vector<load_case::Factor>{{"Dead", "0.9"}, {"Snow", "0.5"}, {"Wind uplift", "1"}}));
+    EXPECT_EQ(changes, 3);
+
+    window.select_case(1);
+    auto& loads = control<LoadTable>("LoadTable");
+    loads.setFocus();
+    loads.setCurrentCell(0, 1);  // L0, vertical
+    type(QStringLiteral("2"));
+    EXPECT_EQ(window.project().cases[1].loads[load("L0.V")], "2");
+    EXPECT_EQ(window.project().cases[0].loads, roof().cases[0].loads);
+}
+
+TEST_F(LoadCasesWindowTest, PresetsInsertTheCodesCombinationsOnceByKind) {
+    const std::size_t before = window.project().combinations.size();
+    window.insert_preset(0);
+    const auto expected = load_case::preset_combinations(load_case::kDesignPresets[0], roof().cases);
+    ASSERT_EQ(window.project().combinations.size(), before + expected.size());
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(),
+                           window.project().combinations.begin() + static_cast<std::ptrdiff_t>(before)));
+    EXPECT_EQ(combinations().rowCount(), static_cast<int>(before + expected.size()));
+
+    window.insert_preset(0);
+    EXPECT_EQ(window.project().combinations.size(), before + expected.size()) << "nothing twice";
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("adds no combination")));
+}
+
+TEST_F(LoadCasesWindowTest, LoadsComeFromAndGoToTheMainWindowThroughSignals) {
+    window.select_case(1);
+    int asked = 0;
+    QObject::connect(&window, &LoadCasesWindow::main_loads_requested, [&asked] { ++asked; });
+    std::vector<std::pair<engine::AnalysisInput, QString>> put;
+    QObject::connect(
+        &window, &LoadCasesWindow::put_into_main_requested,
+        [&put](const engine::AnalysisInput& input, const QString& source) { put.emplace_back(input, source); });
+    click("&Take the main window's loads");
+    EXPECT_EQ(asked, 1);
+    engine::AnalysisInput main_input{"20", {}};
+    main_input.loads[load("U3.H")] = "7";
+    window.take_loads(main_input);
+    EXPECT_EQ(window.project().cases[1].loads, main_input.loads);
+    EXPECT_EQ(window.project().span, "14.4") << "the project keeps its span";
+
+    click("&Put into the main window");
+    ASSERT_EQ(put.size(), 1U);
+    EXPECT_EQ(put[0].first.span, "14.4");
+    EXPECT_EQ(put[0].first.loads, main_input.loads);
+    EXPECT_EQ(put[0].second, QStringLiteral("the load case \"Snow\""));
+}
+
+TEST_F(LoadCasesWindowTest, SavingWritesTheProjectThatOpensAgainAndRefusesAnUnusableOne) {
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    const QString path = folder.filePath(QStringLiteral("roof.korvel.json"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), load_case::write_project(roof()) + '\n');
+    EXPECT_FALSE(window.is_modified());
+
+    combinations().item(0, 0)->setText(QStringLiteral("0.9D + 1.0W"));  // a repeated name
+    EXPECT_TRUE(window.is_modified());
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("cannot be saved yet")));
+    file.seek(0);
+    EXPECT_EQ(file.readAll().toStdString(), load_case::write_project(roof()) + '\n') << "the file stays as it was";
+
+    dialogs.answer_file_name(path);
+    dialogs.answer_message(kAnswerNo);  // unsaved changes: keep them
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(window.project().combinations[0].name, "0.9D + 1.0W");
+    dialogs.answer_file_name(path);
+    dialogs.answer_message(kAnswerYes);
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(window.project(), roof());
+    EXPECT_TRUE(dialogs.script_used_up());
+}
+
+}  // namespace
+}  // namespace korvel::ui::testing
