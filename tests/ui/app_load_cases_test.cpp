@@ -61,7 +61,7 @@ TEST_F(LoadCasesRoad, LoadsTravelBetweenTheWindowsWithAQuestionOverInput) {
     EXPECT_EQ(cases().project().span, "14.4");
 
     dialogs.answer_message(ui::kAnswerYes);
-    click(cases(), "&Put into the main window");
+    click(cases(), "Put into the main &window");
     EXPECT_EQ(span_box().text(), QStringLiteral("14.4"));
     EXPECT_EQ(form1_label("Label29").text(), QStringLiteral("10"));
     ASSERT_EQ(dialogs.calls.size(), 1U);

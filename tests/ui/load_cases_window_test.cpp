@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@
 #include "load_case/design_presets.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/dialogs/load_table.hpp"
+#include "ui/load_cases_window/distributed_load_dialog.hpp"
 #include "ui/load_cases_window/load_cases_window.hpp"
 
 namespace korvel::ui::testing {
@@ -182,7 +185,7 @@ TEST_F(LoadCasesWindowTest, LoadsComeFromAndGoToTheMainWindowThroughSignals) {
     EXPECT_EQ(window.project().cases[1].loads, main_input.loads);
     EXPECT_EQ(window.project().span, "14.4") << "the project keeps its span";
 
-    click("&Put into the main window");
+    click("Put into the main &window");
     ASSERT_EQ(put.size(), 1U);
     EXPECT_EQ(put[0].first.span, "14.4");
     EXPECT_EQ(put[0].first.loads, main_input.loads);
@@ -214,6 +217,38 @@ TEST_F(LoadCasesWindowTest, SavingWritesTheProjectThatOpensAgainAndRefusesAnUnus
     QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(window.project(), roof());
     EXPECT_TRUE(dialogs.script_used_up());
+}
+
+TEST_F(LoadCasesWindowTest, ADistributedLoadAddsTheGeneratorsLoadsToTheSelectedCaseOnly) {
+    const load_case::DistributedLoad snow{load_case::DistributedLoadKind::TopChordVertical, load_case::Slopes::Both,
+                                          "2"};
+    load_case::NodalLoads expected = roof().cases[1].loads;
+    ASSERT_EQ(load_case::add_distributed_load("14.4", snow, expected), std::nullopt);
+    window.select_case(1);
+    window.add_distributed_load(snow);
+    EXPECT_EQ(window.project().cases[1].loads, expected);
+    EXPECT_EQ(control<LoadTable>("LoadTable").loads()[load("U4.V")], QString::fromStdString(expected[load("U4.V")]));
+    EXPECT_EQ(window.project().cases[0], roof().cases[0]);
+
+    window.add_distributed_load({load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "heavy"});
+    EXPECT_EQ(window.project().cases[1].loads, expected) << "a bad intensity changes nothing";
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].style, MessageStyle::OkExclamation);
+}
+
+TEST(DistributedLoadDialog, GivesTheChosenLoadAndKeepsTheBottomChordOnTheWholeSpan) {
+    DistributedLoadDialog dialog;
+    auto* kind = dialog.findChild<QComboBox*>(QStringLiteral("DistributedKind"));
+    auto* slopes = dialog.findChild<QComboBox*>(QStringLiteral("DistributedSlopes"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("DistributedIntensity"))->setText(QStringLiteral(" -0.6 "));
+    kind->setCurrentIndex(1);
+    slopes->setCurrentIndex(2);
+    EXPECT_EQ(dialog.load().kind, load_case::DistributedLoadKind::SlopeNormal);
+    EXPECT_EQ(dialog.load().slopes, load_case::Slopes::Right);
+    EXPECT_EQ(dialog.load().intensity, "-0.6");
+    kind->setCurrentIndex(2);
+    EXPECT_EQ(dialog.load().kind, load_case::DistributedLoadKind::BottomChord);
+    EXPECT_FALSE(slopes->isEnabled());
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ inline constexpr CommandWords kDuplicateCase{"D&uplicate", "Copies the selected 
 inline constexpr CommandWords kDeleteCase{"De&lete...", "Deletes the selected load case and its factors"};
 inline constexpr CommandWords kTakeLoads{"&Take the main window's loads",
                                          "Replaces the selected case's loads with those of the main window"};
-inline constexpr CommandWords kPutLoads{"&Put into the main window",
+inline constexpr CommandWords kPutLoads{"Put into the main &window",
                                         "Shows the span and the selected case's loads in the main window"};
 inline constexpr CommandWords kDistributedLoad{"Add d&istributed load...",
                                                "Adds the nodal loads of a uniform load to the selected case"};
