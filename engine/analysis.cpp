@@ -45,11 +45,6 @@ std::string quoted(std::string_view text) {
 // The largest whole number a span may have: the integer part of the largest Fixed4.
 std::string largest_whole_span() { return std::to_string(std::numeric_limits<std::int64_t>::max() / Fixed4::kScale); }
 
-std::string_view text_at(const AnalysisResult& result, std::optional<std::size_t> index, std::string_view what) {
-    if (!index) throw std::out_of_range("no such result: " + std::string(what));
-    return result.texts[*index];
-}
-
 AnalysisError blame_span(ErrorKind kind, const AnalysisInput& input) {
     return {kind, {ErrorSource::Kind::Span, 0}, input.span};
 }
@@ -87,19 +82,6 @@ void AnalysisInput::set_load(Node node, Component component, std::string text) {
         throw std::invalid_argument("the main window takes no " + load_description({"", node, component}));
     }
     loads[*index] = std::move(text);
-}
-
-std::string_view AnalysisResult::text_of_label(std::string_view label) const {
-    return text_at(*this, result_index_by_label(label), label);
-}
-std::string_view AnalysisResult::length(std::string_view member) const {
-    return text_at(*this, result_index(member, ResultKind::Length), member);
-}
-std::string_view AnalysisResult::force(std::string_view member) const {
-    return text_at(*this, result_index(member, ResultKind::Force), member);
-}
-std::string_view AnalysisResult::reaction(std::string_view name) const {
-    return text_at(*this, result_index(name, ResultKind::Reaction), name);
 }
 
 std::string_view error_kind_key(ErrorKind kind) {
@@ -177,15 +159,13 @@ AnalysisOutcome run_analysis(const AnalysisInput& input) {
     std::array<Fixed4, kLoadCount> load_values;
     if (std::optional<AnalysisError> error = read_loads(input, load_values)) return *std::move(error);
 
-    AnalysisOutcome outcome(std::in_place_type<AnalysisResult>);
     try {
-        compute_results(geometry, load_values, std::get<AnalysisResult>(outcome).texts);
+        return compute_results(geometry, load_values);
     } catch (const ArithmeticError& e) {
         // The span and the rise are the only divisors that can be zero.
         if (e.kind() == ErrorKind::DivisionByZero) return blame_span(e.kind(), input);
         return blame_overflow(input, geometry, load_values);
     }
-    return outcome;
 }
 
 }  // namespace korvel::engine

@@ -8,7 +8,7 @@
 #include <variant>
 
 #include "engine/arithmetic_error.hpp"
-#include "engine/result_text.hpp"
+#include "engine/fixed4.hpp"
 #include "engine/truss_model.hpp"
 
 namespace korvel::engine {
@@ -23,14 +23,31 @@ struct AnalysisInput {
     void set_load(Node node, Component component, std::string text);
 };
 
-// The 61 result texts, in the order of kResultSlots.
+// Every result of a run as a value: the length and the axial force (tension
+// positive) of each member and the three support reactions, each rounded to
+// Fixed4 exactly as it is displayed; its text is value.to_text().
 struct AnalysisResult {
-    std::array<ResultText, kResultCount> texts;
+    using MemberValues = std::array<Fixed4, kMemberCount>;      // indexed by Member
+    using ReactionValues = std::array<Fixed4, kReactionCount>;  // indexed by Reaction
 
-    std::string_view text_of_label(std::string_view label) const;
-    std::string_view length(std::string_view member) const;
-    std::string_view force(std::string_view member) const;
-    std::string_view reaction(std::string_view name) const;  // "RL0", "RL6" or "HL0"
+    AnalysisResult() = default;
+    AnalysisResult(const MemberValues& lengths, const MemberValues& forces, const ReactionValues& reactions)
+        : lengths_(lengths), forces_(forces), reactions_(reactions) {}
+
+    Fixed4 length(Member member) const { return lengths_[to_index(member)]; }
+    Fixed4 force(Member member) const { return forces_[to_index(member)]; }
+    Fixed4 reaction(Reaction reaction) const { return reactions_[to_index(reaction)]; }
+
+    void set_length(Member member, Fixed4 value) { lengths_[to_index(member)] = value; }
+    void set_force(Member member, Fixed4 value) { forces_[to_index(member)] = value; }
+    void set_reaction(Reaction reaction, Fixed4 value) { reactions_[to_index(reaction)] = value; }
+
+    friend bool operator==(const AnalysisResult&, const AnalysisResult&) = default;
+
+private:
+    MemberValues lengths_{};
+    MemberValues forces_{};
+    ReactionValues reactions_{};
 };
 
 // Which input an error is blamed on.
@@ -72,9 +89,9 @@ inline constexpr std::string_view kMissingSpanTitle = "Span length?";
 
 using AnalysisOutcome = std::variant<AnalysisResult, AnalysisError>;
 
-// One analysis run: from the span text and the 23 load texts to the 61 result
-// texts, or the first error the run meets (span, then loads in load-map order,
-// then the arithmetic). On an error no result text is produced at all.
+// One analysis run: from the span text and the 23 load texts to the 61 results,
+// or the first error the run meets (span, then loads in load-map order, then
+// the arithmetic). On an error no result is produced at all.
 AnalysisOutcome run_analysis(const AnalysisInput& input);
 
 }  // namespace korvel::engine

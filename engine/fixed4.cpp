@@ -170,8 +170,7 @@ constexpr std::array<char, 200> kDigitPairs = [] {
 }  // namespace
 
 char* Fixed4::write_text(char* buffer) const {
-    const std::uint64_t magnitude =
-        count_ < 0 ? 0 - static_cast<std::uint64_t>(count_) : static_cast<std::uint64_t>(count_);
+    const std::uint64_t magnitude = this->magnitude();
     const auto scale = static_cast<std::uint64_t>(kScale);
     // "-" + up to 15 integer digits + "." + 4 fraction digits.
     char* end = buffer;
@@ -273,24 +272,11 @@ double parse_double(std::string_view text) {
     return number->negative ? -value : value;
 }
 
-namespace {
-
-static_assert(ResultText::kCapacity >= Fixed4::kMaxTextLength);
-
-ResultText caption_of(Fixed4 value) {
-    return ResultText::written_by([value](char* buffer) { return value.write_text(buffer); });
-}
-
-}  // namespace
-
-ResultText plain_display(Fixed4 value) { return caption_of(value); }
-ResultText rounded_display(double value) { return caption_of(Fixed4::round(value)); }
-ResultText rounded_display(Fixed4 value) { return caption_of(value); }
-ResultText text_rounded_display(double value) {
-    if (const std::optional<Fixed4> rounded = fifteen_digit_fixed4(value)) return caption_of(*rounded);
+Fixed4 text_rounded(double value) {
+    if (const std::optional<Fixed4> rounded = fifteen_digit_fixed4(value)) return *rounded;
     char buffer[32];
     const char* end = write_fifteen_digit_text(value, buffer);
-    return caption_of(Fixed4::parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer))));
+    return Fixed4::parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
 }
 
 }  // namespace korvel::engine

@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/result_text.hpp"
-
 namespace korvel::engine {
 
 // A signed fixed-point number with four decimal places: a 64-bit count of
@@ -28,6 +26,10 @@ public:
     static Fixed4 parse(std::string_view text);
 
     constexpr std::int64_t count() const { return count_; }
+    // |count|, also of the most negative count.
+    constexpr std::uint64_t magnitude() const {
+        return count_ < 0 ? 0 - static_cast<std::uint64_t>(count_) : static_cast<std::uint64_t>(count_);
+    }
     // The count converted to double, then divided by 10000.
     double to_double() const { return static_cast<double>(count_) / static_cast<double>(kScale); }
 
@@ -78,10 +80,9 @@ std::string fifteen_digit_text(double x);
 // Overflow when the magnitude lies beyond the double range.
 double parse_double(std::string_view text);
 
-// The three ways a result becomes the caption of a result label.
-ResultText plain_display(Fixed4 value);         // Fixed4 text
-ResultText rounded_display(double value);       // Fixed4 rounding, then Fixed4 text
-ResultText rounded_display(Fixed4 value);       // a Fixed4 passes through unchanged
-ResultText text_rounded_display(double value);  // 15-digit text, read back as Fixed4, Fixed4 text
+// The Fixed4 that the 15-digit text of `value` reads back as: the value the
+// text-rounded display shows. Results shown plainly are Fixed4 values already,
+// and rounded results are Fixed4::round(value).
+Fixed4 text_rounded(double value);
 
 }  // namespace korvel::engine

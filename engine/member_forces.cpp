@@ -55,8 +55,7 @@ double moment_right_of_section(const TrussGeometry& g, const NodeLoads& loads, c
 
 }  // namespace
 
-void write_member_forces(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r,
-                         std::span<ResultText, kMemberCount> out) {
+std::array<Fixed4, kMemberCount> member_forces(const TrussGeometry& g, const NodeLoads& loads, const Reactions& r) {
     using enum Node;
     const auto H = [&](Node n) { return loads.H(n); };
     const auto V = [&](Node n) { return loads.V(n); };
@@ -111,36 +110,39 @@ void write_member_forces(const TrussGeometry& g, const NodeLoads& loads, const R
     const double F_U5U6 = V(U6) * sin_t + H(U6) * cos_t + F_U6U7 + F_L5U6 * cos_t - F_U6U9 * cos_t;
     const double F_U5U9 = H(U5) * sin_t - V(U5) * cos_t;
 
-    // Each force is displayed rounded, in the order the forces are computed.
-    out[0] = rounded_display(F_L0U1);   // Label68
-    out[1] = rounded_display(F_L0L1);   // Label62
-    out[2] = rounded_display(F_L1U1);   // Label79
-    out[3] = rounded_display(F_U1U2);   // Label70
-    out[4] = rounded_display(F_L1U2);   // Label83
-    out[5] = rounded_display(F_L1L2);   // Label63
-    out[6] = rounded_display(F_L2L3);   // Label64
-    out[7] = rounded_display(F_U4U8);   // Label87
-    out[8] = rounded_display(F_U3U4);   // Label74
-    out[9] = rounded_display(F_L2U2);   // Label80
-    out[10] = rounded_display(F_L2U8);  // Label85
-    out[11] = rounded_display(F_U2U8);  // Label91
-    out[12] = rounded_display(F_U2U3);  // Label72
-    out[13] = rounded_display(F_U3U8);  // Label90
-    out[14] = rounded_display(F_L3U4);  // Label88
-    out[15] = rounded_display(F_L6U7);  // Label69
-    out[16] = rounded_display(F_L5L6);  // Label65
-    out[17] = rounded_display(F_L5U7);  // Label81
-    out[18] = rounded_display(F_U6U7);  // Label71
-    out[19] = rounded_display(F_L5U6);  // Label82
-    out[20] = rounded_display(F_L4L5);  // Label66
-    out[21] = rounded_display(F_L3L4);  // Label67
-    out[22] = rounded_display(F_U4U9);  // Label86
-    out[23] = rounded_display(F_U4U5);  // Label75
-    out[24] = rounded_display(F_L4U9);  // Label84
-    out[25] = rounded_display(F_L4U6);  // Label93
-    out[26] = rounded_display(F_U6U9);  // Label92
-    out[27] = rounded_display(F_U5U6);  // Label73
-    out[28] = rounded_display(F_U5U9);  // Label89
+    // Each force is rounded as displayed, in the order the forces are computed.
+    std::array<Fixed4, kMemberCount> forces{};
+    const auto shown = [&forces](Member member, double force) { forces[to_index(member)] = Fixed4::round(force); };
+    shown(Member::L0U1, F_L0U1);
+    shown(Member::L0L1, F_L0L1);
+    shown(Member::L1U1, F_L1U1);
+    shown(Member::U1U2, F_U1U2);
+    shown(Member::L1U2, F_L1U2);
+    shown(Member::L1L2, F_L1L2);
+    shown(Member::L2L3, F_L2L3);
+    shown(Member::U4U8, F_U4U8);
+    shown(Member::U3U4, F_U3U4);
+    shown(Member::L2U2, F_L2U2);
+    shown(Member::L2U8, F_L2U8);
+    shown(Member::U2U8, F_U2U8);
+    shown(Member::U2U3, F_U2U3);
+    shown(Member::U3U8, F_U3U8);
+    forces[to_index(Member::L3U4)] = F_L3U4;  // already a Fixed4 value
+    shown(Member::L6U7, F_L6U7);
+    shown(Member::L5L6, F_L5L6);
+    shown(Member::L5U7, F_L5U7);
+    shown(Member::U6U7, F_U6U7);
+    shown(Member::L5U6, F_L5U6);
+    shown(Member::L4L5, F_L4L5);
+    shown(Member::L3L4, F_L3L4);
+    shown(Member::U4U9, F_U4U9);
+    shown(Member::U4U5, F_U4U5);
+    shown(Member::L4U9, F_L4U9);
+    shown(Member::L4U6, F_L4U6);
+    shown(Member::U6U9, F_U6U9);
+    shown(Member::U5U6, F_U5U6);
+    shown(Member::U5U9, F_U5U9);
+    return forces;
 }
 
 }  // namespace korvel::engine

@@ -1,16 +1,14 @@
 #pragma once
 
-#include <span>
-#include <string>
+#include <array>
 
 #include "engine/reactions.hpp"
 #include "engine/truss_geometry.hpp"
 
 namespace korvel::engine {
 
-// Writes the texts of the 29 axial forces (tension positive) in the order the
-// analysis computes and writes them (the last 29 entries of kResultSlots).
-void write_member_forces(const TrussGeometry& g, const NodeLoads& loads, const Reactions& reactions,
-                         std::span<ResultText, kMemberCount> out);
+// The 29 axial forces (tension positive) as displayed, indexed by Member.
+std::array<Fixed4, kMemberCount> member_forces(const TrussGeometry& g, const NodeLoads& loads,
+                                               const Reactions& reactions);
 
 }  // namespace korvel::engine

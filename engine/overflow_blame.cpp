@@ -5,16 +5,11 @@
 namespace korvel::engine {
 namespace {
 
-std::uint64_t magnitude(Fixed4 value) {
-    const std::int64_t count = value.count();
-    return count < 0 ? 0 - static_cast<std::uint64_t>(count) : static_cast<std::uint64_t>(count);
-}
-
 // The load of largest magnitude, the first in load-map order among equals.
 std::size_t largest_load(const std::array<Fixed4, kLoadCount>& loads) {
     std::size_t largest = 0;
     for (std::size_t i = 1; i < kLoadCount; ++i) {
-        if (magnitude(loads[i]) > magnitude(loads[largest])) largest = i;
+        if (loads[i].magnitude() > loads[largest].magnitude()) largest = i;
     }
     return largest;
 }

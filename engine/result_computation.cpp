@@ -6,21 +6,20 @@
 
 namespace korvel::engine {
 
-void compute_results(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads,
-                     std::span<ResultText, kResultCount> texts) {
+AnalysisResult compute_results(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads) {
     const NodeLoads node_loads(loads);
     const Reactions reactions = support_reactions(geometry, node_loads);
-    write_member_lengths(geometry, texts.first<kMemberCount>());
-    texts[kMemberCount] = rounded_display(reactions.RL6);
-    texts[kMemberCount + 1] = rounded_display(reactions.RL0);
-    texts[kMemberCount + 2] = rounded_display(reactions.HL0);
-    write_member_forces(geometry, node_loads, reactions, texts.last<kMemberCount>());
+    const AnalysisResult::MemberValues lengths = member_lengths(geometry);
+    AnalysisResult::ReactionValues shown_reactions{};
+    shown_reactions[to_index(Reaction::RL6)] = Fixed4::round(reactions.RL6);
+    shown_reactions[to_index(Reaction::RL0)] = Fixed4::round(reactions.RL0);
+    shown_reactions[to_index(Reaction::HL0)] = Fixed4::round(reactions.HL0);
+    return {lengths, member_forces(geometry, node_loads, reactions), shown_reactions};
 }
 
 bool overflows(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads) {
-    std::array<ResultText, kResultCount> texts;
     try {
-        compute_results(geometry, loads, texts);
+        (void)compute_results(geometry, loads);
     } catch (const ArithmeticError& e) {
         return e.kind() == ErrorKind::Overflow;
     }

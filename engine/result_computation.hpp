@@ -1,20 +1,18 @@
 #pragma once
 
 #include <array>
-#include <span>
 
+#include "engine/analysis.hpp"
 #include "engine/fixed4.hpp"
-#include "engine/result_text.hpp"
 #include "engine/truss_geometry.hpp"
 #include "engine/truss_model.hpp"
 
 namespace korvel::engine {
 
-// The arithmetic of one run, from the read span and loads to the 61 result
-// texts in the order of kResultSlots. Throws ArithmeticError (Overflow, or
-// DivisionByZero for a span whose rise rounds to zero).
-void compute_results(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads,
-                     std::span<ResultText, kResultCount> texts);
+// The arithmetic of one run, from the read span and loads to the 61 results.
+// Throws ArithmeticError (Overflow, or DivisionByZero for a span whose rise
+// rounds to zero).
+AnalysisResult compute_results(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads);
 
 // Whether compute_results meets an overflow for these inputs.
 bool overflows(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads);

@@ -5,28 +5,29 @@
 namespace korvel::engine {
 namespace {
 
-// The six length classes: every member's length is one of these texts.
-struct LengthClassTexts {
-    ResultText panel;                // 1: p, the top-chord members
-    ResultText panel_over_cos;       // 2: p / cos θ
-    ResultText middle_bottom_chord;  // 3: a·cos θ − 2p / cos θ
-    ResultText short_web;            // 4: p·tan θ
-    ResultText long_web;             // 5: 2p·tan θ
-    ResultText rise;                 // 6: h, the vertical L3U4
+// The six length classes: every member's length is one of these values.
+struct LengthClasses {
+    Fixed4 panel;                // 1: p, the top-chord members
+    Fixed4 panel_over_cos;       // 2: p / cos θ
+    Fixed4 middle_bottom_chord;  // 3: a·cos θ − 2p / cos θ
+    Fixed4 short_web;            // 4: p·tan θ
+    Fixed4 long_web;             // 5: 2p·tan θ
+    Fixed4 rise;                 // 6: h, the vertical L3U4
 };
 
-LengthClassTexts length_class_texts(const TrussGeometry& g) {
+// Classes 1 and 6 are shown as they are, 2 to 5 through the 15-digit text.
+LengthClasses length_classes(const TrussGeometry& g) {
     const double p = g.panel.to_double();
     const double a = g.rafter.to_double();
     const double two_p = (g.panel * 2).to_double();
     const double a_cos = a * g.trig.cos_t;
     return {
-        plain_display(g.panel),
-        text_rounded_display(p / g.trig.cos_t),
-        text_rounded_display(a_cos - two_p / g.trig.cos_t),
-        text_rounded_display(p * g.trig.tan_t),
-        text_rounded_display(two_p * g.trig.tan_t),
-        plain_display(g.rise),
+        g.panel,
+        text_rounded(p / g.trig.cos_t),
+        text_rounded(a_cos - two_p / g.trig.cos_t),
+        text_rounded(p * g.trig.tan_t),
+        text_rounded(two_p * g.trig.tan_t),
+        g.rise,
     };
 }
 
@@ -63,40 +64,18 @@ TrussGeometry derive_geometry(std::string_view span_text) {
     return g;
 }
 
-void write_member_lengths(const TrussGeometry& g, std::span<ResultText, kMemberCount> out) {
-    const LengthClassTexts c = length_class_texts(g);
-    const ResultText* const in_write_order[kMemberCount] = {
-        &c.panel,
-        &c.panel,
-        &c.panel,
-        &c.panel,  // L0U1, U1U2, U2U3, U3U4
-        &c.panel,
-        &c.panel,
-        &c.panel,
-        &c.panel,  // U4U5, U5U6, U6U7, L6U7
-        &c.panel_over_cos,
-        &c.panel_over_cos,  // L5L6, L0L1
-        &c.panel_over_cos,
-        &c.panel_over_cos,  // L4L5, L1L2
-        &c.middle_bottom_chord,
-        &c.middle_bottom_chord,  // L3L4, L2L3
-        &c.short_web,
-        &c.short_web,  // L5U7, L1U1
-        &c.panel_over_cos,
-        &c.panel_over_cos,  // L5U6, L1U2
-        &c.long_web,
-        &c.long_web,  // L4U6, L2U2
-        &c.panel_over_cos,
-        &c.panel_over_cos,  // U2U8, U6U9
-        &c.short_web,
-        &c.short_web,  // U3U8, U5U9
-        &c.panel_over_cos,
-        &c.panel_over_cos,  // L2U8, L4U9
-        &c.panel_over_cos,
-        &c.panel_over_cos,  // U4U9, U4U8
-        &c.rise,            // L3U4
-    };
-    for (std::size_t i = 0; i < kMemberCount; ++i) out[i] = *in_write_order[i];
+std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g) {
+    const LengthClasses c = length_classes(g);
+    using enum Member;
+    std::array<Fixed4, kMemberCount> lengths{};
+    for (const Member m : {L0U1, U1U2, U2U3, U3U4, U4U5, U5U6, U6U7, L6U7}) lengths[to_index(m)] = c.panel;
+    for (const Member m : {L0L1, L1L2, L4L5, L5L6, L1U2, L5U6, U2U8, U6U9, L2U8, L4U9, U4U8, U4U9})
+        lengths[to_index(m)] = c.panel_over_cos;
+    for (const Member m : {L2L3, L3L4}) lengths[to_index(m)] = c.middle_bottom_chord;
+    for (const Member m : {L1U1, L5U7, U3U8, U5U9}) lengths[to_index(m)] = c.short_web;
+    for (const Member m : {L2U2, L4U6}) lengths[to_index(m)] = c.long_web;
+    lengths[to_index(L3U4)] = c.rise;
+    return lengths;
 }
 
 }  // namespace korvel::engine

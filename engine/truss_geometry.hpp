@@ -1,6 +1,6 @@
 #pragma once
 
-#include <span>
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -33,8 +33,7 @@ struct TrussGeometry {
 // Throws ArithmeticError(TypeMismatch or Overflow) for a span that is not a usable number.
 TrussGeometry derive_geometry(std::string_view span_text);
 
-// Writes the texts of the 29 member lengths in the order the analysis writes
-// them (the first 29 entries of kResultSlots).
-void write_member_lengths(const TrussGeometry& g, std::span<ResultText, kMemberCount> out);
+// The 29 member lengths as displayed, indexed by Member.
+std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g);
 
 }  // namespace korvel::engine

@@ -51,26 +51,66 @@ std::optional<std::size_t> load_index_by_key(std::string_view key);
 std::string load_key(const LoadSlot& slot);          // "U4.V"
 std::string load_description(const LoadSlot& slot);  // "vertical load at U4"
 
-enum class ResultKind : std::uint8_t { Length, Reaction, Force };
-
-// One result label of the results window and the value it shows.
-struct ResultSlot {
-    std::string_view label;  // e.g. "Label59"
-    std::string_view item;   // member "L0L1" or reaction "RL0"
-    ResultKind kind;
+// The 29 members, each named by its two nodes: the bottom chord, the top chord, then the webs.
+enum class Member : std::uint8_t {
+    L0L1,
+    L1L2,
+    L2L3,
+    L3L4,
+    L4L5,
+    L5L6,
+    L0U1,
+    U1U2,
+    U2U3,
+    U3U4,
+    U4U5,
+    U5U6,
+    U6U7,
+    L6U7,
+    L1U1,
+    L1U2,
+    L2U2,
+    L2U8,
+    U2U8,
+    U3U8,
+    U4U8,
+    L3U4,
+    U4U9,
+    U5U9,
+    U6U9,
+    L4U9,
+    L4U6,
+    L5U6,
+    L5U7,
 };
 
-inline constexpr std::size_t kMemberCount = 29;
-inline constexpr std::size_t kResultCount = 2 * kMemberCount + 3;
+// RL0 and RL6 upward at the supports, HL0 to the left at the hinge L0.
+enum class Reaction : std::uint8_t { RL0, RL6, HL0 };
 
-// The 61 result labels in the order the analysis writes them: 29 lengths,
-// the reactions RL6, RL0 and HL0, then 29 axial forces.
-extern const std::array<ResultSlot, kResultCount> kResultSlots;
+inline constexpr std::size_t kMemberCount = 29, kReactionCount = 3;
 
-// The 29 members in the order the results window lists them (left block, then right block).
-extern const std::array<std::string_view, kMemberCount> kMembersInTableOrder;
+constexpr std::size_t to_index(Member member) { return static_cast<std::size_t>(member); }
+constexpr std::size_t to_index(Reaction reaction) { return static_cast<std::size_t>(reaction); }
 
-std::optional<std::size_t> result_index_by_label(std::string_view label);
-std::optional<std::size_t> result_index(std::string_view item, ResultKind kind);
+// Every member and every reaction, in the order of their enumerations.
+inline constexpr std::array<Member, kMemberCount> kMembers = [] {
+    std::array<Member, kMemberCount> members{};
+    for (std::size_t i = 0; i < kMemberCount; ++i) members[i] = static_cast<Member>(i);
+    return members;
+}();
+inline constexpr std::array<Reaction, kReactionCount> kReactions{Reaction::RL0, Reaction::RL6, Reaction::HL0};
+
+// "L0L1", "RL0": the names the results window, the files and the command line use.
+inline constexpr std::array<std::string_view, kMemberCount> kMemberNames{
+    "L0L1", "L1L2", "L2L3", "L3L4", "L4L5", "L5L6", "L0U1", "U1U2", "U2U3", "U3U4",
+    "U4U5", "U5U6", "U6U7", "L6U7", "L1U1", "L1U2", "L2U2", "L2U8", "U2U8", "U3U8",
+    "U4U8", "L3U4", "U4U9", "U5U9", "U6U9", "L4U9", "L4U6", "L5U6", "L5U7"};
+inline constexpr std::array<std::string_view, kReactionCount> kReactionNames{"RL0", "RL6", "HL0"};
+
+constexpr std::string_view member_name(Member member) { return kMemberNames[to_index(member)]; }
+constexpr std::string_view reaction_name(Reaction reaction) { return kReactionNames[to_index(reaction)]; }
+// The only way from a name that comes from outside (command line, JSON) to an id.
+std::optional<Member> member_from_name(std::string_view name);
+std::optional<Reaction> reaction_from_name(std::string_view name);
 
 }  // namespace korvel::engine

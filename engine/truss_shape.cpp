@@ -1,9 +1,6 @@
 #include "engine/truss_shape.hpp"
 
 #include <array>
-#include <optional>
-#include <stdexcept>
-#include <string>
 
 namespace korvel::engine {
 namespace {
@@ -45,11 +42,9 @@ ShapePoint node_position(Node node) {
     return {grid.x / kGridPerSpan, grid.y / kGridPerSpan};
 }
 
-MemberEnds member_ends(std::string_view member) {
-    const std::optional<Node> first = member.size() == 4 ? node_from_name(member.substr(0, 2)) : std::nullopt;
-    const std::optional<Node> second = member.size() == 4 ? node_from_name(member.substr(2, 2)) : std::nullopt;
-    if (!first || !second) throw std::invalid_argument("not a member name: " + std::string(member));
-    return {*first, *second};
+MemberEnds member_ends(Member member) {
+    const std::string_view name = member_name(member);
+    return {*node_from_name(name.substr(0, 2)), *node_from_name(name.substr(2, 2))};
 }
 
 }  // namespace korvel::engine

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "engine/truss_model.hpp"
 
 namespace korvel::engine {
@@ -16,13 +14,12 @@ struct ShapePoint {
 
 ShapePoint node_position(Node node);
 
-// The two nodes a member joins, read from its name: "L0U1" joins L0 and U1.
+// The two nodes a member joins, as its name says: L0U1 joins L0 and U1.
 struct MemberEnds {
     Node first;
     Node second;
 };
 
-// Throws std::invalid_argument for a name that is not two node names.
-MemberEnds member_ends(std::string_view member);
+MemberEnds member_ends(Member member);
 
 }  // namespace korvel::engine

@@ -63,17 +63,22 @@ bool span_reads(const std::string& text, std::string_view data) {
     return korvel::fuzz::run_conversion([&] { return korvel::engine::parse_double(text); }, data).value.has_value();
 }
 
+void check_text(std::string_view what, korvel::engine::Fixed4 value, std::string_view data) {
+    const std::string text = value.to_text();
+    if (!korvel::fuzz::is_fixed4_text(text))
+        fail(std::string(what) + " is not Fixed4 text: \"" + korvel::fuzz::escaped(text) + "\"", data);
+    const auto reread = korvel::fuzz::run_conversion([&] { return korvel::engine::Fixed4::parse(text); }, data);
+    if (!reread.value || *reread.value != value) fail("result text " + text + " does not read back as itself", data);
+}
+
 void check_result(const AnalysisInput& input, const AnalysisResult& result, std::string_view data) {
-    for (std::size_t i = 0; i < result.texts.size(); ++i) {
-        const std::string text = result.texts[i].str();
-        if (!korvel::fuzz::is_fixed4_text(text))
-            fail("result " + std::string(korvel::engine::kResultSlots[i].label) + " is not Fixed4 text: \"" +
-                     korvel::fuzz::escaped(text) + "\"",
-                 data);
-        const auto reread = korvel::fuzz::run_conversion([&] { return korvel::engine::Fixed4::parse(text); }, data);
-        if (!reread.value || reread.value->to_text() != text)
-            fail("result text " + text + " does not read back as itself", data);
+    for (const korvel::engine::Member member : korvel::engine::kMembers) {
+        const std::string name(korvel::engine::member_name(member));
+        check_text("the length of " + name, result.length(member), data);
+        check_text("the force of " + name, result.force(member), data);
     }
+    for (const korvel::engine::Reaction reaction : korvel::engine::kReactions)
+        check_text(korvel::engine::reaction_name(reaction), result.reaction(reaction), data);
     if (!span_reads(input.span, data)) fail("a span that is not a number gave results", data);
     for (const std::string& load : input.loads)
         if (!load_reads(load, data)) fail("a load that is not a number gave results", data);
@@ -114,7 +119,7 @@ void check_error(const AnalysisInput& input, const AnalysisError& error, std::st
 
 bool same_outcome(const AnalysisOutcome& a, const AnalysisOutcome& b) {
     if (a.index() != b.index()) return false;
-    if (const auto* result = std::get_if<AnalysisResult>(&a)) return result->texts == std::get<AnalysisResult>(b).texts;
+    if (const auto* result = std::get_if<AnalysisResult>(&a)) return *result == std::get<AnalysisResult>(b);
     const auto& error_a = std::get<AnalysisError>(a);
     const auto& error_b = std::get<AnalysisError>(b);
     return error_a.kind == error_b.kind && error_a.source == error_b.source && error_a.text == error_b.text;

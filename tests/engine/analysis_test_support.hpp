@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,6 +34,29 @@ inline AnalysisResult analyse(const std::string& span, Loads loads = {}) {
         return {};
     }
     return std::get<AnalysisResult>(std::move(outcome));
+}
+
+// The ids of names that these tests write in their tables; an unknown name fails the test.
+inline Member member(std::string_view name) {
+    const std::optional<Member> id = member_from_name(name);
+    if (!id) throw std::invalid_argument("no such member: " + std::string(name));
+    return *id;
+}
+inline Reaction reaction(std::string_view name) {
+    const std::optional<Reaction> id = reaction_from_name(name);
+    if (!id) throw std::invalid_argument("no such reaction: " + std::string(name));
+    return *id;
+}
+
+// Result texts by name, as the results window shows them.
+inline std::string length_text(const AnalysisResult& result, std::string_view name) {
+    return result.length(member(name)).to_text();
+}
+inline std::string force_text(const AnalysisResult& result, std::string_view name) {
+    return result.force(member(name)).to_text();
+}
+inline std::string reaction_text(const AnalysisResult& result, std::string_view name) {
+    return result.reaction(reaction(name)).to_text();
 }
 
 // A result text with its sign turned round; "0" stays "0", as results are never "-0".

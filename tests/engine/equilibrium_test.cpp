@@ -50,7 +50,7 @@ constexpr std::array<Vec, kNodeCount> kExactShape{{
 
 std::size_t node_index(std::string_view name) { return static_cast<std::size_t>(*node_from_name(name)); }
 
-// A result or load text read back as a number; an empty load is zero.
+// A load text read as a number; an empty load is zero.
 double number(std::string_view text) {
     if (text.empty()) return 0;
     const std::string copy(text);
@@ -114,10 +114,11 @@ struct JointCheck {
 JointCheck check_joints(const AnalysisInput& input, const AnalysisResult& result) {
     JointCheck check;
     std::array<double, kNodeCount> forces_at{};
-    for (const std::string_view member : kMembersInTableOrder) {
-        const std::size_t a = node_index(member.substr(0, 2));
-        const std::size_t b = node_index(member.substr(2, 2));
-        const double force = number(result.force(member));
+    for (const Member member : kMembers) {
+        const std::string_view name = member_name(member);
+        const std::size_t a = node_index(name.substr(0, 2));
+        const std::size_t b = node_index(name.substr(2, 2));
+        const double force = result.force(member).to_double();
         const Vec u = unit_vector(a, b);
         check.residual[a].x += force * u.x;
         check.residual[a].y += force * u.y;
@@ -134,9 +135,9 @@ JointCheck check_joints(const AnalysisInput& input, const AnalysisResult& result
             kLoadMap[i].component == Component::Horizontal ? load : -load;
         total_load += std::abs(load);
     }
-    check.residual[node_index("L0")].y += number(result.reaction("RL0"));
-    check.residual[node_index("L0")].x -= number(result.reaction("HL0"));
-    check.residual[node_index("L6")].y += number(result.reaction("RL6"));
+    check.residual[node_index("L0")].y += result.reaction(Reaction::RL0).to_double();
+    check.residual[node_index("L0")].x -= result.reaction(Reaction::HL0).to_double();
+    check.residual[node_index("L6")].y += result.reaction(Reaction::RL6).to_double();
     for (std::size_t j = 0; j < kNodeCount; ++j) check.tolerance[j] = joint_tolerance(forces_at[j], total_load);
     return check;
 }
@@ -190,14 +191,22 @@ TEST(Equilibrium, HoldsForEachLoadAloneInEitherDirection) {
 
 // The check itself must fail on the faults it is there to find.
 
-AnalysisResult with_force(AnalysisResult result, std::string_view member, const std::string& text) {
-    result.texts[*result_index(member, ResultKind::Force)] = text;
+AnalysisResult with_sign_flipped(AnalysisResult result, Member member) {
+    result.set_force(member, -result.force(member));
     return result;
 }
 
-AnalysisResult with_swapped(AnalysisResult result, std::string_view first, std::string_view second,
-                            ResultKind kind = ResultKind::Force) {
-    std::swap(result.texts[*result_index(first, kind)], result.texts[*result_index(second, kind)]);
+AnalysisResult with_swapped(AnalysisResult result, Member first, Member second) {
+    const Fixed4 force = result.force(first);
+    result.set_force(first, result.force(second));
+    result.set_force(second, force);
+    return result;
+}
+
+AnalysisResult with_swapped(AnalysisResult result, Reaction first, Reaction second) {
+    const Fixed4 value = result.reaction(first);
+    result.set_reaction(first, result.reaction(second));
+    result.set_reaction(second, value);
     return result;
 }
 
@@ -208,18 +217,17 @@ TEST(EquilibriumCheck, FindsTheFaultsOfAnApexLoad) {
     const AnalysisResult result = analyse(input);
     ASSERT_TRUE(check_joints(input, result).balanced());
 
-    EXPECT_FALSE(
-        check_joints(input, with_force(result, "L0U1", testing::negated_text(result.force("L0U1")))).balanced());
-    EXPECT_FALSE(check_joints(input, with_swapped(result, "L0U1", "L0L1")).balanced());
-    EXPECT_FALSE(check_joints(input, with_swapped(result, "L3U4", "L2L3")).balanced());
+    EXPECT_FALSE(check_joints(input, with_sign_flipped(result, Member::L0U1)).balanced());
+    EXPECT_FALSE(check_joints(input, with_swapped(result, Member::L0U1, Member::L0L1)).balanced());
+    EXPECT_FALSE(check_joints(input, with_swapped(result, Member::L3U4, Member::L2L3)).balanced());
 }
 
 TEST(EquilibriumCheck, FindsSwappedReactions) {
     const AnalysisInput input = single_load("10", *load_index_by_key("U1.V"), "10");
     const AnalysisResult result = analyse(input);
     ASSERT_TRUE(check_joints(input, result).balanced());
-    EXPECT_FALSE(check_joints(input, with_swapped(result, "RL0", "RL6", ResultKind::Reaction)).balanced());
-    EXPECT_FALSE(check_joints(input, with_swapped(result, "RL0", "HL0", ResultKind::Reaction)).balanced());
+    EXPECT_FALSE(check_joints(input, with_swapped(result, Reaction::RL0, Reaction::RL6)).balanced());
+    EXPECT_FALSE(check_joints(input, with_swapped(result, Reaction::RL0, Reaction::HL0)).balanced());
 }
 
 // Every member with a real force fails the check when its sign flips, and every
@@ -235,19 +243,18 @@ TEST(EquilibriumCheck, FindsEveryFlippedSignAndEverySwapOnAFullyLoadedTruss) {
 
         std::size_t flips = 0;
         std::size_t swaps = 0;
-        for (const std::string_view first : kMembersInTableOrder) {
-            const double force = number(result.force(first));
+        for (const Member first : kMembers) {
+            const double force = result.force(first).to_double();
             if (std::abs(force) > detectable / 2) {
                 ++flips;
-                EXPECT_FALSE(check_joints(input, with_force(result, first, testing::negated_text(result.force(first))))
-                                 .balanced())
-                    << "sign of " << first;
+                EXPECT_FALSE(check_joints(input, with_sign_flipped(result, first)).balanced())
+                    << "sign of " << member_name(first);
             }
-            for (const std::string_view second : kMembersInTableOrder) {
-                if (first >= second || std::abs(force - number(result.force(second))) <= detectable) continue;
+            for (const Member second : kMembers) {
+                if (first >= second || std::abs(force - result.force(second).to_double()) <= detectable) continue;
                 ++swaps;
                 EXPECT_FALSE(check_joints(input, with_swapped(result, first, second)).balanced())
-                    << first << " swapped with " << second;
+                    << member_name(first) << " swapped with " << member_name(second);
             }
         }
         // The sweep must cover most of the truss to mean anything.

@@ -211,12 +211,12 @@ TEST(Fixed4Arithmetic, DivisionByZeroIsAnError) {
 TEST(DisplayPaths, TextRoundedDisplayGoesThroughFifteenSignificantDigits) {
     const double class2_span10 = 1.3976 / std::cos(0.4636);
     EXPECT_EQ(fifteen_digit_text(class2_span10), "1.56252710927049e+00");
-    EXPECT_EQ(text_rounded_display(class2_span10), "1.5625");
+    EXPECT_EQ(text_rounded(class2_span10).to_text(), "1.5625");
     // Fifteen digits turn these into exact ties, which then go to the even digit.
-    EXPECT_EQ(text_rounded_display(1.00005), "1");
-    EXPECT_EQ(text_rounded_display(1.00015), "1.0002");
-    EXPECT_EQ(text_rounded_display(-1.00005), "-1");
-    EXPECT_EQ(rounded_display(8.43747289072951), "8.4375");
+    EXPECT_EQ(text_rounded(1.00005).to_text(), "1");
+    EXPECT_EQ(text_rounded(1.00015).to_text(), "1.0002");
+    EXPECT_EQ(text_rounded(-1.00005).to_text(), "-1");
+    EXPECT_EQ(Fixed4::round(8.43747289072951).to_text(), "8.4375");
 }
 
 TEST(ParseDouble, ReadsTheNearestDoubleWhateverTheLocale) {

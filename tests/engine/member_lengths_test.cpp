@@ -34,22 +34,22 @@ TEST(MemberLengths, EveryMemberShowsTheTextOfItsClass) {
         const AnalysisResult result = analyse(c.span);
         for (const auto& [member, length_class] : kLengthClass) {
             SCOPED_TRACE(std::string("span ") + c.span + ", " + member);
-            EXPECT_EQ(result.length(member), c.class_text[length_class - 1]);
+            EXPECT_EQ(testing::length_text(result, member), c.class_text[length_class - 1]);
         }
     }
 }
 
-TEST(MemberLengths, LengthsLandInTheirResultLabels) {
+TEST(MemberLengths, LengthsLandUnderTheirMembers) {
     const AnalysisResult result = analyse("10");
-    EXPECT_EQ(result.text_of_label("Label59"), "1.5625");  // L0L1
-    EXPECT_EQ(result.text_of_label("Label53"), "1.3976");  // L0U1
-    EXPECT_EQ(result.text_of_label("Label17"), "1.3974");  // L4U6
-    EXPECT_EQ(result.text_of_label("Label36"), "2.5");     // L3U4
-    EXPECT_EQ(result.text_of_label("Label54"), "1.8751");  // L3L4
+    EXPECT_EQ(result.length(Member::L0L1).to_text(), "1.5625");
+    EXPECT_EQ(result.length(Member::L0U1).to_text(), "1.3976");
+    EXPECT_EQ(result.length(Member::L4U6).to_text(), "1.3974");
+    EXPECT_EQ(result.length(Member::L3U4).to_text(), "2.5");
+    EXPECT_EQ(result.length(Member::L3L4).to_text(), "1.8751");
 }
 
 TEST(MemberLengths, RunningTwiceGivesTheSameTexts) {
-    EXPECT_EQ(analyse("12", {{"U1.V", "10"}}).texts, analyse("12", {{"U1.V", "10"}}).texts);
+    EXPECT_EQ(analyse("12", {{"U1.V", "10"}}), analyse("12", {{"U1.V", "10"}}));
 }
 
 }  // namespace

@@ -79,12 +79,12 @@ TEST(SupportReactions, MatchTheProgramsRounding) {
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.span, c.loads));
         const AnalysisResult result = analyse(c.span, c.loads);
-        EXPECT_EQ(result.reaction("RL0"), c.RL0);
-        EXPECT_EQ(result.reaction("RL6"), c.RL6);
-        EXPECT_EQ(result.reaction("HL0"), c.HL0);
-        EXPECT_EQ(result.text_of_label("Label98"), c.RL0);
-        EXPECT_EQ(result.text_of_label("Label99"), c.RL6);
-        EXPECT_EQ(result.text_of_label("Label100"), c.HL0);
+        EXPECT_EQ(testing::reaction_text(result, "RL0"), c.RL0);
+        EXPECT_EQ(testing::reaction_text(result, "RL6"), c.RL6);
+        EXPECT_EQ(testing::reaction_text(result, "HL0"), c.HL0);
+        EXPECT_EQ(result.reaction(Reaction::RL0).to_text(), c.RL0);
+        EXPECT_EQ(result.reaction(Reaction::RL6).to_text(), c.RL6);
+        EXPECT_EQ(result.reaction(Reaction::HL0).to_text(), c.HL0);
     }
 }
 
@@ -173,7 +173,7 @@ TEST(MemberForces, MatchTheProgramsEvaluationOrderDigitForDigit) {
         const AnalysisResult result = analyse(c.span, c.loads);
         for (const auto& [member, text] : c.forces) {
             SCOPED_TRACE(member);
-            EXPECT_EQ(result.force(member), text);
+            EXPECT_EQ(testing::force_text(result, member), text);
         }
     }
 }
@@ -190,19 +190,19 @@ TEST(MemberForces, LoadsAtTheSupportsOrNoLoadsLeaveEveryMemberAtZero) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const AnalysisResult result = analyse("10", c.loads);
-        for (const std::string_view member : kMembersInTableOrder) {
-            EXPECT_EQ(result.force(member), "0") << member;
+        for (const Member member : kMembers) {
+            EXPECT_EQ(result.force(member).to_text(), "0") << member_name(member);
         }
     }
 }
 
-TEST(MemberForces, ForcesLandInTheirResultLabels) {
+TEST(MemberForces, ForcesLandUnderTheirMembers) {
     const AnalysisResult result = analyse("10", {{"U1.V", "10"}});
-    EXPECT_EQ(result.text_of_label("Label68"), "-19.5673");  // L0U1, the first force written
-    EXPECT_EQ(result.text_of_label("Label62"), "17.5019");   // L0L1
-    EXPECT_EQ(result.text_of_label("Label75"), "-2.7927");   // U4U5
-    EXPECT_EQ(result.text_of_label("Label93"), "-0.0003");   // L4U6
-    EXPECT_EQ(result.text_of_label("Label89"), "0");         // U5U9, the last force written
+    EXPECT_EQ(result.force(Member::L0U1).to_text(), "-19.5673");  // the first force computed
+    EXPECT_EQ(result.force(Member::L0L1).to_text(), "17.5019");
+    EXPECT_EQ(result.force(Member::U4U5).to_text(), "-2.7927");
+    EXPECT_EQ(result.force(Member::L4U6).to_text(), "-0.0003");
+    EXPECT_EQ(result.force(Member::U5U9).to_text(), "0");  // the last force computed
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Success.
         StatusCase{{"--span", "16", "--load", "U4.V=10"}, 0, "RL0 (Up) = 5", ""},
         StatusCase{{"--span", "10", "--load", "U4.V=10", "--format", "json"}, 0, R"("L0U1":"-11.1814")", ""},
-        StatusCase{{"--span", "10", "--format", "csv"}, 0, "item,length,axial_force,reaction\n", ""},
+        StatusCase{{"--span", "10", "--format", "csv"}, 0, "item,length,axial_force,reaction\r\n", ""},
         StatusCase{{"--span", "-10", "--load", "L6.H= 10 "}, 0, "HL0(Left)= 10", ""},
         StatusCase{{"--version"}, 0, "korvel-solve 2.01.0001\n", ""},
         StatusCase{{"--span", "16", "--format", "json", "--numbers"}, 0, R"("RL0":0,)", ""},

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "engine/analysis.hpp"
+#include "engine/result_table.hpp"
 #include "tools/korvel_solve/result_json.hpp"
 #include "tools/korvel_solve/result_text_formats.hpp"
 
@@ -52,12 +55,13 @@ TEST(ResultJson, HoldsEveryResultTextUnderItsMemberOrReaction) {
 
     auto member = engine::kMembersInTableOrder.begin();
     for (const auto& [name, text] : document["forces"].items()) {
-        EXPECT_EQ(name, *member++);  // the results window's table order
-        EXPECT_EQ(text, result.force(name)) << name;
-        EXPECT_EQ(document["lengths"][name], std::string(result.length(name))) << name;
+        EXPECT_EQ(name, engine::member_name(*member++));  // the results window's table order
+        EXPECT_EQ(text, result.force(*engine::member_from_name(name)).to_text()) << name;
+        EXPECT_EQ(document["lengths"][name], result.length(*engine::member_from_name(name)).to_text()) << name;
     }
     for (const char* reaction : {"RL0", "RL6", "HL0"}) {
-        EXPECT_EQ(document["reactions"][reaction], std::string(result.reaction(reaction))) << reaction;
+        EXPECT_EQ(document["reactions"][reaction], result.reaction(*engine::reaction_from_name(reaction)).to_text())
+            << reaction;
     }
 }
 
@@ -80,33 +84,48 @@ TEST(ResultJson, FastLineIsExactlyTheSerializedDocument) {
     }
 }
 
-TEST(ResultJson, TextsThatNeedEscapingStillGiveValidJsonAfterEarlierLines) {
+// Every value at the longest Fixed4 text, the most the line buffer has to hold.
+engine::AnalysisResult longest_texts() {
+    const engine::Fixed4 longest = engine::Fixed4::from_count(std::numeric_limits<std::int64_t>::min());
+    engine::AnalysisResult result;
+    for (const engine::Member member : engine::kMembers) {
+        result.set_length(member, longest);
+        result.set_force(member, longest);
+    }
+    for (const engine::Reaction reaction : engine::kReactions) result.set_reaction(reaction, longest);
+    return result;
+}
+
+TEST(ResultJson, TheLongestTextsStillGiveTheDocumentAfterEarlierLines) {
     const engine::AnalysisResult plain = analyse("10", "U4.V", "10");
-    engine::AnalysisResult odd = plain;
-    odd.texts[0] = "say \"hi\"\\";
-    odd.texts[1] = "\xff\xfe";  // not UTF-8
+    const engine::AnalysisResult longest = longest_texts();
 
     std::string lines;
     const ResultLineWriter writer;
     writer.append(lines, plain);
-    writer.append(lines, odd);
+    writer.append(lines, longest);
     const std::size_t break_at = lines.find('\n');
     ASSERT_NE(break_at, std::string::npos);
     EXPECT_EQ(Json::parse(lines.substr(0, break_at)), result_json(plain));
-    const Json document = Json::parse(lines.substr(break_at + 1));
-    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[0].item)], "say \"hi\"\\");
-    EXPECT_EQ(lines.back(), '\n');
+    EXPECT_EQ(lines.substr(break_at + 1), result_json(longest).dump() + "\n");
+    EXPECT_EQ(Json::parse(lines.substr(break_at + 1))["lengths"]["L0L1"], "-922337203685477.5808");
 }
 
 TEST(ResultJson, NumbersAreTheResultTextsUnquoted) {
     const engine::AnalysisResult plain = analyse("16", "U4.V", "10");
     std::string numbers;
     ResultLineWriter(ResultValues::Numbers).append(numbers, plain);
+    std::vector<std::string> texts;
+    for (const engine::Member member : engine::kMembers) {
+        texts.push_back(plain.length(member).to_text());
+        texts.push_back(plain.force(member).to_text());
+    }
+    for (const engine::Reaction reaction : engine::kReactions) texts.push_back(plain.reaction(reaction).to_text());
     std::string expected = json_line(plain);
-    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
+    for (const std::string& text : texts) {
         // Built by appending: GCC 12 at -O3 sees an overlapping copy where a literal is prepended.
-        const std::string unquoted = std::string(":").append(plain.texts[i].str());
-        const std::string quoted = std::string(":\"").append(plain.texts[i].str()).append("\"");
+        const std::string unquoted = std::string(":").append(text);
+        const std::string quoted = std::string(":\"").append(text).append("\"");
         for (std::size_t at; (at = expected.find(quoted)) != std::string::npos;) {
             expected.replace(at, quoted.size(), unquoted);
         }
@@ -114,17 +133,12 @@ TEST(ResultJson, NumbersAreTheResultTextsUnquoted) {
     EXPECT_EQ(numbers, expected);
     EXPECT_TRUE(Json::parse(numbers)["forces"]["L0U1"].is_number());
 
-    // A text that is not a JSON number stays a string, so the line stays valid JSON.
-    engine::AnalysisResult odd = plain;
-    odd.texts[0] = "1.";
-    odd.texts[1] = "-";
-    odd.texts[2] = "0.5";
+    // The longest texts are numbers too.
     numbers.clear();
-    ResultLineWriter(ResultValues::Numbers).append(numbers, odd);
+    ResultLineWriter(ResultValues::Numbers).append(numbers, longest_texts());
     const Json document = Json::parse(numbers);
-    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[0].item)], "1.");
-    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[1].item)], "-");
-    EXPECT_EQ(document["lengths"][std::string(engine::kResultSlots[2].item)], 0.5);
+    EXPECT_TRUE(document["lengths"]["L0L1"].is_number());
+    EXPECT_NE(numbers.find(":-922337203685477.5808,"), std::string::npos);
 }
 
 TEST(ErrorJson, NamesTheKindInputAndText) {
@@ -164,24 +178,6 @@ TEST(BadRequestJson, CarriesTheMessage) {
     EXPECT_EQ(bad_request_json("line 3: oops").dump(), R"({"error":{"kind":"bad-request","message":"line 3: oops"}})");
 }
 
-TEST(Csv, HeaderThenOneRowPerMemberAndReaction) {
-    const auto result = analyse("10", "U4.V", "10");
-    std::ostringstream out;
-    write_csv(out, result);
-    const auto lines = lines_of(out.str());
-    ASSERT_EQ(lines.size(), 1 + engine::kMemberCount + 3);
-    EXPECT_EQ(lines[0], "item,length,axial_force,reaction");
-    EXPECT_EQ(lines[1], "L0L1,1.5625,10.0012,");
-    for (std::size_t i = 0; i < engine::kMemberCount; ++i) {
-        const std::string_view member = engine::kMembersInTableOrder[i];
-        EXPECT_EQ(lines[1 + i], std::string(member) + "," + std::string(result.length(member)) + "," +
-                                    std::string(result.force(member)) + ",");
-    }
-    EXPECT_EQ(lines[30], "RL0,,,5");
-    EXPECT_EQ(lines[31], "RL6,,,5");
-    EXPECT_EQ(lines[32], "HL0,,,0");
-}
-
 TEST(Table, OneAlignedRowPerMemberThenTheReactions) {
     const auto result = analyse("10", "U1.V", "10");
     std::ostringstream out;
@@ -192,11 +188,12 @@ TEST(Table, OneAlignedRowPerMemberThenTheReactions) {
     const std::size_t force_column = lines[0].find("Axial force");
     ASSERT_NE(force_column, std::string::npos);
     for (std::size_t i = 0; i < engine::kMemberCount; ++i) {
-        const std::string_view member = engine::kMembersInTableOrder[i];
+        const engine::Member member = engine::kMembersInTableOrder[i];
         const std::string& line = lines[1 + i];
-        EXPECT_EQ(words_of(line), (std::vector<std::string>{std::string(member), std::string(result.length(member)),
-                                                            std::string(result.force(member))}));
-        EXPECT_EQ(line.substr(force_column), result.force(member)) << "force column not aligned: " << line;
+        EXPECT_EQ(words_of(line),
+                  (std::vector<std::string>{std::string(engine::member_name(member)), result.length(member).to_text(),
+                                            result.force(member).to_text()}));
+        EXPECT_EQ(line.substr(force_column), result.force(member).to_text()) << "force column not aligned: " << line;
     }
     EXPECT_EQ(lines[31], "Reactions");
     EXPECT_EQ(lines[32], "RL0 (Up) = 8.7499");

@@ -134,17 +134,19 @@ TEST_F(AccessibilityTest, LoadLabelsAndHotspotsNameTheNodesTheAnalysisReadsThemF
 }
 
 TEST_F(AccessibilityTest, ResultLabelsNameTheMemberOrReactionTheAnalysisWritesThere) {
-    for (const engine::ResultSlot& slot : engine::kResultSlots) {
-        SCOPED_TRACE(slot.label);
-        const QString item = to_qstring(slot.item);
-        const QString name = accessible(form2, std::string(slot.label)).text(QAccessible::Name);
-        switch (slot.kind) {
-            case engine::ResultKind::Length: EXPECT_EQ(name, QStringLiteral("Length of ") + item); break;
-            case engine::ResultKind::Force: EXPECT_EQ(name, QStringLiteral("Axial force of ") + item); break;
-            case engine::ResultKind::Reaction:
-                EXPECT_TRUE(name.startsWith(item + QStringLiteral(", "))) << name.toStdString();
-                break;
-        }
+    results_layout::for_each_member_row(
+        [&](const results_layout::MemberRow& row, results_layout::BlockColumns, engine::Member member) {
+            const QString item = to_qstring(engine::member_name(member));
+            EXPECT_EQ(accessible(form2, std::string(row.length_label)).text(QAccessible::Name),
+                      QStringLiteral("Length of ") + item);
+            EXPECT_EQ(accessible(form2, std::string(row.force_label)).text(QAccessible::Name),
+                      QStringLiteral("Axial force of ") + item);
+        });
+    for (std::size_t i = 0; i < engine::kReactionCount; ++i) {
+        const std::string label(results_layout::kReactionRows[i].result_label);
+        const QString item = to_qstring(engine::reaction_name(engine::kReactionRows[i].reaction));
+        const QString name = accessible(form2, label).text(QAccessible::Name);
+        EXPECT_TRUE(name.startsWith(item + QStringLiteral(", "))) << name.toStdString();
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "engine/analysis.hpp"
 #include "tests/ui/app_test_support.hpp"
+#include "tests/ui/result_labels.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::app::testing {
@@ -35,9 +36,8 @@ protected:
 
     // Every result label of the results window holds the engine's text.
     void expect_results_of(const engine::AnalysisResult& expected) {
-        for (std::size_t i = 0; i < engine::kResultCount; ++i) {
-            const std::string label(engine::kResultSlots[i].label);
-            EXPECT_EQ(form2_label(label.c_str()).text(), ui::to_qstring(expected.texts[i])) << label;
+        for (const auto& [label, text] : ui::testing::result_label_texts(expected)) {
+            EXPECT_EQ(form2_label(std::string(label).c_str()).text(), text) << label;
         }
     }
 
@@ -56,8 +56,8 @@ TEST_F(CoordinatorTest, CompletedAnalysisShowsItsResultsInPlaceOfTheMainWindow) 
     press_results();
 
     const engine::AnalysisResult expected = engine_result("16", "10");
-    EXPECT_EQ(form2_label("Label59").text(), ui::to_qstring(expected.length("L0L1")));
-    EXPECT_EQ(form2_label("Label89").text(), ui::to_qstring(expected.force("U5U9")));
+    EXPECT_EQ(form2_label("Label59").text(), ui::to_qstring(expected.length(engine::Member::L0L1).to_text()));
+    EXPECT_EQ(form2_label("Label89").text(), ui::to_qstring(expected.force(engine::Member::U5U9).to_text()));
     expect_results_of(expected);
     EXPECT_TRUE(form2().isVisible());
     EXPECT_FALSE(form1().isVisible());

@@ -58,7 +58,7 @@ TEST_F(ForcesWindowTest, CtrlDOpensTheLatestAnalysisBesideTheResults) {
     EXPECT_TRUE(form2().isVisible());
     ASSERT_TRUE(forces().analysis().has_value());
     EXPECT_EQ(forces().analysis()->input.span, "16");
-    EXPECT_EQ(forces().analysis()->result.force("L0L1"), "10.0012");
+    EXPECT_EQ(forces().analysis()->result.force(engine::Member::L0L1).to_text(), "10.0012");
     EXPECT_TRUE(dialogs.calls.empty());
 }
 
@@ -77,7 +77,7 @@ TEST_F(ForcesWindowTest, StaysOpenBesideEitherWindowAndFollowsEveryNewAnalysis) 
     EXPECT_TRUE(forces().isVisible());
     EXPECT_EQ(forces().analysis()->input.span, "10");
     EXPECT_EQ(forces().analysis()->input.loads[*engine::load_index_by_key("U4.V")], "-4");
-    EXPECT_EQ(forces().analysis()->result.reaction("RL0"), "-2");
+    EXPECT_EQ(forces().analysis()->result.reaction(engine::Reaction::RL0).to_text(), "-2");
 }
 
 TEST_F(ForcesWindowTest, EscapeAndTheCloseBoxCloseItWithoutAQuestionAndTheProgramGoesOn) {
@@ -126,7 +126,7 @@ TEST_F(ForcesWindowTest, TheSaveCommandsWriteTheLatestAnalysis) {
     run_command("Save results as CSV...");
     QFile file(csv);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("\r\nL0L1,2.5,10.0012\r\n"));
+    EXPECT_TRUE(file.readAll().contains("\r\nL0L1,2.5,10.0012,\r\n"));
     EXPECT_TRUE(dialogs.script_used_up());
 }
 

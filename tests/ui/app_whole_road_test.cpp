@@ -6,6 +6,7 @@
 
 #include "engine/analysis.hpp"
 #include "tests/ui/app_test_support.hpp"
+#include "tests/ui/result_labels.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::app::testing {
@@ -24,9 +25,8 @@ protected:
     }
 
     void expect_results_of(const engine::AnalysisResult& expected) {
-        for (std::size_t i = 0; i < engine::kResultCount; ++i) {
-            const std::string label(engine::kResultSlots[i].label);
-            EXPECT_EQ(form2_label(label.c_str()).text(), ui::to_qstring(expected.texts[i])) << label;
+        for (const auto& [label, text] : ui::testing::result_label_texts(expected)) {
+            EXPECT_EQ(form2_label(std::string(label).c_str()).text(), text) << label;
         }
     }
 
@@ -55,8 +55,8 @@ TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
     ASSERT_TRUE(form2().isVisible());
     EXPECT_FALSE(form1().isVisible());
     const engine::AnalysisResult first = engine_result("16", "10");
-    EXPECT_EQ(form2_label("Label59").text(), ui::to_qstring(first.length("L0L1")));
-    EXPECT_EQ(form2_label("Label89").text(), ui::to_qstring(first.force("U5U9")));
+    EXPECT_EQ(form2_label("Label59").text(), ui::to_qstring(first.length(engine::Member::L0L1).to_text()));
+    EXPECT_EQ(form2_label("Label89").text(), ui::to_qstring(first.force(engine::Member::U5U9).to_text()));
     expect_results_of(first);
 
     click(form2_button("Command1"));  // Back
@@ -69,7 +69,7 @@ TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
     ASSERT_TRUE(form2().isVisible());
     const engine::AnalysisResult second = engine_result("16", "20");
     expect_results_of(second);
-    EXPECT_NE(form2_label("Label62").text(), ui::to_qstring(first.force("L0L1")));
+    EXPECT_NE(form2_label("Label62").text(), ui::to_qstring(first.force(engine::Member::L0L1).to_text()));
 
     dialogs.answer_message(kAnswerYes);
     click(form2_button("Command5"));  // Start New
@@ -83,7 +83,8 @@ TEST_F(WholeRoadTest, SpanLoadsResultsBackChangeStartNewAndFinish) {
     QTest::keyClicks(&span_box(), QStringLiteral("12"));
     QTest::keyClick(&span_box(), Qt::Key_Return);
     ASSERT_TRUE(form2().isVisible());
-    EXPECT_EQ(form2_label("Label59").text(), ui::to_qstring(engine_result("12", "").length("L0L1")));
+    EXPECT_EQ(form2_label("Label59").text(),
+              ui::to_qstring(engine_result("12", "").length(engine::Member::L0L1).to_text()));
 
     const int status = exit_status_of([this] {
         dialogs.answer_message(kAnswerYes);

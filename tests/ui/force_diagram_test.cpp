@@ -24,7 +24,7 @@ using testing::analysed;
 using testing::apex_load;
 using testing::mixed_loads;
 
-TEST(ForceSign, ReadsTheSignOfTheResultText) {
+TEST(ForceSign, IsTheSignOfTheForce) {
     const struct {
         const char* text;
         ForceSign sign;
@@ -40,16 +40,17 @@ TEST(ForceSign, ReadsTheSignOfTheResultText) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(force_sign(c.text), c.sign);
+        EXPECT_EQ(force_sign(engine::Fixed4::parse(c.text)), c.sign);
     }
 }
 
 TEST(ForceSign, FindsTheLargestTensionAndCompressionWithEveryMemberCarryingThem) {
     const ForceExtremes apex = force_extremes(apex_load().result);
-    EXPECT_EQ(apex.tension.text, "10.0012");
-    EXPECT_EQ(apex.tension.members, (std::vector<std::string_view>{"L0L1", "L1L2", "L5L6", "L4L5"}));
-    EXPECT_EQ(apex.compression.text, "-11.1835");
-    EXPECT_EQ(apex.compression.members, (std::vector<std::string_view>{"U2U3", "U5U6"}));
+    using enum engine::Member;
+    EXPECT_EQ(apex.tension.force.to_text(), "10.0012");
+    EXPECT_EQ(apex.tension.members, (std::vector<engine::Member>{L0L1, L1L2, L5L6, L4L5}));
+    EXPECT_EQ(apex.compression.force.to_text(), "-11.1835");
+    EXPECT_EQ(apex.compression.members, (std::vector<engine::Member>{U2U3, U5U6}));
     EXPECT_DOUBLE_EQ(apex.largest_magnitude, 11.1835);
 
     const ForceExtremes unloaded = force_extremes(analysed("10", {}).result);
@@ -103,14 +104,14 @@ TEST(ForceDiagramLayout, WritesEveryMembersExactResultTextInTheColourOfItsSign) 
         SCOPED_TRACE(c.name);
         const AnalysisRecord record = c.record();
         const ForceDiagramLayout layout = lay_out(c, record, device);
-        std::map<std::string_view, const DiagramText*> by_member;
+        std::map<engine::Member, const DiagramText*> by_member;
         for (const DiagramText& text : layout.texts)
-            if (text.role == TextRole::MemberForce) by_member[text.member] = &text;
+            if (text.role == TextRole::MemberForce) by_member[text.member.value()] = &text;
         ASSERT_EQ(by_member.size(), engine::kMemberCount);
-        for (const std::string_view member : engine::kMembersInTableOrder) {
-            const std::string_view force = record.result.force(member);
-            EXPECT_EQ(by_member.at(member)->text, to_qstring(force)) << member;
-            EXPECT_EQ(by_member.at(member)->sign, force_sign(force)) << member;
+        for (const engine::Member member : engine::kMembers) {
+            const engine::Fixed4 force = record.result.force(member);
+            EXPECT_EQ(by_member.at(member)->text, to_qstring(force.to_text())) << engine::member_name(member);
+            EXPECT_EQ(by_member.at(member)->sign, force_sign(force)) << engine::member_name(member);
         }
     }
 }
@@ -148,9 +149,12 @@ TEST(ForceDiagramLayout, DrawsEveryLoadAsTypedAndTheThreeReactionsWithTheirValue
     loads.sort();
     typed.sort();
     EXPECT_EQ(loads, typed);
-    EXPECT_EQ(reactions, (QStringList{QStringLiteral("RL0 = ") + to_qstring(record.result.reaction("RL0")),
-                                      QStringLiteral("RL6 = ") + to_qstring(record.result.reaction("RL6")),
-                                      QStringLiteral("HL0 = ") + to_qstring(record.result.reaction("HL0"))}));
+    const auto shown = [&](engine::Reaction reaction) {
+        return to_qstring(record.result.reaction(reaction).to_text());
+    };
+    EXPECT_EQ(reactions, (QStringList{QStringLiteral("RL0 = ") + shown(engine::Reaction::RL0),
+                                      QStringLiteral("RL6 = ") + shown(engine::Reaction::RL6),
+                                      QStringLiteral("HL0 = ") + shown(engine::Reaction::HL0)}));
     const auto reaction_arrows =
         std::count_if(layout.arrows.begin(), layout.arrows.end(), [](const DiagramArrow& a) { return a.reaction; });
     EXPECT_EQ(reaction_arrows, 3);
@@ -183,17 +187,17 @@ TEST(ForceDiagramLayout, ArrowsPointTheWayTheLoadsAndReactionsAct) {
 TEST(ForceDiagramLayout, LinesGrowWithTheForceFromTheThinnestAtZeroToTheWidestAtTheLargest) {
     QImage device(10, 10, QImage::Format_RGB32);
     const ForceDiagramLayout layout = lay_out(kLayoutCases[0], apex_load(), device);
-    std::map<std::string_view, double> width;
+    std::map<engine::Member, double> width;
     for (const MemberStroke& m : layout.members) width[m.member] = m.width;
     const double widest = std::max_element(layout.members.begin(), layout.members.end(), [](auto& a, auto& b) {
                               return a.width < b.width;
                           })->width;
-    EXPECT_EQ(width.at("U2U3"), widest);
-    EXPECT_EQ(width.at("U5U6"), widest);
-    EXPECT_LT(width.at("L0L1"), widest);
-    EXPECT_GT(width.at("L0L1"), 3 * width.at("L1U1"));
-    EXPECT_EQ(width.at("L1U1"), width.at("L3U4"));  // both "0"
-    EXPECT_LT(width.at("L1U1"), width.at("U2U8"));  // "0" against "0.0024"
+    EXPECT_EQ(width.at(engine::Member::U2U3), widest);
+    EXPECT_EQ(width.at(engine::Member::U5U6), widest);
+    EXPECT_LT(width.at(engine::Member::L0L1), widest);
+    EXPECT_GT(width.at(engine::Member::L0L1), 3 * width.at(engine::Member::L1U1));
+    EXPECT_EQ(width.at(engine::Member::L1U1), width.at(engine::Member::L3U4));  // both "0"
+    EXPECT_LT(width.at(engine::Member::L1U1), width.at(engine::Member::U2U8));  // "0" against "0.0024"
 }
 
 // Paints at three device pixels per unit, so even the thinnest line has pixels of its own colour.
@@ -220,12 +224,13 @@ TEST(ForceDiagramPainter, PaintsTensionCompressionAndZeroInTheirColours) {
         font.setPointSize(9);
         const ForceDiagramLayout layout = lay_out_force_diagram(record, area, QFontMetricsF(font, &image));
         // Hand-checked: the bottom chord pulls, the top chord pushes, L3U4 and L1U1 carry nothing.
-        const std::map<std::string_view, QColor> expected{{"L0L1", palette.tension},     {"L3L4", palette.tension},
-                                                          {"U2U3", palette.compression}, {"L6U7", palette.compression},
-                                                          {"L3U4", palette.zero},        {"L1U1", palette.zero}};
+        using enum engine::Member;
+        const std::map<engine::Member, QColor> expected{{L0L1, palette.tension},     {L3L4, palette.tension},
+                                                        {U2U3, palette.compression}, {L6U7, palette.compression},
+                                                        {L3U4, palette.zero},        {L1U1, palette.zero}};
         for (const MemberStroke& m : layout.members) {
             if (!expected.contains(m.member)) continue;
-            SCOPED_TRACE(std::string(m.member));
+            SCOPED_TRACE(std::string(engine::member_name(m.member)));
             int matching = 0;
             for (double t = 0.3; t <= 0.7; t += 0.05) {
                 const QPointF p = m.line.pointAt(t);
@@ -267,8 +272,7 @@ TEST(ForceDiagramPainter, WritesAll29ResultTexts) {
     const AnalysisRecord record = mixed_loads();
     const QString svg = QString::fromUtf8(diagram_svg(record));
     std::map<QString, qsizetype> needed;
-    for (const std::string_view member : engine::kMembersInTableOrder)
-        ++needed[to_qstring(record.result.force(member))];
+    for (const engine::Member member : engine::kMembers) ++needed[to_qstring(record.result.force(member).to_text())];
     for (const auto& [text, count] : needed) {
         SCOPED_TRACE(text.toStdString());
         EXPECT_GE(svg.count(u'>' + text + QStringLiteral("</text>")), count);

@@ -2,18 +2,19 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <string>
 
+#include "engine/result_table.hpp"
 #include "tests/ui/analysis_records.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/report/report_pdf.hpp"
-#include "ui/report/results_csv.hpp"
 #include "ui/report/results_export.hpp"
-#include "ui/results_window/results_table_text.hpp"
 #include "ui/results_window/results_window.hpp"
+#include "ui/results_window/results_window_layout.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -60,21 +61,23 @@ TEST_F(ReportPdfTest, IsOneA4PageOfVectorsAndText) {
 
 TEST_F(ReportPdfTest, TextLayerHoldsEveryMemberRowAndReactionAsTheExactResultTexts) {
     const QString text = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        SCOPED_TRACE(std::string(member));
-        const QString force = to_qstring(record.result.force(member));
+    for (const engine::Member member : engine::kMembers) {
+        const QString name = to_qstring(engine::member_name(member));
+        SCOPED_TRACE(name.toStdString());
+        const QString force = to_qstring(record.result.force(member).to_text());
         // Result texts are never "-0" and carry no trailing zeros, so the sign shows in the text itself.
         const char* letter = force.startsWith(u'-') ? "C" : force == QStringLiteral("0") ? "0" : "T";
         const QString row =
             QStringLiteral("%1\\s+%2\\s+%3\\s+%4(\\s|$)")
-                .arg(to_qstring(member), QRegularExpression::escape(to_qstring(record.result.length(member))),
+                .arg(name, QRegularExpression::escape(to_qstring(record.result.length(member).to_text())),
                      QRegularExpression::escape(force), QLatin1String(letter));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
-    for (const char* reaction : {"RL0", "RL6", "HL0"}) {
+    for (const engine::Reaction reaction : engine::kReactions) {
         const QString row =
             QStringLiteral("%1\\s+%2(\\s|$)")
-                .arg(QLatin1String(reaction), QRegularExpression::escape(to_qstring(record.result.reaction(reaction))));
+                .arg(to_qstring(engine::reaction_name(reaction)),
+                     QRegularExpression::escape(to_qstring(record.result.reaction(reaction).to_text())));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
 }
@@ -132,23 +135,22 @@ TEST(ResultsCsv, ParsesBackToTheValuesTheResultsWindowShows) {
     testing::ScriptedDialogs dialogs;
     ResultsWindow window(dialogs);
     window.showResults(record.result);
+    const auto shown = [&](std::string_view name) { return window.findChild<QLabel*>(to_qstring(name))->text(); };
 
-    const QByteArray csv = results_csv(record.result);
-    EXPECT_TRUE(csv.endsWith("\r\n"));
-    EXPECT_EQ(csv.count('\n'), csv.count("\r\n"));
-    const std::vector<QStringList> rows = parse_csv(QString::fromUtf8(csv));
-    const QStringList shown = results_table_text(window).split(u'\n');
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(shown.size()));
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        SCOPED_TRACE(r);
-        ASSERT_EQ(rows[r].size(), 3);  // every record as wide as the header
-        QStringList cells = shown[static_cast<qsizetype>(r)].split(u'\t');
-        while (cells.size() < 3) cells.append(QString());
-        EXPECT_EQ(rows[r], cells);
+    const std::vector<QStringList> rows = parse_csv(QString::fromStdString(engine::results_csv(record.result)));
+    ASSERT_EQ(rows.size(), 1 + engine::kMemberCount + engine::kReactionCount);
+    EXPECT_EQ(rows[0], QStringList({QStringLiteral("item"), QStringLiteral("length"), QStringLiteral("axial_force"),
+                                    QStringLiteral("reaction")}));
+    std::size_t r = 1;
+    results_layout::for_each_member_row(
+        [&](const results_layout::MemberRow& row, results_layout::BlockColumns, engine::Member member) {
+            EXPECT_EQ(rows[r++], (QStringList{to_qstring(engine::member_name(member)), shown(row.length_label),
+                                              shown(row.force_label), QString()}));
+        });
+    for (std::size_t i = 0; i < engine::kReactionCount; ++i) {
+        EXPECT_EQ(rows[r++], (QStringList{to_qstring(engine::reaction_name(engine::kReactionRows[i].reaction)),
+                                          QString(), QString(), shown(results_layout::kReactionRows[i].result_label)}));
     }
-    EXPECT_EQ(rows[1], (QStringList{QStringLiteral("L0L1"), to_qstring(record.result.length("L0L1")),
-                                    to_qstring(record.result.force("L0L1"))}));
-    EXPECT_EQ(rows.back(), (QStringList{QStringLiteral("HL0"), to_qstring(record.result.reaction("HL0")), QString()}));
 }
 
 TEST(ResultsCsv, QuotesOnlyTheFieldsThatNeedIt) {
@@ -157,7 +159,30 @@ TEST(ResultsCsv, QuotesOnlyTheFieldsThatNeedIt) {
     ASSERT_EQ(parsed.size(), 2u);
     EXPECT_EQ(parsed[0], (QStringList{QStringLiteral("a"), QStringLiteral("b,c"), QStringLiteral("say \"hi\"")}));
     EXPECT_EQ(parsed[1], (QStringList{QStringLiteral("two\r\nlines"), QString(), QStringLiteral("x")}));
-    EXPECT_FALSE(results_csv(mixed_loads().result).contains('"'));  // numbers and member names need no quotes
+}
+
+TEST(ResultsCsv, TheWindowAndTheCommandLineWriteTheSameBytes) {
+    const AnalysisRecord record = mixed_loads();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("r.csv"));
+    testing::ScriptedDialogs dialogs;
+    dialogs.answer_file_name(path);
+    ResultsExport(dialogs).saveCsv(record);
+
+    QStringList arguments{QStringLiteral("--span"), to_qstring(record.input.span), QStringLiteral("--format"),
+                          QStringLiteral("csv")};
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+        if (record.input.loads[i].empty()) continue;
+        arguments << QStringLiteral("--load")
+                  << to_qstring(engine::load_key(engine::kLoadMap[i]) + "=" + record.input.loads[i]);
+    }
+    QProcess solve;
+    solve.start(QStringLiteral(KORVEL_SOLVE_PATH), arguments);
+    ASSERT_TRUE(solve.waitForFinished(30000));
+    ASSERT_EQ(solve.exitCode(), 0) << solve.readAllStandardError().toStdString();
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), solve.readAllStandardOutput());
 }
 
 struct SaveCommand {
@@ -172,7 +197,7 @@ struct SaveCommand {
 const SaveCommand kSaveCommands[] = {
     {"report", &ResultsExport::saveReport, "Save report as PDF", "korvel-report.pdf", "r.pdf", "%PDF-"},
     {"csv", &ResultsExport::saveCsv, "Save results as CSV", "korvel-results.csv", "r.csv",
-     "Member,Length,Axial force\r\n"},
+     "item,length,axial_force,reaction\r\n"},
     {"svg", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.svg", "<?xml"},
     {"png", &ResultsExport::saveDiagram, "Save diagram as SVG or PNG", "korvel-forces.svg", "r.PNG", "\x89PNG\r\n"},
 };

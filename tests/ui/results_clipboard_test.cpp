@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "engine/result_table.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/results_window/results_window.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -28,12 +29,15 @@ engine::AnalysisResult apex_load_result() {
 // The expected clipboard text, built from the engine's texts rather than from the window.
 QString expected_table(const engine::AnalysisResult& result) {
     std::string text = "Member\tLength\tAxial force";
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        text.append("\n").append(member).append("\t").append(result.length(member));
-        text.append("\t").append(result.force(member));
+    for (const engine::Member member : engine::kMembersInTableOrder) {
+        text.append("\n").append(engine::member_name(member)).append("\t").append(result.length(member).to_text());
+        text.append("\t").append(result.force(member).to_text());
     }
-    for (const std::string_view reaction : {"RL0", "RL6", "HL0"})
-        text.append("\n").append(reaction).append("\t").append(result.reaction(reaction));
+    for (const engine::Reaction reaction : engine::kReactions)
+        text.append("\n")
+            .append(engine::reaction_name(reaction))
+            .append("\t")
+            .append(result.reaction(reaction).to_text());
     return QString::fromStdString(text);
 }
 
@@ -58,7 +62,8 @@ TEST_F(ResultsClipboardTest, CtrlCCopiesTheWholeResultAsATabSeparatedTable) {
     EXPECT_EQ(copied, expected_table(result));
     EXPECT_EQ(copied.count(u'\n'), 1 + 29 + 3 - 1);
     EXPECT_TRUE(copied.startsWith(QStringLiteral("Member\tLength\tAxial force\nL0L1\t")));
-    EXPECT_TRUE(copied.endsWith(QStringLiteral("\nHL0\t") + to_qstring(result.reaction("HL0"))));
+    EXPECT_TRUE(
+        copied.endsWith(QStringLiteral("\nHL0\t") + to_qstring(result.reaction(engine::Reaction::HL0).to_text())));
 }
 
 TEST_F(ResultsClipboardTest, CopyingWorksWhicheverButtonHasTheFocusAndChangesNothingShown) {

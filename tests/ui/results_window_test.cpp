@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <cstdint>
 #include <vector>
 
 #include "engine/analysis.hpp"
+#include "tests/ui/result_labels.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/results_window/results_window.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -148,28 +150,41 @@ TEST_F(ResultsWindowTest, TabOrderRunsFinishBackStartNewAndFinishIsTheDefault) {
 }
 
 TEST_F(ResultsWindowTest, ShowResultsWritesEveryLabelByItsNameWithoutShowingTheWindow) {
+    // A different value for every result, so that a result under another's label shows.
     engine::AnalysisResult result;
-    // Appended, not prefixed: GCC 12 at -O3 misreads a prefix insert as an overlapping copy.
-    for (std::size_t i = 0; i < engine::kResultCount; ++i) result.texts[i] = std::string("r").append(std::to_string(i));
-    window.showResults(result);
-    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
-        const auto& slot = engine::kResultSlots[i];
-        EXPECT_EQ(label(std::string(slot.label).c_str()).text(), to_qstring(result.texts[i])) << slot.label;
+    std::int64_t next = 1;
+    for (const engine::Member member : engine::kMembers) {
+        result.set_length(member, engine::Fixed4::from_count(next++));
+        result.set_force(member, engine::Fixed4::from_count(-next++));
     }
+    for (const engine::Reaction reaction : engine::kReactions)
+        result.set_reaction(reaction, engine::Fixed4::from_count(next++ * 10001));
+    window.showResults(result);
+    const auto labels = testing::result_label_texts(result);
+    ASSERT_EQ(labels.size(), 61u);
+    for (const auto& [name, text] : labels) EXPECT_EQ(label(std::string(name).c_str()).text(), text) << name;
+    EXPECT_EQ(label("Label59").text(), to_qstring(result.length(engine::Member::L0L1).to_text()));
+    EXPECT_EQ(label("Label89").text(), to_qstring(result.force(engine::Member::U5U9).to_text()));
     EXPECT_FALSE(window.isVisible());
 }
 
 TEST_F(ResultsWindowTest, LongResultsGrowToTheRightFromAFixedLeftEdge) {
-    for (const char* name : {"Label62", "Label89", "Label100"}) {
-        SCOPED_TRACE(name);
-        QLabel& result = label(name);
-        const QRect empty_box = result.geometry();
-        engine::AnalysisResult texts;
-        texts.texts[*engine::result_index_by_label(name)] = "-12345.6789";
-        window.showResults(texts);
-        EXPECT_EQ(result.x(), empty_box.x());
-        EXPECT_EQ(result.y(), empty_box.y());
-        EXPECT_GT(result.width(), empty_box.width());
+    const engine::Fixed4 long_result = engine::Fixed4::parse("-12345.6789");
+    engine::AnalysisResult longer;
+    longer.set_force(engine::Member::L0L1, long_result);
+    longer.set_force(engine::Member::U5U9, long_result);
+    longer.set_reaction(engine::Reaction::HL0, long_result);
+    const std::vector<const char*> names{"Label62", "Label89", "Label100"};
+    std::vector<QRect> empty_boxes;
+    for (const char* name : names) empty_boxes.push_back(label(name).geometry());
+    window.showResults(longer);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        const QLabel& result = label(names[i]);
+        EXPECT_EQ(result.text(), QStringLiteral("-12345.6789"));
+        EXPECT_EQ(result.x(), empty_boxes[i].x());
+        EXPECT_EQ(result.y(), empty_boxes[i].y());
+        EXPECT_GT(result.width(), empty_boxes[i].width());
         EXPECT_GE(result.width(), result.fontMetrics().horizontalAdvance(result.text()));
     }
 }

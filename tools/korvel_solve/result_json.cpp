@@ -4,42 +4,51 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "load_case/json_text.hpp"
-#include "tools/korvel_solve/reaction_order.hpp"
+#include "engine/result_table.hpp"
 
 namespace korvel::solve {
 
 namespace {
 
-std::size_t index_of(std::string_view item, engine::ResultKind kind) {
-    // Every member and reaction named here is one of the engine's result slots.
-    return *engine::result_index(item, kind);
+const char* group_name(ResultGroup group) {
+    switch (group) {
+        case ResultGroup::Lengths: return "lengths";
+        case ResultGroup::Reactions: return "reactions";
+        case ResultGroup::Forces: return "forces";
+    }
+    return "";
 }
 
-// Calls visit(group, item, kind) for every value of the document, in document order.
-template <typename Visit>
-void for_each_result_value(Visit visit) {
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        visit("lengths", member, engine::ResultKind::Length);
-    }
-    for (const std::string_view reaction : kReactionsInOrder) {
-        visit("reactions", reaction, engine::ResultKind::Reaction);
-    }
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        visit("forces", member, engine::ResultKind::Force);
-    }
+// The values of the document in document order: the lengths and forces in the
+// results window's table order, the reactions in the order of its block.
+constexpr std::array<ResultLineWriter::DocumentValue, ResultLineWriter::kValueCount> kDocumentValues = [] {
+    std::array<ResultLineWriter::DocumentValue, ResultLineWriter::kValueCount> values{};
+    std::size_t next = 0;
+    for (const engine::Member member : engine::kMembersInTableOrder)
+        values[next++] = {ResultGroup::Lengths, engine::to_index(member)};
+    for (const engine::ReactionRow& row : engine::kReactionRows)
+        values[next++] = {ResultGroup::Reactions, engine::to_index(row.reaction)};
+    for (const engine::Member member : engine::kMembersInTableOrder)
+        values[next++] = {ResultGroup::Forces, engine::to_index(member)};
+    return values;
+}();
+
+std::string_view item_name(ResultLineWriter::DocumentValue value) {
+    if (value.group == ResultGroup::Reactions) return engine::reaction_name(static_cast<engine::Reaction>(value.id));
+    return engine::member_name(static_cast<engine::Member>(value.id));
 }
 
-// A text of the bytes - . / 0..9 only, which JSON carries as it is in a string.
-bool is_plain_number_text(std::string_view text) {
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c - '-') > '9' - '-') return false;
+engine::Fixed4 value_in(const engine::AnalysisResult& result, ResultLineWriter::DocumentValue value) {
+    switch (value.group) {
+        case ResultGroup::Lengths: return result.length(static_cast<engine::Member>(value.id));
+        case ResultGroup::Reactions: return result.reaction(static_cast<engine::Reaction>(value.id));
+        case ResultGroup::Forces: break;
     }
-    return true;
+    return result.force(static_cast<engine::Member>(value.id));
 }
 
 // Fragments are copied in blocks of this size; the line buffer has room for
-// the longest line with every text at full capacity and every fragment padded.
+// the longest line with every text at its longest and every fragment padded.
 constexpr std::size_t kCopyBlock = 16;
 constexpr std::size_t kLineBuffer = 4096;
 
@@ -47,20 +56,18 @@ constexpr std::size_t kLineBuffer = 4096;
 
 Json result_json(const engine::AnalysisResult& result) {
     Json document = Json::object();
-    for_each_result_value([&](const char* group, std::string_view item, engine::ResultKind kind) {
-        document[group][std::string(item)] = result.texts[index_of(item, kind)].str();
-    });
+    for (const ResultLineWriter::DocumentValue value : kDocumentValues) {
+        document[group_name(value.group)][std::string(item_name(value))] = value_in(result, value).to_text();
+    }
     return document;
 }
 
 ResultLineWriter::ResultLineWriter(ResultValues values) : values_(values) {
-    std::size_t next = 0;
-    for_each_result_value([&](const char*, std::string_view item, engine::ResultKind kind) {
-        result_index_[next++] = index_of(item, kind);
-    });
-
-    // Every value of the empty document serializes as :"" and no key holds that sequence.
-    const std::string empty = result_json(engine::AnalysisResult{}).dump();
+    // Every value of a document of placeholders serializes as :"" and no key holds that sequence.
+    Json placeholders = Json::object();
+    for (const DocumentValue value : kDocumentValues)
+        placeholders[group_name(value.group)][std::string(item_name(value))] = "";
+    const std::string empty = placeholders.dump();
     constexpr std::string_view kEmptyValue = ":\"\"";
     std::size_t fragment = 0;
     std::size_t start = 0;
@@ -76,7 +83,7 @@ ResultLineWriter::ResultLineWriter(ResultValues values) : values_(values) {
         const std::size_t blocks = (fragments_[i].size() + kCopyBlock - 1) / kCopyBlock;
         padded_fragments_[i] = fragments_[i];
         padded_fragments_[i].resize(blocks * kCopyBlock, '\0');
-        longest_line += padded_fragments_[i].size() + engine::ResultText::kCapacity + 2;
+        longest_line += padded_fragments_[i].size() + engine::Fixed4::kMaxTextLength + 2;
     }
     if (longest_line + 1 > kLineBuffer) throw std::logic_error("result document longer than its line buffer");
 }
@@ -84,7 +91,8 @@ ResultLineWriter::ResultLineWriter(ResultValues values) : values_(values) {
 void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& result) const {
     // The line is put together on the stack in fixed-size copies, which the
     // compiler turns into a few moves each, and then appended in one piece:
-    // this is what keeps long batches fast.
+    // this is what keeps long batches fast. A Fixed4 text is a JSON number and
+    // needs no escaping, so it goes in quoted or not.
     char line[kLineBuffer];
     char* at = line;
     const auto copy_fragment = [&at, this](std::size_t i) {
@@ -95,36 +103,15 @@ void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& re
         at += fragments_[i].size();
     };
     const bool quoted = values_ == ResultValues::Strings;
-    for (std::size_t i = 0; i < result_index_.size(); ++i) {
-        const engine::ResultText& text = result.texts[result_index_[i]];
-        if (!is_plain_number_text(text) || (!quoted && !load_case::is_json_number(text))) {
-            append_any(out, result);
-            return;
-        }
+    for (std::size_t i = 0; i < kDocumentValues.size(); ++i) {
         copy_fragment(i);
         if (quoted) *at++ = '"';
-        // The whole inline capacity is copied; only the text's own bytes are kept.
-        std::memcpy(at, text.view().data(), engine::ResultText::kCapacity);
-        at += text.size();
+        at = value_in(result, kDocumentValues[i]).write_text(at);
         if (quoted) *at++ = '"';
     }
     copy_fragment(fragments_.size() - 1);
     *at++ = '\n';
     out.append(line, static_cast<std::size_t>(at - line));
-}
-
-void ResultLineWriter::append_any(std::string& out, const engine::AnalysisResult& result) const {
-    for (std::size_t i = 0; i < result_index_.size(); ++i) {
-        const std::string_view text = result.texts[result_index_[i]].view();
-        out += fragments_[i];
-        if (values_ == ResultValues::Numbers && load_case::is_json_number(text)) {
-            out += text;
-        } else {
-            load_case::append_json_string(out, text);
-        }
-    }
-    out += fragments_.back();
-    out += '\n';
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -19,29 +20,34 @@ using Json = nlohmann::ordered_json;
 //  "forces": {"L0L1": ..., ...}}, every value the result text.
 Json result_json(const engine::AnalysisResult& result);
 
+enum class ResultGroup : std::uint8_t { Lengths, Reactions, Forces };
+
 // Appends result_json() as one line, fast enough for long batches. The document's
 // shape never changes, so it is serialized once and cut before each value; a
 // result then only fills its 61 texts into the gaps. With ResultValues::Numbers
-// a text goes unquoted (every Fixed4 text is a JSON number); a text that is not
-// a number stays a string, so the line is valid JSON whatever the text.
+// a text goes unquoted: every Fixed4 text is a JSON number.
 class ResultLineWriter {
 public:
+    static constexpr std::size_t kValueCount = 2 * engine::kMemberCount + engine::kReactionCount;
+
+    // One value of the document: a member's length or force, or a reaction.
+    struct DocumentValue {
+        ResultGroup group;
+        std::size_t id;  // a Member, or a Reaction in the reactions group
+    };
+
     explicit ResultLineWriter(ResultValues values = ResultValues::Strings);
 
     void append(std::string& out, const engine::AnalysisResult& result) const;
 
 private:
-    // Any text, escaped where it needs to be.
-    void append_any(std::string& out, const engine::AnalysisResult& result) const;
-
     // fragments_[i] comes before the i-th value of the document (up to its colon),
     // the last one closes it.
-    std::array<std::string, engine::kResultCount + 1> fragments_;
-    std::array<std::size_t, engine::kResultCount> result_index_{};  // document value -> result slot
+    std::array<std::string, kValueCount + 1> fragments_;
     ResultValues values_;
     // The fragments again, each padded with zeros to a whole number of copy blocks,
     // so that the fast path copies them in fixed-size blocks.
-    std::array<std::string, engine::kResultCount + 1> padded_fragments_;
+    std::array<std::string, kValueCount + 1> padded_fragments_;
 };
 
 // {"error": {"kind": ..., "input": ..., "text": ..., "message": ...}}; input and

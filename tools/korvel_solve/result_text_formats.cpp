@@ -1,20 +1,16 @@
 #include "tools/korvel_solve/result_text_formats.hpp"
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <string_view>
 
-#include "tools/korvel_solve/reaction_order.hpp"
+#include "engine/result_table.hpp"
 
 namespace korvel::solve {
 
 namespace {
 
 constexpr std::string_view kColumnGap = "  ";
-
-// The captions of the results window's reactions block.
-constexpr std::array<std::string_view, 3> kReactionCaptions{"RL0 (Up) =", "RL6 (Up) =", "HL0(Left)="};
 
 void write_padded(std::ostream& out, std::string_view text, std::size_t width) {
     out << text;
@@ -24,41 +20,27 @@ void write_padded(std::ostream& out, std::string_view text, std::size_t width) {
 }  // namespace
 
 void write_table(std::ostream& out, const engine::AnalysisResult& result) {
-    constexpr std::string_view kMember = "Member";
-    constexpr std::string_view kLength = "Length";
-    constexpr std::string_view kForce = "Axial force";
-
-    std::size_t member_width = kMember.size();
-    std::size_t length_width = kLength.size();
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        member_width = std::max(member_width, member.size());
-        length_width = std::max(length_width, result.length(member).size());
+    std::size_t member_width = engine::kMemberHeading.size();
+    std::size_t length_width = engine::kLengthHeading.size();
+    for (const engine::Member member : engine::kMembersInTableOrder) {
+        member_width = std::max(member_width, engine::member_name(member).size());
+        length_width = std::max(length_width, result.length(member).to_text().size());
     }
 
-    write_padded(out, kMember, member_width);
+    write_padded(out, engine::kMemberHeading, member_width);
     out << kColumnGap;
-    write_padded(out, kLength, length_width);
-    out << kColumnGap << kForce << '\n';
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        write_padded(out, member, member_width);
+    write_padded(out, engine::kLengthHeading, length_width);
+    out << kColumnGap << engine::kForceHeading << '\n';
+    for (const engine::Member member : engine::kMembersInTableOrder) {
+        write_padded(out, engine::member_name(member), member_width);
         out << kColumnGap;
-        write_padded(out, result.length(member), length_width);
-        out << kColumnGap << result.force(member) << '\n';
+        write_padded(out, result.length(member).to_text(), length_width);
+        out << kColumnGap << result.force(member).to_text() << '\n';
     }
 
-    out << "\nReactions\n";
-    for (std::size_t i = 0; i < kReactionsInOrder.size(); ++i) {
-        out << kReactionCaptions[i] << ' ' << result.reaction(kReactionsInOrder[i]) << '\n';
-    }
-}
-
-void write_csv(std::ostream& out, const engine::AnalysisResult& result) {
-    out << "item,length,axial_force,reaction\n";
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        out << member << ',' << result.length(member) << ',' << result.force(member) << ",\n";
-    }
-    for (const std::string_view reaction : kReactionsInOrder) {
-        out << reaction << ",,," << result.reaction(reaction) << '\n';
+    out << '\n' << engine::kReactionsHeading << '\n';
+    for (const engine::ReactionRow& row : engine::kReactionRows) {
+        out << row.caption << ' ' << result.reaction(row.reaction).to_text() << '\n';
     }
 }
 

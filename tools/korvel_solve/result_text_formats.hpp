@@ -10,8 +10,4 @@ namespace korvel::solve {
 // window's table order, then the reactions block with the window's captions.
 void write_table(std::ostream& out, const engine::AnalysisResult& result);
 
-// A header, then one row per member (item,length,axial_force,) and one per
-// reaction (item,,,reaction).
-void write_csv(std::ostream& out, const engine::AnalysisResult& result);
-
 }  // namespace korvel::solve

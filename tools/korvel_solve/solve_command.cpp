@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
+#include "engine/result_table.hpp"
 #include "load_case/load_case.hpp"
 #include "load_case/quoted_text.hpp"
 #include "tools/korvel_solve/batch.hpp"
@@ -29,7 +30,7 @@ std::string formatted_result(const engine::AnalysisResult& result, const SingleR
     std::ostringstream out;
     switch (run.format) {
         case OutputFormat::Table: write_table(out, result); break;
-        case OutputFormat::Csv: write_csv(out, result); break;
+        case OutputFormat::Csv: return engine::results_csv(result);
         case OutputFormat::Json: {
             std::string line;
             ResultLineWriter(run.values).append(line, result);

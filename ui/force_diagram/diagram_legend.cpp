@@ -14,9 +14,9 @@ constexpr double kSwatchLength = 1.6;  // line heights
 QString largest(const char* kind, const ExtremeForce& extreme) {
     if (extreme.members.empty()) return QStringLiteral("Largest %1: none").arg(QLatin1String(kind));
     QStringList members;
-    for (const std::string_view member : extreme.members) members.append(to_qstring(member));
+    for (const engine::Member member : extreme.members) members.append(to_qstring(engine::member_name(member)));
     return QStringLiteral("Largest %1: %2 in %3")
-        .arg(QLatin1String(kind), to_qstring(extreme.text), members.join(QStringLiteral(", ")));
+        .arg(QLatin1String(kind), to_qstring(extreme.force.to_text()), members.join(QStringLiteral(", ")));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "engine/fixed4.hpp"
+#include "engine/result_table.hpp"
 #include "engine/truss_shape.hpp"
 #include "ui/force_diagram/diagram_legend.hpp"
 #include "ui/force_diagram/text_candidates.hpp"
@@ -40,11 +41,14 @@ QPointF nearest_point_of(const QRectF& box, QPointF p) {
     return {std::clamp(p.x(), box.left(), box.right()), std::clamp(p.y(), box.top(), box.bottom())};
 }
 
+double signed_direction(engine::Fixed4 value) { return value.count() < 0 ? -1.0 : 1.0; }
+
+// A load text that was analysed always reads; the arrow of one that does not points the positive way.
 double signed_direction(std::string_view text) {
     try {
         return engine::parse_double(text) < 0 ? -1.0 : 1.0;
     } catch (const std::exception&) {
-        return 1.0;  // an analysed text always reads; the arrow then points the positive way
+        return 1.0;
     }
 }
 
@@ -107,8 +111,9 @@ private:
 
     QSizeF box_size(const QString& text) const { return text_box_size(metrics_, text); }
 
-    QString reaction_text(std::string_view name) const {
-        return to_qstring(name) + QStringLiteral(" = ") + to_qstring(record_.result.reaction(name));
+    QString reaction_text(engine::Reaction reaction) const {
+        return to_qstring(engine::reaction_name(reaction)) + QStringLiteral(" = ") +
+               to_qstring(record_.result.reaction(reaction).to_text());
     }
 
     QString load_text(std::size_t load) const {
@@ -117,7 +122,7 @@ private:
 
     // The truss's scale and place: as large as fits between the margins its arrows and texts need.
     Frame fit_truss(const QRectF& region) const {
-        double side_text = box_size(reaction_text("HL0")).width();
+        double side_text = box_size(reaction_text(engine::Reaction::HL0)).width();
         for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
             if (engine::kLoadMap[i].component == Component::Horizontal && !record_.input.loads[i].empty())
                 side_text = std::max(side_text, box_size(load_text(i)).width());
@@ -138,11 +143,11 @@ private:
     void add_members() {
         for (std::size_t n = 0; n < 16; ++n) layout_.nodes.push_back(frame_.at(static_cast<Node>(n)));
         const ForceExtremes extremes = force_extremes(record_.result);
-        for (const std::string_view member : engine::kMembersInTableOrder) {
+        for (const engine::Member member : engine::kMembersInTableOrder) {
             const engine::MemberEnds ends = engine::member_ends(member);
-            const std::string_view force = record_.result.force(member);
+            const engine::Fixed4 force = record_.result.force(member);
             const double ratio =
-                extremes.largest_magnitude > 0 ? force_magnitude(force) / extremes.largest_magnitude : 0.0;
+                extremes.largest_magnitude > 0 ? std::fabs(force.to_double()) / extremes.largest_magnitude : 0.0;
             layout_.members.push_back({member, QLineF(frame_.at(ends.first), frame_.at(ends.second)), force_sign(force),
                                        (kThinnestMember + kWidthPerForce * ratio) * lh_});
         }
@@ -169,13 +174,15 @@ private:
         }
         const QPointF down(0, 1);
         // Upward reactions act against the positive (downward) load direction; HL0 is positive to the left.
-        add_arrow(left, down, -down * signed_direction(record_.result.reaction("RL0")), 1.3, reaction_text("RL0"),
-                  true);
-        add_arrow(right, down, -down * signed_direction(record_.result.reaction("RL6")), 1.3, reaction_text("RL6"),
-                  true);
+        using engine::Reaction;
+        const auto direction = [this](Reaction reaction) {
+            return signed_direction(record_.result.reaction(reaction));
+        };
+        add_arrow(left, down, -down * direction(Reaction::RL0), 1.3, reaction_text(Reaction::RL0), true);
+        add_arrow(right, down, -down * direction(Reaction::RL6), 1.3, reaction_text(Reaction::RL6), true);
         const QPointF beside_support = left + QPointF(0, (1.3 + kArrowLength / 2) * lh_);
-        add_arrow(beside_support, QPointF(-1, 0), QPointF(-1, 0) * signed_direction(record_.result.reaction("HL0")),
-                  0.3, reaction_text("HL0"), true);
+        add_arrow(beside_support, QPointF(-1, 0), QPointF(-1, 0) * direction(Reaction::HL0), 0.3,
+                  reaction_text(Reaction::HL0), true);
     }
 
     void add_loads() {
@@ -210,7 +217,7 @@ private:
             return a->line.length() < b->line.length();
         });
         for (const MemberStroke* stroke : order) {
-            const QString text = to_qstring(record_.result.force(stroke->member));
+            const QString text = to_qstring(record_.result.force(stroke->member).to_text());
             const QSizeF size = box_size(text);
             const Placement placement = placer.place(
                 size, centres_beside(stroke->line, stroke->width, truss_centre(), size, kTextPadding * lh_));

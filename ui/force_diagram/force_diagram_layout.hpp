@@ -16,7 +16,7 @@
 namespace korvel::ui {
 
 struct MemberStroke {
-    std::string_view member;
+    engine::Member member;
     QLineF line;
     ForceSign sign;
     double width;  // grows with |force| relative to the largest
@@ -39,9 +39,9 @@ struct DiagramText {
     QString text;
     QRectF box;
     TextRole role;
-    std::optional<ForceSign> sign;  // written in the colour of this sign; otherwise in ink
-    std::string_view member;        // member forces only
-    std::optional<QLineF> leader;   // to a text that had to move away from its member
+    std::optional<ForceSign> sign;         // written in the colour of this sign; otherwise in ink
+    std::optional<engine::Member> member;  // member forces only
+    std::optional<QLineF> leader;          // to a text that had to move away from its member
 };
 
 // Everything a force diagram draws, placed in the paint device's coordinates.

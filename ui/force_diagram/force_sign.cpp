@@ -2,49 +2,37 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
 
-#include "engine/fixed4.hpp"
+#include "engine/result_table.hpp"
 
 namespace korvel::ui {
 namespace {
 
-// Result texts are Fixed4 texts, so their counts compare exactly.
-std::int64_t exact_count(std::string_view text) { return engine::Fixed4::parse(text).count(); }
-
-// Keeps `candidate` when it is further from zero than the extreme so far, or joins it on a tie.
-void consider(ExtremeForce& extreme, std::int64_t& extreme_count, std::string_view member, std::string_view text) {
-    const std::int64_t count = exact_count(text);
-    const bool first = extreme.members.empty();
-    if (first || std::abs(count) > std::abs(extreme_count)) {
-        extreme.text = std::string(text);
+// Keeps `force` when it is further from zero than the extreme so far, or joins it on a tie.
+void consider(ExtremeForce& extreme, engine::Member member, engine::Fixed4 force) {
+    if (extreme.members.empty() || force.magnitude() > extreme.force.magnitude()) {
+        extreme.force = force;
         extreme.members.assign({member});
-        extreme_count = count;
-    } else if (count == extreme_count) {
+    } else if (force == extreme.force) {
         extreme.members.push_back(member);
     }
 }
 
 }  // namespace
 
-ForceSign force_sign(std::string_view text) {
-    const bool any_nonzero_digit = std::any_of(text.begin(), text.end(), [](char c) { return c >= '1' && c <= '9'; });
-    if (!any_nonzero_digit) return ForceSign::Zero;
-    return text.starts_with('-') ? ForceSign::Compression : ForceSign::Tension;
+ForceSign force_sign(engine::Fixed4 force) {
+    if (force.count() == 0) return ForceSign::Zero;
+    return force.count() < 0 ? ForceSign::Compression : ForceSign::Tension;
 }
-
-double force_magnitude(std::string_view text) { return std::fabs(engine::parse_double(text)); }
 
 ForceExtremes force_extremes(const engine::AnalysisResult& result) {
     ForceExtremes extremes;
-    std::int64_t tension_count = 0;
-    std::int64_t compression_count = 0;
-    for (const std::string_view member : engine::kMembersInTableOrder) {
-        const std::string_view text = result.force(member);
-        extremes.largest_magnitude = std::max(extremes.largest_magnitude, force_magnitude(text));
-        switch (force_sign(text)) {
-            case ForceSign::Tension: consider(extremes.tension, tension_count, member, text); break;
-            case ForceSign::Compression: consider(extremes.compression, compression_count, member, text); break;
+    for (const engine::Member member : engine::kMembersInTableOrder) {
+        const engine::Fixed4 force = result.force(member);
+        extremes.largest_magnitude = std::max(extremes.largest_magnitude, std::fabs(force.to_double()));
+        switch (force_sign(force)) {
+            case ForceSign::Tension: consider(extremes.tension, member, force); break;
+            case ForceSign::Compression: consider(extremes.compression, member, force); break;
             case ForceSign::Zero: break;
         }
     }

@@ -8,9 +8,9 @@
 #include <QPdfWriter>
 #include <algorithm>
 
+#include "engine/result_table.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
 #include "ui/force_diagram/force_sign.hpp"
-#include "ui/results_window/results_table_text.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
 
@@ -23,17 +23,17 @@ constexpr int kTitlePoints = 15;
 constexpr int kBodyPoints = 9;
 constexpr int kDiagramPoints = 7;
 constexpr int kLoadColumns = 3;
-constexpr std::size_t kLeftBlockRows = 15;  // the rest of the 29 members form the right block
-constexpr std::size_t kMemberRows = engine::kMemberCount;
 
-QString sign_letter(const QString& force) {
-    switch (force_sign(force.toStdString())) {
+QString sign_letter(engine::Fixed4 force) {
+    switch (force_sign(force)) {
         case ForceSign::Tension: return QStringLiteral("T");
         case ForceSign::Compression: return QStringLiteral("C");
         case ForceSign::Zero: break;
     }
     return QStringLiteral("0");
 }
+
+QString text_of(engine::Fixed4 value) { return to_qstring(value.to_text()); }
 
 QString load_name(const engine::LoadSlot& slot) {
     return to_qstring(engine::node_name(slot.node)) + (slot.component == engine::Component::Horizontal
@@ -116,9 +116,15 @@ private:
     double y_;
 };
 
-std::vector<QStringList> member_table(const std::vector<QStringList>& rows, std::size_t first, std::size_t last) {
-    std::vector<QStringList> table{rows.front() + QStringList{QStringLiteral("T/C/0")}};
-    for (std::size_t r = first; r < last; ++r) table.push_back(rows[r] + QStringList{sign_letter(rows[r][2])});
+// The members from `first` to `last` in table order, with their lengths, forces and signs.
+std::vector<QStringList> member_table(const engine::AnalysisResult& result, std::size_t first, std::size_t last) {
+    std::vector<QStringList> table{{to_qstring(engine::kMemberHeading), to_qstring(engine::kLengthHeading),
+                                    to_qstring(engine::kForceHeading), QStringLiteral("T/C/0")}};
+    for (std::size_t r = first; r < last; ++r) {
+        const engine::Member member = engine::kMembersInTableOrder[r];
+        table.push_back({to_qstring(engine::member_name(member)), text_of(result.length(member)),
+                         text_of(result.force(member)), sign_letter(result.force(member))});
+    }
     return table;
 }
 
@@ -138,17 +144,18 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
     report.next_line(0.5);
     report.diagram(record);
 
-    const auto text_of_label = [&](std::string_view label) { return to_qstring(record.result.text_of_label(label)); };
-    const std::vector<QStringList> rows = results_table_rows(text_of_label);
     const double half = page.width() / 2;
     const std::vector<double> widths{report.mm(18), report.mm(20), report.mm(24), report.mm(14)};
-    const double below_left = report.table(page.left(), member_table(rows, 1, 1 + kLeftBlockRows), widths);
-    const double below_right =
-        report.table(page.left() + half, member_table(rows, 1 + kLeftBlockRows, 1 + kMemberRows), widths);
+    const double below_left =
+        report.table(page.left(), member_table(record.result, 0, engine::kLeftBlockMemberCount), widths);
+    const double below_right = report.table(
+        page.left() + half, member_table(record.result, engine::kLeftBlockMemberCount, engine::kMemberCount), widths);
     report.move_to(std::max(below_left, below_right) + report.line_height());
 
     std::vector<QStringList> reactions{{QStringLiteral("Reaction"), QStringLiteral("Value")}};
-    for (std::size_t r = 1 + kMemberRows; r < rows.size(); ++r) reactions.push_back(rows[r]);
+    for (const engine::ReactionRow& row : engine::kReactionRows)
+        reactions.push_back(
+            {to_qstring(engine::reaction_name(row.reaction)), text_of(record.result.reaction(row.reaction))});
     report.table(page.left(), reactions, widths);
 }
 

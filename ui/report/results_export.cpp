@@ -4,10 +4,10 @@
 #include <QDir>
 #include <optional>
 
+#include "engine/result_table.hpp"
 #include "ui/files/atomic_file.hpp"
 #include "ui/report/diagram_picture.hpp"
 #include "ui/report/report_pdf.hpp"
-#include "ui/report/results_csv.hpp"
 
 namespace korvel::ui {
 
@@ -19,7 +19,8 @@ void ResultsExport::saveReport(const AnalysisRecord& record) {
 
 void ResultsExport::saveCsv(const AnalysisRecord& record) {
     save(QStringLiteral("Save results as CSV"), QStringLiteral("korvel-results.csv"),
-         QStringLiteral("CSV tables (*.csv)"), [&](const QString&) { return results_csv(record.result); });
+         QStringLiteral("CSV tables (*.csv)"),
+         [&](const QString&) { return QByteArray::fromStdString(engine::results_csv(record.result)); });
 }
 
 void ResultsExport::saveDiagram(const AnalysisRecord& record) {

@@ -7,14 +7,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
 #include "ui/dialogs/confirm_exit.hpp"
 #include "ui/results_window/results_table_text.hpp"
 #include "ui/results_window/results_window_layout.hpp"
 #include "ui/widgets/artwork.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/table_area.hpp"
 
@@ -37,18 +35,21 @@ const FormEntry kForm{"Form2",
 
 ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kForm, parent), dialogs_(dialogs) {
     build(results_layout::kControls);
+    QPushButton& finish = find_control<QPushButton>(*this, "Command3");
+    results_layout::for_each_member_row(
+        [this](const results_layout::MemberRow& row, results_layout::BlockColumns, engine::Member member) {
+            length_labels_[engine::to_index(member)] = &find_control<AutoSizeLabel>(*this, row.length_label);
+            force_labels_[engine::to_index(member)] = &find_control<AutoSizeLabel>(*this, row.force_label);
+        });
+    for (std::size_t i = 0; i < engine::kReactionCount; ++i) {
+        reaction_labels_[engine::to_index(engine::kReactionRows[i].reaction)] =
+            &find_control<AutoSizeLabel>(*this, results_layout::kReactionRows[i].result_label);
+    }
     present_member_table_as_table();
 
-    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
-        const QString name = to_qstring(engine::kResultSlots[i].label);
-        result_labels_[i] = findChild<AutoSizeLabel*>(name);
-        if (result_labels_[i] == nullptr) throw std::logic_error("results window has no label " + name.toStdString());
-    }
-
-    QPushButton& finish = button("Command3");
     connect(&finish, &QPushButton::clicked, this, &ResultsWindow::askFinish);
-    connect(&button("Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
-    connect(&button("Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
+    connect(&find_control<QPushButton>(*this, "Command1"), &QPushButton::clicked, this, &ResultsWindow::backRequested);
+    connect(&find_control<QPushButton>(*this, "Command5"), &QPushButton::clicked, this, &ResultsWindow::askStartNew);
     addWindowMenu();
     // Ctrl+Q asks the Finish question, as the usual key to leave a program.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
@@ -58,39 +59,30 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(kFor
 }
 
 void ResultsWindow::present_member_table_as_table() {
-    auto* table =
-        new TableArea(*this, {QStringLiteral("Member"), QStringLiteral("Length"), QStringLiteral("Axial force")});
+    auto* table = new TableArea(*this, {to_qstring(engine::kMemberHeading), to_qstring(engine::kLengthHeading),
+                                        to_qstring(engine::kForceHeading)});
     table->setAccessibleName(to_qstring(results_layout::kMemberTableName));
     table->setAccessibleDescription(to_qstring(results_layout::kMemberTableDescription));
-    const auto add_rows = [this, table](const auto& rows) {
-        for (const results_layout::MemberRow& row : rows) {
-            std::vector<QWidget*> cells;
-            for (const std::string_view name : {row.caption_label, row.length_label, row.force_label}) {
-                auto* label = findChild<AutoSizeLabel*>(to_qstring(name));
-                if (label == nullptr) throw std::logic_error("results window has no label " + std::string(name));
-                cells.push_back(label);
-            }
-            table->add_row(cells);
-        }
-    };
-    add_rows(results_layout::kLeftBlockRows);
-    add_rows(results_layout::kRightBlockRows);
-}
-
-QPushButton& ResultsWindow::button(const char* name) {
-    auto* found = findChild<QPushButton*>(QString::fromLatin1(name));
-    if (found == nullptr) throw std::logic_error(std::string("results window has no button ") + name);
-    return *found;
+    results_layout::for_each_member_row(
+        [this, table](const results_layout::MemberRow& row, results_layout::BlockColumns, engine::Member member) {
+            table->add_row({&find_control<AutoSizeLabel>(*this, row.caption_label),
+                            length_labels_[engine::to_index(member)], force_labels_[engine::to_index(member)]});
+        });
 }
 
 void ResultsWindow::showResults(const engine::AnalysisResult& result) {
-    for (std::size_t i = 0; i < engine::kResultCount; ++i) {
-        result_labels_[i]->set_caption(to_qstring(result.texts[i]));
+    shown_ = result;
+    for (const engine::Member member : engine::kMembers) {
+        length_labels_[engine::to_index(member)]->set_caption(to_qstring(result.length(member).to_text()));
+        force_labels_[engine::to_index(member)]->set_caption(to_qstring(result.force(member).to_text()));
+    }
+    for (const engine::Reaction reaction : engine::kReactions) {
+        reaction_labels_[engine::to_index(reaction)]->set_caption(to_qstring(result.reaction(reaction).to_text()));
     }
     for (QAction* command : result_commands_) command->setEnabled(true);
 }
 
-void ResultsWindow::copyResults() { QGuiApplication::clipboard()->setText(results_table_text(*this)); }
+void ResultsWindow::copyResults() { QGuiApplication::clipboard()->setText(results_table_text(shown_)); }
 
 void ResultsWindow::askFinish() {
     if (confirm_exit(dialogs_)) emit exitConfirmed();

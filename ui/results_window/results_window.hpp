@@ -46,14 +46,17 @@ protected:
 private:
     // Gathers the 29 member rows (left block, then right block) into one table for assistive technology.
     void present_member_table_as_table();
-    QPushButton& button(const char* name);
     void askFinish();
     void askStartNew();
     void addWindowMenu();
 
     Dialogs& dialogs_;
-    // In the order of engine::kResultSlots.
-    std::array<AutoSizeLabel*, engine::kResultCount> result_labels_{};
+    // The result labels, indexed by engine::Member and engine::Reaction.
+    std::array<AutoSizeLabel*, engine::kMemberCount> length_labels_{};
+    std::array<AutoSizeLabel*, engine::kMemberCount> force_labels_{};
+    std::array<AutoSizeLabel*, engine::kReactionCount> reaction_labels_{};
+    // What the labels show, for Copy.
+    engine::AnalysisResult shown_;
     // Greyed out until the first results are shown.
     std::vector<QAction*> result_commands_;
 };

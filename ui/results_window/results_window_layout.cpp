@@ -71,37 +71,40 @@ constexpr std::array<ControlEntry, kControlCount> build_controls() {
     std::size_t next = 0;
     const auto add = [&](const ControlEntry& entry) { controls[next++] = entry; };
 
-    add(heading("Label94", "Reactions", 360, 1050, Background::Transparent, "Heading of the support reactions."));
-    add(heading("Label1", "Member", 2160, 900, Background::Transparent, "Heading of the members, left table."));
-    add(heading("Label60", "Length", 3600, 720, Background::Opaque, "Heading of the member lengths, left table."));
-    add(heading("Label61", "Axial force", 4800, 1260, Background::Opaque, "Heading of the axial forces, left table."));
-    add(heading("Label78", "Member", 7320, 900, Background::Transparent, "Heading of the members, right table."));
-    add(heading("Label77", "Length", 8760, 720, Background::Opaque, "Heading of the member lengths, right table."));
-    add(heading("Label76", "Axial force", 10200, 1260, Background::Opaque,
+    add(heading("Label94", engine::kReactionsHeading, 360, 1050, Background::Transparent,
+                "Heading of the support reactions."));
+    add(heading("Label1", engine::kMemberHeading, 2160, 900, Background::Transparent,
+                "Heading of the members, left table."));
+    add(heading("Label60", engine::kLengthHeading, 3600, 720, Background::Opaque,
+                "Heading of the member lengths, left table."));
+    add(heading("Label61", engine::kForceHeading, 4800, 1260, Background::Opaque,
+                "Heading of the axial forces, left table."));
+    add(heading("Label78", engine::kMemberHeading, 7320, 900, Background::Transparent,
+                "Heading of the members, right table."));
+    add(heading("Label77", engine::kLengthHeading, 8760, 720, Background::Opaque,
+                "Heading of the member lengths, right table."));
+    add(heading("Label76", engine::kForceHeading, 10200, 1260, Background::Opaque,
                 "Heading of the axial forces, right table."));
 
-    const auto add_block = [&](const auto& rows, BlockColumns columns) {
-        for (const MemberRow& row : rows) {
-            const std::string_view member = member_of(row);
-            add(caption_label(row.caption_label, row.caption,
-                              {columns.caption_left, row.top, row.caption_width, kMemberRowHeight}, kMemberFont,
-                              {"Member %1", "Name of member %1.", member}));
-            add(result_label(row.length_label,
-                             {columns.length_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight}, kMemberFont,
-                             {"Length of %1", "Length of member %1, in the unit of the span.", member}));
-            add(result_label(row.force_label, {columns.force_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight},
-                             kMemberFont,
-                             {"Axial force of %1",
-                              "Axial force in member %1: positive in tension, negative in compression.", member}));
-        }
-    };
-    add_block(kLeftBlockRows, kLeftBlock);
-    add_block(kRightBlockRows, kRightBlock);
+    for_each_member_row([&](const MemberRow& row, BlockColumns columns, engine::Member member) {
+        const std::string_view name = engine::member_name(member);
+        add(caption_label(row.caption_label, engine::member_caption(member),
+                          {columns.caption_left, row.top, member_caption_width(member), kMemberRowHeight}, kMemberFont,
+                          {"Member %1", "Name of member %1.", name}));
+        add(result_label(row.length_label, {columns.length_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight},
+                         kMemberFont, {"Length of %1", "Length of member %1, in the unit of the span.", name}));
+        add(result_label(
+            row.force_label, {columns.force_left, row.top, kEmptyMemberResultWidth, kMemberRowHeight}, kMemberFont,
+            {"Axial force of %1", "Axial force in member %1: positive in tension, negative in compression.", name}));
+    });
 
-    for (const ReactionRow& row : kReactionRows) {
-        add(caption_label(row.caption_label, row.caption,
-                          {kReactionCaptionLeft, row.top, row.caption_width, kReactionRowHeight}, FontEntry{},
-                          {"Reaction %1", "Name of the support reaction %1.", row.reaction}));
+    for (std::size_t i = 0; i < kReactionRows.size(); ++i) {
+        const ReactionRow& row = kReactionRows[i];
+        const engine::ReactionRow& reaction = engine::kReactionRows[i];
+        add(caption_label(
+            row.caption_label, reaction.caption, {kReactionCaptionLeft, row.top, row.caption_width, kReactionRowHeight},
+            FontEntry{},
+            {"Reaction %1", "Name of the support reaction %1.", engine::reaction_name(reaction.reaction)}));
         add(result_label(row.result_label,
                          {kReactionResultLeft, row.top, kEmptyReactionResultWidth, kReactionRowHeight}, FontEntry{},
                          {row.spoken, "Support reaction, in the unit of the loads."}));
