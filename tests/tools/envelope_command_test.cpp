@@ -1,19 +1,18 @@
 // korvel-solve with a project: --envelope, --combination, and projects in a batch.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
 #include "load_case/combination.hpp"
+#include "tests/tools/case_file.hpp"
 #include "tests/tools/solve_process.hpp"
 
 namespace {
 
+using korvel::testing_support::CaseFile;
 using korvel::testing_support::Outcome;
 using korvel::testing_support::run_solve;
 
@@ -37,23 +36,8 @@ std::string with_huge(std::string project) {
     return project;
 }
 
-class ProjectFile {
-public:
-    explicit ProjectFile(const std::string& text)
-        : path_(testing::TempDir() + "korvel-project-" + std::to_string(getpid()) + ".korvel.json") {
-        std::ofstream(path_, std::ios::binary) << text;
-    }
-    ~ProjectFile() { std::remove(path_.c_str()); }
-    ProjectFile(const ProjectFile&) = delete;
-    ProjectFile& operator=(const ProjectFile&) = delete;
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
 TEST(Envelope, JsonHoldsEveryCombinationAndTheEnvelopeInTheFilesOrder) {
-    const ProjectFile file(with_huge(kProject));
+    const CaseFile file("project.korvel.json", with_huge(kProject));
     const Outcome outcome = run_solve({"--envelope", file.path(), "--format", "json"});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.err.find("combination \"Huge\": "), std::string::npos) << outcome.err;
@@ -76,7 +60,7 @@ TEST(Envelope, JsonHoldsEveryCombinationAndTheEnvelopeInTheFilesOrder) {
 }
 
 TEST(Envelope, TableAndCsvNameTheGoverningCombinationsAndTheUplift) {
-    const ProjectFile file(kProject);
+    const CaseFile file("project.korvel.json", kProject);
     const Outcome table = run_solve({"--envelope", file.path()});
     EXPECT_EQ(table.status, 0) << table.err;
     EXPECT_NE(table.out.find("reverses"), std::string::npos);
@@ -91,7 +75,7 @@ TEST(Envelope, TableAndCsvNameTheGoverningCombinationsAndTheUplift) {
 
 // One combination gives what its combined loads give typed in as one case, in every format.
 TEST(Combination, GivesTheResultsOfItsCombinedLoads) {
-    const ProjectFile file(kProject);
+    const CaseFile file("project.korvel.json", kProject);
     const auto project = std::get<korvel::load_case::Project>(korvel::load_case::read_case_file(kProject));
     for (const char* format : {"table", "csv", "json"}) {
         const Outcome combination = run_solve({"--combination", "0.5D + 0.5W", "--format", format, file.path()});
@@ -119,7 +103,7 @@ TEST(Envelope, RefusesBadProjectsAndMisuseWithStatusTwo) {
         {{"--envelope", "FILE", "FILE"}, kProject, "--envelope names the project"},
     };
     for (const Refused& row : rows) {
-        const ProjectFile file(row.project);
+        const CaseFile file("project.korvel.json", row.project);
         const Outcome outcome = run_solve(with_file(row.arguments, file.path()));
         EXPECT_EQ(outcome.status, 2) << row.says;
         EXPECT_NE(outcome.err.find(row.says), std::string::npos) << outcome.err;
