@@ -1,7 +1,6 @@
 // korvel-solve with a project: --envelope, --combination, and projects in a batch.
 #include <gtest/gtest.h>
 
-
 #include <string>
 
 #include <nlohmann/json.hpp>
