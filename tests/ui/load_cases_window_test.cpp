@@ -1,20 +1,31 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "load_case/combination.hpp"
 #include "load_case/design_presets.hpp"
+#include "load_case/envelope_csv.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/dialogs/load_table.hpp"
+#include "ui/force_diagram/force_diagram_layout.hpp"
 #include "ui/load_cases_window/distributed_load_dialog.hpp"
+#include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/load_cases_window/load_cases_window.hpp"
 
 namespace korvel::ui::testing {
@@ -234,6 +245,167 @@ TEST_F(LoadCasesWindowTest, ADistributedLoadAddsTheGeneratorsLoadsToTheSelectedC
     EXPECT_EQ(window.project().cases[1].loads, expected) << "a bad intensity changes nothing";
     ASSERT_EQ(dialogs.calls.size(), 1U);
     EXPECT_EQ(dialogs.calls[0].style, MessageStyle::OkExclamation);
+}
+
+TEST_F(LoadCasesWindowTest, EveryCommandHasAnAccessKeyOfItsOwnAndWordsForAScreenReader) {
+    std::map<QChar, QString> keys;
+    const auto take = [&keys](const QString& caption) {
+        const qsizetype mark = caption.indexOf(u'&');
+        ASSERT_GE(mark, 0) << caption.toStdString() << " has no access key";
+        const QChar key = caption.at(mark + 1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << caption.toStdString() << " shares its key with " << keys[key].toStdString();
+        keys[key] = caption;
+    };
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        take(button->text());
+        EXPECT_FALSE(button->accessibleDescription().isEmpty()) << button->text().toStdString();
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy() != nullptr) take(label->text());
+    for (const QMenu* menu : window.findChildren<QMenuBar*>().at(0)->findChildren<QMenu*>()) take(menu->title());
+    for (const char* name : {"CaseList", "KindBox", "LoadTable", "CombinationTable", "SpanBox"})
+        EXPECT_FALSE(control<QWidget>(name).accessibleName().isEmpty()) << name;
+}
+
+// The row of a table whose first cell is `item`.
+QStringList row_of(const QTableWidget& table, const QString& item) {
+    for (int r = 0; r < table.rowCount(); ++r) {
+        if (table.item(r, 0)->text() != item) continue;
+        QStringList cells;
+        for (int c = 0; c < table.columnCount(); ++c) cells << table.item(r, c)->text();
+        return cells;
+    }
+    return {};
+}
+
+TEST_F(LoadCasesWindowTest, TheEnvelopeShowsTheUpliftOfTheHandCheckedRoofInWords) {
+    window.update_envelope();
+    auto& reactions = control<QTableWidget>("EnvelopeReactions");
+    // 1.2D + 1.6S: RL0 = (1.2 × 0.85 + 1.6 × 1.6) / 2 = 1.79; 0.9D + 1.0W: RL0 = 0.9 × 0.85 / 2 - 1.9 × 7/8
+    // = -1.28 pulls the pinned support up.
+    EXPECT_EQ(row_of(reactions, QStringLiteral("RL0")),
+              (QStringList{"RL0", "1.79", "1.2D + 1.6S", "-1.28", "0.9D + 1.0W", "uplift: hold down L0"}));
+    EXPECT_EQ(row_of(reactions, QStringLiteral("RL6")).at(5), QString()) << "RL6 stays pushed down";
+    EXPECT_EQ(window.envelope_view().status(), QStringLiteral("Envelope of 2 combinations."));
+    auto& members = control<QTableWidget>("EnvelopeMembers");
+    EXPECT_EQ(members.rowCount(), 29);
+    EXPECT_EQ(row_of(members, QStringLiteral("L0L1")).at(5), QStringLiteral("reverses"));
+}
+
+TEST_F(LoadCasesWindowTest, TheEnvelopeFollowsEachTypedFactor) {
+    QTableWidget& table = combinations();
+    table.setFocus();
+    table.setCurrentCell(0, 1);  // the dead load factor of 1.2D + 1.6S
+    type(QStringLiteral("3"));
+    QCoreApplication::processEvents();
+    load_case::Project expected = roof();
+    expected.combinations[0].factors[0].text = "3";
+    const auto outcomes = std::get<std::vector<engine::AnalysisOutcome>>(load_case::analyse_combinations(expected));
+    const engine::Envelope envelope = engine::Envelope::of(outcomes);
+    ASSERT_TRUE(window.envelope_view().shown());
+    EXPECT_EQ(row_of(control<QTableWidget>("EnvelopeMembers"), QStringLiteral("U3U4")).at(1),
+              QString::fromStdString(envelope.force(engine::Member::U3U4).max.value.to_text()));
+
+    type(QStringLiteral("x"));  // "3x" is no number: the envelope says what to correct
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.envelope_view().shown());
+    EXPECT_TRUE(window.envelope_view().status().contains(QStringLiteral("3x")))
+        << window.envelope_view().status().toStdString();
+    EXPECT_EQ(control<QTableWidget>("EnvelopeMembers").rowCount(), 0);
+}
+
+TEST_F(LoadCasesWindowTest, AFailedCombinationIsNamedAndTheOthersStillShow) {
+    combinations().item(1, 1)->setText(QString(20, u'9'));  // a dead load factor that overflows the analysis
+    window.update_envelope();
+    const QString status = window.envelope_view().status();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Incomplete: the envelope leaves out 1 of 2 combinations.")))
+        << status.toStdString();
+    EXPECT_TRUE(status.contains(QStringLiteral("\"0.9D + 1.0W\"")));
+    EXPECT_EQ(row_of(control<QTableWidget>("EnvelopeReactions"), QStringLiteral("RL0")).at(2),
+              QStringLiteral("1.2D + 1.6S"));
+}
+
+TEST_F(LoadCasesWindowTest, TheEnvelopeIsSavedAsCsvAndAsAReport) {
+    const QString csv = folder.filePath(QStringLiteral("envelope.csv"));
+    const QString pdf = folder.filePath(QStringLiteral("envelope.pdf"));
+    dialogs.answer_file_name(csv);
+    dialogs.answer_file_name(pdf);
+    for (const char* command : {"Save envelope as CS&V...", "Save envelope &report as PDF..."})
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == QString::fromUtf8(command)) action->trigger();
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const ProjectEnvelope& shown = *window.envelope_view().shown();
+    EXPECT_EQ(written.readAll().toStdString(), load_case::envelope_csv(shown.envelope, shown.names));
+    QFile report(pdf);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(report.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(dialogs.script_used_up());
+}
+
+// What a control is called in a walk through the window: its name, or a button's caption.
+QString called(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) return button->text();
+    return widget->objectName();
+}
+
+TEST_F(LoadCasesWindowTest, TabWalksEveryControlInTheOrderTheyStandAndAltKeysPressThem) {
+    control<QLineEdit>("SpanBox").setFocus();
+    QStringList walk{called(QApplication::focusWidget())};
+    for (int step = 0; step < 40; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == &control<QLineEdit>("SpanBox")) break;
+        walk << called(QApplication::focusWidget());
+    }
+    const QStringList expected{"SpanBox",
+                               "CaseList",
+                               "&Add case...",
+                               "Re&name...",
+                               "D&uplicate",
+                               "De&lete...",
+                               "KindBox",
+                               "&Take the main window's loads",
+                               "Put into the main &window",
+                               "Add d&istributed load...",
+                               "LoadTable",
+                               "CombinationTable",
+                               "Add co&mbination",
+                               "Delete com&bination...",
+                               "Insert p&reset",
+                               "EnvelopeStatus",
+                               "EnvelopeReactions",
+                               "EnvelopeMembers"};
+    EXPECT_EQ(walk.join(u'|').toStdString(), expected.join(u'|').toStdString());
+
+    dialogs.answer_input(QStringLiteral("Ceiling"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    // A button clicks after its brief pressed look.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window.project().cases.size() == 4; }));
+    EXPECT_EQ(window.project().cases.back().name, "Ceiling");
+}
+
+TEST(EnvelopeDiagram, ColoursEachMemberByItsGoverningSignAndWritesBothValuesWhereItReverses) {
+    const auto envelope = std::get<ProjectEnvelope>(envelope_of(roof()));
+    const auto record = governing_record(envelope);
+    ASSERT_TRUE(record);
+    QImage device(800, 500, QImage::Format_ARGB32);
+    const ForceDiagramLayout layout = lay_out_force_diagram(
+        *record, QRectF(0, 0, 800, 500), QFontMetricsF(QFont(), &device),
+        [&](engine::Member member) { return member_diagram_text(envelope.envelope.force(member)); });
+    int reversing = 0;
+    for (const DiagramText& text : layout.texts) {
+        if (!text.member) continue;
+        const engine::Extremes& extremes = envelope.envelope.force(*text.member);
+        const engine::Fixed4 value = governing(extremes);
+        EXPECT_EQ(text.sign, value.count() < 0   ? ForceSign::Compression
+                             : value.count() > 0 ? ForceSign::Tension
+                                                 : ForceSign::Zero);
+        const QString both =
+            QString::fromStdString(extremes.max.value.to_text() + " / " + extremes.min.value.to_text());
+        EXPECT_EQ(text.text, extremes.reverses() ? both : QString::fromStdString(value.to_text()));
+        reversing += extremes.reverses() ? 1 : 0;
+    }
+    EXPECT_GT(reversing, 0) << "the wind uplift reverses members";
 }
 
 TEST(DistributedLoadDialog, GivesTheChosenLoadAndKeepsTheBottomChordOnTheWholeSpan) {

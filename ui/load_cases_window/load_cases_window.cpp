@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,15 +15,21 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "load_case/combination.hpp"
+#include "load_case/envelope_csv.hpp"
 #include "ui/dialogs/load_table.hpp"
 #include "ui/files/case_file.hpp"
 #include "ui/load_cases_window/distributed_load_dialog.hpp"
+#include "ui/load_cases_window/envelope_report.hpp"
+#include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -48,7 +56,8 @@ QString free_case_name(const load_case::Project& project, const QString& base) {
 
 }  // namespace
 
-LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent) : QWidget(parent, Qt::Window), dialogs_(dialogs) {
+LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window), dialogs_(dialogs), export_(dialogs) {
     setObjectName(QStringLiteral("LoadCasesWindow"));
     setWindowTitle(to_qstring(kLoadCasesTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -66,6 +75,12 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent) : QWidget(pa
     add_file_command(QStringLiteral("&Save"), QKeySequence::Save, [this] { on_save(); });
     add_file_command(QStringLiteral("Save &as..."), QKeySequence::SaveAs, [this] { on_save_as(); });
     file->addSeparator();
+    for (const auto& [text, handler] :
+         {std::pair{kEnvelopeReportCommand, &LoadCasesWindow::on_save_envelope_report},
+          std::pair{kEnvelopeCsvCommand, &LoadCasesWindow::on_save_envelope_csv},
+          std::pair{kCombinationReportCommand, &LoadCasesWindow::on_save_combination_report}})
+        connect(file->addAction(to_qstring(text)), &QAction::triggered, this, handler);
+    file->addSeparator();
     add_file_command(QStringLiteral("&Close"), QKeySequence::Close, [this] { close(); });
     file_menu_ = file;
 
@@ -80,6 +95,7 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent) : QWidget(pa
     file_label_ = new QLabel(this);
     file_label_->setObjectName(QStringLiteral("FileLabel"));
     span_row->addWidget(span_label);
+    span_box_->setMaximumWidth(fontMetrics().averageCharWidth() * 24);
     span_row->addWidget(span_box_);
     span_row->addStretch();
     span_row->addWidget(file_label_);
@@ -93,10 +109,28 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent) : QWidget(pa
     split->setObjectName(QStringLiteral("Sides"));
     split->setChildrenCollapsible(false);
     layout->addWidget(split, 1);
-    split->addWidget(build_case_side());
-    split->addWidget(build_combination_side());
+    auto* editing = new QSplitter(Qt::Vertical, split);
+    editing->setChildrenCollapsible(false);
+    editing->addWidget(build_case_side());
+    editing->addWidget(build_combination_side());
+    split->addWidget(editing);
+    auto* envelope_box = new QGroupBox(QStringLiteral("Envelope"), split);
+    envelope_view_ = new EnvelopeView(envelope_box);
+    (new QVBoxLayout(envelope_box))->addWidget(envelope_view_);
+    split->addWidget(envelope_box);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 3);
+
+    // Coalesces the changes of one event (a keystroke, a preset) into one analysis.
+    envelope_timer_ = new QTimer(this);
+    envelope_timer_->setSingleShot(true);
+    envelope_timer_->setInterval(0);
+    connect(envelope_timer_, &QTimer::timeout, this, &LoadCasesWindow::update_envelope);
 
     show_project();
+    update_envelope();
+    // Room for the tables side by side, within the screen it opens on.
+    resize(QSize(1720, 960).boundedTo(screen()->availableGeometry().size() * 9 / 10));
 }
 
 QPushButton* LoadCasesWindow::add_button(QWidget* parent, const CommandWords& words,
@@ -111,24 +145,27 @@ QPushButton* LoadCasesWindow::add_button(QWidget* parent, const CommandWords& wo
 
 QWidget* LoadCasesWindow::build_case_side() {
     auto* box = new QGroupBox(QStringLiteral("Load cases"), this);
-    auto* layout = new QVBoxLayout(box);
+    auto* layout = new QHBoxLayout(box);
+    auto* commands = new QVBoxLayout;
+    layout->addLayout(commands);
 
     case_list_ = new QListWidget(box);
     case_list_->setObjectName(QStringLiteral("CaseList"));
     case_list_->setAccessibleName(QStringLiteral("Load cases"));
-    case_list_->setMaximumHeight(case_list_->fontMetrics().height() * 8);
     connect(case_list_, &QListWidget::currentRowChanged, this, [this] { show_selected_case(); });
-    layout->addWidget(case_list_);
+    commands->addWidget(case_list_, 1);
 
-    auto* case_row = new QHBoxLayout;
-    case_row->addWidget(add_button(box, kAddCase, &LoadCasesWindow::on_add_case));
+    auto* case_buttons = new QGridLayout;
+    case_buttons->addWidget(add_button(box, kAddCase, &LoadCasesWindow::on_add_case), 0, 0);
+    int place = 1;
     for (const auto& [words, handler] : {std::pair{kRenameCase, &LoadCasesWindow::on_rename_case},
                                          std::pair{kDuplicateCase, &LoadCasesWindow::on_duplicate_case},
                                          std::pair{kDeleteCase, &LoadCasesWindow::on_delete_case}}) {
         case_commands_.append(add_button(box, words, handler));
-        case_row->addWidget(case_commands_.back());
+        case_buttons->addWidget(case_commands_.back(), place / 2, place % 2);
+        ++place;
     }
-    layout->addLayout(case_row);
+    commands->addLayout(case_buttons);
 
     auto* kind_row = new QFormLayout;
     kind_box_ = new QComboBox(box);
@@ -137,22 +174,24 @@ QWidget* LoadCasesWindow::build_case_side() {
     for (const CaseKindWords& kind : kCaseKindWords) kind_box_->addItem(to_qstring(kind.words));
     connect(kind_box_, &QComboBox::activated, this, &LoadCasesWindow::on_kind_chosen);
     kind_row->addRow(QStringLiteral("&Kind:"), kind_box_);
-    layout->addLayout(kind_row);
+    commands->addLayout(kind_row);
 
-    load_table_ = new LoadTable(box);
-    load_table_->setAccessibleName(QStringLiteral("Loads of the selected case"));
-    load_table_->set_commit_while_typing(true);
-    connect(load_table_, &LoadTable::loads_edited, this, &LoadCasesWindow::on_loads_edited);
-    layout->addWidget(load_table_, 1);
-
-    auto* load_row = new QHBoxLayout;
     for (const auto& [words, handler] :
          {std::pair{kTakeLoads, &LoadCasesWindow::on_take_loads}, std::pair{kPutLoads, &LoadCasesWindow::on_put_loads},
           std::pair{kDistributedLoad, &LoadCasesWindow::on_distributed_load}}) {
         case_commands_.append(add_button(box, words, handler));
-        load_row->addWidget(case_commands_.back());
+        commands->addWidget(case_commands_.back());
     }
-    layout->addLayout(load_row);
+
+    load_table_ = new LoadTable(box);
+    load_table_->setAccessibleName(QStringLiteral("Loads of the selected case"));
+    load_table_->set_commit_while_typing(true);
+    // Beside other controls Tab goes on to the next one; the arrows move between the cells.
+    load_table_->setTabKeyNavigation(false);
+    connect(load_table_, &LoadTable::loads_edited, this, &LoadCasesWindow::on_loads_edited);
+    // Two columns of loads need no more than this; the rest of the width goes to the envelope.
+    load_table_->setMaximumWidth(load_table_->minimumWidth() + 4 * fontMetrics().averageCharWidth());
+    layout->addWidget(load_table_, 1);
     return box;
 }
 
@@ -206,7 +245,13 @@ void LoadCasesWindow::show_selected_case() {
 void LoadCasesWindow::changed() {
     if (showing_) return;
     modified_ = true;
+    envelope_timer_->start();
     emit project_changed();
+}
+
+void LoadCasesWindow::update_envelope() {
+    envelope_timer_->stop();
+    envelope_view_->show_project(project_);
 }
 
 std::optional<QString> LoadCasesWindow::ask_case_name(const QString& title, const QString& suggestion,
@@ -358,6 +403,7 @@ bool LoadCasesWindow::open_project(const QString& path, const load_case::Project
     path_ = path;
     modified_ = false;
     show_project();
+    envelope_timer_->start();
     emit project_changed();
     return true;
 }
@@ -427,6 +473,66 @@ bool LoadCasesWindow::save_to(const QString& path) {
     modified_ = false;
     file_label_->setText(QDir::toNativeSeparators(QFileInfo(path_).fileName()));
     return true;
+}
+
+namespace {
+
+// Why there is nothing to save yet, for a command that needs the envelope.
+bool envelope_missing(Dialogs& dialogs, const EnvelopeView& view, const QString& title) {
+    if (view.shown() && view.shown()->envelope.has_values()) return false;
+    dialogs.message(view.status() + QStringLiteral("\r\nCorrect the project, then save again."),
+                    MessageStyle::OkExclamation, title);
+    return true;
+}
+
+}  // namespace
+
+void LoadCasesWindow::on_save_envelope_report() {
+    update_envelope();
+    const QString title = to_qstring(kEnvelopeReportCommand).remove(u'&').remove(QStringLiteral("..."));
+    if (envelope_missing(dialogs_, *envelope_view_, title)) return;
+    export_.save(title, QStringLiteral("korvel-envelope.pdf"), QStringLiteral("PDF documents (*.pdf)"),
+                 [this](const QString&) {
+                     return envelope_report_pdf(project_, *envelope_view_->shown(), QDateTime::currentDateTime());
+                 });
+}
+
+void LoadCasesWindow::on_save_envelope_csv() {
+    update_envelope();
+    const QString title = to_qstring(kEnvelopeCsvCommand).remove(u'&').remove(QStringLiteral("..."));
+    if (envelope_missing(dialogs_, *envelope_view_, title)) return;
+    export_.save(title, QStringLiteral("korvel-envelope.csv"), QStringLiteral("CSV tables (*.csv)"),
+                 [this](const QString&) {
+                     const ProjectEnvelope& shown = *envelope_view_->shown();
+                     return QByteArray::fromStdString(load_case::envelope_csv(shown.envelope, shown.names));
+                 });
+}
+
+void LoadCasesWindow::on_save_combination_report() {
+    update_envelope();
+    const QString title = to_qstring(kCombinationReportCommand).remove(u'&').remove(QStringLiteral("..."));
+    const auto& shown = envelope_view_->shown();
+    const int row = combination_table_->currentRow();
+    if (!shown) {
+        dialogs_.message(envelope_view_->status(), MessageStyle::OkExclamation, title);
+        return;
+    }
+    if (row < 0 || static_cast<std::size_t>(row) >= shown->outcomes.size()) {
+        dialogs_.message(QStringLiteral("Select the combination in the table of combinations first; its full "
+                                        "results are saved as a report."),
+                         MessageStyle::OkInformation, title);
+        return;
+    }
+    const auto index = static_cast<std::size_t>(row);
+    if (const auto* error = std::get_if<engine::AnalysisError>(&shown->outcomes[index])) {
+        dialogs_.message(
+            QStringLiteral("The combination \"%1\" has no results: %2")
+                .arg(QString::fromStdString(shown->names[index]), QString::fromStdString(error->message())),
+            MessageStyle::OkExclamation, title);
+        return;
+    }
+    const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project_));
+    export_.saveReport({inputs[index], std::get<engine::AnalysisResult>(shown->outcomes[index])});
 }
 
 }  // namespace korvel::ui

@@ -9,6 +9,7 @@
 #include "load_case/project.hpp"
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/load_cases_window/load_cases_window_texts.hpp"
+#include "ui/report/results_export.hpp"
 
 class QComboBox;
 class QLabel;
@@ -18,9 +19,11 @@ class QListWidget;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;
+class QTimer;
 
 namespace korvel::ui {
 
+class EnvelopeView;
 class LoadTable;
 
 // The modeless window "KORVEL - Load cases": the project being edited, its load
@@ -46,6 +49,11 @@ public:
     void add_distributed_load(const load_case::DistributedLoad& load);
     // Appends the preset's combinations of the cases that the project does not have yet.
     void insert_preset(std::size_t preset);
+
+    // The envelope beside the project; it follows each change once the events of the moment are handled.
+    const EnvelopeView& envelope_view() const { return *envelope_view_; }
+    // Brings the envelope up to date now, without waiting for the events of the moment.
+    void update_envelope();
 
     // The selected case, if any.
     std::optional<std::size_t> selected_case() const;
@@ -89,6 +97,9 @@ private:
     void on_save();
     void on_save_as();
     bool save_to(const QString& path);
+    void on_save_envelope_report();
+    void on_save_envelope_csv();
+    void on_save_combination_report();
 
     // Shows the project anew: the span, the case list, the selected case and the combinations.
     void show_project();
@@ -111,6 +122,9 @@ private:
     QLabel* file_label_ = nullptr;
     QMenu* file_menu_ = nullptr;
     QList<QPushButton*> case_commands_;  // those that need a selected case
+    EnvelopeView* envelope_view_ = nullptr;
+    QTimer* envelope_timer_ = nullptr;
+    ResultsExport export_;
 };
 
 }  // namespace korvel::ui

@@ -34,7 +34,9 @@ QWidget* LoadCasesWindow::build_combination_side() {
     combination_table_->setObjectName(QStringLiteral("CombinationTable"));
     combination_table_->setAccessibleName(QStringLiteral("Combinations: a row per combination, a factor per case"));
     combination_table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    combination_table_->setTabKeyNavigation(true);
+    // Tab goes on to the next control; the arrows move between the cells.
+    combination_table_->setTabKeyNavigation(false);
+    combination_table_->verticalHeader()->setDefaultSectionSize(combination_table_->fontMetrics().height() * 4 / 3);
     combination_table_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                                         QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
     auto* delegate = new TypingDelegate(combination_table_);

@@ -20,10 +20,11 @@ public:
     void saveCsv(const AnalysisRecord& record);
     void saveDiagram(const AnalysisRecord& record);
 
-private:
     // Asks for a name, then writes what `contents` makes for it; an empty answer is a cancel.
     void save(const QString& title, const QString& default_name, const QString& filter,
               const std::function<QByteArray(const QString& path)>& contents);
+
+private:
     void report_failure(const QString& path, const QString& reason);
 
     Dialogs& dialogs_;
