@@ -1,9 +1,6 @@
 #include "ui/load_cases_window/envelope_report.hpp"
 
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <vector>
@@ -13,18 +10,15 @@
 #include "ui/force_diagram/force_diagram_painter.hpp"
 #include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/load_cases_window/load_cases_window_texts.hpp"
+#include "ui/report/report_page.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
 namespace {
 
-constexpr double kMarginMm = 15;
-constexpr double kDiagramHeightMm = 95;
-constexpr int kTitlePoints = 15;
 constexpr int kHeadingPoints = 11;
 constexpr int kBodyPoints = 8;
-constexpr int kDiagramPoints = 7;
 // Item, max, max by, min, min by, note.
 constexpr std::array<double, 6> kEnvelopeColumnsMm{14, 20, 38, 20, 38, 50};
 
@@ -36,15 +30,9 @@ public:
     ReportFlow(QPdfWriter& writer, QPainter& painter)
         : writer_(writer), painter_(painter), page_(painter.viewport()), y_(page_.top()) {}
 
-    double mm(double millimetres) const { return millimetres / 25.4 * painter_.device()->logicalDpiY(); }
-
-    void set_font(int points, bool bold) {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPointSize(points);
-        font.setBold(bold);
-        painter_.setFont(font);
-    }
-    double line_height() const { return QFontMetricsF(painter_.font(), painter_.device()).height(); }
+    double mm(double millimetres) const { return report_mm(painter_, millimetres); }
+    void set_font(int points, bool bold) { set_report_font(painter_, points, bold); }
+    double line_height() const { return report_line_height(painter_); }
 
     void room_for(double height) {
         if (y_ + height <= page_.bottom()) return;
@@ -85,12 +73,12 @@ public:
     }
 
     void diagram(const AnalysisRecord& record, const engine::Envelope& envelope) {
-        room_for(mm(kDiagramHeightMm));
-        set_font(kDiagramPoints, false);
-        paint_force_diagram(painter_, QRectF(page_.left(), y_, page_.width(), mm(kDiagramHeightMm)), record,
+        room_for(mm(kReportDiagramHeightMm));
+        set_font(kReportDiagramPoints, false);
+        paint_force_diagram(painter_, QRectF(page_.left(), y_, page_.width(), mm(kReportDiagramHeightMm)), record,
                             paper_palette(),
                             [&envelope](engine::Member member) { return member_diagram_text(envelope.force(member)); });
-        y_ += mm(kDiagramHeightMm + 3);
+        y_ += mm(kReportDiagramHeightMm + 3);
         set_font(kBodyPoints, false);
     }
 
@@ -174,26 +162,18 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
 
 QByteArray envelope_report_pdf(const load_case::Project& project, const ProjectEnvelope& envelope,
                                const QDateTime& made_at) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setTitle(QStringLiteral("KORVEL - Envelope of the load combinations"));
-    writer.setCreator(QStringLiteral("KORVEL"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
-    QPainter painter(&writer);
-    ReportFlow flow(writer, painter);
-    flow.set_font(kTitlePoints, true);
-    flow.line(QStringLiteral("KORVEL - Envelope of the load combinations"));
-    flow.set_font(kBodyPoints, false);
-    flow.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    flow.line(QStringLiteral("Span: ") + shown(project.span));
-    write_cases(flow, project);
-    write_combinations(flow, project);
-    write_envelope(flow, envelope);
-    painter.end();
-    return bytes;
+    const QString title = QStringLiteral("KORVEL - Envelope of the load combinations");
+    return report_document(title, [&](QPdfWriter& writer, QPainter& painter) {
+        ReportFlow flow(writer, painter);
+        flow.set_font(kReportTitlePoints, true);
+        flow.line(title);
+        flow.set_font(kBodyPoints, false);
+        flow.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        flow.line(QStringLiteral("Span: ") + shown(project.span));
+        write_cases(flow, project);
+        write_combinations(flow, project);
+        write_envelope(flow, envelope);
+    });
 }
 
 }  // namespace korvel::ui

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -120,14 +121,17 @@ EnvelopeView::EnvelopeView(QWidget* parent) : QWidget(parent) {
                                 static_cast<int>(engine::kReactionCount), engine::kReactionsHeading);
     members_ = envelope_table(this, "EnvelopeMembers", QStringLiteral("Envelope of the member forces"),
                               static_cast<int>(engine::kMemberCount), engine::kMemberHeading);
+    // All three rows in sight, with room for a scroll bar when the names are wide.
     reactions_->setFixedHeight(reactions_->horizontalHeader()->sizeHint().height() +
-                               3 * reactions_->verticalHeader()->defaultSectionSize() + 2 * reactions_->frameWidth());
+                               3 * reactions_->verticalHeader()->defaultSectionSize() +
+                               reactions_->horizontalScrollBar()->sizeHint().height() + 2 * reactions_->frameWidth());
     diagram_ = new EnvelopeDiagram(shown_, this);
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->setChildrenCollapsible(false);
     split->addWidget(members_);
     split->addWidget(diagram_);
+    split->setStretchFactor(1, 2);  // the table scrolls; the diagram needs the room
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(status_);
