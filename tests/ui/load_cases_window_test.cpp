@@ -384,6 +384,23 @@ TEST_F(LoadCasesWindowTest, TabWalksEveryControlInTheOrderTheyStandAndAltKeysPre
     EXPECT_EQ(window.project().cases.back().name, "Ceiling");
 }
 
+TEST_F(LoadCasesWindowTest, EscapeInACellEndsTheEditAndOnlyThenClosesTheWindow) {
+    for (const char* table : {"CombinationTable", "LoadTable"}) {
+        SCOPED_TRACE(table);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        auto& cells = control<QTableWidget>(table);
+        cells.setFocus();
+        cells.setCurrentCell(1, 1);
+        type(QStringLiteral("7"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+    }
+    EXPECT_EQ(window.project().combinations[1].factors[0].text, "7") << "what was typed stays";
+}
+
 TEST(EnvelopeDiagram, ColoursEachMemberByItsGoverningSignAndWritesBothValuesWhereItReverses) {
     const auto envelope = std::get<ProjectEnvelope>(envelope_of(roof()));
     const auto record = governing_record(envelope);

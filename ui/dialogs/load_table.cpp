@@ -72,11 +72,12 @@ public:
     }
 
 protected:
-    // Enter and Escape act on the whole window even in the middle of typing:
-    // Enter takes the cell's text, Escape drops it (unless it was taken while typed).
+    // Enter and Escape act on the whole dialog even in the middle of typing:
+    // Enter takes the cell's text and accepts, Escape drops it and cancels. Where
+    // each keystroke is taken at once, they only end the cell's edit.
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* editor = qobject_cast<QWidget*>(watched);
-        if (editor != nullptr && event->type() == QEvent::KeyPress) {
+        if (editor != nullptr && event->type() == QEvent::KeyPress && !commits_while_typing()) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) emit commitData(editor);
             if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {

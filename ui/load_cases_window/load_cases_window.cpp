@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,7 +17,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
@@ -62,7 +62,6 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     setWindowTitle(to_qstring(kLoadCasesTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
     setAccessibleName(QStringLiteral("Load cases"));
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* menus = new QMenuBar(this);
     QMenu* file = menus->addMenu(QStringLiteral("&Project"));
@@ -193,6 +192,15 @@ QWidget* LoadCasesWindow::build_case_side() {
     load_table_->setMaximumWidth(load_table_->minimumWidth() + 4 * fontMetrics().averageCharWidth());
     layout->addWidget(load_table_, 1);
     return box;
+}
+
+void LoadCasesWindow::keyPressEvent(QKeyEvent* event) {
+    // Only an Escape that no control used (to end an edit, to close a list) closes the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 std::optional<std::size_t> LoadCasesWindow::selected_case() const {

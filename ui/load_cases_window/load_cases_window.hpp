@@ -12,6 +12,7 @@
 #include "ui/report/results_export.hpp"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -66,6 +67,9 @@ signals:
     void put_into_main_requested(const korvel::engine::AnalysisInput& input, const QString& source);
     // After every change of the project, as it is typed.
     void project_changed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* build_case_side();

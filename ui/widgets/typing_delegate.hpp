@@ -12,6 +12,7 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
     void set_commit_while_typing(bool live) { live_ = live; }
+    bool commits_while_typing() const { return live_; }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
