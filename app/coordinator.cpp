@@ -30,6 +30,7 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
     connect(&main_window_, &ui::MainWindow::results_requested, this, &Coordinator::run_analysis);
     connect(&main_window_, &ui::MainWindow::exit_confirmed, this, &Coordinator::quit);
     connect(&main_window_, &ui::MainWindow::forces_requested, this, &Coordinator::show_forces);
+    connect_load_cases();
 }
 
 Coordinator::~Coordinator() = default;
@@ -127,6 +128,7 @@ void Coordinator::quit() {
     if (results_window_) results_window_->hide();
     forces_window_.hide();
     working_window_.hide();
+    if (load_cases_window_) load_cases_window_->hide();
     QCoreApplication::exit(0);
 }
 

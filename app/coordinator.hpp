@@ -8,6 +8,7 @@
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/force_diagram/analysis_record.hpp"
 #include "ui/force_diagram/force_diagram_window.hpp"
+#include "ui/load_cases_window/load_cases_window.hpp"
 #include "ui/main_window/main_window.hpp"
 #include "ui/report/results_export.hpp"
 #include "ui/results_window/results_window.hpp"
@@ -40,6 +41,8 @@ public:
     ui::ResultsWindow& results_window();
     ui::ForceDiagramWindow& forces_window() { return forces_window_; }
     ui::WorkingWindow& working_window() { return working_window_; }
+    // Builds the load cases window first if it has not been built yet.
+    ui::LoadCasesWindow& load_cases_window();
 
     // Shows the main window with the keyboard focus in the span box.
     void start();
@@ -63,10 +66,14 @@ private:
     void connect_results_commands(ui::ResultsWindow& results);
     void show_forces();
     void show_working();
+    // The load cases window and the main window meet here (coordinator_load_cases.cpp).
+    void connect_load_cases();
+    void show_load_cases();
 
     ui::MainWindow main_window_;
     ui::Dialogs& dialogs_;
     std::unique_ptr<ui::ResultsWindow> results_window_;
+    std::unique_ptr<ui::LoadCasesWindow> load_cases_window_;
     ui::ForceDiagramWindow forces_window_;
     ui::WorkingWindow working_window_;
     ui::ResultsExport results_export_;

@@ -4,6 +4,7 @@
 #include "engine/truss_model.hpp"
 #include "load_case/json_cursor.hpp"
 #include "load_case/load_case.hpp"
+#include "load_case/project.hpp"
 
 namespace korvel::load_case {
 
@@ -17,6 +18,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // A case that is valid JSON but not of the case's shape; the message names the key.
 struct ShapeFault {
     std::string message;
+    ProjectFault fault = ProjectFault::Shape;
 };
 
 // The load slot of a key "NODE.C" straight from its four characters: a batch
@@ -80,9 +82,35 @@ void read_members(JsonCursor& cursor, ReadMember read_member) {
     }
 }
 
+// Reads the array's elements, which are separated by commas, calling
+// read_element(index) with the cursor on each; the opening bracket is taken.
+template <typename ReadElement>
+void read_elements(JsonCursor& cursor, ReadElement read_element) {
+    cursor.skip_whitespace();
+    if (cursor.take(']')) return;
+    for (std::size_t index = 0;; ++index) {
+        read_element(index);
+        cursor.skip_whitespace();
+        if (cursor.take(']')) return;
+        cursor.expect(',', "a comma or the closing bracket ']'");
+    }
+}
+
+// Which of a case's or combination's parts a fault lies in: `case "Dead"`, or `case 3` before its name is read.
+std::string part_name(std::string_view what, std::string_view name, std::size_t index) {
+    return std::string(what) + " " + (name.empty() ? std::to_string(index + 1) : engine::quoted_text(name));
+}
+
+// Reads a single case into `input`, and, when `project` is given, a project's cases and combinations too.
 class CaseReader {
 public:
-    CaseReader(std::string_view text, engine::AnalysisInput& input) : cursor_(text), input_(input) {}
+    CaseReader(std::string_view text, engine::AnalysisInput& input, Project* project = nullptr)
+        : cursor_(text), input_(input), project_(project) {}
+
+    // Whether the text has shown itself to be a project: it has "cases" or "combinations".
+    bool is_project() const { return cases_given_ || combinations_given_; }
+    // The case or combination being read, for a fault's message; empty outside them.
+    const std::string& part() const { return part_; }
 
     void read() {
         input_.span.clear();
@@ -108,12 +136,133 @@ private:
             if (loads_given_) throw ShapeFault{"\"loads\" is given twice"};
             loads_given_ = true;
             read_loads();
+        } else if (project_ && key == "cases") {
+            if (cases_given_) throw ShapeFault{"\"cases\" is given twice"};
+            cases_given_ = true;
+            read_array(key, [&](std::size_t index) { read_case(index); });
+        } else if (project_ && key == "combinations") {
+            if (combinations_given_) throw ShapeFault{"\"combinations\" is given twice"};
+            combinations_given_ = true;
+            read_array(key, [&](std::size_t index) { read_combination(index); });
+        } else if (project_) {
+            throw ShapeFault{"unknown key " + engine::quoted_text(key) +
+                             "; a case has only \"span\" and \"loads\", a project \"span\", \"cases\" and "
+                             "\"combinations\""};
         } else {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) + "; a case has only \"span\" and \"loads\""};
         }
+        if (loads_given_ && is_project()) {
+            throw ShapeFault{"a file has either \"loads\" (one case) or \"cases\" and \"combinations\" (a project)"};
+        }
     }
 
-    void read_loads() {
+    template <typename ReadElement>
+    void read_array(std::string_view key, ReadElement read_element) {
+        const ValueKind kind = cursor_.next_value_kind();
+        if (kind == ValueKind::Invalid) cursor_.fail_unexpected("an array [...]");
+        if (kind != ValueKind::Array) {
+            throw ShapeFault{engine::quoted_text(key) + " must be an array [...], not " +
+                             std::string(value_name(kind))};
+        }
+        cursor_.expect('[', "an array");
+        read_elements(cursor_, [&](std::size_t index) {
+            if (index == kProjectPartLimit) {
+                part_.clear();
+                throw ShapeFault{engine::quoted_text(key) + " has more than " + std::to_string(kProjectPartLimit) +
+                                     " entries; a project holds at most that many",
+                                 ProjectFault::TooMany};
+            }
+            read_element(index);
+        });
+        part_.clear();
+    }
+
+    // Expects an object and reads its members, naming `what` in the message when it is not one.
+    template <typename ReadMember>
+    void read_object(std::string_view what, ReadMember read_member) {
+        const ValueKind kind = cursor_.next_value_kind();
+        if (kind == ValueKind::Invalid) cursor_.fail_unexpected("an object {...}");
+        if (kind != ValueKind::Object) {
+            throw ShapeFault{std::string(what) + " must be an object {...}, not " + std::string(value_name(kind))};
+        }
+        cursor_.expect('{', "an object");
+        read_members(cursor_, read_member);
+    }
+
+    void read_case(std::size_t index) {
+        LoadCase& load_case = project_->cases.emplace_back();
+        part_ = part_name("case", "", index);
+        bool kind_given = false;
+        bool loads_given = false;
+        bool name_given = false;
+        read_object(part_, [&](std::string_view key) {
+            if (key == "name") {
+                if (name_given) throw ShapeFault{"\"name\" is given twice"};
+                name_given = true;
+                read_name(load_case.name);
+                part_ = part_name("case", load_case.name, index);
+            } else if (key == "kind") {
+                if (kind_given) throw ShapeFault{"\"kind\" is given twice"};
+                kind_given = true;
+                std::string text;
+                read_name(text);
+                const std::optional<CaseKind> kind = case_kind_from_key(text);
+                if (!kind) {
+                    throw ShapeFault{"kind " + engine::quoted_text(text) +
+                                     " is not one of dead, live, roof-live, snow, wind and other"};
+                }
+                load_case.kind = *kind;
+            } else if (key == "loads") {
+                if (loads_given) throw ShapeFault{"\"loads\" is given twice"};
+                loads_given = true;
+                read_loads(load_case.loads);
+            } else {
+                throw ShapeFault{"unknown key " + engine::quoted_text(key) +
+                                 "; a case has \"name\", \"kind\" and \"loads\""};
+            }
+        });
+        if (!name_given) throw ShapeFault{"it has no \"name\"", ProjectFault::EmptyName};
+    }
+
+    void read_combination(std::size_t index) {
+        Combination& combination = project_->combinations.emplace_back();
+        part_ = part_name("combination", "", index);
+        bool name_given = false;
+        bool factors_given = false;
+        read_object(part_, [&](std::string_view key) {
+            if (key == "name") {
+                if (name_given) throw ShapeFault{"\"name\" is given twice"};
+                name_given = true;
+                read_name(combination.name);
+                part_ = part_name("combination", combination.name, index);
+            } else if (key == "factors") {
+                if (factors_given) throw ShapeFault{"\"factors\" is given twice"};
+                factors_given = true;
+                read_object("\"factors\"", [&](std::string_view case_name) {
+                    Factor& factor = combination.factors.emplace_back();
+                    // The key's view lasts only until the value's string is read.
+                    factor.case_name.assign(case_name);
+                    read_text(factor.case_name, factor.text);
+                });
+            } else {
+                throw ShapeFault{"unknown key " + engine::quoted_text(key) +
+                                 "; a combination has \"name\" and \"factors\""};
+            }
+        });
+        if (!name_given) throw ShapeFault{"it has no \"name\"", ProjectFault::EmptyName};
+    }
+
+    void read_name(std::string& out) {
+        const ValueKind kind = cursor_.next_value_kind();
+        if (kind == ValueKind::Invalid) cursor_.fail_unexpected("a text in quotes");
+        if (kind != ValueKind::String)
+            throw ShapeFault{"a name must be a text in quotes, not " + std::string(value_name(kind))};
+        cursor_.read_string(out);
+    }
+
+    void read_loads() { read_loads(input_.loads); }
+
+    void read_loads(std::array<std::string, engine::kLoadCount>& loads) {
         const ValueKind kind = cursor_.next_value_kind();
         if (kind == ValueKind::Invalid) cursor_.fail_unexpected("an object of load texts");
         if (kind != ValueKind::Object) {
@@ -127,7 +276,7 @@ private:
             if (!index) throw ShapeFault{engine::quoted_text(key) + " is not a load; " + std::string(kLoadKeysHint)};
             if (given[*index]) throw ShapeFault{"load " + engine::quoted_text(key) + " is given twice"};
             given[*index] = true;
-            read_text(key, input_.loads[*index]);
+            read_text(key, loads[*index]);
         });
     }
 
@@ -146,9 +295,18 @@ private:
 
     JsonCursor cursor_;
     engine::AnalysisInput& input_;
+    Project* project_;
+    std::string part_;
     bool span_given_ = false;
     bool loads_given_ = false;
+    bool cases_given_ = false;
+    bool combinations_given_ = false;
 };
+
+FormatError text_fault_error(const TextFault& fault, std::string_view json_text) {
+    return FormatError{"not valid JSON: " + fault.problem + " at " + JsonCursor::place(json_text, fault.offset) +
+                       "; expected " + fault.expected};
+}
 
 }  // namespace
 
@@ -159,8 +317,7 @@ std::optional<FormatError> read_load_case(std::string_view json_text, engine::An
         CaseReader(json_text, input).read();
         return std::nullopt;
     } catch (const TextFault& fault) {
-        return FormatError{"not valid JSON: " + fault.problem + " at " + JsonCursor::place(json_text, fault.offset) +
-                           "; expected " + fault.expected};
+        return text_fault_error(fault, json_text);
     } catch (const ShapeFault& fault) {
         return FormatError{fault.message};
     }
@@ -170,6 +327,26 @@ std::variant<engine::AnalysisInput, FormatError> read_load_case(std::string_view
     engine::AnalysisInput input;
     if (auto error = read_load_case(json_text, input)) return std::move(*error);
     return input;
+}
+
+CaseFileRead read_case_file(std::string_view json_text) {
+    if (json_text.starts_with(kByteOrderMark)) json_text.remove_prefix(kByteOrderMark.size());
+    engine::AnalysisInput input;
+    Project project;
+    CaseReader reader(json_text, input, &project);
+    try {
+        reader.read();
+    } catch (const TextFault& fault) {
+        return text_fault_error(fault, json_text);
+    } catch (const ShapeFault& fault) {
+        if (!reader.is_project()) return FormatError{fault.message};
+        const std::string& part = reader.part();
+        return ProjectError{fault.fault, part, part.empty() ? fault.message : part + ": " + fault.message};
+    }
+    if (!reader.is_project()) return input;
+    project.span = std::move(input.span);
+    if (auto error = check_project(project)) return std::move(*error);
+    return project;
 }
 
 }  // namespace korvel::load_case

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "load_case/load_case.hpp"
+#include "tests/tools/case_file.hpp"
 #include "tests/tools/solve_process.hpp"
 
 namespace {
@@ -16,22 +17,7 @@ namespace {
 using korvel::testing_support::Outcome;
 using korvel::testing_support::run_solve;
 
-// A file in the test's temporary folder, removed at the end of the test.
-class CaseFile {
-public:
-    CaseFile(const std::string& name, const std::string& text)
-        : path_(testing::TempDir() + "korvel-" + std::to_string(getpid()) + "-" + name) {
-        std::ofstream(path_, std::ios::binary) << text;
-    }
-    ~CaseFile() { std::remove(path_.c_str()); }
-    CaseFile(const CaseFile&) = delete;
-    CaseFile& operator=(const CaseFile&) = delete;
-
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using korvel::testing_support::CaseFile;
 
 korvel::engine::AnalysisInput saved_case() {
     korvel::engine::AnalysisInput input;

@@ -30,6 +30,9 @@ completes() {
 
 completes korvel-solve --f '--format'
 completes korvel-solve --b '--batch'
+completes korvel-solve --e '--envelope'
+completes korvel-solve --c '--combination'
+completes korvel-solve --combination '' ''
 completes korvel-solve --n '--numbers'
 completes korvel-solve --m '--max-line-bytes'
 completes korvel-solve --format '' 'table csv json'

@@ -104,6 +104,20 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsAnErrorNamingTheProblem) {
     }
 }
 
+TEST_F(CaseFileTest, AProjectIsWrittenAndReadBackAsAProject) {
+    load_case::Project project{"14.4", {{"Dead", load_case::CaseKind::Dead, {}}}, {{"D", {{"Dead", "1.4"}}}}};
+    project.cases[0].loads[0] = "0.85";
+    ASSERT_FALSE(write_project_file(path("roof.korvel.json"), project).has_value());
+    const auto read = read_case_file(path("roof.korvel.json"));
+    ASSERT_TRUE(std::holds_alternative<load_case::Project>(read));
+    EXPECT_EQ(std::get<load_case::Project>(read), project);
+
+    write_bytes(path("bad.korvel.json"), R"({"span": "1", "cases": [], "combinations": []})");
+    const auto bad = read_case_file(path("bad.korvel.json"));
+    ASSERT_TRUE(std::holds_alternative<CaseFileError>(bad));
+    EXPECT_TRUE(std::get<CaseFileError>(bad).problem.startsWith(QStringLiteral("it is not a usable project")));
+}
+
 TEST_F(CaseFileTest, ExactlySixteenMebibytesIsStillRead) {
     QByteArray bytes = R"({"span": "16"})";
     bytes.append(QByteArray(kCaseFileSizeLimit - bytes.size(), ' '));

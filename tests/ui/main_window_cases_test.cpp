@@ -83,6 +83,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
         {QStringLiteral("Open load case..."), QStringLiteral("Ctrl+O"), true},
         {QStringLiteral("Save load case..."), QStringLiteral("Ctrl+S"), true},
         {QStringLiteral("Edit all loads..."), QStringLiteral("Ctrl+L"), true},
+        {QStringLiteral("Load cases..."), QStringLiteral("Ctrl+Shift+L"), true},
         // Greyed until there is an analysis to draw.
         {QStringLiteral("Force diagram"), QStringLiteral("Ctrl+D"), false},
         {QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"), true},
@@ -91,7 +92,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
     EXPECT_EQ(shown(), expected);
 
     window->set_forces_available(true);
-    expected[3].enabled = true;
+    expected[4].enabled = true;
     EXPECT_EQ(shown(), expected);
 }
 
@@ -204,17 +205,56 @@ TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
         const QString file = path("bad.korvel.json");
         write_bytes(file, c.bytes);
         dialogs.answer_file_name(file);
-        dialogs.answer_message(Answer::Yes);
         press(Qt::Key_O);
         expect_same_input(shown_input(), before);
-        ASSERT_EQ(dialogs.calls.size(), 3U) << "file, question, and one message: no span warning";
-        const Call& message = dialogs.calls[2];
+        ASSERT_EQ(dialogs.calls.size(), 2U) << "file and one message: no question, no span warning";
+        const Call& message = dialogs.calls[1];
         EXPECT_EQ(message.style, MessageStyle::OkExclamation);
         EXPECT_EQ(message.title, QStringLiteral("Open load case"));
         EXPECT_TRUE(message.text.contains(QDir::toNativeSeparators(file))) << message.text.toStdString();
         EXPECT_TRUE(message.text.contains(QString::fromUtf8(c.problem))) << message.text.toStdString();
         EXPECT_TRUE(span_box_has_focus());
     }
+}
+
+TEST_F(CasesTest, AProjectFileIsHandedOnAndLeavesTheWindowUntouched) {
+    write_bytes(path("roof.korvel.json"),
+                R"({"span": "12", "cases": [{"name": "Dead", "kind": "dead", "loads": {"U4.V": "1"}}],)"
+                R"( "combinations": [{"name": "D", "factors": {"Dead": "1.4"}}]})");
+    std::vector<std::pair<QString, load_case::Project>> opened;
+    QObject::connect(
+        window.get(), &MainWindow::project_opened,
+        [&opened](const QString& file, const load_case::Project& project) { opened.emplace_back(file, project); });
+    const engine::AnalysisInput before = shown_input();
+    dialogs.answer_file_name(path("roof.korvel.json"));
+    press(Qt::Key_O);
+    expect_same_input(shown_input(), before);
+    EXPECT_EQ(dialogs.calls.size(), 1U) << "no question: nothing in this window is replaced";
+    ASSERT_EQ(opened.size(), 1U);
+    EXPECT_EQ(opened[0].first, path("roof.korvel.json"));
+    EXPECT_EQ(opened[0].second.cases.at(0).name, "Dead");
+}
+
+TEST_F(CasesTest, PuttingInputAsksOverInputAndNoKeepsEverything) {
+    engine::AnalysisInput other;
+    other.span = "9";
+    other.loads[load("U2.V")] = "3";
+    const engine::AnalysisInput before = shown_input();
+    dialogs.answer_message(Answer::No);
+    EXPECT_FALSE(window->put_input(other, QStringLiteral("the load case \"Snow\"")));
+    expect_same_input(shown_input(), before);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("the load case \"Snow\"")));
+
+    dialogs.answer_message(Answer::Yes);
+    EXPECT_TRUE(window->put_input(other, QStringLiteral("the load case \"Snow\"")));
+    expect_same_input(shown_input(), other);
+    expect_same_input(window->input(), other);
+
+    window->reset_loads();
+    EXPECT_TRUE(window->put_input(before, QStringLiteral("a case"))) << "an empty window asks nothing";
+    expect_same_input(shown_input(), before);
+    EXPECT_TRUE(dialogs.script_used_up());
 }
 
 TEST_F(CasesTest, OpeningAMissingFileAtStartReportsItOnAnEmptyWindow) {

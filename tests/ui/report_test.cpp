@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <optional>
 #include <string>
 
 #include "engine/result_table.hpp"
@@ -266,16 +267,16 @@ TEST(ResultsExport, AFileGetsItsExtensionItsFormatFromItAndAnUnknownOneIsAskedAb
     struct Case {
         std::size_t command;  // in kSaveCommands
         const char* answer;
-        int question_answer;   // 0: no question expected
-        const char* saved_as;  // "" when nothing is saved
+        std::optional<Answer> question_answer;  // none: no question expected
+        const char* saved_as;                   // "" when nothing is saved
         QByteArray starts_with;
     };
     const Case cases[] = {
-        {0, "r", 0, "r.pdf", "%PDF-"},
-        {1, "r", 0, "r.csv", "Member,"},
-        {2, "r", 0, "r.svg", "<?xml"},
-        {2, "r.jpg", 0, "r.jpg", "\xFF\xD8\xFF"},
-        {2, "r.JPEG", 0, "r.JPEG", "\xFF\xD8\xFF"},
+        {0, "r", {}, "r.pdf", "%PDF-"},
+        {1, "r", {}, "r.csv", "item,"},
+        {2, "r", {}, "r.svg", "<?xml"},
+        {2, "r.jpg", {}, "r.jpg", "\xFF\xD8\xFF"},
+        {2, "r.JPEG", {}, "r.JPEG", "\xFF\xD8\xFF"},
         {2, "r.txt", Answer::Yes, "r.txt", "<?xml"},
         {0, "r.txt", Answer::No, "", ""},
         {1, "r.svg", Answer::No, "", ""},
@@ -283,9 +284,9 @@ TEST(ResultsExport, AFileGetsItsExtensionItsFormatFromItAndAnUnknownOneIsAskedAb
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(kSaveCommands[c.command].name) + " as " + c.answer);
         ExportRun run(kSaveCommands[c.command]);
-        if (c.question_answer != 0) run.dialogs.answer_message(c.question_answer);
+        if (c.question_answer) run.dialogs.answer_message(*c.question_answer);
         run.save_as(run.in_folder(QString::fromLatin1(c.answer)));
-        EXPECT_EQ(run.dialogs.calls.size(), c.question_answer != 0 ? 2u : 1u);
+        EXPECT_EQ(run.dialogs.calls.size(), c.question_answer ? 2u : 1u);
         const QStringList files = QDir(run.folder.path()).entryList(QDir::Files);
         EXPECT_EQ(files, *c.saved_as == '\0' ? QStringList() : QStringList{QString::fromLatin1(c.saved_as)});
         EXPECT_TRUE(contents_of(run.in_folder(QString::fromLatin1(c.saved_as))).startsWith(c.starts_with));

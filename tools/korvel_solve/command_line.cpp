@@ -67,6 +67,8 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     std::string span;
     std::vector<std::string> loads;
     std::vector<std::string> files;
+    std::string envelope_file;
+    std::string combination;
     bool batch = false;
     bool numbers = false;
     bool working = false;
@@ -83,8 +85,13 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         app.add_option("--max-line-bytes", options.max_line_bytes)->check(CLI::Validator(line_limit_problem, "BYTES"));
     auto* numbers_flag = app.add_flag("--numbers", numbers);
     app.add_flag("--working", working)->excludes(format_option)->excludes(numbers_flag)->excludes(batch_flag);
+    auto* envelope_option = app.add_option("--envelope", envelope_file);
+    auto* combination_option = app.add_option("--combination", combination);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
+    batch_flag->excludes(envelope_option)->excludes(combination_option);
+    envelope_option->excludes(span_option)->excludes(load_option);
+    combination_option->excludes(span_option)->excludes(load_option);
     jobs_option->needs(batch_flag);
     max_line_option->needs(batch_flag);
 
@@ -113,6 +120,17 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     }
     run.values = values;
     run.working = working;
+    if (envelope_option->count() > 0) {
+        if (!files.empty()) {
+            throw UsageError("--envelope names the project; leave out " + engine::quoted_text(files[0]));
+        }
+        files.push_back(std::move(envelope_file));
+        run.envelope = true;
+    }
+    if (combination_option->count() > 0) {
+        if (files.empty()) throw UsageError("--combination needs the project file it is a combination of");
+        run.combination = std::move(combination);
+    }
     if (files.size() > 1) {
         throw UsageError("give one case file to analyse, or --batch to answer each line of " +
                          engine::quoted_text(files[1]) + " and the others");

@@ -16,7 +16,9 @@ enum class OutputFormat { Table, Csv, Json };
 // One analysis, from --span and --load or from a case file.
 struct SingleRun {
     engine::AnalysisInput input;
-    std::optional<std::string> case_file;  // when given, the case is read from it ("-": standard input)
+    std::optional<std::string> case_file;    // when given, the case is read from it ("-": standard input)
+    bool envelope = false;                   // --envelope: the case file is a project, its envelope the output
+    std::optional<std::string> combination;  // --combination: the results of this combination of the project
     OutputFormat format = OutputFormat::Table;
     ResultValues values = ResultValues::Strings;
     bool working = false;  // --working: the hand solution instead of the results

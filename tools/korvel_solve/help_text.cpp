@@ -5,6 +5,8 @@ namespace korvel::solve {
 const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NODE.C=TEXT]... [--format FORMAT]
        korvel-solve CASE.json [--format FORMAT]
        korvel-solve (--span TEXT [--load NODE.C=TEXT]... | CASE.json) --working
+       korvel-solve --envelope PROJECT.json [--format FORMAT]
+       korvel-solve --combination NAME [--format FORMAT] PROJECT.json
        korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
 
 Solves the Fink roof truss: member lengths, axial forces (tension positive) and
@@ -16,6 +18,10 @@ Options:
   --load NODE.C=TEXT   load component C at NODE; repeat for more loads
   --format FORMAT      output of one analysis: table (default), csv or json
   CASE.json            analyse the case saved in this file ("-": standard input)
+  --envelope PROJECT   analyse every combination of the project and print
+                       the envelope: per member and reaction the max and
+                       min with the combination giving each
+  --combination NAME   with a project file: the full results of one combination
   --batch [FILE]...    analyse one case per line of the FILEs, in order ("-" or
                        no FILE: standard input), one JSON line answering each
   --jobs N             batch lines analysed at once (default: the number of
@@ -44,6 +50,9 @@ Case files and batch lines:
   line that is not a case (a blank line, too, is one). Answers are written as
   soon as the next line is not already there, so a batch can run as a
   coprocess.
+  A project {"span": TEXT, "cases": [{"name": ..., "kind": ..., "loads": ...}],
+  "combinations": [{"name": ..., "factors": {"CASE": TEXT}}]} is answered with
+  {"combinations": {...}, "envelope": {"forces": ..., "reactions": ...}}.
 
 Formats:
   table  the results window as text
@@ -57,10 +66,10 @@ Examples:
 
 Exit status:
   0  every analysis succeeded
-  1  an analysis failed, a batch line was answered with an error (every line
-     is still answered), or input or output failed part way
-  2  usage error: a bad option, a file that cannot be read, or a case file
-     that is not a case
+  1  an analysis or a combination failed, a batch line was answered with an
+     error (every line is still answered), or input or output failed part way
+  2  usage error: a bad option, a file that cannot be read, a case file that
+     is not a case, or a project that is not usable
 )";
 
 }  // namespace korvel::solve

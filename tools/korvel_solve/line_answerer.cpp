@@ -7,6 +7,8 @@
 #include "engine/span_accuracy.hpp"
 #include "load_case/json_text.hpp"
 #include "load_case/load_case.hpp"
+#include "load_case/project.hpp"
+#include "tools/korvel_solve/envelope_output.hpp"
 
 namespace korvel::solve {
 
@@ -67,6 +69,11 @@ bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::s
             append_bad_request(out, source, line, "");
             return true;
         }
+        // Only a line that names cases or combinations can be a project; the others take the fast road.
+        if (line.text.find("\"cases\"") != std::string_view::npos ||
+            line.text.find("\"combinations\"") != std::string_view::npos) {
+            return answer_case_file(line, source, out);
+        }
         if (const auto bad = load_case::read_load_case(line.text, input_)) {
             append_bad_request(out, source, line, bad->message);
             return true;
@@ -78,6 +85,25 @@ bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::s
         append_out_of_memory(out, source, line);
         return true;
     }
+}
+
+bool LineAnswerer::answer_case_file(const InputLine& line, std::string_view source, std::string& out) {
+    auto read = load_case::read_case_file(line.text);
+    if (const auto* bad = std::get_if<load_case::FormatError>(&read)) {
+        append_bad_request(out, source, line, bad->message);
+        return true;
+    }
+    if (const auto* bad = std::get_if<load_case::ProjectError>(&read)) {
+        append_bad_request(out, source, line, bad->message);
+        return true;
+    }
+    if (auto* input = std::get_if<engine::AnalysisInput>(&read)) {
+        input_ = std::move(*input);
+        return answer_case(out);
+    }
+    const ProjectAnswer answer = answer_project(std::get<load_case::Project>(read));
+    append_json_line(out, project_json(answer));
+    return !answer.envelope.complete();
 }
 
 bool LineAnswerer::answer_case(std::string& out) {

@@ -25,6 +25,8 @@ public:
     bool answer(const InputLine& line, std::string_view source, std::string& out);
 
 private:
+    // Answers a line that may be a project: its envelope, or the case it is after all.
+    bool answer_case_file(const InputLine& line, std::string_view source, std::string& out);
     // Analyses the case just read into input_.
     bool answer_case(std::string& out);
 

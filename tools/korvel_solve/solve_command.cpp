@@ -12,8 +12,10 @@
 #include "engine/result_table.hpp"
 #include "engine/span_accuracy.hpp"
 #include "load_case/load_case.hpp"
+#include "load_case/project.hpp"
 #include "tools/korvel_solve/batch.hpp"
 #include "tools/korvel_solve/command_line.hpp"
+#include "tools/korvel_solve/envelope_command.hpp"
 #include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/interruption.hpp"
 #include "tools/korvel_solve/io_error.hpp"
@@ -44,20 +46,36 @@ std::string formatted_result(const engine::AnalysisResult& result, const SingleR
     return out.str();
 }
 
-// The case of a case file, or a UsageError naming the file and what is wrong in it.
-engine::AnalysisInput read_case_file(const std::string& name, int in_fd) {
+// The case or project of a case file, or a UsageError naming the file and what is wrong in it.
+load_case::CaseFile read_case_file(const std::string& name, int in_fd) {
     const InputFiles files({name});
     const BatchInput& input = files.inputs().front();
     const std::string text = read_case_text(input.name.empty() ? BatchInput{in_fd, ""} : input);
-    auto read = load_case::read_load_case(text);
+    auto read = load_case::read_case_file(text);
     if (auto* error = std::get_if<load_case::FormatError>(&read)) {
         throw UsageError(input_description(input) + " is not a load case: " + error->message);
     }
+    if (auto* error = std::get_if<load_case::ProjectError>(&read)) {
+        throw UsageError(input_description(input) + " is not a usable project: " + error->message);
+    }
+    if (auto* project = std::get_if<load_case::Project>(&read)) return std::move(*project);
     return std::get<engine::AnalysisInput>(std::move(read));
 }
 
 int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
-    if (run.case_file) run.input = read_case_file(*run.case_file, in_fd);
+    if (run.case_file) {
+        load_case::CaseFile file = read_case_file(*run.case_file, in_fd);
+        if (const auto* project = std::get_if<load_case::Project>(&file)) {
+            if (!run.combination) return run_envelope(*project, run, out_fd, err);
+            run.input = combination_input(*project, *run.combination);
+        } else if (run.envelope || run.combination) {
+            throw UsageError(engine::quoted_text(*run.case_file) +
+                             " holds one case, not a project with combinations; analyse it without " +
+                             (run.envelope ? "--envelope" : "--combination"));
+        } else {
+            run.input = std::get<engine::AnalysisInput>(std::move(file));
+        }
+    }
     const engine::AnalysisOutcome outcome = engine::run_analysis(run.input);
     if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) {
         err << kProgram << engine::escaped_controls(error->message()) << '\n';

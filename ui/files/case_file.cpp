@@ -14,7 +14,7 @@
 
 namespace korvel::ui {
 
-std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString& path) {
+std::variant<engine::AnalysisInput, load_case::Project, CaseFileError> read_case_file(const QString& path) {
     const auto fail = [&path](const QString& problem) { return CaseFileError{path, problem}; };
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -38,17 +38,31 @@ std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString&
     if (bytes.size() > kCaseFileSizeLimit) return fail(QStringLiteral("it is larger than 16 MiB"));
 
     auto outcome =
-        load_case::read_load_case(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        load_case::read_case_file(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (const auto* error = std::get_if<load_case::FormatError>(&outcome))
         return fail(QStringLiteral("it is not a load case: %1").arg(QString::fromStdString(error->message)));
+    if (const auto* error = std::get_if<load_case::ProjectError>(&outcome))
+        return fail(QStringLiteral("it is not a usable project: %1").arg(QString::fromStdString(error->message)));
+    if (auto* project = std::get_if<load_case::Project>(&outcome)) return std::move(*project);
     return std::get<engine::AnalysisInput>(std::move(outcome));
 }
 
-std::optional<CaseFileError> write_case_file(const QString& path, const engine::AnalysisInput& input) {
-    const std::string text = load_case::write_load_case(input) + '\n';
+namespace {
+
+std::optional<CaseFileError> write_text(const QString& path, const std::string& text) {
     if (const auto failure = write_file_atomically(path, QByteArray::fromStdString(text)))
         return CaseFileError{failure->path, failure->reason};
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<CaseFileError> write_case_file(const QString& path, const engine::AnalysisInput& input) {
+    return write_text(path, load_case::write_load_case(input) + '\n');
+}
+
+std::optional<CaseFileError> write_project_file(const QString& path, const load_case::Project& project) {
+    return write_text(path, load_case::write_project(project) + '\n');
 }
 
 QString with_case_extension(const QString& path) {

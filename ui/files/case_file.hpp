@@ -6,6 +6,7 @@
 
 #include "engine/analysis.hpp"
 #include "load_case/load_case.hpp"
+#include "load_case/project.hpp"
 
 namespace korvel::ui {
 
@@ -19,13 +20,16 @@ struct CaseFileError {
     QString problem;
 };
 
-// Reads a case file. Anything but a regular, readable file of at most
-// kCaseFileSizeLimit bytes holding one well-formed case is an error, so a
-// caller that gets an input can apply it as it is.
-std::variant<engine::AnalysisInput, CaseFileError> read_case_file(const QString& path);
+// Reads a case file: one case, or a project of load cases and combinations.
+// Anything but a regular, readable file of at most kCaseFileSizeLimit bytes
+// holding one well-formed case or one usable project is an error, so a caller
+// that gets an input or a project can apply it as it is.
+std::variant<engine::AnalysisInput, load_case::Project, CaseFileError> read_case_file(const QString& path);
 
 // Writes the case atomically: the old file stays whole until the new one is complete.
 std::optional<CaseFileError> write_case_file(const QString& path, const engine::AnalysisInput& input);
+// The same for a project, which must pass load_case::check_project.
+std::optional<CaseFileError> write_project_file(const QString& path, const load_case::Project& project);
 
 // The path with the case extension added unless it already ends with it.
 QString with_case_extension(const QString& path);

@@ -69,8 +69,9 @@ QPointF positive_direction(Component component) {
 
 class Builder {
 public:
-    Builder(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics)
-        : record_(record), area_(area), metrics_(metrics), lh_(metrics.height()) {
+    Builder(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
+            const MemberText& member_text)
+        : record_(record), area_(area), metrics_(metrics), member_text_(member_text), lh_(metrics.height()) {
         layout_.line_height = lh_;
     }
 
@@ -217,7 +218,8 @@ private:
             return a->line.length() < b->line.length();
         });
         for (const MemberStroke* stroke : order) {
-            const QString text = to_qstring(record_.result.force(stroke->member).to_text());
+            const QString text = member_text_ ? member_text_(stroke->member)
+                                              : to_qstring(record_.result.force(stroke->member).to_text());
             const QSizeF size = box_size(text);
             const Placement placement = placer.place(
                 size, centres_beside(stroke->line, stroke->width, truss_centre(), size, kTextPadding * lh_));
@@ -241,6 +243,7 @@ private:
     const AnalysisRecord& record_;
     QRectF area_;
     const QFontMetricsF& metrics_;
+    const MemberText& member_text_;
     double lh_;
     Frame frame_{};
     ForceDiagramLayout layout_;
@@ -254,9 +257,9 @@ QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text) {
     return {metrics.horizontalAdvance(text) + 2 * pad, metrics.height() + 2 * pad};
 }
 
-ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area,
-                                         const QFontMetricsF& metrics) {
-    return Builder(record, area, metrics).build();
+ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
+                                         const MemberText& member_text) {
+    return Builder(record, area, metrics, member_text).build();
 }
 
 }  // namespace korvel::ui

@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -67,8 +68,10 @@ QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text);
 // Lays out the truss of the analysed span in true proportion (rise = span/4),
 // scaled to fit `area` below the legend, with every member's result text, the
 // loads and reactions as arrows with their texts, the node names and the legend.
-// No two texts overlap.
-ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area,
-                                         const QFontMetricsF& metrics);
+// No two texts overlap. `member_text`, when given, writes a member's text in
+// place of its force (an envelope's "max / min").
+using MemberText = std::function<QString(engine::Member)>;
+ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
+                                         const MemberText& member_text = {});
 
 }  // namespace korvel::ui

@@ -29,12 +29,12 @@ void draw_arrow(QPainter& painter, const QLineF& shaft, double line_height) {
 }  // namespace
 
 void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRecord& record,
-                         const DiagramPalette& palette) {
+                         const DiagramPalette& palette, const MemberText& member_text) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const ForceDiagramLayout layout =
-        lay_out_force_diagram(record, area, QFontMetricsF(painter.font(), painter.device()));
+        lay_out_force_diagram(record, area, QFontMetricsF(painter.font(), painter.device()), member_text);
     const double lh = layout.line_height;
     QPen thin(palette.ink, kThinLine * lh);
 

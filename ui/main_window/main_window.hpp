@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/analysis.hpp"
+#include "load_case/project.hpp"
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/main_window/hotspots.hpp"
 #include "ui/widgets/auto_size_label.hpp"
@@ -29,6 +30,10 @@ signals:
     void exit_confirmed();
     // The force diagram of the latest analysis was asked for (Ctrl+D).
     void forces_requested();
+    // A project file was opened (from the menu or the command line); it belongs to the load cases window.
+    void project_opened(const QString& path, const korvel::load_case::Project& project);
+    // "Load cases..." was chosen.
+    void load_cases_requested();
 
 public slots:
     void show_analysis_error(const korvel::engine::AnalysisError& error);
@@ -41,6 +46,14 @@ public slots:
     void open_load_case_file(const QString& path);
     // Offers the force diagram command once there is an analysis to draw.
     void set_forces_available(bool available);
+
+public:
+    // The span and the 23 loads as the window shows them.
+    engine::AnalysisInput input() const;
+    // Shows this span and these loads, after asking when the window holds input;
+    // `source` names them in the question ("the load case \"Snow\""). False when
+    // the user said No or the span box cannot take the span (which is reported).
+    bool put_input(const engine::AnalysisInput& input, const QString& source);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,7 +74,7 @@ private:
 
     // The window menu: load cases, all loads in one table, the force diagram (main_window_cases.cpp).
     void add_window_menu();
-    static const std::array<MenuCommand<MainWindow>, 6> kMenuCommands;
+    static const std::array<MenuCommand<MainWindow>, 7> kMenuCommands;
     void on_open_case();
     void on_save_case();
     void on_edit_loads();

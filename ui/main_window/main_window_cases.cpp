@@ -30,10 +30,11 @@ std::optional<QString> span_box_refusal(const QString& span, int max_length) {
 }  // namespace
 
 // The force diagram is the same command as in the results window, so it opens beside either window.
-const std::array<MenuCommand<MainWindow>, 6> MainWindow::kMenuCommands{{
+const std::array<MenuCommand<MainWindow>, 7> MainWindow::kMenuCommands{{
     {"Open load case...", QKeySequence::Open, {}, &MainWindow::on_open_case, false, false},
     {"Save load case...", QKeySequence::Save, {}, &MainWindow::on_save_case, false, false},
     {"Edit all loads...", QKeySequence::UnknownKey, "Ctrl+L", &MainWindow::on_edit_loads, true, false},
+    {"Load cases...", QKeySequence::UnknownKey, "Ctrl+Shift+L", &MainWindow::load_cases_requested, false, false},
     {"Force diagram", QKeySequence::UnknownKey, "Ctrl+D", &MainWindow::forces_requested, true, true},
     {"Undo", QKeySequence::Undo, {}, &MainWindow::on_undo, true, false},
     {"Redo", QKeySequence::UnknownKey, "Ctrl+Shift+Z", &MainWindow::on_redo, false, false},
@@ -73,23 +74,41 @@ bool MainWindow::confirm_replacing_input(const QString& path) {
 }
 
 void MainWindow::open_load_case_file(const QString& path) {
-    if (confirm_replacing_input(path)) {
-        auto outcome = read_case_file(path);
-        std::optional<QString> problem;
-        if (const auto* error = std::get_if<CaseFileError>(&outcome))
-            problem = error->problem;
-        else
-            problem = span_box_refusal(QString::fromStdString(std::get<engine::AnalysisInput>(outcome).span),
-                                       span_box_->maxLength());
-        if (problem) {
-            dialogs_.message(to_qstring(kCaseNotOpened).arg(shown_path(path), *problem), MessageStyle::OkExclamation,
-                             to_qstring(kOpenCaseTitle));
-        } else {
-            change_inputs([&] { show_input(std::get<engine::AnalysisInput>(outcome)); });
-        }
+    auto outcome = read_case_file(path);
+    if (auto* project = std::get_if<load_case::Project>(&outcome)) {
+        // A project's cases and combinations are edited in a window of their own.
+        emit project_opened(path, *project);
+        return;
+    }
+    std::optional<QString> problem;
+    if (const auto* error = std::get_if<CaseFileError>(&outcome))
+        problem = error->problem;
+    else
+        problem = span_box_refusal(QString::fromStdString(std::get<engine::AnalysisInput>(outcome).span),
+                                   span_box_->maxLength());
+    if (problem) {
+        dialogs_.message(to_qstring(kCaseNotOpened).arg(shown_path(path), *problem), MessageStyle::OkExclamation,
+                         to_qstring(kOpenCaseTitle));
+    } else if (confirm_replacing_input(path)) {
+        change_inputs([&] { show_input(std::get<engine::AnalysisInput>(outcome)); });
     }
     focus_span_box();
 }
+
+bool MainWindow::put_input(const engine::AnalysisInput& input, const QString& source) {
+    if (const auto problem = span_box_refusal(QString::fromStdString(input.span), span_box_->maxLength())) {
+        dialogs_.message(to_qstring(kPutRefusedText).arg(source, *problem), MessageStyle::OkExclamation,
+                         to_qstring(kPutTitle));
+        return false;
+    }
+    if (holds_input() && dialogs_.message(to_qstring(kPutReplaceQuestion).arg(source), MessageStyle::YesNoQuestion,
+                                          to_qstring(kPutTitle)) != Answer::Yes)
+        return false;
+    change_inputs([&] { show_input(input); });
+    return true;
+}
+
+engine::AnalysisInput MainWindow::input() const { return collect_input(); }
 
 void MainWindow::show_input(const engine::AnalysisInput& input) {
     LoadTexts loads;

@@ -65,12 +65,16 @@ inline constexpr std::string_view kAnalysisErrorTitle = "KORVEL";
 // The window's menu, as assistive technology names it.
 inline constexpr std::string_view kMenuName = "Commands";
 inline constexpr std::string_view kMenuDescription =
-    "Opens and saves load cases, edits all loads in one table and shows the force diagram; "
+    "Opens and saves load cases, edits all loads in one table, opens the load cases and combinations and shows "
+    "the force diagram; "
     "each command shows its shortcut.";
 
 // Load cases in files. "%1" is a file name, "%2" what is wrong with it.
 inline constexpr std::string_view kOpenCaseTitle = "Open load case";
 inline constexpr std::string_view kSaveCaseTitle = "Save load case";
+inline constexpr std::string_view kPutTitle = "Put into the main window";
+inline constexpr std::string_view kPutRefusedText = "%1 cannot be put into the main window: %2.";
+inline constexpr std::string_view kPutReplaceQuestion = "Replace the span and all loads in the main window with %1?";
 inline constexpr std::string_view kCaseFilter = "KORVEL load cases (*.korvel.json);;All files (*)";
 inline constexpr std::string_view kDefaultCaseName = "load case.korvel.json";
 inline constexpr std::string_view kReplaceInputQuestion =

@@ -1,9 +1,6 @@
 #include "ui/report/report_pdf.hpp"
 
-#include <QBuffer>
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
@@ -13,17 +10,14 @@
 #include "engine/span_accuracy.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
 #include "ui/force_diagram/force_sign.hpp"
+#include "ui/report/report_page.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
 namespace {
 
-constexpr double kMarginMm = 15;
-constexpr double kDiagramHeightMm = 95;
-constexpr int kTitlePoints = 15;
 constexpr int kBodyPoints = 9;
-constexpr int kDiagramPoints = 7;
 constexpr int kLoadColumns = 3;
 
 QString sign_letter(engine::Fixed4 force) {
@@ -48,15 +42,10 @@ class ReportPage {
 public:
     ReportPage(QPainter& painter, const QRectF& page) : painter_(painter), page_(page), y_(page.top()) {}
 
-    double mm(double millimetres) const { return millimetres / 25.4 * painter_.device()->logicalDpiY(); }
+    double mm(double millimetres) const { return report_mm(painter_, millimetres); }
 
-    void set_font(int points, bool bold) {
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPointSize(points);
-        font.setBold(bold);
-        painter_.setFont(font);
-    }
-    double line_height() const { return QFontMetricsF(painter_.font(), painter_.device()).height(); }
+    void set_font(int points, bool bold) { set_report_font(painter_, points, bold); }
+    double line_height() const { return report_line_height(painter_); }
 
     // One line of text at x within a column of the given width, shortened with "…" only if it does not fit.
     void text_at(double x, double width, const QString& text) {
@@ -94,8 +83,8 @@ public:
     }
 
     void diagram(const AnalysisRecord& record) {
-        const QRectF area(page_.left(), y_, page_.width(), mm(kDiagramHeightMm));
-        set_font(kDiagramPoints, false);
+        const QRectF area(page_.left(), y_, page_.width(), mm(kReportDiagramHeightMm));
+        set_font(kReportDiagramPoints, false);
         paint_force_diagram(painter_, area, record, paper_palette());
         set_font(kBodyPoints, false);
         y_ = area.bottom() + mm(4);
@@ -164,7 +153,7 @@ std::vector<QStringList> member_table(const engine::AnalysisResult& result, std:
 
 void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& record, const QDateTime& made_at) {
     ReportPage report(painter, page);
-    report.set_font(kTitlePoints, true);
+    report.set_font(kReportTitlePoints, true);
     report.line(QStringLiteral("KORVEL - Fink truss analysis"));
     report.set_font(kBodyPoints, false);
     report.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
@@ -215,18 +204,9 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
 }  // namespace
 
 QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setTitle(QStringLiteral("KORVEL - Fink truss analysis"));
-    writer.setCreator(QStringLiteral("KORVEL"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
-    QPainter painter(&writer);
-    paint_report(painter, QRectF(painter.viewport()), record, made_at);
-    painter.end();
-    return bytes;
+    return report_document(QStringLiteral("KORVEL - Fink truss analysis"), [&](QPdfWriter&, QPainter& painter) {
+        paint_report(painter, QRectF(painter.viewport()), record, made_at);
+    });
 }
 
 }  // namespace korvel::ui

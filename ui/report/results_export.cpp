@@ -45,7 +45,9 @@ void ResultsExport::save_diagram(const AnalysisRecord& record) {
 
 void ResultsExport::save_working(const AnalysisRecord& record) {
     save(QStringLiteral("Save working as PDF"), QStringLiteral("korvel-working.pdf"),
-         QStringLiteral("PDF documents (*.pdf)"), [&](const QString&) {
+         QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
+         [&](const QString& extension) -> std::optional<QByteArray> {
+             if (extension != u"pdf") return std::nullopt;
              const engine::WorkingOutcome working = engine::work_out(record.input);
              // The record holds an analysis that succeeded, so its working cannot fail.
              return working_pdf(std::get<engine::Working>(working));
@@ -64,7 +66,7 @@ void ResultsExport::save(const QString& title, const QString& default_name, cons
     std::optional<QByteArray> bytes = contents(given);
     if (!bytes) {
         // The kind written never follows a name that promises another.
-        const int answer = dialogs_.message(
+        const Answer answer = dialogs_.message(
             QStringLiteral("\"%1\" ends in .%2, which this command does not write.\r\nSave it as %3 under that name "
                            "anyway? Choose No to keep it unsaved and pick another name.")
                 .arg(QFileInfo(path).fileName(), given, extension.toUpper()),

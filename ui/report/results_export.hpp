@@ -22,7 +22,6 @@ public:
     void save_diagram(const AnalysisRecord& record);
     void save_working(const AnalysisRecord& record);
 
-private:
     // What a save writes for a name's extension (lower case, without the dot):
     // the file's bytes, or nothing for an extension it does not write.
     using Contents = std::function<std::optional<QByteArray>(const QString& extension)>;
@@ -32,6 +31,8 @@ private:
     // Yes), then writes the file; an empty answer is a cancel.
     void save(const QString& title, const QString& default_name, const QString& filter, const QString& extension,
               const Contents& contents);
+
+private:
     void report_failure(const QString& path, const QString& reason);
 
     Dialogs& dialogs_;

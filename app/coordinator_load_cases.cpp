@@ -1,0 +1,40 @@
+// The load cases window beside the main window: it opens from the main window's
+// menu or with a project file, and hands loads to and from the main window here,
+// as the windows know nothing of each other.
+#include "app/coordinator.hpp"
+
+namespace korvel::app {
+
+ui::LoadCasesWindow& Coordinator::load_cases_window() {
+    if (!load_cases_window_) {
+        load_cases_window_ = std::make_unique<ui::LoadCasesWindow>(dialogs_);
+        ui::LoadCasesWindow& window = *load_cases_window_;
+        connect(&window, &ui::LoadCasesWindow::main_loads_requested, this,
+                [this, &window] { window.take_loads(main_window_.input()); });
+        connect(&window, &ui::LoadCasesWindow::put_into_main_requested, this,
+                [this](const engine::AnalysisInput& input, const QString& source) {
+                    if (main_window_.put_input(input, source) && main_window_.isVisible()) {
+                        main_window_.raise();
+                        main_window_.activateWindow();
+                    }
+                });
+    }
+    return *load_cases_window_;
+}
+
+void Coordinator::connect_load_cases() {
+    connect(&main_window_, &ui::MainWindow::load_cases_requested, this, &Coordinator::show_load_cases);
+    connect(&main_window_, &ui::MainWindow::project_opened, this,
+            [this](const QString& path, const load_case::Project& project) {
+                if (load_cases_window().open_project(path, project)) show_load_cases();
+            });
+}
+
+void Coordinator::show_load_cases() {
+    ui::LoadCasesWindow& window = load_cases_window();
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+}  // namespace korvel::app

@@ -1,0 +1,56 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "engine/envelope.hpp"
+#include "load_case/combination.hpp"
+
+namespace {
+
+using korvel::load_case::Project;
+
+// A roof of four cases with loads at every node and 100 combinations of them.
+Project hundred_combinations() {
+    Project project;
+    project.span = "14.4";
+    const char* const names[] = {"Dead", "Live", "Snow", "Wind"};
+    const char* const values[] = {"0.85", "0.6", "1.6", "-1.9"};
+    for (std::size_t c = 0; c < 4; ++c) {
+        auto& load_case = project.cases.emplace_back();
+        load_case.name = names[c];
+        for (std::size_t i = 0; i < load_case.loads.size(); ++i) load_case.loads[i] = values[(c + i) % 4];
+    }
+    for (int n = 0; n < 100; ++n) {
+        auto& combination = project.combinations.emplace_back();
+        combination.name = "C" + std::to_string(n);
+        combination.factors = {{"Dead", n % 2 ? "1.2" : "0.9"},
+                               {names[1 + n % 2], "1." + std::to_string(n % 10)},
+                               {"Wind", "0." + std::to_string(n % 7)}};
+    }
+    return project;
+}
+
+// The envelope of 100 analysed combinations.
+void BM_EnvelopeOf100Combinations(benchmark::State& state) {
+    const auto outcomes = std::get<std::vector<korvel::engine::AnalysisOutcome>>(
+        korvel::load_case::analyse_combinations(hundred_combinations()));
+    for (auto _ : state) {
+        auto envelope = korvel::engine::Envelope::of(outcomes);
+        benchmark::DoNotOptimize(envelope);
+    }
+}
+BENCHMARK(BM_EnvelopeOf100Combinations);
+
+// From the project to its envelope: the combined loads, 100 analyses and the envelope.
+void BM_ProjectToEnvelope100Combinations(benchmark::State& state) {
+    const Project project = hundred_combinations();
+    for (auto _ : state) {
+        const auto outcomes =
+            std::get<std::vector<korvel::engine::AnalysisOutcome>>(korvel::load_case::analyse_combinations(project));
+        auto envelope = korvel::engine::Envelope::of(outcomes);
+        benchmark::DoNotOptimize(envelope);
+    }
+}
+BENCHMARK(BM_ProjectToEnvelope100Combinations);
+
+}  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "engine/analysis.hpp"
+#include "load_case/project.hpp"
+
+namespace korvel::load_case {
+
+// The input of each combination, in the project's order: the project's span and
+// 23 load texts, each the exact decimal sum over the combination's factors of
+// factor × that case's load (never through a double), so that its analysis is to
+// the digit the analysis of those texts typed into the main window. A load no
+// factored case has, or whose sum is zero, is empty. A project that fails
+// check_project gives its fault instead.
+std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(const Project& project);
+
+// One ordinary analysis per combination, in the project's order.
+std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project);
+
+// The position of the combination called `name`.
+std::optional<std::size_t> combination_index(const Project& project, std::string_view name);
+
+}  // namespace korvel::load_case

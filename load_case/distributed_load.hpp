@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/truss_model.hpp"
+
+namespace korvel::load_case {
+
+enum class DistributedLoadKind {
+    TopChordVertical,  // w per horizontal length, downward (roofing, roof live load, snow)
+    SlopeNormal,       // w per length along the slope, at right angles to it: pressure towards the roof, suction < 0
+    BottomChord,       // w per length of the bottom chord, downward (a ceiling)
+};
+
+// Which top chord slopes carry the load: both, or one for unbalanced snow or wind.
+enum class Slopes { Both, Left, Right };
+
+struct DistributedLoad {
+    DistributedLoadKind kind = DistributedLoadKind::TopChordVertical;
+    Slopes slopes = Slopes::Both;  // the bottom chord load always runs over the whole span
+    std::string intensity;         // w, a decimal number text
+};
+
+enum class DistributedLoadFault { SpanNotANumber, IntensityNotANumber, LoadNotANumber };
+
+struct DistributedLoadError {
+    DistributedLoadFault fault;
+    std::string message;  // what is wrong and what to enter
+};
+
+using NodalLoads = std::array<std::string, engine::kLoadCount>;  // load-map order; empty means none
+
+// The nodal loads equivalent to `load` on a truss of the span `span_text`, by
+// tributary lengths: each panel's load is shared half to each of its end nodes.
+// The panels are those of the exact truss (tan θ = 1/2, nodes on a grid of S/32,
+// as engine::node_position places them), so every share is a multiple of w·S/64
+// and each text is exact. The slope-normal load on a panel of slope length L is
+// w·L at right angles to the slope, whose components are w·S·dy/32 horizontally
+// and w·S·dx/32 vertically for a panel spanning dx, dy thirty-seconds of S: the
+// root in L cancels. The span is the number its text says, made positive.
+std::variant<NodalLoads, DistributedLoadError> nodal_loads(std::string_view span_text, const DistributedLoad& load);
+
+// Adds the nodal loads of `load` to `loads`, each sum exact. On an error (the span,
+// w, or a load that would change, not a number) nothing changes.
+std::optional<DistributedLoadError> add_distributed_load(std::string_view span_text, const DistributedLoad& load,
+                                                         NodalLoads& loads);
+
+}  // namespace korvel::load_case

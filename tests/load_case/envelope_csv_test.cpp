@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/result_table.hpp"
+#include "load_case/envelope_csv.hpp"
+
+namespace korvel::load_case {
+namespace {
+
+using engine::Fixed4;
+
+std::vector<std::string> lines_of(const std::string& csv) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(csv.substr(start, end - start));
+    EXPECT_EQ(start, csv.size()) << "every line ends with CRLF";
+    return lines;
+}
+
+engine::AnalysisResult all_at(const char* value) {
+    engine::AnalysisResult result;
+    for (const engine::Member member : engine::kMembers) result.set_force(member, Fixed4::parse(value));
+    for (const engine::Reaction reaction : engine::kReactions) result.set_reaction(reaction, Fixed4::parse(value));
+    return result;
+}
+
+TEST(EnvelopeCsv, WritesEachMemberThenEachReactionWithTheGoverningNamesQuotedWhereNeeded) {
+    engine::AnalysisResult uplift = all_at("1");
+    uplift.set_force(engine::Member::L0L1, Fixed4::parse("-2.5"));
+    uplift.set_reaction(engine::Reaction::RL0, Fixed4::parse("-3"));
+    // The failed combination comes first, so a name taken by position in the analysed ones would be wrong.
+    const std::vector<engine::AnalysisOutcome> outcomes{engine::AnalysisError{engine::ErrorKind::Overflow, {}, "1e99"},
+                                                        all_at("1.25"), uplift};
+    const std::vector<std::string> names{"bad", "1.2D, 1.6S", "W \"up\""};
+    const std::vector<std::string> lines = lines_of(envelope_csv(engine::Envelope::of(outcomes), names));
+
+    ASSERT_EQ(lines.size(), 1 + engine::kMemberCount + engine::kReactionCount);
+    EXPECT_EQ(lines[0], "item,max,max_by,min,min_by,reverses");
+    EXPECT_EQ(lines[1], "L0L1,1.25,\"1.2D, 1.6S\",-2.5,\"W \"\"up\"\"\",true");
+    EXPECT_EQ(lines[2], std::string(engine::member_name(engine::kMembersInTableOrder[1])) +
+                            ",1.25,\"1.2D, 1.6S\",1,\"W \"\"up\"\"\",false");
+    EXPECT_EQ(lines[1 + engine::kMemberCount], "RL0,1.25,\"1.2D, 1.6S\",-3,\"W \"\"up\"\"\",true");
+}
+
+TEST(EnvelopeCsv, IsTheHeaderAloneWhenNoCombinationCouldBeAnalysed) {
+    const std::vector<engine::AnalysisOutcome> outcomes{engine::AnalysisError{engine::ErrorKind::Overflow, {}, "x"}};
+    EXPECT_EQ(envelope_csv(engine::Envelope::of(outcomes), std::vector<std::string>{"C"}),
+              "item,max,max_by,min,min_by,reverses\r\n");
+}
+
+}  // namespace
+}  // namespace korvel::load_case

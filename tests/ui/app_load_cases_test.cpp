@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "tests/ui/app_test_support.hpp"
+
+namespace korvel::app::testing {
+namespace {
+
+std::size_t load(const char* key) { return *engine::load_index_by_key(key); }
+
+void click(QWidget& window, const char* caption) {
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == QString::fromUtf8(caption)) return button->click();
+    throw std::logic_error(std::string("no button ") + caption);
+}
+
+class LoadCasesRoad : public CoordinatorFixture, public ::testing::Test {
+protected:
+    ui::LoadCasesWindow& cases() { return coordinator.load_cases_window(); }
+    QTemporaryDir folder;
+};
+
+TEST_F(LoadCasesRoad, TheMainWindowsMenuOpensTheWindow) {
+    QApplication::setActiveWindow(&form1());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form1()));
+    QTest::keyClick(&form1(), Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(cases().isVisible());
+    EXPECT_EQ(cases().windowTitle(), QStringLiteral("KORVEL - Load cases"));
+    EXPECT_TRUE(form1().isVisible()) << "beside the main window, not in its place";
+}
+
+TEST_F(LoadCasesRoad, AProjectOpenedInTheMainWindowOpensInTheLoadCasesWindow) {
+    const QString path = folder.filePath(QStringLiteral("roof.korvel.json"));
+    const load_case::Project project{"14.4", {{"Dead", load_case::CaseKind::Dead, {}}}, {{"D", {{"Dead", "1"}}}}};
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(load_case::write_project(project)));
+    file.close();
+
+    span_box().setText(QStringLiteral("30"));
+    coordinator.main_window().open_load_case_file(path);
+    EXPECT_TRUE(cases().isVisible());
+    EXPECT_EQ(cases().project(), project);
+    EXPECT_EQ(span_box().text(), QStringLiteral("30")) << "the main window keeps its input";
+    EXPECT_TRUE(dialogs.calls.empty());
+}
+
+TEST_F(LoadCasesRoad, LoadsTravelBetweenTheWindowsWithAQuestionOverInput) {
+    const load_case::Project project{"14.4", {{"Snow", load_case::CaseKind::Snow, {}}}, {{"S", {{"Snow", "1"}}}}};
+    cases().open_project(QString(), project);
+    cases().select_case(0);
+    span_box().setText(QStringLiteral("16"));
+    form1_label("Label29").setText(QStringLiteral("10"));
+
+    click(cases(), "&Take the main window's loads");
+    EXPECT_EQ(cases().project().cases[0].loads[load("U4.V")], "10");
+    EXPECT_EQ(cases().project().span, "14.4");
+
+    dialogs.answer_message(ui::Answer::Yes);
+    click(cases(), "Put into the main &window");
+    EXPECT_EQ(span_box().text(), QStringLiteral("14.4"));
+    EXPECT_EQ(form1_label("Label29").text(), QStringLiteral("10"));
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("\"Snow\"")));
+}
+
+}  // namespace
+}  // namespace korvel::app::testing

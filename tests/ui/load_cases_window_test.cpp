@@ -1,0 +1,444 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "load_case/combination.hpp"
+#include "load_case/design_presets.hpp"
+#include "load_case/envelope_csv.hpp"
+#include "tests/ui/scripted_dialogs.hpp"
+#include "ui/dialogs/load_table.hpp"
+#include "ui/force_diagram/force_diagram_layout.hpp"
+#include "ui/load_cases_window/distributed_load_dialog.hpp"
+#include "ui/load_cases_window/envelope_view.hpp"
+#include "ui/load_cases_window/load_cases_window.hpp"
+
+namespace korvel::ui::testing {
+namespace {
+
+std::size_t load(const char* key) { return *engine::load_index_by_key(key); }
+
+load_case::LoadCase case_of(const char* name, load_case::CaseKind kind, const char* key, const char* text) {
+    load_case::LoadCase load_case{name, kind, {}};
+    load_case.loads[load(key)] = text;
+    return load_case;
+}
+
+// The three-case roof: dead, snow and wind uplift, with two combinations.
+load_case::Project roof() {
+    using load_case::CaseKind;
+    return {"14.4",
+            {case_of("Dead", CaseKind::Dead, "U4.V", "0.85"), case_of("Snow", CaseKind::Snow, "U4.V", "1.6"),
+             case_of("Wind uplift", CaseKind::Wind, "U1.V", "-1.9")},
+            {{"1.2D + 1.6S", {{"Dead", "1.2"}, {"Snow", "1.6"}}},
+             {"0.9D + 1.0W", {{"Dead", "0.9"}, {"Wind uplift", "1"}}}}};
+}
+
+class LoadCasesWindowTest : public ::testing::Test {
+protected:
+    LoadCasesWindowTest() {
+        window.open_project(folder.filePath(QStringLiteral("roof.korvel.json")), roof());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        QObject::connect(&window, &LoadCasesWindow::project_changed, [this] { ++changes; });
+    }
+
+    template <typename Widget>
+    Widget& control(const char* name) {
+        auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
+        if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
+        return *found;
+    }
+    QTableWidget& combinations() { return control<QTableWidget>("CombinationTable"); }
+    QStringList case_columns() {
+        QStringList names;
+        for (int c = 1; c < combinations().columnCount(); ++c) names << combinations().horizontalHeaderItem(c)->text();
+        return names;
+    }
+    void click(const char* caption) {
+        for (QPushButton* button : window.findChildren<QPushButton*>())
+            if (button->text() == QString::fromUtf8(caption)) return button->click();
+        throw std::logic_error(std::string("no button ") + caption);
+    }
+    // Types into whatever has the keyboard, a key at a time.
+    void type(const QString& text) {
+        for (const QChar character : text) {
+            QWidget* target = QApplication::focusWidget();
+            QTest::sendKeyEvent(QTest::Click, target != nullptr ? target : &window, Qt::Key_A, QString(character),
+                                Qt::NoModifier);
+            QCoreApplication::processEvents();
+        }
+    }
+
+    QTemporaryDir folder;
+    ScriptedDialogs dialogs;
+    LoadCasesWindow window{dialogs};
+    int changes = 0;
+};
+
+TEST_F(LoadCasesWindowTest, RenamingACaseRenamesItsFactorsAndItsColumn) {
+    window.select_case(2);
+    dialogs.answer_input(QStringLiteral("Snow"));       // taken: asked again with the text kept
+    dialogs.answer_input(QStringLiteral(" Suction "));  // blanks around a name do not count
+    click("Re&name...");
+    ASSERT_EQ(dialogs.calls.size(), 3U);
+    EXPECT_EQ(dialogs.calls[0].default_text, QStringLiteral("Wind uplift"));
+    EXPECT_EQ(dialogs.calls[1].style, MessageStyle::OkExclamation);
+    EXPECT_EQ(dialogs.calls[2].default_text, QStringLiteral("Snow"));
+
+    EXPECT_EQ(window.project().cases[2].name, "Suction");
+    EXPECT_EQ(window.project().combinations[1].factors[1], (load_case::Factor{"Suction", "1"}));
+    EXPECT_EQ(case_columns(), (QStringList{"Dead", "Snow", "Suction"}));
+    EXPECT_EQ(load_case::check_project(window.project()), std::nullopt);
+    EXPECT_TRUE(window.is_modified());
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(LoadCasesWindowTest, DeletingACaseAsksAndTakesItsFactorsWithIt) {
+    window.select_case(0);
+    dialogs.answer_message(Answer::No);
+    click("De&lete...");
+    EXPECT_EQ(window.project(), roof());
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].style, MessageStyle::YesNoQuestion);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("\"Dead\""))) << dialogs.calls[0].text.toStdString();
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("2 combinations")));
+
+    dialogs.answer_message(Answer::Yes);
+    click("De&lete...");
+    ASSERT_EQ(window.project().cases.size(), 2U);
+    EXPECT_EQ(window.project().combinations[0].factors, (std::vector<load_case::Factor>{{"Snow", "1.6"}}));
+    EXPECT_EQ(window.project().combinations[1].factors, (std::vector<load_case::Factor>{{"Wind uplift", "1"}}));
+    EXPECT_EQ(case_columns(), (QStringList{"Snow", "Wind uplift"}));
+    EXPECT_EQ(window.selected_case(), 0U);
+}
+
+TEST_F(LoadCasesWindowTest, AddAndDuplicateGiveCasesOfTheirOwnNames) {
+    window.select_case(1);
+    click("D&uplicate");
+    dialogs.answer_input(QStringLiteral("Ceiling"));
+    click("&Add case...");
+    const load_case::Project& project = window.project();
+    ASSERT_EQ(project.cases.size(), 5U);
+    EXPECT_EQ(project.cases[2].name, "Snow copy");
+    EXPECT_EQ(project.cases[2].loads, project.cases[1].loads);
+    EXPECT_EQ(project.cases[4].name, "Ceiling");
+    EXPECT_EQ(window.selected_case(), 4U);
+    EXPECT_EQ(case_columns(), (QStringList{"Dead", "Snow", "Snow copy", "Wind uplift", "Ceiling"}));
+    EXPECT_EQ(project.combinations, roof().combinations) << "new cases take part in no combination";
+}
+
+TEST_F(LoadCasesWindowTest, TypedFactorsAndLoadsReachTheProjectAtEveryKeystroke) {
+    QTableWidget& table = combinations();
+    table.setFocus();
+    table.setCurrentCell(1, 2);  // the snow factor of 0.9D + 1.0W
+    type(QStringLiteral("0."));
+    EXPECT_EQ(window.project().combinations[1].factors[1], (load_case::Factor{"Snow", "0."}))
+        << "in the order of the cases, before the open cell is left";
+    type(QStringLiteral("5"));
+    EXPECT_EQ(window.project().combinations[1].factors,
+              (std::vector<load_case::Factor>{{"Dead", "0.9"}, {"Snow", "0.5"}, {"Wind uplift", "1"}}));
+    EXPECT_EQ(changes, 3);
+
+    window.select_case(1);
+    auto& loads = control<LoadTable>("LoadTable");
+    loads.setFocus();
+    loads.setCurrentCell(0, 1);  // L0, vertical
+    type(QStringLiteral("2"));
+    EXPECT_EQ(window.project().cases[1].loads[load("L0.V")], "2");
+    EXPECT_EQ(window.project().cases[0].loads, roof().cases[0].loads);
+}
+
+TEST_F(LoadCasesWindowTest, PresetsInsertTheCodesCombinationsOnceByKind) {
+    const std::size_t before = window.project().combinations.size();
+    window.insert_preset(0);
+    const auto expected = load_case::preset_combinations(load_case::kDesignPresets[0], roof().cases);
+    ASSERT_EQ(window.project().combinations.size(), before + expected.size());
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(),
+                           window.project().combinations.begin() + static_cast<std::ptrdiff_t>(before)));
+    EXPECT_EQ(combinations().rowCount(), static_cast<int>(before + expected.size()));
+
+    window.insert_preset(0);
+    EXPECT_EQ(window.project().combinations.size(), before + expected.size()) << "nothing twice";
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("adds no combination")));
+}
+
+TEST_F(LoadCasesWindowTest, LoadsComeFromAndGoToTheMainWindowThroughSignals) {
+    window.select_case(1);
+    int asked = 0;
+    QObject::connect(&window, &LoadCasesWindow::main_loads_requested, [&asked] { ++asked; });
+    std::vector<std::pair<engine::AnalysisInput, QString>> put;
+    QObject::connect(
+        &window, &LoadCasesWindow::put_into_main_requested,
+        [&put](const engine::AnalysisInput& input, const QString& source) { put.emplace_back(input, source); });
+    click("&Take the main window's loads");
+    EXPECT_EQ(asked, 1);
+    engine::AnalysisInput main_input{"20", {}};
+    main_input.loads[load("U3.H")] = "7";
+    window.take_loads(main_input);
+    EXPECT_EQ(window.project().cases[1].loads, main_input.loads);
+    EXPECT_EQ(window.project().span, "14.4") << "the project keeps its span";
+
+    click("Put into the main &window");
+    ASSERT_EQ(put.size(), 1U);
+    EXPECT_EQ(put[0].first.span, "14.4");
+    EXPECT_EQ(put[0].first.loads, main_input.loads);
+    EXPECT_EQ(put[0].second, QStringLiteral("the load case \"Snow\""));
+}
+
+TEST_F(LoadCasesWindowTest, SavingWritesTheProjectThatOpensAgainAndRefusesAnUnusableOne) {
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    const QString path = folder.filePath(QStringLiteral("roof.korvel.json"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), load_case::write_project(roof()) + '\n');
+    EXPECT_FALSE(window.is_modified());
+
+    combinations().item(0, 0)->setText(QStringLiteral("0.9D + 1.0W"));  // a repeated name
+    EXPECT_TRUE(window.is_modified());
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("cannot be saved yet")));
+    file.seek(0);
+    EXPECT_EQ(file.readAll().toStdString(), load_case::write_project(roof()) + '\n') << "the file stays as it was";
+
+    dialogs.answer_file_name(path);
+    dialogs.answer_message(Answer::No);  // unsaved changes: keep them
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(window.project().combinations[0].name, "0.9D + 1.0W");
+    dialogs.answer_file_name(path);
+    dialogs.answer_message(Answer::Yes);
+    QTest::keyClick(&window, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(window.project(), roof());
+    EXPECT_TRUE(dialogs.script_used_up());
+}
+
+TEST_F(LoadCasesWindowTest, ADistributedLoadAddsTheGeneratorsLoadsToTheSelectedCaseOnly) {
+    const load_case::DistributedLoad snow{load_case::DistributedLoadKind::TopChordVertical, load_case::Slopes::Both,
+                                          "2"};
+    load_case::NodalLoads expected = roof().cases[1].loads;
+    ASSERT_EQ(load_case::add_distributed_load("14.4", snow, expected), std::nullopt);
+    window.select_case(1);
+    window.add_distributed_load(snow);
+    EXPECT_EQ(window.project().cases[1].loads, expected);
+    EXPECT_EQ(control<LoadTable>("LoadTable").loads()[load("U4.V")], QString::fromStdString(expected[load("U4.V")]));
+    EXPECT_EQ(window.project().cases[0], roof().cases[0]);
+
+    window.add_distributed_load({load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "heavy"});
+    EXPECT_EQ(window.project().cases[1].loads, expected) << "a bad intensity changes nothing";
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].style, MessageStyle::OkExclamation);
+}
+
+TEST_F(LoadCasesWindowTest, EveryCommandHasAnAccessKeyOfItsOwnAndWordsForAScreenReader) {
+    std::map<QChar, QString> keys;
+    const auto take = [&keys](const QString& caption) {
+        const qsizetype mark = caption.indexOf(u'&');
+        ASSERT_GE(mark, 0) << caption.toStdString() << " has no access key";
+        const QChar key = caption.at(mark + 1).toLower();
+        EXPECT_FALSE(keys.contains(key)) << caption.toStdString() << " shares its key with " << keys[key].toStdString();
+        keys[key] = caption;
+    };
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+        take(button->text());
+        EXPECT_FALSE(button->accessibleDescription().isEmpty()) << button->text().toStdString();
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->buddy() != nullptr) take(label->text());
+    for (const QMenu* menu : window.findChildren<QMenuBar*>().at(0)->findChildren<QMenu*>()) take(menu->title());
+    for (const char* name : {"CaseList", "KindBox", "LoadTable", "CombinationTable", "SpanBox"})
+        EXPECT_FALSE(control<QWidget>(name).accessibleName().isEmpty()) << name;
+}
+
+// The row of a table whose first cell is `item`.
+QStringList row_of(const QTableWidget& table, const QString& item) {
+    for (int r = 0; r < table.rowCount(); ++r) {
+        if (table.item(r, 0)->text() != item) continue;
+        QStringList cells;
+        for (int c = 0; c < table.columnCount(); ++c) cells << table.item(r, c)->text();
+        return cells;
+    }
+    return {};
+}
+
+TEST_F(LoadCasesWindowTest, TheEnvelopeShowsTheUpliftOfTheHandCheckedRoofInWords) {
+    window.update_envelope();
+    auto& reactions = control<QTableWidget>("EnvelopeReactions");
+    // 1.2D + 1.6S: RL0 = (1.2 × 0.85 + 1.6 × 1.6) / 2 = 1.79; 0.9D + 1.0W: RL0 = 0.9 × 0.85 / 2 - 1.9 × 7/8
+    // = -1.28 pulls the pinned support up.
+    EXPECT_EQ(row_of(reactions, QStringLiteral("RL0")),
+              (QStringList{"RL0", "1.79", "1.2D + 1.6S", "-1.28", "0.9D + 1.0W", "uplift: hold down L0"}));
+    EXPECT_EQ(row_of(reactions, QStringLiteral("RL6")).at(5), QString()) << "RL6 stays pushed down";
+    EXPECT_EQ(window.envelope_view().status(), QStringLiteral("Envelope of 2 combinations."));
+    auto& members = control<QTableWidget>("EnvelopeMembers");
+    EXPECT_EQ(members.rowCount(), 29);
+    EXPECT_EQ(row_of(members, QStringLiteral("L0L1")).at(5), QStringLiteral("reverses"));
+}
+
+TEST_F(LoadCasesWindowTest, TheEnvelopeFollowsEachTypedFactor) {
+    QTableWidget& table = combinations();
+    table.setFocus();
+    table.setCurrentCell(0, 1);  // the dead load factor of 1.2D + 1.6S
+    type(QStringLiteral("3"));
+    QCoreApplication::processEvents();
+    load_case::Project expected = roof();
+    expected.combinations[0].factors[0].text = "3";
+    const auto outcomes = std::get<std::vector<engine::AnalysisOutcome>>(load_case::analyse_combinations(expected));
+    const engine::Envelope envelope = engine::Envelope::of(outcomes);
+    ASSERT_TRUE(window.envelope_view().shown());
+    EXPECT_EQ(row_of(control<QTableWidget>("EnvelopeMembers"), QStringLiteral("U3U4")).at(1),
+              QString::fromStdString(envelope.force(engine::Member::U3U4).max.value.to_text()));
+
+    type(QStringLiteral("x"));  // "3x" is no number: the envelope says what to correct
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.envelope_view().shown());
+    EXPECT_TRUE(window.envelope_view().status().contains(QStringLiteral("3x")))
+        << window.envelope_view().status().toStdString();
+    EXPECT_EQ(control<QTableWidget>("EnvelopeMembers").rowCount(), 0);
+}
+
+TEST_F(LoadCasesWindowTest, AFailedCombinationIsNamedAndTheOthersStillShow) {
+    combinations().item(1, 1)->setText(QString(20, u'9'));  // a dead load factor that overflows the analysis
+    window.update_envelope();
+    const QString status = window.envelope_view().status();
+    EXPECT_TRUE(status.startsWith(QStringLiteral("Incomplete: the envelope leaves out 1 of 2 combinations.")))
+        << status.toStdString();
+    EXPECT_TRUE(status.contains(QStringLiteral("\"0.9D + 1.0W\"")));
+    EXPECT_EQ(row_of(control<QTableWidget>("EnvelopeReactions"), QStringLiteral("RL0")).at(2),
+              QStringLiteral("1.2D + 1.6S"));
+}
+
+TEST_F(LoadCasesWindowTest, TheEnvelopeIsSavedAsCsvAndAsAReport) {
+    const QString csv = folder.filePath(QStringLiteral("envelope.csv"));
+    const QString pdf = folder.filePath(QStringLiteral("envelope.pdf"));
+    dialogs.answer_file_name(csv);
+    dialogs.answer_file_name(pdf);
+    for (const char* command : {"Save envelope as CS&V...", "Save envelope &report as PDF..."})
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == QString::fromUtf8(command)) action->trigger();
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const ProjectEnvelope& shown = *window.envelope_view().shown();
+    EXPECT_EQ(written.readAll().toStdString(), load_case::envelope_csv(shown.envelope, shown.names));
+    QFile report(pdf);
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(report.readAll().startsWith("%PDF"));
+    EXPECT_TRUE(dialogs.script_used_up());
+}
+
+// What a control is called in a walk through the window: its name, or a button's caption.
+QString called(const QWidget* widget) {
+    if (const auto* button = qobject_cast<const QPushButton*>(widget)) return button->text();
+    return widget->objectName();
+}
+
+TEST_F(LoadCasesWindowTest, TabWalksEveryControlInTheOrderTheyStandAndAltKeysPressThem) {
+    control<QLineEdit>("SpanBox").setFocus();
+    QStringList walk{called(QApplication::focusWidget())};
+    for (int step = 0; step < 40; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (QApplication::focusWidget() == &control<QLineEdit>("SpanBox")) break;
+        walk << called(QApplication::focusWidget());
+    }
+    const QStringList expected{"SpanBox",
+                               "CaseList",
+                               "&Add case...",
+                               "Re&name...",
+                               "D&uplicate",
+                               "De&lete...",
+                               "KindBox",
+                               "&Take the main window's loads",
+                               "Put into the main &window",
+                               "Add d&istributed load...",
+                               "LoadTable",
+                               "CombinationTable",
+                               "Add co&mbination",
+                               "Delete com&bination...",
+                               "Insert p&reset",
+                               "EnvelopeStatus",
+                               "EnvelopeReactions",
+                               "EnvelopeMembers"};
+    EXPECT_EQ(walk.join(u'|').toStdString(), expected.join(u'|').toStdString());
+
+    dialogs.answer_input(QStringLiteral("Ceiling"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    // A button clicks after its brief pressed look.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return window.project().cases.size() == 4; }));
+    EXPECT_EQ(window.project().cases.back().name, "Ceiling");
+}
+
+TEST_F(LoadCasesWindowTest, EscapeInACellEndsTheEditAndOnlyThenClosesTheWindow) {
+    for (const char* table : {"CombinationTable", "LoadTable"}) {
+        SCOPED_TRACE(table);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        auto& cells = control<QTableWidget>(table);
+        cells.setFocus();
+        cells.setCurrentCell(1, 1);
+        type(QStringLiteral("7"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_TRUE(window.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+    }
+    EXPECT_EQ(window.project().combinations[1].factors[0].text, "7") << "what was typed stays";
+}
+
+TEST(EnvelopeDiagram, ColoursEachMemberByItsGoverningSignAndWritesBothValuesWhereItReverses) {
+    const auto envelope = std::get<ProjectEnvelope>(envelope_of(roof()));
+    const auto record = governing_record(envelope);
+    ASSERT_TRUE(record);
+    QImage device(800, 500, QImage::Format_ARGB32);
+    const ForceDiagramLayout layout = lay_out_force_diagram(
+        *record, QRectF(0, 0, 800, 500), QFontMetricsF(QFont(), &device),
+        [&](engine::Member member) { return member_diagram_text(envelope.envelope.force(member)); });
+    int reversing = 0;
+    for (const DiagramText& text : layout.texts) {
+        if (!text.member) continue;
+        const engine::Extremes& extremes = envelope.envelope.force(*text.member);
+        const engine::Fixed4 value = governing(extremes);
+        EXPECT_EQ(text.sign, value.count() < 0   ? ForceSign::Compression
+                             : value.count() > 0 ? ForceSign::Tension
+                                                 : ForceSign::Zero);
+        const QString both =
+            QString::fromStdString(extremes.max.value.to_text() + " / " + extremes.min.value.to_text());
+        EXPECT_EQ(text.text, extremes.reverses() ? both : QString::fromStdString(value.to_text()));
+        reversing += extremes.reverses() ? 1 : 0;
+    }
+    EXPECT_GT(reversing, 0) << "the wind uplift reverses members";
+}
+
+TEST(DistributedLoadDialog, GivesTheChosenLoadAndKeepsTheBottomChordOnTheWholeSpan) {
+    DistributedLoadDialog dialog;
+    auto* kind = dialog.findChild<QComboBox*>(QStringLiteral("DistributedKind"));
+    auto* slopes = dialog.findChild<QComboBox*>(QStringLiteral("DistributedSlopes"));
+    dialog.findChild<QLineEdit*>(QStringLiteral("DistributedIntensity"))->setText(QStringLiteral(" -0.6 "));
+    kind->setCurrentIndex(1);
+    slopes->setCurrentIndex(2);
+    EXPECT_EQ(dialog.load().kind, load_case::DistributedLoadKind::SlopeNormal);
+    EXPECT_EQ(dialog.load().slopes, load_case::Slopes::Right);
+    EXPECT_EQ(dialog.load().intensity, "-0.6");
+    kind->setCurrentIndex(2);
+    EXPECT_EQ(dialog.load().kind, load_case::DistributedLoadKind::BottomChord);
+    EXPECT_FALSE(slopes->isEnabled());
+}
+
+}  // namespace
+}  // namespace korvel::ui::testing

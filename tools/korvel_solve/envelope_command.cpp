@@ -1,0 +1,46 @@
+#include "tools/korvel_solve/envelope_command.hpp"
+
+#include "engine/quoted_text.hpp"
+#include "load_case/combination.hpp"
+#include "tools/korvel_solve/envelope_output.hpp"
+#include "tools/korvel_solve/output_sink.hpp"
+#include "tools/korvel_solve/solve_command.hpp"
+#include "tools/korvel_solve/usage_error.hpp"
+
+namespace korvel::solve {
+
+engine::AnalysisInput combination_input(const load_case::Project& project, std::string_view name) {
+    const std::optional<std::size_t> index = load_case::combination_index(project, name);
+    if (!index) {
+        std::string names;
+        for (const load_case::Combination& combination : project.combinations) {
+            names += (names.empty() ? "" : ", ") + engine::quoted_text(combination.name);
+        }
+        throw UsageError("--combination " + engine::quoted_text(name) +
+                         ": the project has no combination of that name; it has " + names);
+    }
+    auto inputs = load_case::combined_inputs(project);
+    return std::move(std::get<std::vector<engine::AnalysisInput>>(inputs)[*index]);
+}
+
+int run_envelope(const load_case::Project& project, const SingleRun& run, int out_fd, std::ostream& err) {
+    if (run.values == ResultValues::Numbers) {
+        throw UsageError("--numbers applies to the results of one case or one --combination, not to an envelope");
+    }
+    const ProjectAnswer answer = answer_project(project);
+    std::string text;
+    switch (run.format) {
+        case OutputFormat::Table: text = envelope_table(answer); break;
+        case OutputFormat::Csv: text = envelope_csv(answer); break;
+        case OutputFormat::Json: append_json_line(text, project_json(answer)); break;
+    }
+    write_all(out_fd, text.data(), text.size());
+    for (const engine::FailedCombination& failed : answer.envelope.failed()) {
+        err << "korvel-solve: combination "
+            << engine::escaped_controls(engine::quoted_text(answer.names[failed.combination])) << ": "
+            << engine::escaped_controls(failed.error.message()) << '\n';
+    }
+    return answer.envelope.complete() ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace korvel::solve

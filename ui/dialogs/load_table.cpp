@@ -1,0 +1,179 @@
+#include "ui/dialogs/load_table.hpp"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+#include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/typing_delegate.hpp"
+
+namespace korvel::ui {
+namespace {
+
+// Where a cell keeps the place of its load in the load map.
+constexpr int kLoadIndexRole = Qt::UserRole;
+
+constexpr std::array<engine::Component, 2> kColumns{engine::Component::Horizontal, engine::Component::Vertical};
+
+// The nodes that take a load, in the order the load map first names them.
+std::vector<engine::Node> load_nodes() {
+    std::vector<engine::Node> nodes;
+    for (const engine::LoadSlot& slot : engine::kLoadMap)
+        if (std::find(nodes.begin(), nodes.end(), slot.node) == nodes.end()) nodes.push_back(slot.node);
+    return nodes;
+}
+
+// A load cell: the editor gets the whole text, the view draws its bounded beginning.
+class LoadItem final : public QTableWidgetItem {
+public:
+    LoadItem() { setData(Qt::EditRole, QString()); }
+
+    QVariant data(int role) const override {
+        if (role == Qt::DisplayRole)
+            return AutoSizeLabel::shown_caption(QTableWidgetItem::data(Qt::EditRole).toString());
+        return QTableWidgetItem::data(role);
+    }
+};
+
+QString column_title(engine::Component component) {
+    return component == engine::Component::Horizontal ? QStringLiteral("Horizontal load")
+                                                      : QStringLiteral("Vertical load");
+}
+
+}  // namespace
+
+// Cell editors take a text of any length, as the load labels hold one.
+class LoadDelegate final : public TypingDelegate {
+public:
+    using TypingDelegate::TypingDelegate;
+
+    // Editors made while this is set start empty: a typed key replaces the whole
+    // text anyway, and filling a line edit with a huge text first would hold up the typing.
+    void set_start_empty(bool start_empty) { start_empty_ = start_empty; }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = TypingDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setMaxLength(std::numeric_limits<int>::max());
+        return editor;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line != nullptr && start_empty_) {
+            line->clear();
+            return;
+        }
+        TypingDelegate::setEditorData(editor, index);
+    }
+
+protected:
+    // Enter and Escape act on the whole dialog even in the middle of typing:
+    // Enter takes the cell's text and accepts, Escape drops it and cancels. Where
+    // each keystroke is taken at once, they only end the cell's edit.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(watched);
+        if (editor != nullptr && event->type() == QEvent::KeyPress && !commits_while_typing()) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) emit commitData(editor);
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                return false;  // the key goes on to the window
+            }
+        }
+        return TypingDelegate::eventFilter(watched, event);
+    }
+
+private:
+    bool start_empty_ = false;
+};
+
+LoadTable::LoadTable(QWidget* parent)
+    : QTableWidget(static_cast<int>(load_nodes().size()), static_cast<int>(kColumns.size()), parent),
+      delegate_(new LoadDelegate(this)) {
+    setItemDelegate(delegate_);
+    setObjectName(QStringLiteral("LoadTable"));
+    setAccessibleName(QStringLiteral("Loads"));
+    // Typing, F2 or a double click edit a cell; moving over cells only moves.
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(true);
+
+    const std::vector<engine::Node> nodes = load_nodes();
+    for (std::size_t column = 0; column < kColumns.size(); ++column)
+        setHorizontalHeaderItem(static_cast<int>(column), new QTableWidgetItem(column_title(kColumns[column])));
+    for (std::size_t row = 0; row < nodes.size(); ++row) {
+        const QString node = to_qstring(engine::node_name(nodes[row]));
+        setVerticalHeaderItem(static_cast<int>(row), new QTableWidgetItem(node));
+        for (std::size_t column = 0; column < kColumns.size(); ++column) {
+            const auto index = engine::load_index(nodes[row], kColumns[column]);
+            auto* item = new LoadItem;
+            if (index) {
+                item->setData(kLoadIndexRole, QVariant::fromValue(*index));
+            } else {
+                item->setFlags(Qt::NoItemFlags);
+                // Shaded like the window around the table, so a cell that takes nothing looks it.
+                item->setBackground(palette().brush(QPalette::Disabled, QPalette::Window));
+                item->setToolTip(QStringLiteral("%1 takes no %2").arg(node, column_title(kColumns[column]).toLower()));
+            }
+            setItem(static_cast<int>(row), static_cast<int>(column), item);
+        }
+    }
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    resizeRowsToContents();
+    // Every row in sight at once: no load hides below a scroll bar.
+    const int frame = 2 * frameWidth();
+    setMinimumSize(verticalHeader()->sizeHint().width() + 2 * 160 + frame,
+                   verticalHeader()->length() + horizontalHeader()->sizeHint().height() + frame);
+    setCurrentCell(0, 0);
+    connect(this, &QTableWidget::itemChanged, this, [this] {
+        if (!showing_) emit loads_edited();
+    });
+}
+
+LoadTexts LoadTable::loads() const {
+    LoadTexts texts;
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            const QTableWidgetItem* cell = item(row, column);
+            const QVariant index = cell->data(kLoadIndexRole);
+            if (index.isValid()) texts[index.value<std::size_t>()] = cell->data(Qt::EditRole).toString();
+        }
+    }
+    return texts;
+}
+
+void LoadTable::set_loads(const LoadTexts& loads) {
+    showing_ = true;
+    for (int row = 0; row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            QTableWidgetItem* cell = item(row, column);
+            const QVariant index = cell->data(kLoadIndexRole);
+            if (index.isValid()) cell->setData(Qt::EditRole, loads[index.value<std::size_t>()]);
+        }
+    }
+    showing_ = false;
+}
+
+void LoadTable::commit_open_editor() {
+    QWidget* editor = indexWidget(currentIndex());
+    if (editor == nullptr) return;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void LoadTable::set_commit_while_typing(bool live) { delegate_->set_commit_while_typing(live); }
+
+bool LoadTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    delegate_->set_start_empty(trigger == AnyKeyPressed);
+    const bool editing = QTableWidget::edit(index, trigger, event);
+    delegate_->set_start_empty(false);
+    return editing;
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "engine/analysis.hpp"
+#include "load_case/distributed_load.hpp"
+#include "load_case/project.hpp"
+#include "ui/dialogs/dialogs.hpp"
+#include "ui/load_cases_window/load_cases_window_texts.hpp"
+#include "ui/report/results_export.hpp"
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QTableWidgetItem;
+class QTimer;
+
+namespace korvel::ui {
+
+class EnvelopeView;
+class LoadTable;
+
+// The modeless window "KORVEL - Load cases": the project being edited, its load
+// cases with their loads, and its combinations as a table of factors, a row per
+// combination and a column per case. The project here is the only copy; closing
+// the window hides it and keeps the project for the next opening.
+class LoadCasesWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit LoadCasesWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    const load_case::Project& project() const { return project_; }
+    // Whether the project changed since it was last opened or saved.
+    bool is_modified() const { return modified_; }
+
+    // Shows the project read from `path`, after asking when the window holds
+    // unsaved changes; the project is saved back there. False when the user said No.
+    bool open_project(const QString& path, const load_case::Project& project);
+    // Replaces the selected case's loads with these; the span too while the project has none.
+    void take_loads(const engine::AnalysisInput& input);
+    // Adds the nodal loads of a uniform load to the selected case; a load that
+    // cannot be added is reported and changes nothing.
+    void add_distributed_load(const load_case::DistributedLoad& load);
+    // Appends the preset's combinations of the cases that the project does not have yet.
+    void insert_preset(std::size_t preset);
+
+    // The envelope beside the project; it follows each change once the events of the moment are handled.
+    const EnvelopeView& envelope_view() const { return *envelope_view_; }
+    // Brings the envelope up to date now, without waiting for the events of the moment.
+    void update_envelope();
+
+    // The selected case, if any.
+    std::optional<std::size_t> selected_case() const;
+    void select_case(std::size_t index);
+
+signals:
+    // "Take the main window's loads": the coordinator answers with take_loads.
+    void main_loads_requested();
+    // "Put into the main window": the span and the selected case's loads, and words naming them.
+    void put_into_main_requested(const korvel::engine::AnalysisInput& input, const QString& source);
+    // After every change of the project, as it is typed.
+    void project_changed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* build_case_side();
+    QWidget* build_combination_side();
+    QPushButton* add_button(QWidget* parent, const CommandWords& words, void (LoadCasesWindow::*handler)());
+
+    // Case commands.
+    void on_add_case();
+    void on_rename_case();
+    void on_duplicate_case();
+    void on_delete_case();
+    void on_take_loads();
+    void on_put_loads();
+    void on_distributed_load();
+    void on_kind_chosen(int index);
+    void on_loads_edited();
+    // Asks for a case name until it is usable or the user cancels; `except` may keep its own name.
+    std::optional<QString> ask_case_name(const QString& title, const QString& suggestion,
+                                         std::optional<std::size_t> except);
+
+    // Combination commands (load_cases_window_combinations.cpp).
+    void on_add_combination();
+    void on_delete_combination();
+    void on_combination_cell(QTableWidgetItem* item);
+    void set_factor(std::size_t combination, const std::string& case_name, const QString& text);
+
+    // File commands.
+    void on_open();
+    void on_save();
+    void on_save_as();
+    bool save_to(const QString& path);
+    void on_save_envelope_report();
+    void on_save_envelope_csv();
+    void on_save_combination_report();
+
+    // Shows the project anew: the span, the case list, the selected case and the combinations.
+    void show_project();
+    void show_cases(std::optional<std::size_t> select);
+    void show_selected_case();
+    void show_combinations();
+    void changed();
+
+    Dialogs& dialogs_;
+    load_case::Project project_;
+    QString path_;
+    bool modified_ = false;
+    bool showing_ = false;  // while widgets are filled from the project, their signals are no edits
+
+    QLineEdit* span_box_ = nullptr;
+    QListWidget* case_list_ = nullptr;
+    QComboBox* kind_box_ = nullptr;
+    LoadTable* load_table_ = nullptr;
+    QTableWidget* combination_table_ = nullptr;
+    QLabel* file_label_ = nullptr;
+    QMenu* file_menu_ = nullptr;
+    QList<QPushButton*> case_commands_;  // those that need a selected case
+    EnvelopeView* envelope_view_ = nullptr;
+    QTimer* envelope_timer_ = nullptr;
+    ResultsExport export_;
+};
+
+}  // namespace korvel::ui
