@@ -2,6 +2,7 @@
 
 #include "engine/quoted_text.hpp"
 #include "load_case/combination.hpp"
+#include "load_case/envelope_csv.hpp"
 #include "tools/korvel_solve/envelope_output.hpp"
 #include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/solve_command.hpp"
@@ -31,7 +32,7 @@ int run_envelope(const load_case::Project& project, const SingleRun& run, int ou
     std::string text;
     switch (run.format) {
         case OutputFormat::Table: text = envelope_table(answer); break;
-        case OutputFormat::Csv: text = envelope_csv(answer); break;
+        case OutputFormat::Csv: text = load_case::envelope_csv(answer.envelope, answer.names); break;
         case OutputFormat::Json: append_json_line(text, project_json(answer)); break;
     }
     write_all(out_fd, text.data(), text.size());

@@ -71,17 +71,6 @@ std::string aligned(const std::vector<std::vector<std::string>>& rows) {
     return out;
 }
 
-// A field as RFC 4180 writes it: in quotes, with quotes doubled, when it holds a comma, quote or line break.
-std::string csv_field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + '"';
-}
-
 }  // namespace
 
 ProjectAnswer answer_project(const load_case::Project& project) {
@@ -146,21 +135,6 @@ std::string envelope_table(const ProjectAnswer& answer) {
             out += "  " + engine::escaped_controls(answer.names[failed.combination]) + ": " +
                    engine::escaped_controls(failed.error.message()) + '\n';
         }
-    }
-    return out;
-}
-
-std::string envelope_csv(const ProjectAnswer& answer) {
-    std::string out = "item,max,max_by,min,min_by,reverses\r\n";
-    if (!answer.envelope.has_values()) return out;
-    auto lines = member_lines(answer.envelope);
-    const auto reactions = reaction_lines(answer.envelope);
-    lines.insert(lines.end(), reactions.begin(), reactions.end());
-    for (const EnvelopeLine& line : lines) {
-        const Extremes& e = *line.extremes;
-        out += std::string(line.item) + ',' + e.max.value.to_text() + ',' + csv_field(answer.names[e.max.by]) + ',' +
-               e.min.value.to_text() + ',' + csv_field(answer.names[e.min.by]) + ',' +
-               (e.reverses() ? "true" : "false") + "\r\n";
     }
     return out;
 }

@@ -29,8 +29,4 @@ Json project_json(const ProjectAnswer& answer);
 // in words, and the combinations that failed.
 std::string envelope_table(const ProjectAnswer& answer);
 
-// The envelope as CSV (CRLF line ends): item,max,max_by,min,min_by,reverses, a
-// row per member in table order, then per reaction.
-std::string envelope_csv(const ProjectAnswer& answer);
-
 }  // namespace korvel::solve
