@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/typing_delegate.hpp"
@@ -40,8 +41,7 @@ public:
 };
 
 QString column_title(engine::Component component) {
-    return component == engine::Component::Horizontal ? QStringLiteral("Horizontal load")
-                                                      : QStringLiteral("Vertical load");
+    return to_qstring(component == engine::Component::Horizontal ? kHorizontalLoadColumn : kVerticalLoadColumn);
 }
 
 }  // namespace
@@ -72,15 +72,16 @@ public:
     }
 
 protected:
-    // Enter and Escape act on the whole dialog even in the middle of typing:
-    // Enter takes the cell's text and accepts, Escape drops it and cancels. Where
-    // each keystroke is taken at once, they only end the cell's edit.
+    // Enter acts on the whole dialog even in the middle of typing: it takes the
+    // cell's text and accepts. Where each keystroke is taken at once, it only ends
+    // the cell's edit. Escape is left to the delegate, which undoes the cell being
+    // edited only.
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* editor = qobject_cast<QWidget*>(watched);
         if (editor != nullptr && event->type() == QEvent::KeyPress && !commits_while_typing()) {
             const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) emit commitData(editor);
-            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                emit commitData(editor);
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 return false;  // the key goes on to the window
             }
@@ -97,7 +98,7 @@ LoadTable::LoadTable(QWidget* parent)
       delegate_(new LoadDelegate(this)) {
     setItemDelegate(delegate_);
     setObjectName(QStringLiteral("LoadTable"));
-    setAccessibleName(QStringLiteral("Loads"));
+    setAccessibleName(to_qstring(kLoadTableName));
     // Typing, F2 or a double click edit a cell; moving over cells only moves.
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
@@ -119,7 +120,7 @@ LoadTable::LoadTable(QWidget* parent)
                 item->setFlags(Qt::NoItemFlags);
                 // Shaded like the window around the table, so a cell that takes nothing looks it.
                 item->setBackground(palette().brush(QPalette::Disabled, QPalette::Window));
-                item->setToolTip(QStringLiteral("%1 takes no %2").arg(node, column_title(kColumns[column]).toLower()));
+                item->setToolTip(to_qstring(kCellTakesNothing).arg(node, column_title(kColumns[column]).toLower()));
             }
             setItem(static_cast<int>(row), static_cast<int>(column), item);
         }
@@ -173,6 +174,11 @@ bool LoadTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* even
     delegate_->set_start_empty(trigger == AnyKeyPressed);
     const bool editing = QTableWidget::edit(index, trigger, event);
     delegate_->set_start_empty(false);
+    // F2 goes on typing at the end of the text, as in spreadsheets.
+    if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index)); editing && trigger == EditKeyPressed && line) {
+        line->deselect();
+        line->end(false);
+    }
     return editing;
 }
 

@@ -9,6 +9,8 @@ class QTableWidget;
 
 namespace korvel::ui {
 
+class LoadTable;
+
 // "Edit all loads": every load node in a row, its horizontal and vertical load
 // in two columns, prefilled with the load captions. A cell for a component the
 // node does not take is disabled. Arrows and Tab move between cells, typing
@@ -27,7 +29,7 @@ public:
     // The 23 texts as the table holds them now, in load-map order.
     LoadTexts loads() const;
 
-    QTableWidget& table() const { return *table_; }
+    QTableWidget& table() const;
 
     // Takes the text of a cell still being edited before the dialog closes.
     void accept() override;
@@ -36,7 +38,7 @@ public:
     void reject() override;
 
 private:
-    QTableWidget* table_ = nullptr;
+    LoadTable* table_ = nullptr;
     LoadTexts offered_;
     std::function<bool()> confirm_discarding_;
 };
