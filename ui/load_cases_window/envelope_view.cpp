@@ -145,7 +145,7 @@ void EnvelopeView::show_project(const load_case::Project& project) {
     auto outcome = envelope_of(project);
     if (const auto* fault = std::get_if<load_case::ProjectError>(&outcome)) {
         shown_.reset();
-        status_->setText(QStringLiteral("No envelope yet. %1").arg(QString::fromStdString(fault->message)));
+        status_->setText(QStringLiteral("No envelope yet: %1").arg(QString::fromStdString(fault->message)));
     } else {
         shown_ = std::get<ProjectEnvelope>(std::move(outcome));
         const engine::Envelope& envelope = shown_->envelope;

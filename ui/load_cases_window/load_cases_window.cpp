@@ -386,7 +386,10 @@ void LoadCasesWindow::on_put_loads() {
 void LoadCasesWindow::on_distributed_load() {
     if (!selected_case()) return;
     DistributedLoadDialog dialog(this);
-    if (dialog.exec() == QDialog::Accepted) add_distributed_load(dialog.load());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    // Without a window manager nobody else gives the keyboard back when a dialog closes.
+    activateWindow();
+    if (accepted) add_distributed_load(dialog.load());
 }
 
 void LoadCasesWindow::add_distributed_load(const load_case::DistributedLoad& load) {
