@@ -56,6 +56,10 @@ QString free_case_name(const load_case::Project& project, const QString& base) {
 
 }  // namespace
 
+LoadCasesWindow::~LoadCasesWindow() {
+    for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
+}
+
 LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs), export_(dialogs) {
     setObjectName(QStringLiteral("LoadCasesWindow"));

@@ -35,6 +35,9 @@ class LoadCasesWindow : public QWidget {
     Q_OBJECT
 public:
     explicit LoadCasesWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    // Cuts its controls' signals first: closing a cell editor while the window is
+    // taken down commits the cell, which must not reach a half-destroyed window.
+    ~LoadCasesWindow() override;
 
     const load_case::Project& project() const { return project_; }
     // Whether the project changed since it was last opened or saved.
