@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <map>
 #include <string>
 #include <vector>
@@ -245,6 +246,33 @@ TEST_F(LoadCasesWindowTest, ADistributedLoadAddsTheGeneratorsLoadsToTheSelectedC
     EXPECT_EQ(window.project().cases[1].loads, expected) << "a bad intensity changes nothing";
     ASSERT_EQ(dialogs.calls.size(), 1U);
     EXPECT_EQ(dialogs.calls[0].style, MessageStyle::OkExclamation);
+}
+
+TEST_F(LoadCasesWindowTest, AMistypedIntensityIsAskedAgainWithTheOtherChoicesKept) {
+    window.select_case(1);
+    std::vector<std::pair<int, QString>> asked;  // the kind shown and the intensity selected, at each question
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<DistributedLoadDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        auto* kind = dialog->findChild<QComboBox*>(QStringLiteral("DistributedKind"));
+        auto* intensity = dialog->findChild<QLineEdit*>(QStringLiteral("DistributedIntensity"));
+        asked.emplace_back(kind->currentIndex(), intensity->selectedText());
+        if (asked.size() == 1) kind->setCurrentIndex(1);
+        intensity->setText(asked.size() == 1 ? QStringLiteral("suction") : QStringLiteral("-0.8"));
+        dialog->accept();
+    });
+    answer.start(10);
+    click("Add d&istributed load...");
+    answer.stop();
+
+    ASSERT_EQ(asked.size(), 2U);
+    EXPECT_EQ(asked[1], std::pair(1, QStringLiteral("suction")));
+    load_case::NodalLoads expected = roof().cases[1].loads;
+    load_case::add_distributed_load(
+        "14.4", {load_case::DistributedLoadKind::SlopeNormal, load_case::Slopes::Both, "-0.8"}, expected);
+    EXPECT_EQ(window.project().cases[1].loads, expected);
+    EXPECT_EQ(dialogs.calls.size(), 1U) << "the mistyped intensity is named once";
 }
 
 TEST_F(LoadCasesWindowTest, EveryCommandHasAnAccessKeyOfItsOwnAndWordsForAScreenReader) {

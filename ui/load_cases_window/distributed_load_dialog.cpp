@@ -74,4 +74,9 @@ load_case::DistributedLoad DistributedLoadDialog::load() const {
             intensity_box_->text().trimmed().toStdString()};
 }
 
+void DistributedLoadDialog::select_intensity() {
+    intensity_box_->setFocus(Qt::OtherFocusReason);
+    intensity_box_->selectAll();
+}
+
 }  // namespace korvel::ui

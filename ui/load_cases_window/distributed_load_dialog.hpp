@@ -19,6 +19,9 @@ public:
 
     load_case::DistributedLoad load() const;
 
+    // Puts the keyboard on the intensity with its text selected, to type it again.
+    void select_intensity();
+
 private:
     QComboBox* kind_box_ = nullptr;
     QComboBox* slopes_box_ = nullptr;

@@ -390,22 +390,29 @@ void LoadCasesWindow::on_put_loads() {
 void LoadCasesWindow::on_distributed_load() {
     if (!selected_case()) return;
     DistributedLoadDialog dialog(this);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    // Without a window manager nobody else gives the keyboard back when a dialog closes.
+    // A mistyped intensity is asked again with the rest of the dialog as it was chosen.
+    bool ask = true;
+    while (ask && dialog.exec() == QDialog::Accepted) {
+        // Without a window manager nobody else gives the keyboard back when a dialog closes.
+        activateWindow();
+        ask = add_distributed_load(dialog.load()) == load_case::DistributedLoadFault::IntensityNotANumber;
+        if (ask) dialog.select_intensity();
+    }
     activateWindow();
-    if (accepted) add_distributed_load(dialog.load());
 }
 
-void LoadCasesWindow::add_distributed_load(const load_case::DistributedLoad& load) {
+std::optional<load_case::DistributedLoadFault> LoadCasesWindow::add_distributed_load(
+    const load_case::DistributedLoad& load) {
     const auto selected = selected_case();
-    if (!selected) return;
+    if (!selected) return std::nullopt;
     if (const auto error = load_case::add_distributed_load(project_.span, load, project_.cases[*selected].loads)) {
         dialogs_.message(QString::fromStdString(error->message), MessageStyle::OkExclamation,
                          QStringLiteral("Add distributed load"));
-        return;
+        return error->fault;
     }
     show_selected_case();
     changed();
+    return std::nullopt;
 }
 
 bool LoadCasesWindow::open_project(const QString& path, const load_case::Project& project) {

@@ -49,8 +49,8 @@ public:
     // Replaces the selected case's loads with these; the span too while the project has none.
     void take_loads(const engine::AnalysisInput& input);
     // Adds the nodal loads of a uniform load to the selected case; a load that
-    // cannot be added is reported and changes nothing.
-    void add_distributed_load(const load_case::DistributedLoad& load);
+    // cannot be added is reported, changes nothing and gives its fault.
+    std::optional<load_case::DistributedLoadFault> add_distributed_load(const load_case::DistributedLoad& load);
     // Appends the preset's combinations of the cases that the project does not have yet.
     void insert_preset(std::size_t preset);
 
