@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@
 #include "load_case/combination.hpp"
 #include "load_case/design_presets.hpp"
 #include "load_case/envelope_csv.hpp"
+#include "tests/ui/poppler.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/dialogs/load_table.hpp"
 #include "ui/force_diagram/force_diagram_layout.hpp"
@@ -375,6 +377,33 @@ TEST_F(LoadCasesWindowTest, TheEnvelopeIsSavedAsCsvAndAsAReport) {
 QString called(const QWidget* widget) {
     if (const auto* button = qobject_cast<const QPushButton*>(widget)) return button->text();
     return widget->objectName();
+}
+
+TEST_F(LoadCasesWindowTest, TheEnvelopeReportCutsNoNumberOfManyDigits) {
+    load_case::Project large = roof();
+    large.cases[0].loads[load("L4.V")] = "99999999999.9999";
+    large.cases[1].loads[load("U2.V")] = "12345678.9012";
+    large.combinations[0].name =
+        "1.2 D + 1.6 S, the gravity combination that governs the bottom chord, and the "
+        "top chord's compression";
+    dialogs.answer_message(Answer::Yes);
+    window.open_project(folder.filePath(QStringLiteral("large.korvel.json")), large);
+    window.update_envelope();
+    const QString pdf = folder.filePath(QStringLiteral("large.pdf"));
+    dialogs.answer_file_name(pdf);
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == QStringLiteral("Save envelope &report as PDF...")) action->trigger();
+    const QString text = poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const engine::Envelope& envelope = window.envelope_view().shown()->envelope;
+    for (const engine::Member member : engine::kMembers) {
+        const engine::Extremes& force = envelope.force(member);
+        const QString row = QStringLiteral("^\\f?%1\\s+%2\\s.*\\s%3\\s")
+                                .arg(QString::fromStdString(std::string(engine::member_name(member))),
+                                     QRegularExpression::escape(QString::fromStdString(force.max.value.to_text())),
+                                     QRegularExpression::escape(QString::fromStdString(force.min.value.to_text())));
+        EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
+    }
+    EXPECT_FALSE(text.contains(u'…'));
 }
 
 TEST_F(LoadCasesWindowTest, TabWalksEveryControlInTheOrderTheyStandAndAltKeysPressThem) {

@@ -3,6 +3,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextOption>
+#include <algorithm>
+#include <span>
 #include <vector>
 
 #include "engine/result_table.hpp"
@@ -11,7 +14,6 @@
 #include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/load_cases_window/load_cases_window_texts.hpp"
 #include "ui/report/report_page.hpp"
-#include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -19,10 +21,17 @@ namespace {
 
 constexpr int kHeadingPoints = 11;
 constexpr int kBodyPoints = 8;
-// Item, max, max by, min, min by, note.
-constexpr std::array<double, 6> kEnvelopeColumnsMm{14, 20, 38, 20, 38, 50};
+// Item, max, max by, min, min by, note: the columns of names may wrap, those of numbers never.
+constexpr std::array<bool, 6> kEnvelopeColumnWraps{false, false, true, false, true, true};
 
-QString shown(const std::string& text) { return AutoSizeLabel::shown_caption(QString::fromStdString(text)); }
+QString shown(const std::string& text) { return QString::fromStdString(text); }
+
+// Text wraps between words, and inside a word (a long number) only where the word alone is wider than its column.
+QTextOption wrapping() {
+    QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    return option;
+}
 
 // Writes from the top of the page down and starts a new page where the next part does not fit.
 class ReportFlow {
@@ -40,27 +49,25 @@ public:
         y_ = page_.top();
     }
 
-    // One line of cells; each is shortened with "…" only where it does not fit its column.
-    void row(const QStringList& cells, const std::vector<double>& widths_mm) {
-        room_for(line_height());
-        const QFontMetricsF metrics(painter_.font(), painter_.device());
-        double x = page_.left();
-        for (qsizetype c = 0; c < cells.size(); ++c) {
-            const double width = c + 1 < cells.size() ? mm(widths_mm[static_cast<std::size_t>(c)]) : page_.right() - x;
-            painter_.drawText(QRectF(x, y_, width, metrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                              metrics.elidedText(cells[c], Qt::ElideRight, width - mm(1)));
-            x += width;
-        }
-        y_ += line_height() * 1.1;
+    void line(const QString& text) { paragraph(0, text); }
+
+    // A table with a bold heading row, its columns as wide as their widest cell. Where they do
+    // not all fit the page, the columns that may wrap share what the others leave, so no
+    // number is ever cut.
+    void table(const QStringList& heading, const std::vector<QStringList>& rows, std::span<const bool> wraps) {
+        const std::vector<double> widths = column_widths(heading, rows, wraps);
+        set_font(kBodyPoints, true);
+        wrapped_row(heading, widths);
+        set_font(kBodyPoints, false);
+        for (const QStringList& cells : rows) wrapped_row(cells, widths);
     }
-    void line(const QString& text) { row({text}, {}); }
 
     // A text wrapped at the page's right edge, indented by `indent_mm`.
     void paragraph(double indent_mm, const QString& text) {
         const QRectF column(page_.left() + mm(indent_mm), 0, page_.width() - mm(indent_mm), page_.height());
-        const QRectF needed = painter_.boundingRect(column, Qt::TextWordWrap, text);
+        const QRectF needed = painter_.boundingRect(column, text, wrapping());
         room_for(needed.height());
-        painter_.drawText(QRectF(column.left(), y_, column.width(), needed.height()), Qt::TextWordWrap, text);
+        painter_.drawText(QRectF(column.left(), y_, column.width(), needed.height()), text, wrapping());
         y_ += needed.height() + line_height() * 0.2;
     }
 
@@ -83,6 +90,57 @@ public:
     }
 
 private:
+    // Each column as wide as its widest cell. Where that is wider than the page, a column
+    // that wraps keeps at least its heading's width and the rest is shared in proportion to
+    // what each would need.
+    std::vector<double> column_widths(const QStringList& heading, const std::vector<QStringList>& rows,
+                                      std::span<const bool> wraps) {
+        const auto widths_of = [&](std::span<const QStringList> lines, bool bold) {
+            set_font(kBodyPoints, bold);
+            const QFontMetricsF metrics(painter_.font(), painter_.device());
+            std::vector<double> widths(static_cast<std::size_t>(heading.size()), 0.0);
+            for (const QStringList& cells : lines)
+                for (qsizetype c = 0; c < cells.size(); ++c) {
+                    double& width = widths[static_cast<std::size_t>(c)];
+                    width = std::max(width, metrics.horizontalAdvance(cells[c]) + mm(2));
+                }
+            set_font(kBodyPoints, false);
+            return widths;
+        };
+        const std::vector<double> least = widths_of(std::span(&heading, 1), true);
+        std::vector<double> widths = widths_of(rows, false);
+        double fixed = 0;
+        double floors = 0;
+        double wanted = 0;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            widths[c] = std::max(widths[c], least[c]);
+            if (!wraps[c]) fixed += widths[c];
+            if (wraps[c]) floors += least[c];
+            if (wraps[c]) wanted += widths[c] - least[c];
+        }
+        const double spare = page_.width() - fixed - floors;
+        if (fixed + floors + wanted <= page_.width() || spare <= 0) return widths;
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            if (wraps[c]) widths[c] = least[c] + (widths[c] - least[c]) * spare / wanted;
+        return widths;
+    }
+
+    void wrapped_row(const QStringList& cells, const std::vector<double>& widths) {
+        double height = line_height();
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            const QRectF column(0, 0, widths[static_cast<std::size_t>(c)] - mm(1), page_.height());
+            height = std::max(height, painter_.boundingRect(column, cells[c], wrapping()).height());
+        }
+        room_for(height);
+        double x = page_.left();
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            const double width = widths[static_cast<std::size_t>(c)];
+            painter_.drawText(QRectF(x, y_, width - mm(1), height), cells[c], wrapping());
+            x += width;
+        }
+        y_ += height + line_height() * 0.1;
+    }
+
     QPdfWriter& writer_;
     QPainter& painter_;
     QRectF page_;
@@ -100,7 +158,7 @@ void write_cases(ReportFlow& flow, const load_case::Project& project) {
         }
         const auto kind = std::find_if(kCaseKindWords.begin(), kCaseKindWords.end(),
                                        [&](const CaseKindWords& k) { return k.kind == load_case.kind; });
-        flow.row({shown(load_case.name), to_qstring(kind->words)}, {60});
+        flow.line(shown(load_case.name) + QStringLiteral(" — ") + to_qstring(kind->words));
         flow.paragraph(6, loads.isEmpty() ? QStringLiteral("no loads") : loads.join(QStringLiteral(", ")));
     }
 }
@@ -111,13 +169,12 @@ void write_combinations(ReportFlow& flow, const load_case::Project& project) {
         QStringList factors;
         for (const load_case::Factor& factor : combination.factors)
             factors << shown(factor.text) + QStringLiteral(" × ") + shown(factor.case_name);
-        flow.row({shown(combination.name)}, {});
+        flow.line(shown(combination.name));
         flow.paragraph(6, factors.join(QStringLiteral(" + ")));
     }
 }
 
 void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
-    const std::vector<double> widths(kEnvelopeColumnsMm.begin(), kEnvelopeColumnsMm.end());
     const engine::Envelope& values = envelope.envelope;
     const auto cells = [&](std::string_view item, const engine::Extremes& e, const QString& note) {
         return QStringList{to_qstring(item),
@@ -127,13 +184,11 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
                            shown(envelope.names.at(e.min.by)),
                            note};
     };
-    const auto header = [&](std::string_view first) {
+    const auto heading = [](std::string_view first) {
         QStringList titles;
         for (std::size_t c = 0; c < kEnvelopeColumns.size(); ++c)
             titles << to_qstring(c == 0 ? first : kEnvelopeColumns[c]);
-        flow.set_font(kBodyPoints, true);
-        flow.row(titles, widths);
-        flow.set_font(kBodyPoints, false);
+        return titles;
     };
     flow.heading(values.complete() ? QStringLiteral("Envelope of %1 combinations").arg(envelope.names.size())
                                    : QStringLiteral("Envelope, incomplete: %1 of %2 combinations failed")
@@ -143,14 +198,15 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
         flow.line(shown(envelope.names.at(failed.combination)) + QStringLiteral(": ") +
                   QString::fromStdString(failed.error.message()));
     if (!values.has_values()) return;
-    header(engine::kReactionsHeading);
+    std::vector<QStringList> reactions;
     for (const engine::ReactionRow& row : engine::kReactionRows)
-        flow.row(cells(engine::reaction_name(row.reaction), values.reaction(row.reaction),
-                       reaction_note(row.reaction, values)),
-                 widths);
-    header(engine::kMemberHeading);
+        reactions.push_back(cells(engine::reaction_name(row.reaction), values.reaction(row.reaction),
+                                  reaction_note(row.reaction, values)));
+    flow.table(heading(engine::kReactionsHeading), reactions, kEnvelopeColumnWraps);
+    std::vector<QStringList> members;
     for (const engine::Member member : engine::kMembersInTableOrder)
-        flow.row(cells(engine::member_name(member), values.force(member), member_note(values.force(member))), widths);
+        members.push_back(cells(engine::member_name(member), values.force(member), member_note(values.force(member))));
+    flow.table(heading(engine::kMemberHeading), members, kEnvelopeColumnWraps);
     if (const auto record = governing_record(envelope)) {
         flow.heading(
             QStringLiteral("Force diagram of the envelope (governing sign; max / min where a member reverses)"));
