@@ -13,6 +13,8 @@ using ui::to_qstring;
 
 void name_the_program() {
     QCoreApplication::setApplicationName(to_qstring(project::kApplicationName));
+    // Settings (the recent files) are kept under this name.
+    QCoreApplication::setOrganizationName(to_qstring(project::kApplicationName));
     QCoreApplication::setApplicationVersion(to_qstring(project::kDisplayVersion));
     // Wayland matches the window to its desktop entry by this name (the app id),
     // so the window gets the entry's icon and name.

@@ -26,7 +26,9 @@ void Coordinator::connect_load_cases() {
     connect(&main_window_, &ui::MainWindow::load_cases_requested, this, &Coordinator::show_load_cases);
     connect(&main_window_, &ui::MainWindow::project_opened, this,
             [this](const QString& path, const load_case::Project& project) {
-                if (load_cases_window().open_project(path, project)) show_load_cases();
+                if (!load_cases_window().open_project(path, project)) return;
+                main_window_.remember_file(path);
+                show_load_cases();
             });
 }
 

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "tests/ui/app_test_support.hpp"
+#include "ui/main_window/recent_files.hpp"
 
 namespace korvel::app::testing {
 namespace {
@@ -41,12 +42,15 @@ TEST_F(LoadCasesRoad, AProjectOpenedInTheMainWindowOpensInTheLoadCasesWindow) {
     file.write(QByteArray::fromStdString(load_case::write_project(project)));
     file.close();
 
+    ui::RecentFiles().clear();
     span_box().setText(QStringLiteral("30"));
     coordinator.main_window().open_load_case_file(path);
     EXPECT_TRUE(cases().isVisible());
     EXPECT_EQ(cases().project(), project);
     EXPECT_EQ(span_box().text(), QStringLiteral("30")) << "the main window keeps its input";
     EXPECT_TRUE(dialogs.calls.empty());
+    EXPECT_EQ(ui::RecentFiles().paths(), QStringList{path}) << "among the recent files once it is open";
+    ui::RecentFiles().clear();
 }
 
 TEST_F(LoadCasesRoad, LoadsTravelBetweenTheWindowsWithAQuestionOverInput) {

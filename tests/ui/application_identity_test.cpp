@@ -16,6 +16,8 @@ protected:
 
 TEST_F(ApplicationIdentityTest, NameAndShownVersion) {
     EXPECT_EQ(QGuiApplication::applicationName(), QStringLiteral("KORVEL"));
+    // Settings are kept under the organisation's name, which must not be empty.
+    EXPECT_EQ(QGuiApplication::organizationName(), QStringLiteral("KORVEL"));
     EXPECT_EQ(QGuiApplication::applicationVersion(), QStringLiteral("2.01.0001"));
 }
 

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -140,6 +142,23 @@ TEST(QtDialogs, InputReturnsTheTypedTextOnOk) {
     EXPECT_EQ(shown_title, QStringLiteral("ENTER THE VERTICAL LOAD:"));
     EXPECT_EQ(shown_prompt, QStringLiteral("POSITIVE (+ve) FOR DOWNWARD DIRECTION:"));
     EXPECT_TRUE(shown_default.isEmpty());
+}
+
+TEST(QtDialogs, InputIsWideEnoughForItsTitleInABoldTitleBarWithItsButtons) {
+    for (const QString& title : {QStringLiteral("A TITLE MUCH LONGER THAN THE PROMPT BELOW:"), QStringLiteral("t")}) {
+        int width = 0;
+        when_dialog_opens([&](QWidget* dialog) {
+            width = dialog->width();
+            qobject_cast<QDialog*>(dialog)->reject();
+        });
+        QtDialogs dialogs;
+        EXPECT_FALSE(dialogs.input(QStringLiteral("p"), title, QString()).has_value());
+        QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        // An icon and three buttons of about a line's height each, besides the text.
+        EXPECT_GE(width, metrics.horizontalAdvance(title) + 4 * metrics.height()) << title.toStdString();
+    }
 }
 
 TEST(QtDialogs, InputOffersItsDefaultSelectedSoEnterKeepsItAndTypingReplacesIt) {

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 
 #include "tests/ui/main_window_fixture.hpp"
 #include "ui/files/case_file.hpp"
+#include "ui/main_window/recent_files.hpp"
 
 namespace korvel::ui::testing {
 namespace {
@@ -81,6 +83,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
     };
     std::vector<Shown> expected{
         {QStringLiteral("Open load case..."), QStringLiteral("Ctrl+O"), true},
+        {QStringLiteral("Open recent"), QString(), true},
         {QStringLiteral("Save load case..."), QStringLiteral("Ctrl+S"), true},
         {QStringLiteral("Edit all loads..."), QStringLiteral("Ctrl+L"), true},
         {QStringLiteral("Load cases..."), QStringLiteral("Ctrl+Shift+L"), true},
@@ -92,7 +95,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
     EXPECT_EQ(shown(), expected);
 
     window->set_forces_available(true);
-    expected[4].enabled = true;
+    expected[5].enabled = true;
     EXPECT_EQ(shown(), expected);
 }
 
@@ -326,6 +329,107 @@ TEST_F(CasesTest, EditAllLoadsCancelledChangesNothing) {
     press(Qt::Key_L);
     expect_same_input(shown_input(), before);
     EXPECT_TRUE(span_box_has_focus());
+}
+
+TEST(RecentFiles, KeepsTheLastEightOnceEachMostRecentFirst) {
+    const QTemporaryDir folder;
+    const auto file = [&folder](int n) { return folder.filePath(QStringLiteral("case%1.korvel.json").arg(n)); };
+    struct Step {
+        enum { Add, Remove, Clear } what;
+        int file;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Step> steps;
+        std::vector<int> kept;
+    };
+    std::vector<Step> ten;
+    for (int n = 1; n <= 10; ++n) ten.push_back({Step::Add, n});
+    const std::vector<Case> cases{
+        {"opened again moves to the top", {{Step::Add, 1}, {Step::Add, 2}, {Step::Add, 1}}, {1, 2}},
+        {"the oldest beyond eight go", ten, {10, 9, 8, 7, 6, 5, 4, 3}},
+        {"removed", {{Step::Add, 1}, {Step::Add, 2}, {Step::Add, 3}, {Step::Remove, 2}}, {3, 1}},
+        {"cleared", {{Step::Add, 1}, {Step::Clear, 0}}, {}},
+    };
+    RecentFiles recent;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        recent.clear();
+        for (const Step& step : c.steps) {
+            if (step.what == Step::Add) recent.add(file(step.file));
+            if (step.what == Step::Remove) recent.remove(file(step.file));
+            if (step.what == Step::Clear) recent.clear();
+        }
+        QStringList expected;
+        for (const int n : c.kept) expected.append(file(n));
+        EXPECT_EQ(recent.paths(), expected);
+        // Another start of the program finds the same list.
+        EXPECT_EQ(RecentFiles().paths(), expected);
+    }
+    recent.add(QStringLiteral("relative.korvel.json"));
+    EXPECT_EQ(recent.paths().front(), QDir::current().absoluteFilePath(QStringLiteral("relative.korvel.json")));
+    recent.clear();
+}
+
+// The "Open recent" submenu as it opens: each entry's text and whether it can be chosen.
+std::vector<std::pair<QString, bool>> recent_menu(MainWindow& window) {
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    for (QAction* action : menu->actions()) {
+        if (action->menu() == nullptr || action->text() != QStringLiteral("Open recent")) continue;
+        emit action->menu()->aboutToShow();
+        std::vector<std::pair<QString, bool>> entries;
+        for (const QAction* entry : action->menu()->actions())
+            if (!entry->isSeparator()) entries.emplace_back(entry->text(), entry->isEnabled());
+        return entries;
+    }
+    ADD_FAILURE() << "no Open recent submenu";
+    return {};
+}
+
+void choose_recent(MainWindow& window, const QString& text) {
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    for (QAction* action : menu->actions()) {
+        if (action->menu() == nullptr) continue;
+        emit action->menu()->aboutToShow();
+        for (QAction* entry : action->menu()->actions())
+            if (entry->text() == text) return entry->trigger();
+    }
+    ADD_FAILURE() << "no recent entry " << text.toStdString();
+}
+
+TEST_F(CasesTest, OpenRecentOffersTheFilesSavedAndOpenedAndDropsAMissingOneWithAMessage) {
+    RecentFiles().clear();
+    EXPECT_EQ(recent_menu(*window), (std::vector<std::pair<QString, bool>>{{QStringLiteral("No recent files"), false},
+                                                                           {QStringLiteral("Clear list"), false}}));
+    const engine::AnalysisInput saved_input = shown_input();
+    for (const char* name : {"first", "second & more"}) {
+        dialogs.answer_file_name(path(name));
+        press(Qt::Key_S);
+    }
+    const QString first = path("first.korvel.json");
+    const QString second = path("second & more.korvel.json");
+    EXPECT_EQ(recent_menu(*window), (std::vector<std::pair<QString, bool>>{
+                                        {QStringLiteral("&1 %1").arg(QString(second).replace('&', "&&")), true},
+                                        {QStringLiteral("&2 %1").arg(first), true},
+                                        {QStringLiteral("Clear list"), true}}));
+
+    // Chosen, the first file opens like any other (asking first over input) and moves to the top.
+    window->reset_loads();
+    choose_recent(*window, QStringLiteral("&2 %1").arg(first));
+    expect_same_input(shown_input(), saved_input);
+    EXPECT_EQ(RecentFiles().paths(), QStringList({first, second}));
+
+    // A file gone since is taken off the list, with a message that names it.
+    ASSERT_TRUE(QFile::remove(second));
+    dialogs.calls.clear();
+    choose_recent(*window, QStringLiteral("&2 %1").arg(QString(second).replace('&', "&&")));
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(second));
+    EXPECT_EQ(RecentFiles().paths(), QStringList({first}));
+    EXPECT_TRUE(span_box_has_focus());
+
+    choose_recent(*window, QStringLiteral("Clear list"));
+    EXPECT_TRUE(RecentFiles().paths().isEmpty());
 }
 
 }  // namespace

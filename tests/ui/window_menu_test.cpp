@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <memory>
 #include <vector>
 
@@ -98,6 +100,43 @@ TEST(WindowMenu, ShortcutRunsTheCommandOnlyWhileItApplies) {
     EXPECT_EQ(w.commands_run, 1);
     EXPECT_TRUE(w.menu->menu().actions().contains(w.command)) << "a command that does not apply stays in the menu";
     EXPECT_TRUE(w.command->isShortcutVisibleInContextMenu());
+}
+
+// What hovering over a control shows: the menu's hint on the background, a
+// control's own hover text where it has one, nothing on the other controls.
+QString hover_text(QWidget& control) {
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    QHelpEvent hover(QEvent::ToolTip, QPoint(1, 1), control.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&control, &hover);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+TEST(WindowMenu, HoveringOverTheBackgroundNamesTheMenuAndEachCommand) {
+    MenuWindow w;
+    w.menu->add_separator();
+    w.menu->add_submenu(QStringLiteral("Open recent"));
+    w.menu->add_command(QStringLiteral("Save &as..."), QKeySequence(QStringLiteral("Ctrl+Shift+S")), [] {});
+    const QString hint = w.menu->hint();
+    const QStringList lines = hint.split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Right-click")));
+    EXPECT_EQ(lines.mid(1), QStringList({QStringLiteral("Do it (Ctrl+D)"), QStringLiteral("Open recent"),
+                                         QStringLiteral("Save as (Ctrl+Shift+S)")}));
+
+    w.button->setToolTip(QStringLiteral("Goes"));
+    struct Case {
+        const char* where;
+        QWidget* control;
+        QString shown;
+    };
+    const std::vector<Case> cases{{"window", &w.window, hint},
+                                  {"caption", w.caption, hint},
+                                  {"button with its own hover text", w.button, QStringLiteral("Goes")},
+                                  {"hotspot", w.hotspot, QString()},
+                                  {"text box", w.text_box, QString()}};
+    for (const Case& c : cases) EXPECT_EQ(hover_text(*c.control), c.shown) << c.where;
+    QToolTip::hideText();
 }
 
 }  // namespace

@@ -4,9 +4,13 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
 #include <algorithm>
 #include <climits>
 
@@ -17,6 +21,20 @@
 #include "ui/widgets/text_box_limit.hpp"
 
 namespace korvel::ui {
+namespace {
+
+// A window manager draws the title in its own, often bold, font beside an icon
+// and three buttons; a dialog narrower than that shows its title cut.
+int title_bar_width(const QString& title, const QWidget& dialog) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int wanted = metrics.horizontalAdvance(title) + 6 * metrics.height();
+    const QScreen* screen = dialog.screen();
+    return screen != nullptr ? std::min(wanted, screen->availableGeometry().width()) : wanted;
+}
+
+}  // namespace
 
 QWidget* QtDialogs::window_under_next_dialog() {
     QWidget* active = QApplication::activeWindow();
@@ -54,6 +72,12 @@ std::optional<QString> QtDialogs::input(const QString& prompt, const QString& ti
     // The answer becomes a load caption exactly as typed, so neither a long paste
     // nor a longer text the load already holds may be cut.
     auto* edit = dialog.findChild<QLineEdit*>();
+    // The dialog's layout sets its size from its controls, so the edit line carries the title's width.
+    if (edit != nullptr) {
+        const int margins = dialog.style()->pixelMetric(QStyle::PM_LayoutLeftMargin) +
+                            dialog.style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+        edit->setMinimumWidth(title_bar_width(title, dialog) - margins);
+    }
     if (edit != nullptr)
         edit->setMaxLength(
             std::max(kTextBoxMaxLength, static_cast<int>(std::min<qsizetype>(default_text.size(), INT_MAX))));

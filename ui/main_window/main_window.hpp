@@ -10,6 +10,7 @@
 #include "load_case/project.hpp"
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/main_window/hotspots.hpp"
+#include "ui/main_window/recent_files.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/fixed_form.hpp"
 #include "ui/widgets/window_menu.hpp"
@@ -44,6 +45,8 @@ public slots:
     // when the window holds any input; a file that cannot be used is reported and
     // changes nothing. No analysis runs.
     void open_load_case_file(const QString& path);
+    // Puts a case or project file first in the menu's recent files.
+    void remember_file(const QString& path);
     // Offers the force diagram command once there is an analysis to draw.
     void set_forces_available(bool available);
 
@@ -74,7 +77,10 @@ private:
 
     // The window menu: load cases, all loads in one table, the force diagram (main_window_cases.cpp).
     void add_window_menu();
-    static const std::array<MenuCommand<MainWindow>, 7> kMenuCommands;
+    static const std::array<MenuCommand<MainWindow>, 8> kMenuCommands;
+    // The recent files, a "Clear list" entry after them; a file gone is taken off when chosen.
+    void fill_recent_menu(QMenu& menu);
+    void open_recent(const QString& path);
     void on_open_case();
     void on_save_case();
     void on_edit_loads();
@@ -114,6 +120,7 @@ private:
     // Earlier inputs, the latest last, and those undone since.
     std::vector<Change> undo_;
     std::vector<Change> redo_;
+    RecentFiles recent_files_;
     // Greyed out until there is an analysis.
     std::vector<QAction*> analysis_commands_;
 };

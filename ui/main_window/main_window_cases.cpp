@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeySequence>
+#include <QMenu>
 #include <optional>
 #include <variant>
 
@@ -30,8 +31,9 @@ std::optional<QString> span_box_refusal(const QString& span, int max_length) {
 }  // namespace
 
 // The force diagram is the same command as in the results window, so it opens beside either window.
-const std::array<MenuCommand<MainWindow>, 7> MainWindow::kMenuCommands{{
+const std::array<MenuCommand<MainWindow>, 8> MainWindow::kMenuCommands{{
     {"Open load case...", QKeySequence::Open, {}, &MainWindow::on_open_case, false, false},
+    {"Open recent", QKeySequence::UnknownKey, {}, nullptr, false, false, &MainWindow::fill_recent_menu},
     {"Save load case...", QKeySequence::Save, {}, &MainWindow::on_save_case, false, false},
     {"Edit all loads...", QKeySequence::UnknownKey, "Ctrl+L", &MainWindow::on_edit_loads, true, false},
     {"Load cases...", QKeySequence::UnknownKey, "Ctrl+Shift+L", &MainWindow::load_cases_requested, false, false},
@@ -46,6 +48,34 @@ void MainWindow::add_window_menu() {
     menu->menu().setAccessibleDescription(to_qstring(kMenuDescription));
     analysis_commands_ = menu->add_commands(*this, kMenuCommands);
 }
+
+void MainWindow::fill_recent_menu(QMenu& menu) {
+    const QStringList paths = recent_files_.paths();
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        // A "&" in a path is shown, not taken for an access key.
+        QString shown = shown_path(paths[i]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString path = paths[i];
+        menu.addAction(to_qstring(kRecentEntry).arg(i + 1).arg(shown), this, [this, path] { open_recent(path); });
+    }
+    if (paths.isEmpty()) menu.addAction(to_qstring(kNoRecentFiles))->setEnabled(false);
+    menu.addSeparator();
+    menu.addAction(to_qstring(kClearRecentFiles), this, [this] { recent_files_.clear(); })
+        ->setEnabled(!paths.isEmpty());
+}
+
+void MainWindow::open_recent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        recent_files_.remove(path);
+        dialogs_.message(to_qstring(kRecentMissing).arg(shown_path(path)), MessageStyle::OkExclamation,
+                         to_qstring(kOpenCaseTitle));
+        focus_span_box();
+        return;
+    }
+    open_load_case_file(path);
+}
+
+void MainWindow::remember_file(const QString& path) { recent_files_.add(path); }
 
 void MainWindow::set_forces_available(bool available) {
     for (QAction* command : analysis_commands_) command->setEnabled(available);
@@ -91,6 +121,7 @@ void MainWindow::open_load_case_file(const QString& path) {
                          to_qstring(kOpenCaseTitle));
     } else if (confirm_replacing_input(path)) {
         change_inputs([&] { show_input(std::get<engine::AnalysisInput>(outcome)); });
+        remember_file(path);
     }
     focus_span_box();
 }
@@ -137,6 +168,8 @@ void MainWindow::on_save_case() {
         if (const auto error = write_case_file(path, collect_input())) {
             dialogs_.message(to_qstring(kCaseNotSaved).arg(shown_path(path), error->problem),
                              MessageStyle::OkExclamation, to_qstring(kSaveCaseTitle));
+        } else {
+            remember_file(path);
         }
     }
     focus_span_box();

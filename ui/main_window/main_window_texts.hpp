@@ -65,7 +65,8 @@ inline constexpr std::string_view kAnalysisErrorTitle = "KORVEL";
 // The window's menu, as assistive technology names it.
 inline constexpr std::string_view kMenuName = "Commands";
 inline constexpr std::string_view kMenuDescription =
-    "Opens and saves load cases, edits all loads in one table, opens the load cases and combinations and shows "
+    "Opens and saves load cases, opens the files used last, edits all loads in one table, opens the load cases and "
+    "combinations and shows "
     "the force diagram; "
     "each command shows its shortcut.";
 
@@ -84,6 +85,13 @@ inline constexpr std::string_view kCaseNotOpened =
 inline constexpr std::string_view kReplaceFileQuestion = "The file \"%1\" exists already. Replace it?";
 inline constexpr std::string_view kCaseNotSaved =
     "The load case could not be saved to \"%1\": %2.\r\nChoose another folder or file name.";
+// The files opened or saved last, in the menu. "%1" is the number, "%2" the path.
+inline constexpr std::string_view kRecentEntry = "&%1 %2";
+inline constexpr std::string_view kNoRecentFiles = "No recent files";
+inline constexpr std::string_view kClearRecentFiles = "Clear list";
+inline constexpr std::string_view kRecentMissing =
+    "The file \"%1\" no longer exists, so it is taken off the list of recent files.";
+
 // Why a case file's span cannot go into the span box; "%1" is the span, or its length and "%2" the box's limit.
 inline constexpr std::string_view kSpanNotASpan = "its span \"%1\" is not a span length";
 inline constexpr std::string_view kSpanOnSeveralLines = "its span is written on several lines";

@@ -8,6 +8,7 @@
 #include "ui/widgets/accessibility.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/default_font.hpp"
 #include "ui/widgets/fixed_form.hpp"
 #include "ui/widgets/long_text_box.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -26,10 +27,10 @@ Qt::Alignment alignment_of(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// Sets a table font before any caption is fitted; the default font needs nothing.
+// Sets a table font before any caption is fitted; the default font comes from the form.
 void apply_font(QWidget& widget, const FontEntry& font) {
     if (font.is_default()) return;
-    widget.setFont(QFont(to_qstring(font.family), font.point_size, QFont::Normal));
+    widget.setFont(pinned(QFont(to_qstring(font.family), font.point_size, QFont::Normal)));
 }
 
 AutoSizeLabel::Growth growth_of(const ControlEntry& entry) {

@@ -12,6 +12,11 @@ QFont default_font() {
     return font;
 }
 
+QFont pinned(QFont font) {
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    return font;
+}
+
 void install_default_font() { QApplication::setFont(default_font()); }
 
 }  // namespace korvel::ui

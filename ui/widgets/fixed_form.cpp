@@ -1,6 +1,6 @@
 #include "ui/widgets/fixed_form.hpp"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <vector>
@@ -8,6 +8,7 @@
 #include "ui/widgets/access_keys.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/control_builder.hpp"
+#include "ui/widgets/default_font.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/readable_colours.hpp"
 
@@ -17,13 +18,19 @@ namespace {
 
 // The theme with the highlighted-text colour as window background and window
 // text that stands out from that background and from the picture, if any.
+// Where none of the theme's colours stands out from both (black highlighted
+// text beside a white picture), the picture's colour is the background too, so
+// that opaque captions and the strip beside the picture stay readable.
 QPalette form_palette(const QPalette& theme, const QColor& picture) {
     QPalette colours = theme;
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        const QColor background = theme.color(group, QPalette::HighlightedText);
-        colours.setColor(group, QPalette::Window, background);
+        QColor background = theme.color(group, QPalette::HighlightedText);
         std::vector<QColor> behind{background};
-        if (picture.isValid()) behind.push_back(picture);
+        if (picture.isValid()) {
+            behind.push_back(picture);
+            if (!theme_foreground(theme, group, behind)) behind = {background = picture};
+        }
+        colours.setColor(group, QPalette::Window, background);
         colours.setColor(group, QPalette::WindowText, readable_foreground(theme, group, behind));
     }
     return colours;
@@ -31,7 +38,7 @@ QPalette form_palette(const QPalette& theme, const QColor& picture) {
 
 }  // namespace
 
-FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, Qt::Window) {
+FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, Qt::Window), picture_(entry.picture) {
     setObjectName(to_qstring(entry.name));
     setWindowTitle(to_qstring(entry.title));
     setAccessibleName(to_qstring(entry.spoken_name));
@@ -40,8 +47,11 @@ FixedForm::FixedForm(const FormEntry& entry, QWidget* parent) : QWidget(parent, 
                    Qt::WindowCloseButtonHint);
     setFixedSize(twips_to_pixels(entry.client_width_twips), twips_to_pixels(entry.client_height_twips));
 
-    setPalette(form_palette(palette(), entry.picture));
+    setPalette(form_palette(palette(), picture_));
     setAutoFillBackground(true);
+    qApp->installEventFilter(this);
+    // The layout is measured in this font; the controls take it from here.
+    setFont(pinned(default_font()));
 
     setWindowIcon(program_icon());
     setCursor(arrow_cursor(entry.cursor_fill));
@@ -70,6 +80,14 @@ void FixedForm::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool FixedForm::eventFilter(QObject* watched, QEvent* event) {
+    // A theme may change its colours while the program runs; the application hears of it, not a
+    // window whose palette is its own.
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+        setPalette(form_palette(QApplication::palette(), picture_));
+    return QWidget::eventFilter(watched, event);
 }
 
 void FixedForm::showEvent(QShowEvent* event) {

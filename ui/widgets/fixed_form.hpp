@@ -24,6 +24,7 @@ struct FormEntry {
 };
 
 // A top-level window of fixed layout: fixed client size and border, the
+// default font whatever font a theme gives the application, the
 // highlighted-text system colour as background, text and lines in a colour of
 // the palette that stands out from that background and the picture (under a
 // dark theme both are light, so its window text would vanish), the program icon, its own
@@ -43,10 +44,12 @@ public:
     const DrawingSurface* drawing_surface() const { return surface_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    QColor picture_;
     QPointer<QPushButton> default_button_;
     DrawingSurface* surface_ = nullptr;
     bool placed_ = false;

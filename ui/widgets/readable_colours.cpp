@@ -37,11 +37,17 @@ double contrast_ratio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-QColor readable_foreground(const QPalette& palette, QPalette::ColorGroup group, std::span<const QColor> backgrounds) {
+std::optional<QColor> theme_foreground(const QPalette& palette, QPalette::ColorGroup group,
+                                       std::span<const QColor> backgrounds) {
     for (const QPalette::ColorRole role : kCandidates) {
         const QColor candidate = palette.color(group, role);
         if (least_contrast(candidate, backgrounds) >= kMinimumContrast) return candidate;
     }
+    return std::nullopt;
+}
+
+QColor readable_foreground(const QPalette& palette, QPalette::ColorGroup group, std::span<const QColor> backgrounds) {
+    if (const auto theirs = theme_foreground(palette, group, backgrounds)) return *theirs;
     const QColor black(Qt::black);
     const QColor white(Qt::white);
     return least_contrast(black, backgrounds) >= least_contrast(white, backgrounds) ? black : white;

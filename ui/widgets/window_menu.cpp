@@ -4,8 +4,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStringList>
+#include <QToolTip>
 #include <QWidget>
 #include <utility>
 
@@ -13,6 +16,17 @@
 
 namespace korvel::ui {
 namespace {
+
+constexpr std::string_view kHintFirstLine = "Right-click here, or press Shift+F10, for more commands:";
+
+// A command as the hint names it: without its access key and dots, with its shortcut.
+QString hint_line(const QAction& action) {
+    QString text = action.text();
+    text.remove(QLatin1Char('&'));
+    if (text.endsWith(QStringLiteral("..."))) text.chop(3);
+    const QString keys = action.shortcut().toString(QKeySequence::NativeText);
+    return keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, keys);
+}
 
 bool is_menu_key(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
@@ -50,10 +64,34 @@ QAction* WindowMenu::add_command(const QString& text, const QKeySequence& shortc
     // Added to the window as well, so the shortcut works while the menu is closed.
     window_.addAction(action);
     menu_.addAction(action);
+    describe_on_window();
     return action;
 }
 
 void WindowMenu::add_separator() { menu_.addSeparator(); }
+
+QMenu* WindowMenu::add_submenu(const QString& text) {
+    QMenu* submenu = menu_.addMenu(text);
+    describe_on_window();
+    return submenu;
+}
+
+void WindowMenu::describe_on_window() {
+    QStringList lines{to_qstring(kHintFirstLine)};
+    for (const QAction* action : menu_.actions())
+        if (!action->isSeparator()) lines.append(hint_line(*action));
+    hint_ = lines.join(QLatin1Char('\n'));
+}
+
+bool WindowMenu::show_hint(QWidget& control, const QHelpEvent& request) const {
+    // A control's own hover text comes first; the hint belongs where a right-click opens the menu.
+    if (!control.toolTip().isEmpty()) return false;
+    if (is_window_background(control) && !hint_.isEmpty())
+        QToolTip::showText(request.globalPos(), hint_, &control);
+    else
+        QToolTip::hideText();
+    return true;
+}
 
 void WindowMenu::open_at(const QPoint& global_position) { menu_.popup(global_position); }
 
@@ -70,6 +108,10 @@ QPoint WindowMenu::keyboard_position() const {
 }
 
 bool WindowMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        if (!belongs_to_window(watched)) return false;
+        return show_hint(*static_cast<QWidget*>(watched), *static_cast<QHelpEvent*>(event));
+    }
     if (event->type() == QEvent::KeyPress) {
         if (!belongs_to_window(watched) || !is_menu_key(*static_cast<QKeyEvent*>(event))) return false;
         open_at(keyboard_position());
