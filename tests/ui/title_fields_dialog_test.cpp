@@ -12,9 +12,7 @@
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 void PrintTo(const TitleFields& fields, std::ostream* out) {
     *out << '{' << fields.project.toStdString() << '|' << fields.engineer.toStdString() << '|'
@@ -46,8 +44,7 @@ std::optional<TitleFields> answer_by_keys(const std::vector<std::pair<QChar, QSt
 
 TEST(TitleFieldsDialog, OffersTheLastFieldsEachLineByItsAccessKeyEnterKeepsThemEscapeCancels) {
     EXPECT_EQ(answer_by_keys({}, Qt::Key_Return), kOffered);
-    EXPECT_EQ(answer_by_keys({{u'h', QStringLiteral("  B. Checker ")}, {u'p', QStringLiteral("Barn")}},
-                             Qt::Key_Return),
+    EXPECT_EQ(answer_by_keys({{u'h', QStringLiteral("  B. Checker ")}, {u'p', QStringLiteral("Barn")}}, Qt::Key_Return),
               (TitleFields{QStringLiteral("Barn"), kOffered.engineer, QStringLiteral("B. Checker")}));
     EXPECT_EQ(answer_by_keys({{u'e', QStringLiteral("X")}}, Qt::Key_Escape), std::nullopt);
 }

@@ -193,7 +193,7 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
     members.insert(members.end(), webs.begin(), webs.end());
     // Both blocks take the same columns, sized so that no number is cut.
     const std::vector<double> widths =
-        report.column_widths(members, {report.mm(18), report.mm(20), report.mm(24), report.mm(20)});
+        report.column_widths(members, {report.mm(14), report.mm(14), report.mm(22), report.mm(20)});
     const double half = page.width() / 2;
     if (std::accumulate(widths.begin(), widths.end(), 0.0) <= half) {
         report.set_font(kBodyPoints, false);
