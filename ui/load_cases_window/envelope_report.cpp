@@ -219,18 +219,18 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
 QByteArray envelope_report_pdf(const load_case::Project& project, const ProjectEnvelope& envelope,
                                const QDateTime& made_at) {
     const QString title = QStringLiteral("KORVEL - Envelope of the load combinations");
-    return report_document(
-        title, {{}, truss_description(project.span), made_at}, [&](QPdfWriter& writer, QPainter& painter) {
-            ReportFlow flow(writer, painter);
-            flow.set_font(kReportTitlePoints, true);
-            flow.line(title);
-            flow.set_font(kBodyPoints, false);
-            flow.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-            flow.line(QStringLiteral("Span: ") + shown(project.span));
-            write_cases(flow, project);
-            write_combinations(flow, project);
-            write_envelope(flow, envelope);
-        });
+    const TitleBlock block{{}, truss_description(project.span), made_at};
+    return report_document(title, block, [&](QPdfWriter& writer, QPainter& painter) {
+        ReportFlow flow(writer, painter);
+        flow.set_font(kReportTitlePoints, true);
+        flow.line(title);
+        flow.set_font(kBodyPoints, false);
+        flow.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        flow.line(QStringLiteral("Span: ") + shown(project.span));
+        write_cases(flow, project);
+        write_combinations(flow, project);
+        write_envelope(flow, envelope);
+    });
 }
 
 }  // namespace korvel::ui
