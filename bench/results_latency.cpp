@@ -44,6 +44,9 @@ public:
     std::optional<korvel::ui::LoadTexts> edit_loads(const korvel::ui::LoadTexts&) override {
         throw std::runtime_error("unexpected load table");
     }
+    std::optional<korvel::ui::TitleFields> title_fields(const korvel::ui::TitleFields&) override {
+        throw std::runtime_error("unexpected title block question");
+    }
 
 private:
     static QString unexpected(const QString& title) {

@@ -109,6 +109,35 @@ inline constexpr std::array<std::string_view, kReactionCount> kReactionNames{"RL
 
 constexpr std::string_view member_name(Member member) { return kMemberNames[to_index(member)]; }
 constexpr std::string_view reaction_name(Reaction reaction) { return kReactionNames[to_index(reaction)]; }
+// Where a member lies: along the top chord (the rafters), along the bottom chord, or between them.
+enum class MemberGroup : std::uint8_t { TopChord, BottomChord, Web };
+
+struct MemberGroupRow {
+    MemberGroup group;
+    std::string_view heading;
+};
+
+// The groups in the order a report lists them.
+inline constexpr std::array<MemberGroupRow, 3> kMemberGroups{{
+    {MemberGroup::TopChord, "Top chord"},
+    {MemberGroup::BottomChord, "Bottom chord"},
+    {MemberGroup::Web, "Web"},
+}};
+
+// Each member's group, indexed by Member.
+inline constexpr std::array<MemberGroup, kMemberCount> kMemberGroupOf = [] {
+    std::array<MemberGroup, kMemberCount> groups{};
+    for (std::size_t i = 0; i < kMemberCount; ++i) {
+        const auto member = static_cast<Member>(i);
+        groups[i] = member <= Member::L5L6   ? MemberGroup::BottomChord
+                    : member <= Member::L6U7 ? MemberGroup::TopChord
+                                             : MemberGroup::Web;
+    }
+    return groups;
+}();
+
+constexpr MemberGroup member_group(Member member) { return kMemberGroupOf[to_index(member)]; }
+
 // The only way from a name that comes from outside (command line, JSON) to an id.
 std::optional<Member> member_from_name(std::string_view name);
 std::optional<Reaction> reaction_from_name(std::string_view name);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -65,6 +66,25 @@ TEST(TrussShape, MemberNamesThatAreNotMembersAreRefused) {
     for (const Member member : kMembers) EXPECT_EQ(member_from_name(member_name(member)), member);
     for (const Reaction reaction : kReactions) EXPECT_EQ(reaction_from_name(reaction_name(reaction)), reaction);
     EXPECT_FALSE(reaction_from_name("L0L1"));
+}
+
+// The groups follow from where the members lie: a chord member joins two nodes
+// of its chord, and every other member is a web.
+TEST(TrussShape, EachMemberIsGroupedByTheChordBothItsEndsLieOn) {
+    const auto on_bottom_chord = [](Node node) { return node_position(node).y == 0; };
+    const auto on_top_chord = [](Node node) {
+        const ShapePoint p = node_position(node);
+        return std::abs(p.y - std::min(p.x, 1 - p.x) / 2) < 1e-12;
+    };
+    for (const Member member : kMembers) {
+        SCOPED_TRACE(std::string(member_name(member)));
+        const MemberEnds ends = member_ends(member);
+        const MemberGroup expected = on_bottom_chord(ends.first) && on_bottom_chord(ends.second)
+                                         ? MemberGroup::BottomChord
+                                     : on_top_chord(ends.first) && on_top_chord(ends.second) ? MemberGroup::TopChord
+                                                                                             : MemberGroup::Web;
+        EXPECT_EQ(member_group(member), expected);
+    }
 }
 
 }  // namespace

@@ -3,18 +3,27 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLabel>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <string>
 
 #include "engine/result_table.hpp"
 #include "engine/span_accuracy.hpp"
+#include "korvel/project.hpp"
 #include "tests/ui/analysis_records.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "tests/ui/window_control.hpp"
+#include "ui/report/report_page.hpp"
 #include "ui/report/report_pdf.hpp"
+#include "ui/report/report_texts.hpp"
+#include "ui/report/report_words.hpp"
 #include "ui/report/results_export.hpp"
 #include "ui/results_window/results_window.hpp"
 #include "ui/results_window/results_window_layout.hpp"
@@ -69,20 +78,19 @@ void expect_every_result_whole(const AnalysisRecord& record, const QString& path
     for (const engine::Member member : engine::kMembers) {
         const QString name = to_qstring(engine::member_name(member));
         SCOPED_TRACE(name.toStdString());
-        const QString force = to_qstring(record.result.force(member).to_text());
-        // Result texts are never "-0" and carry no trailing zeros, so the sign shows in the text itself.
-        const char* letter = force.startsWith(u'-') ? "C" : force == QStringLiteral("0") ? "0" : "T";
+        const engine::Fixed4 force = record.result.force(member);
         const QString row =
             QStringLiteral("%1\\s+%2\\s+%3\\s+%4(\\s|$)")
                 .arg(name, QRegularExpression::escape(to_qstring(record.result.length(member).to_text())),
-                     QRegularExpression::escape(force), QLatin1String(letter));
+                     QRegularExpression::escape(to_qstring(force.to_text())), force_word(force));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
     for (const engine::Reaction reaction : engine::kReactions) {
-        const QString row =
-            QStringLiteral("%1\\s+%2(\\s|$)")
-                .arg(to_qstring(engine::reaction_name(reaction)),
-                     QRegularExpression::escape(to_qstring(record.result.reaction(reaction).to_text())));
+        const engine::Fixed4 value = record.result.reaction(reaction);
+        const QString row = QStringLiteral("%1\\s+%2\\s+%3(\\s|$)")
+                                .arg(to_qstring(engine::reaction_name(reaction)),
+                                     QRegularExpression::escape(to_qstring(value.to_text())),
+                                     QRegularExpression::escape(reaction_direction(reaction, value)));
         EXPECT_TRUE(text.contains(QRegularExpression(row, QRegularExpression::MultilineOption))) << row.toStdString();
     }
 }
@@ -120,11 +128,10 @@ TEST(ReportAccuracy, ASmallSpanCarriesTheBoundAndWhatToDoALargerOneNothing) {
     }
 }
 
-TEST_F(ReportPdfTest, TextLayerHoldsTitleDateSpanAndEveryLoadAsTyped) {
+TEST_F(ReportPdfTest, TextLayerHoldsTitleSpanAndEveryLoadAsTyped) {
     const QString text = poppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    EXPECT_TRUE(text.contains(QStringLiteral("KORVEL - Fink truss analysis")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Date: 2026-03-14 09:26")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Span: 10")));
+    EXPECT_TRUE(text.contains(to_qstring(kReportTitle)));
+    EXPECT_TRUE(text.contains(span_line(record.input.span)));
     const struct {
         const char* name;
         const char* key;
@@ -136,6 +143,119 @@ TEST_F(ReportPdfTest, TextLayerHoldsTitleDateSpanAndEveryLoadAsTyped) {
             << load.name;
     }
     EXPECT_FALSE(text.contains(QStringLiteral("U4 vertical")));  // an empty load is left out
+}
+
+// A force's word follows its sign; a reaction's word agrees with the direction
+// its results window caption calls positive, and names the opposite for a negative one.
+TEST(ReportWords, ForcesAndReactionsAreSaidInWordsByTheirSign) {
+    const struct {
+        std::int64_t count;
+        ForceSign sign;
+    } forces[] = {{-1, ForceSign::Compression},
+                  {0, ForceSign::Zero},
+                  {1, ForceSign::Tension},
+                  {std::numeric_limits<std::int64_t>::min(), ForceSign::Compression}};
+    for (const auto& c : forces) {
+        const auto row =
+            std::find_if(kForceWords.begin(), kForceWords.end(), [&](const ForceWord& w) { return w.sign == c.sign; });
+        EXPECT_EQ(force_word(engine::Fixed4::from_count(c.count)), to_qstring(row->word)) << c.count;
+    }
+    const struct {
+        const char* positive;
+        const char* negative;
+    } opposites[] = {{"up", "down"}, {"left", "right"}};
+    for (const engine::ReactionRow& row : engine::kReactionRows) {
+        const QString caption = to_qstring(row.caption);
+        const QString positive = caption.section(u'(', 1).section(u')', 0, 0).toLower();
+        const auto opposite = std::find_if(std::begin(opposites), std::end(opposites),
+                                           [&](const auto& o) { return positive == QLatin1String(o.positive); });
+        ASSERT_NE(opposite, std::end(opposites)) << caption.toStdString();
+        SCOPED_TRACE(caption.toStdString());
+        const auto word = [&](std::int64_t count) {
+            return reaction_direction(row.reaction, engine::Fixed4::from_count(count));
+        };
+        EXPECT_TRUE(word(1).contains(positive) && !word(1).contains(QLatin1String(opposite->negative)));
+        EXPECT_TRUE(word(-123456789).contains(QLatin1String(opposite->negative)));
+        EXPECT_EQ(word(0), to_qstring(kNoReaction));
+    }
+}
+
+TEST(ReportWords, TheSpanIsShownAsTypedAndAsUsedWhereTheyDiffer) {
+    const struct {
+        const char* typed;
+        const char* used;  // null: the same as typed
+    } cases[] = {{"16", nullptr},     {"-16", "16"},        {"16.00004", "16"}, {"16.0", "16"},
+                 {"0.0003", nullptr}, {"letters", nullptr}, {"-0.5", "0.5"}};
+    for (const auto& c : cases) {
+        const QString typed = QLatin1String(c.typed);
+        EXPECT_EQ(span_line(c.typed), c.used ? to_qstring(kSpanTypedAndUsedLine).arg(typed, QLatin1String(c.used))
+                                             : to_qstring(kSpanLine).arg(typed));
+    }
+}
+
+// The text of each page of a PDF file.
+QStringList page_texts(const QString& path) {
+    const QString info = poppler(QStringLiteral("pdfinfo"), {path});
+    const int pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+    QStringList texts;
+    for (int page = 1; page <= pages; ++page) {
+        const QString number = QString::number(page);
+        texts << poppler(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-f"), number, QStringLiteral("-l"), number, path, QStringLiteral("-")});
+    }
+    return texts;
+}
+
+QString written(const QTemporaryDir& folder, const QByteArray& pdf) {
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) ADD_FAILURE() << "cannot write";
+    return path;
+}
+
+// Every page starts with the whole title block and its own number of the pages, and the page's own
+// contents come below it.
+TEST(ReportTitleBlock, EveryPageCarriesTheFieldsTrussDateProgramAndPageOfPages) {
+    const QDateTime made_at(QDate(2026, 3, 14), QTime(9, 26));
+    const TitleFields signed_fields{QStringLiteral("Hall roof, bay 3"), QStringLiteral("A. Engineer"),
+                                    QStringLiteral("B. Checker")};
+    const AnalysisRecord record = testing::analysed("-16", {{"U2.V", "1000"}});
+    const TitleBlock block{signed_fields, truss_description(record.input.span), made_at};
+    const struct {
+        const char* name;
+        QByteArray pdf;
+        QString body;  // the first text of each page's contents
+    } documents[] = {
+        {"report", report_pdf(record, made_at, signed_fields), to_qstring(kReportTitle)},
+        {"three pages",
+         report_document(QStringLiteral("t"), block,
+                         [](QPdfWriter& writer, QPainter& painter) {
+                             for (int page = 0; page < 3; ++page) {
+                                 if (page > 0) writer.newPage();
+                                 painter.drawText(painter.viewport().topLeft() + QPoint(0, 200),
+                                                  QStringLiteral("contents"));
+                             }
+                         }),
+         QStringLiteral("contents")},
+    };
+    const QString program = to_qstring(project::kApplicationName) + u' ' + to_qstring(project::kDisplayVersion);
+    for (const auto& document : documents) {
+        SCOPED_TRACE(document.name);
+        QTemporaryDir folder;
+        const QStringList pages = page_texts(written(folder, document.pdf));
+        ASSERT_FALSE(pages.isEmpty());
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            const QString& text = pages[i];
+            const QString page_of = to_qstring(kPageOfPages).arg(i + 1).arg(pages.size());
+            for (const QString& expected :
+                 {to_qstring(kProjectCaption), signed_fields.project, to_qstring(kEngineerCaption),
+                  signed_fields.engineer, to_qstring(kCheckedByCaption), signed_fields.checked_by,
+                  to_qstring(kTrussCaption), to_qstring(kTrussDescription).arg(16), to_qstring(kDateCaption),
+                  report_date(made_at), program, page_of})
+                EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << " on page " << i + 1;
+            EXPECT_GT(text.indexOf(document.body), text.indexOf(page_of));
+        }
+    }
 }
 
 // Splits RFC 4180 text into records of fields.
@@ -249,6 +369,10 @@ struct ExportRun {
     void save_as(const QString& answer) {
         dialogs.answer_file_name(answer);
         (exporter.*command.save)(record);
+        // The report's title block question is tested on its own.
+        std::erase_if(dialogs.calls, [](const testing::ScriptedDialogs::Call& call) {
+            return call.kind == testing::ScriptedDialogs::Call::Kind::TitleFields;
+        });
     }
 
     const SaveCommand& command;
@@ -313,6 +437,29 @@ TEST(ResultsExport, EachSaveAsksForANameThenWritesItsFileInPlaceOfAnOldOne) {
         EXPECT_FALSE(written.contains("xxxx"));
         EXPECT_EQ(QDir(run.folder.path()).entryList(QDir::Files).size(), 1);  // no temporary file left behind
     }
+}
+
+TEST(ResultsExport, TheReportAsksForItsTitleBlockBeforeItsNameOfferingTheLastFieldsAndCancelSavesNothing) {
+    QSettings().remove(QStringLiteral("report"));
+    const TitleFields fields{QStringLiteral("Barn"), QStringLiteral("A. Engineer"), QString()};
+    ExportRun first(kSaveCommands[0]);
+    first.dialogs.answer_title_fields(fields);
+    first.dialogs.answer_file_name(first.file_path());
+    first.exporter.save_report(first.record);
+    ASSERT_EQ(first.dialogs.calls.size(), 2u);
+    EXPECT_EQ(first.dialogs.calls[0].kind, testing::ScriptedDialogs::Call::Kind::TitleFields);
+    EXPECT_EQ(first.dialogs.calls[1].kind, testing::ScriptedDialogs::Call::Kind::SaveFile);
+    EXPECT_EQ(first.dialogs.title_fields_offered, std::vector<TitleFields>{TitleFields{}});
+    const QString text = poppler(QStringLiteral("pdftotext"), {first.file_path(), QStringLiteral("-")});
+    EXPECT_TRUE(text.contains(fields.project) && text.contains(fields.engineer)) << text.toStdString();
+
+    // The next save, even of another window, offers them again; Cancel there asks nothing more.
+    ExportRun next(kSaveCommands[0]);
+    next.dialogs.answer_title_fields(std::nullopt);
+    next.exporter.save_report(next.record);
+    EXPECT_EQ(next.dialogs.title_fields_offered, std::vector<TitleFields>{fields});
+    EXPECT_EQ(next.dialogs.calls.size(), 1u);
+    EXPECT_TRUE(QDir(next.folder.path()).isEmpty());
 }
 
 TEST(ResultsExport, CancellingWritesNothingAndSaysNothing) {

@@ -16,7 +16,7 @@ namespace korvel::ui::testing {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        enum class Kind { Message, Input, OpenFile, SaveFile, LoadTable } kind;
+        enum class Kind { Message, Input, OpenFile, SaveFile, LoadTable, TitleFields } kind;
         QString text;  // message text, or input prompt
         QString title;
         MessageStyle style = MessageStyle::OkInformation;  // messages only
@@ -73,14 +73,28 @@ public:
         return answer;
     }
 
+    // Queues what the next title block question returns: the fields on OK, nothing for Cancel.
+    // Unscripted, it keeps the fields offered, as OK would.
+    void answer_title_fields(const std::optional<TitleFields>& fields) { title_field_answers_.push_back(fields); }
+
+    std::optional<TitleFields> title_fields(const TitleFields& offered) override {
+        calls.push_back({Call::Kind::TitleFields, {}, {}, MessageStyle::OkInformation, {}, {}});
+        title_fields_offered.push_back(offered);
+        if (title_field_answers_.empty()) return offered;
+        const std::optional<TitleFields> answer = title_field_answers_.front();
+        title_field_answers_.pop_front();
+        return answer;
+    }
+
     bool script_used_up() const {
         return message_answers_.empty() && input_answers_.empty() && file_answers_.empty() &&
-               load_table_answers_.empty();
+               load_table_answers_.empty() && title_field_answers_.empty();
     }
 
     std::vector<Call> calls;
     // The texts each load table was prefilled with.
     std::vector<LoadTexts> load_tables_offered;
+    std::vector<TitleFields> title_fields_offered;
 
 private:
     QString next_file_name(const QString& title) {
@@ -94,6 +108,7 @@ private:
     std::deque<QString> file_answers_;
     std::deque<std::optional<QString>> input_answers_;
     std::deque<std::optional<LoadTexts>> load_table_answers_;
+    std::deque<std::optional<TitleFields>> title_field_answers_;
 };
 
 }  // namespace korvel::ui::testing

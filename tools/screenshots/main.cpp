@@ -45,6 +45,10 @@ public:
         shown.append(QStringLiteral("Edit all loads"));
         return std::nullopt;
     }
+    std::optional<korvel::ui::TitleFields> title_fields(const korvel::ui::TitleFields&) override {
+        shown.append(QStringLiteral("Report title block"));
+        return std::nullopt;
+    }
     QStringList shown;
 };
 

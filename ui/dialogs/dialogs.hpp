@@ -18,6 +18,15 @@ enum class Answer { Ok, Yes, No };
 // The 23 load texts in load-map order, exactly as the load labels hold them.
 using LoadTexts = std::array<QString, engine::kLoadCount>;
 
+// Who and what a report is for, as its title block shows them; any may be empty.
+struct TitleFields {
+    QString project;
+    QString engineer;
+    QString checked_by;
+
+    friend bool operator==(const TitleFields&, const TitleFields&) = default;
+};
+
 // The modal dialogs both windows use. Texts of several lines are joined with
 // "\r\n" at this interface. Tests replace it with a scripted fake.
 class Dialogs {
@@ -42,6 +51,10 @@ public:
     // Shows the table of all loads prefilled with `loads`; returns every text as
     // the user left it on OK, and nothing on Cancel.
     virtual std::optional<LoadTexts> edit_loads(const LoadTexts& loads) = 0;
+
+    // Asks for the report's title block fields prefilled with `offered`; returns
+    // them as the user left them on OK, and nothing on Cancel or Escape.
+    virtual std::optional<TitleFields> title_fields(const TitleFields& offered) = 0;
 };
 
 }  // namespace korvel::ui

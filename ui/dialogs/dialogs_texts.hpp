@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
 #include <string_view>
+
+#include "ui/dialogs/dialogs.hpp"
 
 namespace korvel::ui {
 
@@ -17,5 +20,20 @@ inline constexpr std::string_view kVerticalLoadColumn = "Vertical load";
 inline constexpr std::string_view kDiscardLoadEdits = "Close the table and drop the loads edited in it?";
 // "%1" is the node, "%2" the column title in lower case.
 inline constexpr std::string_view kCellTakesNothing = "%1 takes no %2";
+
+// The title block fields asked before a report is saved.
+inline constexpr std::string_view kTitleFieldsTitle = "Report title block";
+inline constexpr std::string_view kTitleFieldsHint =
+    "Each field is optional: one left empty stays blank in the report.";
+// Each field's line, top to bottom, with the label that names it and its access key.
+struct TitleFieldLine {
+    QString TitleFields::*field;
+    std::string_view label;
+};
+inline constexpr std::array<TitleFieldLine, 3> kTitleFieldLines{{
+    {&TitleFields::project, "&Project:"},
+    {&TitleFields::engineer, "&Engineer:"},
+    {&TitleFields::checked_by, "C&hecked by:"},
+}};
 
 }  // namespace korvel::ui

@@ -17,6 +17,7 @@
 #include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/dialogs/load_table_dialog.hpp"
 #include "ui/dialogs/message_box_style.hpp"
+#include "ui/dialogs/title_fields_dialog.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/text_box_limit.hpp"
 
@@ -122,6 +123,14 @@ std::optional<LoadTexts> QtDialogs::edit_loads(const LoadTexts& loads) {
     dialog.setWindowModality(Qt::ApplicationModal);
     if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
     return dialog.loads();
+}
+
+std::optional<TitleFields> QtDialogs::title_fields(const TitleFields& offered) {
+    QWidget* owner = window_under_next_dialog();
+    TitleFieldsDialog dialog(offered, owner);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
+    return dialog.fields();
 }
 
 }  // namespace korvel::ui

@@ -22,6 +22,7 @@ public:
     QString open_file_name(const QString& title, const QString& filter) override;
     QString save_file_name(const QString& title, const QString& default_name, const QString& filter) override;
     std::optional<LoadTexts> edit_loads(const LoadTexts& loads) override;
+    std::optional<TitleFields> title_fields(const TitleFields& offered) override;
 
 private:
     // Runs a file dialog over the working window; the chosen path, or empty on Cancel.

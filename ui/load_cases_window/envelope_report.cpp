@@ -219,7 +219,8 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
 QByteArray envelope_report_pdf(const load_case::Project& project, const ProjectEnvelope& envelope,
                                const QDateTime& made_at) {
     const QString title = QStringLiteral("KORVEL - Envelope of the load combinations");
-    return report_document(title, [&](QPdfWriter& writer, QPainter& painter) {
+    const TitleBlock block{{}, truss_description(project.span), made_at};
+    return report_document(title, block, [&](QPdfWriter& writer, QPainter& painter) {
         ReportFlow flow(writer, painter);
         flow.set_font(kReportTitlePoints, true);
         flow.line(title);

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <functional>
+#include <string_view>
+
+#include "ui/dialogs/dialogs.hpp"
 
 class QPainter;
 class QPdfWriter;
@@ -16,8 +20,25 @@ inline constexpr double kReportDiagramHeightMm = 95;
 inline constexpr int kReportTitlePoints = 15;
 inline constexpr int kReportDiagramPoints = 7;
 
-// A whole PDF of this title, its pages drawn by `paint` (QPdfWriter::newPage starts another).
-QByteArray report_document(const QString& title, const std::function<void(QPdfWriter&, QPainter&)>& paint);
+// The title block at the top of every page: the fields the user gave (blank
+// where not), the truss, the date, the program with its version, and the page
+// of the pages.
+struct TitleBlock {
+    TitleFields fields;
+    QString truss;  // e.g. "Fink truss, span 16"
+    QDateTime made_at;
+};
+
+// "Fink truss, span 16": the span as the analysis uses it, or as typed when it cannot be read.
+QString truss_description(std::string_view span_text);
+// "2026-03-14 09:26", as every report writes its date.
+QString report_date(const QDateTime& made_at);
+
+// A whole PDF of this title, its pages drawn by `paint` (QPdfWriter::newPage starts
+// another). Each page carries the title block; the painter's viewport is the part
+// of the page below it, which is where `paint` writes.
+QByteArray report_document(const QString& title, const TitleBlock& block,
+                           const std::function<void(QPdfWriter&, QPainter&)>& paint);
 
 // Millimetres in the painter's device units.
 double report_mm(const QPainter& painter, double millimetres);

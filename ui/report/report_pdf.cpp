@@ -4,13 +4,15 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <algorithm>
+#include <initializer_list>
 #include <numeric>
 
 #include "engine/result_table.hpp"
 #include "engine/span_accuracy.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
-#include "ui/force_diagram/force_sign.hpp"
 #include "ui/report/report_page.hpp"
+#include "ui/report/report_texts.hpp"
+#include "ui/report/report_words.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
 
@@ -20,15 +22,6 @@ namespace {
 constexpr int kBodyPoints = 9;
 constexpr int kLoadColumns = 3;
 
-QString sign_letter(engine::Fixed4 force) {
-    switch (force_sign(force)) {
-        case ForceSign::Tension: return QStringLiteral("T");
-        case ForceSign::Compression: return QStringLiteral("C");
-        case ForceSign::Zero: break;
-    }
-    return QStringLiteral("0");
-}
-
 QString text_of(engine::Fixed4 value) { return to_qstring(value.to_text()); }
 
 QString load_name(const engine::LoadSlot& slot) {
@@ -36,6 +29,12 @@ QString load_name(const engine::LoadSlot& slot) {
                                                            ? QStringLiteral(" horizontal")
                                                            : QStringLiteral(" vertical"));
 }
+
+// A line of a table; a row of one cell is a heading over the whole table.
+struct TableRow {
+    QStringList cells;
+    bool bold = false;
+};
 
 // Writes the page from top to bottom; `y` is where the next line starts.
 class ReportPage {
@@ -94,32 +93,37 @@ public:
         return QFontMetricsF(painter_.font(), painter_.device()).horizontalAdvance(text);
     }
 
-    // Each column as wide as its widest cell needs, and at least as wide as `least`.
-    std::vector<double> column_widths(const std::vector<QStringList>& rows, std::vector<double> least) {
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            set_font(kBodyPoints, r == 0);
-            for (qsizetype c = 0; c < rows[r].size(); ++c) {
+    // Each column as wide as its widest cell needs, and at least as wide as
+    // `least`; a row of one cell spans the table and takes no part.
+    std::vector<double> column_widths(const std::vector<TableRow>& rows, std::vector<double> least) {
+        for (const TableRow& row : rows) {
+            if (row.cells.size() == 1) continue;
+            set_font(kBodyPoints, row.bold);
+            for (qsizetype c = 0; c < row.cells.size(); ++c) {
                 double& width = least[static_cast<std::size_t>(c)];
-                width = std::max(width, text_width(rows[r][c]) + mm(2));
+                width = std::max(width, text_width(row.cells[c]) + mm(2));
             }
         }
         return least;
     }
 
-    // Rows of cells in columns starting at x; the first row is the header. A
-    // row that would run past the bottom of the page starts a new page.
-    double table(double x, const std::vector<QStringList>& rows, const std::vector<double>& widths) {
+    // Rows of cells in columns starting at x. A row that would run past the
+    // bottom of the page starts a new page; returns where the table ends.
+    double table(double x, const std::vector<TableRow>& rows, const std::vector<double>& widths) {
         const double top = y_;
-        for (std::size_t r = 0; r < rows.size(); ++r) {
-            set_font(kBodyPoints, r == 0);
+        const double whole = std::accumulate(widths.begin(), widths.end(), 0.0);
+        for (const TableRow& row : rows) {
+            set_font(kBodyPoints, row.bold);
             make_room(1.15 * line_height());
             double column_x = x;
-            for (qsizetype c = 0; c < rows[r].size(); ++c) {
-                text_at(column_x, widths[static_cast<std::size_t>(c)], rows[r][c]);
-                column_x += widths[static_cast<std::size_t>(c)];
+            for (qsizetype c = 0; c < row.cells.size(); ++c) {
+                const double width = row.cells.size() == 1 ? whole : widths[static_cast<std::size_t>(c)];
+                text_at(column_x, width, row.cells[c]);
+                column_x += width;
             }
             next_line(1.15);
         }
+        set_font(kBodyPoints, false);
         const double bottom = y_;
         y_ = top;
         return bottom;
@@ -139,26 +143,32 @@ private:
     double y_;
 };
 
-// The members from `first` to `last` in table order, with their lengths, forces and signs.
-std::vector<QStringList> member_table(const engine::AnalysisResult& result, std::size_t first, std::size_t last) {
-    std::vector<QStringList> table{{to_qstring(engine::kMemberHeading), to_qstring(engine::kLengthHeading),
-                                    to_qstring(engine::kForceHeading), QStringLiteral("T/C/0")}};
-    for (std::size_t r = first; r < last; ++r) {
-        const engine::Member member = engine::kMembersInTableOrder[r];
-        table.push_back({to_qstring(engine::member_name(member)), text_of(result.length(member)),
-                         text_of(result.force(member)), sign_letter(result.force(member))});
+// The members of each group in `groups`, each under its heading, with their lengths, forces and what the force does.
+std::vector<TableRow> member_table(const engine::AnalysisResult& result,
+                                   std::initializer_list<engine::MemberGroupRow> groups) {
+    std::vector<TableRow> table;
+    for (const engine::MemberGroupRow& group : groups) {
+        if (!table.empty()) table.push_back({{QString()}});
+        table.push_back({{to_qstring(group.heading)}, true});
+        table.push_back({{to_qstring(engine::kMemberHeading), to_qstring(engine::kLengthHeading),
+                          to_qstring(engine::kForceHeading), to_qstring(kSenseHeading)},
+                         true});
+        for (const engine::Member member : engine::kMembers) {
+            if (engine::member_group(member) != group.group) continue;
+            table.push_back({{to_qstring(engine::member_name(member)), text_of(result.length(member)),
+                              text_of(result.force(member)), force_word(result.force(member))}});
+        }
     }
     return table;
 }
 
-void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& record, const QDateTime& made_at) {
+void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& record) {
     ReportPage report(painter, page);
     report.set_font(kReportTitlePoints, true);
-    report.line(QStringLiteral("KORVEL - Fink truss analysis"));
+    report.line(to_qstring(kReportTitle));
     report.set_font(kBodyPoints, false);
-    report.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
     report.next_line(0.5);
-    report.line(QStringLiteral("Span: ") + AutoSizeLabel::shown_caption(to_qstring(record.input.span)));
+    report.line(span_line(record.input.span));
     if (const auto warning = engine::span_accuracy_warning(record.input.span)) {
         report.line(QStringLiteral("Accuracy: rounding this small span's lengths may move the results by up to %1 of "
                                    "the largest load.")
@@ -174,38 +184,45 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
     report.next_line(0.5);
     report.diagram(record);
 
-    const double half = page.width() / 2;
-    const std::vector<QStringList> left = member_table(record.result, 0, engine::kLeftBlockMemberCount);
-    const std::vector<QStringList> right =
-        member_table(record.result, engine::kLeftBlockMemberCount, engine::kMemberCount);
-    std::vector<QStringList> members = left;
-    members.insert(members.end(), right.begin() + 1, right.end());
+    const auto& [top_chord, bottom_chord, web] = engine::kMemberGroups;
+    // The chords beside the webs, or all of them one under the other where that is too wide.
+    const std::vector<TableRow> chords = member_table(record.result, {top_chord, bottom_chord});
+    const std::vector<TableRow> webs = member_table(record.result, {web});
+    std::vector<TableRow> members = chords;
+    members.push_back({{QString()}});
+    members.insert(members.end(), webs.begin(), webs.end());
     // Both blocks take the same columns, sized so that no number is cut.
     const std::vector<double> widths =
-        report.column_widths(members, {report.mm(18), report.mm(20), report.mm(24), report.mm(14)});
+        report.column_widths(members, {report.mm(14), report.mm(14), report.mm(22), report.mm(20)});
+    const double half = page.width() / 2;
     if (std::accumulate(widths.begin(), widths.end(), 0.0) <= half) {
         report.set_font(kBodyPoints, false);
-        report.make_room(static_cast<double>(left.size()) * 1.15 * report.line_height());
-        const double below_left = report.table(page.left(), left, widths);
-        const double below_right = report.table(page.left() + half, right, widths);
-        report.move_to(std::max(below_left, below_right) + report.line_height());
+        report.make_room(static_cast<double>(std::max(chords.size(), webs.size())) * 1.15 * report.line_height());
+        const double below_chords = report.table(page.left(), chords, widths);
+        const double below_webs = report.table(page.left() + half, webs, widths);
+        report.move_to(std::max(below_chords, below_webs) + report.line_height());
     } else {
-        // Too wide to stand side by side: one table of all the members, on as many pages as it takes.
         report.move_to(report.table(page.left(), members, widths) + report.line_height());
     }
 
-    std::vector<QStringList> reactions{{QStringLiteral("Reaction"), QStringLiteral("Value")}};
-    for (const engine::ReactionRow& row : engine::kReactionRows)
-        reactions.push_back(
-            {to_qstring(engine::reaction_name(row.reaction)), text_of(record.result.reaction(row.reaction))});
-    report.table(page.left(), reactions, report.column_widths(reactions, {report.mm(18), report.mm(20)}));
+    std::vector<TableRow> reactions{
+        {{to_qstring(engine::kReactionsHeading)}, true},
+        {{QStringLiteral("Reaction"), QStringLiteral("Value"), to_qstring(kDirectionHeading)}, true}};
+    for (const engine::ReactionRow& row : engine::kReactionRows) {
+        const engine::Fixed4 value = record.result.reaction(row.reaction);
+        reactions.push_back({{to_qstring(engine::reaction_name(row.reaction)), text_of(value),
+                              reaction_direction(row.reaction, value)}});
+    }
+    report.table(page.left(), reactions,
+                 report.column_widths(reactions, {report.mm(18), report.mm(20), report.mm(20)}));
 }
 
 }  // namespace
 
-QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at) {
-    return report_document(QStringLiteral("KORVEL - Fink truss analysis"), [&](QPdfWriter&, QPainter& painter) {
-        paint_report(painter, QRectF(painter.viewport()), record, made_at);
+QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at, const TitleFields& fields) {
+    const TitleBlock block{fields, truss_description(record.input.span), made_at};
+    return report_document(to_qstring(kReportTitle), block, [&](QPdfWriter&, QPainter& painter) {
+        paint_report(painter, QRectF(painter.viewport()), record);
     });
 }
 

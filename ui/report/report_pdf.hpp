@@ -3,14 +3,16 @@
 #include <QByteArray>
 #include <QDateTime>
 
+#include "ui/dialogs/dialogs.hpp"
 #include "ui/force_diagram/analysis_record.hpp"
 
 namespace korvel::ui {
 
-// The report of an analysis as a one-page A4 PDF, all vector and text: title,
-// date, the span and every non-empty load as typed, the force diagram, the table
-// of the 29 members (length, axial force and T, C or 0) and the three reactions,
-// every number the exact result text.
-QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at);
+// The report of an analysis as an A4 PDF, all vector and text, one page unless
+// long numbers need more: the title block on each page, the span and every
+// non-empty load as typed, the force diagram, the members by group (length,
+// axial force, and tension, compression or zero in words) and the three
+// reactions with their directions, every number the exact result text.
+QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at, const TitleFields& fields = {});
 
 }  // namespace korvel::ui

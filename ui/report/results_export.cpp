@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QSettings>
+#include <array>
 #include <optional>
 
 #include "engine/result_table.hpp"
@@ -14,12 +16,43 @@
 
 namespace korvel::ui {
 
+namespace {
+
+// Where the title block fields of the last report are kept for the next one.
+struct TitleFieldSetting {
+    QString TitleFields::*field;
+    const char* key;
+};
+constexpr std::array<TitleFieldSetting, 3> kTitleFieldSettings{{
+    {&TitleFields::project, "report/project"},
+    {&TitleFields::engineer, "report/engineer"},
+    {&TitleFields::checked_by, "report/checked_by"},
+}};
+
+TitleFields remembered_title_fields() {
+    const QSettings settings;
+    TitleFields fields;
+    for (const TitleFieldSetting& s : kTitleFieldSettings)
+        fields.*s.field = settings.value(QLatin1String(s.key)).toString();
+    return fields;
+}
+
+void remember_title_fields(const TitleFields& fields) {
+    QSettings settings;
+    for (const TitleFieldSetting& s : kTitleFieldSettings) settings.setValue(QLatin1String(s.key), fields.*s.field);
+}
+
+}  // namespace
+
 void ResultsExport::save_report(const AnalysisRecord& record) {
+    const std::optional<TitleFields> fields = dialogs_.title_fields(remembered_title_fields());
+    if (!fields) return;
+    remember_title_fields(*fields);
     save(QStringLiteral("Save report as PDF"), QStringLiteral("korvel-report.pdf"),
          QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
          [&](const QString& extension) -> std::optional<QByteArray> {
              if (extension != u"pdf") return std::nullopt;
-             return report_pdf(record, QDateTime::currentDateTime());
+             return report_pdf(record, QDateTime::currentDateTime(), *fields);
          });
 }
 

@@ -17,6 +17,7 @@ class ResultsExport {
 public:
     explicit ResultsExport(Dialogs& dialogs) : dialogs_(dialogs) {}
 
+    // Asks for the title block fields first, offering the last ones; Cancel there saves nothing.
     void save_report(const AnalysisRecord& record);
     void save_csv(const AnalysisRecord& record);
     void save_diagram(const AnalysisRecord& record);
