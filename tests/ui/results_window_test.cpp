@@ -13,6 +13,7 @@
 #include "tests/ui/scripted_dialogs.hpp"
 #include "tests/ui/window_control.hpp"
 #include "ui/results_window/results_window.hpp"
+#include "ui/widgets/default_font.hpp"
 #include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/twips.hpp"
@@ -90,7 +91,7 @@ TEST_F(ResultsWindowTest, RepresentativeLabelsStandWhereTheLayoutPutsThem) {
         EXPECT_EQ(shown.pos(), QPoint(twips_to_pixels(c.left_twips), twips_to_pixels(c.top_twips)));
         EXPECT_EQ(shown.text(), QString::fromLatin1(c.caption));
         if (c.point_size == 0) {
-            EXPECT_EQ(shown.font(), QApplication::font());
+            EXPECT_EQ(shown.font(), default_font());
         } else {
             EXPECT_EQ(shown.font().family(), QString::fromLatin1(c.font_family));
             EXPECT_EQ(shown.font().pointSize(), c.point_size);
@@ -190,9 +191,9 @@ TEST_F(ResultsWindowTest, PictureIsWhiteExceptTheStripAtTheRight) {
     tinted.setColor(QPalette::HighlightedText, QColor(255, 255, 0));
     QApplication::setPalette(tinted);
     ResultsWindow tinted_window(dialogs);
+    const QImage image = tinted_window.grab().toImage();
     QApplication::setPalette(standard);
 
-    const QImage image = tinted_window.grab().toImage();
     ASSERT_EQ(image.size(), QSize(791, 366));
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(764, 360), QColor(Qt::white));

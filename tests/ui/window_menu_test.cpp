@@ -55,19 +55,24 @@ bool right_click_opens_menu(MenuWindow& w, QWidget& control) {
     return w.menu->menu().isVisible();
 }
 
+// Each kind of place in the window, and whether it is the window's background.
+struct Place {
+    const char* where;
+    QWidget* control;
+    bool background;
+};
+
+std::vector<Place> places_of(MenuWindow& w) {
+    return {{"window", &w.window, true},
+            {"caption", w.caption, true},
+            {"button", w.button, false},
+            {"hotspot", w.hotspot, false},
+            {"text box", w.text_box, false}};
+}
+
 TEST(WindowMenu, RightClickOpensTheMenuOnTheBackgroundOnly) {
     MenuWindow w;
-    struct Case {
-        const char* where;
-        QWidget* control;
-        bool opens;
-    };
-    const std::vector<Case> cases{{"window", &w.window, true},
-                                  {"caption", w.caption, true},
-                                  {"button", w.button, false},
-                                  {"hotspot", w.hotspot, false},
-                                  {"text box", w.text_box, false}};
-    for (const Case& c : cases) EXPECT_EQ(right_click_opens_menu(w, *c.control), c.opens) << c.where;
+    for (const Place& p : places_of(w)) EXPECT_EQ(right_click_opens_menu(w, *p.control), p.background) << p.where;
 }
 
 TEST(WindowMenu, MenuKeyAndShiftF10OpenTheMenuFromAnyControl) {
@@ -124,18 +129,10 @@ TEST(WindowMenu, HoveringOverTheBackgroundNamesTheMenuAndEachCommand) {
     EXPECT_EQ(lines.mid(1), QStringList({QStringLiteral("Do it (Ctrl+D)"), QStringLiteral("Open recent"),
                                          QStringLiteral("Save as (Ctrl+Shift+S)")}));
 
+    for (const Place& p : places_of(w)) EXPECT_EQ(hover_text(*p.control), p.background ? hint : QString()) << p.where;
+    // A control's own hover text wins.
     w.button->setToolTip(QStringLiteral("Goes"));
-    struct Case {
-        const char* where;
-        QWidget* control;
-        QString shown;
-    };
-    const std::vector<Case> cases{{"window", &w.window, hint},
-                                  {"caption", w.caption, hint},
-                                  {"button with its own hover text", w.button, QStringLiteral("Goes")},
-                                  {"hotspot", w.hotspot, QString()},
-                                  {"text box", w.text_box, QString()}};
-    for (const Case& c : cases) EXPECT_EQ(hover_text(*c.control), c.shown) << c.where;
+    EXPECT_EQ(hover_text(*w.button), QStringLiteral("Goes"));
     QToolTip::hideText();
 }
 
