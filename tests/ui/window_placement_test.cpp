@@ -35,8 +35,8 @@ TEST(WindowPlacement, OpensBesideItsOpenerInsideTheScreenAsLargeAsTheScreenAllow
         {"full HD, opener left of centre", {0, 0, 1920, 1080}, {400, 343}, Where::Right, false},
         {"full HD, opener at the bottom middle", {0, 0, 1920, 1080}, {560, 686}, Where::Above, true},
         {"full HD, opener at the bottom right", {0, 0, 1920, 1080}, {1121, 686}, Where::Left, true},
-        {"1024x600, opener at 0,0", {0, 0, 1024, 600}, {0, 0}, Where::Over, false},
-        {"1024x600, opener at the right", {0, 0, 1024, 600}, {225, 100}, Where::Over, false},
+        {"1024x600, opener at 0,0", {0, 0, 1024, 600}, {0, 0}, Where::Over, true},
+        {"1024x600, opener at the right", {0, 0, 1024, 600}, {225, 100}, Where::Over, true},
         {"800x600, opener at 0,0", {0, 0, 800, 600}, {0, 0}, Where::Over, false},
         {"800x600, opener centred", {0, 0, 800, 600}, {0, 103}, Where::Over, false},
         {"800x600 beside a second screen", {1920, 0, 800, 600}, {1920, 0}, Where::Over, false},
@@ -46,8 +46,8 @@ TEST(WindowPlacement, OpensBesideItsOpenerInsideTheScreenAsLargeAsTheScreenAllow
         SCOPED_TRACE(c.name);
         const QRect opener(c.opener, QSize(799, 394));
         const QRect placed = place_beside({c.available, opener, kPreferred, kMinimum, kFrame});
-        EXPECT_TRUE(c.available.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
-                                                  << placed.height();
+        EXPECT_TRUE(c.available.contains(placed))
+            << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
         const QSize client = placed.size().shrunkBy(kFrame);
         EXPECT_GE(client.width(), kMinimum.width());
         EXPECT_GE(client.height(), kMinimum.height());

@@ -273,11 +273,14 @@ private:
             const QString value = member_text(stroke.member);
             const QSizeF value_size = box_size(value);
             const QSizeF row(number_size.width() + value_size.width(), value_size.height());
+            // A column down the right edge, then wherever there is room.
+            std::vector<QPointF> column;
+            for (double y = area_.top() + row.height() / 2; y + row.height() / 2 <= area_.bottom(); y += row.height())
+                column.emplace_back(area_.right() - row.width() / 2, y);
             const QPointF start = area_.topRight() + QPointF(-row.width() / 2, row.height() / 2);
-            const std::array<QPointF, 1> first{start};
             const std::optional<Placement> found =
-                placer.place_clear(row, first, std::nullopt, {start, diagonal, false});
-            const QRectF box = found ? found->box : placer.place(row, first).box;
+                placer.place_clear(row, column, std::nullopt, {start, diagonal, false});
+            const QRectF box = found ? found->box : placer.place(row, std::span(&start, 1)).box;
             add_member_text(number, QRectF(box.topLeft(), number_size), TextRole::Callout, stroke);
             add_member_text(value, QRectF(QPointF(box.left() + number_size.width(), box.top()), value_size),
                             TextRole::MemberForce, stroke);

@@ -48,12 +48,10 @@ QRect place_beside(const PlacementRequest& r) {
         if (area <= best_area) continue;
         best_area = area;
         const QSize outer = fits + decoration;
-        const QPoint top_left =
-            side.horizontal
-                ? QPoint(side.after ? o.right() + 1 : o.left() - outer.width(),
-                         clamp_start(o.top(), outer.height(), a.top(), a.bottom()))
-                : QPoint(clamp_start(o.left(), outer.width(), a.left(), a.right()),
-                         side.after ? o.bottom() + 1 : o.top() - outer.height());
+        const QPoint top_left = side.horizontal ? QPoint(side.after ? o.right() + 1 : o.left() - outer.width(),
+                                                         clamp_start(o.top(), outer.height(), a.top(), a.bottom()))
+                                                : QPoint(clamp_start(o.left(), outer.width(), a.left(), a.right()),
+                                                         side.after ? o.bottom() + 1 : o.top() - outer.height());
         best = QRect(top_left, outer);
     }
     if (best_area >= 0) return best;
