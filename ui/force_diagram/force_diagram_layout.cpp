@@ -266,14 +266,19 @@ private:
             }
             order = std::move(left);
         }
-        // The list of numbered values, from the area's top right corner.
+        place_value_list(placer, listed);
+    }
+
+    // Each listed member's number (or name) and value, in a column down the area's right edge
+    // and then wherever there is room.
+    void place_value_list(TextPlacer& placer, const std::vector<std::pair<std::size_t, QString>>& listed) {
+        const double diagonal = std::hypot(area_.width(), area_.height());
         for (const auto& [i, number] : listed) {
             const MemberStroke& stroke = layout_.members[i];
             const QSizeF number_size = box_size(number);
             const QString value = member_text(stroke.member);
             const QSizeF value_size = box_size(value);
             const QSizeF row(number_size.width() + value_size.width(), value_size.height());
-            // A column down the right edge, then wherever there is room.
             std::vector<QPointF> column;
             for (double y = area_.top() + row.height() / 2; y + row.height() / 2 <= area_.bottom(); y += row.height())
                 column.emplace_back(area_.right() - row.width() / 2, y);
