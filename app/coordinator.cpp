@@ -33,7 +33,8 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
     connect(&main_window_, &ui::MainWindow::exit_confirmed, this, &Coordinator::quit);
     connect(&main_window_, &ui::MainWindow::forces_requested, this, [this] { show_forces(main_window_); });
     connect_load_cases();
-    // Every change of the inputs repaints the main window or edits its span box.
+    // The diagram learns of every change of the inputs: the span box says so, and a
+    // changed load caption repaints the main window (see eventFilter).
     connect(&ui::find_control<QLineEdit>(main_window_, "Text1"), &QLineEdit::textChanged, this,
             &Coordinator::compare_inputs);
 }
