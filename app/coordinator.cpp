@@ -7,7 +7,9 @@
 
 #include "engine/analysis.hpp"
 #include "engine/span_accuracy.hpp"
+#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
+#include "ui/widgets/window_placement.hpp"
 
 namespace korvel::app {
 namespace {
@@ -29,8 +31,12 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
 
     connect(&main_window_, &ui::MainWindow::results_requested, this, &Coordinator::run_analysis);
     connect(&main_window_, &ui::MainWindow::exit_confirmed, this, &Coordinator::quit);
-    connect(&main_window_, &ui::MainWindow::forces_requested, this, &Coordinator::show_forces);
+    connect(&main_window_, &ui::MainWindow::forces_requested, this, [this] { show_forces(main_window_); });
     connect_load_cases();
+    // The diagram learns of every change of the inputs: the span box says so, and a
+    // changed load caption repaints the main window (see eventFilter).
+    connect(&ui::find_control<QLineEdit>(main_window_, "Text1"), &QLineEdit::textChanged, this,
+            &Coordinator::compare_inputs);
 }
 
 Coordinator::~Coordinator() = default;
@@ -53,20 +59,31 @@ void Coordinator::connect_results_commands(ui::ResultsWindow& results) {
             if (latest_analysis_) (results_export_.*save)(*latest_analysis_);
         };
     };
-    connect(&results, &ui::ResultsWindow::forces_requested, this, &Coordinator::show_forces);
-    connect(&results, &ui::ResultsWindow::working_requested, this, &Coordinator::show_working);
+    connect(&results, &ui::ResultsWindow::forces_requested, this, [this, &results] { show_forces(results); });
+    connect(&results, &ui::ResultsWindow::working_requested, this, [this, &results] { show_working(results); });
     connect(&results, &ui::ResultsWindow::working_pdf_requested, this, on_latest(&ui::ResultsExport::save_working));
     connect(&results, &ui::ResultsWindow::report_requested, this, on_latest(&ui::ResultsExport::save_report));
     connect(&results, &ui::ResultsWindow::csv_requested, this, on_latest(&ui::ResultsExport::save_csv));
     connect(&results, &ui::ResultsWindow::diagram_picture_requested, this, on_latest(&ui::ResultsExport::save_diagram));
 }
 
-void Coordinator::show_forces() {
-    if (latest_analysis_) bring_forward(forces_window_);
+void Coordinator::show_forces(const QWidget& opener) {
+    if (!latest_analysis_) return;
+    ui::open_beside(forces_window_, opener);
+    bring_forward(forces_window_);
 }
 
-void Coordinator::show_working() {
-    if (latest_analysis_) bring_forward(working_window_);
+void Coordinator::show_working(const QWidget& opener) {
+    if (!latest_analysis_) return;
+    ui::open_beside(working_window_, opener);
+    bring_forward(working_window_);
+}
+
+void Coordinator::compare_inputs() {
+    if (!latest_analysis_) return;
+    const engine::AnalysisInput shown = main_window_.input();
+    const engine::AnalysisInput& analysed = latest_analysis_->input;
+    forces_window_.set_inputs_changed(shown.span != analysed.span || shown.loads != analysed.loads);
 }
 
 void Coordinator::start() {
@@ -77,9 +94,12 @@ void Coordinator::start() {
 
 bool Coordinator::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &main_window_ && event->type() == QEvent::Paint) {
-        main_window_.removeEventFilter(this);
-        // Queued, so it runs once the main window's whole first paint is on the screen.
-        QTimer::singleShot(0, this, &Coordinator::prepare_results_window);
+        compare_inputs();
+        if (!main_window_painted_) {
+            main_window_painted_ = true;
+            // Queued, so it runs once the main window's whole first paint is on the screen.
+            QTimer::singleShot(0, this, &Coordinator::prepare_results_window);
+        }
     }
     return QObject::eventFilter(watched, event);
 }

@@ -64,8 +64,10 @@ private:
     void start_new();
     void quit();
     void connect_results_commands(ui::ResultsWindow& results);
-    void show_forces();
-    void show_working();
+    void show_forces(const QWidget& opener);
+    void show_working(const QWidget& opener);
+    // Tells the force diagram whether the main window still shows the inputs it was drawn from.
+    void compare_inputs();
     // The load cases window and the main window meet here (coordinator_load_cases.cpp).
     void connect_load_cases();
     void show_load_cases();
@@ -78,6 +80,7 @@ private:
     ui::WorkingWindow working_window_;
     ui::ResultsExport results_export_;
     std::optional<ui::AnalysisRecord> latest_analysis_;
+    bool main_window_painted_ = false;
 };
 
 }  // namespace korvel::app

@@ -13,7 +13,9 @@ ui::LoadCasesWindow& Coordinator::load_cases_window() {
                 [this, &window] { window.take_loads(main_window_.input()); });
         connect(&window, &ui::LoadCasesWindow::put_into_main_requested, this,
                 [this](const engine::AnalysisInput& input, const QString& source) {
-                    if (main_window_.put_input(input, source) && main_window_.isVisible()) {
+                    const bool put = main_window_.put_input(input, source);
+                    compare_inputs();
+                    if (put && main_window_.isVisible()) {
                         main_window_.raise();
                         main_window_.activateWindow();
                     }

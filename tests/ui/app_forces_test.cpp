@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "tests/ui/app_test_support.hpp"
+#include "ui/widgets/auto_size_label.hpp"
 
 namespace korvel::app::testing {
 namespace {
@@ -64,6 +67,39 @@ TEST_F(ForcesWindowTest, StaysOpenBesideEitherWindowAndFollowsEveryNewAnalysis) 
     EXPECT_EQ(forces().analysis()->input.span, "10");
     EXPECT_EQ(forces().analysis()->input.loads[*engine::load_index_by_key("U4.V")], "-4");
     EXPECT_EQ(forces().analysis()->result.reaction(engine::Reaction::RL0).to_text(), "-2");
+}
+
+TEST_F(ForcesWindowTest, SaysWhenTheInputsDifferFromTheAnalysisItShowsUntilTheNextAnalysis) {
+    analyse("16", "10");
+    run_command("Force diagram");
+    form2_button("Command1").click();  // Back
+    const auto note = [this] {
+        QCoreApplication::processEvents();
+        return forces().says_inputs_changed();
+    };
+    EXPECT_FALSE(note());
+    const struct {
+        const char* span;
+        const char* apex;
+        bool changed;
+    } steps[] = {{"99", "10", true}, {"16", "10", false}, {"16", "-3", true}, {"16", "10", false}, {"", "", true}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(std::string(step.span) + " / " + step.apex);
+        span_box().setText(QString::fromLatin1(step.span));
+        static_cast<ui::AutoSizeLabel&>(form1_label("Label29")).set_caption(QString::fromLatin1(step.apex));
+        EXPECT_EQ(note(), step.changed);
+    }
+    EXPECT_TRUE(forces().findChild<QLabel*>(QStringLiteral("InputsChanged"))->isVisible());
+    analyse("12", "5");
+    EXPECT_FALSE(note()) << "a new analysis shows the current inputs";
+}
+
+TEST_F(ForcesWindowTest, OpensInsideTheScreenOfTheWindowThatOpenedIt) {
+    analyse("16", "10");
+    run_command("Force diagram");
+    const QRect screen = form2().screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(forces().frameGeometry()));
+    EXPECT_GE(forces().width(), forces().minimumWidth());
 }
 
 TEST_F(ForcesWindowTest, EscapeAndTheCloseBoxCloseItWithoutAQuestionAndTheProgramGoesOn) {

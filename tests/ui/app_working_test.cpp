@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +23,7 @@ TEST_F(WorkingCommandsTest, CtrlKOpensTheWorkingOfTheLatestAnalysisAndFollowsThe
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form2()));
     QTest::keyClick(&form2(), Qt::Key_K, Qt::ControlModifier);
     ASSERT_TRUE(working().isVisible());
+    EXPECT_TRUE(form2().screen()->availableGeometry().contains(working().frameGeometry()));
     EXPECT_EQ(working().windowTitle(), QStringLiteral("KORVEL - Working"));
     ASSERT_TRUE(working().working().has_value());
     EXPECT_EQ(working().working()->span_text, "16");

@@ -14,6 +14,7 @@
 #include "ui/force_diagram/force_diagram_layout.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
 #include "ui/force_diagram/force_sign.hpp"
+#include "ui/force_diagram/text_placer.hpp"
 #include "ui/report/diagram_picture.hpp"
 #include "ui/widgets/qt_text.hpp"
 
@@ -22,6 +23,7 @@ namespace {
 
 using testing::analysed;
 using testing::apex_load;
+using testing::large_results;
 using testing::mixed_loads;
 
 TEST(ForceSign, IsTheSignOfTheForce) {
@@ -86,10 +88,12 @@ AnalysisRecord long_load_texts() {
 }
 
 const LayoutCase kLayoutCases[] = {
-    {"apex, window opened", apex_load, {936, 516}, 9},    {"apex, smallest window", apex_load, {536, 336}, 9},
-    {"apex, wide and low", apex_load, {1800, 420}, 9},    {"apex, tall and narrow", apex_load, {600, 1000}, 12},
-    {"mixed, window opened", mixed_loads, {936, 516}, 9}, {"mixed, smallest window", mixed_loads, {536, 336}, 9},
-    {"mixed, large font", mixed_loads, {1200, 700}, 14},  {"long load texts", long_load_texts, {936, 516}, 9},
+    {"apex, window opened", apex_load, {936, 516}, 9},      {"apex, smallest window", apex_load, {536, 336}, 9},
+    {"apex, wide and low", apex_load, {1800, 420}, 9},      {"apex, tall and narrow", apex_load, {600, 1000}, 12},
+    {"mixed, window opened", mixed_loads, {936, 516}, 9},   {"mixed, smallest window", mixed_loads, {536, 336}, 9},
+    {"mixed, large font", mixed_loads, {1200, 700}, 14},    {"long load texts", long_load_texts, {936, 516}, 9},
+    {"large, window opened", large_results, {936, 516}, 9}, {"large, smallest window", large_results, {536, 336}, 9},
+    {"large, wide and low", large_results, {1800, 420}, 9}, {"large, page", large_results, {700, 480}, 10},
 };
 
 ForceDiagramLayout lay_out(const LayoutCase& c, const AnalysisRecord& record, QImage& device) {
@@ -129,6 +133,42 @@ TEST(ForceDiagramLayout, NoTwoTextsOverlapAndEveryTextLiesInTheArea) {
                 const DiagramText& b = layout.texts[j];
                 EXPECT_FALSE(a.box.intersects(b.box)) << a.text.toStdString() << " and " << b.text.toStdString();
             }
+        }
+    }
+}
+
+// Each force sits beside its member, on it, at the end of a leader from its middle, or
+// in the list under a number that also marks the member; none touches another member.
+TEST(ForceDiagramLayout, AForceAndItsCalloutsTouchNoOtherMember) {
+    QImage device(10, 10, QImage::Format_RGB32);
+    for (const LayoutCase& c : kLayoutCases) {
+        SCOPED_TRACE(c.name);
+        const ForceDiagramLayout layout = lay_out(c, c.record(), device);
+        std::map<engine::Member, QStringList> callouts;
+        for (const DiagramText& text : layout.texts) {
+            if (text.role != TextRole::MemberForce && text.role != TextRole::Callout) continue;
+            const engine::Member own = text.member.value();
+            for (const MemberStroke& m : layout.members) {
+                if (m.member == own) continue;
+                EXPECT_FALSE(touches({m.line, m.width}, text.box))
+                    << text.text.toStdString() << " of " << engine::member_name(own) << " on "
+                    << engine::member_name(m.member);
+            }
+            if (text.role == TextRole::Callout) callouts[own].append(text.text);
+            if (text.leader) {
+                const auto stroke = std::find_if(layout.members.begin(), layout.members.end(),
+                                                 [&](const MemberStroke& m) { return m.member == own; });
+                EXPECT_EQ(text.leader->p1(), stroke->line.center()) << engine::member_name(own);
+            }
+        }
+        // A number at the member and the same before its value in the list, or the member's name there.
+        for (const auto& [member, numbers] : callouts) {
+            if (numbers.size() == 1) {
+                EXPECT_EQ(numbers[0], to_qstring(engine::member_name(member)));
+                continue;
+            }
+            ASSERT_EQ(numbers.size(), 2) << engine::member_name(member);
+            EXPECT_EQ(numbers[0], numbers[1]);
         }
     }
 }

@@ -469,7 +469,7 @@ TEST(EnvelopeDiagram, ColoursEachMemberByItsGoverningSignAndWritesBothValuesWher
         [&](engine::Member member) { return member_diagram_text(envelope.envelope.force(member)); });
     int reversing = 0;
     for (const DiagramText& text : layout.texts) {
-        if (!text.member) continue;
+        if (text.role != TextRole::MemberForce) continue;
         const engine::Extremes& extremes = envelope.envelope.force(*text.member);
         const engine::Fixed4 value = governing(extremes);
         EXPECT_EQ(text.sign, value.count() < 0   ? ForceSign::Compression

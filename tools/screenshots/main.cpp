@@ -99,6 +99,8 @@ int main(int argc, char** argv) {
         if (command->text() == QStringLiteral("Force diagram")) command->trigger();
     }
     QWidget& forces = coordinator.forces_window();
+    // The pictures show the diagram at the size it opens at on a screen with room, not the off-screen display's.
+    forces.resize(forces.sizeHint());
     const bool saved = save(form1, directory, QStringLiteral("form1%1.png").arg(suffix)) &&
                        save(form2, directory, QStringLiteral("form2%1.png").arg(suffix)) && forces.isVisible() &&
                        save(forces, directory, QStringLiteral("forces%1.png").arg(suffix));

@@ -27,6 +27,7 @@ constexpr double kNodeRadius = 0.3;
 constexpr double kThinnestMember = 0.08;
 constexpr double kWidthPerForce = 0.32;  // added at the largest |force|
 constexpr double kWidestSideText = 8;    // the most a side text may take from the truss's width
+constexpr double kLeaderReach = 6;       // beyond this a force goes to the list of values
 
 // Where the truss lies: x to the right and y upward in units of the span, drawn downward on the device.
 struct Frame {
@@ -36,10 +37,6 @@ struct Frame {
     QPointF at(engine::ShapePoint p) const { return {origin.x() + p.x * scale, origin.y() - p.y * scale}; }
     QPointF at(Node node) const { return at(engine::node_position(node)); }
 };
-
-QPointF nearest_point_of(const QRectF& box, QPointF p) {
-    return {std::clamp(p.x(), box.left(), box.right()), std::clamp(p.y(), box.top(), box.bottom())};
-}
 
 double signed_direction(engine::Fixed4 value) { return value.count() < 0 ? -1.0 : 1.0; }
 
@@ -84,9 +81,10 @@ public:
         add_loads();
 
         std::vector<QLineF> strokes = layout_.ground_lines;
-        for (const MemberStroke& m : layout_.members) strokes.push_back(m.line);
         for (const DiagramArrow& a : layout_.arrows) strokes.push_back(a.shaft);
-        TextPlacer placer(area_, std::move(strokes));
+        std::vector<Bar> bars;
+        for (const MemberStroke& m : layout_.members) bars.push_back({m.line, m.width});
+        TextPlacer placer(area_, std::move(bars), std::move(strokes));
         for (const DiagramText& text : legend.texts) placer.reserve(text.box);
         for (const LegendSwatch& swatch : legend.swatches)
             placer.reserve(QRectF(swatch.line.p1(), swatch.line.p2()).adjusted(0, -lh_ / 2, 0, lh_ / 2));
@@ -97,8 +95,9 @@ public:
         layout_.swatches = legend.swatches;
 
         for (const PendingText& pending : arrow_texts_) place(placer, pending);
-        place_member_texts(placer);
+        // A node's name has one place that reads as its own; the forces can move away.
         place_node_names(placer);
+        place_member_texts(placer);
         return std::move(layout_);
     }
 
@@ -210,22 +209,86 @@ private:
 
     QPointF truss_centre() const { return frame_.at(engine::ShapePoint{0.5, 0.1}); }
 
+    QString member_text(engine::Member member) const {
+        return member_text_ ? member_text_(member) : to_qstring(record_.result.force(member).to_text());
+    }
+
+    void add_member_text(const QString& text, const QRectF& box, TextRole role, const MemberStroke& stroke) {
+        layout_.texts.push_back({text, box, role, stroke.sign, stroke.member, std::nullopt});
+    }
+
+    // A leader from `from` to the latest text, which later texts keep clear of.
+    void add_leader(TextPlacer& placer, QPointF from) {
+        DiagramText& text = layout_.texts.back();
+        text.leader = QLineF(from, nearest_point_of(text.box, from));
+        placer.reserve_leader(*text.leader);
+    }
+
+    // Beside its member, else with a leader, else by a callout number in the list.
     // Short members have the least room beside them, so their texts go first.
     void place_member_texts(TextPlacer& placer) {
-        std::vector<const MemberStroke*> order;
-        for (const MemberStroke& stroke : layout_.members) order.push_back(&stroke);
-        std::stable_sort(order.begin(), order.end(), [](const MemberStroke* a, const MemberStroke* b) {
-            return a->line.length() < b->line.length();
+        std::vector<std::size_t> order(layout_.members.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+            return layout_.members[a].line.length() < layout_.members[b].line.length();
         });
-        for (const MemberStroke* stroke : order) {
-            const QString text = member_text_ ? member_text_(stroke->member)
-                                              : to_qstring(record_.result.force(stroke->member).to_text());
-            const QSizeF size = box_size(text);
-            const Placement placement = placer.place(
-                size, centres_beside(stroke->line, stroke->width, truss_centre(), size, kTextPadding * lh_));
-            add_text(placement, text, TextRole::MemberForce, stroke->line.center());
-            layout_.texts.back().sign = stroke->sign;
-            layout_.texts.back().member = stroke->member;
+        // Every text that fits beside its member first, so that no leader takes another's place;
+        // a member whose text has no place at all is numbered at once, while there is room for the number.
+        std::vector<std::pair<std::size_t, QString>> listed;  // each member with its number or name
+        std::size_t numbered = 0;
+        const double diagonal = std::hypot(area_.width(), area_.height());
+        for (const bool first_pass : {true, false}) {
+            std::vector<std::size_t> left;
+            for (const std::size_t i : order) {
+                const MemberStroke& stroke = layout_.members[i];
+                const QString text = member_text(stroke.member);
+                const QSizeF size = box_size(text);
+                const QPointF middle = stroke.line.center();
+                const std::optional<Placement> placement = placer.place_clear(
+                    size, centres_beside(stroke.line, stroke.width, truss_centre(), size, kTextPadding * lh_), i,
+                    {middle, first_pass ? 0.0 : kLeaderReach * lh_, true});
+                if (placement) {
+                    add_member_text(text, placement->box, TextRole::MemberForce, stroke);
+                    if (placement->displaced) add_leader(placer, middle);
+                } else if (first_pass) {
+                    left.push_back(i);
+                } else {
+                    const QString number = QString::number(numbered + 1);
+                    const std::optional<Placement> marker = placer.place_clear(
+                        box_size(number), centres_on(stroke.line), i, {middle, diagonal, true, true});
+                    // Without room even for a number, the list names the member.
+                    listed.push_back({i, marker ? number : to_qstring(engine::member_name(stroke.member))});
+                    if (!marker) continue;
+                    ++numbered;
+                    add_member_text(number, marker->box, TextRole::Callout, stroke);
+                    if (marker->displaced) add_leader(placer, middle);
+                }
+            }
+            order = std::move(left);
+        }
+        place_value_list(placer, listed);
+    }
+
+    // Each listed member's number (or name) and value, in a column down the area's right edge
+    // and then wherever there is room.
+    void place_value_list(TextPlacer& placer, const std::vector<std::pair<std::size_t, QString>>& listed) {
+        const double diagonal = std::hypot(area_.width(), area_.height());
+        for (const auto& [i, number] : listed) {
+            const MemberStroke& stroke = layout_.members[i];
+            const QSizeF number_size = box_size(number);
+            const QString value = member_text(stroke.member);
+            const QSizeF value_size = box_size(value);
+            const QSizeF row(number_size.width() + value_size.width(), value_size.height());
+            std::vector<QPointF> column;
+            for (double y = area_.top() + row.height() / 2; y + row.height() / 2 <= area_.bottom(); y += row.height())
+                column.emplace_back(area_.right() - row.width() / 2, y);
+            const QPointF start = area_.topRight() + QPointF(-row.width() / 2, row.height() / 2);
+            const std::optional<Placement> found =
+                placer.place_clear(row, column, std::nullopt, {start, diagonal, false});
+            const QRectF box = found ? found->box : placer.place(row, std::span(&start, 1)).box;
+            add_member_text(number, QRectF(box.topLeft(), number_size), TextRole::Callout, stroke);
+            add_member_text(value, QRectF(QPointF(box.left() + number_size.width(), box.top()), value_size),
+                            TextRole::MemberForce, stroke);
         }
     }
 
@@ -236,7 +299,8 @@ private:
             const QPointF node = layout_.nodes[n];
             const QPointF outward = node - truss_centre();
             const std::vector<QPointF> centres = centres_around(node, outward, size, kNodeRadius * lh_);
-            add_text(placer.place(size, centres), name, TextRole::NodeName, node);
+            const std::optional<Placement> clear = placer.place_clear(size, centres, std::nullopt, {});
+            add_text(clear ? *clear : placer.place(size, centres), name, TextRole::NodeName, node);
         }
     }
 

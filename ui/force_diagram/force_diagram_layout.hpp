@@ -34,14 +34,17 @@ struct LegendSwatch {
     ForceSign sign;
 };
 
-enum class TextRole { Legend, MemberForce, Load, Reaction, NodeName };
+// A member's force is written beside its member, or away from it with a leader
+// line from the member's middle, or where neither has room, in a list of values
+// with a callout number at the member and the same number before its value.
+enum class TextRole { Legend, MemberForce, Callout, Load, Reaction, NodeName };
 
 struct DiagramText {
     QString text;
     QRectF box;
     TextRole role;
     std::optional<ForceSign> sign;         // written in the colour of this sign; otherwise in ink
-    std::optional<engine::Member> member;  // member forces only
+    std::optional<engine::Member> member;  // member forces and their callouts only
     std::optional<QLineF> leader;          // to a text that had to move away from its member
 };
 
@@ -68,8 +71,8 @@ QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text);
 // Lays out the truss of the analysed span in true proportion (rise = span/4),
 // scaled to fit `area` below the legend, with every member's result text, the
 // loads and reactions as arrows with their texts, the node names and the legend.
-// No two texts overlap. `member_text`, when given, writes a member's text in
-// place of its force (an envelope's "max / min").
+// No two texts overlap, and a member's text and callouts touch no other member. `member_text`, when given, writes a
+// member's text in place of its force (an envelope's "max / min").
 using MemberText = std::function<QString(engine::Member)>;
 ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
                                          const MemberText& member_text = {});

@@ -67,6 +67,11 @@ void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRe
         }
         if (text.role != TextRole::Legend) painter.fillRect(text.box, text_background);
         painter.setPen(text.sign ? palette.colour_of(*text.sign) : palette.ink);
+        if (text.role == TextRole::Callout) {
+            // A framed number, so it reads as a reference to the list rather than a force.
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(text.box.adjusted(1, 1, -1, -1));
+        }
         painter.drawText(text.box, Qt::AlignCenter, text.text);
     }
     painter.restore();

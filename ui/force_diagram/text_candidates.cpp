@@ -1,5 +1,6 @@
 #include "ui/force_diagram/text_candidates.hpp"
 
+#include <array>
 #include <cmath>
 
 namespace korvel::ui {
@@ -14,6 +15,9 @@ QPointF unit(QPointF v) {
 double half_extent(const QSizeF& size, QPointF u) {
     return (std::fabs(u.x()) * size.width() + std::fabs(u.y()) * size.height()) / 2;
 }
+
+// Where along a line its texts go, its middle first.
+constexpr std::array<double, 5> kAlong{0.5, 0.38, 0.62, 0.26, 0.74};
 
 }  // namespace
 
@@ -32,12 +36,19 @@ std::vector<QPointF> centres_beside(const QLineF& line, double width, QPointF aw
     if (QPointF::dotProduct(normal, line.center() - away_from) < 0) normal = -normal;
     const double clearance = half_extent(size, normal) + width / 2 + gap;
     std::vector<QPointF> centres;
-    for (const double t : {0.5, 0.38, 0.62, 0.26, 0.74}) {
+    for (const double t : kAlong) {
         const QPointF on_line = line.pointAt(t);
         centres.push_back(on_line + normal * clearance);
         centres.push_back(on_line - normal * clearance);
     }
-    centres.push_back(line.center());
+    const std::vector<QPointF> on = centres_on(line);
+    centres.insert(centres.end(), on.begin(), on.end());
+    return centres;
+}
+
+std::vector<QPointF> centres_on(const QLineF& line) {
+    std::vector<QPointF> centres;
+    for (const double t : kAlong) centres.push_back(line.pointAt(t));
     return centres;
 }
 

@@ -17,4 +17,7 @@ std::vector<QPointF> centres_around(QPointF anchor, QPointF outward, const QSize
 std::vector<QPointF> centres_beside(const QLineF& line, double width, QPointF away_from, const QSizeF& size,
                                     double gap);
 
+// Centres on a line itself, its middle first.
+std::vector<QPointF> centres_on(const QLineF& line);
+
 }  // namespace korvel::ui

@@ -120,6 +120,8 @@ void WorkingWindow::show_analysis(const AnalysisRecord& record) {
     if (isVisible()) work_out_pending();
 }
 
+QSize WorkingWindow::sizeHint() const { return kFirstSize; }
+
 void WorkingWindow::showEvent(QShowEvent* event) {
     work_out_pending();
     QWidget::showEvent(event);

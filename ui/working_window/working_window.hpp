@@ -33,6 +33,9 @@ public:
     void reveal_current();
     bool is_revealed(int step) const;
 
+    // The size it opens at where the screen has room.
+    QSize sizeHint() const override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

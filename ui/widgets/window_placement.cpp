@@ -1,0 +1,93 @@
+#include "ui/widgets/window_placement.hpp"
+
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+
+namespace korvel::ui {
+namespace {
+
+// Clamps the start of a span of `length` into [low, high] (inclusive pixel ends), low first.
+int clamp_start(int start, int length, int low, int high) { return std::max(low, std::min(start, high + 1 - length)); }
+
+long long overlap(const QRect& a, const QRect& b) {
+    const QRect common = a.intersected(b);
+    return common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+}
+
+}  // namespace
+
+QRect place_beside(const PlacementRequest& r) {
+    const QSize decoration(r.frame.left() + r.frame.right(), r.frame.top() + r.frame.bottom());
+    const QSize largest = (r.available.size() - decoration).expandedTo(QSize(1, 1));
+    const QSize minimum = r.minimum.boundedTo(largest);
+    const QSize client = r.preferred.boundedTo(largest).expandedTo(minimum);
+    const QRect& a = r.available;
+    const QRect& o = r.opener;
+
+    struct Side {
+        int free_width;
+        int free_height;
+        bool horizontal;  // beside the opener rather than above or below it
+        bool after;       // right of or below the opener
+    };
+    const std::array<Side, 4> sides{{
+        {a.right() - o.right(), a.height(), true, true},
+        {o.left() - a.left(), a.height(), true, false},
+        {a.width(), a.bottom() - o.bottom(), false, true},
+        {a.width(), o.top() - a.top(), false, false},
+    }};
+    long long best_area = -1;
+    QRect best;
+    for (const Side& side : sides) {
+        const QSize fits(std::min(client.width(), side.free_width - decoration.width()),
+                         std::min(client.height(), side.free_height - decoration.height()));
+        if (fits.width() < minimum.width() || fits.height() < minimum.height()) continue;
+        const long long area = static_cast<long long>(fits.width()) * fits.height();
+        if (area <= best_area) continue;
+        best_area = area;
+        const QSize outer = fits + decoration;
+        const QPoint top_left = side.horizontal ? QPoint(side.after ? o.right() + 1 : o.left() - outer.width(),
+                                                         clamp_start(o.top(), outer.height(), a.top(), a.bottom()))
+                                                : QPoint(clamp_start(o.left(), outer.width(), a.left(), a.right()),
+                                                         side.after ? o.bottom() + 1 : o.top() - outer.height());
+        best = QRect(top_left, outer);
+    }
+    if (best_area >= 0) return best;
+
+    // No side has room: inside the screen, covering as little of the opener as can be.
+    const QSize outer = client + decoration;
+    const std::array<int, 3> xs{a.right() + 1 - outer.width(), a.left(),
+                                clamp_start(o.left(), outer.width(), a.left(), a.right())};
+    const std::array<int, 3> ys{clamp_start(o.top(), outer.height(), a.top(), a.bottom()), a.top(),
+                                a.bottom() + 1 - outer.height()};
+    long long least = -1;
+    for (const int y : ys) {
+        for (const int x : xs) {
+            const QRect candidate(QPoint(std::max(x, a.left()), std::max(y, a.top())), outer);
+            const long long covered = overlap(candidate, o);
+            if (least < 0 || covered < least) {
+                least = covered;
+                best = candidate;
+            }
+        }
+    }
+    return best;
+}
+
+void open_beside(QWidget& window, const QWidget& opener) {
+    if (window.isVisible()) return;
+    const QScreen* screen = opener.screen();
+    if (screen == nullptr) return;
+    const QRect outer = opener.frameGeometry();
+    const QRect inner = opener.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                         outer.bottom() - inner.bottom());
+    const QRect placed = place_beside({screen->availableGeometry(), outer, window.sizeHint(),
+                                       window.minimumSize().expandedTo(window.minimumSizeHint()), frame});
+    window.resize(placed.size().shrunkBy(frame));
+    window.move(placed.topLeft());
+}
+
+}  // namespace korvel::ui

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace korvel::ui {
+
+// What a new window's place depends on, in the screen's logical pixels.
+struct PlacementRequest {
+    QRect available;  // the usable part of the opener's screen
+    QRect opener;     // the frame of the window that opens the new one
+    QSize preferred;  // the client size the new window would like
+    QSize minimum;    // the smallest client size it can work with
+    QMargins frame;   // the decoration the window manager adds around a client area
+};
+
+// The frame of the new window: its client area as large as `preferred` allows
+// within the screen, beside the opener (right, then left, then below, then
+// above, wherever the widest free side is), narrowed to that side down to
+// `minimum`; where no side has room, the place inside the screen that covers
+// the least of the opener. Always inside `available` when the minimum fits.
+QRect place_beside(const PlacementRequest& request);
+
+// Sizes (up to its size hint) and moves a window that is about to open beside
+// `opener`, on the opener's screen. A window already shown keeps the place the
+// user gave it.
+void open_beside(QWidget& window, const QWidget& opener);
+
+}  // namespace korvel::ui
