@@ -21,12 +21,9 @@ inline void expect_captions_whole_or_marked_and_apart(const QWidget& window) {
     std::vector<Drawn> drawn;
     for (const AutoSizeLabel* label : window.findChildren<AutoSizeLabel*>()) {
         if (!label->isVisibleTo(&window) || label->drawn_text().isEmpty()) continue;
-        const QString name = label->objectName();
-        SCOPED_TRACE(name.toStdString() + " " + label->text().toStdString());
+        SCOPED_TRACE(label->objectName().toStdString() + " " + label->text().toStdString());
         drawn.push_back({label, label->ink_rect().translated(label->mapTo(&window, QPoint(0, 0)))});
-        EXPECT_TRUE(window.rect().contains(drawn.back().ink))
-            << "outside the window: " << drawn.back().ink.x() << "," << drawn.back().ink.y() << " "
-            << drawn.back().ink.width() << "x" << drawn.back().ink.height() << " " << label->drawn_text().toStdString();
+        EXPECT_TRUE(window.rect().contains(drawn.back().ink)) << "outside the window";
         if (label->drawn_text() == label->text()) continue;
         EXPECT_TRUE(label->drawn_text().endsWith(QChar(0x2026)));
         EXPECT_TRUE(label->text().startsWith(label->drawn_text().chopped(1)));
