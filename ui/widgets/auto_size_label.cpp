@@ -112,6 +112,7 @@ void AutoSizeLabel::set_caption(const QString& caption) {
 
 void AutoSizeLabel::fit_to(const QString& caption) {
     const Fit fitted = fit(caption);
+    fitted_caption_ = caption;
     drawn_text_ = fitted.text;
     drawn_font_ = fitted.font;
     // A cut caption can be read whole by hovering over it.
@@ -133,15 +134,15 @@ void AutoSizeLabel::fit_to(const QString& caption) {
 int AutoSizeLabel::baseline() const { return contentsRect().top() + QFontMetrics(font()).ascent(); }
 
 int AutoSizeLabel::text_left() const {
-    const int spare = contentsRect().width() - QFontMetrics(drawn_font_).horizontalAdvance(drawn_text_);
+    const int spare = contentsRect().width() - QFontMetrics(drawn_font()).horizontalAdvance(drawn_text());
     if (alignment() & Qt::AlignRight) return contentsRect().left() + spare;
     if (alignment() & Qt::AlignHCenter) return contentsRect().left() + spare / 2;
     return contentsRect().left();
 }
 
 QRect AutoSizeLabel::ink_rect() const {
-    if (drawn_text_.isEmpty()) return {};
-    return QFontMetrics(drawn_font_).tightBoundingRect(drawn_text_).translated(text_left(), baseline());
+    if (drawn_text().isEmpty()) return {};
+    return QFontMetrics(drawn_font()).tightBoundingRect(drawn_text()).translated(text_left(), baseline());
 }
 
 void AutoSizeLabel::changeEvent(QEvent* event) {
@@ -149,6 +150,8 @@ void AutoSizeLabel::changeEvent(QEvent* event) {
     // a caption then fits the new font instead of being cut.
     if (event->type() == QEvent::FontChange) {
         if (text().isEmpty()) {
+            fitted_caption_.clear();
+            drawn_text_.clear();
             drawn_font_ = font();
         } else {
             fit_to(text());
@@ -164,7 +167,7 @@ bool AutoSizeLabel::event(QEvent* event) {
     return QLabel::event(event);
 }
 
-bool AutoSizeLabel::is_drawn_as_set() const { return !is_cut() && drawn_font_ == font(); }
+bool AutoSizeLabel::is_drawn_as_set() const { return !is_cut() && drawn_font() == font(); }
 
 QSize AutoSizeLabel::sizeHint() const { return is_drawn_as_set() ? QLabel::sizeHint() : fitted_size(text()); }
 
@@ -179,10 +182,11 @@ void AutoSizeLabel::paintEvent(QPaintEvent* event) {
     }
     // A smaller font stands on the baseline of the label's own font, in line with its neighbours.
     QPainter painter(this);
-    painter.setFont(drawn_font_);
-    const int lower = QFontMetrics(font()).ascent() - QFontMetrics(drawn_font_).ascent();
+    const QFont drawn = drawn_font();
+    painter.setFont(drawn);
+    const int lower = QFontMetrics(font()).ascent() - QFontMetrics(drawn).ascent();
     style()->drawItemText(&painter, contentsRect().translated(0, lower), static_cast<int>(alignment()), palette(),
-                          isEnabled(), drawn_text_, foregroundRole());
+                          isEnabled(), drawn_text(), foregroundRole());
 }
 
 void AutoSizeLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -42,9 +42,9 @@ public:
 
     // What the label draws now and in which font: the shown text, or its beginning and "…" when the room is short.
     // The hover text of a cut label is its shown text.
-    const QString& drawn_text() const { return drawn_text_; }
-    const QFont& drawn_font() const { return drawn_font_; }
-    bool is_cut() const { return drawn_text_ != text(); }
+    QString drawn_text() const { return is_fitted() ? drawn_text_ : shown_text(); }
+    QFont drawn_font() const { return is_fitted() ? drawn_font_ : font(); }
+    bool is_cut() const { return drawn_text() != text(); }
     // Where the drawn text starts and where its letters lie, in the label's coordinates.
     int text_left() const;
     QRect ink_rect() const;
@@ -90,9 +90,13 @@ private:
     int baseline() const;
     bool is_drawn_as_set() const;
 
+    // Whether the caption was fitted by set_caption, not set behind its back with setText.
+    bool is_fitted() const { return fitted_caption_ == text(); }
+
     Growth growth_;
     bool clickable_ = false;
     bool heading_ = false;
+    QString fitted_caption_;
     QString drawn_text_;
     QFont drawn_font_;
     // The hover text was set to the whole caption because the drawn one is cut.
