@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "engine/truss_model.hpp"
+#include "tests/ui/drawn_captions.hpp"
 #include "tests/ui/focus_chain.hpp"
 #include "tests/ui/main_window_fixture.hpp"
 #include "ui/main_window/hotspots.hpp"
@@ -109,6 +112,30 @@ TEST_F(LayoutTest, LoadLabelsGrowAwayFromTheEdgeTheirAlignmentKeeps) {
 
     label("Label20").set_caption(QString());
     EXPECT_EQ(label("Label20").geometry(), pixels(600, 3360, 45, 195));
+}
+
+// A long load covers neither the next node's name nor another load, nor runs off the window.
+TEST_F(LayoutTest, LongLoadsAreDrawnWholeOrVisiblyCutAndNeverOverAnotherCaption) {
+    struct Case {
+        std::vector<std::string_view> labels;
+        QString caption;
+    };
+    std::vector<std::string_view> every_load;
+    for (const engine::LoadSlot& slot : engine::kLoadMap) every_load.push_back(slot.label);
+    const std::vector<Case> cases{
+        {{"Label38"}, QStringLiteral("99999999999.9999")},
+        {every_load, QStringLiteral("99999999999.9999")},
+        {every_load, QStringLiteral("-1234567890123456789012345.5")},
+        {every_load, QString(AutoSizeLabel::kShownCaptionLength + 10, QLatin1Char('9'))},
+        {every_load, QStringLiteral("1.5")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        for (const std::string_view name : c.labels) label(std::string(name)).set_caption(c.caption);
+        testing::expect_captions_whole_or_marked_and_apart(*window);
+        for (const std::string_view name : c.labels) EXPECT_EQ(caption(std::string(name)), c.caption);
+        for (const engine::LoadSlot& slot : engine::kLoadMap) label(std::string(slot.label)).set_caption(QString());
+    }
 }
 
 TEST_F(LayoutTest, TabOrderRunsFromTheSpanBoxAcrossTheButtonsAndResultsIsTheDefault) {

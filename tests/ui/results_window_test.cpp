@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -9,6 +12,8 @@
 #include <vector>
 
 #include "engine/analysis.hpp"
+#include "tests/ui/analysis_records.hpp"
+#include "tests/ui/drawn_captions.hpp"
 #include "tests/ui/result_labels.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "tests/ui/window_control.hpp"
@@ -180,7 +185,41 @@ TEST_F(ResultsWindowTest, LongResultsGrowToTheRightFromAFixedLeftEdge) {
         EXPECT_EQ(result.x(), empty_boxes[i].x());
         EXPECT_EQ(result.y(), empty_boxes[i].y());
         EXPECT_GT(result.width(), empty_boxes[i].width());
-        EXPECT_GE(result.width(), result.fontMetrics().horizontalAdvance(result.text()));
+        const auto& fitted = testing::window_control<AutoSizeLabel>(window, names[i]);
+        EXPECT_EQ(fitted.drawn_text(), result.text());
+        EXPECT_GE(result.width(), QFontMetrics(fitted.drawn_font()).horizontalAdvance(result.text()));
+    }
+}
+
+// Results of up to nineteen digits stay inside the window and off each other's
+// captions; what is drawn cut reads whole on hovering, to a screen reader and in Copy.
+TEST_F(ResultsWindowTest, LargeResultsAreDrawnWholeOrVisiblyCutAndNeverOverAnotherCaption) {
+    const std::vector<AnalysisRecord> cases{
+        testing::large_results(),
+        testing::analysed("24.5", {{"L4.V", "-99999999999.9999"}, {"U2.H", "99999999999.9999"}, {"U6.V", "1"}}),
+        testing::analysed("99999999.9999", {{"U4.V", "-1234.5678"}, {"L0.H", "999.9999"}}),
+        testing::mixed_loads(),
+    };
+    window.show();
+    // A theme may set a larger application font once the window stands.
+    QFont theme_font = QApplication::font();
+    theme_font.setPixelSize(16);
+    const std::vector<QFont> fonts{QApplication::font(), theme_font};
+    for (const AnalysisRecord& record : cases) {
+        SCOPED_TRACE(record.input.span);
+        window.show_results(record.result);
+        for (const QFont& font : fonts) {
+            QApplication::setFont(font);
+            QCoreApplication::processEvents();
+            testing::expect_captions_whole_or_marked_and_apart(window);
+        }
+        QApplication::setFont(fonts.front());
+        window.copy_results();
+        const QString copied = QGuiApplication::clipboard()->text();
+        for (const auto& [name, text] : testing::result_label_texts(record.result)) {
+            EXPECT_EQ(label(std::string(name).c_str()).text(), text) << name;
+            EXPECT_TRUE(copied.contains(text)) << name;
+        }
     }
 }
 

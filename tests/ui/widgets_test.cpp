@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -100,6 +102,54 @@ TEST(AutoSizeLabel, AFontSetByTheThemeLaterRefitsTheCaptionKeepingItsEdge) {
         } else {
             EXPECT_EQ(after.x(), before.x());
         }
+    }
+}
+
+// A caption wider than its room is drawn smaller, then cut with "…" and whole in its
+// hover text; the room ends at the next caption of its row or at the window's edge.
+TEST(AutoSizeLabel, ACaptionWiderThanItsRoomShrinksThenIsCutAndComesBackWhole) {
+    install_default_font();
+    using Growth = AutoSizeLabel::Growth;
+    enum class Drawn { Whole, Smaller, Cut };
+    struct Case {
+        Growth growth;
+        int digits;
+        Drawn drawn;
+    };
+    // The right-growing label has 98 pixels up to the caption beside it, the left-growing one 60 up to the edge.
+    const std::vector<Case> cases{{Growth::KeepLeftEdge, 8, Drawn::Whole},    {Growth::KeepLeftEdge, 40, Drawn::Cut},
+                                  {Growth::KeepLeftEdge, 18, Drawn::Smaller}, {Growth::KeepLeftEdge, 8, Drawn::Whole},
+                                  {Growth::KeepRightEdge, 40, Drawn::Cut},    {Growth::KeepRightEdge, 4, Drawn::Whole}};
+    QWidget form;
+    form.resize(300, 100);
+    AutoSizeLabel grows_right(Growth::KeepLeftEdge, &form);
+    grows_right.setGeometry(10, 10, 3, 13);
+    AutoSizeLabel next(Growth::KeepLeftEdge, &form);
+    next.setGeometry(110, 12, 3, 13);
+    next.set_caption(QStringLiteral("U4"));
+    // Neither a hotspot nor a caption of another row bounds the room.
+    AutoSizeLabel hotspot(Growth::Fixed, &form);
+    hotspot.setGeometry(60, 10, 17, 17);
+    hotspot.set_clickable(true);
+    AutoSizeLabel below(Growth::KeepLeftEdge, &form);
+    below.setGeometry(40, 30, 3, 13);
+    below.set_caption(QStringLiteral("L0"));
+    AutoSizeLabel grows_left(Growth::KeepRightEdge, &form);
+    grows_left.setGeometry(57, 50, 3, 13);
+    for (const Case& c : cases) {
+        AutoSizeLabel& label = c.growth == Growth::KeepLeftEdge ? grows_right : grows_left;
+        const int room = c.growth == Growth::KeepLeftEdge ? 98 : 60;
+        const QString caption = QStringLiteral("-") + QString(c.digits, QLatin1Char('7'));
+        SCOPED_TRACE(caption.toStdString());
+        label.set_caption(caption);
+        const int size = QFontInfo(label.font()).pixelSize();
+        EXPECT_LE(label.width(), room);
+        EXPECT_EQ(label.is_cut(), c.drawn == Drawn::Cut);
+        EXPECT_EQ(label.toolTip(), c.drawn == Drawn::Cut ? caption : QString());
+        const int drawn_size = QFontInfo(label.drawn_font()).pixelSize();
+        EXPECT_EQ(drawn_size == size, c.drawn == Drawn::Whole);
+        EXPECT_GE(drawn_size, std::max(AutoSizeLabel::kSmallestPixelSize,
+                                       static_cast<int>(size * AutoSizeLabel::kSmallestShare + 0.5)));
     }
 }
 

@@ -14,8 +14,11 @@ namespace korvel::ui {
 
 namespace {
 
+constexpr std::string_view kCutDescription = "%1 Shown shortened; in full: %2.";
+
 // A caption label as assistive technology sees it. Its value and text are the
-// caption as drawn, so a screen reader speaks what a sighted user reads.
+// caption as shown, so a screen reader speaks what a sighted user reads; a
+// caption drawn cut for want of room is spoken whole.
 class LabelAccessible final : public QAccessibleWidget,
                               public QAccessibleTextInterface,
                               public QAccessibleTableCellInterface {
@@ -35,6 +38,11 @@ public:
         switch (type) {
             case QAccessible::Name: return label().accessibleName().isEmpty() ? shown() : label().accessibleName();
             case QAccessible::Value: return shown();
+            case QAccessible::Description:
+                // A caption drawn cut is spoken whole.
+                if (label().drawn_text() != shown())
+                    return to_qstring(kCutDescription).arg(label().accessibleDescription(), shown());
+                return QAccessibleWidget::text(type);
             default: return QAccessibleWidget::text(type);
         }
     }
@@ -76,16 +84,16 @@ public:
     QRect characterRect(int offset) const override {
         const QString text = shown();
         if (offset < 0 || offset >= text.size()) return {};
-        const QFontMetrics metrics(label().font());
-        const int x = text_left() + metrics.horizontalAdvance(text.left(offset));
+        const QFontMetrics metrics(label().drawn_font());
+        const int x = label().text_left() + metrics.horizontalAdvance(text.left(offset));
         const int width = metrics.horizontalAdvance(text.mid(offset, 1));
         return {label().mapToGlobal(QPoint(x, 0)), QSize(width, metrics.height())};
     }
 
     int offsetAtPoint(const QPoint& point) const override {
         const QString text = shown();
-        const QFontMetrics metrics(label().font());
-        const int x = label().mapFromGlobal(point).x() - text_left();
+        const QFontMetrics metrics(label().drawn_font());
+        const int x = label().mapFromGlobal(point).x() - label().text_left();
         for (int offset = 0; offset < text.size(); ++offset) {
             if (x < metrics.horizontalAdvance(text.left(offset + 1))) return x < 0 ? -1 : offset;
         }
@@ -117,14 +125,6 @@ private:
 
     AutoSizeLabel& label() const { return *static_cast<AutoSizeLabel*>(widget()); }
     QString shown() const { return label().shown_text(); }
-
-    // Where the drawn caption starts inside the label, after its alignment.
-    int text_left() const {
-        const int spare = label().contentsRect().width() - QFontMetrics(label().font()).horizontalAdvance(shown());
-        if (label().alignment() & Qt::AlignRight) return label().contentsRect().left() + spare;
-        if (label().alignment() & Qt::AlignHCenter) return label().contentsRect().left() + spare / 2;
-        return label().contentsRect().left();
-    }
 };
 
 // A table area as a table: its labels are the cells, row by row.
