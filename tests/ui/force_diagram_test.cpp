@@ -94,12 +94,13 @@ const LayoutCase kLayoutCases[] = {
     {"mixed, large font", mixed_loads, {1200, 700}, 14},    {"long load texts", long_load_texts, {936, 516}, 9},
     {"large, window opened", large_results, {936, 516}, 9}, {"large, smallest window", large_results, {536, 336}, 9},
     {"large, wide and low", large_results, {1800, 420}, 9}, {"large, page", large_results, {700, 480}, 10},
+    {"mixed, narrow pane", mixed_loads, {440, 420}, 12},
 };
 
 ForceDiagramLayout lay_out(const LayoutCase& c, const AnalysisRecord& record, QImage& device) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(c.font_points);
-    return lay_out_force_diagram(record, QRectF(QPointF(12, 12), c.size), QFontMetricsF(font, &device));
+    return lay_out_fitted_force_diagram(record, QRectF(QPointF(12, 12), c.size), font, &device).layout;
 }
 
 TEST(ForceDiagramLayout, WritesEveryMembersExactResultTextInTheColourOfItsSign) {

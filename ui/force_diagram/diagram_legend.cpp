@@ -28,14 +28,29 @@ LegendSentences legend_sentences(const AnalysisRecord& record) {
             largest("tension", extremes.tension), largest("compression", extremes.compression)};
 }
 
-LegendLayout lay_out_legend(const AnalysisRecord& record, QPointF top_left, const QFontMetricsF& metrics) {
+LegendLayout lay_out_legend(const AnalysisRecord& record, QPointF top_left, double width,
+                            const QFontMetricsF& metrics) {
     LegendLayout legend;
     const double lh = metrics.height();
     double top = top_left.y();
-    const auto add_row = [&](const QString& text) {
+    const auto add_line = [&](const QString& text) {
         const QSizeF size = text_box_size(metrics, text);
         legend.texts.push_back({text, QRectF(QPointF(top_left.x(), top), size), TextRole::Legend, {}, {}, {}});
         top += size.height();
+    };
+    // A sentence wider than the drawing goes on as many lines as it needs, broken between words.
+    const auto add_row = [&](const QString& text) {
+        QString line;
+        for (const QString& word : text.split(u' ')) {
+            const QString longer = line.isEmpty() ? word : line + u' ' + word;
+            if (!line.isEmpty() && text_box_size(metrics, longer).width() > width) {
+                add_line(line);
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        add_line(line);
     };
     const LegendSentences sentences = legend_sentences(record);
     add_row(sentences.span_and_signs);

@@ -28,6 +28,7 @@ struct LegendLayout {
 
 // The legend in rows from `top_left`: the span and sign convention, a swatch of
 // each colour with its meaning, the largest tension, the largest compression.
-LegendLayout lay_out_legend(const AnalysisRecord& record, QPointF top_left, const QFontMetricsF& metrics);
+// A sentence wider than `width` is broken between words onto further rows.
+LegendLayout lay_out_legend(const AnalysisRecord& record, QPointF top_left, double width, const QFontMetricsF& metrics);
 
 }  // namespace korvel::ui

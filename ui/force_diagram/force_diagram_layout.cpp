@@ -73,7 +73,7 @@ public:
     }
 
     ForceDiagramLayout build() {
-        const LegendLayout legend = lay_out_legend(record_, area_.topLeft(), metrics_);
+        const LegendLayout legend = lay_out_legend(record_, area_.topLeft(), area_.width(), metrics_);
         frame_ = fit_truss(
             QRectF(area_.left(), legend.bottom + lh_ / 2, area_.width(), area_.bottom() - legend.bottom - lh_ / 2));
         add_members();
@@ -285,6 +285,7 @@ private:
             const QPointF start = area_.topRight() + QPointF(-row.width() / 2, row.height() / 2);
             const std::optional<Placement> found =
                 placer.place_clear(row, column, std::nullopt, {start, diagonal, false});
+            layout_.crowded = layout_.crowded || !found;
             const QRectF box = found ? found->box : placer.place(row, std::span(&start, 1)).box;
             add_member_text(number, QRectF(box.topLeft(), number_size), TextRole::Callout, stroke);
             add_member_text(value, QRectF(QPointF(box.left() + number_size.width(), box.top()), value_size),
@@ -324,6 +325,25 @@ QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text) {
 ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
                                          const MemberText& member_text) {
     return Builder(record, area, metrics, member_text).build();
+}
+
+FittedForceDiagram lay_out_fitted_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFont& font,
+                                                const QPaintDevice* device, const MemberText& member_text) {
+    constexpr double kStep = 0.85;
+    constexpr double kLeastShare = 0.65;  // of the asked size, and never below kLeastPoints
+    constexpr double kLeastPoints = 6;
+    QFont size = font;
+    const bool in_pixels = font.pointSizeF() <= 0;
+    const double asked = in_pixels ? font.pixelSize() : font.pointSizeF();
+    const double least = std::max(asked * kLeastShare, in_pixels ? kLeastPoints * 4 / 3 : kLeastPoints);
+    for (double points = asked;; points *= kStep) {
+        if (in_pixels)
+            size.setPixelSize(static_cast<int>(points));
+        else
+            size.setPointSizeF(points);
+        ForceDiagramLayout layout = lay_out_force_diagram(record, area, QFontMetricsF(size, device), member_text);
+        if (!layout.crowded || points * kStep < least) return {std::move(layout), size};
+    }
 }
 
 }  // namespace korvel::ui

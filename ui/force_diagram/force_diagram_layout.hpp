@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QPolygonF>
@@ -60,6 +61,7 @@ struct ForceDiagramLayout {
     std::vector<LegendSwatch> swatches;
     std::vector<DiagramText> texts;
     double line_height = 0;
+    bool crowded = false;  // some value found no free place and overlaps what is drawn
 };
 
 // The padding around every text, in line heights; two texts' boxes never overlap.
@@ -76,5 +78,14 @@ QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text);
 using MemberText = std::function<QString(engine::Member)>;
 ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
                                          const MemberText& member_text = {});
+
+// The layout in `font`, or where the area is too crowded for it, in the largest smaller size
+// of the same font that gives every text a free place, down to a legible least size.
+struct FittedForceDiagram {
+    ForceDiagramLayout layout;
+    QFont font;
+};
+FittedForceDiagram lay_out_fitted_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFont& font,
+                                                const QPaintDevice* device, const MemberText& member_text = {});
 
 }  // namespace korvel::ui

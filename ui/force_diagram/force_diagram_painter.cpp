@@ -33,8 +33,10 @@ void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRe
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const ForceDiagramLayout layout =
-        lay_out_force_diagram(record, area, QFontMetricsF(painter.font(), painter.device()), member_text);
+    FittedForceDiagram fitted =
+        lay_out_fitted_force_diagram(record, area, painter.font(), painter.device(), member_text);
+    painter.setFont(fitted.font);
+    const ForceDiagramLayout& layout = fitted.layout;
     const double lh = layout.line_height;
     QPen thin(palette.ink, kThinLine * lh);
 
