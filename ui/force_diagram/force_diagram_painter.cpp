@@ -30,11 +30,14 @@ void draw_arrow(QPainter& painter, const QLineF& shaft, double line_height) {
 
 void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRecord& record,
                          const DiagramPalette& palette, const MemberText& member_text) {
+    paint_force_diagram(
+        painter, lay_out_fitted_force_diagram(record, area, painter.font(), painter.device(), member_text), palette);
+}
+
+void paint_force_diagram(QPainter& painter, const FittedForceDiagram& fitted, const DiagramPalette& palette) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    FittedForceDiagram fitted =
-        lay_out_fitted_force_diagram(record, area, painter.font(), painter.device(), member_text);
     painter.setFont(fitted.font);
     const ForceDiagramLayout& layout = fitted.layout;
     const double lh = layout.line_height;

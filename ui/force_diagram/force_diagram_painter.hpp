@@ -16,5 +16,7 @@ namespace korvel::ui {
 // `member_text` as lay_out_force_diagram takes it.
 void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRecord& record,
                          const DiagramPalette& palette, const MemberText& member_text = {});
+// Paints a diagram laid out before, for a widget that keeps its layout between paints.
+void paint_force_diagram(QPainter& painter, const FittedForceDiagram& fitted, const DiagramPalette& palette);
 
 }  // namespace korvel::ui

@@ -69,22 +69,38 @@ public:
         setMinimumHeight(fontMetrics().height() * 12);
     }
 
+    // The envelope changed: the next paint lays the diagram out again.
+    void forget_layout() {
+        laid_out_.reset();
+        update();
+    }
+
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         const DiagramPalette colours = palette_for(palette());
         painter.fillRect(rect(), colours.background);
         if (!shown_) return;
-        const std::optional<AnalysisRecord> record = governing_record(*shown_);
-        if (!record) return;
-        const engine::Envelope& envelope = shown_->envelope;
-        painter.setFont(font());
-        paint_force_diagram(painter, QRectF(rect()).adjusted(6, 6, -6, -6), *record, colours,
-                            [&envelope](engine::Member member) { return member_diagram_text(envelope.force(member)); });
+        // A crowded layout takes long enough to feel on every paint, so it is kept while nothing it depends on changes.
+        if (!laid_out_ || laid_out_size_ != size() || laid_out_font_ != font()) {
+            laid_out_.reset();
+            const std::optional<AnalysisRecord> record = governing_record(*shown_);
+            if (!record) return;
+            const engine::Envelope& envelope = shown_->envelope;
+            laid_out_ = lay_out_fitted_force_diagram(
+                *record, QRectF(rect()).adjusted(6, 6, -6, -6), font(), this,
+                [&envelope](engine::Member member) { return member_diagram_text(envelope.force(member)); });
+            laid_out_size_ = size();
+            laid_out_font_ = font();
+        }
+        paint_force_diagram(painter, *laid_out_, colours);
     }
 
 private:
     const std::optional<ProjectEnvelope>& shown_;
+    std::optional<FittedForceDiagram> laid_out_;
+    QSize laid_out_size_;
+    QFont laid_out_font_;
 };
 
 }  // namespace
@@ -167,7 +183,7 @@ void EnvelopeView::show_project(const load_case::Project& project) {
         status_->setText(status);
     }
     fill_tables();
-    diagram_->update();
+    static_cast<EnvelopeDiagram*>(diagram_)->forget_layout();
 }
 
 void EnvelopeView::fill_tables() {
