@@ -401,7 +401,7 @@ void LoadCasesWindow::add_distributed_load(const load_case::DistributedLoad& loa
     if (!selected) return;
     if (const auto error = load_case::add_distributed_load(project_.span, load, project_.cases[*selected].loads)) {
         dialogs_.message(QString::fromStdString(error->message), MessageStyle::OkExclamation,
-                         QStringLiteral("Add distributed load"));
+                         to_qstring(kDistributedLoadTitle));
         return;
     }
     show_selected_case();
