@@ -41,6 +41,16 @@ void BM_EnvelopeOf100Combinations(benchmark::State& state) {
 }
 BENCHMARK(BM_EnvelopeOf100Combinations);
 
+// The combined loads alone: the project read and checked, and 2,300 exact sums written as texts.
+void BM_CombinedLoads100Combinations(benchmark::State& state) {
+    const Project project = hundred_combinations();
+    for (auto _ : state) {
+        auto inputs = korvel::load_case::combined_inputs(project);
+        benchmark::DoNotOptimize(inputs);
+    }
+}
+BENCHMARK(BM_CombinedLoads100Combinations);
+
 // From the project to its envelope: the combined loads, 100 analyses and the envelope.
 void BM_ProjectToEnvelope100Combinations(benchmark::State& state) {
     const Project project = hundred_combinations();

@@ -150,4 +150,59 @@ std::string ExactDecimal::text() const {
     return out;
 }
 
+std::optional<SmallDecimal> SmallDecimal::read(std::string_view text) {
+    // 18 digits always fit a signed 64-bit coefficient.
+    constexpr std::size_t kMaxDigits = 18;
+    const std::optional<DecimalText> parsed = read_decimal_text(text);
+    if (!parsed) return std::nullopt;
+    SmallDecimal value;
+    if (parsed->is_zero()) return value;
+    const std::size_t count = parsed->digit_count();
+    const auto limit = ExactDecimal::kDigitLimit;
+    if (count > kMaxDigits || parsed->power < -limit || parsed->power + static_cast<std::int64_t>(count) > limit) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < count; ++i) value.coefficient_ = value.coefficient_ * 10 + parsed->digit(i);
+    if (parsed->negative) value.coefficient_ = -value.coefficient_;
+    value.power_ = parsed->power;
+    return value;
+}
+
+std::string SmallDecimal::text() const {
+    std::string out;
+    write_text(out);
+    return out;
+}
+
+void SmallDecimal::write_text(std::string& out) const {
+    if (is_zero()) {
+        out.assign(1, '0');
+        return;
+    }
+    std::uint64_t magnitude =
+        coefficient_ < 0 ? 0 - static_cast<std::uint64_t>(coefficient_) : static_cast<std::uint64_t>(coefficient_);
+    std::int64_t power = power_;
+    while (power < 0 && magnitude % 10 == 0) {
+        magnitude /= 10;
+        ++power;
+    }
+    char digits[20];  // least significant first
+    std::size_t count = 0;
+    for (; magnitude != 0; magnitude /= 10) digits[count++] = static_cast<char>('0' + magnitude % 10);
+
+    // The text is sized once and filled in place: most fit the string's own buffer.
+    const std::size_t fraction = power < 0 ? static_cast<std::size_t>(-power) : 0;
+    const std::size_t integer =
+        power >= 0 ? count + static_cast<std::size_t>(power) : std::max<std::size_t>(count, fraction + 1) - fraction;
+    const bool negative = coefficient_ < 0;
+    out.assign(negative + integer + (fraction > 0 ? 1 + fraction : 0), '0');
+    char* at = out.data() + out.size();
+    std::size_t i = 0;
+    if (power > 0) at -= power;  // the zeros after the digits stand already
+    for (std::size_t place = 0; place < fraction; ++place) *--at = i < count ? digits[i++] : '0';
+    if (fraction > 0) *--at = '.';
+    while (i < count) *--at = digits[i++];
+    if (negative) out.front() = '-';
+}
+
 }  // namespace korvel::engine

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
 #include "engine/analysis.hpp"
+#include "engine/envelope.hpp"
 #include "load_case/project.hpp"
 
 namespace korvel::load_case {
@@ -20,6 +22,18 @@ std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(c
 
 // One ordinary analysis per combination, in the project's order.
 std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project);
+
+// A project's combinations analysed, and their envelope: what the command line
+// prints and the load cases window shows.
+struct ProjectEnvelope {
+    std::string span;
+    std::vector<std::string> names;  // the combinations', in the project's order
+    std::vector<engine::AnalysisOutcome> outcomes;
+    engine::Envelope envelope;
+};
+
+// Analyses every combination; a project that fails check_project gives its fault.
+std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project);
 
 // The position of the combination called `name`.
 std::optional<std::size_t> combination_index(const Project& project, std::string_view name);

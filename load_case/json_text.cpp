@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "engine/utf8.hpp"
-#include "load_case/json_cursor.hpp"
 
 namespace korvel::load_case {
 
@@ -44,16 +43,6 @@ void append_json_string(std::string& out, std::string_view text) {
         ++at;
     }
     out += '"';
-}
-
-bool is_json_number(std::string_view text) {
-    if (text.empty() || !(text.front() == '-' || (text.front() >= '0' && text.front() <= '9'))) return false;
-    JsonCursor cursor(text);
-    try {
-        return cursor.read_number().size() == text.size();
-    } catch (const TextFault&) {
-        return false;
-    }
 }
 
 }  // namespace korvel::load_case

@@ -10,7 +10,4 @@ namespace korvel::load_case {
 // U+FFFD, so that the output is always valid JSON.
 void append_json_string(std::string& out, std::string_view text);
 
-// Whether `text` is exactly one JSON number, e.g. "-2.5" or "1e-3" (not "+1", ".5", "01").
-bool is_json_number(std::string_view text);
-
 }  // namespace korvel::load_case

@@ -77,5 +77,45 @@ TEST(ExactDecimalRead, TellsTextsThatAreNotNumbersFromNumbersOutOfRange) {
     }
 }
 
+// The 64-bit road gives the general road's text wherever it fits, and gives up
+// (for the general road to take over) exactly where its digits would not fit.
+TEST(SmallDecimal, AgreesWithExactDecimalAndGivesUpBeyond64Bits) {
+    const std::string eighteen = "999999999999999999";
+    const struct {
+        std::string a, b, c;  // a × b + c
+        bool fits;
+    } cases[] = {
+        {"1.2", "0.00005", "0", true},
+        {"-1.5", "0.95", "-1.9e0", true},
+        {"0.9", "-1.9", "1.71", true},  // a sum of zero
+        {"1e3", " +2.50 ", "1E-3", true},
+        {"-0", "5", "7", true},
+        {"1e-1000", "1e-1000", "0", true},
+        {"1e999", "1", "-1", false},  // 999 places apart
+        {"1", "1", "1e-18", true},
+        {"1", "1", "1e-19", false},  // 10^19 does not fit
+        {eighteen, "9", "0", true},
+        {eighteen, "10", "0", false},
+        {eighteen, "9", eighteen, false},
+        {"-" + eighteen, "9", "-" + eighteen, false},
+        {"4611686018427387904", "1", "0", false},    // 19 digits are never read short
+        {"0.25", "4", "922337203685477580", false},  // aligned to the product's places, it outgrows 64 bits
+        {"0.25", "4", "9223372036854775.8", true},
+    };
+    for (const auto& c : cases) {
+        const auto a = SmallDecimal::read(c.a);
+        const auto b = SmallDecimal::read(c.b);
+        const auto addend = SmallDecimal::read(c.c);
+        const std::optional<SmallDecimal> small =
+            a && b && addend ? multiply_add(*a, *b, *addend) : std::optional<SmallDecimal>();
+        ASSERT_EQ(small.has_value(), c.fits) << c.a << " * " << c.b << " + " << c.c;
+        if (small) {
+            EXPECT_EQ(small->text(), (read(c.a) * read(c.b) + read(c.c)).text()) << c.a;
+        }
+    }
+    // A text that does not read as a number reads short neither.
+    for (const char* text : {"", "1,5", "1e", "1e1001"}) EXPECT_FALSE(SmallDecimal::read(text)) << text;
+}
+
 }  // namespace
 }  // namespace korvel::engine

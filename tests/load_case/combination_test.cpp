@@ -75,6 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
                        {{"D", {{"U4.V", kThirty}}}, {"W", {{"U4.V", "-" + kThirty + ".5"}}}},
                        {{"D", "1"}, {"W", "1"}},
                        {{"U4.V", "-0.5"}}},
+        CombinationRow{
+            "short texts whose sum outgrows 64 bits",
+            {{"D", {{"U4.V", "999999999999999999"}, {"U1.V", "2"}}}, {"W", {{"U4.V", "999999999999999999"}}}},
+            {{"D", "9"}, {"W", "1"}},
+            {{"U1.V", "18"}, {"U4.V", "9999999999999999990"}}},
         CombinationRow{"negative factors and exponents",
                        {{"W", {{"U1.H", "0.95"}, {"U1.V", "-1.9e0"}}}},
                        {{"W", "-1.5"}},

@@ -28,7 +28,7 @@ int run_envelope(const load_case::Project& project, const SingleRun& run, int ou
     if (run.values == ResultValues::Numbers) {
         throw UsageError("--numbers applies to the results of one case or one --combination, not to an envelope");
     }
-    const ProjectAnswer answer = answer_project(project);
+    const auto answer = std::get<load_case::ProjectEnvelope>(load_case::envelope_of(project));
     std::string text;
     switch (run.format) {
         case OutputFormat::Table: text = envelope_table(answer); break;

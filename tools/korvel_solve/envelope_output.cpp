@@ -4,7 +4,6 @@
 
 #include "engine/quoted_text.hpp"
 #include "engine/result_table.hpp"
-#include "load_case/combination.hpp"
 
 namespace korvel::solve {
 namespace {
@@ -73,15 +72,7 @@ std::string aligned(const std::vector<std::vector<std::string>>& rows) {
 
 }  // namespace
 
-ProjectAnswer answer_project(const load_case::Project& project) {
-    ProjectAnswer answer;
-    for (const load_case::Combination& combination : project.combinations) answer.names.push_back(combination.name);
-    answer.outcomes = std::get<std::vector<engine::AnalysisOutcome>>(load_case::analyse_combinations(project));
-    answer.envelope = engine::Envelope::of(answer.outcomes);
-    return answer;
-}
-
-Json project_json(const ProjectAnswer& answer) {
+Json project_json(const load_case::ProjectEnvelope& answer) {
     // Each object is filled before it is put in place: an ordered object moves its members as it grows.
     Json combinations = Json::object();
     for (std::size_t c = 0; c < answer.outcomes.size(); ++c) {
@@ -111,7 +102,7 @@ Json project_json(const ProjectAnswer& answer) {
     return document;
 }
 
-std::string envelope_table(const ProjectAnswer& answer) {
+std::string envelope_table(const load_case::ProjectEnvelope& answer) {
     std::string out;
     if (answer.envelope.has_values()) {
         const auto name = [&](std::size_t c) { return engine::escaped_controls(answer.names[c]); };

@@ -5,6 +5,7 @@
 
 #include "engine/quoted_text.hpp"
 #include "engine/span_accuracy.hpp"
+#include "load_case/combination.hpp"
 #include "load_case/json_text.hpp"
 #include "load_case/load_case.hpp"
 #include "load_case/project.hpp"
@@ -101,7 +102,9 @@ bool LineAnswerer::answer_case_file(const InputLine& line, std::string_view sour
         input_ = std::move(*input);
         return answer_case(out);
     }
-    const ProjectAnswer answer = answer_project(std::get<load_case::Project>(read));
+    // The reader has checked the project, so every combination is analysed.
+    const auto answer =
+        std::get<load_case::ProjectEnvelope>(load_case::envelope_of(std::get<load_case::Project>(read)));
     append_json_line(out, project_json(answer));
     return !answer.envelope.complete();
 }

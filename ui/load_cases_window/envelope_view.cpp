@@ -158,7 +158,7 @@ EnvelopeView::EnvelopeView(QWidget* parent) : QWidget(parent) {
 QString EnvelopeView::status() const { return status_->text(); }
 
 void EnvelopeView::show_project(const load_case::Project& project) {
-    auto outcome = envelope_of(project);
+    auto outcome = load_case::envelope_of(project);
     if (const auto* fault = std::get_if<load_case::ProjectError>(&outcome)) {
         shown_.reset();
         status_->setText(QStringLiteral("No envelope yet: %1").arg(QString::fromStdString(fault->message)));

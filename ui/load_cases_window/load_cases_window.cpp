@@ -407,7 +407,7 @@ std::optional<load_case::DistributedLoadFault> LoadCasesWindow::add_distributed_
     if (!selected) return std::nullopt;
     if (const auto error = load_case::add_distributed_load(project_.span, load, project_.cases[*selected].loads)) {
         dialogs_.message(QString::fromStdString(error->message), MessageStyle::OkExclamation,
-                         QStringLiteral("Add distributed load"));
+                         to_qstring(kDistributedLoadTitle));
         return error->fault;
     }
     show_selected_case();

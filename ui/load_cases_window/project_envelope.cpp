@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "load_case/combination.hpp"
-
 namespace korvel::ui {
 namespace {
 
@@ -13,17 +11,6 @@ std::uint64_t magnitude(std::int64_t value) {
 }
 
 }  // namespace
-
-std::variant<ProjectEnvelope, load_case::ProjectError> envelope_of(const load_case::Project& project) {
-    auto outcomes = load_case::analyse_combinations(project);
-    if (auto* fault = std::get_if<load_case::ProjectError>(&outcomes)) return std::move(*fault);
-    ProjectEnvelope shown;
-    shown.span = project.span;
-    for (const load_case::Combination& combination : project.combinations) shown.names.push_back(combination.name);
-    shown.outcomes = std::get<std::vector<engine::AnalysisOutcome>>(std::move(outcomes));
-    shown.envelope = engine::Envelope::of(shown.outcomes);
-    return shown;
-}
 
 engine::Fixed4 governing(const engine::Extremes& extremes) {
     return magnitude(extremes.min.value.count()) > magnitude(extremes.max.value.count()) ? extremes.min.value
