@@ -108,7 +108,7 @@ std::string envelope_table(const load_case::ProjectEnvelope& answer) {
         const auto name = [&](std::size_t c) { return engine::escaped_controls(answer.names[c]); };
         for (const auto& [heading, lines] : {std::pair{"Member", member_lines(answer.envelope)},
                                              std::pair{"Reaction", reaction_lines(answer.envelope)}}) {
-            std::vector<std::vector<std::string>> rows{{heading, "Max", "Max by", "Min", "Min by", ""}};
+            std::vector<std::vector<std::string>> rows{{heading, "Max", "Max by", "Min", "Min by", "Note"}};
             for (const EnvelopeLine& line : lines) {
                 const Extremes& e = *line.extremes;
                 rows.push_back({std::string(line.item), e.max.value.to_text(), name(e.max.by), e.min.value.to_text(),
