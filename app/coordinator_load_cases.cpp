@@ -9,6 +9,7 @@ ui::LoadCasesWindow& Coordinator::load_cases_window() {
     if (!load_cases_window_) {
         load_cases_window_ = std::make_unique<ui::LoadCasesWindow>(dialogs_);
         ui::LoadCasesWindow& window = *load_cases_window_;
+        connect(&window, &ui::LoadCasesWindow::project_file_used, &main_window_, &ui::MainWindow::remember_file);
         connect(&window, &ui::LoadCasesWindow::main_loads_requested, this,
                 [this, &window] { window.take_loads(main_window_.input()); });
         connect(&window, &ui::LoadCasesWindow::put_into_main_requested, this,
@@ -29,7 +30,6 @@ void Coordinator::connect_load_cases() {
     connect(&main_window_, &ui::MainWindow::project_opened, this,
             [this](const QString& path, const load_case::Project& project) {
                 if (!load_cases_window().open_project(path, project)) return;
-                main_window_.remember_file(path);
                 show_load_cases();
             });
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -50,6 +51,11 @@ TEST_F(LoadCasesRoad, AProjectOpenedInTheMainWindowOpensInTheLoadCasesWindow) {
     EXPECT_EQ(span_box().text(), QStringLiteral("30")) << "the main window keeps its input";
     EXPECT_TRUE(dialogs.calls.empty());
     EXPECT_EQ(ui::RecentFiles().paths(), QStringList{path}) << "among the recent files once it is open";
+    const QString copy = folder.filePath(QStringLiteral("copy.korvel.json"));
+    dialogs.answer_file_name(copy);
+    for (QAction* action : cases().findChildren<QAction*>())
+        if (action->text() == QStringLiteral("Save &as...")) action->trigger();
+    EXPECT_EQ(ui::RecentFiles().paths(), (QStringList{copy, path})) << "and a project saved from its window too";
     ui::RecentFiles().clear();
 }
 

@@ -427,6 +427,7 @@ bool LoadCasesWindow::open_project(const QString& path, const load_case::Project
     show_project();
     envelope_timer_->start();
     emit project_changed();
+    if (!path.isEmpty()) emit project_file_used(path);
     return true;
 }
 
@@ -494,6 +495,7 @@ bool LoadCasesWindow::save_to(const QString& path) {
     path_ = path;
     modified_ = false;
     file_label_->setText(QDir::toNativeSeparators(QFileInfo(path_).fileName()));
+    emit project_file_used(path_);
     return true;
 }
 

@@ -70,6 +70,8 @@ signals:
     void put_into_main_requested(const korvel::engine::AnalysisInput& input, const QString& source);
     // After every change of the project, as it is typed.
     void project_changed();
+    // A project file was opened here or saved from here.
+    void project_file_used(const QString& path);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
