@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -371,29 +372,28 @@ TEST(RecentFiles, KeepsTheLastEightOnceEachMostRecentFirst) {
     recent.clear();
 }
 
-// The "Open recent" submenu as it opens: each entry's text and whether it can be chosen.
-std::vector<std::pair<QString, bool>> recent_menu(MainWindow& window) {
+// The "Open recent" submenu, filled as it is when it opens.
+QMenu& recent_submenu(MainWindow& window) {
     auto* menu = window.findChild<QMenu*>(QStringLiteral("WindowMenu"));
     for (QAction* action : menu->actions()) {
         if (action->menu() == nullptr || action->text() != QStringLiteral("Open recent")) continue;
         emit action->menu()->aboutToShow();
-        std::vector<std::pair<QString, bool>> entries;
-        for (const QAction* entry : action->menu()->actions())
-            if (!entry->isSeparator()) entries.emplace_back(entry->text(), entry->isEnabled());
-        return entries;
+        return *action->menu();
     }
-    ADD_FAILURE() << "no Open recent submenu";
-    return {};
+    throw std::logic_error("no Open recent submenu");
+}
+
+// Each entry's text and whether it can be chosen.
+std::vector<std::pair<QString, bool>> recent_menu(MainWindow& window) {
+    std::vector<std::pair<QString, bool>> entries;
+    for (const QAction* entry : recent_submenu(window).actions())
+        if (!entry->isSeparator()) entries.emplace_back(entry->text(), entry->isEnabled());
+    return entries;
 }
 
 void choose_recent(MainWindow& window, const QString& text) {
-    auto* menu = window.findChild<QMenu*>(QStringLiteral("WindowMenu"));
-    for (QAction* action : menu->actions()) {
-        if (action->menu() == nullptr) continue;
-        emit action->menu()->aboutToShow();
-        for (QAction* entry : action->menu()->actions())
-            if (entry->text() == text) return entry->trigger();
-    }
+    for (QAction* entry : recent_submenu(window).actions())
+        if (entry->text() == text) return entry->trigger();
     ADD_FAILURE() << "no recent entry " << text.toStdString();
 }
 

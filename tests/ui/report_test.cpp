@@ -18,6 +18,7 @@
 #include "engine/span_accuracy.hpp"
 #include "korvel/project.hpp"
 #include "tests/ui/analysis_records.hpp"
+#include "tests/ui/poppler.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "tests/ui/window_control.hpp"
 #include "ui/report/report_page.hpp"
@@ -34,18 +35,7 @@ namespace korvel::ui {
 namespace {
 
 using testing::mixed_loads;
-
-// Runs a poppler tool on a file and returns what it printed.
-QString poppler(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        ADD_FAILURE() << tool.toStdString()
-                      << " failed (poppler-utils installed?): " << process.readAllStandardError().toStdString();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using testing::poppler;
 
 class ReportPdfTest : public ::testing::Test {
 protected:

@@ -12,7 +12,6 @@
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
-namespace {}  // namespace
 
 void PrintTo(const TitleFields& fields, std::ostream* out) {
     *out << '{' << fields.project.toStdString() << '|' << fields.engineer.toStdString() << '|'
