@@ -7,7 +7,6 @@
 
 #include "engine/analysis.hpp"
 #include "engine/span_accuracy.hpp"
-#include "ui/widgets/find_control.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
 #include "ui/widgets/window_placement.hpp"
 
@@ -33,10 +32,7 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
     connect(&main_window_, &ui::MainWindow::exit_confirmed, this, &Coordinator::quit);
     connect(&main_window_, &ui::MainWindow::forces_requested, this, [this] { show_forces(main_window_); });
     connect_load_cases();
-    // The diagram learns of every change of the inputs: the span box says so, and a
-    // changed load caption repaints the main window (see eventFilter).
-    connect(&ui::find_control<QLineEdit>(main_window_, "Text1"), &QLineEdit::textChanged, this,
-            &Coordinator::compare_inputs);
+    connect(&main_window_, &ui::MainWindow::inputs_changed, this, &Coordinator::compare_inputs);
 }
 
 Coordinator::~Coordinator() = default;
@@ -94,7 +90,6 @@ void Coordinator::start() {
 
 bool Coordinator::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &main_window_ && event->type() == QEvent::Paint) {
-        compare_inputs();
         if (!main_window_painted_) {
             main_window_painted_ = true;
             // Queued, so it runs once the main window's whole first paint is on the screen.

@@ -15,7 +15,6 @@ ui::LoadCasesWindow& Coordinator::load_cases_window() {
         connect(&window, &ui::LoadCasesWindow::put_into_main_requested, this,
                 [this](const engine::AnalysisInput& input, const QString& source) {
                     const bool put = main_window_.put_input(input, source);
-                    compare_inputs();
                     if (put && main_window_.isVisible()) {
                         main_window_.raise();
                         main_window_.activateWindow();

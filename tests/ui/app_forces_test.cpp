@@ -86,7 +86,11 @@ TEST_F(ForcesWindowTest, SaysWhenTheInputsDifferFromTheAnalysisItShowsUntilTheNe
     for (const auto& step : steps) {
         SCOPED_TRACE(std::string(step.span) + " / " + step.apex);
         span_box().setText(QString::fromLatin1(step.span));
-        static_cast<ui::AutoSizeLabel&>(form1_label("Label29")).set_caption(QString::fromLatin1(step.apex));
+        ui::LoadTexts loads;
+        loads[*engine::load_index_by_key("U4.V")] = QString::fromLatin1(step.apex);
+        dialogs.answer_load_table(loads);
+        for (QAction* action : form1().findChildren<QAction*>())
+            if (action->text() == QStringLiteral("Edit all loads...")) action->trigger();
         EXPECT_EQ(note(), step.changed);
     }
     EXPECT_TRUE(forces().findChild<QLabel*>(QStringLiteral("InputsChanged"))->isVisible());

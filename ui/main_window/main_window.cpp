@@ -21,6 +21,7 @@ MainWindow::MainWindow(Dialogs& dialogs, QWidget* parent) : FixedForm(main_windo
 
     span_box_ = &find_control<QLineEdit>(*this, "Text1");
     connect(span_box_, &QLineEdit::textChanged, this, &MainWindow::on_span_changed);
+    connect(span_box_, &QLineEdit::textChanged, this, &MainWindow::inputs_changed);
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
         load_labels_[i] = &find_control<AutoSizeLabel>(*this, engine::kLoadMap[i].label);
         labels_in_reset_order_[i] = &find_control<AutoSizeLabel>(*this, kLoadResetOrder[i]);
@@ -150,6 +151,7 @@ void MainWindow::show_inputs(const Inputs& from, const Inputs& to) {
     for (std::size_t i = 0; i < engine::kLoadCount; ++i)
         if (from.loads[i] != to.loads[i]) load_labels_[i]->set_caption(to.loads[i]);
     if (from.span != to.span) span_box_->setText(to.span);
+    emit inputs_changed();
 }
 
 namespace {
@@ -182,6 +184,7 @@ void MainWindow::change_inputs(const std::function<void()>& change) {
         kept -= characters_of(undo_.front());
         undo_.erase(undo_.begin());
     }
+    emit inputs_changed();
 }
 
 void MainWindow::on_undo() {

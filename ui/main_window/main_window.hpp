@@ -35,6 +35,9 @@ signals:
     void project_opened(const QString& path, const korvel::load_case::Project& project);
     // "Load cases..." was chosen.
     void load_cases_requested();
+    // The span or a load shown changed, by any road: typing, a load question, the load table,
+    // Open, Reset, Start New, undo or redo.
+    void inputs_changed();
 
 public slots:
     void show_analysis_error(const korvel::engine::AnalysisError& error);
