@@ -24,8 +24,6 @@ constexpr int kBodyPoints = 8;
 // Item, max, max by, min, min by, note: the columns of names may wrap, those of numbers never.
 constexpr std::array<bool, 6> kEnvelopeColumnWraps{false, false, true, false, true, true};
 
-QString shown(const std::string& text) { return QString::fromStdString(text); }
-
 // Text wraps between words, and inside a word (a long number) only where the word alone is wider than its column.
 QTextOption wrapping() {
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
@@ -154,11 +152,11 @@ void write_cases(ReportFlow& flow, const load_case::Project& project) {
         for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
             if (!load_case.loads[i].empty())
                 loads << QString::fromStdString(engine::load_key(engine::kLoadMap[i])) + u' ' +
-                             shown(load_case.loads[i]);
+                             QString::fromStdString(load_case.loads[i]);
         }
         const auto kind = std::find_if(kCaseKindWords.begin(), kCaseKindWords.end(),
                                        [&](const CaseKindWords& k) { return k.kind == load_case.kind; });
-        flow.line(shown(load_case.name) + QStringLiteral(" — ") + to_qstring(kind->words));
+        flow.line(QString::fromStdString(load_case.name) + QStringLiteral(" — ") + to_qstring(kind->words));
         flow.paragraph(6, loads.isEmpty() ? QStringLiteral("no loads") : loads.join(QStringLiteral(", ")));
     }
 }
@@ -168,8 +166,9 @@ void write_combinations(ReportFlow& flow, const load_case::Project& project) {
     for (const load_case::Combination& combination : project.combinations) {
         QStringList factors;
         for (const load_case::Factor& factor : combination.factors)
-            factors << shown(factor.text) + QStringLiteral(" × ") + shown(factor.case_name);
-        flow.line(shown(combination.name));
+            factors << QString::fromStdString(factor.text) + QStringLiteral(" × ") +
+                           QString::fromStdString(factor.case_name);
+        flow.line(QString::fromStdString(combination.name));
         flow.paragraph(6, factors.join(QStringLiteral(" + ")));
     }
 }
@@ -179,9 +178,9 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
     const auto cells = [&](std::string_view item, const engine::Extremes& e, const QString& note) {
         return QStringList{to_qstring(item),
                            QString::fromStdString(e.max.value.to_text()),
-                           shown(envelope.names.at(e.max.by)),
+                           QString::fromStdString(envelope.names.at(e.max.by)),
                            QString::fromStdString(e.min.value.to_text()),
-                           shown(envelope.names.at(e.min.by)),
+                           QString::fromStdString(envelope.names.at(e.min.by)),
                            note};
     };
     const auto heading = [](std::string_view first) {
@@ -195,7 +194,7 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
                                          .arg(values.failed().size())
                                          .arg(envelope.names.size()));
     for (const engine::FailedCombination& failed : values.failed())
-        flow.line(shown(envelope.names.at(failed.combination)) + QStringLiteral(": ") +
+        flow.line(QString::fromStdString(envelope.names.at(failed.combination)) + QStringLiteral(": ") +
                   QString::fromStdString(failed.error.message()));
     if (!values.has_values()) return;
     std::vector<QStringList> reactions;
@@ -226,7 +225,7 @@ QByteArray envelope_report_pdf(const load_case::Project& project, const ProjectE
         flow.line(title);
         flow.set_font(kBodyPoints, false);
         flow.line(QStringLiteral("Date: ") + made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-        flow.line(QStringLiteral("Span: ") + shown(project.span));
+        flow.line(QStringLiteral("Span: ") + QString::fromStdString(project.span));
         write_cases(flow, project);
         write_combinations(flow, project);
         write_envelope(flow, envelope);
