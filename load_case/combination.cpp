@@ -5,6 +5,7 @@
 
 #include "engine/exact_decimal.hpp"
 #include "load_case/project_numbers.hpp"
+#include "load_case/unicode_text.hpp"
 
 namespace korvel::load_case {
 namespace {
@@ -16,9 +17,11 @@ using engine::SmallDecimal;
 ExactDecimal exact(std::string_view text) { return std::get<ExactDecimal>(ExactDecimal::read(text)); }
 
 // The exact sum over `factors` of factor × load `i` of its case; zero for no load.
-ExactDecimal exact_load(const ProjectNumbers& numbers, std::span<const ReadFactor> factors, std::size_t i) {
+ExactDecimal exact_load(const ProjectNumbers& numbers, std::span<const ReadFactor> factors, std::size_t i,
+                        StopRequested stop) {
     ExactDecimal sum;
     for (const ReadFactor& factor : factors) {
+        if (stop != nullptr && stop()) throw WorkStopped();
         const ReadNumber& load = numbers.case_loads[factor.case_index][i];
         if (!load.text.empty()) sum += exact(factor.value.text) * exact(load.text);
     }
@@ -29,7 +32,7 @@ ExactDecimal exact_load(const ProjectNumbers& numbers, std::span<const ReadFacto
 // of short texts are formed in 64 bits; a load with a longer text, or whose sum
 // outgrows 64 bits, takes the general exact road.
 void combine(const ProjectNumbers& numbers, std::span<const ReadFactor> factors,
-             std::array<std::string, engine::kLoadCount>& loads) {
+             std::array<std::string, engine::kLoadCount>& loads, StopRequested stop) {
     std::array<SmallDecimal, engine::kLoadCount> sums{};
     std::array<bool, engine::kLoadCount> long_road{};
     for (const ReadFactor& factor : factors) {
@@ -48,7 +51,7 @@ void combine(const ProjectNumbers& numbers, std::span<const ReadFactor> factors,
     }
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
         if (long_road[i]) {
-            const ExactDecimal sum = exact_load(numbers, factors, i);
+            const ExactDecimal sum = exact_load(numbers, factors, i, stop);
             if (!sum.is_zero()) loads[i] = sum.text();
         } else if (!sums[i].is_zero()) {
             sums[i].write_text(loads[i]);
@@ -58,7 +61,8 @@ void combine(const ProjectNumbers& numbers, std::span<const ReadFactor> factors,
 
 }  // namespace
 
-std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(const Project& project) {
+std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(const Project& project,
+                                                                               StopRequested stop) {
     auto read = read_project_numbers(project);
     if (auto* error = std::get_if<ProjectError>(&read)) return std::move(*error);
     const ProjectNumbers& numbers = std::get<ProjectNumbers>(read);
@@ -70,13 +74,15 @@ std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(c
         begin = numbers.factor_ends[c];
         engine::AnalysisInput& input = inputs[c];
         input.span = project.span;
-        combine(numbers, factors, input.loads);
+        if (stop != nullptr && stop()) throw WorkStopped();
+        combine(numbers, factors, input.loads, stop);
     }
     return inputs;
 }
 
-std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project) {
-    auto inputs = combined_inputs(project);
+std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project,
+                                                                                      StopRequested stop) {
+    auto inputs = combined_inputs(project, stop);
     if (auto* error = std::get_if<ProjectError>(&inputs)) return std::move(*error);
     std::vector<engine::AnalysisOutcome> outcomes;
     outcomes.reserve(project.combinations.size());
@@ -86,8 +92,8 @@ std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combina
     return outcomes;
 }
 
-std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project) {
-    auto outcomes = analyse_combinations(project);
+std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project, StopRequested stop) {
+    auto outcomes = analyse_combinations(project, stop);
     if (auto* error = std::get_if<ProjectError>(&outcomes)) return std::move(*error);
     ProjectEnvelope answer;
     answer.span = project.span;
@@ -100,7 +106,9 @@ std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project) 
 
 std::optional<std::size_t> combination_index(const Project& project, std::string_view name) {
     const auto& all = project.combinations;
-    const auto found = std::find_if(all.begin(), all.end(), [&](const Combination& c) { return c.name == name; });
+    const std::string key = name_key(name);
+    const auto found =
+        std::find_if(all.begin(), all.end(), [&](const Combination& c) { return name_key(c.name) == key; });
     if (found == all.end()) return std::nullopt;
     return static_cast<std::size_t>(found - all.begin());
 }

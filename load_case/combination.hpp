@@ -1,5 +1,6 @@
 #pragma once
 
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,16 +13,28 @@
 
 namespace korvel::load_case {
 
+// Asked between combinations and between long exact products, so that a caller
+// can give up a project whose loads have a thousand digits; true gives it up.
+using StopRequested = bool (*)();
+
+// Thrown when a StopRequested said to stop: the work was given up, not failed.
+class WorkStopped : public std::exception {
+public:
+    const char* what() const noexcept override { return "the combinations were given up before they were done"; }
+};
+
 // The input of each combination, in the project's order: the project's span and
 // 23 load texts, each the exact decimal sum over the combination's factors of
 // factor × that case's load (never through a double), so that its analysis is to
 // the digit the analysis of those texts typed into the main window. A load no
 // factored case has, or whose sum is zero, is empty. A project that fails
 // check_project gives its fault instead.
-std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(const Project& project);
+std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(const Project& project,
+                                                                               StopRequested stop = nullptr);
 
 // One ordinary analysis per combination, in the project's order.
-std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project);
+std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project,
+                                                                                      StopRequested stop = nullptr);
 
 // A project's combinations analysed, and their envelope: what the command line
 // prints and the load cases window shows.
@@ -33,9 +46,10 @@ struct ProjectEnvelope {
 };
 
 // Analyses every combination; a project that fails check_project gives its fault.
-std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project);
+// Throws WorkStopped when `stop` says so.
+std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project, StopRequested stop = nullptr);
 
-// The position of the combination called `name`.
+// The position of the combination called `name`, compared as name_key gives names.
 std::optional<std::size_t> combination_index(const Project& project, std::string_view name);
 
 }  // namespace korvel::load_case

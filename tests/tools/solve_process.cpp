@@ -161,10 +161,9 @@ int SolveCoprocess::wait(int seconds) {
     if (pid_ < 0) return -1;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     for (;;) {
-        int wait_status = 0;
-        if (waitpid(pid_, &wait_status, WNOHANG) == pid_) {
+        if (waitpid(pid_, &wait_status_, WNOHANG) == pid_) {
             pid_ = -1;
-            return status_of(wait_status);
+            return status_of(wait_status_);
         }
         if (std::chrono::steady_clock::now() >= deadline) return -1;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -35,6 +35,8 @@ public:
     std::string read_line(int seconds = 10);
     // Waits up to `seconds` for the program to end; its exit status (as Outcome::status), or -1.
     int wait(int seconds = 20);
+    // How the program ended, as waitpid reports it (for WIFSIGNALED and WTERMSIG), once wait has seen it end.
+    int wait_status() const { return wait_status_; }
     std::string error_output() const;
     pid_t pid() const { return pid_; }
 
@@ -44,6 +46,7 @@ private:
     int out_ = -1;
     int err_file_ = -1;
     std::string pending_;
+    int wait_status_ = 0;
 };
 
 }  // namespace korvel::testing_support

@@ -1,6 +1,9 @@
 #include "tools/korvel_solve/batch.hpp"
 
+#include <algorithm>
 #include <vector>
+
+#include "load_case/combination.hpp"
 
 #include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/interruption.hpp"
@@ -25,25 +28,36 @@ constexpr std::size_t kLinesPerThreadWorthSharing = 16;
 class ParallelAnswers {
 public:
     ParallelAnswers(std::size_t jobs, ResultValues values)
-        : pool_(jobs), answerers_(pool_.size(), LineAnswerer(values)), outputs_(pool_.size()), errors_(pool_.size()) {}
+        : pool_(jobs),
+          answerers_(pool_.size(), LineAnswerer(values)),
+          outputs_(pool_.size()),
+          errors_(pool_.size()),
+          stopped_(pool_.size()) {}
 
     // Adds the answers to `lines` to the sink's output; returns how many are errors.
     std::size_t answer(const std::vector<InputLine>& lines, const std::string& source, OutputSink& sink) {
         std::string& out = sink.buffer();
         const std::size_t shares = pool_.size();
         if (shares == 1 || lines.size() < shares * kLinesPerThreadWorthSharing) {
-            return answer_run(answerers_[0], lines, 0, lines.size(), source, out);
+            bool stopped = false;
+            return answer_run(answerers_[0], lines, 0, lines.size(), source, out, stopped);
         }
         pool_.run([&](std::size_t share) {
             // The first share writes straight into `out`, which comes first anyway.
             std::string& target = share == 0 ? out : outputs_[share];
             if (share != 0) target.clear();
+            bool stopped = false;
             errors_[share] = answer_run(answerers_[share], lines, lines.size() * share / shares,
-                                        lines.size() * (share + 1) / shares, source, target);
+                                        lines.size() * (share + 1) / shares, source, target, stopped);
+            stopped_[share] = stopped;
         });
+        // The answers after a line given up are left out, so that the output has no gap.
+        const std::size_t first_stopped =
+            static_cast<std::size_t>(std::find(stopped_.begin(), stopped_.end(), char{1}) - stopped_.begin());
+        const std::size_t kept = std::min(shares, first_stopped + 1);
         std::size_t errors = errors_[0];
         std::size_t size = out.size();
-        for (std::size_t share = 1; share < shares; ++share) {
+        for (std::size_t share = 1; share < kept; ++share) {
             errors += errors_[share];
             size += outputs_[share].size();
         }
@@ -51,7 +65,7 @@ public:
         // which keeps the part of the work that only one thread can do small.
         const bool write_now = size >= kOutputBlock;
         if (write_now) sink.flush();
-        for (std::size_t share = 1; share < shares; ++share) {
+        for (std::size_t share = 1; share < kept; ++share) {
             if (write_now) {
                 sink.write(outputs_[share]);
             } else {
@@ -62,10 +76,15 @@ public:
     }
 
 private:
+    // Stops at a line whose project an interruption gives up, setting `stopped`.
     static std::size_t answer_run(LineAnswerer& answerer, const std::vector<InputLine>& lines, std::size_t from,
-                                  std::size_t to, const std::string& source, std::string& out) {
+                                  std::size_t to, const std::string& source, std::string& out, bool& stopped) {
         std::size_t errors = 0;
-        for (std::size_t i = from; i < to; ++i) errors += answerer.answer(lines[i], source, out) ? 1u : 0u;
+        try {
+            for (std::size_t i = from; i < to; ++i) errors += answerer.answer(lines[i], source, out) ? 1u : 0u;
+        } catch (const load_case::WorkStopped&) {
+            stopped = true;
+        }
         return errors;
     }
 
@@ -73,6 +92,7 @@ private:
     std::vector<LineAnswerer> answerers_;
     std::vector<std::string> outputs_;
     std::vector<std::size_t> errors_;
+    std::vector<char> stopped_;  // char, not bool: each share sets its own from its own thread
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -19,7 +20,9 @@ using Clock = std::chrono::steady_clock;
 // How long the answers computed before an interruption may still take to go out.
 constexpr auto kGrace = std::chrono::milliseconds(50);
 
-volatile std::sig_atomic_t g_signal = 0;
+// Lock-free, so that the handler may set it; the workers read it.
+std::atomic<int> g_signal = 0;
+static_assert(std::atomic<int>::is_always_lock_free);
 bool g_catching = false;
 sigset_t g_wait_mask;  // the mask while waiting: the interruption signals let through
 Clock::time_point g_grace_end;
@@ -83,6 +86,8 @@ bool wait_for(int fd, short events, int timeout_ms) {
         if (errno != EINTR || interruption_signal() != 0) return false;
     }
 }
+
+bool interruption_pending() { return g_signal != 0 || (g_catching && held_back_interruption() != 0); }
 
 void end_by_interruption() {
     const int signal_number = interruption_signal();

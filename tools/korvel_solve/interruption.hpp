@@ -17,6 +17,10 @@ void catch_interruptions();
 // back, as when the input is always ready and the program never waits.
 int interruption_signal();
 
+// Whether an interruption has come or is held back; safe in any thread, for the
+// workers to stop a long computation at once.
+bool interruption_pending();
+
 // Waits until `fd` is ready for `events` (POLLIN or POLLOUT), for at most
 // `timeout_ms` (-1: no limit), taking a held-back signal meanwhile. True when
 // the descriptor is ready (or has hung up); false on a timeout or an

@@ -10,6 +10,8 @@
 #include "load_case/load_case.hpp"
 #include "load_case/project.hpp"
 #include "tools/korvel_solve/envelope_output.hpp"
+#include "tools/korvel_solve/input_files.hpp"
+#include "tools/korvel_solve/interruption.hpp"
 
 namespace korvel::solve {
 
@@ -71,8 +73,7 @@ bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::s
             return true;
         }
         // Only a line that names cases or combinations can be a project; the others take the fast road.
-        if (line.text.find("\"cases\"") != std::string_view::npos ||
-            line.text.find("\"combinations\"") != std::string_view::npos) {
+        if (names_project_parts(line.text)) {
             return answer_case_file(line, source, out);
         }
         if (const auto bad = load_case::read_load_case(line.text, input_)) {
@@ -102,9 +103,9 @@ bool LineAnswerer::answer_case_file(const InputLine& line, std::string_view sour
         input_ = std::move(*input);
         return answer_case(out);
     }
-    // The reader has checked the project, so every combination is analysed.
-    const auto answer =
-        std::get<load_case::ProjectEnvelope>(load_case::envelope_of(std::get<load_case::Project>(read)));
+    // The reader has checked the project, so every combination is analysed, unless an interruption stops it.
+    const auto answer = std::get<load_case::ProjectEnvelope>(
+        load_case::envelope_of(std::get<load_case::Project>(read), interruption_pending));
     append_json_line(out, project_json(answer));
     return !answer.envelope.complete();
 }

@@ -21,7 +21,9 @@ public:
     explicit LineAnswerer(ResultValues values) : writer_(values) {}
 
     // Appends the answer to `line` of the input called `source` (empty for
-    // standard input); true when the answer is an error.
+    // standard input); true when the answer is an error. Throws
+    // load_case::WorkStopped, having appended nothing, when an interruption
+    // stops the combinations of a project line.
     bool answer(const InputLine& line, std::string_view source, std::string& out);
 
 private:

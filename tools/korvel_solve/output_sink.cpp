@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -81,6 +82,30 @@ bool trim_to_whole_lines(int fd, const char* data, std::size_t written) {
     return ::ftruncate(fd, end - static_cast<off_t>(partial)) == 0;
 }
 
+// After an interruption, a line begun in a pipe or on a terminal is written to its
+// end, so that the reader gets no half line, as long as the reader takes more
+// within this time each time; a reader that takes nothing gets the half line.
+constexpr int kLineEndTimeoutMs = 1000;
+
+// Writes the rest of the line begun before an interruption (`data` has `size`
+// bytes left); false when the reader stopped taking it.
+bool finish_line(int fd, const char* data, std::size_t size) {
+    std::size_t left = std::string_view(data, size).find('\n');
+    left = left == std::string_view::npos ? size : left + 1;
+    while (left > 0) {
+        pollfd ready{fd, POLLOUT, 0};
+        if (::poll(&ready, 1, kLineEndTimeoutMs) <= 0) return false;
+        const ssize_t written = ::write(fd, data, std::min(left, largest_unblocking_write(fd, output_kind(fd))));
+        if (written < 0) {
+            if (errno == EINTR || errno == EAGAIN) continue;
+            return false;
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string system_error_text(int error_number) { return std::strerror(error_number); }
@@ -91,6 +116,7 @@ void write_all(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         // A reader that takes nothing more must not keep an interruption from ending the run.
         if (!wait_for(fd, POLLOUT, -1)) {
+            if (interruption_signal() != 0 && data != start && data[-1] != '\n') finish_line(fd, data, size);
             throw IoError(interruption_signal() != 0 ? "interrupted while writing the results"
                                                      : "could not write the results: " + system_error_text(errno));
         }
