@@ -4,10 +4,13 @@
 
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <thread>
 #include <vector>
@@ -201,6 +204,81 @@ TEST(Interruption, WritesEveryAnswerComputedThenEndsByTheSignal) {
     EXPECT_NE(solve.read_line().find("L0U1"), std::string::npos);
     kill(solve.pid(), SIGTERM);
     EXPECT_EQ(solve.wait(), 128 + SIGTERM);
+}
+
+}  // namespace
+
+namespace {
+
+// A FIFO later in the list that nobody writes to yet does not hold up the first:
+// opening it does not wait for a writer.
+TEST(FifoInputs, AreOpenedWithoutWaitingForAWriter) {
+    const std::string base = testing::TempDir() + "korvel-fifo-" + std::to_string(getpid());
+    const std::string first = base + "-first", second = base + "-second";
+    ASSERT_EQ(mkfifo(first.c_str(), 0600), 0);
+    ASSERT_EQ(mkfifo(second.c_str(), 0600), 0);
+    SolveCoprocess solve({"--batch", first, second});
+    // The program's open for reading lets this open for writing succeed at once.
+    int writer = -1;
+    for (int tries = 0; tries < 500 && writer < 0; ++tries) {
+        writer = open(first.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (writer < 0) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_GE(writer, 0);
+    fcntl(writer, F_SETFL, 0);
+    const std::string line = kGood + "\n";
+    ASSERT_EQ(write(writer, line.data(), line.size()), static_cast<ssize_t>(line.size()));
+    EXPECT_NE(solve.read_line(5).find(R"("L0U1":"-11.1814")"), std::string::npos);
+    close(writer);
+    ASSERT_EQ(kill(solve.pid(), SIGTERM), 0);
+    EXPECT_EQ(solve.wait(5), 128 + SIGTERM);
+    std::remove(first.c_str());
+    std::remove(second.c_str());
+}
+
+}  // namespace
+
+namespace {
+
+using korvel::testing_support::Outcome;
+using korvel::testing_support::run_solve;
+
+// Runs korvel-solve with every write to its standard output cut short.
+Outcome run_with_short_writes(const std::vector<std::string>& arguments, const std::string& input) {
+    const char* const sanitizer_options = std::getenv("ASAN_OPTIONS");
+    const std::string saved = sanitizer_options ? sanitizer_options : "";
+    setenv("LD_PRELOAD", KORVEL_SHORT_WRITE_PATH, 1);
+    // The sanitizers' runtime would otherwise refuse a library loaded before it.
+    setenv("ASAN_OPTIONS", (saved + ":verify_asan_link_order=0").c_str(), 1);
+    Outcome outcome = run_solve(arguments, input);
+    unsetenv("LD_PRELOAD");
+    if (sanitizer_options) {
+        setenv("ASAN_OPTIONS", saved.c_str(), 1);
+    } else {
+        unsetenv("ASAN_OPTIONS");
+    }
+    return outcome;
+}
+
+TEST(ShortWrites, GoOnFromWhereTheyStoppedSoTheOutputIsTheSameByteForByte) {
+    std::string lines;
+    for (int i = 0; i < 300; ++i) lines += i % 7 == 3 ? "oops\n" : kGood + "\n";
+    lines += R"({"span": "12", "cases": [{"name": "D", "loads": {"U4.V": "10"}}], )"
+             R"("combinations": [{"name": "c", "factors": {"D": "1.5"}}]})"
+             "\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> runs{
+        {{"--batch", "--jobs", "2"}, lines},
+        {{"--span", "16", "--load", "U4.V=10"}, ""},
+        {{"--span", "16", "--load", "U4.V=10", "--working"}, ""},
+    };
+    for (const auto& [arguments, input] : runs) {
+        SCOPED_TRACE(arguments.front());
+        const Outcome whole = run_solve(arguments, input);
+        const Outcome cut = run_with_short_writes(arguments, input);
+        EXPECT_EQ(cut.status, whole.status) << cut.err;
+        EXPECT_EQ(cut.out, whole.out);
+        EXPECT_GT(whole.out.size(), 100u);
+    }
 }
 
 }  // namespace

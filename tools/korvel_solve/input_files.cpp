@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "engine/quoted_text.hpp"
+#include "tools/korvel_solve/interruption.hpp"
 #include "tools/korvel_solve/io_error.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
 
@@ -25,16 +26,19 @@ InputFiles::InputFiles(const std::vector<std::string>& names) {
                 inputs_.push_back({STDIN_FILENO, ""});
                 continue;
             }
-            const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+            // Without a writer, a FIFO would hold a blocking open for good; reading it
+            // waits in poll instead, where an interruption is taken.
+            const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
             if (fd < 0) {
                 const std::string reason =
                     errno == ELOOP ? "its symbolic links lead round in a loop" : system_error_text(errno);
-                throw UsageError("cannot open " + engine::quoted_text(name) + ": " + reason);
+                throw InputError("cannot open " + engine::quoted_text(name) + ": " + reason);
             }
             inputs_.push_back({fd, name});
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
             struct stat status {};
             if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) {
-                throw UsageError("cannot read " + engine::quoted_text(name) + ": it is a directory");
+                throw InputError("cannot read " + engine::quoted_text(name) + ": it is a directory");
             }
         }
     } catch (...) {
@@ -53,6 +57,10 @@ void InputFiles::close_all() {
     inputs_.clear();
 }
 
+bool names_project_parts(std::string_view text) {
+    return text.find("\"cases\"") != std::string_view::npos || text.find("\"combinations\"") != std::string_view::npos;
+}
+
 std::string input_description(const BatchInput& input) {
     return input.name.empty() ? "standard input" : engine::quoted_text(input.name);
 }
@@ -61,14 +69,18 @@ std::string read_case_text(const BatchInput& input) {
     std::string text;
     char block[1 << 16];
     for (;;) {
+        // A FIFO with no writer yet reads as ended: wait until it has something to say.
+        wait_for(input.fd, POLLIN, -1);
         const ssize_t count = ::read(input.fd, block, sizeof block);
         if (count == 0) return text;
         if (count < 0) {
             if (errno == EINTR) continue;
-            throw UsageError("cannot read " + input_description(input) + ": " + system_error_text(errno));
+            throw InputError("cannot read " + input_description(input) + ": " + system_error_text(errno));
         }
         if (text.size() + static_cast<std::size_t>(count) > kMaxCaseFileBytes) {
-            throw UsageError(input_description(input) + " is larger than 16 MiB; a case file holds one case object");
+            throw InputError(input_description(input) +
+                             " is larger than 64 MiB, the most a case or project file may hold; a case is one small "
+                             "object, and a project of 1000 cases and 1000 combinations takes about 25 MB");
         }
         text.append(block, static_cast<std::size_t>(count));
     }

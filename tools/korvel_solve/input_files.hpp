@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/korvel_solve/batch.hpp"
@@ -26,11 +27,17 @@ private:
     std::vector<BatchInput> inputs_;
 };
 
-// The largest case file read: a case is one small object.
-inline constexpr std::size_t kMaxCaseFileBytes = std::size_t{16} << 20;
+// The largest case or project file read: room for a project at its limits of
+// 1000 cases and 1000 combinations of 1000 factors each, with texts of a few
+// dozen characters (such a project takes about 25 MB), while bounding memory.
+inline constexpr std::size_t kMaxCaseFileBytes = std::size_t{64} << 20;
 
-// The whole text of a case file. Throws UsageError naming the input when it
-// cannot be read or is larger than kMaxCaseFileBytes.
+// Whether a case file's text names the parts of a project, so that a message can
+// call it one even before it reads as one.
+bool names_project_parts(std::string_view text);
+
+// The whole text of a case or project file. Throws InputError naming the input
+// when it cannot be read or is larger than kMaxCaseFileBytes.
 std::string read_case_text(const BatchInput& input);
 
 // How a message names an input: the quoted file name, or "standard input".
