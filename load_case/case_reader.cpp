@@ -1,10 +1,12 @@
 #include <array>
+#include <map>
 
 #include "engine/quoted_text.hpp"
 #include "engine/truss_model.hpp"
 #include "load_case/json_cursor.hpp"
 #include "load_case/load_case.hpp"
 #include "load_case/project.hpp"
+#include "load_case/unicode_text.hpp"
 
 namespace korvel::load_case {
 
@@ -144,6 +146,9 @@ private:
             if (combinations_given_) throw ShapeFault{"\"combinations\" is given twice"};
             combinations_given_ = true;
             read_array(key, [&](std::size_t index) { read_combination(index); });
+        } else if (is_project()) {
+            throw ShapeFault{"unknown key " + engine::quoted_text(key) +
+                             "; a project has only \"span\", \"cases\" and \"combinations\": remove it"};
         } else if (project_) {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
                              "; a case has only \"span\" and \"loads\", a project \"span\", \"cases\" and "
@@ -201,6 +206,7 @@ private:
                 name_given = true;
                 read_name(load_case.name);
                 part_ = part_name("case", load_case.name, index);
+                check_distinct("case", load_case.name, case_names_);
             } else if (key == "kind") {
                 if (kind_given) throw ShapeFault{"\"kind\" is given twice"};
                 kind_given = true;
@@ -235,6 +241,7 @@ private:
                 name_given = true;
                 read_name(combination.name);
                 part_ = part_name("combination", combination.name, index);
+                check_distinct("combination", combination.name, combination_names_);
             } else if (key == "factors") {
                 if (factors_given) throw ShapeFault{"\"factors\" is given twice"};
                 factors_given = true;
@@ -250,6 +257,21 @@ private:
             }
         });
         if (!name_given) throw ShapeFault{"it has no \"name\"", ProjectFault::EmptyName};
+    }
+
+    // Names are compared by name_key: a name that is another one written
+    // differently is refused here, naming both as they were written.
+    static void check_distinct(std::string_view what, const std::string& name,
+                               std::map<std::string, std::string, std::less<>>& names) {
+        std::string key = name_key(name);
+        if (key.empty()) return;  // check_project says what a missing name needs
+        const auto [found, added] = names.emplace(std::move(key), name);
+        if (!added && found->second != name) {
+            throw ShapeFault{"it has the same name as " + std::string(what) + " " + engine::quoted_text(found->second) +
+                                 " once names are compared as Unicode text (NFC, blanks at the ends left out); "
+                                 "give each its own",
+                             ProjectFault::RepeatedName};
+        }
     }
 
     void read_name(std::string& out) {
@@ -301,6 +323,8 @@ private:
     bool loads_given_ = false;
     bool cases_given_ = false;
     bool combinations_given_ = false;
+    std::map<std::string, std::string, std::less<>> case_names_;  // by name_key, as first written
+    std::map<std::string, std::string, std::less<>> combination_names_;
 };
 
 FormatError text_fault_error(const TextFault& fault, std::string_view json_text) {

@@ -57,6 +57,14 @@ void fill_loads(const std::vector<std::string>& loads, engine::AnalysisInput& in
     }
 }
 
+// An option given more than once would otherwise keep one of its values unsaid.
+void refuse_repeated(std::string_view option, const std::vector<std::string>& values, std::string_view what) {
+    if (values.size() < 2) return;
+    throw UsageError(std::string(option) + " is given " + std::to_string(values.size()) + " times (" +
+                     engine::quoted_text(values[0]) + ", " + engine::quoted_text(values[1]) + "); give one " +
+                     std::string(what));
+}
+
 }  // namespace
 
 CommandLine parse_command_line(int argc, const char* const* argv) {
@@ -67,8 +75,8 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     std::string span;
     std::vector<std::string> loads;
     std::vector<std::string> files;
-    std::string envelope_file;
-    std::string combination;
+    std::vector<std::string> envelope_files;
+    std::vector<std::string> combinations;
     bool batch = false;
     bool numbers = false;
     bool working = false;
@@ -85,8 +93,9 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         app.add_option("--max-line-bytes", options.max_line_bytes)->check(CLI::Validator(line_limit_problem, "BYTES"));
     auto* numbers_flag = app.add_flag("--numbers", numbers);
     app.add_flag("--working", working)->excludes(format_option)->excludes(numbers_flag)->excludes(batch_flag);
-    auto* envelope_option = app.add_option("--envelope", envelope_file);
-    auto* combination_option = app.add_option("--combination", combination);
+    // Taken as lists, so that a repeated option is refused in the program's own words.
+    auto* envelope_option = app.add_option("--envelope", envelope_files)->allow_extra_args(false);
+    auto* combination_option = app.add_option("--combination", combinations)->allow_extra_args(false);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
     batch_flag->excludes(envelope_option)->excludes(combination_option);
@@ -111,6 +120,20 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         return BatchRun{std::move(files), options};
     }
 
+    refuse_repeated("--envelope", envelope_files, "project file");
+    refuse_repeated("--combination", combinations, "combination");
+    if (envelope_option->count() > 0 && working) {
+        throw UsageError(
+            "--envelope and --working cannot be combined: --envelope writes the envelope of every combination, "
+            "--working the working of one case; for one combination's working, give --combination NAME --working "
+            "PROJECT.json");
+    }
+    if (envelope_option->count() > 0 && combination_option->count() > 0) {
+        throw UsageError(
+            "--envelope and --combination cannot be combined: --envelope writes the envelope of every "
+            "combination, --combination the results of one; give one of them");
+    }
+
     SingleRun run;
     const std::map<std::string, OutputFormat, std::less<>> formats{
         {"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
@@ -124,12 +147,12 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         if (!files.empty()) {
             throw UsageError("--envelope names the project; leave out " + engine::quoted_text(files[0]));
         }
-        files.push_back(std::move(envelope_file));
+        files.push_back(std::move(envelope_files.front()));
         run.envelope = true;
     }
     if (combination_option->count() > 0) {
         if (files.empty()) throw UsageError("--combination needs the project file it is a combination of");
-        run.combination = std::move(combination);
+        run.combination = std::move(combinations.front());
     }
     if (files.size() > 1) {
         throw UsageError("give one case file to analyse, or --batch to answer each line of " +

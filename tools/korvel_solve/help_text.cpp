@@ -6,7 +6,7 @@ const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NO
        korvel-solve CASE.json [--format FORMAT]
        korvel-solve (--span TEXT [--load NODE.C=TEXT]... | CASE.json) --working
        korvel-solve --envelope PROJECT.json [--format FORMAT]
-       korvel-solve --combination NAME [--format FORMAT] PROJECT.json
+       korvel-solve --combination NAME [--format FORMAT|--working] PROJECT.json
        korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
 
 Solves the Fink roof truss: member lengths, axial forces (tension positive) and
@@ -22,6 +22,7 @@ Options:
                        the envelope: per member and reaction the max and
                        min with the combination giving each
   --combination NAME   with a project file: the full results of one combination
+                       (or its --working); not with --envelope
   --batch [FILE]...    analyse one case per line of the FILEs, in order ("-" or
                        no FILE: standard input), one JSON line answering each
   --jobs N             batch lines analysed at once (default: the number of

@@ -53,10 +53,12 @@ load_case::CaseFile read_case_file(const std::string& name, int in_fd) {
     const std::string text = read_case_text(input.name.empty() ? BatchInput{in_fd, ""} : input);
     auto read = load_case::read_case_file(text);
     if (auto* error = std::get_if<load_case::FormatError>(&read)) {
-        throw UsageError(input_description(input) + " is not a load case: " + error->message);
+        throw InputError(input_description(input) +
+                         (names_project_parts(text) ? " is not a usable project: " : " is not a load case: ") +
+                         error->message);
     }
     if (auto* error = std::get_if<load_case::ProjectError>(&read)) {
-        throw UsageError(input_description(input) + " is not a usable project: " + error->message);
+        throw InputError(input_description(input) + " is not a usable project: " + error->message);
     }
     if (auto* project = std::get_if<load_case::Project>(&read)) return std::move(*project);
     return std::get<engine::AnalysisInput>(std::move(read));
@@ -66,6 +68,11 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
     if (run.case_file) {
         load_case::CaseFile file = read_case_file(*run.case_file, in_fd);
         if (const auto* project = std::get_if<load_case::Project>(&file)) {
+            if (!run.combination && run.working) {
+                throw UsageError("--working writes the working of one case, and " +
+                                 engine::quoted_text(*run.case_file) +
+                                 " is a project: add --combination NAME for the working of one of its combinations");
+            }
             if (!run.combination) return run_envelope(*project, run, out_fd, err);
             run.input = combination_input(*project, *run.combination);
         } else if (run.envelope || run.combination) {
@@ -129,6 +136,9 @@ int run_solve(int argc, const char* const* argv, int in_fd, int out_fd, std::ost
             return run_batch_command(*batch, in_fd, err, out_fd, catch_signals);
         }
         return run_single(std::get<SingleRun>(command), in_fd, out_fd, err);
+    } catch (const InputError& error) {
+        err << kProgram << engine::escaped_controls(error.what()) << '\n';
+        return kExitUsage;
     } catch (const UsageError& error) {
         err << kProgram << engine::escaped_controls(error.what()) << "\nRun with --help for more information.\n";
         return kExitUsage;
