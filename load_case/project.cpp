@@ -1,6 +1,7 @@
 #include "load_case/project.hpp"
 
 #include <algorithm>
+#include <deque>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -8,6 +9,7 @@
 #include "engine/exact_decimal.hpp"
 #include "engine/quoted_text.hpp"
 #include "load_case/project_numbers.hpp"
+#include "load_case/unicode_text.hpp"
 
 namespace korvel::load_case {
 namespace {
@@ -61,22 +63,36 @@ std::optional<CaseKind> case_kind_from_key(std::string_view key) {
     return row->kind;
 }
 
+namespace {
+
+// The name's name_key, kept in `keys` when it is not the name itself (nearly
+// every name is its own key, and is then used without a copy).
+std::string_view key_of(const std::string& name, std::deque<std::string>& keys) {
+    if (is_own_name_key(name)) return name;
+    return keys.emplace_back(name_key(name));
+}
+
+}  // namespace
+
 std::variant<ProjectNumbers, ProjectError> read_project_numbers(const Project& project) {
     if (auto error = check_count(project.cases.size(), "load cases")) return std::move(*error);
     if (auto error = check_count(project.combinations.size(), "combinations")) return std::move(*error);
 
     ProjectNumbers numbers;
     numbers.case_loads.resize(project.cases.size());
+    // Names are compared as name_key gives them: "Å" in either Unicode form, "A " and "A" are one name.
+    std::deque<std::string> keys;
     std::unordered_map<std::string_view, std::size_t> case_indices;
     case_indices.reserve(project.cases.size());
     for (std::size_t i = 0; i < project.cases.size(); ++i) {
         const LoadCase& load_case = project.cases[i];
         // Messages are made only for a fault: a usable project is read without building any text.
         const auto part = [&] { return part_of("case", load_case.name, i); };
-        if (load_case.name.empty()) {
+        const std::string_view key = key_of(load_case.name, keys);
+        if (key.empty()) {
             return fault_in(ProjectFault::EmptyName, part(), "it has no name; give every case a name");
         }
-        if (!case_indices.emplace(load_case.name, i).second) {
+        if (!case_indices.emplace(key, i).second) {
             return fault_in(ProjectFault::RepeatedName, part(), "two cases have this name; give each its own");
         }
         for (std::size_t load = 0; load < engine::kLoadCount; ++load) {
@@ -96,10 +112,11 @@ std::variant<ProjectNumbers, ProjectError> read_project_numbers(const Project& p
     for (std::size_t i = 0; i < project.combinations.size(); ++i) {
         const Combination& combination = project.combinations[i];
         const auto part = [&] { return part_of("combination", combination.name, i); };
-        if (combination.name.empty()) {
+        const std::string_view key = key_of(combination.name, keys);
+        if (key.empty()) {
             return fault_in(ProjectFault::EmptyName, part(), "it has no name; give every combination a name");
         }
-        if (!combination_names.insert(combination.name).second) {
+        if (!combination_names.insert(key).second) {
             return fault_in(ProjectFault::RepeatedName, part(), "two combinations have this name; give each its own");
         }
         if (combination.factors.empty()) {
@@ -107,7 +124,7 @@ std::variant<ProjectNumbers, ProjectError> read_project_numbers(const Project& p
         }
         for (const Factor& factor : combination.factors) {
             const auto what = [&] { return "the factor of " + engine::quoted_text(factor.case_name); };
-            const auto found = case_indices.find(factor.case_name);
+            const auto found = case_indices.find(key_of(factor.case_name, keys));
             if (found == case_indices.end()) {
                 return fault_in(ProjectFault::UnknownCase, part(),
                                 what() + " names no case of the project; factors name cases exactly as they are named");

@@ -15,6 +15,8 @@ run_packages=(
   qt6-base-dev libgl-dev qt6-svg-dev
   # command-line tool
   libcli11-dev nlohmann-json3-dev
+  # names compared as Unicode text (NFC) and their widths in a table
+  libicu-dev
   # fonts standing in for the two named fonts of the results window
   fonts-liberation fonts-comic-neue fontconfig
   # man pages, turned into roff at build time

@@ -114,6 +114,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "two cases"},
         BadProject{project_with(kDead, kByDead + ", " + kByDead), ProjectFault::RepeatedName, "combination \"C\"",
                    "two combinations"},
+        // Names that look the same are the same name (NFC, blanks at the ends left out).
+        BadProject{project_with(R"({"name": "\u00c5"}, {"name": "A\u030a"})", kByDead), ProjectFault::RepeatedName,
+                   "case \"A\u030a\"", "the same name as case \"\u00c5\""},
+        BadProject{
+            project_with(kDead, R"({"name": "C ", "factors": {"Dead": 1}}, {"name": "C", "factors": {"Dead": 2}})"),
+            ProjectFault::RepeatedName, "combination \"C\"", "the same name as combination \"C \""},
         BadProject{project_with(kDead, R"({"name": "C", "factors": {"Dead": "1", "Dead": "2"}})"),
                    ProjectFault::RepeatedName, "combination \"C\"", "\"Dead\" is given twice"},
         BadProject{project_with(kDead, R"({"name": "C", "factors": {"dead": "1.2"}})"), ProjectFault::UnknownCase,

@@ -4,6 +4,7 @@
 
 #include "engine/quoted_text.hpp"
 #include "engine/result_table.hpp"
+#include "load_case/unicode_text.hpp"
 
 namespace korvel::solve {
 namespace {
@@ -49,10 +50,7 @@ Json extremes_json(const Extremes& e, const std::vector<std::string>& names) {
 // Pads each column to its widest cell, two blanks between columns.
 std::string aligned(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
-    const auto width_of = [](const std::string& text) {
-        return static_cast<std::size_t>(std::count_if(
-            text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-    };
+    const auto width_of = [](const std::string& text) { return load_case::display_width(text); };
     for (const auto& row : rows) {
         widths.resize(std::max(widths.size(), row.size()), 0);
         for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], width_of(row[i]));
