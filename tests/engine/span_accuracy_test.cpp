@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "engine/span_accuracy.hpp"
 #include "tests/engine/analysis_test_support.hpp"
@@ -56,6 +57,12 @@ TEST(SpanAccuracy, TheWarningNamesTheSpanAsUsedTheShareAndWhatToDo) {
 TEST(SpanAccuracy, NoWarningForASpanTheAnalysisRefusesOrThatIsLargeEnough) {
     for (const char* span : {"", "abc", "0", "0.00004", "1e400", "16", "5.0001"})
         EXPECT_FALSE(span_accuracy_warning(span).has_value()) << span;
+}
+
+// docs/accuracy.md: the warning comes for spans below 5, and only there.
+TEST(SpanAccuracy, TheWarningBeginsJustBelowASpanOfFive) {
+    for (const auto& [span, warned] : {std::pair{"4.9999", true}, {"-4.9999", true}, {"5", false}, {"5.0000", false}})
+        EXPECT_EQ(span_accuracy_warning(span).has_value(), warned) << span;
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -77,6 +80,44 @@ TEST(AtomicFile, AWriteRefusedByTheFileSystemKeepsTheOldFileAndNamesTheReason) {
             << "the limit alone decides";
         EXPECT_EQ(contents_of(file), QByteArray(c.new_size, 'n'));
     }
+}
+
+// A truly full file system, not a size limit: a small tmpfs mounted in a mount
+// namespace of a child's own (so nothing outlives the test), filled to the last
+// byte after the old file is saved. The child exits 77 where it may not mount.
+TEST(AtomicFile, ASaveOntoAFullFileSystemFailsAtOnceAndKeepsTheOldFile) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs root";
+    QTemporaryDir folder;
+    const std::string mount_point = QFile::encodeName(folder.path()).toStdString();
+    const QString file = folder.filePath(QStringLiteral("case.korvel.json"));
+    const QByteArray old_bytes(300, 'o');
+    const std::string no_space = std::error_code(ENOSPC, std::generic_category()).message();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(20);  // a writer that retried on a full disk for good ends here, by the signal
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", mount_point.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            ::_exit(77);
+        }
+        if (write_file_atomically(file, old_bytes)) ::_exit(2);
+        const std::string filler = mount_point + "/filler";
+        const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT, 0600);
+        const std::string block(4096, 'f');
+        while (::write(fd, block.data(), block.size()) > 0) {}
+        while (::write(fd, block.data(), 1) > 0) {}
+        ::close(fd);
+        const auto failure = write_file_atomically(file, QByteArray(8 * 1024, 'n'));
+        const bool reason_said = failure && failure->reason.toStdString() == no_space;
+        const bool old_kept = contents_of(file) == old_bytes;
+        const bool nothing_left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size() == 2;
+        ::_exit(reason_said && old_kept && nothing_left ? 0 : 3);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77) GTEST_SKIP() << "no mount namespace here";
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "2: the old file was not saved; 3: the full disk was not reported as "
+                                         "such, or the old file or a temporary file was touched";
 }
 
 TEST(AtomicFile, ASavedFileKeepsItsPermissionsAndAReadOnlyOneIsReplacedOnlyWhereAllowed) {
