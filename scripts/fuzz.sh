@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 [[ $seconds =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [seconds-per-target], a whole number above 0" >&2; exit 2; }
-targets=(fixed4_text analysis)
+targets=(fixed4_text analysis exact_decimal project batch_line)
 
 bash scripts/install-dependencies.sh --tests
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -22,7 +22,9 @@ for target in "${targets[@]}"; do
   crashes=build-fuzz/crashes/$target
   mkdir -p "$corpus" "$crashes"
   echo "== fuzzing $target for $seconds s"
+  dictionary=fuzz/decimal_text.dict
+  [[ $target == project || $target == batch_line ]] && dictionary=fuzz/project.dict
   "build-fuzz/korvel-fuzz-$target" "$corpus" "fuzz/corpus/$target" \
-    -dict=fuzz/decimal_text.dict -max_total_time="$seconds" -max_len=1024 -timeout=10 \
+    -dict="$dictionary" -max_total_time="$seconds" -max_len=1024 -timeout=10 \
     -artifact_prefix="$crashes/" -print_final_stats=1
 done
