@@ -122,7 +122,9 @@ WorkingStep table_step(const StepRow& row, const Number& value, const Known& kno
                      row.reaction,
                      {},
                      {},
-                     row.note};
+                     row.note,
+                     {},
+                     0};
     if (row.formula.empty()) return step;
     const Formula& formula = table_formula(row.quantity);
     step.operands = known.operands(formula);
@@ -217,10 +219,89 @@ WorkingStep check_step(Node node, bool vertical, const Known& known) {
                      std::nullopt,
                      {},
                      {},
-                     {}};
+                     {},
+                     {},
+                     0};
     step.known = Known::forces_used(step.operands);
     if (*step.shown != Fixed4()) step.note = kResidualNote;
     return step;
+}
+
+// An intermediate sum or determinant of the forces, which reads best just before its use.
+bool waits_for_use(const WorkingStep& step) { return step.stage != Stage::Geometry && step.display == Display::None; }
+
+// The steps in the order of computation, each waiting step moved to just before the
+// first step that uses it.
+std::vector<WorkingStep> in_order_of_use(std::vector<WorkingStep> computed) {
+    std::vector<WorkingStep> out;
+    std::vector<bool> waiting(computed.size(), false);
+    const auto emit = [&](auto& self, std::size_t i) -> void {
+        for (const WorkingOperand& op : computed[i].operands) {
+            const auto all = working_symbols();
+            const auto used = static_cast<std::size_t>(std::find(all.begin(), all.end(), op.symbol) - all.begin());
+            if (used < waiting.size() && waiting[used]) {
+                waiting[used] = false;
+                self(self, used);
+            }
+        }
+        out.push_back(std::move(computed[i]));
+    };
+    for (std::size_t i = 0; i < computed.size(); ++i) {
+        if (waits_for_use(computed[i])) {
+            waiting[i] = true;
+        } else {
+            emit(emit, i);
+        }
+    }
+    for (std::size_t i = 0; i < computed.size(); ++i) {
+        if (waiting[i]) throw std::logic_error("the working computes " + computed[i].symbol + " and never uses it");
+    }
+    return out;
+}
+
+bool at(const Member member, Node node) {
+    const MemberEnds ends = member_ends(member);
+    return ends.first == node || ends.second == node;
+}
+
+// For each balance of the member forces, the members still unknown where it is taken;
+// for the first on a cut, the fewest unknowns a joint of that half still has.
+void name_the_unknowns(std::vector<WorkingStep>& steps) {
+    std::vector<std::size_t> solved_at(kMemberCount, steps.size());
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        if (steps[i].stage != Stage::MemberForces) continue;
+        for (const Member m : steps[i].members) solved_at[to_index(m)] = i;
+    }
+    Place cut = Place::None;  // of the step before
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        WorkingStep& step = steps[i];
+        if (step.stage != Stage::MemberForces || step.members.empty()) continue;
+        const bool on_cut = step.place == Place::LeftSection || step.place == Place::RightSection;
+        for (const Member m : kMembers) {
+            if (solved_at[to_index(m)] < i) continue;
+            const bool here =
+                on_cut ? std::any_of(steps.begin(), steps.end(),
+                                     [&](const WorkingStep& s) {
+                                         return s.place == step.place && s.stage == step.stage &&
+                                                std::find(s.members.begin(), s.members.end(), m) != s.members.end();
+                                     })
+                       : at(m, step.node);
+            if (here) step.unknown.push_back(m);
+        }
+        if (on_cut && cut != step.place) {
+            step.fewest_at_joints = kMemberCount;
+            for (std::size_t n = 0; n < kNodeCount; ++n) {
+                const double x = node_position(static_cast<Node>(n)).x;
+                if (step.place == Place::LeftSection ? x >= 0.5 : x <= 0.5) continue;
+                const auto left =
+                    static_cast<std::size_t>(std::count_if(kMembers.begin(), kMembers.end(), [&](Member m) {
+                        return solved_at[to_index(m)] >= i && at(m, static_cast<Node>(n));
+                    }));
+                if (left > 0) step.fewest_at_joints = std::min(step.fewest_at_joints, left);
+            }
+        }
+        cut = step.place;
+    }
 }
 
 }  // namespace
@@ -229,6 +310,7 @@ std::span<const std::string_view> working_symbols() { return symbols().all; }
 
 Working build_working(std::string span_text, const StepRecord& record) {
     Working working{std::move(span_text), {}, {}};
+    std::vector<WorkingStep> computed;
     Known known;
     for (std::size_t i = 0; i < kLoadCount; ++i) {
         const Fixed4 load = record.load_values()[i];
@@ -244,9 +326,11 @@ Working build_working(std::string span_text, const StepRecord& record) {
     }
     for (std::size_t i = 0; i < kQuantityCount; ++i) {
         if (!recorded[i]) throw std::logic_error("the analysis did not record " + std::string(kSteps[i].symbol));
-        working.steps.push_back(table_step(step_row(static_cast<Quantity>(i)), *recorded[i], known));
+        computed.push_back(table_step(step_row(static_cast<Quantity>(i)), *recorded[i], known));
         known.set(i, *recorded[i]);
     }
+    working.steps = in_order_of_use(std::move(computed));
+    name_the_unknowns(working.steps);
     for (std::size_t n = 0; n < kNodeCount; ++n) {
         for (const bool vertical : {false, true})
             working.steps.push_back(check_step(static_cast<Node>(n), vertical, known));

@@ -48,12 +48,18 @@ struct WorkingStep {
     std::vector<Member> known;     // members whose forces the step takes as known
     std::string_view zero_reason;  // set for a zero-force member
     std::string_view note;         // a remark, or why a check leaves a residual
+    // Why the balance is taken here: the members still unknown at the joint or the cut,
+    // and for the first balance on a cut, the fewest unknowns any joint had left.
+    std::vector<Member> unknown;
+    std::size_t fewest_at_joints = 0;
 };
 
 struct Working {
     std::string span_text;
     std::vector<WorkingOperand> loads;  // the loads that are not zero
-    std::vector<WorkingStep> steps;     // in the order the program computes
+    // In the order the program computes, except that a sum or a determinant comes
+    // just before the step that first uses it.
+    std::vector<WorkingStep> steps;
 };
 
 // Every name a formula of the working may use: the quantities, then the 23 loads.

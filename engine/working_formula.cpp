@@ -5,6 +5,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <stdexcept>
 #include <system_error>
@@ -86,6 +87,24 @@ std::string number_text(const Number& n) {
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::get<double>(n));
     if (error != std::errc()) throw std::logic_error("double without a text");
     return std::string(buffer, end);
+}
+
+std::string number_text(const Number& n, Precision precision) {
+    const auto* d = std::get_if<double>(&n);
+    if (precision == Precision::Full || d == nullptr || !std::isfinite(*d)) return number_text(n);
+    if (*d == 0) return "0";  // a student writes no sign on zero
+    const double size = std::fabs(*d);
+    if (size < kNegligible) return std::string(kAboutZero);
+    // Six significant digits in fixed notation; trailing zeros are dropped.
+    const int decimals = std::max(0, 5 - static_cast<int>(std::floor(std::log10(size))));
+    char buffer[400];
+    const int length = std::snprintf(buffer, sizeof buffer, "%.*f", decimals, *d);
+    std::string text(buffer, static_cast<std::size_t>(length));
+    if (text.find('.') != std::string::npos) {
+        while (text.ends_with('0')) text.pop_back();
+        if (text.ends_with('.')) text.pop_back();
+    }
+    return text;
 }
 
 Number read_number(std::string_view text, const Number& like) {
@@ -275,20 +294,25 @@ Number Formula::evaluate(std::span<const Number> values) const {
 }
 
 std::string Formula::substituted(std::span<const Number> values) const {
-    std::string out;
+    return substituted(values, Precision::Full).text;
+}
+
+Formula::Substitution Formula::substituted(std::span<const Number> values, Precision precision) const {
+    Substitution out;
     std::size_t copied = 0;
     for (const Token& t : tokens_) {
         if (t.symbol == kNoSymbol) continue;
-        out.append(text_, copied, t.begin - copied);
-        const std::string value = number_text(values[t.symbol]);
-        if (value.starts_with('-')) {
-            out.append("(").append(value).append(")");
-        } else {
-            out.append(value);
-        }
+        out.text.append(text_, copied, t.begin - copied);
+        const std::string value = number_text(values[t.symbol], precision);
+        const bool enclosed = value.starts_with('-') || value == kAboutZero;
+        if (enclosed) out.text += "(";
+        out.values.push_back({out.text.size(), out.text.size() + value.size(), values[t.symbol]});
+        out.text += value;
+        if (enclosed) out.text += ")";
         copied = t.end;
     }
-    return out.append(text_, copied);
+    out.text.append(text_, copied);
+    return out;
 }
 
 std::vector<std::size_t> Formula::symbols_used() const {

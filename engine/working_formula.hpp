@@ -19,6 +19,14 @@ double to_double(const Number& n);
 // The text a working prints for a value: Fixed4 text, the shortest text that reads back
 // as the same double, or the integer. read_number reads it back to the same value.
 std::string number_text(const Number& n);
+
+// How a working writes its doubles: as a student writes them (six significant digits,
+// never an exponent, a value below kNegligible as "≈ 0"), or with every digit the
+// program holds. Fixed4 values and integers are exact in both.
+enum class Precision : std::uint8_t { Readable, Full };
+inline constexpr double kNegligible = 1e-10;
+inline constexpr std::string_view kAboutZero = "≈ 0";
+std::string number_text(const Number& n, Precision precision);
 Number read_number(std::string_view text, const Number& like);
 
 // A formula as the working writes it, e.g. "(V(L0) − RL0) / sin θ", read against a list
@@ -35,6 +43,16 @@ public:
     Number evaluate(std::span<const Number> values) const;
     // The formula with each symbol replaced by the text of its value.
     std::string substituted(std::span<const Number> values) const;
+    // The same in either precision, with where each value's text stands in it.
+    struct Placed {
+        std::size_t begin, end;
+        Number value;
+    };
+    struct Substitution {
+        std::string text;
+        std::vector<Placed> values;
+    };
+    Substitution substituted(std::span<const Number> values, Precision precision) const;
     // The symbols it uses, in the order of their first appearance.
     std::vector<std::size_t> symbols_used() const;
 

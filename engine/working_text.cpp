@@ -1,7 +1,114 @@
 #include "engine/working_text.hpp"
 
+#include <algorithm>
+#include <array>
+#include <optional>
+
 namespace korvel::engine {
 namespace {
+
+constexpr std::string_view kLoadsLeftOut = "The loads not listed are zero.";
+constexpr std::array<std::string_view, 7> kCounts{"no", "one", "two", "three", "four", "five", "six"};
+
+std::string count_text(std::size_t n) { return n < kCounts.size() ? std::string(kCounts[n]) : std::to_string(n); }
+
+// Writes the lines of one part of a step's text, marking each number written shorter.
+class LineWriter {
+public:
+    LineWriter(StepText& out, NumberMark::Part part, std::vector<std::string>& lines, Precision precision)
+        : out_(out), part_(part), lines_(lines), precision_(precision) {}
+
+    LineWriter& operator<<(std::string_view text) {
+        line_ += text;
+        return *this;
+    }
+    LineWriter& number(const Number& value) {
+        std::string text = number_text(value, precision_);
+        std::string full = number_text(value);
+        if (text != full) out_.marks.push_back({part_, lines_.size(), line_.size(), line_.size() + text.size(), full});
+        line_ += text;
+        return *this;
+    }
+    // " = value", or " ≈ 0" for a value too small to write.
+    LineWriter& equals(const Number& value) {
+        line_ += number_text(value, precision_) == kAboutZero ? " " : " = ";
+        return number(value);
+    }
+    LineWriter& substitution(const Formula::Substitution& s) {
+        const std::size_t at = line_.size();
+        line_ += s.text;
+        for (const Formula::Placed& placed : s.values) {
+            std::string full = number_text(placed.value);
+            if (s.text.compare(placed.begin, placed.end - placed.begin, full) != 0) {
+                out_.marks.push_back({part_, lines_.size(), at + placed.begin, at + placed.end, std::move(full)});
+            }
+        }
+        return *this;
+    }
+    void end() {
+        lines_.push_back(std::move(line_));
+        line_.clear();
+    }
+
+private:
+    StepText& out_;
+    NumberMark::Part part_;
+    std::vector<std::string>& lines_;
+    Precision precision_;
+    std::string line_;
+};
+
+std::size_t symbol_index(std::string_view symbol) {
+    const auto all = working_symbols();
+    return static_cast<std::size_t>(std::find(all.begin(), all.end(), symbol) - all.begin());
+}
+
+bool is_load(std::string_view symbol) { return symbol.starts_with("V(") || symbol.starts_with("H("); }
+
+bool is_zero_load(const WorkingOperand& op) { return is_load(op.symbol) && to_double(op.value) == 0; }
+
+std::vector<Number> values_of(const WorkingStep& step) {
+    std::vector<Number> values(working_symbols().size(), Number(Fixed4()));
+    for (const WorkingOperand& op : step.operands) values[symbol_index(op.symbol)] = op.value;
+    return values;
+}
+
+// A term that names a zero load and comes to zero adds nothing a student needs to write.
+bool zeroed_by_a_load(const Formula& term, const std::vector<Number>& values) {
+    const auto all = working_symbols();
+    const std::vector<std::size_t> used = term.symbols_used();
+    const bool names_zero_load = std::any_of(
+        used.begin(), used.end(), [&](std::size_t i) { return is_load(all[i]) && to_double(values[i]) == 0; });
+    return names_zero_load && to_double(term.evaluate(values)) == 0;
+}
+
+// The formula without the terms of its outer sum that a zero load makes zero.
+std::string brief_formula(const std::string& formula, const std::vector<Number>& values) {
+    const std::vector<Formula::Term> terms = Formula(formula, working_symbols()).terms();
+    if (terms.size() < 2) return formula;
+    std::string out;
+    for (const Formula::Term& term : terms) {
+        if (zeroed_by_a_load(Formula(term.text, working_symbols()), values)) continue;
+        if (out.empty()) {
+            out += term.subtracted ? "−" : "";
+        } else {
+            out += term.subtracted ? " − " : " + ";
+        }
+        out += term.text;
+    }
+    return out.empty() ? "0" : out;
+}
+
+// Why the balance is taken where it is.
+std::string why_here(const WorkingStep& step) {
+    if (step.unknown.empty()) return {};
+    if (step.fewest_at_joints > 0) {
+        return ", as every joint of this half has " + count_text(step.fewest_at_joints) + " unknowns or more";
+    }
+    const std::string where = step.place == Place::Joint ? "at " + std::string(node_name(step.node)) : "at the cut";
+    return ", " + count_text(step.unknown.size()) + (step.unknown.size() == 1 ? " unknown" : " unknowns") + " left " +
+           where;
+}
 
 std::string place_text(const WorkingStep& step) {
     if (step.stage != Stage::MemberForces && step.stage != Stage::Check) return {};
@@ -35,12 +142,13 @@ std::string shown_text(const WorkingStep& step) {
     return how + text;
 }
 
-std::string result_line(const WorkingStep& step) {
-    std::string line = step.symbol + " = " + number_text(step.value);
+void write_result(LineWriter& line, const WorkingStep& step) {
+    line << step.symbol;
+    line.equals(step.value);
     // A four-decimal value shown as it is needs no second mention, unless it is a result.
     const bool result = step.reaction || !step.members.empty();
-    if (!step.shown || (step.display == Display::Plain && !result)) return line;
-    return line + ", " + shown_text(step);
+    if (step.shown && !(step.display == Display::Plain && !result)) line << ", " << shown_text(step);
+    line.end();
 }
 
 std::string what_is_shown(const WorkingStep& step) {
@@ -67,40 +175,70 @@ std::string_view stage_title(Stage stage) {
     return {};
 }
 
-StepText step_text(const WorkingStep& step) {
+StepText step_text(const WorkingStep& step, Precision precision) {
     StepText out;
     out.heading = step.symbol;
     const std::string place = place_text(step);
     if (!place.empty()) out.heading += " " + place;
-    out.heading += ": " + std::string(step.equation);
+    out.heading += why_here(step) + ": " + std::string(step.equation);
 
+    const bool readable = precision == Precision::Readable;
+    const std::vector<Number> values = values_of(step);
+    LineWriter question(out, NumberMark::Part::Question, out.question, precision);
     if (!step.formula.empty()) {
-        out.question.push_back(step.symbol + " = " + step.formula);
-        if (!step.operands.empty()) {
-            std::string with = "with ";
-            for (std::size_t i = 0; i < step.operands.size(); ++i) {
-                if (i > 0) with += ", ";
-                with.append(step.operands[i].symbol).append(" = ").append(number_text(step.operands[i].value));
+        const std::string formula = readable ? brief_formula(step.formula, values) : step.formula;
+        // In full precision the working's own texts serve; only a shortened text is made again.
+        const std::optional<Formula> written =
+            readable ? std::optional<Formula>(std::in_place, formula, working_symbols()) : std::nullopt;
+        const std::vector<std::size_t> used = written ? written->symbols_used() : std::vector<std::size_t>{};
+        question << step.symbol << " = " << formula;
+        const bool nothing_left = formula == "0" && step.formula != "0";
+        if (nothing_left) question << ", as every load in it is zero";
+        question.end();
+        bool left_out = false;
+        std::string_view separator = "with ";
+        for (const WorkingOperand& op : step.operands) {
+            if (readable && is_zero_load(op)) left_out = true;
+            if (readable &&
+                (is_zero_load(op) || std::find(used.begin(), used.end(), symbol_index(op.symbol)) == used.end())) {
+                continue;
             }
-            out.question.push_back(with);
+            question << separator << op.symbol << " = ";
+            question.number(op.value);
+            separator = ", ";
         }
+        if (separator != "with ") question.end();
+        if (left_out && !nothing_left) (question << kLoadsLeftOut).end();
         // A sum of terms is substituted term by term instead.
-        if (step.terms.empty() && step.substituted != step.formula) {
-            out.question.push_back(step.symbol + " = " + step.substituted);
+        const Formula::Substitution substituted =
+            written ? written->substituted(values, precision) : Formula::Substitution{step.substituted, {}};
+        if (step.terms.empty() && substituted.text != formula) {
+            question << step.symbol << " = ";
+            question.substitution(substituted);
+            question.end();
         }
     }
+    LineWriter terms(out, NumberMark::Part::Terms, out.terms, precision);
     for (const WorkingTerm& term : step.terms) {
-        out.terms.push_back(std::string(term.subtracted ? "− " : "+ ") + term.formula + " = " + term.substituted +
-                            " = " + number_text(term.value) + " (" + std::string(term.note) + ")");
+        const std::optional<Formula> formula =
+            readable ? std::optional<Formula>(std::in_place, term.formula, working_symbols()) : std::nullopt;
+        if (formula && zeroed_by_a_load(*formula, values)) continue;
+        terms << (term.subtracted ? "− " : "+ ") << term.formula << " = ";
+        terms.substitution(formula ? formula->substituted(values, precision)
+                                   : Formula::Substitution{term.substituted, {}});
+        terms.equals(term.value);
+        terms << " (" << term.note << ")";
+        terms.end();
     }
-    out.answer.push_back(result_line(step));
+    LineWriter answer(out, NumberMark::Part::Answer, out.answer, precision);
+    write_result(answer, step);
     if (step.shown) {
-        if (std::string shown = what_is_shown(step); !shown.empty()) out.answer.push_back(std::move(shown));
+        if (std::string shown = what_is_shown(step); !shown.empty()) (answer << shown).end();
     }
     if (!step.zero_reason.empty()) {
-        out.answer.push_back(names(step.members) + " is a zero-force member: " + std::string(step.zero_reason) + ".");
+        (answer << names(step.members) << " is a zero-force member: " << step.zero_reason << ".").end();
     }
-    if (!step.note.empty()) out.answer.push_back(std::string(step.note));
+    if (!step.note.empty()) (answer << step.note).end();
     return out;
 }
 
@@ -115,7 +253,7 @@ std::string working_inputs(const Working& working) {
     return out;
 }
 
-std::string working_markdown(const Working& working) {
+std::string working_markdown(const Working& working, Precision precision) {
     std::string out = "# Working\n\n" + working_inputs(working) + ".\n";
     std::optional<Stage> stage;
     for (std::size_t i = 0; i < working.steps.size(); ++i) {
@@ -124,7 +262,7 @@ std::string working_markdown(const Working& working) {
             stage = step.stage;
             out.append("\n## ").append(stage_title(step.stage)).append("\n");
         }
-        const StepText text = step_text(step);
+        const StepText text = step_text(step, precision);
         out.append("\n### ").append(std::to_string(i + 1)).append(". ").append(text.heading).append("\n\n");
         for (const std::string& line : text.question) out.append("- ").append(line).append("\n");
         if (!text.terms.empty()) {

@@ -93,5 +93,31 @@ TEST(WorkingFormula, NumberTextsReadBackAsTheSameValue) {
     EXPECT_TRUE(std::signbit(std::get<double>(read_number(number_text(-0.0), 0.0))));
 }
 
+// A student's numbers: six significant digits, never an exponent, a rounding residue as
+// "≈ 0"; four-decimal values and integers exact; full precision as before.
+TEST(WorkingFormula, WritesNumbersAsAStudentDoes) {
+    const struct {
+        Number value;
+        const char* readable;
+    } cases[] = {
+        {35.0000265654593, "35"},
+        {-5.329070518200751e-15, "≈ 0"},
+        {9.9e-11, "≈ 0"},
+        {1.01e-10, "0.000000000101"},
+        {0.4471710152738901, "0.447171"},
+        {-0.000925631448, "-0.000925631"},
+        {999999.7, "1000000"},
+        {12345678.9, "12345679"},
+        {-0.0, "0"},
+        {Fixed4::parse("-11.1814"), "-11.1814"},
+        {Fixed4::parse("123456.7891"), "123456.7891"},
+        {std::int64_t{2}, "2"},
+    };
+    for (const auto& number : cases) {
+        EXPECT_EQ(number_text(number.value, Precision::Readable), number.readable) << number_text(number.value);
+        EXPECT_EQ(number_text(number.value, Precision::Full), number_text(number.value));
+    }
+}
+
 }  // namespace
 }  // namespace korvel::engine

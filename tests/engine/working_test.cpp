@@ -44,7 +44,7 @@ void expect_consistent(const AnalysisInput& input) {
     const Working working = working_of(input);
     std::vector<const WorkingStep*> last_of_member(kMemberCount, nullptr);
     for (const WorkingStep& step : working.steps) {
-        const StepText text = step_text(step);
+        const StepText text = step_text(step, Precision::Full);
         if (!step.formula.empty()) {
             ASSERT_EQ(reevaluated(step), number_text(step.value)) << step.symbol << " for span " << input.span;
             for (const WorkingOperand& op : step.operands) {
@@ -172,6 +172,101 @@ TEST(Working, ShowsTheResidualTheRoundedAngleLeaves) {
     for (const WorkingStep& s : checks(working_of(testing::make_input("10")))) {
         EXPECT_EQ(*s.shown, Fixed4()) << s.symbol;
         EXPECT_TRUE(s.note.empty()) << s.symbol;
+    }
+}
+
+const WorkingStep& step_named(const Working& working, std::string_view symbol) {
+    return *std::find_if(working.steps.begin(), working.steps.end(),
+                         [&](const WorkingStep& s) { return s.symbol == symbol; });
+}
+
+std::vector<std::string> readable_lines(const WorkingStep& step) {
+    const StepText text = step_text(step);
+    std::vector<std::string> out{text.heading};
+    for (const auto* part : {&text.question, &text.terms, &text.answer})
+        out.insert(out.end(), part->begin(), part->end());
+    return out;
+}
+
+// Whole lines of the text a student reads, where a word, a sign or a term is easy to lose.
+TEST(Working, ReadsAsAStudentWritesIt) {
+    const struct {
+        const char* span;
+        const char* key;
+        const char* load;
+        const char* symbol;
+        const char* line;
+    } cases[] = {
+        {"10", "U4.V", "10", "ℓ1", "Length of L0U1, U1U2, U2U3, U3U4, U4U5, U5U6, U6U7 and L6U7: 1.3976."},
+        {"10", "U4.V", "10", "ℓ3", "Length of L2L3 and L3L4: 1.8751."},
+        {"10", "U4.V", "10", "ℓ2", "ℓ2 = 1.56253, rounded to 15 significant digits, then to four decimals: 1.5625"},
+        {"10", "U4.V", "10", "ΣM(L0)", "ΣM(L0) = V(U4) × S × 0.5"},
+        {"10", "U4.V", "10", "ΣM(L0)", "The loads not listed are zero."},
+        {"10", "U4.V", "10", "F(L1U1)", "F(L1U1) at joint U1, two unknowns left at U1: ΣF = 0 across the top chord"},
+        {"10", "U4.V", "10", "F(L1U1)", "F(L1U1) = 0, as every load in it is zero"},
+        {"10", "U4.V", "10", "F(L2L3)",
+         "F(L2L3) on the part left of the cut, as every joint of this half has three unknowns or more: ΣM = 0 about "
+         "U4"},
+        {"12", "U2.H", "5", "RL0", "RL0 = -0.624921, rounded to four decimals: -0.6249"},
+        {"12", "U2.H", "5", "ΣFx(L0)", "ΣFx(L0) = 3.75001 + 1.3975 × 0.894448 − 5"},
+        {"12", "U2.H", "5", "ΣFx(L2)", "ΣFx(L2) ≈ 0, rounded to four decimals: 0"},
+    };
+    for (const auto& c : cases) {
+        const std::vector<std::string> lines =
+            readable_lines(step_named(working_of(testing::make_input(c.span, {{c.key, c.load}})), c.symbol));
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end())
+            << c.line << "\nnot among the lines of " << c.symbol << ":\n"
+            << ::testing::PrintToString(lines);
+    }
+}
+
+// A sum or a determinant comes just before the step that first uses it, with only other
+// such values between them.
+TEST(Working, BringsEachIntermediateValueInWhereItIsFirstUsed) {
+    const Working working = working_of(testing::make_input("10", {{"U4.V", "10"}, {"U2.H", "1"}}));
+    const auto waits = [](const WorkingStep& s) { return s.stage != Stage::Geometry && s.display == Display::None; };
+    for (std::size_t i = 0; i < working.steps.size(); ++i) {
+        if (!waits(working.steps[i])) continue;
+        std::size_t next = i + 1;
+        while (next < working.steps.size() && waits(working.steps[next]) &&
+               !std::any_of(working.steps[next].operands.begin(), working.steps[next].operands.end(),
+                            [&](const WorkingOperand& op) { return op.symbol == working.steps[i].symbol; }))
+            ++next;
+        ASSERT_LT(next, working.steps.size()) << working.steps[i].symbol;
+        const std::vector<WorkingOperand>& used = working.steps[next].operands;
+        EXPECT_TRUE(std::any_of(used.begin(), used.end(),
+                                [&](const WorkingOperand& op) { return op.symbol == working.steps[i].symbol; }))
+            << working.steps[i].symbol << " is not used by " << working.steps[next].symbol;
+    }
+    EXPECT_EQ(step_named(working, "D1").symbol, std::next(&step_named(working, "F(U4U8)"), -1)->symbol);
+}
+
+// With loads across the truss as well, the supports still balance, and a joint that
+// balances says so and nothing more.
+TEST(Working, BalancedJointsCarryNoResidualNoteWithHorizontalLoadsToo) {
+    const AnalysisInput inputs[] = {
+        testing::make_input("12", {{"U2.H", "5"}}),
+        testing::make_input("7.5", {{"U2.H", "5"}}),
+        testing::make_input("10", {{"U4.V", "10"}, {"U1.H", "-2.5"}}),
+        testing::make_input("12", {{"L0.H", "2"}, {"U7.H", "1.25"}, {"L6.H", "-3"}}),
+        testing::make_input("7.5", {{"U5.H", "-7"}, {"L3.V", "4"}, {"U3.V", "-2"}}),
+    };
+    for (const AnalysisInput& input : inputs) {
+        {
+            const std::string span = input.span;
+            for (const WorkingStep& s : working_of(input).steps) {
+                if (s.stage != Stage::Check) continue;
+                const StepText text = step_text(s);
+                if (*s.shown == Fixed4()) {
+                    EXPECT_EQ(text.answer.size(), 2U) << s.symbol << " on span " << span << ": " << text.answer.back();
+                } else {
+                    EXPECT_NE(text.answer.back().find("0.4636"), std::string::npos) << s.symbol;
+                }
+                if (s.node == Node::L0 || s.node == Node::L6) {
+                    EXPECT_EQ(*s.shown, Fixed4()) << s.symbol << " on span " << span << ": " << s.substituted;
+                }
+            }
+        }
     }
 }
 

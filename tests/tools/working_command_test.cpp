@@ -36,6 +36,19 @@ TEST(WorkingCommand, WritesTheWorkingOfTheSameInputsAsAnOrdinaryRun) {
     }
 }
 
+TEST(WorkingCommand, AllDigitsWritesEveryDigitAndNeedsTheWorking) {
+    const Outcome outcome = run_solve({"--working", "--all-digits", "--span", "12", "--load", "U2.H=5"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    korvel::engine::AnalysisInput input;
+    input.span = "12";
+    input.set_load(korvel::engine::Node::U2, korvel::engine::Component::Horizontal, "5");
+    const auto outcome_of_input = korvel::engine::work_out(input);
+    const auto& working = std::get<korvel::engine::Working>(outcome_of_input);
+    EXPECT_EQ(outcome.out, korvel::engine::working_markdown(working, korvel::engine::Precision::Full));
+    EXPECT_NE(outcome.out, korvel::engine::working_markdown(working));
+    EXPECT_EQ(run_solve({"--all-digits", "--span", "12"}).status, 2);
+}
+
 TEST(WorkingCommand, AnInputThatCannotBeAnalysedGivesTheAnalysisErrorAndStatus) {
     for (const std::vector<std::string>& bad :
          {std::vector<std::string>{"--span", "10", "--load", "U4.V=ten"}, std::vector<std::string>{"--span", "0.0001"},

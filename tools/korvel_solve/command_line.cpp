@@ -80,6 +80,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     bool batch = false;
     bool numbers = false;
     bool working = false;
+    bool all_digits = false;
     std::string format_name = "table";
     BatchOptions options;
     options.jobs = std::min(available_processors(), kMaxJobs);
@@ -92,7 +93,9 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     auto* max_line_option =
         app.add_option("--max-line-bytes", options.max_line_bytes)->check(CLI::Validator(line_limit_problem, "BYTES"));
     auto* numbers_flag = app.add_flag("--numbers", numbers);
-    app.add_flag("--working", working)->excludes(format_option)->excludes(numbers_flag)->excludes(batch_flag);
+    auto* working_flag =
+        app.add_flag("--working", working)->excludes(format_option)->excludes(numbers_flag)->excludes(batch_flag);
+    app.add_flag("--all-digits", all_digits)->needs(working_flag);
     // Taken as lists, so that a repeated option is refused in the program's own words.
     auto* envelope_option = app.add_option("--envelope", envelope_files)->allow_extra_args(false);
     auto* combination_option = app.add_option("--combination", combinations)->allow_extra_args(false);
@@ -143,6 +146,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     }
     run.values = values;
     run.working = working;
+    run.all_digits = all_digits;
     if (envelope_option->count() > 0) {
         if (!files.empty()) {
             throw UsageError("--envelope names the project; leave out " + engine::quoted_text(files[0]));

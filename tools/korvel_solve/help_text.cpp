@@ -33,6 +33,8 @@ Options:
                        instead of strings
   --working            the program's own hand solution, step by step, with the
                        numbers it used, as Markdown text instead of the results
+  --all-digits         with --working: every digit of each double the program
+                       used, instead of six significant digits
   -h, --help           print this help and exit
   --version            print the version and exit
 

@@ -93,8 +93,8 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
         }
         return kExitFailure;
     }
-    std::string text =
-        run.working ? working_text(run.input) : formatted_result(std::get<engine::AnalysisResult>(outcome), run);
+    std::string text = run.working ? working_text(run.input, run.all_digits)
+                                   : formatted_result(std::get<engine::AnalysisResult>(outcome), run);
     if (const auto warning = engine::span_accuracy_warning(run.input.span)) {
         err << kProgram << "warning: " << warning->message() << '\n';
         if (run.format == OutputFormat::Json && !run.working) add_span_warnings(text, run.input.span);

@@ -1,5 +1,6 @@
 #include "ui/working_window/step_sketch.hpp"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 
@@ -13,6 +14,7 @@ constexpr double kThin = 1.2;  // in device-independent pixels
 constexpr double kKnown = 3.0;
 constexpr double kSolved = 5.0;
 constexpr double kRing = 7.0;
+constexpr int kSmallestLabel = 8, kLargestLabel = 15;  // node names, in pixels
 // Where the two cuts cross the truss, in spans from L0: just beside the apex.
 constexpr double kLeftCut = 15.0 / 32;
 constexpr double kRightCut = 17.0 / 32;
@@ -26,11 +28,28 @@ struct Frame {
     }
 };
 
-Frame frame_in(const QRectF& area) {
-    const double margin = kRing + kSolved;
+// The truss as large as the area allows, with room around it for the rings and the node names.
+Frame frame_in(const QRectF& area, double label) {
+    const double margin = kRing + kSolved + label;
     const double scale = std::min(area.width() - 2 * margin, 4 * (area.height() - 2 * margin));
     const QPointF origin(area.center().x() - scale / 2, area.center().y() + scale / 8);
     return {origin, scale};
+}
+
+// The name of every node beside it: below the bottom chord, above the top chord, and
+// below the two inner nodes, where no member ends.
+void paint_node_names(QPainter& painter, const Frame& frame, double label) {
+    const QFontMetricsF metrics(painter.font());
+    for (std::size_t n = 0; n <= static_cast<std::size_t>(engine::Node::U9); ++n) {
+        const auto node = static_cast<engine::Node>(n);
+        const QString name = QString::fromLatin1(engine::node_name(node).data(), 2);
+        const QPointF at = frame.at(node);
+        const bool below = engine::node_position(node).y == 0 || node == engine::Node::U8 || node == engine::Node::U9;
+        const double width = metrics.horizontalAdvance(name);
+        const double gap = kRing;
+        const QRectF box(at.x() - width / 2, below ? at.y() + gap : at.y() - gap - label, width, label);
+        painter.drawText(box, Qt::AlignCenter, name);
+    }
 }
 
 QLineF member_line(const Frame& frame, engine::Member member) {
@@ -66,8 +85,13 @@ void paint_step_sketch(QPainter& painter, const QRectF& area, const engine::Work
                        const DiagramPalette& palette) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const Frame frame = frame_in(area);
-    const bool solves_members = step.stage == engine::Stage::MemberForces;
+    QFont font = painter.font();
+    font.setPixelSize(std::clamp(static_cast<int>(area.height() / 10), kSmallestLabel, kLargestLabel));
+    painter.setFont(font);
+    const double label = QFontMetricsF(font).height();
+    const Frame frame = frame_in(area, label);
+    // A length step draws the members of that length thick, as a force step its member.
+    const bool solves_members = step.stage == engine::Stage::MemberForces || step.stage == engine::Stage::Geometry;
     for (const engine::Member member : engine::kMembers) {
         const QLineF line = member_line(frame, member);
         if (solves_members && contains(step.members, member)) {
@@ -81,6 +105,7 @@ void paint_step_sketch(QPainter& painter, const QRectF& area, const engine::Work
     }
     painter.setPen(QPen(palette.ink, kThin * 1.5));
     painter.setBrush(Qt::NoBrush);
+    paint_node_names(painter, frame, label);
     if (step.place == engine::Place::Joint) painter.drawEllipse(frame.at(step.node), kRing, kRing);
     if (step.place == engine::Place::LeftSection || step.place == engine::Place::RightSection) {
         const double x =

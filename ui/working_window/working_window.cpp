@@ -1,14 +1,20 @@
 #include "ui/working_window/working_window.hpp"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "engine/working_text.hpp"
@@ -18,17 +24,36 @@
 namespace korvel::ui {
 namespace {
 
-constexpr QSize kFirstSize(1000, 640);
-constexpr int kSketchHeight = 170;
+// Sizes in the window font's average characters and lines, so they follow the font.
+constexpr int kPreferredColumns = 120, kPreferredLines = 34;
+constexpr int kStepListColumns = 26;
+constexpr int kSketchLines = 6;
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 QString qt(const char* text) { return QString::fromUtf8(text); }
 
-QString lines_html(const std::vector<std::string>& lines) {
-    QString out;
-    for (const std::string& line : lines)
-        out += QStringLiteral("<p>") + qt(line).toHtmlEscaped() + QStringLiteral("</p>");
-    return out;
+QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// Writes lines of a step as paragraphs; a number written shorter than the program holds
+// it is underlined dotted and shows its full value on hover.
+void write_lines(QTextCursor& cursor, const std::vector<std::string>& lines, engine::NumberMark::Part part,
+                 const std::vector<engine::NumberMark>& marks) {
+    const QTextCharFormat plain;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        cursor.insertBlock();
+        const std::string_view line = lines[i];
+        std::size_t at = 0;
+        for (const engine::NumberMark& mark : marks) {
+            if (mark.part != part || mark.line != i) continue;
+            cursor.insertText(qt(line.substr(at, mark.begin - at)), plain);
+            QTextCharFormat number;
+            number.setToolTip(qt(mark.full));
+            number.setUnderlineStyle(QTextCharFormat::DotLine);
+            cursor.insertText(qt(line.substr(mark.begin, mark.end - mark.begin)), number);
+            at = mark.end;
+        }
+        cursor.insertText(qt(line.substr(at)), plain);
+    }
 }
 
 QString joined(const std::vector<std::string>& lines) {
@@ -39,11 +64,28 @@ QString joined(const std::vector<std::string>& lines) {
 
 }  // namespace
 
+// A frame around the current step while the list has the focus, which not every style draws.
+class WorkingWindow::FocusMark : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!option.state.testFlag(QStyle::State_HasFocus)) return;
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        painter->save();
+        painter->setPen(
+            QPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Highlight), 2, Qt::DashLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option.rect).adjusted(1.5, 1.5, -1.5, -1.5));
+        painter->restore();
+    }
+};
+
 // The drawing of the current step, painted at any size and screen scale.
 class WorkingWindow::Sketch : public QWidget {
 public:
     explicit Sketch(QWidget* parent) : QWidget(parent) {
-        setMinimumHeight(kSketchHeight);
+        setMinimumHeight(fontMetrics().height() * kSketchLines);
         setAccessibleName(qt(working_texts::kSketchName));
     }
     void set_step(const engine::WorkingStep* step) {
@@ -70,29 +112,38 @@ WorkingWindow::WorkingWindow(QWidget* parent)
       detail_(new QTextBrowser(this)),
       sketch_(new Sketch(this)),
       study_(new QCheckBox(qt(working_texts::kStudyMode), this)),
+      full_precision_(new QCheckBox(qt(working_texts::kFullPrecision), this)),
       reveal_(new QPushButton(qt(working_texts::kReveal), this)) {
     setObjectName(QStringLiteral("WorkingWindow"));
     setWindowTitle(qt(working_texts::kTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
     setAccessibleName(qt(working_texts::kWindowName));
     setAccessibleDescription(qt(working_texts::kWindowDescription));
-    resize(kFirstSize);
 
     steps_->setAccessibleName(qt(working_texts::kStepsName));
     steps_->setAccessibleDescription(qt(working_texts::kStepsDescription));
     steps_->setWordWrap(true);
+    steps_->setMinimumWidth(fontMetrics().averageCharWidth() * kStepListColumns);
+    steps_->setItemDelegate(new FocusMark(steps_));
     steps_->installEventFilter(this);
     detail_->setAccessibleName(qt(working_texts::kDetailName));
     detail_->setOpenLinks(false);
+    detail_->viewport()->installEventFilter(this);
+    full_precision_->setToolTip(qt(working_texts::kFullPrecisionTip));
     reveal_->setEnabled(false);
+    // Up and Down move through the steps from the controls below them too.
+    for (QWidget* control :
+         {static_cast<QWidget*>(study_), static_cast<QWidget*>(full_precision_), static_cast<QWidget*>(reveal_)})
+        control->installEventFilter(this);
 
     auto* right = new QWidget(this);
     auto* right_layout = new QVBoxLayout(right);
     right_layout->setContentsMargins(0, 0, 0, 0);
     right_layout->addWidget(sketch_);
     right_layout->addWidget(detail_, 1);
+    right_layout->addWidget(study_);
     auto* controls = new QHBoxLayout;
-    controls->addWidget(study_);
+    controls->addWidget(full_precision_);
     controls->addStretch();
     controls->addWidget(reveal_);
     right_layout->addLayout(controls);
@@ -100,15 +151,20 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     auto* splitter = new QSplitter(this);
     splitter->addWidget(steps_);
     splitter->addWidget(right);
+    splitter->setChildrenCollapsible(false);
+    splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 2);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
+    resize(sizeHint());
     setTabOrder(steps_, detail_);
     setTabOrder(detail_, study_);
-    setTabOrder(study_, reveal_);
+    setTabOrder(study_, full_precision_);
+    setTabOrder(full_precision_, reveal_);
 
     connect(steps_, &QListWidget::currentRowChanged, this, &WorkingWindow::show_step);
     connect(study_, &QCheckBox::toggled, this, &WorkingWindow::set_study_mode);
+    connect(full_precision_, &QCheckBox::toggled, this, &WorkingWindow::set_full_precision);
     connect(reveal_, &QPushButton::clicked, this, &WorkingWindow::reveal_current);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     detail_->setPlainText(qt(working_texts::kNoAnalysis));
@@ -120,7 +176,11 @@ void WorkingWindow::show_analysis(const AnalysisRecord& record) {
     if (isVisible()) work_out_pending();
 }
 
-QSize WorkingWindow::sizeHint() const { return kFirstSize; }
+QSize WorkingWindow::sizeHint() const {
+    const QFontMetrics metrics(font());
+    return QSize(metrics.averageCharWidth() * kPreferredColumns, metrics.height() * kPreferredLines)
+        .expandedTo(minimumSizeHint());
+}
 
 void WorkingWindow::showEvent(QShowEvent* event) {
     work_out_pending();
@@ -154,6 +214,10 @@ void WorkingWindow::fill_steps() {
     show_step(0);
 }
 
+engine::Precision WorkingWindow::precision() const {
+    return full_precision_->isChecked() ? engine::Precision::Full : engine::Precision::Readable;
+}
+
 bool WorkingWindow::answer_shown(int row) const { return !study_->isChecked() || is_revealed(row); }
 
 bool WorkingWindow::is_revealed(int step) const {
@@ -162,7 +226,7 @@ bool WorkingWindow::is_revealed(int step) const {
 
 void WorkingWindow::update_item(int row) {
     const engine::WorkingStep& step = working_->steps[static_cast<std::size_t>(row)];
-    const engine::StepText text = engine::step_text(step);
+    const engine::StepText text = engine::step_text(step, precision());
     QListWidgetItem* item = steps_->item(row);
     item->setText(QString::number(row + 1) + QStringLiteral(". ") + qt(text.heading));
     const QString number =
@@ -177,21 +241,37 @@ void WorkingWindow::update_item(int row) {
 void WorkingWindow::show_step(int row) {
     if (!working_ || row < 0 || static_cast<std::size_t>(row) >= working_->steps.size()) return;
     const engine::WorkingStep& step = working_->steps[static_cast<std::size_t>(row)];
-    const engine::StepText text = engine::step_text(step);
+    const engine::StepText text = engine::step_text(step, precision());
     sketch_->set_step(&step);
-    QString html =
-        QStringLiteral("<h3>") + qt(text.heading).toHtmlEscaped() + QStringLiteral("</h3>") + lines_html(text.question);
+    detail_->clear();
+    QTextCursor cursor(detail_->document());
+    QTextCharFormat heading;
+    heading.setFontWeight(QFont::Bold);
+    heading.setFontPointSize(detail_->font().pointSizeF() * 1.2);
+    cursor.insertText(qt(text.heading), heading);
+    write_lines(cursor, text.question, engine::NumberMark::Part::Question, text.marks);
     if (answer_shown(row)) {
-        html += lines_html(text.terms) + lines_html(text.answer);
+        write_lines(cursor, text.terms, engine::NumberMark::Part::Terms, text.marks);
+        write_lines(cursor, text.answer, engine::NumberMark::Part::Answer, text.marks);
     } else {
-        html += QStringLiteral("<p><i>") + qt(working_texts::kHidden).toHtmlEscaped() + QStringLiteral("</i></p>");
+        QTextCharFormat hidden;
+        hidden.setFontItalic(true);
+        cursor.insertBlock();
+        cursor.insertText(qt(working_texts::kHidden), hidden);
     }
-    detail_->setHtml(html);
+    detail_->moveCursor(QTextCursor::Start);
     reveal_->setEnabled(!answer_shown(row));
 }
 
 void WorkingWindow::set_study_mode(bool on) {
     if (study_->isChecked() != on) study_->setChecked(on);
+    if (!working_) return;
+    for (int row = 0; row < steps_->count(); ++row) update_item(row);
+    show_step(steps_->currentRow());
+}
+
+void WorkingWindow::set_full_precision(bool on) {
+    if (full_precision_->isChecked() != on) full_precision_->setChecked(on);
     if (!working_) return;
     for (int row = 0; row < steps_->count(); ++row) update_item(row);
     show_step(steps_->currentRow());
@@ -212,6 +292,29 @@ bool WorkingWindow::eventFilter(QObject* watched, QEvent* event) {
             reveal_current();
             return true;
         }
+    }
+    if (watched != steps_ && watched != detail_->viewport() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            steps_->setFocus(Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(steps_, event);
+            return true;
+        }
+    }
+    if (watched == detail_->viewport() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        // The character under the pointer is the one after the nearest cursor position, or the one before it.
+        QTextCursor at = detail_->cursorForPosition(help->pos());
+        QString full = at.charFormat().toolTip();
+        if (at.movePosition(QTextCursor::NextCharacter) && !at.charFormat().toolTip().isEmpty()) {
+            full = at.charFormat().toolTip();
+        }
+        if (full.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(help->globalPos(), full, detail_->viewport());
+        }
+        return true;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -29,6 +29,8 @@ public:
     const std::optional<engine::Working>& working() const { return working_; }
 
     void set_study_mode(bool on);
+    // Every digit of each double, instead of six significant digits with the rest on hover.
+    void set_full_precision(bool on);
     // Shows the result of the current step.
     void reveal_current();
     bool is_revealed(int step) const;
@@ -42,17 +44,20 @@ protected:
 
 private:
     class Sketch;
+    class FocusMark;
 
     void work_out_pending();
     void fill_steps();
     void show_step(int row);
     void update_item(int row);
     bool answer_shown(int row) const;
+    engine::Precision precision() const;
 
     QListWidget* steps_;
     QTextBrowser* detail_;
     Sketch* sketch_;
     QCheckBox* study_;
+    QCheckBox* full_precision_;
     QPushButton* reveal_;
     std::optional<engine::AnalysisInput> pending_;
     std::optional<engine::Working> working_;

@@ -13,6 +13,9 @@ inline constexpr char kDetailName[] = "Step";
 inline constexpr char kSketchName[] = "Drawing of the step";
 inline constexpr char kStudyMode[] = "&Study mode: hide each result until it is shown";
 inline constexpr char kReveal[] = "Show &result";
+inline constexpr char kFullPrecision[] = "&Full precision";
+inline constexpr char kFullPrecisionTip[] =
+    "Every digit of each value the program used; otherwise six significant digits, with the full value on hover.";
 inline constexpr char kHidden[] = "Result hidden: press Space or Show result.";
 inline constexpr char kNoAnalysis[] = "No analysis yet: the working shows the latest results.";
 inline constexpr char kStepNumber[] = "Step %1 of %2. ";
