@@ -27,6 +27,12 @@ struct Extremes {
     bool reverses() const { return max.value.count() > 0 && min.value.count() < 0; }
 };
 
+// The value that governs a member or support: the larger in size of the two
+// extremes, the largest on a tie.
+inline Fixed4 governing(const Extremes& extremes) {
+    return extremes.min.value.magnitude() > extremes.max.value.magnitude() ? extremes.min.value : extremes.max.value;
+}
+
 // A combination whose analysis failed, with its error.
 struct FailedCombination {
     std::size_t combination;

@@ -168,6 +168,29 @@ std::optional<SmallDecimal> SmallDecimal::read(std::string_view text) {
     return value;
 }
 
+std::optional<Fixed4> SmallDecimal::to_fixed4() const {
+    constexpr std::int64_t kDecimals = 4;
+    constexpr std::int64_t kLargestShift = 18;  // 10^18 fits a signed 64-bit count
+    if (power_ >= -kDecimals) {
+        const std::int64_t shift = power_ + kDecimals;
+        std::int64_t count = 0;
+        if (shift > kLargestShift ||
+            __builtin_mul_overflow(coefficient_,
+                                   static_cast<std::int64_t>(kPowersOfTen[static_cast<std::size_t>(shift)]), &count)) {
+            return std::nullopt;
+        }
+        return Fixed4::from_count(count);
+    }
+    const std::int64_t shift = -kDecimals - power_;
+    if (shift > kLargestShift) return std::nullopt;
+    const auto divisor = static_cast<std::int64_t>(kPowersOfTen[static_cast<std::size_t>(shift)]);
+    std::int64_t count = coefficient_ / divisor;
+    const std::int64_t rest = coefficient_ % divisor;
+    const std::int64_t twice_rest = 2 * (rest < 0 ? -rest : rest);  // below 2 × 10^18
+    if (twice_rest > divisor || (twice_rest == divisor && count % 2 != 0)) count += coefficient_ < 0 ? -1 : 1;
+    return Fixed4::from_count(count);
+}
+
 std::string SmallDecimal::text() const {
     std::string out;
     write_text(out);

@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "engine/fixed4.hpp"
 #include "engine/powers_of_ten.hpp"
 
 namespace korvel::engine {
@@ -65,6 +66,9 @@ public:
     friend inline std::optional<SmallDecimal> multiply_add(SmallDecimal a, SmallDecimal b, SmallDecimal c);
 
     bool is_zero() const { return coefficient_ == 0; }
+    // The value rounded to four decimals, ties to even, as Fixed4::parse rounds
+    // its text; nothing where that lies beyond 64 bits.
+    std::optional<Fixed4> to_fixed4() const;
     // The text ExactDecimal::text gives for the same value.
     std::string text() const;
     // The same text written over `out`, whose buffer is reused.

@@ -10,11 +10,12 @@
 
 namespace korvel::engine {
 
-// What the computation functions record their values into. The ordinary run takes
-// NoRecord, whose empty inline calls the compiler removes, so it pays nothing.
+// What the computation functions record their values into; recording a value gives
+// it back, so a step is computed and recorded in one statement. The ordinary run
+// takes NoRecord, whose inline calls the compiler removes, so it pays nothing.
 struct NoRecord {
-    void operator()(Quantity, double) const {}
-    void operator()(Quantity, Fixed4) const {}
+    double operator()(Quantity, double value) const { return value; }
+    Fixed4 operator()(Quantity, Fixed4 value) const { return value; }
     void loads(const std::array<Fixed4, kLoadCount>&) const {}
 };
 
@@ -26,8 +27,14 @@ public:
         Number value;
     };
 
-    void operator()(Quantity quantity, double value) { entries_.push_back({quantity, value}); }
-    void operator()(Quantity quantity, Fixed4 value) { entries_.push_back({quantity, value}); }
+    double operator()(Quantity quantity, double value) {
+        entries_.push_back({quantity, value});
+        return value;
+    }
+    Fixed4 operator()(Quantity quantity, Fixed4 value) {
+        entries_.push_back({quantity, value});
+        return value;
+    }
     void loads(const std::array<Fixed4, kLoadCount>& values) { loads_ = values; }
 
     const std::vector<Entry>& entries() const { return entries_; }

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <span>
 
+#include "engine/arithmetic_error.hpp"
 #include "engine/exact_decimal.hpp"
+#include "engine/result_computation.hpp"
+#include "engine/truss_geometry.hpp"
 #include "load_case/project_numbers.hpp"
 #include "load_case/unicode_text.hpp"
 
@@ -28,35 +31,63 @@ ExactDecimal exact_load(const ProjectNumbers& numbers, std::span<const ReadFacto
     return sum;
 }
 
-// The combined loads of one combination as exact texts, empty for no load. Sums
-// of short texts are formed in 64 bits; a load with a longer text, or whose sum
-// outgrows 64 bits, takes the general exact road.
-void combine(const ProjectNumbers& numbers, std::span<const ReadFactor> factors,
-             std::array<std::string, engine::kLoadCount>& loads, StopRequested stop) {
-    std::array<SmallDecimal, engine::kLoadCount> sums{};
+// The exact sums of one combination's loads. Sums of short texts are formed in
+// 64 bits; a load with a longer text, or whose sum outgrows 64 bits, is marked
+// for the general exact road.
+struct CombinedSums {
+    std::array<SmallDecimal, engine::kLoadCount> small{};
     std::array<bool, engine::kLoadCount> long_road{};
+};
+
+CombinedSums sums_of(const ProjectNumbers& numbers, std::span<const ReadFactor> factors) {
+    CombinedSums sums;
     for (const ReadFactor& factor : factors) {
         const auto& case_loads = numbers.case_loads[factor.case_index];
         for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
             const ReadNumber& load = case_loads[i];
-            if (load.text.empty() || long_road[i]) continue;
+            if (load.text.empty() || sums.long_road[i]) continue;
             std::optional<SmallDecimal> sum;
-            if (factor.value.small && load.small) sum = multiply_add(*factor.value.small, *load.small, sums[i]);
+            if (factor.value.small && load.small) sum = multiply_add(*factor.value.small, *load.small, sums.small[i]);
             if (sum) {
-                sums[i] = *sum;
+                sums.small[i] = *sum;
             } else {
-                long_road[i] = true;
+                sums.long_road[i] = true;
             }
         }
     }
+    return sums;
+}
+
+// The combined loads of one combination as exact texts, empty for no load.
+void write_texts(const ProjectNumbers& numbers, std::span<const ReadFactor> factors, const CombinedSums& sums,
+                 std::array<std::string, engine::kLoadCount>& loads, StopRequested stop) {
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
-        if (long_road[i]) {
+        if (sums.long_road[i]) {
             const ExactDecimal sum = exact_load(numbers, factors, i, stop);
             if (!sum.is_zero()) loads[i] = sum.text();
-        } else if (!sums[i].is_zero()) {
-            sums[i].write_text(loads[i]);
+        } else if (!sums.small[i].is_zero()) {
+            sums.small[i].write_text(loads[i]);
         }
     }
+}
+
+// The combined loads as the analysis reads their texts; nothing where a sum took
+// the general road or lies beyond Fixed4.
+std::optional<std::array<engine::Fixed4, engine::kLoadCount>> fixed_loads(const CombinedSums& sums) {
+    std::array<engine::Fixed4, engine::kLoadCount> loads;
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+        if (sums.long_road[i]) return std::nullopt;
+        const std::optional<engine::Fixed4> load = sums.small[i].to_fixed4();
+        if (!load) return std::nullopt;
+        loads[i] = *load;
+    }
+    return loads;
+}
+
+// The factors of combination `c`.
+std::span<const ReadFactor> factors_of(const ProjectNumbers& numbers, std::size_t c) {
+    const std::size_t begin = c == 0 ? 0 : numbers.factor_ends[c - 1];
+    return {numbers.factors.data() + begin, numbers.factor_ends[c] - begin};
 }
 
 }  // namespace
@@ -68,25 +99,44 @@ std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(c
     const ProjectNumbers& numbers = std::get<ProjectNumbers>(read);
 
     std::vector<engine::AnalysisInput> inputs(project.combinations.size());
-    std::size_t begin = 0;
     for (std::size_t c = 0; c < inputs.size(); ++c) {
-        const std::span<const ReadFactor> factors(numbers.factors.data() + begin, numbers.factor_ends[c] - begin);
-        begin = numbers.factor_ends[c];
-        engine::AnalysisInput& input = inputs[c];
-        input.span = project.span;
+        const std::span<const ReadFactor> factors = factors_of(numbers, c);
+        inputs[c].span = project.span;
         if (stop != nullptr && stop()) throw WorkStopped();
-        combine(numbers, factors, input.loads, stop);
+        write_texts(numbers, factors, sums_of(numbers, factors), inputs[c].loads, stop);
     }
     return inputs;
 }
 
 std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project,
                                                                                       StopRequested stop) {
-    auto inputs = combined_inputs(project, stop);
-    if (auto* error = std::get_if<ProjectError>(&inputs)) return std::move(*error);
+    auto read = read_project_numbers(project);
+    if (auto* error = std::get_if<ProjectError>(&read)) return std::move(*error);
+    const ProjectNumbers& numbers = std::get<ProjectNumbers>(read);
+
+    // Every combination has the project's span: its geometry is derived once.
+    std::optional<engine::TrussGeometry> geometry;
+    try {
+        if (!project.span.empty()) geometry = engine::derive_geometry(project.span);
+    } catch (const engine::ArithmeticError&) {}
     std::vector<engine::AnalysisOutcome> outcomes;
     outcomes.reserve(project.combinations.size());
-    for (const engine::AnalysisInput& input : std::get<std::vector<engine::AnalysisInput>>(inputs)) {
+    engine::AnalysisInput input;
+    input.span = project.span;
+    for (std::size_t c = 0; c < project.combinations.size(); ++c) {
+        if (stop != nullptr && stop()) throw WorkStopped();
+        const std::span<const ReadFactor> factors = factors_of(numbers, c);
+        const CombinedSums sums = sums_of(numbers, factors);
+        const auto loads = geometry ? fixed_loads(sums) : std::nullopt;
+        if (loads) {
+            try {
+                outcomes.emplace_back(engine::compute_results(*geometry, *loads));
+                continue;
+            } catch (const engine::ArithmeticError&) {}
+        }
+        // The road of the texts gives the same results, and an error blamed on its input as the main window blames it.
+        input.loads = {};
+        write_texts(numbers, factors, sums, input.loads, stop);
         outcomes.push_back(engine::run_analysis(input));
     }
     return outcomes;

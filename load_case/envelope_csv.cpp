@@ -2,13 +2,16 @@
 
 #include <string_view>
 
-#include "engine/result_table.hpp"
+#include "engine/envelope_table.hpp"
+#include "engine/quoted_text.hpp"
 
 namespace korvel::load_case {
 namespace {
 
-std::string csv_field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+// A name as the envelope table writes it to a terminal, quoted where it holds a comma or a quote.
+std::string csv_field(std::string_view name) {
+    const std::string text = engine::escaped_controls(name);
+    if (text.find_first_of(",\"") == std::string::npos) return text;
     std::string out = "\"";
     for (const char c : text) {
         if (c == '"') out += '"';
@@ -17,20 +20,18 @@ std::string csv_field(std::string_view text) {
     return out + '"';
 }
 
-std::string csv_row(std::string_view item, const engine::Extremes& e, std::span<const std::string> names) {
-    return std::string(item) + ',' + e.max.value.to_text() + ',' + csv_field(names[e.max.by]) + ',' +
-           e.min.value.to_text() + ',' + csv_field(names[e.min.by]) + ',' + (e.reverses() ? "true" : "false") + "\r\n";
+void append_row(std::string& out, const engine::EnvelopeRow& row) {
+    out.append(row.item).append(",").append(row.max).append(",").append(csv_field(row.max_by)).append(",");
+    out.append(row.min).append(",").append(csv_field(row.min_by)).append(row.reverses ? ",true\r\n" : ",false\r\n");
 }
 
 }  // namespace
 
 std::string envelope_csv(const engine::Envelope& envelope, std::span<const std::string> names) {
+    const engine::EnvelopeTable table = engine::envelope_table(envelope, names);
     std::string out = "item,max,max_by,min,min_by,reverses\r\n";
-    if (!envelope.has_values()) return out;
-    for (const engine::Member member : engine::kMembersInTableOrder)
-        out += csv_row(engine::member_name(member), envelope.force(member), names);
-    for (const engine::ReactionRow& row : engine::kReactionRows)
-        out += csv_row(engine::reaction_name(row.reaction), envelope.reaction(row.reaction), names);
+    for (const engine::EnvelopeRow& row : table.members) append_row(out, row);
+    for (const engine::EnvelopeRow& row : table.reactions) append_row(out, row);
     return out;
 }
 

@@ -7,11 +7,14 @@
 
 namespace korvel::load_case {
 
-// The envelope as CSV (RFC 4180, CRLF line ends): the header
+// The envelope table as CSV (RFC 4180, CRLF line ends): the header
 // item,max,max_by,min,min_by,reverses, a row per member in the results table's
-// order, then a row per reaction; `names` are the combinations' names in the
-// order the envelope counts them, quoted where they hold a comma, a quote or a
-// line break. An envelope without values is the header alone.
+// order, then a row per reaction. `names` are the combinations' names in the
+// order the envelope counts them; control characters in them are escaped as the
+// table escapes them (\u001B, \n ...), and a name holding a comma or a quote is
+// quoted. reverses is true where the value is positive under one combination
+// and negative under another; a negative min of RL0 or RL6 is uplift. An
+// envelope without values is the header alone.
 std::string envelope_csv(const engine::Envelope& envelope, std::span<const std::string> names);
 
 }  // namespace korvel::load_case

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "engine/envelope.hpp"
+#include "engine/envelope_table.hpp"
+#include "engine/result_table.hpp"
 
 namespace korvel::engine {
 namespace {
@@ -83,6 +85,82 @@ TEST(EnvelopeOf, HasNoValuesWhenNoCombinationCouldBeAnalysed) {
         EXPECT_EQ(envelope.complete(), column.empty());
         EXPECT_EQ(envelope.failed().size(), column.size());
     }
+}
+
+TEST(Governing, IsTheLargerInSizeAndTheMaxOnATie) {
+    struct Row {
+        std::int64_t max, min, governs;
+    };
+    const Row rows[] = {{5, -5, 5},
+                        {3, -7, -7},
+                        {7, -3, 7},
+                        {0, 0, 0},
+                        {-2, -9, -9},
+                        {9, 2, 9},
+                        {9223372036854775807, -9223372036854775807 - 1, -9223372036854775807 - 1}};
+    for (const Row& row : rows) {
+        const Extremes extremes{{Fixed4::from_count(row.max), 0}, {Fixed4::from_count(row.min), 1}};
+        EXPECT_EQ(governing(extremes).count(), row.governs) << row.max << " " << row.min;
+    }
+}
+
+// What the table says of a column of combinations (every value of a combination alike), named A, B, C ...
+struct TableRow {
+    Column column;
+    std::string status;
+    std::vector<std::string> failed;
+    // The notes of L0L1, RL0, RL6 and HL0.
+    std::array<std::string_view, 4> notes;
+};
+
+TEST(EnvelopeTable, SaysEachNoteAndTheStatusInTheWindowsWords) {
+    const TableRow rows[] = {
+        {{5, -3},
+         "Envelope of 2 combinations.",
+         {},
+         {"reverses", "uplift: hold down L0", "uplift: hold down L6", "acts both ways"}},
+        {{-2, -1}, "Envelope of 2 combinations.", {}, {"", "uplift: hold down L0", "uplift: hold down L6", ""}},
+        {{2, 0}, "Envelope of 2 combinations.", {}, {"", "", "", ""}},
+        {{std::nullopt, 3, std::nullopt},
+         "Incomplete: the envelope leaves out 2 of 3 combinations.",
+         {"A", "C"},
+         {"", "", "", ""}},
+        {{std::nullopt}, "No combination could be analysed.", {"A"}, {}},
+    };
+    const std::vector<std::string> names{"A", "B", "C"};
+    for (const TableRow& row : rows) {
+        const std::vector<AnalysisOutcome> outcomes = outcomes_of(row.column);
+        const Envelope envelope = Envelope::of(outcomes);
+        const EnvelopeTable table = envelope_table(envelope, std::span(names).first(row.column.size()));
+        EXPECT_EQ(table.status, row.status);
+        EXPECT_EQ(table.complete, row.failed.empty());
+        std::vector<std::string> failed;
+        for (const EnvelopeFailure& failure : table.failures) failed.emplace_back(failure.name);
+        EXPECT_EQ(failed, row.failed) << row.status;
+        if (!envelope.has_values()) {
+            EXPECT_TRUE(table.members.empty() && table.reactions.empty());
+            continue;
+        }
+        ASSERT_EQ(table.members.size(), kMemberCount);
+        ASSERT_EQ(table.reactions.size(), kReactionCount);
+        const std::array<std::string_view, 4> notes{table.members[0].note, table.reactions[0].note,
+                                                    table.reactions[1].note, table.reactions[2].note};
+        EXPECT_EQ(notes, row.notes) << row.status;
+    }
+}
+
+TEST(EnvelopeTable, HoldsEachRowInTheResultsTablesOrderWithTheCombinationsGivingItsExtremes) {
+    const std::vector<AnalysisOutcome> outcomes = outcomes_of({-25000, 12500});
+    const std::vector<std::string> names{"1.2D, 1.6S", "W"};
+    const EnvelopeTable table = envelope_table(Envelope::of(outcomes), names);
+    for (std::size_t m = 0; m < kMemberCount; ++m) {
+        const auto cells = table.members[m].cells();
+        EXPECT_EQ(std::vector<std::string_view>(cells.begin(), cells.end()),
+                  (std::vector<std::string_view>{member_name(kMembersInTableOrder[m]), "1.25", "W", "-2.5",
+                                                 "1.2D, 1.6S", "reverses"}));
+    }
+    for (std::size_t r = 0; r < kReactionCount; ++r)
+        EXPECT_EQ(table.reactions[r].item, reaction_name(kReactionRows[r].reaction));
 }
 
 }  // namespace

@@ -62,6 +62,18 @@ TEST_P(CombinedLoads, AreTheExactSumsOfFactorTimesLoad) {
     std::vector<CaseRow> reversed(row.cases.rbegin(), row.cases.rend());
     auto again = combined_inputs(project_of(reversed, row.factors));
     EXPECT_EQ(loads_of(std::get<std::vector<engine::AnalysisInput>>(again).at(0)), row.combined) << row.what;
+
+    // Analysed, the combination gives to the digit what its combined texts give, or the same error.
+    const auto outcomes =
+        std::get<std::vector<engine::AnalysisOutcome>>(analyse_combinations(project_of(row.cases, row.factors)));
+    const engine::AnalysisOutcome typed = engine::run_analysis(input);
+    if (const auto* result = std::get_if<engine::AnalysisResult>(&typed)) {
+        EXPECT_EQ(std::get<engine::AnalysisResult>(outcomes.at(0)), *result) << row.what;
+    } else {
+        EXPECT_EQ(std::get<engine::AnalysisError>(outcomes.at(0)).message(),
+                  std::get<engine::AnalysisError>(typed).message())
+            << row.what;
+    }
 }
 
 const std::string kThirty = "123456789012345678901234567890";
@@ -94,6 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
                        {{"D", {{"U2.V", "1"}}}, {"S", {{"U2.V", "100"}, {"U6.V", "100"}}}},
                        {{"D", "0.9"}},
                        {{"U2.V", "0.9"}}},
+        CombinationRow{"sums half way between two Fixed4 values",
+                       {{"D", {{"U1.V", "0.00005"}, {"U2.V", "0.00015"}, {"U3.V", "-0.00025"}, {"U4.V", "3.00035"}}}},
+                       {{"D", "1"}},
+                       {{"U1.V", "0.00005"}, {"U2.V", "0.00015"}, {"U3.V", "-0.00025"}, {"U4.V", "3.00035"}}},
+        CombinationRow{"a sum beyond Fixed4",
+                       {{"D", {{"U4.V", "99999999999999"}}}},
+                       {{"D", "1000"}},
+                       {{"U4.V", "99999999999999000"}}},
         CombinationRow{"factors in another order than the cases",
                        {{"D", {{"U4.V", "0.85"}}}, {"S", {{"U4.V", "1.6"}}}, {"W", {{"U4.V", "-1"}}}},
                        {{"W", "0.5"}, {"S", "1.6"}, {"D", "1.2"}},

@@ -1,13 +1,17 @@
 // korvel-solve with a project: --envelope, --combination, and projects in a batch.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "engine/envelope_table.hpp"
+#include "engine/span_accuracy.hpp"
 #include "load_case/combination.hpp"
 #include "tests/tools/case_file.hpp"
 #include "tests/tools/solve_process.hpp"
+#include "tools/korvel_solve/envelope_output.hpp"
 
 namespace {
 
@@ -63,7 +67,7 @@ TEST(Envelope, TableAndCsvNameTheGoverningCombinationsAndTheUplift) {
     const Outcome table = run_solve({"--envelope", file.path()});
     EXPECT_EQ(table.status, 0) << table.err;
     EXPECT_NE(table.out.find("reverses"), std::string::npos);
-    EXPECT_NE(table.out.find("uplift: hold the support down"), std::string::npos);
+    EXPECT_NE(table.out.find("uplift: hold down L0"), std::string::npos);
     const Outcome csv = run_solve({file.path(), "--format", "csv"});
     EXPECT_EQ(csv.status, 0) << csv.err;
     EXPECT_NE(csv.out.find("item,max,max_by,min,min_by,reverses\r\nL0L1,10.0012,D,-10.0012,0.5D + 0.5W,true\r\n"),
@@ -128,6 +132,101 @@ TEST(Batch, AnswersAProjectLineWithItsEnvelope) {
     EXPECT_EQ(answers[1]["envelope"]["complete"], false);
     EXPECT_EQ(answers[2]["error"]["kind"], "bad-request");
     EXPECT_NE(answers[2]["error"]["message"].get<std::string>().find("no combination"), std::string::npos);
+}
+
+// The project's envelope table, as the window makes it.
+struct Expected {
+    korvel::load_case::ProjectEnvelope answer;
+    korvel::engine::EnvelopeTable table;
+};
+
+Expected expected_of(const std::string& text) {
+    const auto project = std::get<korvel::load_case::Project>(korvel::load_case::read_case_file(text));
+    Expected expected{std::get<korvel::load_case::ProjectEnvelope>(korvel::load_case::envelope_of(project)), {}};
+    expected.table = korvel::engine::envelope_table(expected.answer.envelope, expected.answer.names);
+    return expected;
+}
+
+std::vector<std::string> lines_of(const std::string& text, const char* end = "\n") {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t at; (at = text.find(end, start)) != std::string::npos; start = at + std::strlen(end))
+        lines.push_back(text.substr(start, at - start));
+    return lines;
+}
+
+// The text table is compared with the window's in envelope_view_test.
+TEST(Envelope, CsvAndJsonCarryTheRowsNotesAndStatusOfTheOneTable) {
+    const std::string text = with_huge(kProject);
+    const CaseFile file("project.korvel.json", text);
+    const Expected expected = expected_of(text);
+    const auto& table = expected.table;
+
+    // CSV: the same texts and names, reverses where the sign changes.
+    const std::vector<std::string> csv =
+        lines_of(run_solve({"--envelope", file.path(), "--format", "csv"}).out, "\r\n");
+    ASSERT_EQ(csv.size(), 1 + table.members.size() + table.reactions.size());
+    for (std::size_t r = 0; r < table.reactions.size(); ++r) {
+        const auto& row = table.reactions[r];
+        EXPECT_EQ(csv[1 + table.members.size() + r],
+                  std::string(row.item) + "," + row.max + "," + std::string(row.max_by) + "," + row.min + "," +
+                      std::string(row.min_by) + "," + (row.reverses ? "true" : "false"));
+    }
+
+    // JSON: each note by its item, and the status.
+    const auto json = nlohmann::ordered_json::parse(run_solve({"--envelope", file.path(), "--format", "json"}).out);
+    nlohmann::ordered_json notes = nlohmann::ordered_json::object();
+    for (const auto* rows : {&table.members, &table.reactions})
+        for (const auto& row : *rows)
+            if (!row.note.empty()) notes[std::string(row.item)] = row.note;
+    EXPECT_EQ(json["envelope"]["notes"], notes);
+    EXPECT_EQ(notes["RL0"], korvel::engine::kUpliftWords[0].words);
+    EXPECT_EQ(json["envelope"]["status"], table.status);
+}
+
+TEST(Envelope, KeepsTheSmallSpanWarningOnStandardErrorAndInJson) {
+    const std::string project =
+        R"({"span":"0.5","cases":[{"name":"A","loads":{"U4.V":"1"}}],"combinations":[{"name":"c","factors":{"A":"1"}}]})";
+    const std::string warning = korvel::engine::span_accuracy_warning("0.5")->message();
+    const CaseFile file("small.korvel.json", project);
+    for (const char* format : {"table", "csv", "json"}) {
+        const Outcome outcome = run_solve({"--envelope", file.path(), "--format", format});
+        EXPECT_EQ(outcome.status, 0) << outcome.err;
+        EXPECT_EQ(outcome.err, "korvel-solve: warning: " + warning + "\n");
+        if (std::string_view(format) == "json")
+            EXPECT_EQ(nlohmann::ordered_json::parse(outcome.out)["warnings"], nlohmann::ordered_json::array({warning}));
+    }
+    const auto line = nlohmann::ordered_json::parse(run_solve({"--batch"}, project + "\n").out);
+    EXPECT_EQ(line["warnings"], nlohmann::ordered_json::array({warning}));
+    EXPECT_EQ(line["envelope"]["complete"], true);
+}
+
+TEST(Batch, NumbersApplyToCaseLinesAndAProjectLineIsRefusedAsOnTheCommandLine) {
+    std::string project(kProject);
+    std::erase(project, '\n');
+    const Outcome outcome = run_solve(
+        {"--batch", "--numbers"}, std::string(R"({"span": "10", "loads": {"U4.V": "10"}})") + "\n" + project + "\n");
+    EXPECT_EQ(outcome.status, 1);
+    const std::vector<std::string> lines = lines_of(outcome.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_TRUE(nlohmann::ordered_json::parse(lines[0])["forces"]["L0L1"].is_number());
+    const auto refused = nlohmann::ordered_json::parse(lines[1])["error"];
+    EXPECT_EQ(refused["kind"], "bad-request");
+    EXPECT_NE(refused["message"].get<std::string>().find(korvel::solve::kNumbersNotForEnvelope), std::string::npos)
+        << refused;
+}
+
+TEST(Envelope, CsvEscapesControlCharactersInNamesAsTheTableDoes) {
+    const std::string project =
+        R"({"span":"10","cases":[{"name":"A","loads":{"U4.V":"1"}}],"combinations":[{"name":"\u001b[31mred\u0007","factors":{"A":"1"}}]})";
+    const CaseFile file("red.korvel.json", project);
+    const std::string escaped = R"(\u001B[31mred\u0007)";
+    for (const char* format : {"table", "csv"}) {
+        const Outcome outcome = run_solve({"--envelope", file.path(), "--format", format});
+        EXPECT_EQ(outcome.out.find('\x1b'), std::string::npos) << format;
+        EXPECT_EQ(outcome.out.find('\a'), std::string::npos) << format;
+        EXPECT_NE(outcome.out.find(escaped), std::string::npos) << format;
+    }
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include "tools/korvel_solve/envelope_command.hpp"
 
 #include "engine/quoted_text.hpp"
+#include "engine/span_accuracy.hpp"
 #include "load_case/combination.hpp"
 #include "load_case/envelope_csv.hpp"
 #include "tools/korvel_solve/envelope_output.hpp"
+#include "tools/korvel_solve/line_answerer.hpp"
 #include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/solve_command.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
@@ -26,14 +28,18 @@ engine::AnalysisInput combination_input(const load_case::Project& project, std::
 
 int run_envelope(const load_case::Project& project, const SingleRun& run, int out_fd, std::ostream& err) {
     if (run.values == ResultValues::Numbers) {
-        throw UsageError("--numbers applies to the results of one case or one --combination, not to an envelope");
+        throw UsageError(std::string(kNumbersNotForEnvelope));
     }
     const auto answer = std::get<load_case::ProjectEnvelope>(load_case::envelope_of(project));
     std::string text;
     switch (run.format) {
-        case OutputFormat::Table: text = envelope_table(answer); break;
+        case OutputFormat::Table: text = envelope_text(answer); break;
         case OutputFormat::Csv: text = load_case::envelope_csv(answer.envelope, answer.names); break;
-        case OutputFormat::Json: append_json_line(text, project_json(answer)); break;
+        case OutputFormat::Json: append_project_json(text, answer); break;
+    }
+    if (const auto warning = engine::span_accuracy_warning(project.span)) {
+        err << "korvel-solve: warning: " << warning->message() << '\n';
+        if (run.format == OutputFormat::Json) add_span_warnings(text, project.span);
     }
     write_all(out_fd, text.data(), text.size());
     for (const engine::FailedCombination& failed : answer.envelope.failed()) {

@@ -1,60 +1,61 @@
 #include "tools/korvel_solve/envelope_output.hpp"
 
 #include <algorithm>
+#include <array>
 
+#include "engine/envelope_table.hpp"
 #include "engine/quoted_text.hpp"
 #include "engine/result_table.hpp"
+#include "load_case/json_text.hpp"
 #include "load_case/unicode_text.hpp"
 
 namespace korvel::solve {
 namespace {
 
-using engine::Extremes;
+using engine::EnvelopeRow;
 
-// One line of the envelope: a member or a reaction with its extremes.
-struct EnvelopeLine {
-    std::string_view item;
-    const Extremes* extremes;
-    std::string_view note;  // "reverses" or the uplift in words, or empty
-};
-
-constexpr std::string_view kUpliftNote = "uplift: hold the support down";
-
-std::vector<EnvelopeLine> member_lines(const engine::Envelope& envelope) {
-    std::vector<EnvelopeLine> lines;
-    for (const engine::Member member : engine::kMembersInTableOrder) {
-        const Extremes& e = envelope.force(member);
-        lines.push_back({engine::member_name(member), &e, e.reverses() ? "reverses" : ""});
-    }
-    return lines;
+// "KEY":{"max":"…","max_by":…,"min":"…","min_by":…[,"reverses":BOOL]}
+void append_row_json(std::string& out, const EnvelopeRow& row, bool with_reverses) {
+    load_case::append_json_string(out, row.item);
+    out.append(R"(:{"max":")").append(row.max).append(R"(","max_by":)");
+    load_case::append_json_string(out, row.max_by);
+    out.append(R"(,"min":")").append(row.min).append(R"(","min_by":)");
+    load_case::append_json_string(out, row.min_by);
+    if (with_reverses) out.append(R"(,"reverses":)").append(row.reverses ? "true" : "false");
+    out += '}';
 }
 
-std::vector<EnvelopeLine> reaction_lines(const engine::Envelope& envelope) {
-    std::vector<EnvelopeLine> lines;
-    for (const engine::ReactionRow& row : engine::kReactionRows) {
-        lines.push_back({engine::reaction_name(row.reaction), &envelope.reaction(row.reaction),
-                         envelope.uplifts(row.reaction) ? kUpliftNote : ""});
+void append_rows_json(std::string& out, const std::vector<EnvelopeRow>& rows, bool with_reverses) {
+    out += '{';
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (r > 0) out += ',';
+        append_row_json(out, rows[r], with_reverses);
     }
-    return lines;
+    out += '}';
 }
 
-Json extremes_json(const Extremes& e, const std::vector<std::string>& names) {
-    Json json = Json::object();
-    json["max"] = e.max.value.to_text();
-    json["max_by"] = names[e.max.by];
-    json["min"] = e.min.value.to_text();
-    json["min_by"] = names[e.min.by];
-    return json;
+void append_notes_json(std::string& out, const engine::EnvelopeTable& table) {
+    out += '{';
+    bool first = true;
+    for (const auto* rows : {&table.members, &table.reactions}) {
+        for (const EnvelopeRow& row : *rows) {
+            if (row.note.empty()) continue;
+            if (!first) out += ',';
+            first = false;
+            load_case::append_json_string(out, row.item);
+            out += ':';
+            load_case::append_json_string(out, row.note);
+        }
+    }
+    out += '}';
 }
 
 // Pads each column to its widest cell, two blanks between columns.
-std::string aligned(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
+std::string aligned(const std::vector<std::array<std::string, 6>>& rows) {
+    std::array<std::size_t, 6> widths{};
     const auto width_of = [](const std::string& text) { return load_case::display_width(text); };
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()), 0);
+    for (const auto& row : rows)
         for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], width_of(row[i]));
-    }
     std::string out;
     for (const auto& row : rows) {
         std::string line;
@@ -68,63 +69,58 @@ std::string aligned(const std::vector<std::vector<std::string>>& rows) {
     return out;
 }
 
-}  // namespace
-
-Json project_json(const load_case::ProjectEnvelope& answer) {
-    // Each object is filled before it is put in place: an ordered object moves its members as it grows.
-    Json combinations = Json::object();
-    for (std::size_t c = 0; c < answer.outcomes.size(); ++c) {
-        const auto* result = std::get_if<engine::AnalysisResult>(&answer.outcomes[c]);
-        combinations[answer.names[c]] =
-            result ? result_json(*result) : error_json(std::get<engine::AnalysisError>(answer.outcomes[c]));
+std::string block_text(std::string_view heading, const std::vector<EnvelopeRow>& rows) {
+    std::vector<std::array<std::string, 6>> lines{{std::string(heading)}};
+    std::copy(engine::kEnvelopeValueHeadings.begin(), engine::kEnvelopeValueHeadings.end(), lines[0].begin() + 1);
+    for (const EnvelopeRow& row : rows) {
+        std::array<std::string, 6>& line = lines.emplace_back();
+        const auto cells = row.cells();
+        for (std::size_t c = 0; c < cells.size(); ++c) line[c] = engine::escaped_controls(cells[c]);
     }
-    Json forces = Json::object();
-    Json reactions = Json::object();
-    if (answer.envelope.has_values()) {
-        for (const EnvelopeLine& line : member_lines(answer.envelope)) {
-            Json json = extremes_json(*line.extremes, answer.names);
-            json["reverses"] = line.extremes->reverses();
-            forces[std::string(line.item)] = std::move(json);
-        }
-        for (const EnvelopeLine& line : reaction_lines(answer.envelope)) {
-            reactions[std::string(line.item)] = extremes_json(*line.extremes, answer.names);
-        }
-    }
-    Json envelope = Json::object();
-    envelope["complete"] = answer.envelope.complete();
-    envelope["forces"] = std::move(forces);
-    envelope["reactions"] = std::move(reactions);
-    Json document = Json::object();
-    document["combinations"] = std::move(combinations);
-    document["envelope"] = std::move(envelope);
-    return document;
+    return aligned(lines);
 }
 
-std::string envelope_table(const load_case::ProjectEnvelope& answer) {
+}  // namespace
+
+void append_project_json(std::string& out, const load_case::ProjectEnvelope& answer) {
+    static const ResultLineWriter results;
+    out += R"({"combinations":{)";
+    for (std::size_t c = 0; c < answer.outcomes.size(); ++c) {
+        if (c > 0) out += ',';
+        load_case::append_json_string(out, answer.names[c]);
+        out += ':';
+        if (const auto* result = std::get_if<engine::AnalysisResult>(&answer.outcomes[c])) {
+            results.append(out, *result);
+        } else {
+            append_json_line(out, error_json(std::get<engine::AnalysisError>(answer.outcomes[c])));
+        }
+        out.pop_back();  // each was written as a line of its own
+    }
+    const engine::EnvelopeTable table = engine::envelope_table(answer.envelope, answer.names);
+    out.append(R"(},"envelope":{"complete":)").append(table.complete ? "true" : "false");
+    out += R"(,"forces":)";
+    append_rows_json(out, table.members, true);
+    out += R"(,"reactions":)";
+    append_rows_json(out, table.reactions, false);
+    out += R"(,"notes":)";
+    append_notes_json(out, table);
+    out += R"(,"status":)";
+    load_case::append_json_string(out, table.status);
+    out += "}}\n";
+}
+
+std::string envelope_text(const load_case::ProjectEnvelope& answer) {
+    const engine::EnvelopeTable table = engine::envelope_table(answer.envelope, answer.names);
     std::string out;
-    if (answer.envelope.has_values()) {
-        const auto name = [&](std::size_t c) { return engine::escaped_controls(answer.names[c]); };
-        for (const auto& [heading, lines] : {std::pair{"Member", member_lines(answer.envelope)},
-                                             std::pair{"Reaction", reaction_lines(answer.envelope)}}) {
-            std::vector<std::vector<std::string>> rows{{heading, "Max", "Max by", "Min", "Min by", "Note"}};
-            for (const EnvelopeLine& line : lines) {
-                const Extremes& e = *line.extremes;
-                rows.push_back({std::string(line.item), e.max.value.to_text(), name(e.max.by), e.min.value.to_text(),
-                                name(e.min.by), std::string(line.note)});
-            }
-            if (!out.empty()) out += '\n';
-            out += aligned(rows);
-        }
+    if (!table.members.empty()) {
+        out += block_text(engine::kMemberHeading, table.members);
+        out += '\n';
+        out += block_text(engine::kReactionsHeading, table.reactions);
+        out += '\n';
     }
-    if (!answer.envelope.complete()) {
-        if (!out.empty()) out += '\n';
-        out += answer.envelope.has_values() ? "Incomplete: the envelope leaves out\n"
-                                            : "No combination could be analysed:\n";
-        for (const engine::FailedCombination& failed : answer.envelope.failed()) {
-            out += "  " + engine::escaped_controls(answer.names[failed.combination]) + ": " +
-                   engine::escaped_controls(failed.error.message()) + '\n';
-        }
-    }
+    out += table.status + '\n';
+    for (const engine::EnvelopeFailure& failure : table.failures)
+        out += "  " + engine::escaped_controls(failure.name) + ": " + engine::escaped_controls(failure.message) + '\n';
     return out;
 }
 

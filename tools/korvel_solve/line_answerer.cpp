@@ -103,10 +103,16 @@ bool LineAnswerer::answer_case_file(const InputLine& line, std::string_view sour
         input_ = std::move(*input);
         return answer_case(out);
     }
+    if (values_ == ResultValues::Numbers) {
+        append_bad_request(out, source, line, kNumbersNotForEnvelope);
+        return true;
+    }
     // The reader has checked the project, so every combination is analysed, unless an interruption stops it.
-    const auto answer = std::get<load_case::ProjectEnvelope>(
-        load_case::envelope_of(std::get<load_case::Project>(read), interruption_pending));
-    append_json_line(out, project_json(answer));
+    const auto& project = std::get<load_case::Project>(read);
+    const auto answer =
+        std::get<load_case::ProjectEnvelope>(load_case::envelope_of(project, interruption_pending));
+    append_project_json(out, answer);
+    add_span_warnings(out, project.span);
     return !answer.envelope.complete();
 }
 

@@ -18,7 +18,7 @@ void add_span_warnings(std::string& out, std::string_view span_text);
 
 class LineAnswerer {
 public:
-    explicit LineAnswerer(ResultValues values) : writer_(values) {}
+    explicit LineAnswerer(ResultValues values) : writer_(values), values_(values) {}
 
     // Appends the answer to `line` of the input called `source` (empty for
     // standard input); true when the answer is an error. Throws
@@ -34,6 +34,7 @@ private:
 
     engine::AnalysisInput input_;
     ResultLineWriter writer_;
+    ResultValues values_;
 };
 
 }  // namespace korvel::solve

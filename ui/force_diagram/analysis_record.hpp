@@ -5,7 +5,7 @@
 namespace korvel::ui {
 
 // One completed analysis: the span and load texts exactly as they were analysed,
-// and the 61 result texts they gave. The force diagram and the report show this,
+// and the results they gave, as values. The force diagram and the report show this,
 // not what the main window holds later.
 struct AnalysisRecord {
     engine::AnalysisInput input;

@@ -8,6 +8,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/envelope_table.hpp"
 #include "engine/result_table.hpp"
 #include "ui/force_diagram/diagram_palette.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
@@ -173,43 +174,31 @@ void write_combinations(ReportFlow& flow, const load_case::Project& project) {
     }
 }
 
+// One block of the envelope table under its heading.
+void write_rows(ReportFlow& flow, std::string_view first_heading, const std::vector<engine::EnvelopeRow>& rows) {
+    QStringList heading{to_qstring(first_heading)};
+    for (const std::string_view title : engine::kEnvelopeValueHeadings) heading << to_qstring(title);
+    std::vector<QStringList> cells;
+    for (const engine::EnvelopeRow& row : rows) {
+        QStringList line;
+        for (const std::string_view cell : row.cells()) line << to_qstring(cell);
+        cells.push_back(line);
+    }
+    flow.table(heading, cells, kEnvelopeColumnWraps);
+}
+
 void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
-    const engine::Envelope& values = envelope.envelope;
-    const auto cells = [&](std::string_view item, const engine::Extremes& e, const QString& note) {
-        return QStringList{to_qstring(item),
-                           QString::fromStdString(e.max.value.to_text()),
-                           QString::fromStdString(envelope.names.at(e.max.by)),
-                           QString::fromStdString(e.min.value.to_text()),
-                           QString::fromStdString(envelope.names.at(e.min.by)),
-                           note};
-    };
-    const auto heading = [](std::string_view first) {
-        QStringList titles;
-        for (std::size_t c = 0; c < kEnvelopeColumns.size(); ++c)
-            titles << to_qstring(c == 0 ? first : kEnvelopeColumns[c]);
-        return titles;
-    };
-    flow.heading(values.complete() ? QStringLiteral("Envelope of %1 combinations").arg(envelope.names.size())
-                                   : QStringLiteral("Envelope, incomplete: %1 of %2 combinations failed")
-                                         .arg(values.failed().size())
-                                         .arg(envelope.names.size()));
-    for (const engine::FailedCombination& failed : values.failed())
-        flow.line(QString::fromStdString(envelope.names.at(failed.combination)) + QStringLiteral(": ") +
-                  QString::fromStdString(failed.error.message()));
-    if (!values.has_values()) return;
-    std::vector<QStringList> reactions;
-    for (const engine::ReactionRow& row : engine::kReactionRows)
-        reactions.push_back(cells(engine::reaction_name(row.reaction), values.reaction(row.reaction),
-                                  reaction_note(row.reaction, values)));
-    flow.table(heading(engine::kReactionsHeading), reactions, kEnvelopeColumnWraps);
-    std::vector<QStringList> members;
-    for (const engine::Member member : engine::kMembersInTableOrder)
-        members.push_back(cells(engine::member_name(member), values.force(member), member_note(values.force(member))));
-    flow.table(heading(engine::kMemberHeading), members, kEnvelopeColumnWraps);
+    const engine::EnvelopeTable table = engine::envelope_table(envelope.envelope, envelope.names);
+    flow.heading(QString::fromStdString(table.status));
+    for (const engine::EnvelopeFailure& failure : table.failures)
+        flow.line(to_qstring(failure.name) + QStringLiteral(": ") + QString::fromStdString(failure.message));
+    if (table.members.empty()) return;
+    write_rows(flow, engine::kReactionsHeading, table.reactions);
+    write_rows(flow, engine::kMemberHeading, table.members);
     if (const auto record = governing_record(envelope)) {
         flow.heading(
             QStringLiteral("Force diagram of the envelope (governing sign; max / min where a member reverses)"));
-        flow.diagram(*record, values);
+        flow.diagram(*record, envelope.envelope);
     }
 }
 

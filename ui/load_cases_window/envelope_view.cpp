@@ -9,10 +9,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "engine/envelope_table.hpp"
 #include "engine/result_table.hpp"
 #include "ui/force_diagram/diagram_palette.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
-#include "ui/load_cases_window/load_cases_window_texts.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -25,7 +25,7 @@ QString text_of(engine::Fixed4 value) { return QString::fromStdString(value.to_t
 
 QTableWidget* envelope_table(QWidget* parent, const char* name, const QString& spoken, int rows,
                              std::string_view first_heading) {
-    auto* table = new QTableWidget(rows, static_cast<int>(kEnvelopeColumns.size()), parent);
+    auto* table = new QTableWidget(rows, static_cast<int>(engine::kEnvelopeValueHeadings.size() + 1), parent);
     table->setObjectName(QString::fromLatin1(name));
     table->setAccessibleName(spoken);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -34,30 +34,30 @@ QTableWidget* envelope_table(QWidget* parent, const char* name, const QString& s
     table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() * 4 / 3);
-    for (std::size_t c = 0; c < kEnvelopeColumns.size(); ++c)
-        table->setHorizontalHeaderItem(static_cast<int>(c),
-                                       new QTableWidgetItem(to_qstring(c == 0 ? first_heading : kEnvelopeColumns[c])));
+    table->setHorizontalHeaderItem(0, new QTableWidgetItem(to_qstring(first_heading)));
+    for (std::size_t c = 0; c < engine::kEnvelopeValueHeadings.size(); ++c)
+        table->setHorizontalHeaderItem(static_cast<int>(c + 1),
+                                       new QTableWidgetItem(to_qstring(engine::kEnvelopeValueHeadings[c])));
     table->horizontalHeader()->setStretchLastSection(true);
     return table;
 }
 
-void fill_row(QTableWidget& table, int row, const QString& item, const engine::Extremes& extremes,
-              const std::vector<std::string>& names, const QString& note) {
-    const QStringList cells{item,
-                            text_of(extremes.max.value),
-                            QString::fromStdString(names.at(extremes.max.by)),
-                            text_of(extremes.min.value),
-                            QString::fromStdString(names.at(extremes.min.by)),
-                            note};
-    for (int c = 0; c < cells.size(); ++c) {
-        auto* cell = new QTableWidgetItem(cells[c]);
-        if (!note.isEmpty()) {
-            QFont bold = cell->font();
-            bold.setBold(true);
-            cell->setFont(bold);
+// The rows of one block of the envelope table; a row with a note is bold.
+void fill_rows(QTableWidget& table, const std::vector<engine::EnvelopeRow>& rows) {
+    table.setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const auto cells = rows[r].cells();
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            auto* cell = new QTableWidgetItem(to_qstring(cells[c]));
+            if (!rows[r].note.empty()) {
+                QFont bold = cell->font();
+                bold.setBold(true);
+                cell->setFont(bold);
+            }
+            table.setItem(static_cast<int>(r), static_cast<int>(c), cell);
         }
-        table.setItem(row, c, cell);
     }
+    table.resizeColumnsToContents();
 }
 
 // The diagram of the envelope, at any size and in the window's colours.
@@ -105,21 +105,9 @@ private:
 
 }  // namespace
 
-QString member_note(const engine::Extremes& extremes) {
-    return extremes.reverses() ? to_qstring(kReversesNote) : QString();
-}
-
-QString reaction_note(engine::Reaction reaction, const engine::Envelope& envelope) {
-    for (const UpliftWords& uplift : kUpliftWords)
-        if (uplift.reaction == reaction && envelope.uplifts(reaction)) return to_qstring(uplift.words);
-    if (reaction == engine::Reaction::HL0 && envelope.reaction(reaction).reverses())
-        return to_qstring(kHorizontalReversesNote);
-    return {};
-}
-
 QString member_diagram_text(const engine::Extremes& extremes) {
     if (extremes.reverses()) return text_of(extremes.max.value) + QStringLiteral(" / ") + text_of(extremes.min.value);
-    return text_of(governing(extremes));
+    return text_of(engine::governing(extremes));
 }
 
 EnvelopeView::EnvelopeView(QWidget* parent) : QWidget(parent) {
@@ -159,51 +147,25 @@ QString EnvelopeView::status() const { return status_->text(); }
 
 void EnvelopeView::show_project(const load_case::Project& project) {
     auto outcome = load_case::envelope_of(project);
+    engine::EnvelopeTable table;
     if (const auto* fault = std::get_if<load_case::ProjectError>(&outcome)) {
         shown_.reset();
         status_->setText(QStringLiteral("No envelope yet: %1").arg(QString::fromStdString(fault->message)));
     } else {
         shown_ = std::get<ProjectEnvelope>(std::move(outcome));
-        const engine::Envelope& envelope = shown_->envelope;
-        QString status = envelope.complete() ? QStringLiteral("Envelope of %1 combinations.").arg(shown_->names.size())
-                         : envelope.has_values()
-                             ? QStringLiteral("Incomplete: the envelope leaves out %1 of %2 combinations.")
-                                   .arg(envelope.failed().size())
-                                   .arg(shown_->names.size())
-                             : QStringLiteral("No combination could be analysed.");
-        const auto named = std::min(envelope.failed().size(), kNamedFailures);
+        table = engine::envelope_table(shown_->envelope, shown_->names);
+        QString status = QString::fromStdString(table.status);
+        const auto named = std::min(table.failures.size(), kNamedFailures);
         for (std::size_t i = 0; i < named; ++i) {
-            const engine::FailedCombination& failed = envelope.failed()[i];
             status += QStringLiteral(" \"%1\": %2")
-                          .arg(QString::fromStdString(shown_->names.at(failed.combination)),
-                               QString::fromStdString(failed.error.message()));
+                          .arg(to_qstring(table.failures[i].name), QString::fromStdString(table.failures[i].message));
         }
-        if (envelope.failed().size() > named)
-            status += QStringLiteral(" And %1 more.").arg(envelope.failed().size() - named);
+        if (table.failures.size() > named) status += QStringLiteral(" And %1 more.").arg(table.failures.size() - named);
         status_->setText(status);
     }
-    fill_tables();
+    fill_rows(*reactions_, table.reactions);
+    fill_rows(*members_, table.members);
     static_cast<EnvelopeDiagram*>(diagram_)->forget_layout();
-}
-
-void EnvelopeView::fill_tables() {
-    const bool values = shown_ && shown_->envelope.has_values();
-    members_->setRowCount(values ? static_cast<int>(engine::kMemberCount) : 0);
-    reactions_->setRowCount(values ? static_cast<int>(engine::kReactionCount) : 0);
-    if (!values) return;
-    const engine::Envelope& envelope = shown_->envelope;
-    int row = 0;
-    for (const engine::Member member : engine::kMembersInTableOrder) {
-        fill_row(*members_, row++, to_qstring(engine::member_name(member)), envelope.force(member), shown_->names,
-                 member_note(envelope.force(member)));
-    }
-    row = 0;
-    for (const engine::ReactionRow& reaction : engine::kReactionRows) {
-        fill_row(*reactions_, row++, to_qstring(engine::reaction_name(reaction.reaction)),
-                 envelope.reaction(reaction.reaction), shown_->names, reaction_note(reaction.reaction, envelope));
-    }
-    members_->resizeColumnsToContents();
-    reactions_->resizeColumnsToContents();
 }
 
 }  // namespace korvel::ui

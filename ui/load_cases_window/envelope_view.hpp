@@ -29,18 +29,12 @@ public:
     QString status() const;
 
 private:
-    void fill_tables();
-
     std::optional<ProjectEnvelope> shown_;
     QLabel* status_ = nullptr;
     QTableWidget* members_ = nullptr;
     QTableWidget* reactions_ = nullptr;
     QWidget* diagram_ = nullptr;
 };
-
-// The words a member's or a support's row ends with: its reversal or uplift, or nothing.
-QString member_note(const engine::Extremes& extremes);
-QString reaction_note(engine::Reaction reaction, const engine::Envelope& envelope);
 
 // The text the diagram writes at a member: its governing value, or "max / min" where it reverses.
 QString member_diagram_text(const engine::Extremes& extremes);

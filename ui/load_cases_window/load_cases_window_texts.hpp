@@ -57,21 +57,6 @@ inline constexpr std::string_view kPresetTitle = "Insert preset";
 inline constexpr std::string_view kOpenProjectTitle = "Open project";
 inline constexpr std::string_view kSaveProjectTitle = "Save project";
 
-// The envelope's columns, and what its note column says.
-inline constexpr std::array<std::string_view, 6> kEnvelopeColumns{"", "Max", "Max by", "Min", "Min by", "Note"};
-inline constexpr std::string_view kReversesNote = "reverses";
-
-// A support pulled up must be held down; the words name the support.
-struct UpliftWords {
-    engine::Reaction reaction;
-    std::string_view words;
-};
-inline constexpr std::array<UpliftWords, 2> kUpliftWords{{
-    {engine::Reaction::RL0, "uplift: hold down L0"},
-    {engine::Reaction::RL6, "uplift: hold down L6"},
-}};
-inline constexpr std::string_view kHorizontalReversesNote = "acts both ways";
-
 inline constexpr std::string_view kEnvelopeReportCommand = "Save envelope &report as PDF...";
 inline constexpr std::string_view kEnvelopeCsvCommand = "Save envelope as CS&V...";
 inline constexpr std::string_view kCombinationReportCommand = "Save com&bination report as PDF...";

@@ -10,10 +10,6 @@ namespace korvel::ui {
 
 using load_case::ProjectEnvelope;
 
-// The value that governs a member or support: the larger in size of the two
-// extremes, the largest on a tie.
-engine::Fixed4 governing(const engine::Extremes& extremes);
-
 // The envelope as one analysis for the force diagram: the span, no loads, and
 // each member and reaction at its governing value. Nothing when no combination
 // could be analysed.
