@@ -16,6 +16,7 @@ struct LaunchRequest {
     Action action = Action::Run;
     QString file;
     QString text;
+    QString platform;  // the value of Qt's own -platform option, empty when not given
 };
 
 inline constexpr int kBadCommandLineStatus = 2;
@@ -31,7 +32,8 @@ inline constexpr std::string_view kNoDisplayText =
 bool has_display(std::string_view platform, std::string_view display, std::string_view wayland_display);
 
 // Reads `korvel [--help] [--version] [FILE]`; `arguments` starts with the
-// program's name. Needs a QCoreApplication, which the help text asks for the
+// program's name. Qt's own options (-style Fusion, -platform xcb, -reverse, ...)
+// are left to Qt, which reads them from the same arguments. Needs a QCoreApplication, which the help text asks for the
 // program's name, but no display: the windows are not made until this has run.
 LaunchRequest read_command_line(const QStringList& arguments);
 

@@ -63,13 +63,13 @@ void Coordinator::connect_results_commands(ui::ResultsWindow& results) {
     connect(&results, &ui::ResultsWindow::diagram_picture_requested, this, on_latest(&ui::ResultsExport::save_diagram));
 }
 
-void Coordinator::show_forces(const QWidget& opener) {
+void Coordinator::show_forces(QWidget& opener) {
     if (!latest_analysis_) return;
     ui::open_beside(forces_window_, opener);
     bring_forward(forces_window_);
 }
 
-void Coordinator::show_working(const QWidget& opener) {
+void Coordinator::show_working(QWidget& opener) {
     if (!latest_analysis_) return;
     ui::open_beside(working_window_, opener);
     bring_forward(working_window_);

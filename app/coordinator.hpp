@@ -64,8 +64,8 @@ private:
     void start_new();
     void quit();
     void connect_results_commands(ui::ResultsWindow& results);
-    void show_forces(const QWidget& opener);
-    void show_working(const QWidget& opener);
+    void show_forces(QWidget& opener);
+    void show_working(QWidget& opener);
     // Tells the force diagram whether the main window still shows the inputs it was drawn from.
     void compare_inputs();
     // The load cases window and the main window meet here (coordinator_load_cases.cpp).

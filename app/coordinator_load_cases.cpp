@@ -3,6 +3,8 @@
 // as the windows know nothing of each other.
 #include "app/coordinator.hpp"
 
+#include "ui/widgets/window_placement.hpp"
+
 namespace korvel::app {
 
 ui::LoadCasesWindow& Coordinator::load_cases_window() {
@@ -35,6 +37,7 @@ void Coordinator::connect_load_cases() {
 
 void Coordinator::show_load_cases() {
     ui::LoadCasesWindow& window = load_cases_window();
+    ui::open_beside(window, main_window_);
     window.show();
     window.raise();
     window.activateWindow();

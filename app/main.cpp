@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "app/application_setup.hpp"
@@ -41,7 +42,9 @@ int main(int argc, char** argv) {
         const char* value = std::getenv(name);
         return std::string_view(value != nullptr ? value : "");
     };
-    if (!korvel::app::has_display(variable("QT_QPA_PLATFORM"), variable("DISPLAY"), variable("WAYLAND_DISPLAY"))) {
+    const std::string platform = request.platform.toStdString();
+    if (!korvel::app::has_display(platform.empty() ? variable("QT_QPA_PLATFORM") : platform, variable("DISPLAY"),
+                                  variable("WAYLAND_DISPLAY"))) {
         std::fputs(korvel::app::kNoDisplayText.data(), stderr);
         return korvel::app::kNoDisplayStatus;
     }

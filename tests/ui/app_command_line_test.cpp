@@ -36,6 +36,18 @@ TEST(CommandLine, EachFormIsReadAsItsAction) {
         {{QStringLiteral("--bogus")}, Action::Fail, {}, "bogus"},
         {{QStringLiteral("-x")}, Action::Fail, {}, "--help"},
         {{QStringLiteral("a.korvel.json"), QStringLiteral("b.korvel.json")}, Action::Fail, {}, "one load case file"},
+        // Qt's own options are Qt's, with one dash or two, before or after the file.
+        {{QStringLiteral("-style"), QStringLiteral("Fusion")}, Action::Run, {}, ""},
+        {{QStringLiteral("a.korvel.json"), QStringLiteral("--style=Fusion"), QStringLiteral("-reverse")},
+         Action::Run,
+         QStringLiteral("a.korvel.json"),
+         ""},
+        {{QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-geometry"), QStringLiteral("9x9")},
+         Action::Run,
+         {},
+         ""},
+        {{QStringLiteral("--"), QStringLiteral("-style")}, Action::Run, QStringLiteral("-style"), ""},
+        {{QStringLiteral("-styles")}, Action::Fail, {}, "styles"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
@@ -43,6 +55,8 @@ TEST(CommandLine, EachFormIsReadAsItsAction) {
         EXPECT_EQ(request.action, c.action);
         EXPECT_EQ(request.file, c.file);
         EXPECT_TRUE(request.text.contains(QString::fromUtf8(c.text_part))) << request.text.toStdString();
+        EXPECT_EQ(request.platform,
+                  c.arguments.contains(QStringLiteral("-platform")) ? QStringLiteral("offscreen") : QString());
         if (c.action == Action::Fail) {
             EXPECT_TRUE(request.text.startsWith(QStringLiteral("korvel: ")));
         }

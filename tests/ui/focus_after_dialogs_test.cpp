@@ -139,5 +139,42 @@ TEST_F(FocusAfterDialogsTest, TheResultsWindowTakesTheKeyboardBackAfterItsQuesti
     EXPECT_TRUE(has_keyboard(form1()));
 }
 
+// Nobody gives the keyboard back when a window closes on a bare X server: the
+// window it came from takes it, and with it its shortcuts, which open the next one.
+TEST_F(FocusAfterDialogsTest, TheWindowAnotherCameFromTakesTheKeyboardBackWhenItCloses) {
+    const auto press = [](QWidget& window, const QKeySequence& keys) {
+        QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : &window;
+        QTest::keySequence(target, keys);
+    };
+    find_control<QLineEdit>(form1(), "Text1").setText(QStringLiteral("16"));
+    find_control<QPushButton>(form1(), "Command1").click();
+    ASSERT_TRUE(has_keyboard(form2()));
+    const QKeySequence escape(Qt::Key_Escape);
+    const QKeySequence ctrl_w(QKeySequence::Close);
+    const struct {
+        const char* road;
+        QWidget* opener;
+        const char* open;  // the opener's shortcut
+        QWidget* opened;
+        QKeySequence closing;
+    } cases[] = {
+        {"working from the results", &form2(), "Ctrl+K", &coordinator.working_window(), escape},
+        {"forces from the results", &form2(), "Ctrl+D", &coordinator.forces_window(), escape},
+        {"load cases from the main window", &form1(), "Ctrl+Shift+L", &coordinator.load_cases_window(), escape},
+        {"load cases closed with Ctrl+W", &form1(), "Ctrl+Shift+L", &coordinator.load_cases_window(), ctrl_w},
+        {"forces from the main window", &form1(), "Ctrl+D", &coordinator.forces_window(), escape},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.road);
+        if (!c.opener->isVisible()) find_control<QPushButton>(form2(), "Command1").click();  // Back
+        ASSERT_TRUE(has_keyboard(*c.opener));
+        press(*c.opener, QKeySequence(QString::fromLatin1(c.open)));
+        ASSERT_TRUE(has_keyboard(*c.opened));
+        press(*c.opened, c.closing);
+        EXPECT_FALSE(c.opened->isVisible());
+        EXPECT_TRUE(has_keyboard(*c.opener));
+    }
+}
+
 }  // namespace
 }  // namespace korvel::app::testing

@@ -4,15 +4,23 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QPushButton>
+#include <QTest>
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "engine/envelope.hpp"
 #include "tests/ui/analysis_records.hpp"
 #include "ui/force_diagram/diagram_legend.hpp"
+#include "ui/force_diagram/diagram_pane.hpp"
+#include "ui/force_diagram/envelope_diagram_texts.hpp"
 #include "ui/force_diagram/force_diagram_layout.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
+#include "ui/force_diagram/force_diagram_texts.hpp"
 #include "ui/force_diagram/force_sign.hpp"
 #include "ui/force_diagram/text_placer.hpp"
 #include "ui/report/diagram_picture.hpp"
@@ -200,6 +208,111 @@ TEST(ForceDiagramLayout, DrawsEveryLoadAsTypedAndTheThreeReactionsWithTheirValue
         std::count_if(layout.arrows.begin(), layout.arrows.end(), [](const DiagramArrow& a) { return a.reaction; });
     EXPECT_EQ(reaction_arrows, 3);
     EXPECT_EQ(layout.arrows.size(), static_cast<std::size_t>(typed.size()) + 3);
+}
+
+// An envelope of a gravity and an uplift combination, whose members and supports reverse.
+struct EnvelopeCase {
+    AnalysisRecord uplift = analysed("16", {{"U4.V", "-12"}, {"U2.V", "-6"}, {"U1.H", "4"}});
+    engine::Envelope envelope =
+        engine::Envelope::of(std::vector<engine::AnalysisOutcome>{apex_load().result, uplift.result});
+    MemberText member_text() const {
+        return [this](engine::Member member) {
+            const engine::Extremes& e = envelope.force(member);
+            return to_qstring(e.max.value.to_text()) +
+                   (e.reverses() ? QStringLiteral(" / ") + to_qstring(e.min.value.to_text()) : QString());
+        };
+    }
+};
+
+TEST(ForceDiagramLayout, AnEnvelopeWritesBothExtremesOfEachReactionAndItsUplift) {
+    const EnvelopeCase c;
+    const ReactionText text = envelope_reaction_texts(c.envelope);
+    for (const engine::Reaction reaction : {engine::Reaction::RL0, engine::Reaction::RL6, engine::Reaction::HL0}) {
+        const engine::Extremes& e = c.envelope.reaction(reaction);
+        const QString both = to_qstring(std::string(engine::reaction_name(reaction)) + " = " + e.max.value.to_text() +
+                                        " / " + e.min.value.to_text());
+        EXPECT_EQ(text(reaction),
+                  c.envelope.uplifts(reaction) ? both + to_qstring(force_diagram_texts::kUpliftSuffix) : both);
+    }
+    EXPECT_TRUE(c.envelope.uplifts(engine::Reaction::RL0));
+    QImage device(10, 10, QImage::Format_RGB32);
+    const ForceDiagramLayout layout =
+        lay_out_force_diagram(c.uplift, QRectF(0, 0, 900, 500), QFontMetricsF(QFont(), &device), c.member_text(), text);
+    EXPECT_EQ(std::count_if(layout.texts.begin(), layout.texts.end(),
+                            [&](const DiagramText& t) { return t.text == text(engine::Reaction::RL0); }),
+              1);
+}
+
+// The envelope's pane at the sizes the load cases window gives it: every text is whole
+// inside the pane, clear of every other text and of every arrow, or the pane says it is too small.
+TEST(ForceDiagramLayout, NoTextIsCutCoveredOrCrossedInAnyPaneThatShowsTheDiagram) {
+    const EnvelopeCase c;
+    const struct {
+        const char* name;
+        QSizeF pane;
+        double points;
+        bool readable;
+    } cases[] = {
+        {"default size", {1000, 520}, 9, true},
+        {"default size, 14 pt", {1000, 520}, 14, true},
+        {"1920x1080 at twice the scale, 14 pt", {520, 330}, 14, true},
+        {"1024x600", {520, 250}, 9, true},
+        {"800x600", {380, 170}, 9, false},
+        {"800x600 at twice the scale", {180, 60}, 9, false},
+        {"a sliver", {900, 40}, 9, false},
+    };
+    QImage device(10, 10, QImage::Format_RGB32);
+    for (const auto& p : cases) {
+        SCOPED_TRACE(p.name);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPointSizeF(p.points);
+        const QRectF area(QPointF(6, 6), p.pane);
+        const FittedForceDiagram fitted = lay_out_fitted_force_diagram(c.uplift, area, font, &device, c.member_text(),
+                                                                       envelope_reaction_texts(c.envelope));
+        EXPECT_EQ(fitted.readable, p.readable);
+        if (!fitted.readable) continue;
+        const ForceDiagramLayout& layout = fitted.layout;
+        const double pad = kTextPadding * layout.line_height;
+        for (std::size_t i = 0; i < layout.texts.size(); ++i) {
+            const DiagramText& a = layout.texts[i];
+            EXPECT_TRUE(area.contains(a.box)) << a.text.toStdString();
+            for (std::size_t j = i + 1; j < layout.texts.size(); ++j)
+                EXPECT_FALSE(a.box.intersects(layout.texts[j].box))
+                    << a.text.toStdString() << " and " << layout.texts[j].text.toStdString();
+            for (const DiagramArrow& arrow : layout.arrows)
+                EXPECT_FALSE(touches({arrow.shaft, 0}, a.box.adjusted(pad, pad, -pad, -pad))) << a.text.toStdString();
+        }
+    }
+}
+
+// Too small a pane says so and offers the diagram in a window of its own, which draws it.
+TEST(DiagramPane, TooSmallOffersTheDiagramInItsOwnWindow) {
+    const EnvelopeCase c;
+    QWidget window;
+    DiagramPane pane(
+        [&c](const QRectF& area, const QFont& font, const QPaintDevice* device) {
+            return std::optional(lay_out_fitted_force_diagram(c.uplift, area, font, device, c.member_text(),
+                                                              envelope_reaction_texts(c.envelope)));
+        },
+        QStringLiteral("Envelope"), &window);
+    auto* offer = pane.findChild<QPushButton*>();
+    ASSERT_NE(offer, nullptr);
+    for (const bool small : {false, true}) {
+        SCOPED_TRACE(small);
+        window.resize(small ? QSize(300, 120) : QSize(1000, 560));
+        pane.setGeometry(window.rect());
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        pane.repaint();
+        EXPECT_EQ(pane.shows_diagram(), !small);
+        EXPECT_EQ(offer->isVisible(), small);
+    }
+    offer->click();
+    ASSERT_NE(pane.own_window(), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pane.own_window()));
+    pane.own_window()->repaint();
+    EXPECT_TRUE(pane.own_window()->shows_diagram());
+    EXPECT_EQ(pane.own_window()->findChild<QPushButton*>(), nullptr) << "no further window";
 }
 
 TEST(ForceDiagramLayout, ArrowsPointTheWayTheLoadsAndReactionsAct) {

@@ -32,7 +32,7 @@ class ResultsMenuTest : public ::testing::Test {
 protected:
     QAction* command(const char* text) {
         for (QAction* action : window.actions())
-            if (action->text() == QLatin1String(text)) return action;
+            if (action->text().remove(QLatin1Char('&')) == QLatin1String(text)) return action;
         throw std::logic_error(std::string("no command ") + text);
     }
     void show_results() {
@@ -84,6 +84,20 @@ TEST_F(ResultsMenuTest, ShortcutsWorkWhileTheMenuIsClosed) {
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(forces.count(), 1);
     EXPECT_EQ(report.count(), 1);
+}
+
+TEST_F(ResultsMenuTest, EveryCommandHasAnAccessLetterOfItsOwn) {
+    const QMenu* menu = window.findChild<QMenu*>(QStringLiteral("WindowMenu"));
+    ASSERT_NE(menu, nullptr);
+    QStringList letters;
+    for (const QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        const QKeySequence letter = QKeySequence::mnemonic(action->text());
+        EXPECT_FALSE(letter.isEmpty()) << action->text().toStdString();
+        letters.append(letter.toString());
+    }
+    letters.removeDuplicates();
+    EXPECT_EQ(letters.size(), menu->actions().size() - 2);  // two separators
 }
 
 }  // namespace

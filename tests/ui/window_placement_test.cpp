@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <algorithm>
 #include <string>
 
 #include "ui/widgets/window_placement.hpp"
@@ -78,6 +85,78 @@ TEST(WindowPlacement, AScreenSmallerThanTheMinimumGetsTheWholeScreen) {
     const QRect available(0, 0, 500, 300);
     const QRect placed = place_beside({available, QRect(0, 0, 400, 200), kPreferred, kMinimum, kFrame});
     EXPECT_EQ(placed, available);
+}
+
+// Every window of the program on every screen it is tried on, opened from the main
+// window where that window stands (centred by the platform): inside the screen's
+// available area, at least at its minimum size, and off the opener wherever a side
+// has room for it.
+TEST(WindowPlacement, EveryWindowOpensInsideEveryScreenAndBesideItsOpenerWhereThereIsRoom) {
+    const struct {
+        const char* name;
+        QSize available;  // in logical pixels, a panel of 32 taken off
+    } screens[] = {
+        {"1920x1080", {1920, 1048}},
+        {"2560x1600 at twice the scale", {1280, 784}},
+        {"1280x800 at twice the scale", {640, 384}},
+        {"1024x600", {1024, 568}},
+        {"800x600", {800, 568}},
+    };
+    const struct {
+        const char* name;
+        QSize preferred;
+        QSize minimum;
+    } windows[] = {
+        {"load cases", {1720, 960}, {560, 330}},
+        {"forces", {960, 540}, {320, 200}},
+        {"envelope diagram", {960, 540}, {160, 80}},
+    };
+    for (const auto& screen : screens) {
+        const QRect available(QPoint(0, 32), screen.available);
+        // The main window's frame, centred and kept inside where it is larger than the screen.
+        const QSize main(799, 394);
+        const QRect opener(QPoint(std::max(0, (available.width() - main.width()) / 2),
+                                  32 + std::max(0, (available.height() - main.height()) / 2)),
+                           main);
+        for (const auto& window : windows) {
+            SCOPED_TRACE(std::string(screen.name) + ", " + window.name);
+            const QRect placed = place_beside({available, opener, window.preferred, window.minimum, kFrame});
+            EXPECT_TRUE(available.contains(placed))
+                << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+            const QSize outer_minimum = window.minimum.grownBy(kFrame);
+            const bool room_beside = (std::max(available.right() - opener.right(), opener.left() - available.left()) >=
+                                          outer_minimum.width() &&
+                                      available.height() >= outer_minimum.height()) ||
+                                     (std::max(available.bottom() - opener.bottom(), opener.top() - available.top()) >=
+                                          outer_minimum.height() &&
+                                      available.width() >= outer_minimum.width());
+            if (room_beside) EXPECT_NE(where(placed, opener), Where::Over);
+        }
+    }
+}
+
+// A window too large for the screen scrolls its contents inside it, and hands the
+// keyboard back to its opener when it closes.
+TEST(WindowPlacement, AWindowLargerThanTheScreenScrollsInsideIt) {
+    QWidget opener;
+    opener.resize(300, 200);
+    opener.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&opener));
+    const QRect available = opener.screen()->availableGeometry();
+    QWidget window;
+    auto* big = new QWidget;
+    big->setMinimumSize(available.size() + QSize(200, 200));
+    (new QVBoxLayout(&window))->addWidget(big);
+    open_beside(window, opener);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(available.contains(window.frameGeometry()));
+    auto* scroll = window.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->isAncestorOf(big));
+    QApplication::setActiveWindow(&window);
+    window.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &opener; }));
 }
 
 }  // namespace

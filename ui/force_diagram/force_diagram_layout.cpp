@@ -67,8 +67,13 @@ QPointF positive_direction(Component component) {
 class Builder {
 public:
     Builder(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
-            const MemberText& member_text)
-        : record_(record), area_(area), metrics_(metrics), member_text_(member_text), lh_(metrics.height()) {
+            const MemberText& member_text, const ReactionText& reaction_text)
+        : record_(record),
+          area_(area),
+          metrics_(metrics),
+          member_text_(member_text),
+          reaction_text_(reaction_text),
+          lh_(metrics.height()) {
         layout_.line_height = lh_;
     }
 
@@ -112,6 +117,7 @@ private:
     QSizeF box_size(const QString& text) const { return text_box_size(metrics_, text); }
 
     QString reaction_text(engine::Reaction reaction) const {
+        if (reaction_text_) return reaction_text_(reaction);
         return to_qstring(engine::reaction_name(reaction)) + QStringLiteral(" = ") +
                to_qstring(record_.result.reaction(reaction).to_text());
     }
@@ -309,6 +315,7 @@ private:
     QRectF area_;
     const QFontMetricsF& metrics_;
     const MemberText& member_text_;
+    const ReactionText& reaction_text_;
     double lh_;
     Frame frame_{};
     ForceDiagramLayout layout_;
@@ -323,12 +330,28 @@ QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text) {
 }
 
 ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
-                                         const MemberText& member_text) {
-    return Builder(record, area, metrics, member_text).build();
+                                         const MemberText& member_text, const ReactionText& reaction_text) {
+    return Builder(record, area, metrics, member_text, reaction_text).build();
+}
+
+bool reads_whole(const ForceDiagramLayout& layout, const QRectF& area) {
+    const double pad = kTextPadding * layout.line_height;
+    for (std::size_t i = 0; i < layout.texts.size(); ++i) {
+        const QRectF& box = layout.texts[i].box;
+        if (!area.contains(box)) return false;
+        for (std::size_t j = i + 1; j < layout.texts.size(); ++j)
+            if (box.intersects(layout.texts[j].box)) return false;
+        // The ink, without the padding an arrow's head may touch.
+        const QRectF ink = box.adjusted(pad, pad, -pad, -pad);
+        for (const DiagramArrow& arrow : layout.arrows)
+            if (touches({arrow.shaft, 0}, ink)) return false;
+    }
+    return true;
 }
 
 FittedForceDiagram lay_out_fitted_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFont& font,
-                                                const QPaintDevice* device, const MemberText& member_text) {
+                                                const QPaintDevice* device, const MemberText& member_text,
+                                                const ReactionText& reaction_text) {
     constexpr double kStep = 0.85;
     constexpr double kLeastShare = 0.65;  // of the asked size, and never below kLeastPoints
     constexpr double kLeastPoints = 6;
@@ -341,8 +364,10 @@ FittedForceDiagram lay_out_fitted_force_diagram(const AnalysisRecord& record, co
             size.setPixelSize(static_cast<int>(points));
         else
             size.setPointSizeF(points);
-        ForceDiagramLayout layout = lay_out_force_diagram(record, area, QFontMetricsF(size, device), member_text);
-        if (!layout.crowded || points * kStep < least) return {std::move(layout), size};
+        ForceDiagramLayout layout =
+            lay_out_force_diagram(record, area, QFontMetricsF(size, device), member_text, reaction_text);
+        const bool readable = !layout.crowded && reads_whole(layout, area);
+        if (readable || points * kStep < least) return {std::move(layout), size, readable};
     }
 }
 

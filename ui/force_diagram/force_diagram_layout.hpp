@@ -73,19 +73,28 @@ QSizeF text_box_size(const QFontMetricsF& metrics, const QString& text);
 // Lays out the truss of the analysed span in true proportion (rise = span/4),
 // scaled to fit `area` below the legend, with every member's result text, the
 // loads and reactions as arrows with their texts, the node names and the legend.
-// No two texts overlap, and a member's text and callouts touch no other member. `member_text`, when given, writes a
-// member's text in place of its force (an envelope's "max / min").
+// No two texts overlap, and a member's text and callouts touch no other member nor
+// any arrow. `member_text`, when given, writes a member's text in place of its
+// force (an envelope's "max / min"); `reaction_text` likewise a reaction's whole text.
 using MemberText = std::function<QString(engine::Member)>;
+using ReactionText = std::function<QString(engine::Reaction)>;
 ForceDiagramLayout lay_out_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFontMetricsF& metrics,
-                                         const MemberText& member_text = {});
+                                         const MemberText& member_text = {}, const ReactionText& reaction_text = {});
+
+// Whether every text of `layout` can be read: whole inside `area`, clear of every
+// other text and of every arrow.
+bool reads_whole(const ForceDiagramLayout& layout, const QRectF& area);
 
 // The layout in `font`, or where the area is too crowded for it, in the largest smaller size
 // of the same font that gives every text a free place, down to a legible least size.
+// `readable` is false where even that size leaves a text cut, covered or crossed.
 struct FittedForceDiagram {
     ForceDiagramLayout layout;
     QFont font;
+    bool readable = true;
 };
 FittedForceDiagram lay_out_fitted_force_diagram(const AnalysisRecord& record, const QRectF& area, const QFont& font,
-                                                const QPaintDevice* device, const MemberText& member_text = {});
+                                                const QPaintDevice* device, const MemberText& member_text = {},
+                                                const ReactionText& reaction_text = {});
 
 }  // namespace korvel::ui

@@ -29,9 +29,12 @@ void draw_arrow(QPainter& painter, const QLineF& shaft, double line_height) {
 }  // namespace
 
 void paint_force_diagram(QPainter& painter, const QRectF& area, const AnalysisRecord& record,
-                         const DiagramPalette& palette, const MemberText& member_text) {
+                         const DiagramPalette& palette, const MemberText& member_text,
+                         const ReactionText& reaction_text) {
     paint_force_diagram(
-        painter, lay_out_fitted_force_diagram(record, area, painter.font(), painter.device(), member_text), palette);
+        painter,
+        lay_out_fitted_force_diagram(record, area, painter.font(), painter.device(), member_text, reaction_text),
+        palette);
 }
 
 void paint_force_diagram(QPainter& painter, const FittedForceDiagram& fitted, const DiagramPalette& palette) {

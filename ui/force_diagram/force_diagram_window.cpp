@@ -7,12 +7,14 @@
 #include "ui/force_diagram/diagram_legend.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
 #include "ui/force_diagram/force_diagram_texts.hpp"
+#include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
 namespace {
 
 constexpr QSize kFirstSize(960, 540);
-constexpr QSize kSmallestSize(560, 360);
+// Small enough for a 800x600 screen at twice the scale; a diagram without room says so.
+constexpr QSize kSmallestSize(320, 200);
 constexpr int kMargin = 12;
 
 }  // namespace
@@ -75,7 +77,13 @@ void ForceDiagramWindow::paintEvent(QPaintEvent*) {
     QRectF area = QRectF(rect()).adjusted(kMargin, kMargin, -kMargin, -kMargin);
     if (says_inputs_changed()) area.setTop(inputs_changed_->geometry().bottom() + kMargin);
     painter.setFont(font());
-    paint_force_diagram(painter, area, *analysis_, colours);
+    const FittedForceDiagram fitted = lay_out_fitted_force_diagram(*analysis_, area, font(), this);
+    if (fitted.readable) {
+        paint_force_diagram(painter, fitted, colours);
+        return;
+    }
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, to_qstring(force_diagram_texts::kTooSmallWindow));
 }
 
 }  // namespace korvel::ui

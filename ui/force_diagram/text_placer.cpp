@@ -65,6 +65,9 @@ int TextPlacer::crossings(const QRectF& box) const {
 
 bool TextPlacer::is_clear(const QRectF& box, std::optional<std::size_t> own) const {
     if (!bounds_.contains(box) || !is_free(box)) return false;
+    // An arrow through a value would read as part of it.
+    for (const QLineF& stroke : strokes_)
+        if (segment_crosses(stroke, box)) return false;
     for (std::size_t i = 0; i < bars_.size(); ++i)
         if (i != own && touches(bars_[i], box)) return false;
     return true;
@@ -97,23 +100,10 @@ Placement TextPlacer::place(const QSizeF& size, std::span<const QPointF> candida
 
 std::optional<Placement> TextPlacer::place_clear(const QSizeF& size, std::span<const QPointF> candidates,
                                                  std::optional<std::size_t> own, const Search& search) {
-    const auto strokes_through = [&](const QRectF& box) {
-        return std::count_if(strokes_.begin(), strokes_.end(),
-                             [&](const QLineF& s) { return segment_crosses(s, box); });
-    };
-    std::optional<Placement> best;
-    long best_score = std::numeric_limits<long>::max();
     for (const QPointF centre : candidates) {
         const QRectF box = box_centred_on(centre, size);
-        if (!is_clear(box, own)) continue;
-        const long score = strokes_through(box);
-        if (score < best_score) {
-            best = Placement{box, false};
-            best_score = score;
-        }
-        if (score == 0) break;
+        if (is_clear(box, own)) return take({box, false});
     }
-    if (best) return take(*best);
 
     // A leader crosses no text; the bars it crosses, but its own, count against it.
     const auto leader_crossings = [&](const QRectF& box) -> std::optional<long> {
@@ -127,6 +117,8 @@ std::optional<Placement> TextPlacer::place_clear(const QSizeF& size, std::span<c
             if (i != own && bars_[i].line.intersects(leader, nullptr) == QLineF::BoundedIntersection) ++crossed;
         return crossed;
     };
+    std::optional<Placement> best;
+    long best_score = std::numeric_limits<long>::max();
     const double step = std::max(size.height() / 2, 1.0);
     const int rings = static_cast<int>(std::ceil(search.reach / step));
     for (int ring = 1; ring <= rings; ++ring) {
@@ -140,7 +132,7 @@ std::optional<Placement> TextPlacer::place_clear(const QSizeF& size, std::span<c
                 crossed = *leader;
             }
             // Nearer rings win unless a farther one avoids a crossing.
-            const long score = (4 * crossed + strokes_through(box)) * 1000 + ring;
+            const long score = crossed * 1000 + ring;
             if (score < best_score) {
                 best = Placement{box, true};
                 best_score = score;

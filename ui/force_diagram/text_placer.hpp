@@ -50,8 +50,8 @@ public:
     };
 
     // A box inside the bounds that touches no bar but `own` (when given), no
-    // other text and no leader: the first such candidate with the fewest strokes
-    // through it, else what `search` finds, marked displaced. Nothing when
+    // stroke, no other text and no leader: the first such candidate, else what
+    // `search` finds, marked displaced. Nothing when
     // there is no such place.
     std::optional<Placement> place_clear(const QSizeF& size, std::span<const QPointF> candidates,
                                          std::optional<std::size_t> own, const Search& search);

@@ -11,6 +11,7 @@
 #include "engine/envelope_table.hpp"
 #include "engine/result_table.hpp"
 #include "ui/force_diagram/diagram_palette.hpp"
+#include "ui/force_diagram/envelope_diagram_texts.hpp"
 #include "ui/force_diagram/force_diagram_painter.hpp"
 #include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/load_cases_window/load_cases_window_texts.hpp"
@@ -81,9 +82,10 @@ public:
     void diagram(const AnalysisRecord& record, const engine::Envelope& envelope) {
         room_for(mm(kReportDiagramHeightMm));
         set_font(kReportDiagramPoints, false);
-        paint_force_diagram(painter_, QRectF(page_.left(), y_, page_.width(), mm(kReportDiagramHeightMm)), record,
-                            paper_palette(),
-                            [&envelope](engine::Member member) { return member_diagram_text(envelope.force(member)); });
+        paint_force_diagram(
+            painter_, QRectF(page_.left(), y_, page_.width(), mm(kReportDiagramHeightMm)), record, paper_palette(),
+            [&envelope](engine::Member member) { return member_diagram_text(envelope.force(member)); },
+            envelope_reaction_texts(envelope));
         y_ += mm(kReportDiagramHeightMm + 3);
         set_font(kBodyPoints, false);
     }

@@ -11,9 +11,12 @@
 
 #include "engine/envelope_table.hpp"
 #include "engine/result_table.hpp"
-#include "ui/force_diagram/diagram_palette.hpp"
-#include "ui/force_diagram/force_diagram_painter.hpp"
+#include "ui/force_diagram/diagram_pane.hpp"
+#include "ui/force_diagram/envelope_diagram_texts.hpp"
+#include "ui/force_diagram/force_diagram_texts.hpp"
+#include "ui/load_cases_window/load_cases_window_texts.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/table_headers.hpp"
 
 namespace korvel::ui {
 namespace {
@@ -27,6 +30,7 @@ QTableWidget* envelope_table(QWidget* parent, const char* name, const QString& s
                              std::string_view first_heading) {
     auto* table = new QTableWidget(rows, static_cast<int>(engine::kEnvelopeValueHeadings.size() + 1), parent);
     table->setObjectName(QString::fromLatin1(name));
+    use_readable_header(*table, ColumnFit::WithinWidth);
     table->setAccessibleName(spoken);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -61,47 +65,16 @@ void fill_rows(QTableWidget& table, const std::vector<engine::EnvelopeRow>& rows
 }
 
 // The diagram of the envelope, at any size and in the window's colours.
-class EnvelopeDiagram final : public QWidget {
-public:
-    EnvelopeDiagram(const std::optional<ProjectEnvelope>& shown, QWidget* parent) : QWidget(parent), shown_(shown) {
-        setObjectName(QStringLiteral("EnvelopeDiagram"));
-        setAccessibleName(QStringLiteral("Force diagram of the envelope"));
-        setMinimumHeight(fontMetrics().height() * 12);
-    }
-
-    // The envelope changed: the next paint lays the diagram out again.
-    void forget_layout() {
-        laid_out_.reset();
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        const DiagramPalette colours = palette_for(palette());
-        painter.fillRect(rect(), colours.background);
-        if (!shown_) return;
-        // A crowded layout takes long enough to feel on every paint, so it is kept while nothing it depends on changes.
-        if (!laid_out_ || laid_out_size_ != size() || laid_out_font_ != font()) {
-            laid_out_.reset();
-            const std::optional<AnalysisRecord> record = governing_record(*shown_);
-            if (!record) return;
-            const engine::Envelope& envelope = shown_->envelope;
-            laid_out_ = lay_out_fitted_force_diagram(
-                *record, QRectF(rect()).adjusted(6, 6, -6, -6), font(), this,
-                [&envelope](engine::Member member) { return member_diagram_text(envelope.force(member)); });
-            laid_out_size_ = size();
-            laid_out_font_ = font();
-        }
-        paint_force_diagram(painter, *laid_out_, colours);
-    }
-
-private:
-    const std::optional<ProjectEnvelope>& shown_;
-    std::optional<FittedForceDiagram> laid_out_;
-    QSize laid_out_size_;
-    QFont laid_out_font_;
-};
+std::optional<FittedForceDiagram> lay_out_envelope(const std::optional<ProjectEnvelope>& shown, const QRectF& area,
+                                                   const QFont& font, const QPaintDevice* device) {
+    const std::optional<AnalysisRecord> record = shown ? governing_record(*shown) : std::nullopt;
+    if (!record) return std::nullopt;
+    const engine::Envelope& envelope = shown->envelope;
+    return lay_out_fitted_force_diagram(
+        *record, area, font, device,
+        [&envelope](engine::Member member) { return member_diagram_text(envelope.force(member)); },
+        envelope_reaction_texts(envelope));
+}
 
 }  // namespace
 
@@ -129,7 +102,12 @@ EnvelopeView::EnvelopeView(QWidget* parent) : QWidget(parent) {
     reactions_->setFixedHeight(reactions_->horizontalHeader()->sizeHint().height() +
                                3 * reactions_->verticalHeader()->defaultSectionSize() +
                                reactions_->horizontalScrollBar()->sizeHint().height() + 2 * reactions_->frameWidth());
-    diagram_ = new EnvelopeDiagram(shown_, this);
+    diagram_ =
+        new DiagramPane([this](const QRectF& area, const QFont& font,
+                               const QPaintDevice* device) { return lay_out_envelope(shown_, area, font, device); },
+                        to_qstring(force_diagram_texts::kEnvelopeTitle), this);
+    diagram_->setObjectName(QStringLiteral("EnvelopeDiagram"));
+    diagram_->setAccessibleName(QStringLiteral("Force diagram of the envelope"));
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->setChildrenCollapsible(false);
@@ -165,7 +143,7 @@ void EnvelopeView::show_project(const load_case::Project& project) {
     }
     fill_rows(*reactions_, table.reactions);
     fill_rows(*members_, table.members);
-    static_cast<EnvelopeDiagram*>(diagram_)->forget_layout();
+    static_cast<DiagramPane*>(diagram_)->forget_layout();
 }
 
 }  // namespace korvel::ui

@@ -12,6 +12,7 @@
 #include "load_case/design_presets.hpp"
 #include "ui/load_cases_window/load_cases_window.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/table_headers.hpp"
 #include "ui/widgets/typing_delegate.hpp"
 
 namespace korvel::ui {
@@ -32,6 +33,7 @@ QWidget* LoadCasesWindow::build_combination_side() {
 
     combination_table_ = new QTableWidget(box);
     combination_table_->setObjectName(QStringLiteral("CombinationTable"));
+    use_readable_header(*combination_table_);
     combination_table_->setAccessibleName(QStringLiteral("Combinations: a row per combination, a factor per case"));
     combination_table_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab goes on to the next control; the arrows move between the cells.

@@ -1,6 +1,10 @@
 #include "ui/widgets/window_placement.hpp"
 
+#include <QEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -8,8 +12,59 @@
 namespace korvel::ui {
 namespace {
 
+constexpr QLatin1StringView kScrolledContents{"ScrolledContents"};
+
 // Clamps the start of a span of `length` into [low, high] (inclusive pixel ends), low first.
 int clamp_start(int start, int length, int low, int high) { return std::max(low, std::min(start, high + 1 - length)); }
+
+// Gives the keyboard back to the window another one was opened from, once that one is hidden.
+class HandBack final : public QObject {
+public:
+    explicit HandBack(QWidget& window) : QObject(&window) {
+        setObjectName(kName);
+        window.installEventFilter(this);
+    }
+
+    void set_opener(QWidget& opener) { opener_ = &opener; }
+
+    // The one hand-back of `window`, made on first use.
+    static HandBack& of(QWidget& window) {
+        QObject* existing = window.findChild<QObject*>(kName, Qt::FindDirectChildrenOnly);
+        return existing != nullptr ? *static_cast<HandBack*>(existing) : *new HandBack(window);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide && opener_ && opener_->isVisible() && watched == parent()) {
+            opener_->raise();
+            opener_->activateWindow();
+        }
+        return false;
+    }
+
+private:
+    static constexpr QLatin1StringView kName{"korvel-hand-back"};
+    QPointer<QWidget> opener_;
+};
+
+// The least a window that scrolls its contents is made.
+constexpr QSize kLeastScrollingSize(400, 300);
+
+// Moves the window's contents, layout and all, into a scroll area that fills it; once.
+void scroll_contents(QWidget& window) {
+    if (window.findChild<QScrollArea*>(kScrolledContents, Qt::FindDirectChildrenOnly) != nullptr) return;
+    auto* contents = new QWidget;
+    contents->setLayout(window.layout());  // takes the layout's widgets along
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(kScrolledContents);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(contents);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    layout->activate();  // the window's least size is now the scroll area's
+}
 
 long long overlap(const QRect& a, const QRect& b) {
     const QRect common = a.intersected(b);
@@ -76,16 +131,31 @@ QRect place_beside(const PlacementRequest& r) {
     return best;
 }
 
-void open_beside(QWidget& window, const QWidget& opener) {
+void open_beside(QWidget& window, QWidget& opener) {
     if (window.isVisible()) return;
+    HandBack::of(window).set_opener(opener);
     const QScreen* screen = opener.screen();
     if (screen == nullptr) return;
     const QRect outer = opener.frameGeometry();
     const QRect inner = opener.geometry();
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                          outer.bottom() - inner.bottom());
-    const QRect placed = place_beside({screen->availableGeometry(), outer, window.sizeHint(),
-                                       window.minimumSize().expandedTo(window.minimumSizeHint()), frame});
+    // The size the window gave itself, or else the one it would like.
+    const QSize preferred = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    window.ensurePolished();  // the least size in the fonts and style it opens in
+    const QSize minimum = window.minimumSize().expandedTo(window.minimumSizeHint());
+    const PlacementRequest request{screen->availableGeometry(), outer, preferred, minimum, frame};
+    QRect placed = place_beside(request);
+    // Where its least size would cover the opener or leave the screen, the window scrolls its contents instead.
+    if (window.layout() != nullptr && (placed.intersects(outer) || !request.available.contains(placed))) {
+        PlacementRequest scrolling = request;
+        scrolling.minimum = minimum.boundedTo(kLeastScrollingSize);
+        const QRect beside = place_beside(scrolling);
+        if (!beside.intersects(outer) || !request.available.contains(placed)) {
+            scroll_contents(window);
+            placed = beside;
+        }
+    }
     window.resize(placed.size().shrunkBy(frame));
     window.move(placed.topLeft());
 }

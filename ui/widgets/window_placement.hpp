@@ -24,9 +24,13 @@ struct PlacementRequest {
 // the least of the opener. Always inside `available` when the minimum fits.
 QRect place_beside(const PlacementRequest& request);
 
-// Sizes (up to its size hint) and moves a window that is about to open beside
-// `opener`, on the opener's screen. A window already shown keeps the place the
-// user gave it.
-void open_beside(QWidget& window, const QWidget& opener);
+// Sizes (up to the size it gave itself, or else its size hint) and moves a window
+// that is about to open beside `opener`, on the opener's screen. A window whose
+// least size would cover the opener or leave the screen puts its contents in a
+// scroll area and takes the room there is. A window already shown keeps the place
+// the user gave it. When the window closes, the opener (if still shown) is raised and
+// activated, so the keyboard and its shortcuts go back to it also where no window
+// manager does that.
+void open_beside(QWidget& window, QWidget& opener);
 
 }  // namespace korvel::ui
