@@ -193,8 +193,9 @@ TEST(Envelope, KeepsTheSmallSpanWarningOnStandardErrorAndInJson) {
         const Outcome outcome = run_solve({"--envelope", file.path(), "--format", format});
         EXPECT_EQ(outcome.status, 0) << outcome.err;
         EXPECT_EQ(outcome.err, "korvel-solve: warning: " + warning + "\n");
-        if (std::string_view(format) == "json")
+        if (std::string_view(format) == "json") {
             EXPECT_EQ(nlohmann::ordered_json::parse(outcome.out)["warnings"], nlohmann::ordered_json::array({warning}));
+        }
     }
     const auto line = nlohmann::ordered_json::parse(run_solve({"--batch"}, project + "\n").out);
     EXPECT_EQ(line["warnings"], nlohmann::ordered_json::array({warning}));

@@ -6,8 +6,11 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <string>
 
 #include "load_case/project.hpp"
+#include "tests/ui/poppler.hpp"
+#include "ui/load_cases_window/envelope_report.hpp"
 #include "ui/load_cases_window/envelope_view.hpp"
 
 namespace korvel::ui::testing {
@@ -62,6 +65,33 @@ TEST(EnvelopeView, ShowsTheRowsAndWordsTheCommandLinePrints) {
     EXPECT_EQ(printed.mid(0, expected.size()).join(u'\n').toStdString(), expected.join(u'\n').toStdString());
     for (const char* note : {"reverses", "uplift: hold down L0", "uplift: hold down L6", "acts both ways"})
         EXPECT_TRUE(expected.join(u'\n').contains(QString::fromUtf8(note))) << note;
+}
+
+TEST(EnvelopeReport, RepeatsTheMembersHeadingAtTheTopOfEachPageTheTableRunsOnto) {
+    auto project = std::get<load_case::Project>(load_case::read_case_file(kProject));
+    for (int c = 0; c < 10; ++c) project.combinations.push_back({"C" + std::to_string(c), {{"Dead", "1"}}});
+    EnvelopeView view;
+    view.show_project(project);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("envelope.pdf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(envelope_report_pdf(project, *view.shown(), QDateTime(QDate(2026, 1, 2), QTime(3, 4))));
+    file.close();
+    const QRegularExpression member_row(QStringLiteral("^[LU]\\d[LU]\\d\\s+-?\\d"),
+                                        QRegularExpression::MultilineOption);
+    const QRegularExpression heading(QStringLiteral("^Member\\s+Max\\s+Max by\\s+Min\\s+Min by\\s+Note"),
+                                     QRegularExpression::MultilineOption);
+    int pages_with_members = 0;
+    for (const QString& page :
+         poppler(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")}).split(u'\f')) {
+        const auto first_member = page.indexOf(member_row);
+        if (first_member < 0) continue;
+        ++pages_with_members;
+        const auto first_heading = page.indexOf(heading);
+        EXPECT_TRUE(first_heading >= 0 && first_heading < first_member) << page.toStdString();
+    }
+    EXPECT_GE(pages_with_members, 2) << "the table runs onto a second page";
 }
 
 }  // namespace

@@ -25,6 +25,8 @@ constexpr int kHeadingPoints = 11;
 constexpr int kBodyPoints = 8;
 // Item, max, max by, min, min by, note: the columns of names may wrap, those of numbers never.
 constexpr std::array<bool, 6> kEnvelopeColumnWraps{false, false, true, false, true, true};
+// The blank between two columns.
+constexpr double kColumnGapMm = 4;
 
 // Text wraps between words, and inside a word (a long number) only where the word alone is wider than its column.
 QTextOption wrapping() {
@@ -43,23 +45,38 @@ public:
     void set_font(int points, bool bold) { set_report_font(painter_, points, bold); }
     double line_height() const { return report_line_height(painter_); }
 
-    void room_for(double height) {
-        if (y_ + height <= page_.bottom()) return;
+    // Starts a new page where `height` does not fit on this one; whether it did.
+    bool room_for(double height) {
+        if (y_ + height <= page_.bottom()) return false;
         writer_.newPage();
         y_ = page_.top();
+        return true;
     }
 
     void line(const QString& text) { paragraph(0, text); }
 
-    // A table with a bold heading row, its columns as wide as their widest cell. Where they do
-    // not all fit the page, the columns that may wrap share what the others leave, so no
-    // number is ever cut.
-    void table(const QStringList& heading, const std::vector<QStringList>& rows, std::span<const bool> wraps) {
+    // A table with a bold heading row, repeated at the top of each page it runs onto, and its
+    // columns as wide as their widest cell. Where they do not all fit the page, the columns
+    // that may wrap share what the others leave, so no number is ever cut. A row marked
+    // bold is bold, as in the window.
+    void table(const QStringList& heading, const std::vector<QStringList>& rows, std::span<const bool> wraps,
+               const std::vector<bool>& bold) {
         const std::vector<double> widths = column_widths(heading, rows, wraps);
         set_font(kBodyPoints, true);
-        wrapped_row(heading, widths);
+        const double heading_height = row_height(heading, widths);
+        room_for(heading_height + line_height());  // never a heading alone at the foot of a page
+        write_row(heading, widths, heading_height);
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            set_font(kBodyPoints, bold[r]);
+            const double height = row_height(rows[r], widths);
+            if (room_for(height)) {
+                set_font(kBodyPoints, true);
+                write_row(heading, widths, heading_height);
+                set_font(kBodyPoints, bold[r]);
+            }
+            write_row(rows[r], widths, height);
+        }
         set_font(kBodyPoints, false);
-        for (const QStringList& cells : rows) wrapped_row(cells, widths);
     }
 
     // A text wrapped at the page's right edge, indented by `indent_mm`.
@@ -103,13 +120,13 @@ private:
             for (const QStringList& cells : lines)
                 for (qsizetype c = 0; c < cells.size(); ++c) {
                     double& width = widths[static_cast<std::size_t>(c)];
-                    width = std::max(width, metrics.horizontalAdvance(cells[c]) + mm(2));
+                    width = std::max(width, metrics.horizontalAdvance(cells[c]) + mm(kColumnGapMm + 1));
                 }
             set_font(kBodyPoints, false);
             return widths;
         };
         const std::vector<double> least = widths_of(std::span(&heading, 1), true);
-        std::vector<double> widths = widths_of(rows, false);
+        std::vector<double> widths = widths_of(rows, true);
         double fixed = 0;
         double floors = 0;
         double wanted = 0;
@@ -126,17 +143,20 @@ private:
         return widths;
     }
 
-    void wrapped_row(const QStringList& cells, const std::vector<double>& widths) {
+    double row_height(const QStringList& cells, const std::vector<double>& widths) const {
         double height = line_height();
         for (qsizetype c = 0; c < cells.size(); ++c) {
-            const QRectF column(0, 0, widths[static_cast<std::size_t>(c)] - mm(1), page_.height());
+            const QRectF column(0, 0, widths[static_cast<std::size_t>(c)] - mm(kColumnGapMm), page_.height());
             height = std::max(height, painter_.boundingRect(column, cells[c], wrapping()).height());
         }
-        room_for(height);
+        return height;
+    }
+
+    void write_row(const QStringList& cells, const std::vector<double>& widths, double height) {
         double x = page_.left();
         for (qsizetype c = 0; c < cells.size(); ++c) {
             const double width = widths[static_cast<std::size_t>(c)];
-            painter_.drawText(QRectF(x, y_, width - mm(1), height), cells[c], wrapping());
+            painter_.drawText(QRectF(x, y_, width - mm(kColumnGapMm), height), cells[c], wrapping());
             x += width;
         }
         y_ += height + line_height() * 0.1;
@@ -181,12 +201,14 @@ void write_rows(ReportFlow& flow, std::string_view first_heading, const std::vec
     QStringList heading{to_qstring(first_heading)};
     for (const std::string_view title : engine::kEnvelopeValueHeadings) heading << to_qstring(title);
     std::vector<QStringList> cells;
+    std::vector<bool> bold;
     for (const engine::EnvelopeRow& row : rows) {
         QStringList line;
         for (const std::string_view cell : row.cells()) line << to_qstring(cell);
         cells.push_back(line);
+        bold.push_back(!row.note.empty());
     }
-    flow.table(heading, cells, kEnvelopeColumnWraps);
+    flow.table(heading, cells, kEnvelopeColumnWraps, bold);
 }
 
 void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
