@@ -99,7 +99,7 @@ void ReadableHeader::fit_columns() {
     const int kept = stretchLastSection() ? natural.back() : 0;
     if (stretchLastSection()) natural.pop_back();
     const std::vector<int> widths = widths_within(natural, table_.viewport()->width() - kept,
-                                                  fontMetrics().horizontalAdvance(QStringLiteral("0000…")));
+                                                  fontMetrics().horizontalAdvance(QStringLiteral("00…")));
     fitting_ = true;
     for (std::size_t c = 0; c < widths.size(); ++c) resizeSection(static_cast<int>(c), widths[c]);
     fitting_ = false;
