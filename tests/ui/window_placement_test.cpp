@@ -130,7 +130,9 @@ TEST(WindowPlacement, EveryWindowOpensInsideEveryScreenAndBesideItsOpenerWhereTh
                                      (std::max(available.bottom() - opener.bottom(), opener.top() - available.top()) >=
                                           outer_minimum.height() &&
                                       available.width() >= outer_minimum.width());
-            if (room_beside) EXPECT_NE(where(placed, opener), Where::Over);
+            if (room_beside) {
+                EXPECT_NE(where(placed, opener), Where::Over);
+            }
         }
     }
 }

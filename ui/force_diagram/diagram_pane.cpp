@@ -43,6 +43,10 @@ DiagramPane::DiagramPane(LayOut lay_out, QString window_title, QWidget* parent)
         too_small_->setText(to_qstring(force_diagram_texts::kTooSmall));
         open_own_ = new QPushButton(to_qstring(force_diagram_texts::kOpenInWindow), this);
         open_own_->setAutoDefault(false);
+        open_own_->setAccessibleDescription(to_qstring(force_diagram_texts::kOpenInWindowDescription));
+        open_own_->setToolTip(open_own_->accessibleDescription());
+        // Reached by its access key; Tab keeps to the window's own controls, which stay where they are.
+        open_own_->setFocusPolicy(Qt::ClickFocus);
         open_own_->hide();
         connect(open_own_, &QPushButton::clicked, this, &DiagramPane::open_own_window);
         layout->addWidget(open_own_, 0, Qt::AlignHCenter);
@@ -71,9 +75,7 @@ const std::optional<FittedForceDiagram>& DiagramPane::laid_out() {
     return laid_out_;
 }
 
-bool DiagramPane::shows_diagram() const {
-    return laid_out_valid_ && laid_out_ && laid_out_->readable;
-}
+bool DiagramPane::shows_diagram() const { return laid_out_valid_ && laid_out_ && laid_out_->readable; }
 
 void DiagramPane::paintEvent(QPaintEvent*) {
     QPainter painter(this);

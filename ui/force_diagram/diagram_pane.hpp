@@ -23,7 +23,7 @@ class DiagramPane final : public QWidget {
 public:
     // The layout of the diagram in an area and a font, or nothing when there is none to show.
     using LayOut = std::function<std::optional<FittedForceDiagram>(const QRectF& area, const QFont& font,
-                                                                    const QPaintDevice* device)>;
+                                                                   const QPaintDevice* device)>;
 
     // Without a parent, the pane is a window of its own, titled `window_title`; in a
     // window, `window_title` names the window it offers.

@@ -16,5 +16,7 @@ inline constexpr std::string_view kUpliftSuffix = ", uplift";
 inline constexpr std::string_view kTooSmall = "This pane is too small to show the force diagram readably.";
 inline constexpr std::string_view kTooSmallWindow = "Make the window larger to show the force diagram readably.";
 inline constexpr std::string_view kOpenInWindow = "&Open the diagram in its own window";
+inline constexpr std::string_view kOpenInWindowDescription =
+    "Shows the force diagram in a window of its own, as large as the screen allows, where every value reads whole.";
 
 }  // namespace korvel::ui::force_diagram_texts

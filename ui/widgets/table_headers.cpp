@@ -65,7 +65,8 @@ bool ReadableHeader::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip && model() != nullptr) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const int section = logicalIndexAt(help->pos());
-        const QString own = section < 0 ? QString() : model()->headerData(section, orientation(), Qt::ToolTipRole).toString();
+        const QString own =
+            section < 0 ? QString() : model()->headerData(section, orientation(), Qt::ToolTipRole).toString();
         if (section >= 0 && own.isEmpty()) {
             QToolTip::showText(help->globalPos(), model()->headerData(section, orientation()).toString(), this);
             return true;
@@ -93,11 +94,14 @@ void ReadableHeader::fit_columns() {
     // The view's own measure of its cells, public on the base class.
     const QAbstractItemView& view = table_;
     for (int c = 0; c < count(); ++c) natural.push_back(std::max(sectionSizeHint(c), view.sizeHintForColumn(c)));
-    const std::vector<int> widths =
-        widths_within(natural, table_.viewport()->width(), fontMetrics().horizontalAdvance(QStringLiteral("0000…")));
+    if (natural.empty()) return;
+    // A stretched last column (a note) keeps its whole width while the others can give way.
+    const int kept = stretchLastSection() ? natural.back() : 0;
+    if (stretchLastSection()) natural.pop_back();
+    const std::vector<int> widths = widths_within(natural, table_.viewport()->width() - kept,
+                                                  fontMetrics().horizontalAdvance(QStringLiteral("00…")));
     fitting_ = true;
-    for (int c = 0; c < count(); ++c)
-        if (!stretchLastSection() || c + 1 < count()) resizeSection(c, widths[static_cast<std::size_t>(c)]);
+    for (std::size_t c = 0; c < widths.size(); ++c) resizeSection(static_cast<int>(c), widths[c]);
     fitting_ = false;
 }
 

@@ -10,7 +10,8 @@ namespace korvel::ui {
 // How a table's columns share its width.
 enum class ColumnFit {
     Free,         // as the table sets them; a scroll bar shows what is beyond the width
-    WithinWidth,  // the widest columns give way first, so every column stays in sight
+    WithinWidth,  // the widest columns give way first, so every column stays in sight; a stretched
+                  // last column stays whole
 };
 
 // The widths that fit columns of these natural widths into `available`: the

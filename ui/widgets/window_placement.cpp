@@ -147,11 +147,13 @@ void open_beside(QWidget& window, QWidget& opener) {
     const PlacementRequest request{screen->availableGeometry(), outer, preferred, minimum, frame};
     QRect placed = place_beside(request);
     // Where its least size would cover the opener or leave the screen, the window scrolls its contents instead.
-    if (window.layout() != nullptr && (placed.intersects(outer) || !request.available.contains(placed))) {
+    const QSize client = placed.size().shrunkBy(frame);
+    const bool too_small = client.width() < minimum.width() || client.height() < minimum.height();
+    if (window.layout() != nullptr && (placed.intersects(outer) || too_small)) {
         PlacementRequest scrolling = request;
         scrolling.minimum = minimum.boundedTo(kLeastScrollingSize);
         const QRect beside = place_beside(scrolling);
-        if (!beside.intersects(outer) || !request.available.contains(placed)) {
+        if (!beside.intersects(outer) || too_small) {
             scroll_contents(window);
             placed = beside;
         }
