@@ -247,7 +247,7 @@ void WorkingWindow::show_step(int row) {
     QTextCursor cursor(detail_->document());
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);
-    heading.setFontPointSize(detail_->font().pointSizeF() * 1.2);
+    heading.setProperty(QTextFormat::FontSizeAdjustment, 1);  // one step larger, whatever the font's unit
     cursor.insertText(qt(text.heading), heading);
     write_lines(cursor, text.question, engine::NumberMark::Part::Question, text.marks);
     if (answer_shown(row)) {
