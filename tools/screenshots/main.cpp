@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     }
     // The force diagram opens from the results window's own command, as the user opens it.
     for (QAction* command : form2.actions()) {
-        if (command->text() == QStringLiteral("Force diagram")) command->trigger();
+        if (QString(command->text()).remove(QLatin1Char('&')) == QStringLiteral("Force diagram")) command->trigger();
     }
     QWidget& forces = coordinator.forces_window();
     // The pictures show the diagram at the size it opens at on a screen with room, not the off-screen display's.
