@@ -7,6 +7,7 @@
 
 #include "engine/analysis.hpp"
 #include "engine/span_accuracy.hpp"
+#include "ui/dialogs/confirm_exit.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
 #include "ui/widgets/window_placement.hpp"
 
@@ -30,6 +31,7 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
 
     connect(&main_window_, &ui::MainWindow::results_requested, this, &Coordinator::run_analysis);
     connect(&main_window_, &ui::MainWindow::exit_confirmed, this, &Coordinator::quit);
+    main_window_.set_end_question([this] { return confirm_end(); });
     connect(&main_window_, &ui::MainWindow::forces_requested, this, [this] { show_forces(main_window_); });
     connect_load_cases();
     connect(&main_window_, &ui::MainWindow::inputs_changed, this, &Coordinator::compare_inputs);
@@ -43,6 +45,7 @@ ui::ResultsWindow& Coordinator::results_window() {
         connect(results_window_.get(), &ui::ResultsWindow::back_requested, this, &Coordinator::return_to_main_window);
         connect(results_window_.get(), &ui::ResultsWindow::start_new_confirmed, this, &Coordinator::start_new);
         connect(results_window_.get(), &ui::ResultsWindow::exit_confirmed, this, &Coordinator::quit);
+        results_window_->set_end_question([this] { return confirm_end(); });
         connect_results_commands(*results_window_);
     }
     return *results_window_;
@@ -135,6 +138,13 @@ void Coordinator::start_new() {
     bring_forward(main_window_);
     main_window_.focus_span_box();
     results_window().hide();
+}
+
+bool Coordinator::confirm_end() {
+    // Unsaved project changes are the question then; otherwise the program's one exit question.
+    if (load_cases_window_ && load_cases_window_->is_modified())
+        return load_cases_window_->settle_unsaved_changes(ui::kBeforeEnding);
+    return ui::confirm_exit(dialogs_);
 }
 
 void Coordinator::quit() {

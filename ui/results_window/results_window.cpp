@@ -85,7 +85,7 @@ void ResultsWindow::show_results(const engine::AnalysisResult& result) {
 void ResultsWindow::copy_results() { QGuiApplication::clipboard()->setText(results_table_text(shown_)); }
 
 void ResultsWindow::ask_finish() {
-    if (confirm_exit(dialogs_)) emit exit_confirmed();
+    if ((end_question_ ? end_question_() : confirm_exit(dialogs_))) emit exit_confirmed();
 }
 
 void ResultsWindow::ask_start_new() {
@@ -103,7 +103,7 @@ void ResultsWindow::paintEvent(QPaintEvent* event) {
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {
     // The title-bar close box (or Alt+F4) asks the same question as Finish.
-    if (confirm_exit(dialogs_)) {
+    if ((end_question_ ? end_question_() : confirm_exit(dialogs_))) {
         event->accept();
         emit exit_confirmed();
     } else {
