@@ -8,6 +8,7 @@
 #include "engine/analysis.hpp"
 #include "engine/span_accuracy.hpp"
 #include "ui/dialogs/confirm_exit.hpp"
+#include "ui/results_window/results_window_texts.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
 #include "ui/widgets/window_placement.hpp"
 
@@ -120,7 +121,7 @@ void Coordinator::run_analysis(const engine::AnalysisInput& input) {
     // Told before the results show, which they still do after it.
     if (const auto warning = engine::span_accuracy_warning(input.span)) {
         dialogs_.message(QString::fromStdString(warning->message()), ui::MessageStyle::OkExclamation,
-                         QStringLiteral("Results less accurate"));
+                         ui::to_qstring(ui::kLessAccurateTitle));
     }
     ui::ResultsWindow& results = results_window();
     results.show_results(latest_analysis_->result);

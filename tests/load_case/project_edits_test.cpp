@@ -35,7 +35,9 @@ struct EditCase {
 TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
     const std::vector<EditCase> cases{
         {"add", [](Project& p) { EXPECT_EQ(add_case(p, "Ceiling"), 3U); },
-         [](Project& p) { p.cases.push_back({"Ceiling", CaseKind::Other, {}}); }},
+         [](Project& p) {
+             p.cases.push_back({"Ceiling", CaseKind::Other, {}});
+         }},
         {"rename: factors follow", [](Project& p) { rename_case(p, 0, "G"); },
          [](Project& p) {
              p.cases[0].name = "G";
@@ -82,7 +84,10 @@ TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
          }},
         {"kind", [](Project& p) { set_case_kind(p, 1, CaseKind::RoofLive); },
          [](Project& p) { p.cases[1].kind = CaseKind::RoofLive; }},
-        {"take: the span stays", [](Project& p) { take_loads(p, 0, {"9", {}}); },
+        {"take: the span stays",
+         [](Project& p) {
+             take_loads(p, 0, {"9", {}});
+         },
          [](Project& p) { p.cases[0].loads = {}; }},
         {"take: the span of an empty project",
          [](Project& p) {
@@ -95,8 +100,7 @@ TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
          }},
         {"distributed load adds exactly",
          [](Project& p) {
-             EXPECT_EQ(add_distributed_load(p, 0, {DistributedLoadKind::BottomChord, Slopes::Both, "1"}),
-                       std::nullopt);
+             EXPECT_EQ(add_distributed_load(p, 0, {DistributedLoadKind::BottomChord, Slopes::Both, "1"}), std::nullopt);
          },
          [](Project& p) {
              add_distributed_load(p.span, {DistributedLoadKind::BottomChord, Slopes::Both, "1"}, p.cases[0].loads);
@@ -104,16 +108,19 @@ TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
         {"a distributed load on no span changes nothing",
          [](Project& p) {
              p.span = "ten";
-             EXPECT_NE(add_distributed_load(p, 0, {DistributedLoadKind::BottomChord, Slopes::Both, "1"}),
-                       std::nullopt);
+             EXPECT_NE(add_distributed_load(p, 0, {DistributedLoadKind::BottomChord, Slopes::Both, "1"}), std::nullopt);
          },
          [](Project& p) { p.span = "ten"; }},
         {"add combination", [](Project& p) { EXPECT_EQ(add_combination(p), 2U); },
-         [](Project& p) { p.combinations.push_back({"Combination", {}}); }},
+         [](Project& p) {
+             p.combinations.push_back({"Combination", {}});
+         }},
         {"delete combination", [](Project& p) { delete_combination(p, 0); },
          [](Project& p) { p.combinations.erase(p.combinations.begin()); }},
         {"a factor goes in the order of the cases", [](Project& p) { set_factor(p, 1, "Snow", " 0.5 "); },
-         [](Project& p) { p.combinations[1].factors.insert(p.combinations[1].factors.begin() + 1, {"Snow", "0.5"}); }},
+         [](Project& p) {
+             p.combinations[1].factors.insert(p.combinations[1].factors.begin() + 1, {"Snow", "0.5"});
+         }},
         {"an empty factor is none", [](Project& p) { set_factor(p, 0, "Dead", ""); },
          [](Project& p) { p.combinations[0].factors.erase(p.combinations[0].factors.begin()); }},
         {"a preset adds what is not there yet",

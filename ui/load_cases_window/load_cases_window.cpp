@@ -28,6 +28,7 @@
 #include "load_case/combination.hpp"
 #include "load_case/envelope_csv.hpp"
 #include "load_case/project_edits.hpp"
+#include "ui/dialogs/case_save_path.hpp"
 #include "ui/dialogs/load_table.hpp"
 #include "ui/files/case_file.hpp"
 #include "ui/load_cases_window/distributed_load_dialog.hpp"
@@ -536,16 +537,9 @@ void LoadCasesWindow::on_open() {
 bool LoadCasesWindow::save() { return path_.isEmpty() ? save_as() : save_to(path_); }
 
 bool LoadCasesWindow::save_as() {
-    const QString chosen = dialogs_.save_file_name(to_qstring(kSaveProjectTitle), to_qstring(kDefaultProjectName),
-                                                   to_qstring(kProjectFilter));
-    if (chosen.isEmpty()) return false;
-    const QString path = with_case_extension(chosen);
-    // The file dialog asked about replacing the name as typed, not the one with the extension added.
-    if (path != chosen && QFileInfo::exists(path) &&
-        dialogs_.message(QStringLiteral("The file \"%1\" exists already. Replace it?").arg(QFileInfo(path).fileName()),
-                         MessageStyle::YesNoQuestion, to_qstring(kSaveProjectTitle)) != Answer::Yes)
-        return false;
-    return save_to(path);
+    const QString path = ask_case_save_path(dialogs_, to_qstring(kSaveProjectTitle), to_qstring(kDefaultProjectName),
+                                            to_qstring(kProjectFilter));
+    return !path.isEmpty() && save_to(path);
 }
 
 bool LoadCasesWindow::save_to(const QString& path) {
@@ -584,7 +578,7 @@ bool envelope_missing(Dialogs& dialogs, const EnvelopeView& view, const QString&
 
 void LoadCasesWindow::on_save_envelope_report() {
     update_envelope();
-    const QString title = to_qstring(kEnvelopeReportCommand).remove(u'&').remove(QStringLiteral("..."));
+    const QString title = plain_command_text(to_qstring(kEnvelopeReportCommand));
     if (envelope_missing(dialogs_, *envelope_view_, title)) return;
     const std::optional<TitleFields> fields = export_.ask_title_fields();
     if (!fields) return;
@@ -598,7 +592,7 @@ void LoadCasesWindow::on_save_envelope_report() {
 
 void LoadCasesWindow::on_save_envelope_csv() {
     update_envelope();
-    const QString title = to_qstring(kEnvelopeCsvCommand).remove(u'&').remove(QStringLiteral("..."));
+    const QString title = plain_command_text(to_qstring(kEnvelopeCsvCommand));
     if (envelope_missing(dialogs_, *envelope_view_, title)) return;
     export_.save(title, to_qstring(kEnvelopeCsvName), to_qstring(kCsvFilter), QStringLiteral("csv"),
                  [this](const QString& extension) -> std::optional<QByteArray> {
@@ -610,7 +604,7 @@ void LoadCasesWindow::on_save_envelope_csv() {
 
 void LoadCasesWindow::on_save_combination_report() {
     update_envelope();
-    const QString title = to_qstring(kCombinationReportCommand).remove(u'&').remove(QStringLiteral("..."));
+    const QString title = plain_command_text(to_qstring(kCombinationReportCommand));
     const auto& shown = envelope_view_->shown();
     const int row = combination_table_->currentRow();
     if (!shown) {

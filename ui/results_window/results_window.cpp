@@ -11,6 +11,7 @@
 #include "ui/dialogs/confirm_exit.hpp"
 #include "ui/results_window/results_table_text.hpp"
 #include "ui/results_window/results_window_layout.hpp"
+#include "ui/results_window/results_window_texts.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -89,8 +90,8 @@ void ResultsWindow::ask_finish() {
 }
 
 void ResultsWindow::ask_start_new() {
-    const Answer answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
-                                           MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
+    const Answer answer =
+        dialogs_.message(to_qstring(kStartNewQuestion), MessageStyle::YesNoQuestion, to_qstring(kStartNewTitle));
     if (answer == Answer::Yes) emit start_new_confirmed();
 }
 
