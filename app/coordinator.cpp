@@ -7,6 +7,8 @@
 
 #include "engine/analysis.hpp"
 #include "engine/span_accuracy.hpp"
+#include "ui/dialogs/confirm_exit.hpp"
+#include "ui/results_window/results_window_texts.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
 #include "ui/widgets/window_placement.hpp"
 
@@ -30,6 +32,7 @@ Coordinator::Coordinator(ui::Dialogs& dialogs, QObject* parent)
 
     connect(&main_window_, &ui::MainWindow::results_requested, this, &Coordinator::run_analysis);
     connect(&main_window_, &ui::MainWindow::exit_confirmed, this, &Coordinator::quit);
+    main_window_.set_end_question([this] { return confirm_end(); });
     connect(&main_window_, &ui::MainWindow::forces_requested, this, [this] { show_forces(main_window_); });
     connect_load_cases();
     connect(&main_window_, &ui::MainWindow::inputs_changed, this, &Coordinator::compare_inputs);
@@ -43,6 +46,7 @@ ui::ResultsWindow& Coordinator::results_window() {
         connect(results_window_.get(), &ui::ResultsWindow::back_requested, this, &Coordinator::return_to_main_window);
         connect(results_window_.get(), &ui::ResultsWindow::start_new_confirmed, this, &Coordinator::start_new);
         connect(results_window_.get(), &ui::ResultsWindow::exit_confirmed, this, &Coordinator::quit);
+        results_window_->set_end_question([this] { return confirm_end(); });
         connect_results_commands(*results_window_);
     }
     return *results_window_;
@@ -117,7 +121,7 @@ void Coordinator::run_analysis(const engine::AnalysisInput& input) {
     // Told before the results show, which they still do after it.
     if (const auto warning = engine::span_accuracy_warning(input.span)) {
         dialogs_.message(QString::fromStdString(warning->message()), ui::MessageStyle::OkExclamation,
-                         QStringLiteral("Results less accurate"));
+                         ui::to_qstring(ui::kLessAccurateTitle));
     }
     ui::ResultsWindow& results = results_window();
     results.show_results(latest_analysis_->result);
@@ -135,6 +139,13 @@ void Coordinator::start_new() {
     bring_forward(main_window_);
     main_window_.focus_span_box();
     results_window().hide();
+}
+
+bool Coordinator::confirm_end() {
+    // Unsaved project changes are the question then; otherwise the program's one exit question.
+    if (load_cases_window_ && load_cases_window_->is_modified())
+        return load_cases_window_->settle_unsaved_changes(ui::kBeforeEnding);
+    return ui::confirm_exit(dialogs_);
 }
 
 void Coordinator::quit() {

@@ -71,6 +71,8 @@ private:
     // The load cases window and the main window meet here (coordinator_load_cases.cpp).
     void connect_load_cases();
     void show_load_cases();
+    // Before the program ends: Save / Discard / Cancel with unsaved project changes, else Exit's question.
+    bool confirm_end();
 
     ui::MainWindow main_window_;
     ui::Dialogs& dialogs_;

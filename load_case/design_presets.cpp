@@ -30,7 +30,10 @@ std::vector<Option> options_of(const PresetTerm& term, const std::vector<LoadCas
     return options;
 }
 
-std::string combination_name(const DesignPreset& preset, std::size_t formula, const std::vector<Factor>& factors) {
+}  // namespace
+
+std::string preset_combination_name(const DesignPreset& preset, std::size_t formula,
+                                    const std::vector<Factor>& factors) {
     std::string name = std::string(preset.prefix) + ' ' + std::to_string(formula + 1) + ": ";
     for (std::size_t i = 0; i < factors.size(); ++i) {
         if (i > 0) name += " + ";
@@ -39,8 +42,6 @@ std::string combination_name(const DesignPreset& preset, std::size_t formula, co
     }
     return name;
 }
-
-}  // namespace
 
 std::vector<Combination> preset_combinations(const DesignPreset& preset, const std::vector<LoadCase>& cases) {
     std::vector<Combination> combinations;
@@ -56,7 +57,7 @@ std::vector<Combination> preset_combinations(const DesignPreset& preset, const s
             Combination combination;
             for (std::size_t t = 0; t < terms.size(); ++t)
                 for (const Factor& factor : terms[t][pick[t]]) combination.factors.push_back(factor);
-            combination.name = combination_name(preset, formula, combination.factors);
+            combination.name = preset_combination_name(preset, formula, combination.factors);
             const bool repeated = std::any_of(combinations.begin(), combinations.end(),
                                               [&](const Combination& c) { return c.name == combination.name; });
             if (!combination.factors.empty() && !repeated) combinations.push_back(std::move(combination));

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -89,6 +90,11 @@ inline constexpr std::array<DesignPreset, 3> kDesignPresets{{
     {"ASCE 7 allowable stress design (ASD)", "ASD", preset_detail::kAsceAllowable},
     {"EN 1990 ultimate limit state (STR, 6.10)", "EN STR", preset_detail::kEurocodeStr},
 }};
+
+// The name a preset gives the combination of its formula with these factors:
+// "LRFD 5: 0.9 Dead + Wind uplift" (a factor of 1 is not written).
+std::string preset_combination_name(const DesignPreset& preset, std::size_t formula,
+                                    const std::vector<Factor>& factors);
 
 // The combinations of a preset for the project's cases, matched by their kind:
 // every dead case acts in every combination at once, each case of any other kind

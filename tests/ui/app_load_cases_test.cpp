@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
+#include <vector>
 
 #include "tests/ui/app_test_support.hpp"
 #include "ui/main_window/recent_files.hpp"
@@ -76,6 +79,40 @@ TEST_F(LoadCasesRoad, LoadsTravelBetweenTheWindowsWithAQuestionOverInput) {
     EXPECT_EQ(form1_label("Label29").text(), QStringLiteral("10"));
     ASSERT_EQ(dialogs.calls.size(), 1U);
     EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("\"Snow\"")));
+}
+
+// Ending the program from either window with unsaved project changes asks to save
+// them instead of the exit question; Cancel keeps the program running, Save saves first.
+TEST_F(LoadCasesRoad, EndingWithUnsavedProjectChangesOffersToSaveThemFirst) {
+    cases().open_project(QString(), {"14.4", {{"Snow", load_case::CaseKind::Snow, {}}}, {{"S", {{"Snow", "1"}}}}});
+    cases().select_case(0);
+    engine::AnalysisInput input{"10", {}};
+    input.loads[load("U4.V")] = "2";
+    cases().take_loads(input);
+    ASSERT_TRUE(cases().is_modified());
+    analyse("16", "10");
+
+    for (const auto& end : std::vector<std::function<void()>>{[this] { form2_button("Command3").click(); },
+                                                              [this] { form1_button("Command3").click(); }}) {
+        form1().show();
+        dialogs.calls.clear();
+        dialogs.answer_save_question(ui::SaveAnswer::Cancel);
+        const int status = exit_status_of([&] {
+            end();
+            QTimer::singleShot(0, [] { QCoreApplication::exit(4); });
+        });
+        EXPECT_EQ(status, 4);
+        ASSERT_EQ(dialogs.calls.size(), 1U);
+        EXPECT_EQ(dialogs.calls[0].kind, ui::testing::ScriptedDialogs::Call::Kind::SaveQuestion);
+    }
+
+    const QString path = folder.filePath(QStringLiteral("roof.korvel.json"));
+    dialogs.answer_save_question(ui::SaveAnswer::Save);
+    dialogs.answer_file_name(path);
+    EXPECT_EQ(exit_status_of([this] { form1_button("Command3").click(); }), 0);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll().toStdString(), load_case::write_project(cases().project()) + '\n');
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -23,6 +26,7 @@
 #include "load_case/combination.hpp"
 #include "load_case/design_presets.hpp"
 #include "load_case/envelope_csv.hpp"
+#include "load_case/project_edits.hpp"
 #include "tests/ui/poppler.hpp"
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/dialogs/load_table.hpp"
@@ -166,6 +170,165 @@ TEST_F(LoadCasesWindowTest, TypedFactorsAndLoadsReachTheProjectAtEveryKeystroke)
     type(QStringLiteral("2"));
     EXPECT_EQ(window.project().cases[1].loads[load("L0.V")], "2");
     EXPECT_EQ(window.project().cases[0].loads, roof().cases[0].loads);
+}
+
+// The first key opens the cell's editor and is also its first character: none is lost,
+// by a fresh case or an existing one, whatever the cell held.
+TEST_F(LoadCasesWindowTest, EveryTypedCharacterOfAFreshLoadCellIsKept) {
+    dialogs.answer_input(QStringLiteral("Uplift"));
+    click("&Add case...");
+    auto& loads = control<LoadTable>("LoadTable");
+    for (const QString& typed : {QStringLiteral("-12.5"), QStringLiteral("45"), QStringLiteral("-7")}) {
+        loads.setFocus();
+        loads.setCurrentCell(1, 1);  // U1, vertical
+        type(typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(window.project().cases.back().loads[load("U1.V")], typed.toStdString());
+        EXPECT_EQ(loads.loads()[load("U1.V")], typed);
+    }
+}
+
+TEST_F(LoadCasesWindowTest, EscapeUndoesTheLoadCellBeingTyped) {
+    window.select_case(0);
+    auto& loads = control<LoadTable>("LoadTable");
+    loads.setFocus();
+    loads.setCurrentCell(4, 1);  // U4, vertical: 0.85
+    type(QStringLiteral("78"));
+    EXPECT_EQ(window.project().cases[0].loads[load("U4.V")], "78") << "taken at every keystroke";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(window.project(), roof());
+    EXPECT_EQ(loads.loads()[load("U4.V")], QStringLiteral("0.85"));
+    EXPECT_TRUE(window.isVisible());
+}
+
+// Every command that changes the project is undone whole by Ctrl+Z and done again by
+// either redo key; a question whose Yes deletes has No for its default button.
+TEST_F(LoadCasesWindowTest, UndoGivesBackTheProjectOfEveryCommandByteForByte) {
+    struct Command {
+        const char* what;
+        std::function<void()> run;
+        bool asks_to_delete;
+    };
+    auto& loads = control<LoadTable>("LoadTable");
+    const std::vector<Command> commands{
+        {"delete a case", [&] { click("De&lete..."); }, true},
+        {"take the main window's loads",
+         [&] {
+             click("&Take the main window's loads");
+             window.take_loads({"9", {}});
+         },
+         true},
+        {"delete a combination",
+         [&] {
+             combinations().setCurrentCell(1, 0);
+             click("Delete com&bination...");
+         },
+         true},
+        {"type into a load cell",
+         [&] {
+             loads.setFocus();
+             loads.setCurrentCell(1, 1);
+             type(QStringLiteral("-12.5"));
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+         },
+         false},
+        {"insert a preset", [&] { window.insert_preset(0); }, false},
+        {"add a distributed load",
+         [&] {
+             window.add_distributed_load({load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "1"});
+         },
+         false},
+        {"duplicate a case", [&] { click("D&uplicate"); }, false},
+    };
+    for (const Command& command : commands) {
+        SCOPED_TRACE(command.what);
+        window.open_project(folder.filePath(QStringLiteral("roof.korvel.json")), roof());
+        window.select_case(0);
+        dialogs.calls.clear();
+        command.run();
+        const load_case::Project done = window.project();
+        ASSERT_NE(done, roof());
+        EXPECT_EQ(!dialogs.calls.empty() && dialogs.calls.back().default_no, command.asks_to_delete);
+        control<QListWidget>("CaseList").setFocus();
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(load_case::write_project(window.project()), load_case::write_project(roof()));
+        EXPECT_FALSE(window.is_modified());
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(window.project(), done);
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(window.project(), done);
+    }
+}
+
+TEST_F(LoadCasesWindowTest, TakingLoadsAsksFirstWhenTheCaseHoldsLoads) {
+    int asked = 0;
+    QObject::connect(&window, &LoadCasesWindow::main_loads_requested, [&asked] { ++asked; });
+    window.select_case(0);
+    dialogs.answer_message(Answer::No);
+    click("&Take the main window's loads");
+    EXPECT_EQ(asked, 0);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_TRUE(dialogs.calls[0].text.contains(QStringLiteral("\"Dead\"")));
+
+    dialogs.answer_input(QStringLiteral("Empty"));
+    click("&Add case...");
+    click("&Take the main window's loads");
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(dialogs.calls.size(), 2U) << "an empty case loses nothing: no question";
+}
+
+TEST_F(LoadCasesWindowTest, UnsavedChangesShowInTheTitleAndAreOfferedForSavingOnClosing) {
+    EXPECT_FALSE(window.isWindowModified());
+    auto& span = control<QLineEdit>("SpanBox");
+    span.setFocus();
+    span.selectAll();
+    type(QStringLiteral("10"));
+    EXPECT_TRUE(window.isWindowModified());
+    EXPECT_TRUE(window.windowTitle().endsWith(QStringLiteral("[*]")));
+
+    dialogs.answer_save_question(SaveAnswer::Cancel);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].kind, ScriptedDialogs::Call::Kind::SaveQuestion);
+
+    const QString copy = folder.filePath(QStringLiteral("copy.korvel.json"));
+    dialogs.answer_file_name(copy);
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(QFile::exists(copy)) << "Ctrl+Shift+S is Save as";
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_EQ(window.windowTitle(), to_qstring(kLoadCasesTitle));
+    window.close();
+    EXPECT_FALSE(window.isVisible()) << "nothing unsaved: no question";
+    EXPECT_EQ(dialogs.calls.size(), 2U);
+
+    window.show();
+    QAction* new_project = nullptr;
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == to_qstring(kNewProjectCommand)) new_project = action;
+    ASSERT_NE(new_project, nullptr);
+    EXPECT_FALSE(new_project->shortcut().isEmpty());
+    new_project->trigger();
+    EXPECT_EQ(window.project(), load_case::Project{});
+}
+
+TEST_F(LoadCasesWindowTest, DeletingACaseNamesEachCombinationItChangesAndRenamesAPresetsOwn) {
+    window.insert_preset(0);
+    const load_case::Project before = window.project();
+    window.select_case(2);
+    dialogs.answer_message(Answer::Yes);
+    click("De&lete...");
+    const auto changed = load_case::changes_of_deleting_case(before, 2);
+    ASSERT_FALSE(changed.empty());
+    for (const load_case::CombinationChange& change : changed) {
+        EXPECT_TRUE(dialogs.calls.back().text.contains(QString::fromStdString(change.name_after)));
+        EXPECT_EQ(window.project().combinations[change.combination].name, change.name_after);
+    }
+    for (const load_case::Combination& combination : window.project().combinations)
+        EXPECT_TRUE(combination.name.find("Wind uplift") == std::string::npos ||
+                    combination.name.ends_with("(without Wind uplift)"))
+            << combination.name << ": no preset's name keeps the deleted case unmarked";
 }
 
 TEST_F(LoadCasesWindowTest, PresetsInsertTheCodesCombinationsOnceByKind) {
@@ -371,6 +534,33 @@ TEST_F(LoadCasesWindowTest, TheEnvelopeIsSavedAsCsvAndAsAReport) {
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_TRUE(report.readAll().startsWith("%PDF"));
     EXPECT_TRUE(dialogs.script_used_up());
+}
+
+// Each report says what it is of: the combination report names the combination with
+// each case and factor, and the envelope report carries the title fields asked for.
+TEST_F(LoadCasesWindowTest, TheReportsNameTheirCombinationAndCarryTheTitleFields) {
+    const QString combination_pdf = folder.filePath(QStringLiteral("combination.pdf"));
+    const QString envelope_pdf = folder.filePath(QStringLiteral("envelope.pdf"));
+    const TitleFields fields{QStringLiteral("Barn 7"), QStringLiteral("R. Moss"), QStringLiteral("T. Lund")};
+    combinations().setCurrentCell(1, 0);
+    dialogs.answer_file_name(combination_pdf);
+    dialogs.answer_title_fields(fields);
+    dialogs.answer_file_name(envelope_pdf);
+    for (const std::string_view command : {kCombinationReportCommand, kEnvelopeReportCommand})
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->text() == to_qstring(command)) action->trigger();
+    EXPECT_TRUE(dialogs.script_used_up());
+    EXPECT_EQ(dialogs.title_fields_offered.size(), 2U) << "both reports ask for the title fields";
+    const auto text_of = [](const QString& pdf) {
+        return poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    };
+    EXPECT_TRUE(text_of(combination_pdf)
+                    .contains(to_qstring(kCombinationReportAbout)
+                                  .arg(QStringLiteral("\"0.9D + 1.0W\""),
+                                       QStringLiteral("0.9 × \"Dead\" + 1 × \"Wind uplift\""))));
+    const QString envelope = text_of(envelope_pdf);
+    for (const QString& field : {fields.project, fields.engineer, fields.checked_by})
+        EXPECT_TRUE(envelope.contains(field)) << field.toStdString();
 }
 
 // What a control is called in a walk through the window: its name, or a button's caption.

@@ -16,12 +16,13 @@ namespace korvel::ui::testing {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        enum class Kind { Message, Input, OpenFile, SaveFile, LoadTable, TitleFields } kind;
+        enum class Kind { Message, SaveQuestion, Input, OpenFile, SaveFile, LoadTable, TitleFields } kind;
         QString text;  // message text, or input prompt
         QString title;
         MessageStyle style = MessageStyle::OkInformation;  // messages only
         QString default_text;                              // inputs, and the offered name of a save
         QString filter{};                                  // file dialogs only
+        bool default_no = false;                           // a question whose Yes deletes
     };
 
     // Queues the answer of the next message box (Answer::Yes, Answer::No; OK boxes need none).
@@ -37,6 +38,27 @@ public:
         if (message_answers_.empty()) throw std::logic_error("unscripted question: " + title.toStdString());
         const Answer answer = message_answers_.front();
         message_answers_.pop_front();
+        return answer;
+    }
+
+    // A question that deletes is scripted and recorded as any Yes/No question.
+    // Unscripted, it is answered Yes, as by a user who meant the command.
+    Answer ask_before_deleting(const QString& text, const QString& title) override {
+        if (message_answers_.empty()) message_answers_.push_back(Answer::Yes);
+        const Answer answer = message(text, MessageStyle::YesNoQuestion, title);
+        calls.back().default_no = true;
+        return answer;
+    }
+
+    // Queues the answer of the next question about unsaved changes. Unscripted, it
+    // is Discard, which loses nothing: the windows keep their project in memory.
+    void answer_save_question(SaveAnswer answer) { save_answers_.push_back(answer); }
+
+    SaveAnswer ask_to_save(const QString& text, const QString& title) override {
+        calls.push_back({Call::Kind::SaveQuestion, text, title, MessageStyle::YesNoQuestion, {}, {}});
+        if (save_answers_.empty()) return SaveAnswer::Discard;
+        const SaveAnswer answer = save_answers_.front();
+        save_answers_.pop_front();
         return answer;
     }
 
@@ -87,7 +109,7 @@ public:
     }
 
     bool script_used_up() const {
-        return message_answers_.empty() && input_answers_.empty() && file_answers_.empty() &&
+        return message_answers_.empty() && save_answers_.empty() && input_answers_.empty() && file_answers_.empty() &&
                load_table_answers_.empty() && title_field_answers_.empty();
     }
 
@@ -105,6 +127,7 @@ private:
     }
 
     std::deque<Answer> message_answers_;
+    std::deque<SaveAnswer> save_answers_;
     std::deque<QString> file_answers_;
     std::deque<std::optional<QString>> input_answers_;
     std::deque<std::optional<LoadTexts>> load_table_answers_;

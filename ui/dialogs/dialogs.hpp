@@ -15,6 +15,9 @@ enum class MessageStyle { OkInformation, OkExclamation, YesNoQuestion };
 // The button that answered a message box.
 enum class Answer { Ok, Yes, No };
 
+// What to do with unsaved changes before a window closes or the program ends.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 // The 23 load texts in load-map order, exactly as the load labels hold them.
 using LoadTexts = std::array<QString, engine::kLoadCount>;
 
@@ -35,6 +38,13 @@ public:
 
     // Shows a modal message box and returns the button pressed.
     virtual Answer message(const QString& text, MessageStyle style, const QString& title) = 0;
+
+    // Asks a Yes/No question whose Yes deletes something: No is the default
+    // button, so Enter and Escape keep it.
+    virtual Answer ask_before_deleting(const QString& text, const QString& title) = 0;
+
+    // Asks whether to save unsaved changes first: Save, Discard, or Cancel (the default, and Escape).
+    virtual SaveAnswer ask_to_save(const QString& text, const QString& title) = 0;
 
     // Shows a modal line-input dialog; returns the edited text on OK (empty when the
     // line was left empty) and no text at all on Cancel, Escape or the close box.

@@ -36,4 +36,7 @@ inline constexpr std::array<TitleFieldLine, 3> kTitleFieldLines{{
     {&TitleFields::checked_by, "C&hecked by:"},
 }};
 
+// Saving a case or project file over one whose name only the added extension made.
+inline constexpr std::string_view kReplaceFileQuestion = "The file \"%1\" exists already. Replace it?";
+
 }  // namespace korvel::ui

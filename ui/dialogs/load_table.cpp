@@ -3,8 +3,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "ui/dialogs/dialogs_texts.hpp"
@@ -51,8 +53,10 @@ class LoadDelegate final : public TypingDelegate {
 public:
     using TypingDelegate::TypingDelegate;
 
-    // Editors made while this is set start empty: a typed key replaces the whole
-    // text anyway, and filling a line edit with a huge text first would hold up the typing.
+    // The next editor made starts empty: a typed key replaces the whole text anyway,
+    // and filling a line edit with a huge text first would hold up the typing. Only
+    // its first filling: where each keystroke is taken at once, the key that opened
+    // the editor comes back as the cell's new text, which must stay.
     void set_start_empty(bool start_empty) { start_empty_ = start_empty; }
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -64,10 +68,12 @@ public:
 
     void setEditorData(QWidget* editor, const QModelIndex& index) const override {
         auto* line = qobject_cast<QLineEdit*>(editor);
-        if (line != nullptr && start_empty_) {
+        if (line != nullptr && std::exchange(start_empty_, false)) {
             line->clear();
             return;
         }
+        // A keystroke taken at once comes back as the cell's text: the editor keeps its cursor.
+        if (line != nullptr && line->text() == index.data(Qt::EditRole).toString()) return;
         TypingDelegate::setEditorData(editor, index);
     }
 
@@ -90,7 +96,7 @@ protected:
     }
 
 private:
-    bool start_empty_ = false;
+    mutable bool start_empty_ = false;
 };
 
 LoadTable::LoadTable(QWidget* parent)
@@ -132,9 +138,7 @@ LoadTable::LoadTable(QWidget* parent)
     setMinimumSize(verticalHeader()->sizeHint().width() + 2 * 160 + frame,
                    verticalHeader()->length() + horizontalHeader()->sizeHint().height() + frame);
     setCurrentCell(0, 0);
-    connect(this, &QTableWidget::itemChanged, this, [this] {
-        if (!showing_) emit loads_edited();
-    });
+    connect(this, &QTableWidget::itemChanged, this, &LoadTable::loads_edited);
 }
 
 LoadTexts LoadTable::loads() const {
@@ -150,7 +154,7 @@ LoadTexts LoadTable::loads() const {
 }
 
 void LoadTable::set_loads(const LoadTexts& loads) {
-    showing_ = true;
+    const QSignalBlocker quiet(this);
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
             QTableWidgetItem* cell = item(row, column);
@@ -158,7 +162,6 @@ void LoadTable::set_loads(const LoadTexts& loads) {
             if (index.isValid()) cell->setData(Qt::EditRole, loads[index.value<std::size_t>()]);
         }
     }
-    showing_ = false;
 }
 
 void LoadTable::commit_open_editor() {
@@ -172,14 +175,25 @@ void LoadTable::set_commit_while_typing(bool live) { delegate_->set_commit_while
 
 bool LoadTable::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     delegate_->set_start_empty(trigger == AnyKeyPressed);
+    const QString before = index.data(Qt::EditRole).toString();
     const bool editing = QTableWidget::edit(index, trigger, event);
     delegate_->set_start_empty(false);
+    if (editing) text_before_edit_ = before;
     // F2 goes on typing at the end of the text, as in spreadsheets.
     if (auto* line = qobject_cast<QLineEdit*>(indexWidget(index)); editing && trigger == EditKeyPressed && line) {
         line->deselect();
         line->end(false);
     }
     return editing;
+}
+
+void LoadTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Escape undoes the cell being edited, also where each keystroke was taken at once.
+    const QModelIndex edited = currentIndex();
+    QTableWidget::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::RevertModelCache && delegate_->commits_while_typing() && edited.isValid() &&
+        edited.data(Qt::EditRole).toString() != text_before_edit_)
+        model()->setData(edited, text_before_edit_, Qt::EditRole);
 }
 
 }  // namespace korvel::ui

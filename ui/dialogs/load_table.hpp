@@ -35,10 +35,11 @@ signals:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:
     LoadDelegate* delegate_;
-    bool showing_ = false;
+    QString text_before_edit_;  // what the cell being edited held before
 };
 
 }  // namespace korvel::ui

@@ -50,17 +50,36 @@ int QtDialogs::run_over_working_window(QDialog& dialog, QWidget* owner) {
     return result;
 }
 
+QMessageBox::StandardButton QtDialogs::ask(const QString& text, QMessageBox::Icon icon, const QString& title,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton default_button) {
+    QWidget* owner = window_under_next_dialog();
+    QMessageBox box(icon, title, display_text(text), buttons, owner);
+    box.setWindowModality(Qt::ApplicationModal);
+    if (default_button != QMessageBox::NoButton) box.setDefaultButton(default_button);
+    run_over_working_window(box, owner);
+    return box.standardButton(box.clickedButton());
+}
+
 Answer QtDialogs::message(const QString& text, MessageStyle style, const QString& title) {
     const MessageBoxLook look = message_box_look(style);
-    QWidget* owner = window_under_next_dialog();
-    QMessageBox box(look.icon, title, display_text(text), look.buttons, owner);
-    box.setWindowModality(Qt::ApplicationModal);
-    if (look.buttons.testFlag(QMessageBox::Yes)) box.setDefaultButton(QMessageBox::Yes);
-    run_over_working_window(box, owner);
+    const bool question = look.buttons.testFlag(QMessageBox::Yes);
+    const auto pressed = ask(text, look.icon, title, look.buttons, question ? QMessageBox::Yes : QMessageBox::NoButton);
     // Closing a Yes/No box from its title bar or with Escape counts as No.
-    const auto pressed = box.standardButton(box.clickedButton());
-    if (pressed == QMessageBox::NoButton) return look.buttons.testFlag(QMessageBox::No) ? Answer::No : Answer::Ok;
+    if (pressed == QMessageBox::NoButton) return question ? Answer::No : Answer::Ok;
     return answer_of(pressed);
+}
+
+Answer QtDialogs::ask_before_deleting(const QString& text, const QString& title) {
+    const auto pressed = ask(text, QMessageBox::Question, title, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+SaveAnswer QtDialogs::ask_to_save(const QString& text, const QString& title) {
+    const auto pressed = ask(text, QMessageBox::Warning, title,
+                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (pressed == QMessageBox::Save) return SaveAnswer::Save;
+    return pressed == QMessageBox::Discard ? SaveAnswer::Discard : SaveAnswer::Cancel;
 }
 
 std::optional<QString> QtDialogs::input(const QString& prompt, const QString& title, const QString& default_text) {

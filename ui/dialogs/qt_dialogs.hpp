@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -18,6 +19,8 @@ namespace korvel::ui {
 class QtDialogs final : public Dialogs {
 public:
     Answer message(const QString& text, MessageStyle style, const QString& title) override;
+    Answer ask_before_deleting(const QString& text, const QString& title) override;
+    SaveAnswer ask_to_save(const QString& text, const QString& title) override;
     std::optional<QString> input(const QString& prompt, const QString& title, const QString& default_text) override;
     QString open_file_name(const QString& title, const QString& filter) override;
     QString save_file_name(const QString& title, const QString& default_name, const QString& filter) override;
@@ -36,6 +39,9 @@ private:
     // Runs a modal dialog and hands the keyboard back to the window under it when
     // it closes, so its access keys and default button work at once.
     static int run_over_working_window(QDialog& dialog, QWidget* owner);
+    // A message box of these buttons over the working window; the button pressed, or NoButton.
+    QMessageBox::StandardButton ask(const QString& text, QMessageBox::Icon icon, const QString& title,
+                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton default_button);
 
     QPointer<QWidget> working_window_;
     // The folder of the file last opened or saved, where the next file dialog starts.

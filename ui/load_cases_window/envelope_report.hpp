@@ -4,6 +4,7 @@
 #include <QDateTime>
 
 #include "load_case/project.hpp"
+#include "ui/dialogs/dialogs.hpp"
 #include "ui/load_cases_window/project_envelope.hpp"
 
 namespace korvel::ui {
@@ -14,6 +15,6 @@ namespace korvel::ui {
 // combinations that give them and each reversal and uplift in words, the
 // combinations that could not be analysed, and the force diagram of the envelope.
 QByteArray envelope_report_pdf(const load_case::Project& project, const ProjectEnvelope& envelope,
-                               const QDateTime& made_at);
+                               const QDateTime& made_at, const TitleFields& fields = {});
 
 }  // namespace korvel::ui

@@ -1,6 +1,7 @@
 #include "ui/load_cases_window/load_cases_window.hpp"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
@@ -25,11 +27,14 @@
 
 #include "load_case/combination.hpp"
 #include "load_case/envelope_csv.hpp"
+#include "load_case/project_edits.hpp"
+#include "ui/dialogs/case_save_path.hpp"
 #include "ui/dialogs/load_table.hpp"
 #include "ui/files/case_file.hpp"
 #include "ui/load_cases_window/distributed_load_dialog.hpp"
 #include "ui/load_cases_window/envelope_report.hpp"
 #include "ui/load_cases_window/envelope_view.hpp"
+#include "ui/widgets/menu_bar_commands.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
@@ -43,18 +48,34 @@ LoadTexts texts_of(const std::array<std::string, engine::kLoadCount>& loads) {
     return texts;
 }
 
-// A name not yet taken by any case: the base, or the base with the first free number.
-QString free_case_name(const load_case::Project& project, const QString& base) {
-    const auto taken = [&project](const QString& name) {
-        return std::any_of(project.cases.begin(), project.cases.end(),
-                           [&name](const load_case::LoadCase& c) { return QString::fromStdString(c.name) == name; });
-    };
-    if (!taken(base)) return base;
-    for (int n = 2;; ++n)
-        if (const QString name = QStringLiteral("%1 %2").arg(base).arg(n); !taken(name)) return name;
+bool holds_loads(const load_case::LoadCase& load_case) {
+    return std::any_of(load_case.loads.begin(), load_case.loads.end(),
+                       [](const std::string& load) { return !load.empty(); });
 }
 
 }  // namespace
+
+const std::array<MenuCommand<LoadCasesWindow>, 8> LoadCasesWindow::kProjectCommands{{
+    {kNewProjectCommand, QKeySequence::New, {}, &LoadCasesWindow::on_new_project, false, false},
+    {kOpenCommand, QKeySequence::Open, {}, &LoadCasesWindow::on_open, false, false},
+    {kSaveCommand, QKeySequence::Save, {}, &LoadCasesWindow::on_save, false, false},
+    // Written out: without a desktop's platform theme Qt knows no key for Save as.
+    {kSaveAsCommand, QKeySequence::UnknownKey, "Ctrl+Shift+S", &LoadCasesWindow::on_save_as, false, false},
+    {kEnvelopeReportCommand, QKeySequence::UnknownKey, {}, &LoadCasesWindow::on_save_envelope_report, true, false},
+    {kEnvelopeCsvCommand, QKeySequence::UnknownKey, {}, &LoadCasesWindow::on_save_envelope_csv, false, false},
+    {kCombinationReportCommand,
+     QKeySequence::UnknownKey,
+     {},
+     &LoadCasesWindow::on_save_combination_report,
+     false,
+     false},
+    {kCloseCommand, QKeySequence::Close, {}, &LoadCasesWindow::on_close, true, false},
+}};
+
+const std::array<MenuCommand<LoadCasesWindow>, 2> LoadCasesWindow::kEditCommands{{
+    {kUndoCommand, QKeySequence::UnknownKey, "Ctrl+Z", &LoadCasesWindow::on_undo, false, false},
+    {kRedoCommand, QKeySequence::UnknownKey, "Ctrl+Shift+Z; Ctrl+Y", &LoadCasesWindow::on_redo, false, false},
+}};
 
 LoadCasesWindow::~LoadCasesWindow() {
     for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
@@ -65,35 +86,21 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("LoadCasesWindow"));
     setWindowTitle(to_qstring(kLoadCasesTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setAccessibleName(QStringLiteral("Load cases"));
+    setAccessibleName(to_qstring(kCaseListName));
 
     auto* menus = new QMenuBar(this);
-    QMenu* file = menus->addMenu(QStringLiteral("&Project"));
-    const auto add_file_command = [this, file](const QString& text, QKeySequence::StandardKey key, auto handler) {
-        QAction* action = file->addAction(text);
-        action->setShortcut(key);
-        connect(action, &QAction::triggered, this, handler);
-    };
-    add_file_command(QStringLiteral("&Open..."), QKeySequence::Open, [this] { on_open(); });
-    add_file_command(QStringLiteral("&Save"), QKeySequence::Save, [this] { on_save(); });
-    add_file_command(QStringLiteral("Save &as..."), QKeySequence::SaveAs, [this] { on_save_as(); });
-    file->addSeparator();
-    for (const auto& [text, handler] :
-         {std::pair{kEnvelopeReportCommand, &LoadCasesWindow::on_save_envelope_report},
-          std::pair{kEnvelopeCsvCommand, &LoadCasesWindow::on_save_envelope_csv},
-          std::pair{kCombinationReportCommand, &LoadCasesWindow::on_save_combination_report}})
-        connect(file->addAction(to_qstring(text)), &QAction::triggered, this, handler);
-    file->addSeparator();
-    add_file_command(QStringLiteral("&Close"), QKeySequence::Close, [this] { close(); });
-    file_menu_ = file;
+    add_menu_commands(*menus->addMenu(to_qstring(kProjectMenu)), *this, kProjectCommands);
+    const auto edits = add_menu_commands(*menus->addMenu(to_qstring(kEditMenu)), *this, kEditCommands);
+    undo_action_ = edits[0];
+    redo_action_ = edits[1];
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);
     auto* span_row = new QHBoxLayout;
-    auto* span_label = new QLabel(QStringLiteral("&Span:"), this);
+    auto* span_label = new QLabel(to_qstring(kSpanCaption), this);
     span_box_ = new QLineEdit(this);
     span_box_->setObjectName(QStringLiteral("SpanBox"));
-    span_box_->setAccessibleName(QStringLiteral("Span"));
+    span_box_->setAccessibleName(to_qstring(kSpanName));
     span_label->setBuddy(span_box_);
     file_label_ = new QLabel(this);
     file_label_->setObjectName(QStringLiteral("FileLabel"));
@@ -104,8 +111,7 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     span_row->addWidget(file_label_);
     layout->addLayout(span_row);
     connect(span_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        project_.span = text.toStdString();
-        changed();
+        edit([&text](load_case::Project& project) { load_case::set_span(project, text.toStdString()); }, "span");
     });
 
     auto* split = new QSplitter(Qt::Horizontal, this);
@@ -117,7 +123,7 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     editing->addWidget(build_case_side());
     editing->addWidget(build_combination_side());
     split->addWidget(editing);
-    auto* envelope_box = new QGroupBox(QStringLiteral("Envelope"), split);
+    auto* envelope_box = new QGroupBox(to_qstring(kEnvelopeBox), split);
     envelope_view_ = new EnvelopeView(envelope_box);
     (new QVBoxLayout(envelope_box))->addWidget(envelope_view_);
     split->addWidget(envelope_box);
@@ -131,6 +137,7 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     connect(envelope_timer_, &QTimer::timeout, this, &LoadCasesWindow::update_envelope);
 
     show_project();
+    show_modified();
     update_envelope();
     // Room for the tables side by side, within the screen it opens on.
     resize(QSize(1720, 960).boundedTo(screen()->availableGeometry().size() * 9 / 10));
@@ -147,14 +154,14 @@ QPushButton* LoadCasesWindow::add_button(QWidget* parent, const CommandWords& wo
 }
 
 QWidget* LoadCasesWindow::build_case_side() {
-    auto* box = new QGroupBox(QStringLiteral("Load cases"), this);
+    auto* box = new QGroupBox(to_qstring(kCasesBox), this);
     auto* layout = new QHBoxLayout(box);
     auto* commands = new QVBoxLayout;
     layout->addLayout(commands);
 
     case_list_ = new QListWidget(box);
     case_list_->setObjectName(QStringLiteral("CaseList"));
-    case_list_->setAccessibleName(QStringLiteral("Load cases"));
+    case_list_->setAccessibleName(to_qstring(kCaseListName));
     connect(case_list_, &QListWidget::currentRowChanged, this, [this] { show_selected_case(); });
     commands->addWidget(case_list_, 1);
 
@@ -173,10 +180,10 @@ QWidget* LoadCasesWindow::build_case_side() {
     auto* kind_row = new QFormLayout;
     kind_box_ = new QComboBox(box);
     kind_box_->setObjectName(QStringLiteral("KindBox"));
-    kind_box_->setAccessibleName(QStringLiteral("Kind of the selected case"));
+    kind_box_->setAccessibleName(to_qstring(kKindBoxName));
     for (const CaseKindWords& kind : kCaseKindWords) kind_box_->addItem(to_qstring(kind.words));
     connect(kind_box_, &QComboBox::activated, this, &LoadCasesWindow::on_kind_chosen);
-    kind_row->addRow(QStringLiteral("&Kind:"), kind_box_);
+    kind_row->addRow(to_qstring(kKindCaption), kind_box_);
     commands->addLayout(kind_row);
 
     for (const auto& [words, handler] :
@@ -187,7 +194,7 @@ QWidget* LoadCasesWindow::build_case_side() {
     }
 
     load_table_ = new LoadTable(box);
-    load_table_->setAccessibleName(QStringLiteral("Loads of the selected case"));
+    load_table_->setAccessibleName(to_qstring(kCaseLoadsName));
     load_table_->set_commit_while_typing(true);
     // Beside other controls Tab goes on to the next one; the arrows move between the cells.
     load_table_->setTabKeyNavigation(false);
@@ -207,6 +214,26 @@ void LoadCasesWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void LoadCasesWindow::closeEvent(QCloseEvent* event) {
+    if (settle_unsaved_changes(kBeforeClosing))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool LoadCasesWindow::settle_unsaved_changes(std::string_view before) {
+    if (!isWindowModified()) return true;
+    const QString name = path_.isEmpty() ? to_qstring(kUnnamedProject) : u'"' + QFileInfo(path_).fileName() + u'"';
+    switch (
+        dialogs_.ask_to_save(to_qstring(kUnsavedQuestion).arg(name, to_qstring(before)), to_qstring(kUnsavedTitle))) {
+        case SaveAnswer::Save: return save();
+        // The project stays in the window as it is; only the file keeps its last saved state.
+        case SaveAnswer::Discard: return true;
+        case SaveAnswer::Cancel: return false;
+    }
+    return false;
+}
+
 std::optional<std::size_t> LoadCasesWindow::selected_case() const {
     const int row = case_list_->currentRow();
     if (row < 0 || static_cast<std::size_t>(row) >= project_.cases.size()) return std::nullopt;
@@ -216,32 +243,42 @@ std::optional<std::size_t> LoadCasesWindow::selected_case() const {
 void LoadCasesWindow::select_case(std::size_t index) { case_list_->setCurrentRow(static_cast<int>(index)); }
 
 void LoadCasesWindow::show_project() {
-    showing_ = true;
     span_box_->setText(QString::fromStdString(project_.span));
-    showing_ = false;
-    file_label_->setText(path_.isEmpty() ? QStringLiteral("Not saved yet")
+    file_label_->setText(path_.isEmpty() ? to_qstring(kNotSavedYet)
                                          : QDir::toNativeSeparators(QFileInfo(path_).fileName()));
     show_cases(project_.cases.empty() ? std::nullopt : std::optional<std::size_t>(0));
     show_combinations();
 }
 
+void LoadCasesWindow::show_replaced() {
+    const auto selected = selected_case();
+    const int combination = combination_table_->currentRow();
+    span_box_->setText(QString::fromStdString(project_.span));
+    show_cases(project_.cases.empty()
+                   ? std::nullopt
+                   : std::optional<std::size_t>(std::min(selected.value_or(0), project_.cases.size() - 1)));
+    show_combinations();
+    if (combination >= 0 && !project_.combinations.empty())
+        combination_table_->setCurrentCell(std::min(combination, combination_table_->rowCount() - 1), 0);
+}
+
 void LoadCasesWindow::show_cases(std::optional<std::size_t> select) {
-    showing_ = true;
-    case_list_->clear();
-    for (const load_case::LoadCase& load_case : project_.cases)
-        case_list_->addItem(QString::fromStdString(load_case.name));
-    showing_ = false;
-    if (select) case_list_->setCurrentRow(static_cast<int>(*select));
+    {
+        const QSignalBlocker quiet(case_list_);
+        case_list_->clear();
+        for (const load_case::LoadCase& load_case : project_.cases)
+            case_list_->addItem(QString::fromStdString(load_case.name));
+        if (select) case_list_->setCurrentRow(static_cast<int>(*select));
+    }
     show_selected_case();
 }
 
 void LoadCasesWindow::show_selected_case() {
-    if (showing_) return;
     const auto selected = selected_case();
     for (QPushButton* button : case_commands_) button->setEnabled(selected.has_value());
     kind_box_->setEnabled(selected.has_value());
     load_table_->setEnabled(selected.has_value());
-    showing_ = true;
+    const QSignalBlocker quiet_kind(kind_box_);
     if (selected) {
         const load_case::LoadCase& load_case = project_.cases[*selected];
         const auto kind = std::find_if(kCaseKindWords.begin(), kCaseKindWords.end(),
@@ -251,14 +288,45 @@ void LoadCasesWindow::show_selected_case() {
     } else {
         load_table_->set_loads({});
     }
-    showing_ = false;
+}
+
+void LoadCasesWindow::edit(const std::function<void(load_case::Project&)>& change, std::string merge_key) {
+    load_case::Project before = project_;
+    change(project_);
+    if (project_ == before) return;
+    history_.record(std::move(before), std::move(merge_key));
+    changed();
+}
+
+void LoadCasesWindow::on_undo() {
+    auto before = history_.undo(project_);
+    if (!before) return;
+    project_ = std::move(*before);
+    show_replaced();
+    changed();
+}
+
+void LoadCasesWindow::on_redo() {
+    auto after = history_.redo(project_);
+    if (!after) return;
+    project_ = std::move(*after);
+    show_replaced();
+    changed();
 }
 
 void LoadCasesWindow::changed() {
-    if (showing_) return;
-    modified_ = true;
+    show_modified();
     envelope_timer_->start();
     emit project_changed();
+}
+
+void LoadCasesWindow::show_modified() {
+    const bool modified = project_ != saved_;
+    // The mark "[*]" is in the title only while it shows, so the title reads as it always did otherwise.
+    setWindowTitle(to_qstring(kLoadCasesTitle) + (modified ? QStringLiteral("[*]") : QString()));
+    setWindowModified(modified);
+    undo_action_->setEnabled(history_.can_undo());
+    redo_action_->setEnabled(history_.can_redo());
 }
 
 void LoadCasesWindow::update_envelope() {
@@ -272,119 +340,117 @@ std::optional<QString> LoadCasesWindow::ask_case_name(const QString& title, cons
     for (;;) {
         const std::optional<QString> answer = dialogs_.input(to_qstring(kCaseNamePrompt), title, offered);
         if (!answer) return std::nullopt;
-        const QString name = answer->trimmed();
-        QString problem;
-        if (name.isEmpty()) problem = QStringLiteral("A load case needs a name. Type one.");
-        for (std::size_t i = 0; i < project_.cases.size() && problem.isEmpty(); ++i) {
-            if (i != except && QString::fromStdString(project_.cases[i].name) == name)
-                problem = QStringLiteral("There is a load case \"%1\" already. Type another name.").arg(name);
-        }
-        if (problem.isEmpty()) return name;
-        dialogs_.message(problem, MessageStyle::OkExclamation, title);
+        const std::string name = load_case::trimmed_name(answer->toStdString());
+        const auto fault = load_case::case_name_fault(project_, name, except);
+        if (!fault) return QString::fromStdString(name);
+        dialogs_.message(*fault == load_case::NameFault::Empty
+                             ? to_qstring(kEmptyCaseName)
+                             : to_qstring(kTakenCaseName).arg(QString::fromStdString(name)),
+                         MessageStyle::OkExclamation, title);
         offered = *answer;  // nothing typed is lost: it is offered again to correct
     }
 }
 
 void LoadCasesWindow::on_add_case() {
     if (project_.cases.size() >= load_case::kProjectPartLimit) {
-        dialogs_.message(QStringLiteral("A project holds at most %1 load cases.").arg(load_case::kProjectPartLimit),
-                         MessageStyle::OkExclamation, to_qstring(kNewCaseTitle));
+        dialogs_.message(to_qstring(kTooManyCases).arg(load_case::kProjectPartLimit), MessageStyle::OkExclamation,
+                         to_qstring(kNewCaseTitle));
         return;
     }
-    const auto name =
-        ask_case_name(to_qstring(kNewCaseTitle), free_case_name(project_, QStringLiteral("Case")), std::nullopt);
+    const auto name = ask_case_name(to_qstring(kNewCaseTitle),
+                                    QString::fromStdString(load_case::first_free_name(load_case::case_names(project_),
+                                                                                      std::string(kFirstCaseName))),
+                                    std::nullopt);
     if (!name) return;
-    load_case::LoadCase added;
-    added.name = name->toStdString();
-    project_.cases.push_back(std::move(added));
-    show_cases(project_.cases.size() - 1);
+    std::size_t added = 0;
+    edit([&](load_case::Project& project) { added = load_case::add_case(project, name->toStdString()); });
+    show_cases(added);
     show_combinations();
-    changed();
 }
 
 void LoadCasesWindow::on_rename_case() {
     const auto selected = selected_case();
     if (!selected) return;
-    load_case::LoadCase& renamed = project_.cases[*selected];
-    const auto name = ask_case_name(to_qstring(kRenameCaseTitle), QString::fromStdString(renamed.name), selected);
-    if (!name || name->toStdString() == renamed.name) return;
-    // Combinations name their cases, so every factor of the case follows the new name.
-    for (load_case::Combination& combination : project_.combinations)
-        for (load_case::Factor& factor : combination.factors)
-            if (factor.case_name == renamed.name) factor.case_name = name->toStdString();
-    renamed.name = name->toStdString();
+    const auto name =
+        ask_case_name(to_qstring(kRenameCaseTitle), QString::fromStdString(project_.cases[*selected].name), selected);
+    if (!name) return;
+    edit([&](load_case::Project& project) { load_case::rename_case(project, *selected, name->toStdString()); });
     show_cases(selected);
     show_combinations();
-    changed();
 }
 
 void LoadCasesWindow::on_duplicate_case() {
     const auto selected = selected_case();
     if (!selected || project_.cases.size() >= load_case::kProjectPartLimit) return;
-    load_case::LoadCase copy = project_.cases[*selected];
-    copy.name = free_case_name(project_, QString::fromStdString(copy.name) + QStringLiteral(" copy")).toStdString();
-    project_.cases.insert(project_.cases.begin() + static_cast<std::ptrdiff_t>(*selected) + 1, std::move(copy));
-    show_cases(*selected + 1);
+    std::size_t copy = 0;
+    edit([&](load_case::Project& project) { copy = load_case::duplicate_case(project, *selected); });
+    show_cases(copy);
     show_combinations();
-    changed();
 }
 
 void LoadCasesWindow::on_delete_case() {
     const auto selected = selected_case();
     if (!selected) return;
-    const std::string name = project_.cases[*selected].name;
-    const auto uses = std::count_if(project_.combinations.begin(), project_.combinations.end(),
-                                    [&name](const load_case::Combination& combination) {
-                                        return std::any_of(combination.factors.begin(), combination.factors.end(),
-                                                           [&name](const auto& f) { return f.case_name == name; });
-                                    });
-    QString question = QStringLiteral("Delete the load case %1 with all its loads?").arg(quoted_name(name));
-    if (uses > 0) question += QStringLiteral("\r\nIts factors in %1 combinations are deleted too.").arg(uses);
-    if (dialogs_.message(question, MessageStyle::YesNoQuestion, to_qstring(kDeleteCaseTitle)) != Answer::Yes) return;
-    for (load_case::Combination& combination : project_.combinations)
-        std::erase_if(combination.factors, [&name](const load_case::Factor& f) { return f.case_name == name; });
-    project_.cases.erase(project_.cases.begin() + static_cast<std::ptrdiff_t>(*selected));
+    const auto changes = load_case::changes_of_deleting_case(project_, *selected);
+    QString question = to_qstring(kDeleteCaseQuestion).arg(quoted_name(project_.cases[*selected].name));
+    if (!changes.empty()) question += QStringLiteral("\r\n") + to_qstring(kDeletedFactors).arg(changes.size());
+    for (const load_case::CombinationChange& change : changes) {
+        const std::string& name = project_.combinations[change.combination].name;
+        question += QStringLiteral("\r\n") +
+                    (change.name_after == name
+                         ? quoted_name(name)
+                         : to_qstring(kRenamedCombination).arg(quoted_name(name), quoted_name(change.name_after)));
+    }
+    if (dialogs_.ask_before_deleting(question, to_qstring(kDeleteCaseTitle)) != Answer::Yes) return;
+    edit([&](load_case::Project& project) { load_case::delete_case(project, *selected); });
     show_cases(project_.cases.empty() ? std::nullopt
                                       : std::optional<std::size_t>(std::min(*selected, project_.cases.size() - 1)));
     show_combinations();
-    changed();
 }
 
 void LoadCasesWindow::on_kind_chosen(int index) {
     const auto selected = selected_case();
     if (!selected || index < 0) return;
-    project_.cases[*selected].kind = kCaseKindWords[static_cast<std::size_t>(index)].kind;
-    changed();
+    edit([&](load_case::Project& project) {
+        load_case::set_case_kind(project, *selected, kCaseKindWords[static_cast<std::size_t>(index)].kind);
+    });
 }
 
 void LoadCasesWindow::on_loads_edited() {
     const auto selected = selected_case();
-    if (!selected || showing_) return;
-    const LoadTexts loads = load_table_->loads();
-    for (std::size_t i = 0; i < engine::kLoadCount; ++i) project_.cases[*selected].loads[i] = loads[i].toStdString();
-    changed();
+    if (!selected) return;
+    const LoadTexts texts = load_table_->loads();
+    load_case::NodalLoads loads;
+    for (std::size_t i = 0; i < engine::kLoadCount; ++i) loads[i] = texts[i].toStdString();
+    // The keystrokes into one cell are one edit to undo.
+    const QModelIndex cell = load_table_->currentIndex();
+    edit([&](load_case::Project& project) { load_case::set_case_loads(project, *selected, loads); },
+         "loads " + std::to_string(*selected) + ' ' + std::to_string(cell.row()) + ' ' + std::to_string(cell.column()));
 }
 
-void LoadCasesWindow::on_take_loads() { emit main_loads_requested(); }
+void LoadCasesWindow::on_take_loads() {
+    const auto selected = selected_case();
+    if (!selected) return;
+    if (holds_loads(project_.cases[*selected]) &&
+        dialogs_.ask_before_deleting(to_qstring(kTakeLoadsQuestion).arg(quoted_name(project_.cases[*selected].name)),
+                                     to_qstring(kTakeLoadsTitle)) != Answer::Yes)
+        return;
+    emit main_loads_requested();
+}
 
 void LoadCasesWindow::take_loads(const engine::AnalysisInput& input) {
     const auto selected = selected_case();
     if (!selected) return;
-    project_.cases[*selected].loads = input.loads;
-    if (project_.span.empty()) project_.span = input.span;
-    showing_ = true;
+    edit([&](load_case::Project& project) { load_case::take_loads(project, *selected, input); });
     span_box_->setText(QString::fromStdString(project_.span));
-    showing_ = false;
     show_selected_case();
-    changed();
 }
 
 void LoadCasesWindow::on_put_loads() {
     const auto selected = selected_case();
     if (!selected) return;
-    const engine::AnalysisInput input{project_.span, project_.cases[*selected].loads};
-    emit put_into_main_requested(input,
-                                 QStringLiteral("the load case %1").arg(quoted_name(project_.cases[*selected].name)));
+    emit put_into_main_requested(load_case::case_input(project_, *selected),
+                                 to_qstring(kPutSource).arg(quoted_name(project_.cases[*selected].name)));
 }
 
 void LoadCasesWindow::on_distributed_load() {
@@ -405,39 +471,50 @@ std::optional<load_case::DistributedLoadFault> LoadCasesWindow::add_distributed_
     const load_case::DistributedLoad& load) {
     const auto selected = selected_case();
     if (!selected) return std::nullopt;
-    if (const auto error = load_case::add_distributed_load(project_.span, load, project_.cases[*selected].loads)) {
+    std::optional<load_case::DistributedLoadError> error;
+    edit([&](load_case::Project& project) { error = load_case::add_distributed_load(project, *selected, load); });
+    if (error) {
         dialogs_.message(QString::fromStdString(error->message), MessageStyle::OkExclamation,
                          to_qstring(kDistributedLoadTitle));
         return error->fault;
     }
     show_selected_case();
-    changed();
     return std::nullopt;
 }
 
 bool LoadCasesWindow::open_project(const QString& path, const load_case::Project& project) {
-    if (modified_ && dialogs_.message(QStringLiteral("Replace the project in the load cases window with \"%1\"?\r\n"
-                                                     "Its changes since it was last saved are lost.")
-                                          .arg(QFileInfo(path).fileName()),
-                                      MessageStyle::YesNoQuestion, to_qstring(kOpenProjectTitle)) != Answer::Yes)
+    if (isWindowModified() &&
+        dialogs_.ask_before_deleting(to_qstring(kReplaceProjectQuestion).arg(QFileInfo(path).fileName()),
+                                     to_qstring(kOpenProjectTitle)) != Answer::Yes)
         return false;
     project_ = project;
+    saved_ = project;
     path_ = path;
-    modified_ = false;
+    history_.clear();
     show_project();
-    envelope_timer_->start();
-    emit project_changed();
+    changed();
     if (!path.isEmpty()) emit project_file_used(path);
     return true;
 }
+
+void LoadCasesWindow::on_new_project() {
+    if (!settle_unsaved_changes(kBeforeNewProject)) return;
+    project_ = {};
+    saved_ = {};
+    path_.clear();
+    history_.clear();
+    show_project();
+    changed();
+}
+
+void LoadCasesWindow::on_close() { close(); }
 
 void LoadCasesWindow::on_open() {
     const QString path = dialogs_.open_file_name(to_qstring(kOpenProjectTitle), to_qstring(kProjectFilter));
     if (path.isEmpty()) return;
     auto outcome = read_case_file(path);
     if (const auto* error = std::get_if<CaseFileError>(&outcome)) {
-        dialogs_.message(QStringLiteral("The file \"%1\" cannot be opened: %2.\r\nChoose a project saved by KORVEL.")
-                             .arg(QDir::toNativeSeparators(path), error->problem),
+        dialogs_.message(to_qstring(kCannotOpen).arg(QDir::toNativeSeparators(path), error->problem),
                          MessageStyle::OkExclamation, to_qstring(kOpenProjectTitle));
         return;
     }
@@ -451,38 +528,25 @@ void LoadCasesWindow::on_open() {
         input.span, {{QFileInfo(path).baseName().toStdString(), load_case::CaseKind::Other, input.loads}}, {}};
     if (open_project(path, project)) {
         path_.clear();
-        modified_ = true;
+        saved_ = {};
         show_project();
+        changed();
     }
 }
 
-void LoadCasesWindow::on_save() {
-    if (path_.isEmpty()) {
-        on_save_as();
-        return;
-    }
-    save_to(path_);
-}
+bool LoadCasesWindow::save() { return path_.isEmpty() ? save_as() : save_to(path_); }
 
-void LoadCasesWindow::on_save_as() {
-    const QString chosen = dialogs_.save_file_name(to_qstring(kSaveProjectTitle), to_qstring(kDefaultProjectName),
-                                                   to_qstring(kProjectFilter));
-    if (chosen.isEmpty()) return;
-    const QString path = with_case_extension(chosen);
-    // The file dialog asked about replacing the name as typed, not the one with the extension added.
-    if (path != chosen && QFileInfo::exists(path) &&
-        dialogs_.message(QStringLiteral("The file \"%1\" exists already. Replace it?").arg(QFileInfo(path).fileName()),
-                         MessageStyle::YesNoQuestion, to_qstring(kSaveProjectTitle)) != Answer::Yes)
-        return;
-    save_to(path);
+bool LoadCasesWindow::save_as() {
+    const QString path = ask_case_save_path(dialogs_, to_qstring(kSaveProjectTitle), to_qstring(kDefaultProjectName),
+                                            to_qstring(kProjectFilter));
+    return !path.isEmpty() && save_to(path);
 }
 
 bool LoadCasesWindow::save_to(const QString& path) {
     const QString title = to_qstring(kSaveProjectTitle);
     if (const auto fault = load_case::check_project(project_)) {
-        dialogs_.message(
-            QStringLiteral("The project cannot be saved yet: %1").arg(QString::fromStdString(fault->message)),
-            MessageStyle::OkExclamation, title);
+        dialogs_.message(to_qstring(kCannotSaveYet).arg(QString::fromStdString(fault->message)),
+                         MessageStyle::OkExclamation, title);
         return false;
     }
     if (const auto error = write_project_file(path, project_)) {
@@ -493,7 +557,8 @@ bool LoadCasesWindow::save_to(const QString& path) {
         return false;
     }
     path_ = path;
-    modified_ = false;
+    saved_ = project_;
+    show_modified();
     file_label_->setText(QDir::toNativeSeparators(QFileInfo(path_).fileName()));
     emit project_file_used(path_);
     return true;
@@ -504,8 +569,8 @@ namespace {
 // Why there is nothing to save yet, for a command that needs the envelope.
 bool envelope_missing(Dialogs& dialogs, const EnvelopeView& view, const QString& title) {
     if (view.shown() && view.shown()->envelope.has_values()) return false;
-    dialogs.message(view.status() + QStringLiteral("\r\nCorrect the project, then save again."),
-                    MessageStyle::OkExclamation, title);
+    dialogs.message(view.status() + QStringLiteral("\r\n") + to_qstring(kCorrectThenSave), MessageStyle::OkExclamation,
+                    title);
     return true;
 }
 
@@ -513,21 +578,24 @@ bool envelope_missing(Dialogs& dialogs, const EnvelopeView& view, const QString&
 
 void LoadCasesWindow::on_save_envelope_report() {
     update_envelope();
-    const QString title = to_qstring(kEnvelopeReportCommand).remove(u'&').remove(QStringLiteral("..."));
+    const QString title = plain_command_text(to_qstring(kEnvelopeReportCommand));
     if (envelope_missing(dialogs_, *envelope_view_, title)) return;
-    export_.save(title, QStringLiteral("korvel-envelope.pdf"), QStringLiteral("PDF documents (*.pdf)"),
-                 QStringLiteral("pdf"), [this](const QString& extension) -> std::optional<QByteArray> {
+    const std::optional<TitleFields> fields = export_.ask_title_fields();
+    if (!fields) return;
+    export_.save(title, to_qstring(kEnvelopeReportName), to_qstring(kPdfFilter), QStringLiteral("pdf"),
+                 [this, &fields](const QString& extension) -> std::optional<QByteArray> {
                      if (extension != u"pdf") return std::nullopt;
-                     return envelope_report_pdf(project_, *envelope_view_->shown(), QDateTime::currentDateTime());
+                     return envelope_report_pdf(project_, *envelope_view_->shown(), QDateTime::currentDateTime(),
+                                                *fields);
                  });
 }
 
 void LoadCasesWindow::on_save_envelope_csv() {
     update_envelope();
-    const QString title = to_qstring(kEnvelopeCsvCommand).remove(u'&').remove(QStringLiteral("..."));
+    const QString title = plain_command_text(to_qstring(kEnvelopeCsvCommand));
     if (envelope_missing(dialogs_, *envelope_view_, title)) return;
-    export_.save(title, QStringLiteral("korvel-envelope.csv"), QStringLiteral("CSV tables (*.csv)"),
-                 QStringLiteral("csv"), [this](const QString& extension) -> std::optional<QByteArray> {
+    export_.save(title, to_qstring(kEnvelopeCsvName), to_qstring(kCsvFilter), QStringLiteral("csv"),
+                 [this](const QString& extension) -> std::optional<QByteArray> {
                      if (extension != u"csv") return std::nullopt;
                      const ProjectEnvelope& shown = *envelope_view_->shown();
                      return QByteArray::fromStdString(load_case::envelope_csv(shown.envelope, shown.names));
@@ -536,7 +604,7 @@ void LoadCasesWindow::on_save_envelope_csv() {
 
 void LoadCasesWindow::on_save_combination_report() {
     update_envelope();
-    const QString title = to_qstring(kCombinationReportCommand).remove(u'&').remove(QStringLiteral("..."));
+    const QString title = plain_command_text(to_qstring(kCombinationReportCommand));
     const auto& shown = envelope_view_->shown();
     const int row = combination_table_->currentRow();
     if (!shown) {
@@ -544,21 +612,26 @@ void LoadCasesWindow::on_save_combination_report() {
         return;
     }
     if (row < 0 || static_cast<std::size_t>(row) >= shown->outcomes.size()) {
-        dialogs_.message(QStringLiteral("Select the combination in the table of combinations first; its full "
-                                        "results are saved as a report."),
-                         MessageStyle::OkInformation, title);
+        dialogs_.message(to_qstring(kSelectCombinationFirst), MessageStyle::OkInformation, title);
         return;
     }
     const auto index = static_cast<std::size_t>(row);
     if (const auto* error = std::get_if<engine::AnalysisError>(&shown->outcomes[index])) {
         dialogs_.message(
-            QStringLiteral("The combination \"%1\" has no results: %2")
+            to_qstring(kCombinationHasNoResults)
                 .arg(QString::fromStdString(shown->names[index]), QString::fromStdString(error->message())),
             MessageStyle::OkExclamation, title);
         return;
     }
     const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project_));
-    export_.save_report({inputs[index], std::get<engine::AnalysisResult>(shown->outcomes[index])});
+    // The report names the combination and each case with its factor.
+    const load_case::Combination& combination = project_.combinations[index];
+    QStringList factors;
+    for (const load_case::Factor& factor : combination.factors)
+        factors << to_qstring(kFactorOfCase).arg(QString::fromStdString(factor.text), quoted_name(factor.case_name));
+    export_.save_report_about(
+        {inputs[index], std::get<engine::AnalysisResult>(shown->outcomes[index])},
+        {to_qstring(kCombinationReportAbout).arg(quoted_name(combination.name), factors.join(QStringLiteral(" + ")))});
 }
 
 }  // namespace korvel::ui

@@ -2,15 +2,22 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
+#include <functional>
 #include <optional>
+#include <string>
 
 #include "engine/analysis.hpp"
 #include "load_case/distributed_load.hpp"
 #include "load_case/project.hpp"
+#include "load_case/project_history.hpp"
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/load_cases_window/load_cases_window_texts.hpp"
 #include "ui/report/results_export.hpp"
+#include "ui/widgets/window_menu.hpp"
 
+class QAction;
+class QCloseEvent;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
@@ -41,7 +48,10 @@ public:
 
     const load_case::Project& project() const { return project_; }
     // Whether the project changed since it was last opened or saved.
-    bool is_modified() const { return modified_; }
+    bool is_modified() const { return isWindowModified(); }
+    // Before the window closes or the program ends: with unsaved changes, asks to
+    // save them. True when the user saved or discarded them, or there were none.
+    bool settle_unsaved_changes(std::string_view before);
 
     // Shows the project read from `path`, after asking when the window holds
     // unsaved changes; the project is saved back there. False when the user said No.
@@ -75,8 +85,19 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Makes one edit of the project through a function of load_case/project_edits
+    // and records it for Undo; keystrokes into one cell share a `merge_key`, so they are one edit.
+    void edit(const std::function<void(load_case::Project&)>& change, std::string merge_key = {});
+    void on_undo();
+    void on_redo();
+    // Shows a project that replaced the one in the window, keeping the selection where it can.
+    void show_replaced();
+    void on_new_project();
+    void on_close();
+
     QWidget* build_case_side();
     QWidget* build_combination_side();
     QPushButton* add_button(QWidget* parent, const CommandWords& words, void (LoadCasesWindow::*handler)());
@@ -99,12 +120,14 @@ private:
     void on_add_combination();
     void on_delete_combination();
     void on_combination_cell(QTableWidgetItem* item);
-    void set_factor(std::size_t combination, const std::string& case_name, const QString& text);
 
     // File commands.
     void on_open();
-    void on_save();
-    void on_save_as();
+    void on_save() { save(); }
+    void on_save_as() { save_as(); }
+    // True when the project was saved.
+    bool save();
+    bool save_as();
     bool save_to(const QString& path);
     void on_save_envelope_report();
     void on_save_envelope_csv();
@@ -115,13 +138,19 @@ private:
     void show_cases(std::optional<std::size_t> select);
     void show_selected_case();
     void show_combinations();
+    // After each change of the project: the modified mark, the envelope and the coordinator follow.
     void changed();
+    void show_modified();
+
+    static const std::array<MenuCommand<LoadCasesWindow>, 8> kProjectCommands;
+    static const std::array<MenuCommand<LoadCasesWindow>, 2> kEditCommands;
 
     Dialogs& dialogs_;
     load_case::Project project_;
+    // The project as it was last opened or saved; the window is modified while it differs.
+    load_case::Project saved_;
+    load_case::ProjectHistory history_;
     QString path_;
-    bool modified_ = false;
-    bool showing_ = false;  // while widgets are filled from the project, their signals are no edits
 
     QLineEdit* span_box_ = nullptr;
     QListWidget* case_list_ = nullptr;
@@ -129,7 +158,8 @@ private:
     LoadTable* load_table_ = nullptr;
     QTableWidget* combination_table_ = nullptr;
     QLabel* file_label_ = nullptr;
-    QMenu* file_menu_ = nullptr;
+    QAction* undo_action_ = nullptr;
+    QAction* redo_action_ = nullptr;
     QList<QPushButton*> case_commands_;  // those that need a selected case
     EnvelopeView* envelope_view_ = nullptr;
     QTimer* envelope_timer_ = nullptr;

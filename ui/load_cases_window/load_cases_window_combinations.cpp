@@ -5,11 +5,13 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "load_case/design_presets.hpp"
+#include "load_case/project_edits.hpp"
 #include "ui/load_cases_window/load_cases_window.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/table_headers.hpp"
@@ -20,21 +22,16 @@ namespace {
 
 constexpr int kNameColumn = 0;
 
-bool has_combination(const load_case::Project& project, const std::string& name) {
-    return std::any_of(project.combinations.begin(), project.combinations.end(),
-                       [&name](const load_case::Combination& c) { return c.name == name; });
-}
-
 }  // namespace
 
 QWidget* LoadCasesWindow::build_combination_side() {
-    auto* box = new QGroupBox(QStringLiteral("Combinations"), this);
+    auto* box = new QGroupBox(to_qstring(kCombinationsBox), this);
     auto* layout = new QVBoxLayout(box);
 
     combination_table_ = new QTableWidget(box);
     combination_table_->setObjectName(QStringLiteral("CombinationTable"));
     use_readable_header(*combination_table_);
-    combination_table_->setAccessibleName(QStringLiteral("Combinations: a row per combination, a factor per case"));
+    combination_table_->setAccessibleName(to_qstring(kCombinationTableName));
     combination_table_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab goes on to the next control; the arrows move between the cells.
     combination_table_->setTabKeyNavigation(false);
@@ -66,11 +63,11 @@ QWidget* LoadCasesWindow::build_combination_side() {
 }
 
 void LoadCasesWindow::show_combinations() {
-    showing_ = true;
+    const QSignalBlocker quiet(combination_table_);
     combination_table_->clear();
     combination_table_->setRowCount(static_cast<int>(project_.combinations.size()));
     combination_table_->setColumnCount(static_cast<int>(project_.cases.size()) + 1);
-    combination_table_->setHorizontalHeaderItem(kNameColumn, new QTableWidgetItem(QStringLiteral("Combination")));
+    combination_table_->setHorizontalHeaderItem(kNameColumn, new QTableWidgetItem(to_qstring(kCombinationColumn)));
     for (std::size_t c = 0; c < project_.cases.size(); ++c)
         combination_table_->setHorizontalHeaderItem(
             static_cast<int>(c) + 1, new QTableWidgetItem(QString::fromStdString(project_.cases[c].name)));
@@ -89,87 +86,59 @@ void LoadCasesWindow::show_combinations() {
         }
     }
     combination_table_->horizontalHeader()->setSectionResizeMode(kNameColumn, QHeaderView::ResizeToContents);
-    showing_ = false;
 }
 
 void LoadCasesWindow::on_combination_cell(QTableWidgetItem* item) {
-    if (showing_ || item == nullptr) return;
+    if (item == nullptr) return;
     const auto row = static_cast<std::size_t>(item->row());
     if (row >= project_.combinations.size()) return;
+    const std::string text = item->text().toStdString();
+    // The keystrokes into one cell are one edit to undo.
+    const std::string cell = "combination " + std::to_string(row) + ' ' + std::to_string(item->column());
     if (item->column() == kNameColumn) {
         // Kept as typed; a repeated or empty name is reported with the envelope until it is corrected.
-        project_.combinations[row].name = item->text().toStdString();
-    } else {
-        const auto column = static_cast<std::size_t>(item->column() - 1);
-        if (column >= project_.cases.size()) return;
-        set_factor(row, project_.cases[column].name, item->text());
+        edit([&](load_case::Project& project) { load_case::rename_combination(project, row, text); }, cell);
+        return;
     }
-    changed();
-}
-
-void LoadCasesWindow::set_factor(std::size_t combination, const std::string& case_name, const QString& text) {
-    std::vector<load_case::Factor>& factors = project_.combinations[combination].factors;
-    std::erase_if(factors, [&case_name](const load_case::Factor& f) { return f.case_name == case_name; });
-    const std::string factor = text.trimmed().toStdString();
-    if (factor.empty()) return;
-    // Factors stand in the order of their cases, as the table shows them.
-    const auto case_position = [this](const std::string& name) {
-        return std::find_if(project_.cases.begin(), project_.cases.end(),
-                            [&name](const load_case::LoadCase& c) { return c.name == name; }) -
-               project_.cases.begin();
-    };
-    const auto place = std::find_if(factors.begin(), factors.end(), [&](const load_case::Factor& f) {
-        return case_position(f.case_name) > case_position(case_name);
-    });
-    factors.insert(place, {case_name, factor});
+    const auto column = static_cast<std::size_t>(item->column() - 1);
+    if (column >= project_.cases.size()) return;
+    const std::string case_name = project_.cases[column].name;
+    edit([&](load_case::Project& project) { load_case::set_factor(project, row, case_name, text); }, cell);
 }
 
 void LoadCasesWindow::on_add_combination() {
     if (project_.combinations.size() >= load_case::kProjectPartLimit) return;
-    std::string name = "Combination";
-    for (int n = 2; has_combination(project_, name); ++n) name = "Combination " + std::to_string(n);
-    project_.combinations.push_back({name, {}});
+    std::size_t added = 0;
+    edit([&](load_case::Project& project) { added = load_case::add_combination(project); });
     show_combinations();
-    const int row = static_cast<int>(project_.combinations.size()) - 1;
-    combination_table_->setCurrentCell(row, kNameColumn);
+    combination_table_->setCurrentCell(static_cast<int>(added), kNameColumn);
     combination_table_->setFocus(Qt::OtherFocusReason);
-    changed();
 }
 
 void LoadCasesWindow::on_delete_combination() {
     const int row = combination_table_->currentRow();
     if (row < 0 || static_cast<std::size_t>(row) >= project_.combinations.size()) return;
     const QString question =
-        QStringLiteral("Delete the combination \"%1\" with its factors?")
+        to_qstring(kDeleteCombinationQuestion)
             .arg(QString::fromStdString(project_.combinations[static_cast<std::size_t>(row)].name));
-    if (dialogs_.message(question, MessageStyle::YesNoQuestion, to_qstring(kDeleteCombinationTitle)) != Answer::Yes)
-        return;
-    project_.combinations.erase(project_.combinations.begin() + row);
+    if (dialogs_.ask_before_deleting(question, to_qstring(kDeleteCombinationTitle)) != Answer::Yes) return;
+    edit([row](load_case::Project& project) { load_case::delete_combination(project, static_cast<std::size_t>(row)); });
     show_combinations();
     combination_table_->setCurrentCell(std::min(row, combination_table_->rowCount() - 1), kNameColumn);
-    changed();
 }
 
 void LoadCasesWindow::insert_preset(std::size_t preset) {
     const load_case::DesignPreset& chosen = load_case::kDesignPresets.at(preset);
+    const std::size_t first = project_.combinations.size();
     std::size_t inserted = 0;
-    for (load_case::Combination& combination : load_case::preset_combinations(chosen, project_.cases)) {
-        if (project_.combinations.size() >= load_case::kProjectPartLimit) break;
-        if (has_combination(project_, combination.name)) continue;
-        project_.combinations.push_back(std::move(combination));
-        ++inserted;
-    }
+    edit([&](load_case::Project& project) { inserted = load_case::insert_preset(project, chosen); });
     if (inserted == 0) {
-        dialogs_.message(QStringLiteral("%1 adds no combination: the project has them all already, or no case of a "
-                                        "kind it combines. Set each case's kind (dead, live, roof live, snow, wind), "
-                                        "then insert it again.")
-                             .arg(to_qstring(chosen.title)),
-                         MessageStyle::OkInformation, to_qstring(kPresetTitle));
+        dialogs_.message(to_qstring(kPresetAddsNothing).arg(to_qstring(chosen.title)), MessageStyle::OkInformation,
+                         to_qstring(kPresetTitle));
         return;
     }
     show_combinations();
-    combination_table_->setCurrentCell(static_cast<int>(project_.combinations.size() - inserted), kNameColumn);
-    changed();
+    combination_table_->setCurrentCell(static_cast<int>(first), kNameColumn);
 }
 
 }  // namespace korvel::ui

@@ -225,7 +225,7 @@ void MainWindow::on_about() {
 }
 
 void MainWindow::on_exit() {
-    if (confirm_exit(dialogs_)) {
+    if ((end_question_ ? end_question_() : confirm_exit(dialogs_))) {
         emit exit_confirmed();
         return;
     }
@@ -240,7 +240,7 @@ void MainWindow::on_reset() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The close box asks the same question as Exit; No leaves everything as it was.
-    if (!confirm_exit(dialogs_)) {
+    if (!(end_question_ ? end_question_() : confirm_exit(dialogs_))) {
         event->ignore();
         return;
     }

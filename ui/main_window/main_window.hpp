@@ -54,6 +54,8 @@ public slots:
     void set_forces_available(bool available);
 
 public:
+    // What Exit and the close box ask before the program ends; confirm_exit unless set.
+    void set_end_question(std::function<bool()> ask) { end_question_ = std::move(ask); }
     // The span and the 23 loads as the window shows them.
     engine::AnalysisInput input() const;
     // Shows this span and these loads, after asking when the window holds input;
@@ -114,6 +116,7 @@ private:
     engine::AnalysisInput collect_input() const;
 
     Dialogs& dialogs_;
+    std::function<bool()> end_question_;
     QLineEdit* span_box_ = nullptr;
     // The span box's text before the change being checked, kept when a change is refused.
     QString accepted_span_;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <variant>
 
+#include "ui/dialogs/case_save_path.hpp"
 #include "ui/files/case_file.hpp"
 #include "ui/main_window/line_breaks.hpp"
 #include "ui/main_window/main_window.hpp"
@@ -153,18 +154,9 @@ void MainWindow::show_loads(const LoadTexts& loads) {
 }
 
 void MainWindow::on_save_case() {
-    const QString chosen =
-        dialogs_.save_file_name(to_qstring(kSaveCaseTitle), to_qstring(kDefaultCaseName), to_qstring(kCaseFilter));
-    if (chosen.isEmpty()) {
-        focus_span_box();
-        return;
-    }
-    const QString path = with_case_extension(chosen);
-    // The file dialog asked about replacing the name as typed, not the one with the extension added.
-    const bool replace = path == chosen || !QFileInfo::exists(path) ||
-                         dialogs_.message(to_qstring(kReplaceFileQuestion).arg(QFileInfo(path).fileName()),
-                                          MessageStyle::YesNoQuestion, to_qstring(kSaveCaseTitle)) == Answer::Yes;
-    if (replace) {
+    const QString path =
+        ask_case_save_path(dialogs_, to_qstring(kSaveCaseTitle), to_qstring(kDefaultCaseName), to_qstring(kCaseFilter));
+    if (!path.isEmpty()) {
         if (const auto error = write_case_file(path, collect_input())) {
             dialogs_.message(to_qstring(kCaseNotSaved).arg(shown_path(path), error->problem),
                              MessageStyle::OkExclamation, to_qstring(kSaveCaseTitle));

@@ -82,7 +82,6 @@ inline constexpr std::string_view kReplaceInputQuestion =
     "Replace the span and all loads in the window with the load case \"%1\"?";
 inline constexpr std::string_view kCaseNotOpened =
     "The load case \"%1\" cannot be opened: %2.\r\nChoose a load case saved by KORVEL (a .korvel.json file).";
-inline constexpr std::string_view kReplaceFileQuestion = "The file \"%1\" exists already. Replace it?";
 inline constexpr std::string_view kCaseNotSaved =
     "The load case could not be saved to \"%1\": %2.\r\nChoose another folder or file name.";
 // The files opened or saved last, in the menu. "%1" is the number, "%2" the path.

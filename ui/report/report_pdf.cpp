@@ -162,11 +162,12 @@ std::vector<TableRow> member_table(const engine::AnalysisResult& result,
     return table;
 }
 
-void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& record) {
+void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& record, const QStringList& about) {
     ReportPage report(painter, page);
     report.set_font(kReportTitlePoints, true);
     report.line(to_qstring(kReportTitle));
     report.set_font(kBodyPoints, false);
+    for (const QString& line : about) report.line(line);
     report.next_line(0.5);
     report.line(span_line(record.input.span));
     if (const auto warning = engine::span_accuracy_warning(record.input.span)) {
@@ -219,10 +220,11 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
 
 }  // namespace
 
-QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at, const TitleFields& fields) {
+QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at, const TitleFields& fields,
+                      const QStringList& about) {
     const TitleBlock block{fields, truss_description(record.input.span), made_at};
     return report_document(to_qstring(kReportTitle), block, [&](QPdfWriter&, QPainter& painter) {
-        paint_report(painter, QRectF(painter.viewport()), record);
+        paint_report(painter, QRectF(painter.viewport()), record, about);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QStringList>
 
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/force_diagram/analysis_record.hpp"
@@ -13,6 +14,7 @@ namespace korvel::ui {
 // non-empty load as typed, the force diagram, the members by group (length,
 // axial force, and tension, compression or zero in words) and the three
 // reactions with their directions, every number the exact result text.
-QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at, const TitleFields& fields = {});
+QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at, const TitleFields& fields = {},
+                      const QStringList& about = {});
 
 }  // namespace korvel::ui

@@ -44,15 +44,20 @@ void remember_title_fields(const TitleFields& fields) {
 
 }  // namespace
 
-void ResultsExport::save_report(const AnalysisRecord& record) {
+std::optional<TitleFields> ResultsExport::ask_title_fields() {
     const std::optional<TitleFields> fields = dialogs_.title_fields(remembered_title_fields());
+    if (fields) remember_title_fields(*fields);
+    return fields;
+}
+
+void ResultsExport::save_report_about(const AnalysisRecord& record, const QStringList& about) {
+    const std::optional<TitleFields> fields = ask_title_fields();
     if (!fields) return;
-    remember_title_fields(*fields);
     save(QStringLiteral("Save report as PDF"), QStringLiteral("korvel-report.pdf"),
          QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
          [&](const QString& extension) -> std::optional<QByteArray> {
              if (extension != u"pdf") return std::nullopt;
-             return report_pdf(record, QDateTime::currentDateTime(), *fields);
+             return report_pdf(record, QDateTime::currentDateTime(), *fields, about);
          });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -18,7 +19,11 @@ public:
     explicit ResultsExport(Dialogs& dialogs) : dialogs_(dialogs) {}
 
     // Asks for the title block fields first, offering the last ones; Cancel there saves nothing.
-    void save_report(const AnalysisRecord& record);
+    void save_report(const AnalysisRecord& record) { save_report_about(record, {}); }
+    // The same, with lines under the report's title naming what was analysed (a combination, its factors and cases).
+    void save_report_about(const AnalysisRecord& record, const QStringList& about);
+    // The title block fields for a report, offering the last ones and keeping the answer; nothing on Cancel.
+    std::optional<TitleFields> ask_title_fields();
     void save_csv(const AnalysisRecord& record);
     void save_diagram(const AnalysisRecord& record);
     void save_working(const AnalysisRecord& record);

@@ -11,6 +11,7 @@
 #include "ui/dialogs/confirm_exit.hpp"
 #include "ui/results_window/results_table_text.hpp"
 #include "ui/results_window/results_window_layout.hpp"
+#include "ui/results_window/results_window_texts.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/find_control.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -85,12 +86,12 @@ void ResultsWindow::show_results(const engine::AnalysisResult& result) {
 void ResultsWindow::copy_results() { QGuiApplication::clipboard()->setText(results_table_text(shown_)); }
 
 void ResultsWindow::ask_finish() {
-    if (confirm_exit(dialogs_)) emit exit_confirmed();
+    if ((end_question_ ? end_question_() : confirm_exit(dialogs_))) emit exit_confirmed();
 }
 
 void ResultsWindow::ask_start_new() {
-    const Answer answer = dialogs_.message(QStringLiteral("Are you sure to Start New Calculations?"),
-                                           MessageStyle::YesNoQuestion, QStringLiteral("New Calculations?"));
+    const Answer answer =
+        dialogs_.message(to_qstring(kStartNewQuestion), MessageStyle::YesNoQuestion, to_qstring(kStartNewTitle));
     if (answer == Answer::Yes) emit start_new_confirmed();
 }
 
@@ -103,7 +104,7 @@ void ResultsWindow::paintEvent(QPaintEvent* event) {
 
 void ResultsWindow::closeEvent(QCloseEvent* event) {
     // The title-bar close box (or Alt+F4) asks the same question as Finish.
-    if (confirm_exit(dialogs_)) {
+    if ((end_question_ ? end_question_() : confirm_exit(dialogs_))) {
         event->accept();
         emit exit_confirmed();
     } else {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "engine/analysis.hpp"
@@ -22,6 +23,8 @@ class ResultsWindow : public FixedForm {
 
 public:
     explicit ResultsWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    // What Finish and the close box ask before the program ends; confirm_exit unless set.
+    void set_end_question(std::function<bool()> ask) { end_question_ = std::move(ask); }
 
 public slots:
     // Writes the 61 result labels; does not show the window.
@@ -53,6 +56,7 @@ private:
     void add_window_menu();
 
     Dialogs& dialogs_;
+    std::function<bool()> end_question_;
     // The result labels, indexed by engine::Member and engine::Reaction.
     std::array<AutoSizeLabel*, engine::kMemberCount> length_labels_{};
     std::array<AutoSizeLabel*, engine::kMemberCount> force_labels_{};

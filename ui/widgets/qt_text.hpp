@@ -11,6 +11,13 @@ inline QString to_qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A command's text as a title or a hint names it: without its access key mark and its closing dots.
+inline QString plain_command_text(QString text) {
+    text.remove(u'&');
+    if (text.endsWith(QStringLiteral("..."))) text.chop(3);
+    return text;
+}
+
 // Joins the lines of a dialog text with the carriage return and line feed the dialogs expect.
 inline QString join_dialog_lines(std::span<const std::string_view> lines) {
     QString text;

@@ -21,9 +21,7 @@ constexpr std::string_view kHintFirstLine = "Right-click here, or press Shift+F1
 
 // A command as the hint names it: without its access key and dots, with its shortcut.
 QString hint_line(const QAction& action) {
-    QString text = action.text();
-    text.remove(QLatin1Char('&'));
-    if (text.endsWith(QStringLiteral("..."))) text.chop(3);
+    const QString text = plain_command_text(action.text());
     const QString keys = action.shortcut().toString(QKeySequence::NativeText);
     return keys.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, keys);
 }
