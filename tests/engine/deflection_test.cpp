@@ -49,8 +49,10 @@ Deflections stiffness_solution(double span, const TrussStiffness& stiffness, con
         const LoadSlot& slot = kLoadMap[*load_index_by_key(key)];
         const double value = std::stod(text);
         // Loads push down and to the right; y points up.
-        if (slot.component == Component::Vertical) k[2 * std::size_t(slot.node) + 1][kDofs] -= value;
-        else k[2 * std::size_t(slot.node)][kDofs] += value;
+        if (slot.component == Component::Vertical)
+            k[2 * std::size_t(slot.node) + 1][kDofs] -= value;
+        else
+            k[2 * std::size_t(slot.node)][kDofs] += value;
     }
     const std::vector<std::size_t> fixed{2 * std::size_t(Node::L0), 2 * std::size_t(Node::L0) + 1,
                                          2 * std::size_t(Node::L6) + 1};
@@ -73,8 +75,9 @@ Deflections stiffness_solution(double span, const TrussStiffness& stiffness, con
     Deflections result{};
     for (std::size_t p = 0; p < kDeflectionPointCount; ++p) {
         const std::size_t node = std::size_t(kDeflectionPoints[p].node);
-        result[p] = kDeflectionPoints[p].component == Component::Vertical ? -k[2 * node + 1][kDofs] / k[2 * node + 1][2 * node + 1]
-                                                                          : k[2 * node][kDofs] / k[2 * node][2 * node];
+        result[p] = kDeflectionPoints[p].component == Component::Vertical
+                        ? -k[2 * node + 1][kDofs] / k[2 * node + 1][2 * node + 1]
+                        : k[2 * node][kDofs] / k[2 * node][2 * node];
     }
     return result;
 }
@@ -84,7 +87,9 @@ TrussStiffness by_group(MemberStiffness top, MemberStiffness bottom, MemberStiff
     TrussStiffness stiffness{};
     for (const Member m : kMembers) {
         const MemberGroup group = member_group(m);
-        stiffness[to_index(m)] = group == MemberGroup::TopChord ? top : group == MemberGroup::BottomChord ? bottom : web;
+        stiffness[to_index(m)] = group == MemberGroup::TopChord      ? top
+                                 : group == MemberGroup::BottomChord ? bottom
+                                                                     : web;
     }
     return stiffness;
 }
@@ -102,17 +107,30 @@ const std::vector<Truss> kTrusses = [] {
         {"timber roof, ceiling load, N and mm",
          "9000",
          by_group({7050, 11000}, {5875, 11000}, {3525, 11000}),
-         {{"U1.V", "1200"}, {"U2.V", "1200"}, {"U3.V", "1200"}, {"U4.V", "1200"}, {"U5.V", "1200"},
-          {"U6.V", "1200"}, {"U7.V", "1200"}, {"L1.V", "400"}, {"L2.V", "400"}, {"L3.V", "400"}}},
+         {{"U1.V", "1200"},
+          {"U2.V", "1200"},
+          {"U3.V", "1200"},
+          {"U4.V", "1200"},
+          {"U5.V", "1200"},
+          {"U6.V", "1200"},
+          {"U7.V", "1200"},
+          {"L1.V", "400"},
+          {"L2.V", "400"},
+          {"L3.V", "400"}}},
         {"steel roof, wind from the left, kN and m",
          "14.4",
          by_group({0.00164, 2.1e8}, {0.00124, 2.1e8}, {0.000579, 2.1e8}),
-         {{"U1.H", "2.5"}, {"U2.H", "2.5"}, {"U3.H", "2.5"}, {"U1.V", "-4.2"}, {"U2.V", "-4.2"},
-          {"U3.V", "-4.2"}, {"U5.V", "1.1"}, {"U7.V", "3"}, {"L6.H", "-0.75"}, {"L4.V", "6"}}},
-        {"one point load, a different section in every member",
-         "24",
-         {},
-         {{"U3.V", "10"}}},
+         {{"U1.H", "2.5"},
+          {"U2.H", "2.5"},
+          {"U3.H", "2.5"},
+          {"U1.V", "-4.2"},
+          {"U2.V", "-4.2"},
+          {"U3.V", "-4.2"},
+          {"U5.V", "1.1"},
+          {"U7.V", "3"},
+          {"L6.H", "-0.75"},
+          {"L4.V", "6"}}},
+        {"one point load, a different section in every member", "24", {}, {{"U3.V", "10"}}},
     };
     for (std::size_t i = 0; i < kMemberCount; ++i) trusses.back().stiffness[i] = {0.001 * double(1 + i % 7), 1e7};
     return trusses;
@@ -141,12 +159,12 @@ TEST(Deflection, AgreesWithTheStiffnessMethodWithinATenthOfAPercent) {
 // A symmetric load on symmetric sections sags symmetrically and spreads the supports.
 TEST(Deflection, OfASymmetricLoadMirrors) {
     const TrussStiffness& sections = kTrusses[0].stiffness;
-    const LoadList symmetric{{"U1.V", "700"},  {"U7.V", "700"},  {"U2.V", "1300"}, {"U6.V", "1300"},
-                          {"U3.V", "900"},  {"U5.V", "900"},  {"U4.V", "2000"}, {"L1.V", "350"},
-                          {"L5.V", "350"},  {"L2.V", "150"},  {"L4.V", "150"},  {"L3.V", "500"}};
+    const LoadList symmetric{{"U1.V", "700"}, {"U7.V", "700"}, {"U2.V", "1300"}, {"U6.V", "1300"},
+                             {"U3.V", "900"}, {"U5.V", "900"}, {"U4.V", "2000"}, {"L1.V", "350"},
+                             {"L5.V", "350"}, {"L2.V", "150"}, {"L4.V", "150"},  {"L3.V", "500"}};
     const Deflections d = deflections(virtual_forces_of("9000"), analyse("9000", symmetric), sections);
-    const std::pair<Node, Node> mirrors[]{{Node::L1, Node::L5}, {Node::L2, Node::L4}, {Node::U1, Node::U7},
-                                          {Node::U2, Node::U6}, {Node::U3, Node::U5}};
+    const std::pair<Node, Node> mirrors[]{
+        {Node::L1, Node::L5}, {Node::L2, Node::L4}, {Node::U1, Node::U7}, {Node::U2, Node::U6}, {Node::U3, Node::U5}};
     for (const auto& [left, right] : mirrors) {
         const double a = d[*deflection_point_index(left, Component::Vertical)];
         const double b = d[*deflection_point_index(right, Component::Vertical)];
@@ -182,8 +200,9 @@ TEST(Deflection, RefusesAMemberWithoutStiffness) {
 }
 
 TEST(Deflection, SignificantText) {
-    const std::pair<double, const char*> rows[]{{0.0123456, "0.01235"}, {-2.5, "-2.5"}, {0, "0"},  {11000, "11000"},
-                                                {123456789, "123456789"}, {-0.00001, "-0.00001"}, {9.99996, "10"}};
+    const std::pair<double, const char*> rows[]{
+        {0.0123456, "0.01235"},   {-2.5, "-2.5"},         {0, "0"},       {11000, "11000"},
+        {123456789, "123456789"}, {-0.00001, "-0.00001"}, {9.99996, "10"}};
     for (const auto& [value, text] : rows) EXPECT_EQ(significant_text(value, 4), text) << value;
 }
 
