@@ -99,8 +99,7 @@ VirtualWork virtual_work(const VirtualForces& virtual_forces, const AnalysisResu
 
 std::string deflection_point_description(const DeflectionPoint& point) {
     const std::string node(node_name(point.node));
-    return point.component == Component::Vertical ? "vertical deflection of " + node
-                                                  : "horizontal movement of " + node;
+    return point.component == Component::Vertical ? "vertical deflection of " + node : "horizontal movement of " + node;
 }
 
 namespace {
@@ -125,20 +124,15 @@ VirtualWorkTable virtual_work_table(const VirtualWork& work, TableUnits units) {
     const std::string modulus_unit = units.force.empty() || units.length.empty()
                                          ? std::string()
                                          : std::string(units.force) + "/" + std::string(units.length) + "²";
-    table.headings = {std::string(kMemberHeading),
-                      with_unit("N", units.force),
-                      "n",
-                      with_unit("L", units.length),
-                      with_unit("A", area_unit),
-                      with_unit("E", modulus_unit),
+    table.headings = {std::string(kMemberHeading),           with_unit("N", units.force), "n",
+                      with_unit("L", units.length),          with_unit("A", area_unit),   with_unit("E", modulus_unit),
                       with_unit("N·n·L/(E·A)", units.length)};
     for (const VirtualWorkLine& line : work.lines) {
-        table.rows.push_back({std::string(member_name(line.member)), line.force.to_text(),
-                              significant_text(line.unit_force, kWorkingDigits),
-                              significant_text(line.length, kWorkingDigits),
-                              significant_text(line.section.area, kWorkingDigits),
-                              significant_text(line.section.modulus, kWorkingDigits),
-                              significant_text(line.term, kWorkingDigits)});
+        table.rows.push_back(
+            {std::string(member_name(line.member)), line.force.to_text(),
+             significant_text(line.unit_force, kWorkingDigits), significant_text(line.length, kWorkingDigits),
+             significant_text(line.section.area, kWorkingDigits),
+             significant_text(line.section.modulus, kWorkingDigits), significant_text(line.term, kWorkingDigits)});
     }
     table.sum = "δ = Σ N·n·L/(E·A) = " + significant_text(work.sum, kWorkingDigits);
     if (!units.length.empty()) table.sum.append(" ").append(units.length);

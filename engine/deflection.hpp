@@ -97,7 +97,7 @@ LargestDeflection largest_vertical(const Deflections& deflections);
 // One member's share of a deflection, as the table of the working shows it.
 struct VirtualWorkLine {
     Member member;
-    Fixed4 force;  // N, as the results show it
+    Fixed4 force;           // N, as the results show it
     double unit_force = 0;  // n
     double length = 0;      // L
     MemberStiffness section;
