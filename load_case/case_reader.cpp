@@ -278,8 +278,11 @@ private:
 
     // The design's keys: texts, or objects of texts by group, member or case kind.
     void read_design(DesignSettings& design) {
-        const std::array<std::pair<std::string_view, std::string*>, 3> texts{
-            {{"code", &design.code}, {"service_class", &design.service_class}, {"material", &design.material}}};
+        const std::array<std::pair<std::string_view, std::string*>, 4> texts{
+            {{"code", &design.code},
+             {"service_class", &design.service_class},
+             {"material", &design.material},
+             {"deflection_limit", &design.deflection_limit}}};
         const std::array<std::pair<std::string_view, std::vector<NamedText>*>, 7> tables{{
             {"sections", &design.sections},
             {"bracing", &design.bracing},
@@ -298,6 +301,10 @@ private:
             for (const auto& [name, text] : texts) {
                 if (name == key) return read_text(name, *text);
             }
+            if (key == "serviceability") {
+                return read_array("serviceability",
+                                  [&](std::size_t) { read_name(design.serviceability.emplace_back()); });
+            }
             for (const auto& [name, table] : tables) {
                 if (name != key) continue;
                 return read_object(engine::quoted_text(name), [&](std::string_view entry) {
@@ -309,7 +316,7 @@ private:
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
                              " in \"design\"; it has \"code\", \"service_class\", \"material\", \"sections\", "
                              "\"bracing\", \"members\", \"buckling_factors\", \"load_duration\", "
-                             "\"partial_factors\" and \"candidates\""};
+                             "\"partial_factors\", \"candidates\", \"serviceability\" and \"deflection_limit\""};
         });
     }
 

@@ -90,6 +90,16 @@ void append_design(std::string& out, const Project& project) {
     append_named_texts(out, "load_duration", design.load_duration, first);
     append_named_texts(out, "partial_factors", design.partial_factors, first);
     append_named_texts(out, "candidates", design.candidates, first);
+    if (!design.serviceability.empty()) {
+        if (!std::exchange(first, false)) out += ", ";
+        out += "\"serviceability\": [";
+        for (std::size_t i = 0; i < design.serviceability.size(); ++i) {
+            if (i > 0) out += ", ";
+            append_json_string(out, design.serviceability[i]);
+        }
+        out += ']';
+    }
+    append_text(out, "deflection_limit", design.deflection_limit, first);
     out += '}';
 }
 

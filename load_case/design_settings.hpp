@@ -37,6 +37,8 @@ struct DesignSettings {
     std::vector<NamedText> load_duration;     // case kind: load-duration class
     std::vector<NamedText> partial_factors;   // "gamma_M0", "gamma_M1": a national annex's values
     std::vector<NamedText> candidates;        // group: candidate sections separated by ";"
+    std::vector<std::string> serviceability;  // the combinations whose deflections are checked
+    std::string deflection_limit;             // the span over this is the largest deflection allowed
 
     friend bool operator==(const DesignSettings&, const DesignSettings&) = default;
 };

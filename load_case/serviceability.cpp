@@ -29,7 +29,8 @@ std::variant<std::vector<engine::Deflections>, CaseDeflectionError> case_deflect
     result.reserve(project.cases.size());
     for (const LoadCase& load_case : project.cases) {
         const engine::AnalysisOutcome outcome = engine::run_analysis({project.span, load_case.loads});
-        if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) return CaseDeflectionError{load_case.name, *error};
+        if (const auto* error = std::get_if<engine::AnalysisError>(&outcome))
+            return CaseDeflectionError{load_case.name, *error};
         result.push_back(engine::deflections(virtual_forces, std::get<engine::AnalysisResult>(outcome), stiffness));
     }
     return result;
@@ -51,9 +52,7 @@ CombinationDeflections combination_deflections(const Project& project, const Com
         factors.push_back(value);
         switch (creep.rule) {
             case Creep::Rule::None: break;
-            case Creep::Rule::En1995:
-                lasting.push_back(kind == CaseKind::Dead ? value : psi_factors(kind).psi2);
-                break;
+            case Creep::Rule::En1995: lasting.push_back(kind == CaseKind::Dead ? value : psi_factors(kind).psi2); break;
             case Creep::Rule::Nds: lasting.push_back(kind == CaseKind::Dead ? value : 0.0); break;
         }
     }

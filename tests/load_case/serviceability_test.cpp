@@ -23,9 +23,17 @@ LoadCase case_of(std::string name, CaseKind kind, std::vector<std::pair<const ch
 // A 9 m roof in kN and m: sheeting and ceiling, a snow load, a ceiling live load, wind suction.
 const Project kRoof{
     "9",
-    {case_of("Dead", CaseKind::Dead, {{"U1.V", "0.9"}, {"U2.V", "0.9"}, {"U3.V", "0.9"}, {"U4.V", "0.9"},
-                                      {"U5.V", "0.9"}, {"U6.V", "0.9"}, {"U7.V", "0.9"}, {"L2.V", "0.4"},
-                                      {"L3.V", "0.4"}, {"L4.V", "0.4"}}),
+    {case_of("Dead", CaseKind::Dead,
+             {{"U1.V", "0.9"},
+              {"U2.V", "0.9"},
+              {"U3.V", "0.9"},
+              {"U4.V", "0.9"},
+              {"U5.V", "0.9"},
+              {"U6.V", "0.9"},
+              {"U7.V", "0.9"},
+              {"L2.V", "0.4"},
+              {"L3.V", "0.4"},
+              {"L4.V", "0.4"}}),
      case_of("Snow", CaseKind::Snow, {{"U1.V", "1.3"}, {"U2.V", "1.3"}, {"U3.V", "1.3"}, {"U4.V", "0.65"}}),
      case_of("Storage", CaseKind::Live, {{"L3.V", "1.5"}}),
      case_of("Suction", CaseKind::Wind, {{"U1.V", "-0.8"}, {"U2.V", "-0.8"}, {"U1.H", "0.4"}, {"U2.H", "0.4"}})},
@@ -57,11 +65,11 @@ TEST(Serviceability, CombinationDeflectsAsTheFactoredSumOfItsCases) {
     for (std::size_t i = 0; i < kRoof.combinations.size(); ++i) {
         const Deflections own = engine::deflections(
             c.unit, std::get<engine::AnalysisResult>(engine::run_analysis(inputs[i])), c24_47x150());
-        const Deflections summed =
-            combination_deflections(kRoof, kRoof.combinations[i], c.cases, {}).instantaneous;
+        const Deflections summed = combination_deflections(kRoof, kRoof.combinations[i], c.cases, {}).instantaneous;
         for (std::size_t p = 0; p < engine::kDeflectionPointCount; ++p)
             EXPECT_NEAR(summed[p], own[p], 1e-4 * std::fabs(own[engine::largest_vertical(own).point]))
-                << kRoof.combinations[i].name << " " << engine::deflection_point_description(engine::kDeflectionPoints[p]);
+                << kRoof.combinations[i].name << " "
+                << engine::deflection_point_description(engine::kDeflectionPoints[p]);
     }
 }
 
@@ -98,8 +106,8 @@ TEST(Serviceability, RefusesAServiceClassThatIsNotOneTwoOrThree) {
 // NDS 2018 3.5.2, equation (3.5-1): Δ_T = K_cr·Δ_LT + Δ_ST, the dead load long-term.
 TEST(Serviceability, NdsLongTermDeflectionTakesTheDeadLoadsKcrTimes) {
     const Computed c = computed();
-    const auto result = combination_deflections(kRoof, kRoof.combinations[1], c.cases,
-                                                {Creep::Rule::Nds, kNdsCreepSeasonedDry});
+    const auto result =
+        combination_deflections(kRoof, kRoof.combinations[1], c.cases, {Creep::Rule::Nds, kNdsCreepSeasonedDry});
     const std::size_t u4 = *engine::deflection_point_index(Node::U4, Component::Vertical);
     EXPECT_NEAR((*result.final)[u4], 1.5 * c.cases[0][u4] + c.cases[1][u4] + 0.6 * c.cases[3][u4], 1e-12);
 }
@@ -117,6 +125,24 @@ TEST(Serviceability, NamesTheCaseTheAnalysisRefuses) {
     const auto outcome = case_deflections(project, computed().unit, c24_47x150());
     ASSERT_TRUE(std::holds_alternative<CaseDeflectionError>(outcome));
     EXPECT_EQ(std::get<CaseDeflectionError>(outcome).case_name, "Storage");
+}
+
+// The design block names the serviceability combinations and the limit; they are
+// read as written and written back to the byte.
+TEST(Serviceability, DesignBlockKeepsItsCombinationsAndLimit) {
+    constexpr std::string_view kDesigned =
+        R"({"span": "9",
+ "cases": [{"name": "Dead", "kind": "dead", "loads": {"U4.V": "0.85"}}],
+ "combinations": [{"name": "EN SLS 1: Dead", "factors": {"Dead": "1"}}],
+ "design": {"code": "EN 1995-1-1", "serviceability": ["EN SLS 1: Dead"], "deflection_limit": "300"}})";
+    const CaseFileRead read = read_case_file(kDesigned);
+    const Project& project = std::get<Project>(read);
+    ASSERT_TRUE(project.design);
+    EXPECT_EQ(project.design->serviceability, std::vector<std::string>{"EN SLS 1: Dead"});
+    EXPECT_EQ(project.design->deflection_limit, "300");
+    EXPECT_EQ(write_project(project), kDesigned);
+    EXPECT_TRUE(std::holds_alternative<ProjectError>(
+        read_case_file(R"({"cases": [], "combinations": [], "design": {"serviceability": "EN SLS 1: Dead"}})")));
 }
 
 }  // namespace
