@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <numbers>
 
-
 namespace korvel::design {
 namespace {
 
@@ -20,8 +19,8 @@ std::string figure(double value) {
 const DesignCodeRow& code_row(DesignCode code) { return kDesignCodes[static_cast<std::size_t>(code)]; }
 
 std::optional<DesignCode> design_code_from_key(std::string_view key) {
-    const auto row = std::find_if(kDesignCodes.begin(), kDesignCodes.end(),
-                                  [&](const DesignCodeRow& r) { return r.key == key; });
+    const auto row =
+        std::find_if(kDesignCodes.begin(), kDesignCodes.end(), [&](const DesignCodeRow& r) { return r.key == key; });
     if (row == kDesignCodes.end()) return std::nullopt;
     return row->code;
 }
@@ -39,9 +38,7 @@ bool code_accepts(DesignCode code, const Material& material) {
 }
 
 namespace en1995 {
-double design_strength(double characteristic, double k_mod, double gamma_m) {
-    return k_mod * characteristic / gamma_m;
-}
+double design_strength(double characteristic, double k_mod, double gamma_m) { return k_mod * characteristic / gamma_m; }
 double depth_factor(double h, bool glulam) {
     const double reference = glulam ? 600 : 150;
     if (h >= reference) return 1;

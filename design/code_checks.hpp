@@ -39,11 +39,11 @@ bool code_accepts(DesignCode code, const Material& material);
 // class of its shortest action.
 enum class LoadDuration { Permanent, LongTerm, MediumTerm, ShortTerm, Instantaneous };
 inline constexpr std::size_t kDurationCount = 5;
-inline constexpr std::array<std::string_view, kDurationCount> kEnDurationKeys{
-    "permanent", "long-term", "medium-term", "short-term", "instantaneous"};
+inline constexpr std::array<std::string_view, kDurationCount> kEnDurationKeys{"permanent", "long-term", "medium-term",
+                                                                              "short-term", "instantaneous"};
 // NDS: permanent 0.9, ten years 1.0, two months 1.15, seven days 1.25, ten minutes 1.6.
-inline constexpr std::array<std::string_view, kDurationCount> kNdsDurationKeys{
-    "permanent", "ten years", "two months", "seven days", "ten minutes"};
+inline constexpr std::array<std::string_view, kDurationCount> kNdsDurationKeys{"permanent", "ten years", "two months",
+                                                                               "seven days", "ten minutes"};
 inline constexpr std::array<double, kDurationCount> kLoadDurationFactors{0.9, 1.0, 1.15, 1.25, 1.6};
 
 // EN 1995-1-1 Table 3.1, solid timber (EN 14081-1) and glued laminated timber

@@ -100,14 +100,15 @@ std::variant<Section, std::string> read_timber(std::string_view text, const Mate
     if (material.kind == MaterialKind::SawnLumber) {
         for (const DressedSize& size : kDressedSizes) {
             const auto dims = dimensions_of(text);
-            const bool dressed = dims && dims->size() == 2 && (*dims)[0] == kDressedThickness &&
-                                 (*dims)[1] == size.depth;
+            const bool dressed =
+                dims && dims->size() == 2 && (*dims)[0] == kDressedThickness && (*dims)[1] == size.depth;
             if (text != size.name && !dressed) continue;
             Section section = timber(text, kDressedThickness, size.depth, LengthUnit::in);
             section.nominal_depth = size.nominal_depth;
             return section;
         }
-        return "section " + quoted + " is not a dimension-lumber size; NDS sizes are 2x3, 2x4, 2x6, 2x8, 2x10 "
+        return "section " + quoted +
+               " is not a dimension-lumber size; NDS sizes are 2x3, 2x4, 2x6, 2x8, 2x10 "
                "and 2x12, or their dressed sizes such as 1.5x5.5";
     }
     const auto dims = dimensions_of(text);
@@ -134,13 +135,14 @@ std::variant<Section, std::string> read_custom(std::string_view text, const std:
             static constexpr std::array<std::string_view, 5> kCurves{"a0", "a", "b", "c", "d"};
             std::size_t c = 0;
             while (c < kCurves.size() && kCurves[c] != value) ++c;
-            if (c == kCurves.size()) return "the buckling curve of " + engine::quoted_text(text) + " is not a0, a, b, c or d";
+            if (c == kCurves.size())
+                return "the buckling curve of " + engine::quoted_text(text) + " is not a0, a, b, c or d";
             section.curve = static_cast<BucklingCurve>(c);
             curve_given = true;
             continue;
         }
         const auto number = positive_number(value);
-        double* target = key == "A" ? &section.area
+        double* target = key == "A"     ? &section.area
                          : key == "i_y" ? &section.radius_in_plane
                          : key == "i_z" ? &section.radius_out_of_plane
                                         : nullptr;
@@ -157,9 +159,10 @@ std::variant<Section, std::string> read_hollow(std::string_view text, const std:
                                                const Material& material, UnitSystem system) {
     const std::string quoted = engine::quoted_text(text);
     const std::string_view kind = words[0];
-    const std::string hint = "; write it \"CHS 88.9x4 hot-finished\", \"SHS 100x5 cold-formed\" or \"RHS 150x100x5 "
-                             "cold-formed\" in " +
-                             unit_words(system);
+    const std::string hint =
+        "; write it \"CHS 88.9x4 hot-finished\", \"SHS 100x5 cold-formed\" or \"RHS 150x100x5 "
+        "cold-formed\" in " +
+        unit_words(system);
     if (words.size() != 3) return "section " + quoted + " is not understood" + hint;
     const auto dims = dimensions_of(words[1]);
     const std::size_t count = kind == "RHS" ? 3 : 2;
