@@ -127,7 +127,8 @@ const Section& Design::section_of(Member member) const {
 std::array<LoadDuration, kCaseKindCount> default_durations(DesignCode code) {
     using enum LoadDuration;
     // In CaseKind's order: dead, live, roof live, snow, wind, other.
-    if (code == DesignCode::Nds2018Asd) return {Permanent, LongTerm, Instantaneous, ShortTerm, Instantaneous, Permanent};
+    if (code == DesignCode::Nds2018Asd)
+        return {Permanent, LongTerm, Instantaneous, ShortTerm, Instantaneous, Permanent};
     return {Permanent, MediumTerm, ShortTerm, ShortTerm, ShortTerm, Permanent};
 }
 
@@ -149,19 +150,19 @@ std::vector<std::string> default_candidates(DesignCode code) {
         case DesignCode::Nds2018Asd: names = {"2x3", "2x4", "2x6", "2x8", "2x10", "2x12"}; break;
         case DesignCode::En1993:
             // EN 10219-2 square hollow sections, cold-formed.
-            for (const char* size : {"40x3", "50x3", "50x4", "60x3", "60x4", "70x4", "80x4", "80x5", "90x5", "100x4",
-                                     "100x5", "100x6", "120x5", "120x6", "140x5", "140x6", "150x6", "160x6", "180x8",
-                                     "200x8"}) {
+            for (const char* size :
+                 {"40x3",  "50x3",  "50x4",  "60x3",  "60x4",  "70x4",  "80x4",  "80x5",  "90x5",  "100x4",
+                  "100x5", "100x6", "120x5", "120x6", "140x5", "140x6", "150x6", "160x6", "180x8", "200x8"}) {
                 names.push_back(std::string("SHS ") + size + " cold-formed");
             }
             break;
         case DesignCode::Aisc360Lrfd:
         case DesignCode::Aisc360Asd:
             // Square HSS with design walls 0.93 of 1/8, 3/16, 1/4, 5/16, 3/8 and 1/2 in.
-            for (const char* size : {"2x0.116", "2x0.174", "2x0.233", "2.5x0.116", "2.5x0.174", "2.5x0.233",
-                                     "3x0.174", "3x0.233", "3x0.291", "3.5x0.174", "3.5x0.233", "3.5x0.291",
-                                     "4x0.233", "4x0.291", "4x0.349", "5x0.233", "5x0.291", "5x0.349", "6x0.291",
-                                     "6x0.349"}) {
+            for (const char* size :
+                 {"2x0.116", "2x0.174", "2x0.233",   "2.5x0.116", "2.5x0.174", "2.5x0.233", "3x0.174",
+                  "3x0.233", "3x0.291", "3.5x0.174", "3.5x0.233", "3.5x0.291", "4x0.233",   "4x0.291",
+                  "4x0.349", "5x0.233", "5x0.291",   "5x0.349",   "6x0.291",   "6x0.349"}) {
                 names.push_back(std::string("SHS ") + size + " cold-formed");
             }
             break;
@@ -178,14 +179,17 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
     }
     const auto force = force_unit_from_key(project.units->force);
     const auto length = length_unit_from_key(project.units->length);
-    if (!force) return DesignError{"force unit " + engine::quoted_text(project.units->force) + " is not N, kN, lbf or kip"};
-    if (!length) return DesignError{"length unit " + engine::quoted_text(project.units->length) + " is not mm, m, in or ft"};
+    if (!force)
+        return DesignError{"force unit " + engine::quoted_text(project.units->force) + " is not N, kN, lbf or kip"};
+    if (!length)
+        return DesignError{"length unit " + engine::quoted_text(project.units->length) + " is not mm, m, in or ft"};
     design.units = {*force, *length};
 
     const auto code = design_code_from_key(settings.code);
     if (!code) {
-        return DesignError{"design code " + engine::quoted_text(settings.code) +
-                           " is not one of EN 1995-1-1, NDS 2018 ASD, EN 1993-1-1, AISC 360-16 LRFD and AISC 360-16 ASD"};
+        return DesignError{
+            "design code " + engine::quoted_text(settings.code) +
+            " is not one of EN 1995-1-1, NDS 2018 ASD, EN 1993-1-1, AISC 360-16 LRFD and AISC 360-16 ASD"};
     }
     design.code = *code;
     const DesignCodeRow& row = code_row(*code);
@@ -196,8 +200,8 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
             if (!code_accepts(*code, m)) continue;
             names += (names.empty() ? "" : ", ") + std::string(m.name);
         }
-        return DesignError{"material " + engine::quoted_text(settings.material) + " is not one " + std::string(row.key) +
-                           " designs; choose " + names};
+        return DesignError{"material " + engine::quoted_text(settings.material) + " is not one " +
+                           std::string(row.key) + " designs; choose " + names};
     }
     design.material = *material;
     if (*code == DesignCode::En1995) {
@@ -216,7 +220,9 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
     std::array<bool, kGroupCount> given{};
     for (const load_case::NamedText& entry : settings.sections) {
         const auto g = group_from_key(entry.name);
-        if (!g) return DesignError{"\"sections\" has " + engine::quoted_text(entry.name) + "; its groups are " + group_list()};
+        if (!g)
+            return DesignError{"\"sections\" has " + engine::quoted_text(entry.name) + "; its groups are " +
+                               group_list()};
         auto section = read(entry.text, entry.name);
         if (auto* error = std::get_if<DesignError>(&section)) return std::move(*error);
         design.sections[*g] = std::get<Section>(std::move(section));
@@ -249,7 +255,8 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
         }
         return std::nullopt;
     };
-    if (auto error = read_group_numbers(settings.bracing, "bracing", [&](std::size_t g, double v) { design.bracing[g] = v; })) {
+    if (auto error =
+            read_group_numbers(settings.bracing, "bracing", [&](std::size_t g, double v) { design.bracing[g] = v; })) {
         return std::move(*error);
     }
     if (auto error = read_group_numbers(settings.buckling_factors, "buckling_factors",
@@ -259,7 +266,9 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
     design.durations = default_durations(*code);
     for (const load_case::NamedText& entry : settings.load_duration) {
         const auto kind = load_case::case_kind_from_key(entry.name);
-        if (!kind) return DesignError{"\"load_duration\" has " + engine::quoted_text(entry.name) + ", which is no kind of case"};
+        if (!kind)
+            return DesignError{"\"load_duration\" has " + engine::quoted_text(entry.name) +
+                               ", which is no kind of case"};
         const auto& keys = duration_keys(*code);
         const auto found = std::find(keys.begin(), keys.end(), entry.text);
         if (found == keys.end()) {
@@ -271,9 +280,12 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
     }
     for (const load_case::NamedText& entry : settings.partial_factors) {
         const auto number = positive_number(entry.text);
-        double* target = entry.name == "gamma_M0" ? &design.gamma_m0 : entry.name == "gamma_M1" ? &design.gamma_m1 : nullptr;
+        double* target = entry.name == "gamma_M0"   ? &design.gamma_m0
+                         : entry.name == "gamma_M1" ? &design.gamma_m1
+                                                    : nullptr;
         if (!target || !number || *code != DesignCode::En1993) {
-            return DesignError{"partial factor " + engine::quoted_text(entry.name) + " = " + engine::quoted_text(entry.text) +
+            return DesignError{"partial factor " + engine::quoted_text(entry.name) + " = " +
+                               engine::quoted_text(entry.text) +
                                " is not understood; EN 1993-1-1 takes \"gamma_M0\" and \"gamma_M1\", positive numbers"};
         }
         *target = *number;
@@ -283,7 +295,9 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
     candidate_names.fill(default_candidates(*code));
     for (const load_case::NamedText& entry : settings.candidates) {
         const auto g = group_from_key(entry.name);
-        if (!g) return DesignError{"\"candidates\" has " + engine::quoted_text(entry.name) + "; its groups are " + group_list()};
+        if (!g)
+            return DesignError{"\"candidates\" has " + engine::quoted_text(entry.name) + "; its groups are " +
+                               group_list()};
         candidate_names[*g].clear();
         std::string_view list = entry.text;
         while (!list.empty()) {
@@ -360,7 +374,8 @@ MemberDesign design_member(const ForceExtremes& forces, const Design& design, Me
     result.section = section.name;
     result.length = forces.lengths[m];
     result.buckling_in_plane = design.buckling_factors[g] * result.length;
-    result.buckling_out_of_plane = group == MemberGroup::Web ? result.length : design.bracing[g].value_or(result.length);
+    result.buckling_out_of_plane =
+        group == MemberGroup::Web ? result.length : design.bracing[g].value_or(result.length);
     const double in_plane = result.buckling_in_plane * length_factor;
     const double out_of_plane = result.buckling_out_of_plane * length_factor;
     result.slenderness_in_plane = in_plane / section.radius_in_plane;
@@ -440,7 +455,8 @@ std::array<GroupChoice, kGroupCount> lightest_sections(const ForceExtremes& forc
             GroupChoice worst{c, 0, {}};
             bool passes = true;
             for (const Member member : engine::kMembers) {
-                if (group_index(engine::member_group(member)) != g || design.overrides[engine::to_index(member)]) continue;
+                if (group_index(engine::member_group(member)) != g || design.overrides[engine::to_index(member)])
+                    continue;
                 const MemberDesign checked = design_member(forces, design, member, design.candidates[g][c]);
                 if (!checked.checked) {
                     passes = false;

@@ -29,14 +29,14 @@ struct Design {
     DesignCode code = DesignCode::En1995;
     Material material{};
     ProjectUnitChoice units{ForceUnit::kN, LengthUnit::m};
-    int service_class = 2;                                                // EN 1995-1-1 2.3.1.3
-    std::array<Section, kGroupCount> sections{};                          // by group
+    int service_class = 2;                                                 // EN 1995-1-1 2.3.1.3
+    std::array<Section, kGroupCount> sections{};                           // by group
     std::array<std::optional<Section>, engine::kMemberCount> overrides{};  // by member
-    std::array<std::optional<double>, kGroupCount> bracing{};             // absent: braced at every node
-    std::array<double, kGroupCount> buckling_factors{1, 1, 1};            // on the length in the plane
-    std::array<LoadDuration, kCaseKindCount> durations{};                 // by CaseKind
-    double gamma_m0 = 1.0, gamma_m1 = 1.0;                                // EN 1993-1-1 6.1, recommended
-    std::array<std::vector<Section>, kGroupCount> candidates{};           // the lightest-section search's lists
+    std::array<std::optional<double>, kGroupCount> bracing{};              // absent: braced at every node
+    std::array<double, kGroupCount> buckling_factors{1, 1, 1};             // on the length in the plane
+    std::array<LoadDuration, kCaseKindCount> durations{};                  // by CaseKind
+    double gamma_m0 = 1.0, gamma_m1 = 1.0;                                 // EN 1993-1-1 6.1, recommended
+    std::array<std::vector<Section>, kGroupCount> candidates{};            // the lightest-section search's lists
 
     const Section& section_of(engine::Member member) const;
 };
@@ -64,11 +64,11 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
 struct MemberDesign {
     engine::Member member{};
     engine::MemberGroup group{};
-    std::string section;  // its name
+    std::string section;                                                  // its name
     double length = 0, buckling_in_plane = 0, buckling_out_of_plane = 0;  // project length unit
     double slenderness_in_plane = 0, slenderness_out_of_plane = 0;        // L/i
-    bool checked = true;                  // false: the section's walls are slender (see warnings)
-    double utilisation = 0;               // largest ratio of design force to resistance
+    bool checked = true;                   // false: the section's walls are slender (see warnings)
+    double utilisation = 0;                // largest ratio of design force to resistance
     std::optional<std::size_t> governing;  // the combination, none where no force acts
     CheckKind check = CheckKind::Tension;
     double design_force = 0;  // project force unit, tension positive
@@ -79,10 +79,10 @@ struct MemberDesign {
 
 struct DesignResult {
     std::array<MemberDesign, engine::kMemberCount> members{};
-    std::vector<std::string> combinations;  // names, in the project's order
+    std::vector<std::string> combinations;         // names, in the project's order
     std::vector<std::size_t> failed_combinations;  // whose analysis gave an error
-    bool passes = true;    // every member checked and passing
-    bool complete = true;  // every combination analysed and every member checked
+    bool passes = true;                            // every member checked and passing
+    bool complete = true;                          // every combination analysed and every member checked
 };
 
 // The largest tension and compression of each member under each load-duration
