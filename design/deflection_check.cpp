@@ -25,15 +25,28 @@ engine::TrussStiffness member_stiffness(const Material& material,
     return stiffness;
 }
 
+engine::TrussStiffness member_stiffness(const Design& design) {
+    std::array<Section, engine::kMemberCount> sections;
+    for (const engine::Member m : engine::kMembers) sections[engine::to_index(m)] = design.section_of(m);
+    return member_stiffness(design.material, sections, design.units);
+}
+
+std::optional<std::variant<DeflectionCheck, std::string>> design_deflections(const load_case::Project& project,
+                                                                             const Design& design) {
+    if (!project.design || project.design->serviceability.empty()) return std::nullopt;
+    const load_case::Creep creep = creep_of(design.code == DesignCode::En1995 && is_timber(design.material.kind),
+                                            design.code == DesignCode::Nds2018Asd, design.service_class);
+    return check_deflections(project, member_stiffness(design), creep, project.design->serviceability,
+                             project.design->deflection_limit);
+}
+
 load_case::Creep creep_of(bool en_1995, bool nds, int service_class) {
     if (en_1995) return {load_case::Creep::Rule::En1995, load_case::deformation_factor(service_class)};
     if (nds) return {load_case::Creep::Rule::Nds, load_case::kNdsCreepSeasonedDry};
     return {};
 }
 
-double span_over(double span, double deflection) {
-    return deflection == 0 ? 0 : span / std::fabs(deflection);
-}
+double span_over(double span, double deflection) { return deflection == 0 ? 0 : span / std::fabs(deflection); }
 
 std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Project& project,
                                                              const engine::TrussStiffness& stiffness,
@@ -69,9 +82,12 @@ std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Pr
             return "The serviceability combination " + engine::quoted_text(name) +
                    " is not a combination of the project.";
         }
-        CombinationDeflection entry{name, load_case::combination_deflections(project, project.combinations[*index],
-                                                                             case_deflections, creep),
-                                    {}, std::nullopt, true};
+        CombinationDeflection entry{
+            name,
+            load_case::combination_deflections(project, project.combinations[*index], case_deflections, creep),
+            {},
+            std::nullopt,
+            true};
         entry.largest = engine::largest_vertical(entry.deflections.instantaneous);
         entry.passes = std::fabs(entry.largest.value) <= check.limit;
         if (entry.deflections.final) {

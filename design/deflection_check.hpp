@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/material.hpp"
+#include "design/member_design.hpp"
 #include "design/section.hpp"
 #include "design/units.hpp"
 #include "engine/deflection.hpp"
@@ -36,9 +37,9 @@ inline constexpr std::string_view kDefaultDeflectionLimit = "300";
 struct CombinationDeflection {
     std::string name;
     load_case::CombinationDeflections deflections;
-    engine::LargestDeflection largest;                      // of the instantaneous deflections
+    engine::LargestDeflection largest;                       // of the instantaneous deflections
     std::optional<engine::LargestDeflection> largest_final;  // where creep applies
-    bool passes = true;  // the largest (and the largest final) within the limit
+    bool passes = true;                                      // the largest (and the largest final) within the limit
 };
 
 struct DeflectionCheck {
@@ -58,6 +59,14 @@ std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Pr
                                                              const load_case::Creep& creep,
                                                              const std::vector<std::string>& serviceability,
                                                              const std::string& deflection_limit);
+
+// The check a project's design asks for: each member's section and material
+// from the design, creep by its code and service class, the combinations and
+// limit of its "serviceability" and "deflection_limit". Nothing where the design
+// block names no serviceability combination.
+std::optional<std::variant<DeflectionCheck, std::string>> design_deflections(const load_case::Project& project,
+                                                                             const Design& design);
+engine::TrussStiffness member_stiffness(const Design& design);
 
 // The span over a deflection, as a roof's deflection is quoted: 780 for span/780.
 double span_over(double span, double deflection);

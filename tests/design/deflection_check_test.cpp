@@ -35,9 +35,19 @@ TEST(DeflectionCheck, MemberStiffnessInTheProjectsUnits) {
     const StiffnessRow rows[]{
         {"C24 in kN and m", "C24", "47x150", UnitSystem::Metric, {ForceUnit::kN, LengthUnit::m}, 0.00705, 11e6},
         {"C24 in N and mm", "C24", "47x150", UnitSystem::Metric, {ForceUnit::N, LengthUnit::mm}, 7050, 11000},
-        {"DF-L in lbf and ft", "DF-L No. 2", "2x6", UnitSystem::UsCustomary, {ForceUnit::lbf, LengthUnit::ft},
-         8.25 / 144, 1.6e6 * 144},
-        {"DF-L in kip and in", "DF-L No. 2", "2x6", UnitSystem::UsCustomary, {ForceUnit::kip, LengthUnit::in}, 8.25,
+        {"DF-L in lbf and ft",
+         "DF-L No. 2",
+         "2x6",
+         UnitSystem::UsCustomary,
+         {ForceUnit::lbf, LengthUnit::ft},
+         8.25 / 144,
+         1.6e6 * 144},
+        {"DF-L in kip and in",
+         "DF-L No. 2",
+         "2x6",
+         UnitSystem::UsCustomary,
+         {ForceUnit::kip, LengthUnit::in},
+         8.25,
          1600},
     };
     for (const StiffnessRow& row : rows) {
@@ -56,11 +66,10 @@ load_case::LoadCase case_of(std::string name, load_case::CaseKind kind, const ch
 }
 
 // A 9 m C24 roof in kN and m, every member 47x150 at 600 mm centres.
-const load_case::Project kRoof{"9",
-                               {case_of("Dead", load_case::CaseKind::Dead, "0.6"),
-                                case_of("Snow", load_case::CaseKind::Snow, "0.9")},
-                               {{"EN SLS 4: Dead + Snow", {{"Dead", "1"}, {"Snow", "1"}}},
-                                {"EN QP 1: Dead", {{"Dead", "1"}}}}};
+const load_case::Project kRoof{
+    "9",
+    {case_of("Dead", load_case::CaseKind::Dead, "0.6"), case_of("Snow", load_case::CaseKind::Snow, "0.9")},
+    {{"EN SLS 4: Dead + Snow", {{"Dead", "1"}, {"Snow", "1"}}}, {"EN QP 1: Dead", {{"Dead", "1"}}}}};
 
 engine::TrussStiffness c24() {
     return member_stiffness(*material_from_name("C24"), all(read("47x150", "C24", UnitSystem::Metric)),
@@ -79,8 +88,8 @@ TEST(DeflectionCheck, ComparesTheLargestDeflectionWithTheSpanOverTheLimit) {
     EXPECT_GT(characteristic.largest_final->value, characteristic.largest.value);
     EXPECT_EQ(characteristic.passes, std::fabs(characteristic.largest_final->value) <= 0.03);
     // A limit the roof cannot meet fails it.
-    const auto strict = std::get<DeflectionCheck>(
-        check_deflections(kRoof, c24(), creep, {"EN SLS 4: Dead + Snow"}, "100000"));
+    const auto strict =
+        std::get<DeflectionCheck>(check_deflections(kRoof, c24(), creep, {"EN SLS 4: Dead + Snow"}, "100000"));
     EXPECT_FALSE(strict.passes);
     EXPECT_GT(span_over(strict.span, strict.combinations[0].largest.value), 100);
 }
@@ -90,6 +99,33 @@ TEST(DeflectionCheck, RefusesWhatItCannotCheck) {
         {{"Nothing"}, "300"}, {{"EN QP 1: Dead"}, "0"}, {{"EN QP 1: Dead"}, "three hundred"}};
     for (const auto& [names, limit] : rows)
         EXPECT_TRUE(std::holds_alternative<std::string>(check_deflections(kRoof, c24(), {}, names, limit))) << limit;
+}
+
+// The design block decides everything: sections by group (an override per
+// member), E_0,mean of its material, k_def of its service class, its combinations and limit.
+TEST(DeflectionCheck, FollowsTheProjectsDesign) {
+    load_case::Project project = kRoof;
+    project.units = load_case::ProjectUnits{"kN", "m"};
+    load_case::DesignSettings settings;
+    settings.code = "EN 1995-1-1";
+    settings.service_class = "3";
+    settings.material = "C24";
+    settings.sections = {{"top chord", "47x150"}, {"bottom chord", "47x150"}, {"webs", "47x150"}};
+    settings.members = {{"L3U4", "47x100"}};
+    project.design = settings;
+    const Design design = std::get<Design>(read_design(project));
+    EXPECT_EQ(design_deflections(project, design), std::nullopt);
+
+    project.design->serviceability = {"EN SLS 4: Dead + Snow"};
+    project.design->deflection_limit = "250";
+    const engine::TrussStiffness stiffness = member_stiffness(design);
+    EXPECT_NEAR(stiffness[engine::to_index(engine::Member::L3U4)].area, 0.0047, 1e-15);
+    const auto check = std::get<DeflectionCheck>(*design_deflections(project, design));
+    EXPECT_EQ(check.creep.factor, 2.0);
+    EXPECT_DOUBLE_EQ(check.limit, 9.0 / 250);
+    const auto direct = std::get<DeflectionCheck>(
+        check_deflections(project, stiffness, creep_of(true, false, 3), {"EN SLS 4: Dead + Snow"}, "250"));
+    EXPECT_EQ(check.combinations[0].largest_final->value, direct.combinations[0].largest_final->value);
 }
 
 }  // namespace
