@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "tools/korvel_solve/deflection_output.hpp"
+
+namespace korvel::solve {
+namespace {
+
+// A 9 m C24 roof in kN and m, 47x150 throughout, dead and snow on the top chord.
+design::DeflectionCheck roof_check(const std::string& limit) {
+    load_case::Project project;
+    project.span = "9";
+    load_case::LoadCase dead{"Dead", load_case::CaseKind::Dead, {}}, snow{"Snow", load_case::CaseKind::Snow, {}};
+    for (const char* key : {"U1.V", "U2.V", "U3.V", "U4.V", "U5.V", "U6.V", "U7.V"}) {
+        dead.loads[*engine::load_index_by_key(key)] = "0.6";
+        snow.loads[*engine::load_index_by_key(key)] = "0.9";
+    }
+    project.cases = {dead, snow};
+    project.combinations = {{"EN SLS 4: Dead + Snow", {{"Dead", "1"}, {"Snow", "1"}}}};
+    const design::Material c24 = *design::material_from_name("C24");
+    std::array<design::Section, engine::kMemberCount> sections;
+    sections.fill(std::get<design::Section>(design::read_section("47x150", c24, design::UnitSystem::Metric)));
+    const auto stiffness = design::member_stiffness(c24, sections, {design::ForceUnit::kN, design::LengthUnit::m});
+    return std::get<design::DeflectionCheck>(design::check_deflections(
+        project, stiffness, design::creep_of(true, false, 2), {"EN SLS 4: Dead + Snow"}, limit));
+}
+
+// The keys the command line promises: every loaded node's vertical deflection,
+// the roller's horizontal one, the largest with its limit, the final one beside.
+TEST(DeflectionOutput, JsonHasEveryNodeTheLargestAndTheFinal) {
+    const Json json = deflection_json(roof_check("300"));
+    const Json& combination = json["combinations"]["EN SLS 4: Dead + Snow"];
+    EXPECT_EQ(combination["nodes"].size(), 14U);
+    EXPECT_EQ(combination["nodes"]["L6"]["vertical"], "0");
+    EXPECT_TRUE(combination["nodes"]["L6"].contains("horizontal"));
+    EXPECT_FALSE(combination["nodes"].contains("U8"));
+    const Json& largest = combination["largest"];
+    EXPECT_EQ(largest["limit"], "0.03");
+    EXPECT_EQ(largest["value"], combination["nodes"][largest["node"].get<std::string>()]["vertical"]);
+    EXPECT_TRUE(combination["final"]["largest"].contains("span_over"));
+    EXPECT_EQ(json["passes"], true);
+    EXPECT_EQ(deflection_json(roof_check("100000"))["passes"], false);
+    EXPECT_NE(deflection_text(roof_check("100000"), "m").find("FAILS"), std::string::npos);
+}
+
+TEST(DeflectionOutput, WorkingTableHasALinePerMemberAndTheSum) {
+    engine::VirtualWorkTable table;
+    table.title = "Vertical deflection of L3 by virtual work";
+    table.headings = {"Member", "N", "n", "L", "A", "E", "N·n·L/(E·A)"};
+    table.rows.assign(engine::kMemberCount, {"L0L1", "1", "2", "3", "4", "5", "6"});
+    table.sum = "δ = Σ N·n·L/(E·A) = 174";
+    const std::string markdown = virtual_work_markdown(table);
+    EXPECT_EQ(std::count(markdown.begin(), markdown.end(), '\n'), 4 + 29 + 4);  // title, header, members, sum, note
+    EXPECT_NE(markdown.find("| L0L1 | 1 | 2 | 3 | 4 | 5 | 6 |"), std::string::npos);
+    EXPECT_NE(markdown.find(table.sum), std::string::npos);
+}
+
+}  // namespace
+}  // namespace korvel::solve
