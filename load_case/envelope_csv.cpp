@@ -5,7 +5,6 @@
 #include "engine/result_table.hpp"
 
 namespace korvel::load_case {
-namespace {
 
 std::string csv_field(std::string_view text) {
     if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
@@ -16,6 +15,8 @@ std::string csv_field(std::string_view text) {
     }
     return out + '"';
 }
+
+namespace {
 
 std::string csv_row(std::string_view item, const engine::Extremes& e, std::span<const std::string> names) {
     return std::string(item) + ',' + e.max.value.to_text() + ',' + csv_field(names[e.max.by]) + ',' +

@@ -2,10 +2,14 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/envelope.hpp"
 
 namespace korvel::load_case {
+
+// A CSV field: quoted, with its quotes doubled, where it holds a comma, a quote or a line break.
+std::string csv_field(std::string_view text);
 
 // The envelope as CSV (RFC 4180, CRLF line ends): the header
 // item,max,max_by,min,min_by,reverses, a row per member in the results table's

@@ -68,6 +68,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     std::vector<std::string> loads;
     std::vector<std::string> files;
     std::string envelope_file;
+    std::string design_file;
     std::string combination;
     bool batch = false;
     bool numbers = false;
@@ -87,10 +88,13 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     app.add_flag("--working", working)->excludes(format_option)->excludes(numbers_flag)->excludes(batch_flag);
     auto* envelope_option = app.add_option("--envelope", envelope_file);
     auto* combination_option = app.add_option("--combination", combination);
+    auto* design_option = app.add_option("--design", design_file);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
     batch_flag->excludes(envelope_option)->excludes(combination_option);
     envelope_option->excludes(span_option)->excludes(load_option);
+    design_option->excludes(span_option)->excludes(load_option)->excludes(batch_flag)->excludes(envelope_option);
+    design_option->excludes(combination_option);
     combination_option->excludes(span_option)->excludes(load_option);
     jobs_option->needs(batch_flag);
     max_line_option->needs(batch_flag);
@@ -126,6 +130,12 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         }
         files.push_back(std::move(envelope_file));
         run.envelope = true;
+    }
+    if (design_option->count() > 0) {
+        if (!files.empty()) throw UsageError("--design names the project; leave out " + engine::quoted_text(files[0]));
+        if (working) throw UsageError("--design shows the member checks; leave out --working");
+        files.push_back(std::move(design_file));
+        run.design = true;
     }
     if (combination_option->count() > 0) {
         if (files.empty()) throw UsageError("--combination needs the project file it is a combination of");

@@ -18,6 +18,7 @@ struct SingleRun {
     engine::AnalysisInput input;
     std::optional<std::string> case_file;    // when given, the case is read from it ("-": standard input)
     bool envelope = false;                   // --envelope: the case file is a project, its envelope the output
+    bool design = false;                     // --design: the case file is a project, its member design the output
     std::optional<std::string> combination;  // --combination: the results of this combination of the project
     OutputFormat format = OutputFormat::Table;
     ResultValues values = ResultValues::Strings;

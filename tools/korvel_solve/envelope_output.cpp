@@ -46,6 +46,8 @@ Json extremes_json(const Extremes& e, const std::vector<std::string>& names) {
     return json;
 }
 
+}  // namespace
+
 // Pads each column to its widest cell, two blanks between columns.
 std::string aligned(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
@@ -69,8 +71,6 @@ std::string aligned(const std::vector<std::vector<std::string>>& rows) {
     }
     return out;
 }
-
-}  // namespace
 
 Json project_json(const load_case::ProjectEnvelope& answer) {
     // Each object is filled before it is put in place: an ordered object moves its members as it grows.
