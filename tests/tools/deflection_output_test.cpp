@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "solve_process.hpp"
 #include "tools/korvel_solve/deflection_output.hpp"
 
 namespace korvel::solve {
@@ -55,6 +56,46 @@ TEST(DeflectionOutput, WorkingTableHasALinePerMemberAndTheSum) {
     EXPECT_EQ(std::count(markdown.begin(), markdown.end(), '\n'), 4 + 29 + 4);  // title, header, members, sum, note
     EXPECT_NE(markdown.find("| L0L1 | 1 | 2 | 3 | 4 | 5 | 6 |"), std::string::npos);
     EXPECT_NE(markdown.find(table.sum), std::string::npos);
+}
+
+std::string designed_roof(const std::string& limit) {
+    return R"({"span": "9", "cases": [{"name": "Dead", "kind": "dead", "loads": {"U2.V": "0.6", "U4.V": "0.6", "U6.V": "0.6"}},
+ {"name": "Snow", "kind": "snow", "loads": {"U4.V": "1.8"}}],
+ "combinations": [{"name": "1.35D + 1.5S", "factors": {"Dead": "1.35", "Snow": "1.5"}}, {"name": "D + S", "factors": {"Dead": "1", "Snow": "1"}}],
+ "units": {"force": "kN", "length": "m"},
+ "design": {"code": "EN 1995-1-1", "service_class": "2", "material": "C24", "sections": {"top chord": "47x150", "bottom chord": "47x150", "webs": "47x100"},
+ "serviceability": ["D + S"], "deflection_limit": ")" +
+           limit + R"("}})";
+}
+
+struct DesignRunRow {
+    std::string limit;
+    std::vector<std::string> arguments;
+    int status;
+    std::string says;
+};
+
+// --design reports the deflection and fails when it exceeds the limit; --working
+// shows the virtual-work table of a node, and refuses a node without a load.
+TEST(DeflectionOutput, DesignCommandReportsAndWorksOutTheDeflection) {
+    const DesignRunRow rows[]{
+        {"300", {"--format", "json"}, 0, R"("deflection":{"span":"9","limit_divisor":"300")"},
+        {"100000", {}, 1, "FAILS"},
+        {"300",
+         {"--working", "--node", "L3"},
+         0,
+         "| Member | N (kN) | n | L (m) | A (m²) | E (kN/m²) | N·n·L/(E·A) (m) |"},
+        {"300", {"--working", "--node", "L6.H"}, 0, "Horizontal movement of L6 by virtual work"},
+        {"300", {"--working", "--node", "U8"}, 2, "U8 and U9 take no load"},
+        {"300", {"--node", "L3"}, 2, "--node chooses the node of --working"},
+    };
+    for (const DesignRunRow& row : rows) {
+        std::vector<std::string> arguments{"--design", "-"};
+        arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+        const testing_support::Outcome outcome = testing_support::run_solve(arguments, designed_roof(row.limit));
+        EXPECT_EQ(outcome.status, row.status) << row.says << outcome.err;
+        EXPECT_NE((outcome.out + outcome.err).find(row.says), std::string::npos) << outcome.out << outcome.err;
+    }
 }
 
 }  // namespace

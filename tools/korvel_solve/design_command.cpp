@@ -4,6 +4,8 @@
 
 #include "design/design_table.hpp"
 #include "engine/quoted_text.hpp"
+#include "load_case/combination.hpp"
+#include "tools/korvel_solve/deflection_output.hpp"
 #include "tools/korvel_solve/envelope_output.hpp"
 #include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/solve_command.hpp"
@@ -19,7 +21,8 @@ std::string lightest_words(const DesignAnswer& answer, std::size_t g) {
     if (!choice.candidate) {
         return "nothing in the list passes; " + std::string(engine::member_name(choice.governing)) +
                " fails with every candidate (least utilisation " +
-               (std::isinf(choice.utilisation) ? std::string("not checked") : design::design_number(choice.utilisation, 3)) +
+               (std::isinf(choice.utilisation) ? std::string("not checked")
+                                               : design::design_number(choice.utilisation, 3)) +
                ")";
     }
     return design::section_title(answer.design, answer.design.candidates[g][*choice.candidate]) + ", utilisation " +
@@ -37,7 +40,8 @@ std::string design_text(const DesignAnswer& answer) {
     for (const design::DesignColumnRow& column : design::kDesignColumns) {
         rows[0].push_back(design::design_heading(column, answer.design.units.force));
     }
-    for (const design::DesignTableRow& row : design::design_table(answer.result, answer.design, design::DesignOrder::Members)) {
+    for (const design::DesignTableRow& row :
+         design::design_table(answer.result, answer.design, design::DesignOrder::Members)) {
         std::vector<std::string>& cells = rows.emplace_back();
         for (const std::string& cell : row.cells) cells.push_back(engine::escaped_controls(cell));
     }
@@ -67,15 +71,60 @@ Json section_json(const design::Design& d, const design::Section& section) {
     return json;
 }
 
+// The virtual-work table of each serviceability combination at `node` ("L3",
+// "L6.H"), or at the node of its largest deflection, N from the combination's
+// own analysis.
+std::string deflection_working(const load_case::Project& project, const DesignAnswer& answer, const std::string& node) {
+    if (!answer.deflection) {
+        throw UsageError(
+            "the project's design names no \"serviceability\" combinations, so there is no deflection "
+            "to work out");
+    }
+    std::optional<std::size_t> chosen;
+    if (!node.empty()) {
+        const bool spread = node == "L6.H";
+        const std::optional<engine::Node> id = engine::node_from_name(spread ? "L6" : node);
+        if (id)
+            chosen = engine::deflection_point_index(
+                *id, spread ? engine::Component::Horizontal : engine::Component::Vertical);
+        if (!chosen) {
+            throw UsageError("--node " + engine::quoted_text(node) +
+                             ": the deflection is worked out at L0..L6 and U1..U7, or L6.H for the supports' "
+                             "spread; U8 and U9 take no load");
+        }
+    }
+    const auto virtual_forces = std::get<engine::VirtualForces>(engine::virtual_forces(project.span));
+    const engine::TrussStiffness stiffness = design::member_stiffness(answer.design);
+    const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project));
+    const std::string force_unit(design::unit_key(answer.design.units.force));
+    const std::string length_unit(design::unit_key(answer.design.units.length));
+    std::string out;
+    for (const design::CombinationDeflection& entry : answer.deflection->combinations) {
+        const std::size_t index = *load_case::combination_index(project, entry.name);
+        const auto outcome = engine::run_analysis(inputs[index]);
+        const auto& loads = std::get<engine::AnalysisResult>(outcome);
+        const engine::VirtualWork work =
+            engine::virtual_work(virtual_forces, loads, stiffness, chosen.value_or(entry.largest.point));
+        out += "# " + engine::escaped_controls(entry.name) + "\n\n" +
+               virtual_work_markdown(engine::virtual_work_table(work, {force_unit, length_unit})) + "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 DesignAnswer design_answer(const load_case::Project& project) {
     auto read = design::read_design(project);
-    if (auto* error = std::get_if<design::DesignError>(&read)) throw UsageError("the project's design: " + error->message);
-    DesignAnswer answer{std::get<design::Design>(std::move(read)), {}, {}};
+    if (auto* error = std::get_if<design::DesignError>(&read))
+        throw UsageError("the project's design: " + error->message);
+    DesignAnswer answer{std::get<design::Design>(std::move(read)), {}, {}, std::nullopt};
     const auto forces = std::get<design::ForceExtremes>(design::force_extremes(project, answer.design));
     answer.result = design::design_members(forces, answer.design);
     answer.lightest = design::lightest_sections(forces, answer.design);
+    if (auto deflection = design::design_deflections(project, answer.design)) {
+        if (auto* error = std::get_if<std::string>(&*deflection)) throw UsageError("the project's design: " + *error);
+        answer.deflection = std::get<design::DeflectionCheck>(std::move(*deflection));
+    }
     return answer;
 }
 
@@ -117,8 +166,10 @@ Json design_json(const DesignAnswer& answer) {
     for (std::size_t g = 0; g < design::kGroupCount; ++g) {
         const design::GroupChoice& choice = answer.lightest[g];
         lightest[std::string(design::kGroupKeys[g])] = {
-            {"section", choice.candidate ? Json(design::section_title(d, d.candidates[g][*choice.candidate])) : Json(nullptr)},
-            {"utilisation", std::isinf(choice.utilisation) ? Json(nullptr) : Json(design::design_number(choice.utilisation, 3))},
+            {"section",
+             choice.candidate ? Json(design::section_title(d, d.candidates[g][*choice.candidate])) : Json(nullptr)},
+            {"utilisation",
+             std::isinf(choice.utilisation) ? Json(nullptr) : Json(design::design_number(choice.utilisation, 3))},
             {"governing", std::string(engine::member_name(choice.governing))}};
     }
     json["lightest"] = std::move(lightest);
@@ -126,7 +177,8 @@ Json design_json(const DesignAnswer& answer) {
     Json failed = Json::array();
     for (const std::size_t c : result.failed_combinations) failed.push_back(result.combinations[c]);
     json["failed_combinations"] = std::move(failed);
-    json["passes"] = result.passes;
+    if (answer.deflection) json["deflection"] = deflection_json(*answer.deflection);
+    json["passes"] = result.passes && (!answer.deflection || answer.deflection->passes);
     json["complete"] = result.complete;
     return json;
 }
@@ -134,9 +186,19 @@ Json design_json(const DesignAnswer& answer) {
 int run_design(const load_case::Project& project, const SingleRun& run, int out_fd, std::ostream& err) {
     if (run.values == ResultValues::Numbers) throw UsageError("--numbers applies to results, not to a design");
     const DesignAnswer answer = design_answer(project);
+    if (run.working) {
+        const std::string text = deflection_working(project, answer, run.deflection_node);
+        write_all(out_fd, text.data(), text.size());
+        return kExitSuccess;
+    }
     std::string text;
     switch (run.format) {
-        case OutputFormat::Table: text = design_text(answer); break;
+        case OutputFormat::Table:
+            text = design_text(answer);
+            if (answer.deflection) {
+                text += '\n' + deflection_text(*answer.deflection, design::unit_key(answer.design.units.length));
+            }
+            break;
         case OutputFormat::Csv:
             text = design::design_csv(answer.result, answer.design, design::DesignOrder::Members);
             break;
@@ -144,10 +206,12 @@ int run_design(const load_case::Project& project, const SingleRun& run, int out_
     }
     write_all(out_fd, text.data(), text.size());
     for (const std::size_t c : answer.result.failed_combinations) {
-        err << "korvel-solve: combination " << engine::escaped_controls(engine::quoted_text(answer.result.combinations[c]))
+        err << "korvel-solve: combination "
+            << engine::escaped_controls(engine::quoted_text(answer.result.combinations[c]))
             << " could not be analysed; the design leaves it out\n";
     }
-    return answer.result.passes ? kExitSuccess : kExitFailure;
+    const bool deflection_passes = !answer.deflection || answer.deflection->passes;
+    return answer.result.passes && deflection_passes ? kExitSuccess : kExitFailure;
 }
 
 }  // namespace korvel::solve

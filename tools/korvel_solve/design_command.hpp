@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "design/deflection_check.hpp"
 #include "design/member_design.hpp"
 #include "load_case/project.hpp"
 #include "tools/korvel_solve/command_line.hpp"
@@ -14,6 +15,7 @@ struct DesignAnswer {
     design::Design design;
     design::DesignResult result;
     std::array<design::GroupChoice, design::kGroupCount> lightest;
+    std::optional<design::DeflectionCheck> deflection;  // where the design names serviceability combinations
 };
 
 // The design of a project, or a UsageError naming the setting at fault.
@@ -26,8 +28,11 @@ DesignAnswer design_answer(const load_case::Project& project);
 //  "not_checked": TEXT, "failed_combinations": [...], "passes": BOOL, "complete": BOOL}; numbers as texts.
 Json design_json(const DesignAnswer& answer);
 
-// --design: the design in the run's format. The exit status: failure when a
-// member fails or is not checked, or a combination could not be analysed.
+// --design: the design in the run's format, with "deflection" (deflection_json)
+// where the design names serviceability combinations; with --working the
+// virtual-work table of each of them instead. The exit status: failure when a
+// member fails or is not checked, a deflection exceeds its limit, or a
+// combination could not be analysed.
 int run_design(const load_case::Project& project, const SingleRun& run, int out_fd, std::ostream& err);
 
 }  // namespace korvel::solve
