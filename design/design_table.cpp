@@ -92,14 +92,14 @@ std::vector<DesignCondition> design_conditions(const Design& design) {
     std::string material = std::string(m.name) + " (" + std::string(m.standard) + "): ";
     if (is_timber(m.kind)) {
         material += "tension " + design_number(m.tension, m.stress_unit == "psi" ? 0 : 1) + ", compression " +
-                    design_number(m.compression, m.stress_unit == "psi" ? 0 : 1) + ", E " +
-                    design_number(m.e_mean, 0) + (design.code == DesignCode::Nds2018Asd ? ", E_min " : ", E_0,05 ") +
+                    design_number(m.compression, m.stress_unit == "psi" ? 0 : 1) + ", E " + design_number(m.e_mean, 0) +
+                    (design.code == DesignCode::Nds2018Asd ? ", E_min " : ", E_0,05 ") +
                     design_number(m.e_stability, 0) + " " + std::string(m.stress_unit);
     } else {
-        material += "yield " + design_number(m.compression, 0) +
-                    (m.compression_round != m.compression ? " (round " + design_number(m.compression_round, 0) + ")"
-                                                          : "") +
-                    ", E " + design_number(m.e_mean, 0) + " " + std::string(m.stress_unit);
+        material +=
+            "yield " + design_number(m.compression, 0) +
+            (m.compression_round != m.compression ? " (round " + design_number(m.compression_round, 0) + ")" : "") +
+            ", E " + design_number(m.e_mean, 0) + " " + std::string(m.stress_unit);
     }
     conditions.push_back({"Material", material});
     if (design.code == DesignCode::En1995) {
@@ -122,12 +122,12 @@ std::vector<DesignCondition> design_conditions(const Design& design) {
         }
     }
     for (std::size_t g = 0; g < kGroupCount; ++g) {
-        const std::string out_of_plane =
-            g == 2 ? "its own length"
-                   : design.bracing[g] ? design_number(*design.bracing[g], 3) + " " + length_unit : "braced at every node";
+        const std::string out_of_plane = g == 2              ? "its own length"
+                                         : design.bracing[g] ? design_number(*design.bracing[g], 3) + " " + length_unit
+                                                             : "braced at every node";
         conditions.push_back({"Buckling lengths, " + std::string(kGroupKeys[g]),
-                              "in plane " + design_number(design.buckling_factors[g], 2) + " × member length; out of plane " +
-                                  out_of_plane});
+                              "in plane " + design_number(design.buckling_factors[g], 2) +
+                                  " × member length; out of plane " + out_of_plane});
     }
     if (code.timber) {
         std::string durations;
@@ -136,7 +136,8 @@ std::vector<DesignCondition> design_conditions(const Design& design) {
                          std::string(duration_words(design.code, design.durations[k]));
             if (design.code == DesignCode::Nds2018Asd) {
                 durations += " (C_D " +
-                             design_number(kLoadDurationFactors[static_cast<std::size_t>(design.durations[k])], 2) + ")";
+                             design_number(kLoadDurationFactors[static_cast<std::size_t>(design.durations[k])], 2) +
+                             ")";
             }
         }
         conditions.push_back({"Load duration", durations});

@@ -13,7 +13,18 @@ namespace korvel::design {
 // The one description of the design table, which the window, the report, the
 // CSV file and every korvel-solve format read: its columns, their headings,
 // the words of a result, and each member's row as the texts shown.
-enum class DesignColumn { Member, Group, Section, Combination, Force, Check, Resistance, Utilisation, Result, Warnings };
+enum class DesignColumn {
+    Member,
+    Group,
+    Section,
+    Combination,
+    Force,
+    Check,
+    Resistance,
+    Utilisation,
+    Result,
+    Warnings
+};
 
 struct DesignColumnRow {
     DesignColumn column;

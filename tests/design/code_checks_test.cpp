@@ -71,7 +71,8 @@ TEST(Sections, AreaAndRadiiMatchTheTables) {
         EXPECT_NEAR(section.area, row.area, row.area_tolerance) << row.text;
         EXPECT_NEAR(section.radius_in_plane, row.radius, row.radius_tolerance) << row.text;
     }
-    const auto rhs = std::get<Section>(read_section("RHS 150x100x5 hot-finished", material("S355"), UnitSystem::Metric));
+    const auto rhs =
+        std::get<Section>(read_section("RHS 150x100x5 hot-finished", material("S355"), UnitSystem::Metric));
     EXPECT_GT(rhs.radius_in_plane, rhs.radius_out_of_plane);  // the depth lies in the truss's plane
     EXPECT_EQ(rhs.curve, BucklingCurve::A);
 }
@@ -106,8 +107,8 @@ TEST(Sections, SlenderWallsAreFound) {
         bool slender;
     };
     for (const Row& row : {
-             Row{DesignCode::En1993, "SHS 200x4 cold-formed", "S355", true},   // (200 − 12)/4 = 47 > 42ε = 34.2
-             Row{DesignCode::En1993, "SHS 100x4 cold-formed", "S355", false},  // 22 < 34.2
+             Row{DesignCode::En1993, "SHS 200x4 cold-formed", "S355", true},     // (200 − 12)/4 = 47 > 42ε = 34.2
+             Row{DesignCode::En1993, "SHS 100x4 cold-formed", "S355", false},    // 22 < 34.2
              Row{DesignCode::En1993, "CHS 219.1x3 hot-finished", "S355", true},  // 73 > 90ε² = 59.6
              Row{DesignCode::En1993, "CHS 88.9x4 hot-finished", "S355", false},
              Row{DesignCode::Aisc360Lrfd, "SHS 6x0.116 cold-formed", "A500 Gr. C", true},  // 48.7 > 33.7

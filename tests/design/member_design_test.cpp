@@ -127,8 +127,8 @@ TEST(MemberDesign, BucklingIsCheckedAboutBothAxes) {
         // E_0,05 = 7400 MPa (not E_0,mean 11,000) in λ_rel; the resistance is the lesser k_c times f_c,0,d·A.
         const double out_of_plane = row.bracing.empty() ? 2000 : 600;
         const auto k_c = [](double length, double width) {
-            return en1995::buckling_factor(length / (width / std::sqrt(12.0)) / std::numbers::pi * std::sqrt(21.0 / 7400),
-                                           false);
+            return en1995::buckling_factor(
+                length / (width / std::sqrt(12.0)) / std::numbers::pi * std::sqrt(21.0 / 7400), false);
         };
         const double f_c0d = 0.6 * 21 / 1.3;
         const double expected = std::min(k_c(2000, 150), k_c(out_of_plane, 47)) * f_c0d * 47 * 150;
@@ -145,7 +145,7 @@ TEST(MemberDesign, NdsBucklingUsesEMin) {
     const Design design = design_of(roof(s, "lbf", "in"));
     const auto forces = two_durations(Member::U1U2, false, 2000, 0, LoadDuration::ShortTerm, 96);
     const MemberDesign result = design_member(forces, design, Member::U1U2, design.sections[0]);
-    const double f_c_star = 1350 * 0.9 * 1.1;                      // C_D 0.9, C_F 1.1 for 2x6
+    const double f_c_star = 1350 * 0.9 * 1.1;                        // C_D 0.9, C_F 1.1 for 2x6
     const double in_plane = 0.822 * 580000 / std::pow(96 / 5.5, 2);  // l_e/d 17.45 governs over 24/1.5 = 16
     const double c_p = nds2018::column_stability_factor(in_plane, f_c_star);
     EXPECT_EQ(result.check, CheckKind::BucklingInPlane);
@@ -167,8 +167,8 @@ TEST(MemberDesign, ClassFourAndSlenderSectionsAreNotChecked) {
     for (const Row& row : {Row{"EN 1993-1-1", "S355", "SHS 200x4 cold-formed", "kN", "m", "class 4"},
                            Row{"AISC 360-16 LRFD", "A500 Gr. C", "SHS 6x0.116 cold-formed", "kip", "ft", "slender"}}) {
         const std::string chord = row.code == "EN 1993-1-1" ? "SHS 100x5 cold-formed" : "SHS 4x0.233 cold-formed";
-        const auto project = roof(settings(row.code, row.material, chord, chord, row.webs), row.units_force,
-                                  row.units_length);
+        const auto project =
+            roof(settings(row.code, row.material, chord, chord, row.webs), row.units_force, row.units_length);
         const Design design = design_of(project);
         const DesignResult result = design_members(extremes_of(project, design), design);
         const MemberDesign& web = result.members[engine::to_index(Member::L1U2)];
@@ -206,7 +206,8 @@ TEST(MemberDesign, LightestSectionsMatchABruteForceSearch) {
                 for (std::size_t c = 0; c < design.candidates[g].size(); ++c) {
                     bool passes = true;
                     for (const Member member : engine::kMembers) {
-                        if (static_cast<std::size_t>(engine::member_group(member)) != g || member == Member::L0U1) continue;
+                        if (static_cast<std::size_t>(engine::member_group(member)) != g || member == Member::L0U1)
+                            continue;
                         passes = passes && design_member(forces, design, member, design.candidates[g][c]).passes;
                     }
                     if (passes && (!lightest || design.candidates[g][c].area < design.candidates[g][*lightest].area)) {
@@ -239,11 +240,26 @@ TEST(MemberDesign, BadSettingsAreNamed) {
              Row{[](load_case::Project& p) { p.design->sections.pop_back(); }, "no section for the webs"},
              Row{[](load_case::Project& p) { p.design->sections[0].name = "rafters"; }, "\"rafters\""},
              Row{[](load_case::Project& p) { p.design->sections[0].text = "47"; }, "top chord: section \"47\""},
-             Row{[](load_case::Project& p) { p.design->bracing = {{"top chord", "-1"}}; }, "not a positive number"},
-             Row{[](load_case::Project& p) { p.design->members = {{"L9L9", "47x75"}}; }, "no member"},
-             Row{[](load_case::Project& p) { p.design->load_duration = {{"snow", "brief"}}; }, "\"brief\""},
-             Row{[](load_case::Project& p) { p.design->partial_factors = {{"gamma_M0", "1.1"}}; }, "EN 1993-1-1 takes"},
-             Row{[](load_case::Project& p) { p.design->candidates = {{"webs", "47x75; 1x"}}; }, "candidate of the webs"},
+             Row{[](load_case::Project& p) {
+                     p.design->bracing = {{"top chord", "-1"}};
+                 },
+                 "not a positive number"},
+             Row{[](load_case::Project& p) {
+                     p.design->members = {{"L9L9", "47x75"}};
+                 },
+                 "no member"},
+             Row{[](load_case::Project& p) {
+                     p.design->load_duration = {{"snow", "brief"}};
+                 },
+                 "\"brief\""},
+             Row{[](load_case::Project& p) {
+                     p.design->partial_factors = {{"gamma_M0", "1.1"}};
+                 },
+                 "EN 1993-1-1 takes"},
+             Row{[](load_case::Project& p) {
+                     p.design->candidates = {{"webs", "47x75; 1x"}};
+                 },
+                 "candidate of the webs"},
          }) {
         auto project = roof(settings("EN 1995-1-1", "C24", "47x150", "47x125", "47x75"));
         row.change(project);

@@ -19,7 +19,8 @@ std::string lightest_words(const DesignAnswer& answer, std::size_t g) {
     if (!choice.candidate) {
         return "nothing in the list passes; " + std::string(engine::member_name(choice.governing)) +
                " fails with every candidate (least utilisation " +
-               (std::isinf(choice.utilisation) ? std::string("not checked") : design::design_number(choice.utilisation, 3)) +
+               (std::isinf(choice.utilisation) ? std::string("not checked")
+                                               : design::design_number(choice.utilisation, 3)) +
                ")";
     }
     return design::section_title(answer.design, answer.design.candidates[g][*choice.candidate]) + ", utilisation " +
@@ -37,7 +38,8 @@ std::string design_text(const DesignAnswer& answer) {
     for (const design::DesignColumnRow& column : design::kDesignColumns) {
         rows[0].push_back(design::design_heading(column, answer.design.units.force));
     }
-    for (const design::DesignTableRow& row : design::design_table(answer.result, answer.design, design::DesignOrder::Members)) {
+    for (const design::DesignTableRow& row :
+         design::design_table(answer.result, answer.design, design::DesignOrder::Members)) {
         std::vector<std::string>& cells = rows.emplace_back();
         for (const std::string& cell : row.cells) cells.push_back(engine::escaped_controls(cell));
     }
@@ -71,7 +73,8 @@ Json section_json(const design::Design& d, const design::Section& section) {
 
 DesignAnswer design_answer(const load_case::Project& project) {
     auto read = design::read_design(project);
-    if (auto* error = std::get_if<design::DesignError>(&read)) throw UsageError("the project's design: " + error->message);
+    if (auto* error = std::get_if<design::DesignError>(&read))
+        throw UsageError("the project's design: " + error->message);
     DesignAnswer answer{std::get<design::Design>(std::move(read)), {}, {}};
     const auto forces = std::get<design::ForceExtremes>(design::force_extremes(project, answer.design));
     answer.result = design::design_members(forces, answer.design);
@@ -117,8 +120,10 @@ Json design_json(const DesignAnswer& answer) {
     for (std::size_t g = 0; g < design::kGroupCount; ++g) {
         const design::GroupChoice& choice = answer.lightest[g];
         lightest[std::string(design::kGroupKeys[g])] = {
-            {"section", choice.candidate ? Json(design::section_title(d, d.candidates[g][*choice.candidate])) : Json(nullptr)},
-            {"utilisation", std::isinf(choice.utilisation) ? Json(nullptr) : Json(design::design_number(choice.utilisation, 3))},
+            {"section",
+             choice.candidate ? Json(design::section_title(d, d.candidates[g][*choice.candidate])) : Json(nullptr)},
+            {"utilisation",
+             std::isinf(choice.utilisation) ? Json(nullptr) : Json(design::design_number(choice.utilisation, 3))},
             {"governing", std::string(engine::member_name(choice.governing))}};
     }
     json["lightest"] = std::move(lightest);
@@ -144,7 +149,8 @@ int run_design(const load_case::Project& project, const SingleRun& run, int out_
     }
     write_all(out_fd, text.data(), text.size());
     for (const std::size_t c : answer.result.failed_combinations) {
-        err << "korvel-solve: combination " << engine::escaped_controls(engine::quoted_text(answer.result.combinations[c]))
+        err << "korvel-solve: combination "
+            << engine::escaped_controls(engine::quoted_text(answer.result.combinations[c]))
             << " could not be analysed; the design leaves it out\n";
     }
     return answer.result.passes ? kExitSuccess : kExitFailure;
