@@ -7,6 +7,7 @@ const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NO
        korvel-solve (--span TEXT [--load NODE.C=TEXT]... | CASE.json) --working
        korvel-solve --envelope PROJECT.json [--format FORMAT]
        korvel-solve --combination NAME [--format FORMAT] PROJECT.json
+       korvel-solve --design PROJECT.json [--format FORMAT]
        korvel-solve --design PROJECT.json --working [--deflection-at NODE]
        korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
 
@@ -23,6 +24,9 @@ Options:
                        the envelope: per member and reaction the max and
                        min with the combination giving each
   --combination NAME   with a project file: the full results of one combination
+  --design PROJECT     check every member of the project with its "design"
+                       settings: governing combination, check, utilisation,
+                       pass or fail, and the lightest sections that pass
   --batch [FILE]...    analyse one case per line of the FILEs, in order ("-" or
                        no FILE: standard input), one JSON line answering each
   --jobs N             batch lines analysed at once (default: the number of
@@ -71,9 +75,10 @@ Examples:
 Exit status:
   0  every analysis succeeded
   1  an analysis or a combination failed, a batch line was answered with an
-     error (every line is still answered), or input or output failed part way
+     error (every line is still answered), input or output failed part way,
+     or a designed member fails or cannot be checked
   2  usage error: a bad option, a file that cannot be read, a case file that
-     is not a case, or a project that is not usable
+     is not a case, a project that is not usable, or a bad design
 )";
 
 }  // namespace korvel::solve
