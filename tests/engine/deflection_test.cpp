@@ -156,6 +156,19 @@ TEST(Deflection, AgreesWithTheStiffnessMethodWithinATenthOfAPercent) {
     }
 }
 
+// The hand solution at the default pitch (tan θ = ½): a load P at the apex reaches
+// the supports along the chords alone, so every chord carries n = P·√5/2 (top,
+// compression) or P (bottom, tension) per unit load, the webs nothing, and
+// δ = (5/4·S√5/2 + S)·P/(E·A) = (5√5 + 8)·S/8 · P/(E·A): 19.18034 for S = 8, P = E·A = 1.
+TEST(Deflection, OfTheApexLoadIsTheChordsHandSolution) {
+    TrussStiffness unit_stiffness{};
+    unit_stiffness.fill({1, 1});
+    const Deflections d = deflections(virtual_forces_of("8"), analyse("8", {{"U4.V", "1"}}), unit_stiffness);
+    const double hand = 5 * std::sqrt(5.0) + 8;
+    EXPECT_NEAR(d[*deflection_point_index(Node::U4, Component::Vertical)], hand, 0.001 * hand);
+    EXPECT_NEAR(d[*deflection_point_index(Node::L3, Component::Vertical)], hand, 0.001 * hand);
+}
+
 // A symmetric load on symmetric sections sags symmetrically and spreads the supports.
 TEST(Deflection, OfASymmetricLoadMirrors) {
     const TrussStiffness& sections = kTrusses[0].stiffness;

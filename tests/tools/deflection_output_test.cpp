@@ -82,12 +82,12 @@ TEST(DeflectionOutput, DesignCommandReportsAndWorksOutTheDeflection) {
         {"300", {"--format", "json"}, 0, R"("deflection":{"span":"9","limit_divisor":"300")"},
         {"100000", {}, 1, "FAILS"},
         {"300",
-         {"--working", "--deflection-at", "L3"},
+         {"--working", "--virtual-work", "L3"},
          0,
          "| Member | N (kN) | n | L (m) | A (m²) | E (kN/m²) | N·n·L/(E·A) (m) |"},
-        {"300", {"--working", "--deflection-at", "L6.H"}, 0, "Horizontal movement of L6 by virtual work"},
-        {"300", {"--working", "--deflection-at", "U8"}, 2, "U8 and U9 take no load"},
-        {"300", {"--deflection-at", "L3"}, 2, "--deflection-at chooses the node of --working"},
+        {"300", {"--working", "--virtual-work", "L6.H"}, 0, "Horizontal movement of L6 by virtual work"},
+        {"300", {"--working", "--virtual-work", "U8"}, 2, "U8 and U9 take no load"},
+        {"300", {"--virtual-work", "L3"}, 2, "--virtual-work chooses the node of --working"},
     };
     for (const DesignRunRow& row : rows) {
         std::vector<std::string> arguments{"--design", "-"};

@@ -90,7 +90,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     auto* combination_option = app.add_option("--combination", combination);
     auto* design_option = app.add_option("--design", design_file);
     std::string deflection_node;
-    auto* node_option = app.add_option("--deflection-at", deflection_node)->needs(design_option);
+    auto* node_option = app.add_option("--virtual-work", deflection_node)->needs(design_option);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
     batch_flag->excludes(envelope_option)->excludes(combination_option);
@@ -135,7 +135,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     }
     if (design_option->count() > 0) {
         if (!files.empty()) throw UsageError("--design names the project; leave out " + engine::quoted_text(files[0]));
-        if (node_option->count() > 0 && !working) throw UsageError("--deflection-at chooses the node of --working");
+        if (node_option->count() > 0 && !working) throw UsageError("--virtual-work chooses the node of --working");
         run.deflection_node = std::move(deflection_node);
         files.push_back(std::move(design_file));
         run.design = true;

@@ -23,7 +23,7 @@ struct SingleRun {
     OutputFormat format = OutputFormat::Table;
     ResultValues values = ResultValues::Strings;
     bool working = false;  // --working: the hand solution instead of the results
-    // --deflection-at with --design --working: where the virtual-work table is for ("L3", or "L6.H" for the
+    // --virtual-work with --design --working: where the virtual-work table is for ("L3", or "L6.H" for the
     // supports' spread); empty: the node of each combination's largest deflection.
     std::string deflection_node;
 };

@@ -88,7 +88,7 @@ std::string deflection_working(const load_case::Project& project, const DesignAn
             chosen = engine::deflection_point_index(
                 *id, spread ? engine::Component::Horizontal : engine::Component::Vertical);
         if (!chosen) {
-            throw UsageError("--deflection-at " + engine::quoted_text(node) +
+            throw UsageError("--virtual-work " + engine::quoted_text(node) +
                              ": the deflection is worked out at L0..L6 and U1..U7, or L6.H for the supports' "
                              "spread; U8 and U9 take no load");
         }

@@ -8,7 +8,7 @@ const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NO
        korvel-solve --envelope PROJECT.json [--format FORMAT]
        korvel-solve --combination NAME [--format FORMAT] PROJECT.json
        korvel-solve --design PROJECT.json [--format FORMAT]
-       korvel-solve --design PROJECT.json --working [--deflection-at NODE]
+       korvel-solve --design PROJECT.json --working [--virtual-work NODE]
        korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
 
 Solves the Fink roof truss: member lengths, axial forces (tension positive) and
@@ -37,7 +37,7 @@ Options:
                        instead of strings
   --working            the program's own hand solution, step by step, with the
                        numbers it used, as Markdown text instead of the results
-  --deflection-at NODE with --design --working: the virtual-work table of the
+  --virtual-work NODE  with --design --working: the virtual-work table of the
                        deflection at NODE (L0..L6, U1..U7, or L6.H for the
                        supports' spread) under each serviceability combination
   -h, --help           print this help and exit
