@@ -40,9 +40,9 @@ TEST(DisplayWidth, CountsColumnsNotBytesOrCodePoints) {
 // Names are kept as written and compared by their key: a factor or a
 // --combination written in another form of a name finds it.
 TEST(NameKey, IsHowAProjectComparesItsNames) {
-    const CaseFileRead read = read_case_file(
-        R"({"span": "10", "cases": [{"name": " \u00c5", "loads": {"U4.V": "1"}}],)"
-        R"( "combinations": [{"name": "c\u0327 ", "factors": {"A\u030a": "2"}}]})");
+    const CaseFileRead read =
+        read_case_file(R"({"span": "10", "cases": [{"name": " \u00c5", "loads": {"U4.V": "1"}}],)"
+                       R"( "combinations": [{"name": "c\u0327 ", "factors": {"A\u030a": "2"}}]})");
     ASSERT_TRUE(std::holds_alternative<Project>(read));
     const Project& project = std::get<Project>(read);
     EXPECT_EQ(project.cases[0].name, " \u00c5");

@@ -58,10 +58,16 @@ INSTANTIATE_TEST_SUITE_P(
         Command{{"--envelope", "P", "--combination", "c"}, "", 2, "--envelope and --combination cannot be", true},
         Command{{"--envelope", "P", "--envelope", "F"}, "", 2, "--envelope is given 2 times", true},
         Command{{"--combination", "c", "--working", "P"}, "", 0, "", false},
-        Command{{"F"}, R"({"span": "10", "cases": [}, "combinations": []})", 2,
-                "other.korvel.json\" is not a usable project: not valid JSON", false},
-        Command{{"F"}, R"({"span": "10", "cases": [], "combinations": [], "colour": "red"})", 2,
-                "unknown key \"colour\"; a project has only \"span\", \"cases\" and \"combinations\"", false},
+        Command{{"F"},
+                R"({"span": "10", "cases": [}, "combinations": []})",
+                2,
+                "other.korvel.json\" is not a usable project: not valid JSON",
+                false},
+        Command{{"F"},
+                R"({"span": "10", "cases": [], "combinations": [], "colour": "red"})",
+                2,
+                "unknown key \"colour\"; a project has only \"span\", \"cases\" and \"combinations\"",
+                false},
         Command{{"F"}, std::string(size_t{64} << 20, ' ') + "{}", 2, "larger than 64 MiB", false},
         Command{{"missing/none.json"}, "", 2, "cannot open \"missing/none.json\"", false}));
 
@@ -75,8 +81,8 @@ TEST(LargestProject, IsAccepted) {
     }
     text += R"(], "combinations": [)";
     for (int m = 0; m < 1000; ++m) {
-        text += (m == 0 ? "" : ",") + std::string(R"({"name": "combination )") + std::to_string(m) +
-                R"(", "factors": {)";
+        text +=
+            (m == 0 ? "" : ",") + std::string(R"({"name": "combination )") + std::to_string(m) + R"(", "factors": {)";
         for (int c = 0; c < 1000; ++c) text += (c == 0 ? "\"case " : ", \"case ") + std::to_string(c) + "\": \"1.05\"";
         text += "}}";
     }

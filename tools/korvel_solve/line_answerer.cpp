@@ -109,8 +109,7 @@ bool LineAnswerer::answer_case_file(const InputLine& line, std::string_view sour
     }
     // The reader has checked the project, so every combination is analysed, unless an interruption stops it.
     const auto& project = std::get<load_case::Project>(read);
-    const auto answer =
-        std::get<load_case::ProjectEnvelope>(load_case::envelope_of(project, interruption_pending));
+    const auto answer = std::get<load_case::ProjectEnvelope>(load_case::envelope_of(project, interruption_pending));
     append_project_json(out, answer);
     add_span_warnings(out, project.span);
     return !answer.envelope.complete();
