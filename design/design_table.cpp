@@ -141,6 +141,8 @@ std::vector<DesignCondition> design_conditions(const Design& design) {
             }
         }
         conditions.push_back({"Load duration", durations});
+        if (design.code == DesignCode::Nds2018Asd)
+            conditions.push_back({"Adjustment factors", std::string(kNdsUnitFactors)});
     }
     conditions.push_back({"Not checked", std::string(kDesignLimits)});
     return conditions;

@@ -54,8 +54,10 @@ inline constexpr std::string_view kNoForceWords = "no force";
 inline constexpr std::string_view kDesignLimits =
     "Axial force only: a top chord that also carries bending from loads between nodes is not covered. "
     "Connections, bearing and net sections (net-section rupture belongs to the connection design) are not checked. "
-    "Single angles are not designed here (their eccentric connections need rules of their own). "
-    "NDS: C_M, C_t and C_i are 1.0 (dry service, normal temperature, not incised).";
+    "Single angles are not designed here (their eccentric connections need rules of their own).";
+// NDS 2018's adjustment factors this design takes as 1.0.
+inline constexpr std::string_view kNdsUnitFactors =
+    "C_M, C_t and C_i are 1.0 (dry service, normal temperature, not incised)";
 
 // "Design force (kN)".
 std::string design_heading(const DesignColumnRow& column, ForceUnit force);

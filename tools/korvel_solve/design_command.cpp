@@ -56,8 +56,13 @@ std::string design_text(const DesignAnswer& answer) {
     }
     std::size_t failing = 0;
     for (const design::MemberDesign& m : answer.result.members) failing += m.passes ? 0 : 1;
-    out += answer.result.passes ? "Result: every member passes\n"
-                                : "Result: " + std::to_string(failing) + " of 29 members fail or are not checked\n";
+    if (answer.result.passes) {
+        out += "Result: every member passes\n";
+    } else if (failing > 0) {
+        out += "Result: " + std::to_string(failing) + " of 29 members fail or are not checked\n";
+    } else {
+        out += "Result: incomplete, a combination could not be analysed\n";
+    }
     return out;
 }
 
@@ -118,7 +123,9 @@ DesignAnswer design_answer(const load_case::Project& project) {
     if (auto* error = std::get_if<design::DesignError>(&read))
         throw UsageError("the project's design: " + error->message);
     DesignAnswer answer{std::get<design::Design>(std::move(read)), {}, {}, std::nullopt};
-    const auto forces = std::get<design::ForceExtremes>(design::force_extremes(project, answer.design));
+    auto extremes = design::force_extremes(project, answer.design);
+    if (auto* error = std::get_if<load_case::ProjectError>(&extremes)) throw UsageError(error->message);
+    const auto& forces = std::get<design::ForceExtremes>(extremes);
     answer.result = design::design_members(forces, answer.design);
     answer.lightest = design::lightest_sections(forces, answer.design);
     if (auto deflection = design::design_deflections(project, answer.design)) {
@@ -151,11 +158,13 @@ Json design_json(const DesignAnswer& answer) {
         member["length"] = design::design_number(m.length, 4);
         member["buckling_length_in_plane"] = design::design_number(m.buckling_in_plane, 4);
         member["buckling_length_out_of_plane"] = design::design_number(m.buckling_out_of_plane, 4);
-        member["utilisation"] = design::design_number(m.utilisation, 3);
+        // A member not checked has no utilisation; one without force has no governing check.
+        member["utilisation"] = m.checked ? Json(design::design_number(m.utilisation, 3)) : Json(nullptr);
         member["governing"] = m.governing ? Json(result.combinations[*m.governing]) : Json(nullptr);
         member["check"] = m.checked && m.governing ? Json(std::string(design::check_words(m.check))) : Json(nullptr);
-        member["design_force"] = design::design_number(m.design_force, 3);
-        member["resistance"] = design::design_number(m.resistance, 3);
+        const bool governed = m.checked && m.governing;
+        member["design_force"] = governed ? Json(design::design_number(m.design_force, 3)) : Json(nullptr);
+        member["resistance"] = governed ? Json(design::design_number(m.resistance, 3)) : Json(nullptr);
         member["passes"] = m.passes;
         member["checked"] = m.checked;
         member["warnings"] = m.warnings;
