@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <map>
+#include <utility>
+#include <vector>
 
 #include "engine/quoted_text.hpp"
 #include "engine/truss_model.hpp"
@@ -146,13 +149,20 @@ private:
             if (combinations_given_) throw ShapeFault{"\"combinations\" is given twice"};
             combinations_given_ = true;
             read_array(key, [&](std::size_t index) { read_combination(index); });
+        } else if (project_ && key == "units") {
+            if (project_->units) throw ShapeFault{"\"units\" is given twice"};
+            read_units(project_->units.emplace());
+        } else if (project_ && key == "design") {
+            if (project_->design) throw ShapeFault{"\"design\" is given twice"};
+            read_design(project_->design.emplace());
         } else if (is_project()) {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
-                             "; a project has only \"span\", \"cases\" and \"combinations\": remove it"};
+                             "; a project has only \"span\", \"cases\" and \"combinations\" "
+                             "(and \"units\" and \"design\" where it is designed): remove it"};
         } else if (project_) {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
-                             "; a case has only \"span\" and \"loads\", a project \"span\", \"cases\" and "
-                             "\"combinations\""};
+                             "; a case has only \"span\" and \"loads\", a project \"span\", \"cases\", "
+                             "\"combinations\", \"units\" and \"design\""};
         } else {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) + "; a case has only \"span\" and \"loads\""};
         }
@@ -274,6 +284,65 @@ private:
         }
     }
 
+    void read_units(ProjectUnits& units) {
+        bool force_given = false, length_given = false;
+        read_object("\"units\"", [&](std::string_view key) {
+            bool& given = key == "force" ? force_given : length_given;
+            if (key != "force" && key != "length") {
+                throw ShapeFault{"unknown key " + engine::quoted_text(key) +
+                                 " in \"units\"; it has \"force\" and \"length\""};
+            }
+            if (given) throw ShapeFault{engine::quoted_text(key) + " is given twice in \"units\""};
+            given = true;
+            read_name(key == "force" ? units.force : units.length);
+        });
+        if (!force_given || !length_given) throw ShapeFault{"\"units\" needs both \"force\" and \"length\""};
+    }
+
+    // The design's keys: texts, or objects of texts by group, member or case kind.
+    void read_design(DesignSettings& design) {
+        const std::array<std::pair<std::string_view, std::string*>, 4> texts{
+            {{"code", &design.code},
+             {"service_class", &design.service_class},
+             {"material", &design.material},
+             {"deflection_limit", &design.deflection_limit}}};
+        const std::array<std::pair<std::string_view, std::vector<NamedText>*>, 7> tables{{
+            {"sections", &design.sections},
+            {"bracing", &design.bracing},
+            {"members", &design.members},
+            {"buckling_factors", &design.buckling_factors},
+            {"load_duration", &design.load_duration},
+            {"partial_factors", &design.partial_factors},
+            {"candidates", &design.candidates},
+        }};
+        std::vector<std::string> given;
+        read_object("\"design\"", [&](std::string_view key) {
+            if (std::find(given.begin(), given.end(), key) != given.end()) {
+                throw ShapeFault{engine::quoted_text(key) + " is given twice in \"design\""};
+            }
+            given.emplace_back(key);
+            for (const auto& [name, text] : texts) {
+                if (name == key) return read_text(name, *text);
+            }
+            if (key == "serviceability") {
+                return read_array("serviceability",
+                                  [&](std::size_t) { read_name(design.serviceability.emplace_back()); });
+            }
+            for (const auto& [name, table] : tables) {
+                if (name != key) continue;
+                return read_object(engine::quoted_text(name), [&](std::string_view entry) {
+                    NamedText& named = table->emplace_back();
+                    named.name.assign(entry);
+                    read_text(named.name, named.text);
+                });
+            }
+            throw ShapeFault{"unknown key " + engine::quoted_text(key) +
+                             " in \"design\"; it has \"code\", \"service_class\", \"material\", \"sections\", "
+                             "\"bracing\", \"members\", \"buckling_factors\", \"load_duration\", "
+                             "\"partial_factors\", \"candidates\", \"serviceability\" and \"deflection_limit\""};
+        });
+    }
+
     void read_name(std::string& out) {
         const ValueKind kind = cursor_.next_value_kind();
         if (kind == ValueKind::Invalid) cursor_.fail_unexpected("a text in quotes");
@@ -367,7 +436,12 @@ CaseFileRead read_case_file(std::string_view json_text) {
         const std::string& part = reader.part();
         return ProjectError{fault.fault, part, part.empty() ? fault.message : part + ": " + fault.message};
     }
-    if (!reader.is_project()) return input;
+    if (!reader.is_project()) {
+        if (project.units || project.design) {
+            return FormatError{"\"units\" and \"design\" belong to a project with \"cases\" and \"combinations\""};
+        }
+        return input;
+    }
     project.span = std::move(input.span);
     if (auto error = check_project(project)) return std::move(*error);
     return project;

@@ -1,3 +1,7 @@
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "engine/truss_model.hpp"
 #include "load_case/json_text.hpp"
 #include "load_case/load_case.hpp"
@@ -39,6 +43,68 @@ std::string write_load_case(const engine::AnalysisInput& input) {
     return out;
 }
 
+namespace {
+
+void append_named_texts(std::string& out, std::string_view key, const std::vector<NamedText>& texts, bool& first) {
+    if (texts.empty()) return;
+    if (!std::exchange(first, false)) out += ", ";
+    append_json_string(out, key);
+    out += ": {";
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i > 0) out += ", ";
+        append_json_string(out, texts[i].name);
+        out += ": ";
+        append_json_string(out, texts[i].text);
+    }
+    out += '}';
+}
+
+void append_text(std::string& out, std::string_view key, const std::string& text, bool& first) {
+    if (text.empty()) return;
+    if (!std::exchange(first, false)) out += ", ";
+    append_json_string(out, key);
+    out += ": ";
+    append_json_string(out, text);
+}
+
+// The units and the design, a line each, only where the project has them.
+void append_design(std::string& out, const Project& project) {
+    if (project.units) {
+        out += ",\n \"units\": {\"force\": ";
+        append_json_string(out, project.units->force);
+        out += ", \"length\": ";
+        append_json_string(out, project.units->length);
+        out += '}';
+    }
+    if (!project.design) return;
+    const DesignSettings& design = *project.design;
+    out += ",\n \"design\": {";
+    bool first = true;
+    append_text(out, "code", design.code, first);
+    append_text(out, "service_class", design.service_class, first);
+    append_text(out, "material", design.material, first);
+    append_named_texts(out, "sections", design.sections, first);
+    append_named_texts(out, "bracing", design.bracing, first);
+    append_named_texts(out, "members", design.members, first);
+    append_named_texts(out, "buckling_factors", design.buckling_factors, first);
+    append_named_texts(out, "load_duration", design.load_duration, first);
+    append_named_texts(out, "partial_factors", design.partial_factors, first);
+    append_named_texts(out, "candidates", design.candidates, first);
+    if (!design.serviceability.empty()) {
+        if (!std::exchange(first, false)) out += ", ";
+        out += "\"serviceability\": [";
+        for (std::size_t i = 0; i < design.serviceability.size(); ++i) {
+            if (i > 0) out += ", ";
+            append_json_string(out, design.serviceability[i]);
+        }
+        out += ']';
+    }
+    append_text(out, "deflection_limit", design.deflection_limit, first);
+    out += '}';
+}
+
+}  // namespace
+
 std::string write_project(const Project& project) {
     std::string out = "{\"span\": ";
     append_json_string(out, project.span);
@@ -69,7 +135,9 @@ std::string write_project(const Project& project) {
         }
         out += "}}";
     }
-    out += "]}";
+    out += ']';
+    append_design(out, project);
+    out += '}';
     return out;
 }
 

@@ -83,12 +83,40 @@ inline constexpr std::array<PresetFormula, 6> kEurocodeStr{{
     {{term(Dead, "1.0"), lead(Wind, "1.5")}, 2},
 }};
 
+// Serviceability, unfactored. EN 1990 equation 6.14b, the characteristic
+// combination G + Q1 + Σψ0·Qi with the ψ0 above (imposed 0.7, snow 0.5, wind 0.6;
+// roof imposed loads alone).
+inline constexpr std::array<PresetFormula, 5> kEurocodeCharacteristic{{
+    {{lead(Dead, "1")}, 1},
+    {{term(Dead, "1"), lead(Live, "1"), term(Snow, "0.5"), term(Wind, "0.6")}, 4},
+    {{term(Dead, "1"), lead(RoofLive, "1")}, 2},
+    {{term(Dead, "1"), lead(Snow, "1"), term(Live, "0.7"), term(Wind, "0.6")}, 4},
+    {{term(Dead, "1"), lead(Wind, "1"), term(Live, "0.7"), term(Snow, "0.5")}, 4},
+}};
+
+// EN 1990 equation 6.16b, quasi-permanent G + Σψ2·Qi: of the recommended ψ2 only
+// the imposed load's of category A, 0.3, is not zero.
+inline constexpr std::array<PresetFormula, 1> kEurocodeQuasiPermanent{{
+    {{lead(Dead, "1"), term(Live, "0.3")}, 2},
+}};
+
+// IBC Table 1604.3, roof members: the live (or roof live) load alone, the snow
+// or the wind load alone, and dead plus live; each with its own limit.
+inline constexpr std::array<PresetFormula, 3> kIbcRoofDeflection{{
+    {{either(Live, RoofLive, "1", true)}, 1},
+    {{either(Snow, Wind, "1", true)}, 1},
+    {{term(Dead, "1"), either(Live, RoofLive, "1", true)}, 2},
+}};
+
 }  // namespace preset_detail
 
-inline constexpr std::array<DesignPreset, 3> kDesignPresets{{
+inline constexpr std::array<DesignPreset, 6> kDesignPresets{{
     {"ASCE 7 strength design (LRFD)", "LRFD", preset_detail::kAsceStrength},
     {"ASCE 7 allowable stress design (ASD)", "ASD", preset_detail::kAsceAllowable},
     {"EN 1990 ultimate limit state (STR, 6.10)", "EN STR", preset_detail::kEurocodeStr},
+    {"EN 1990 serviceability, characteristic (6.14b)", "EN SLS", preset_detail::kEurocodeCharacteristic},
+    {"EN 1990 serviceability, quasi-permanent (6.16b)", "EN QP", preset_detail::kEurocodeQuasiPermanent},
+    {"IBC Table 1604.3 roof deflection checks", "IBC", preset_detail::kIbcRoofDeflection},
 }};
 
 // The name a preset gives the combination of its formula with these factors:

@@ -6,9 +6,7 @@
 #include "engine/quoted_text.hpp"
 
 namespace korvel::load_case {
-namespace {
 
-// A name as the envelope table writes it to a terminal, quoted where it holds a comma or a quote.
 std::string csv_field(std::string_view name) {
     const std::string text = engine::escaped_controls(name);
     if (text.find_first_of(",\"") == std::string::npos) return text;
@@ -19,6 +17,8 @@ std::string csv_field(std::string_view name) {
     }
     return out + '"';
 }
+
+namespace {
 
 void append_row(std::string& out, const engine::EnvelopeRow& row) {
     out.append(row.item).append(",").append(row.max).append(",").append(csv_field(row.max_by)).append(",");

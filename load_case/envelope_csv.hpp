@@ -2,10 +2,16 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "engine/envelope.hpp"
 
 namespace korvel::load_case {
+
+// A CSV field as the envelope table writes a name to a terminal: control
+// characters escaped (\u001B, \n ...), quoted with its quotes doubled where it
+// holds a comma or a quote.
+std::string csv_field(std::string_view text);
 
 // The envelope table as CSV (RFC 4180, CRLF line ends): the header
 // item,max,max_by,min,min_by,reverses, a row per member in the results table's

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/analysis.hpp"
+#include "load_case/design_settings.hpp"
 #include "load_case/load_case.hpp"
 
 namespace korvel::load_case {
@@ -63,6 +64,8 @@ struct Project {
     std::string span;
     std::vector<LoadCase> cases;
     std::vector<Combination> combinations;
+    std::optional<ProjectUnits> units{};     // "units", written only when given
+    std::optional<DesignSettings> design{};  // "design", written only when given
 
     friend bool operator==(const Project&, const Project&) = default;
 };
@@ -95,9 +98,9 @@ std::optional<ProjectError> check_project(const Project& project);
 using CaseFile = std::variant<engine::AnalysisInput, Project>;
 using CaseFileRead = std::variant<engine::AnalysisInput, Project, FormatError, ProjectError>;
 
-// Reads either form: an object with "loads" (or with neither "cases" nor
-// "combinations") is a single case, read exactly as read_load_case reads it;
-// one with "cases" and "combinations",
+// Reads either form (a project may add "units" and "design", docs/load-cases.md): an object with "loads" (or with
+// neither "cases" nor "combinations") is a single case, read exactly as read_load_case reads it; one with "cases" and
+// "combinations",
 //   {"span": TEXT, "cases": [{"name": N, "kind": K, "loads": {...}}, ...],
 //    "combinations": [{"name": N, "factors": {"CASE": TEXT, ...}}, ...]},
 // is a project, which must then pass check_project. A missing "kind" is "other".

@@ -52,7 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
                     PresetRow{2,
                               {"EN STR 1: 1.35 Dead", "EN STR 4: 1.35 Dead + 1.5 Snow + 0.9 Wind uplift",
                                "EN STR 4: 1.35 Dead + 1.5 Snow", "EN STR 5: 1.35 Dead + 1.5 Wind uplift + 0.75 Snow",
-                               "EN STR 5: 1.35 Dead + 1.5 Wind uplift", "EN STR 6: 1.0 Dead + 1.5 Wind uplift"}}));
+                               "EN STR 5: 1.35 Dead + 1.5 Wind uplift", "EN STR 6: 1.0 Dead + 1.5 Wind uplift"}},
+                    PresetRow{3,
+                              {"EN SLS 1: Dead", "EN SLS 4: Dead + Snow + 0.6 Wind uplift", "EN SLS 4: Dead + Snow",
+                               "EN SLS 5: Dead + Wind uplift + 0.5 Snow", "EN SLS 5: Dead + Wind uplift"}},
+                    PresetRow{4, {"EN QP 1: Dead"}}, PresetRow{5, {"IBC 2: Snow", "IBC 2: Wind uplift"}}));
 
 TEST(DesignPresets, MapCasesByKindNotByPosition) {
     const std::vector<LoadCase> cases{case_of("Pressure", CaseKind::Wind), case_of("Hoist", CaseKind::Other),

@@ -76,6 +76,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     std::vector<std::string> loads;
     std::vector<std::string> files;
     std::vector<std::string> envelope_files;
+    std::vector<std::string> design_files;
     std::vector<std::string> combinations;
     bool batch = false;
     bool numbers = false;
@@ -99,6 +100,9 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     // Taken as lists, so that a repeated option is refused in the program's own words.
     auto* envelope_option = app.add_option("--envelope", envelope_files)->allow_extra_args(false);
     auto* combination_option = app.add_option("--combination", combinations)->allow_extra_args(false);
+    auto* design_option = app.add_option("--design", design_files)->allow_extra_args(false);
+    std::string deflection_node;
+    auto* node_option = app.add_option("--virtual-work", deflection_node)->needs(design_option);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
     batch_flag->excludes(envelope_option)->excludes(combination_option);
@@ -115,6 +119,24 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         return InfoText{"korvel-solve " + std::string(version.what()) + "\n"};
     } catch (const CLI::ParseError& error) {
         throw UsageError(shortened(error.what()));
+    }
+
+    if (design_option->count() > 0) {
+        refuse_repeated("--design", design_files, "project file");
+        // The design is the whole output of a project: other inputs or outputs would go unanswered.
+        const std::array<std::pair<const CLI::Option*, std::string_view>, 5> clashes{{
+            {batch_flag, "--batch answers one case per line"},
+            {envelope_option, "--envelope writes the envelope of every combination"},
+            {combination_option, "--combination the results of one combination"},
+            {span_option, "--span gives a case, and the project holds its span"},
+            {load_option, "--load gives a case, and the project holds its loads"},
+        }};
+        for (const auto& [option, what] : clashes) {
+            if (option->count() == 0) continue;
+            throw UsageError("--design and " + option->get_name() +
+                             " cannot be combined: --design writes the design of a project's members, " +
+                             std::string(what) + "; give one of them");
+        }
     }
 
     const ResultValues values = numbers ? ResultValues::Numbers : ResultValues::Strings;
@@ -153,6 +175,13 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         }
         files.push_back(std::move(envelope_files.front()));
         run.envelope = true;
+    }
+    if (design_option->count() > 0) {
+        if (!files.empty()) throw UsageError("--design names the project; leave out " + engine::quoted_text(files[0]));
+        if (node_option->count() > 0 && !working) throw UsageError("--virtual-work chooses the node of --working");
+        run.deflection_node = std::move(deflection_node);
+        files.push_back(std::move(design_files.front()));
+        run.design = true;
     }
     if (combination_option->count() > 0) {
         if (files.empty()) throw UsageError("--combination needs the project file it is a combination of");

@@ -18,11 +18,15 @@ struct SingleRun {
     engine::AnalysisInput input;
     std::optional<std::string> case_file;    // when given, the case is read from it ("-": standard input)
     bool envelope = false;                   // --envelope: the case file is a project, its envelope the output
+    bool design = false;                     // --design: the case file is a project, its member design the output
     std::optional<std::string> combination;  // --combination: the results of this combination of the project
     OutputFormat format = OutputFormat::Table;
     ResultValues values = ResultValues::Strings;
     bool working = false;     // --working: the hand solution instead of the results
     bool all_digits = false;  // --all-digits: the working's doubles with every digit
+    // --virtual-work with --design --working: where the virtual-work table is for ("L3", or "L6.H" for the
+    // supports' spread); empty: the node of each combination's largest deflection.
+    std::string deflection_node;
 };
 
 // --batch: the cases come as JSON Lines from the files, in order (none: standard input).

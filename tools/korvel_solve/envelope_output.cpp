@@ -50,12 +50,16 @@ void append_notes_json(std::string& out, const engine::EnvelopeTable& table) {
     out += '}';
 }
 
+}  // namespace
+
 // Pads each column to its widest cell, two blanks between columns.
-std::string aligned(const std::vector<std::array<std::string, 6>>& rows) {
-    std::array<std::size_t, 6> widths{};
+std::string aligned(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
     const auto width_of = [](const std::string& text) { return load_case::display_width(text); };
-    for (const auto& row : rows)
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()), 0);
         for (std::size_t i = 0; i < row.size(); ++i) widths[i] = std::max(widths[i], width_of(row[i]));
+    }
     std::string out;
     for (const auto& row : rows) {
         std::string line;
@@ -69,13 +73,14 @@ std::string aligned(const std::vector<std::array<std::string, 6>>& rows) {
     return out;
 }
 
+namespace {
+
 std::string block_text(std::string_view heading, const std::vector<EnvelopeRow>& rows) {
-    std::vector<std::array<std::string, 6>> lines{{std::string(heading)}};
-    std::copy(engine::kEnvelopeValueHeadings.begin(), engine::kEnvelopeValueHeadings.end(), lines[0].begin() + 1);
+    std::vector<std::vector<std::string>> lines{{std::string(heading)}};
+    lines[0].insert(lines[0].end(), engine::kEnvelopeValueHeadings.begin(), engine::kEnvelopeValueHeadings.end());
     for (const EnvelopeRow& row : rows) {
-        std::array<std::string, 6>& line = lines.emplace_back();
-        const auto cells = row.cells();
-        for (std::size_t c = 0; c < cells.size(); ++c) line[c] = engine::escaped_controls(cells[c]);
+        std::vector<std::string>& line = lines.emplace_back();
+        for (const auto& cell : row.cells()) line.push_back(engine::escaped_controls(cell));
     }
     return aligned(lines);
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "load_case/combination.hpp"
 #include "tools/korvel_solve/result_json.hpp"
@@ -20,6 +21,10 @@ inline constexpr std::string_view kNumbersNotForEnvelope =
 // combinations in the file's order, members in the results table's order, and
 // the notes and the status in the envelope table's words.
 void append_project_json(std::string& out, const load_case::ProjectEnvelope& answer);
+
+// Rows of texts as columns padded to their widest cell as a terminal shows it,
+// two blanks apart; a row may have fewer cells than the widest.
+std::string aligned(const std::vector<std::vector<std::string>>& rows);
 
 // The envelope table as aligned columns: the members, the reactions, then the
 // status sentence and each combination left out with its message.

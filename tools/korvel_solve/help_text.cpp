@@ -7,6 +7,8 @@ const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NO
        korvel-solve (--span TEXT [--load NODE.C=TEXT]... | CASE.json) --working
        korvel-solve --envelope PROJECT.json [--format FORMAT]
        korvel-solve --combination NAME [--format FORMAT|--working] PROJECT.json
+       korvel-solve --design PROJECT.json [--format FORMAT]
+       korvel-solve --design PROJECT.json --working [--virtual-work NODE]
        korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
 
 Solves the Fink roof truss: member lengths, axial forces (tension positive) and
@@ -23,6 +25,10 @@ Options:
                        min with the combination giving each
   --combination NAME   with a project file: the full results of one combination
                        (or its --working); not with --envelope
+  --design PROJECT     check every member of the project with its "design"
+                       settings: governing combination, check, utilisation,
+                       pass or fail, and the lightest sections that pass;
+                       not with --envelope, --combination or --batch
   --batch [FILE]...    analyse one case per line of the FILEs, in order ("-" or
                        no FILE: standard input), one JSON line answering each
   --jobs N             batch lines analysed at once (default: the number of
@@ -35,6 +41,9 @@ Options:
                        numbers it used, as Markdown text instead of the results
   --all-digits         with --working: every digit of each double the program
                        used, instead of six significant digits
+  --virtual-work NODE  with --design --working: the virtual-work table of the
+                       deflection at NODE (L0..L6, U1..U7, or L6.H for the
+                       supports' spread) under each serviceability combination
   -h, --help           print this help and exit
   --version            print the version and exit
 
@@ -70,9 +79,10 @@ Examples:
 Exit status:
   0  every analysis succeeded
   1  an analysis or a combination failed, a batch line was answered with an
-     error (every line is still answered), or input or output failed part way
+     error (every line is still answered), input or output failed part way,
+     or a designed member fails or cannot be checked
   2  usage error: a bad option, a file that cannot be read, a case file that
-     is not a case, or a project that is not usable
+     is not a case, a project that is not usable, or a bad design
 )";
 
 }  // namespace korvel::solve

@@ -15,6 +15,7 @@
 #include "load_case/project.hpp"
 #include "tools/korvel_solve/batch.hpp"
 #include "tools/korvel_solve/command_line.hpp"
+#include "tools/korvel_solve/design_command.hpp"
 #include "tools/korvel_solve/envelope_command.hpp"
 #include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/interruption.hpp"
@@ -68,6 +69,7 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
     if (run.case_file) {
         load_case::CaseFile file = read_case_file(*run.case_file, in_fd);
         if (const auto* project = std::get_if<load_case::Project>(&file)) {
+            if (run.design) return run_design(*project, run, out_fd, err);
             if (!run.combination && run.working) {
                 throw UsageError("--working writes the working of one case, and " +
                                  engine::quoted_text(*run.case_file) +
@@ -75,10 +77,12 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
             }
             if (!run.combination) return run_envelope(*project, run, out_fd, err);
             run.input = combination_input(*project, *run.combination);
-        } else if (run.envelope || run.combination) {
+        } else if (run.envelope || run.combination || run.design) {
             throw UsageError(engine::quoted_text(*run.case_file) +
                              " holds one case, not a project with combinations; analyse it without " +
-                             (run.envelope ? "--envelope" : "--combination"));
+                             (run.envelope ? "--envelope"
+                              : run.design ? "--design"
+                                           : "--combination"));
         } else {
             run.input = std::get<engine::AnalysisInput>(std::move(file));
         }

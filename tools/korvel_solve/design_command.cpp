@@ -1,0 +1,226 @@
+#include "tools/korvel_solve/design_command.hpp"
+
+#include <cmath>
+
+#include "design/design_table.hpp"
+#include "engine/quoted_text.hpp"
+#include "load_case/combination.hpp"
+#include "tools/korvel_solve/deflection_output.hpp"
+#include "tools/korvel_solve/envelope_output.hpp"
+#include "tools/korvel_solve/output_sink.hpp"
+#include "tools/korvel_solve/solve_command.hpp"
+#include "tools/korvel_solve/usage_error.hpp"
+
+namespace korvel::solve {
+namespace {
+
+using design::DesignColumn;
+
+std::string lightest_words(const DesignAnswer& answer, std::size_t g) {
+    const design::GroupChoice& choice = answer.lightest[g];
+    if (!choice.candidate) {
+        return "nothing in the list passes; " + std::string(engine::member_name(choice.governing)) +
+               " fails with every candidate (least utilisation " +
+               (std::isinf(choice.utilisation) ? std::string("not checked")
+                                               : design::design_number(choice.utilisation, 3)) +
+               ")";
+    }
+    return design::section_title(answer.design, answer.design.candidates[g][*choice.candidate]) + ", utilisation " +
+           design::design_number(choice.utilisation, 3) + " in " + std::string(engine::member_name(choice.governing));
+}
+
+std::string design_text(const DesignAnswer& answer) {
+    std::string out;
+    std::vector<std::vector<std::string>> conditions;
+    for (const design::DesignCondition& condition : design::design_conditions(answer.design)) {
+        conditions.push_back({condition.label + ":", engine::escaped_controls(condition.text)});
+    }
+    out += aligned(conditions) + '\n';
+    std::vector<std::vector<std::string>> rows(1);
+    for (const design::DesignColumnRow& column : design::kDesignColumns) {
+        rows[0].push_back(design::design_heading(column, answer.design.units.force));
+    }
+    for (const design::DesignTableRow& row :
+         design::design_table(answer.result, answer.design, design::DesignOrder::Members)) {
+        std::vector<std::string>& cells = rows.emplace_back();
+        for (const std::string& cell : row.cells) cells.push_back(engine::escaped_controls(cell));
+    }
+    out += aligned(rows) + '\n';
+    std::vector<std::vector<std::string>> lightest;
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        lightest.push_back({"Lightest, " + std::string(design::kGroupKeys[g]) + ":", lightest_words(answer, g)});
+    }
+    out += aligned(lightest) + '\n';
+    for (const std::size_t c : answer.result.failed_combinations) {
+        out += "Not analysed: " + engine::escaped_controls(answer.result.combinations[c]) + '\n';
+    }
+    std::size_t failing = 0;
+    for (const design::MemberDesign& m : answer.result.members) failing += m.passes ? 0 : 1;
+    if (answer.result.passes) {
+        out += "Result: every member passes\n";
+    } else if (failing > 0) {
+        out += "Result: " + std::to_string(failing) + " of 29 members fail or are not checked\n";
+    } else {
+        out += "Result: incomplete, a combination could not be analysed\n";
+    }
+    return out;
+}
+
+Json section_json(const design::Design& d, const design::Section& section) {
+    Json json;
+    json["name"] = design::section_title(d, section);
+    json["A"] = design::design_number(section.area, 2);
+    json["i_y"] = design::design_number(section.radius_in_plane, 2);
+    json["i_z"] = design::design_number(section.radius_out_of_plane, 2);
+    json["unit"] = std::string(design::unit_key(section.unit));
+    return json;
+}
+
+// The virtual-work table of each serviceability combination at `node` ("L3",
+// "L6.H"), or at the node of its largest deflection, N from the combination's
+// own analysis.
+std::string deflection_working(const load_case::Project& project, const DesignAnswer& answer, const std::string& node) {
+    if (!answer.deflection) {
+        throw UsageError(
+            "the project's design names no \"serviceability\" combinations, so there is no deflection "
+            "to work out");
+    }
+    std::optional<std::size_t> chosen;
+    if (!node.empty()) {
+        const bool spread = node == "L6.H";
+        const std::optional<engine::Node> id = engine::node_from_name(spread ? "L6" : node);
+        if (id)
+            chosen = engine::deflection_point_index(
+                *id, spread ? engine::Component::Horizontal : engine::Component::Vertical);
+        if (!chosen) {
+            throw UsageError("--virtual-work " + engine::quoted_text(node) +
+                             ": the deflection is worked out at L0..L6 and U1..U7, or L6.H for the supports' "
+                             "spread; U8 and U9 take no load");
+        }
+    }
+    const auto virtual_forces = std::get<engine::VirtualForces>(engine::virtual_forces(project.span));
+    const engine::TrussStiffness stiffness = design::member_stiffness(answer.design);
+    const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project));
+    const std::string force_unit(design::unit_key(answer.design.units.force));
+    const std::string length_unit(design::unit_key(answer.design.units.length));
+    std::string out;
+    for (const design::CombinationDeflection& entry : answer.deflection->combinations) {
+        const std::size_t index = *load_case::combination_index(project, entry.name);
+        const auto outcome = engine::run_analysis(inputs[index]);
+        const auto& loads = std::get<engine::AnalysisResult>(outcome);
+        const engine::VirtualWork work =
+            engine::virtual_work(virtual_forces, loads, stiffness, chosen.value_or(entry.largest.point));
+        out += "# " + engine::escaped_controls(entry.name) + "\n\n" +
+               virtual_work_markdown(engine::virtual_work_table(work, {force_unit, length_unit})) + "\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+DesignAnswer design_answer(const load_case::Project& project) {
+    auto read = design::read_design(project);
+    if (auto* error = std::get_if<design::DesignError>(&read))
+        throw UsageError("the project's design: " + error->message);
+    DesignAnswer answer{std::get<design::Design>(std::move(read)), {}, {}, std::nullopt};
+    auto extremes = design::force_extremes(project, answer.design);
+    if (auto* error = std::get_if<load_case::ProjectError>(&extremes)) throw UsageError(error->message);
+    const auto& forces = std::get<design::ForceExtremes>(extremes);
+    answer.result = design::design_members(forces, answer.design);
+    answer.lightest = design::lightest_sections(forces, answer.design);
+    if (auto deflection = design::design_deflections(project, answer.design)) {
+        if (auto* error = std::get_if<std::string>(&*deflection)) throw UsageError("the project's design: " + *error);
+        answer.deflection = std::get<design::DeflectionCheck>(std::move(*deflection));
+    }
+    return answer;
+}
+
+Json design_json(const DesignAnswer& answer) {
+    const design::Design& d = answer.design;
+    const design::DesignResult& result = answer.result;
+    Json json;
+    json["units"] = {{"force", std::string(design::unit_key(d.units.force))},
+                     {"length", std::string(design::unit_key(d.units.length))}};
+    json["code"] = std::string(design::code_row(d.code).key);
+    json["edition"] = std::string(design::code_row(d.code).edition);
+    json["material"] = {{"name", std::string(d.material.name)}, {"standard", std::string(d.material.standard)}};
+    Json sections = Json::object();
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        sections[std::string(design::kGroupKeys[g])] = section_json(d, d.sections[g]);
+    }
+    json["sections"] = std::move(sections);
+    const std::string length_unit(design::unit_key(d.units.length));
+    Json members = Json::object();
+    for (const design::MemberDesign& m : result.members) {
+        Json member;
+        member["group"] = std::string(design::group_key(m.group));
+        member["section"] = design::section_title(d, d.section_of(m.member));
+        member["length"] = design::design_number(m.length, 4);
+        member["buckling_length_in_plane"] = design::design_number(m.buckling_in_plane, 4);
+        member["buckling_length_out_of_plane"] = design::design_number(m.buckling_out_of_plane, 4);
+        // A member not checked has no utilisation; one without force has no governing check.
+        member["utilisation"] = m.checked ? Json(design::design_number(m.utilisation, 3)) : Json(nullptr);
+        member["governing"] = m.governing ? Json(result.combinations[*m.governing]) : Json(nullptr);
+        member["check"] = m.checked && m.governing ? Json(std::string(design::check_words(m.check))) : Json(nullptr);
+        const bool governed = m.checked && m.governing;
+        member["design_force"] = governed ? Json(design::design_number(m.design_force, 3)) : Json(nullptr);
+        member["resistance"] = governed ? Json(design::design_number(m.resistance, 3)) : Json(nullptr);
+        member["passes"] = m.passes;
+        member["checked"] = m.checked;
+        member["warnings"] = m.warnings;
+        members[std::string(engine::member_name(m.member))] = std::move(member);
+    }
+    json["members"] = std::move(members);
+    Json lightest = Json::object();
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        const design::GroupChoice& choice = answer.lightest[g];
+        lightest[std::string(design::kGroupKeys[g])] = {
+            {"section",
+             choice.candidate ? Json(design::section_title(d, d.candidates[g][*choice.candidate])) : Json(nullptr)},
+            {"utilisation",
+             std::isinf(choice.utilisation) ? Json(nullptr) : Json(design::design_number(choice.utilisation, 3))},
+            {"governing", std::string(engine::member_name(choice.governing))}};
+    }
+    json["lightest"] = std::move(lightest);
+    json["not_checked"] = std::string(design::kDesignLimits);
+    Json failed = Json::array();
+    for (const std::size_t c : result.failed_combinations) failed.push_back(result.combinations[c]);
+    json["failed_combinations"] = std::move(failed);
+    if (answer.deflection) json["deflection"] = deflection_json(*answer.deflection);
+    json["passes"] = result.passes && (!answer.deflection || answer.deflection->passes);
+    json["complete"] = result.complete;
+    return json;
+}
+
+int run_design(const load_case::Project& project, const SingleRun& run, int out_fd, std::ostream& err) {
+    if (run.values == ResultValues::Numbers) throw UsageError("--numbers applies to results, not to a design");
+    const DesignAnswer answer = design_answer(project);
+    if (run.working) {
+        const std::string text = deflection_working(project, answer, run.deflection_node);
+        write_all(out_fd, text.data(), text.size());
+        return kExitSuccess;
+    }
+    std::string text;
+    switch (run.format) {
+        case OutputFormat::Table:
+            text = design_text(answer);
+            if (answer.deflection) {
+                text += '\n' + deflection_text(*answer.deflection, design::unit_key(answer.design.units.length));
+            }
+            break;
+        case OutputFormat::Csv:
+            text = design::design_csv(answer.result, answer.design, design::DesignOrder::Members);
+            break;
+        case OutputFormat::Json: append_json_line(text, design_json(answer)); break;
+    }
+    write_all(out_fd, text.data(), text.size());
+    for (const std::size_t c : answer.result.failed_combinations) {
+        err << "korvel-solve: combination "
+            << engine::escaped_controls(engine::quoted_text(answer.result.combinations[c]))
+            << " could not be analysed; the design leaves it out\n";
+    }
+    const bool deflection_passes = !answer.deflection || answer.deflection->passes;
+    return answer.result.passes && deflection_passes ? kExitSuccess : kExitFailure;
+}
+
+}  // namespace korvel::solve
