@@ -29,6 +29,14 @@ public:
         shown.append(title + QStringLiteral(": ") + text);
         return korvel::ui::Answer::No;
     }
+    korvel::ui::Answer ask_before_deleting(const QString& text, const QString& title) override {
+        shown.append(title + QStringLiteral(": ") + text);
+        return korvel::ui::Answer::No;
+    }
+    korvel::ui::SaveAnswer ask_to_save(const QString& text, const QString& title) override {
+        shown.append(title + QStringLiteral(": ") + text);
+        return korvel::ui::SaveAnswer::Cancel;
+    }
     std::optional<QString> input(const QString& prompt, const QString& title, const QString&) override {
         shown.append(title + QStringLiteral(": ") + prompt);
         return std::nullopt;
