@@ -36,6 +36,12 @@ public:
     korvel::ui::Answer message(const QString& text, korvel::ui::MessageStyle, const QString&) override {
         throw std::runtime_error("unexpected message: " + text.toStdString());
     }
+    korvel::ui::Answer ask_before_deleting(const QString& text, const QString&) override {
+        throw std::runtime_error("unexpected question: " + text.toStdString());
+    }
+    korvel::ui::SaveAnswer ask_to_save(const QString& text, const QString&) override {
+        throw std::runtime_error("unexpected question: " + text.toStdString());
+    }
     std::optional<QString> input(const QString& prompt, const QString&, const QString&) override {
         throw std::runtime_error("unexpected question: " + prompt.toStdString());
     }
