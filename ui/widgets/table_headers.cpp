@@ -76,7 +76,8 @@ bool ReadableHeader::viewportEvent(QEvent* event) {
 }
 
 bool ReadableHeader::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_.viewport() && event->type() == QEvent::Resize) fit_later();
+    // The type first: while the table is taken down its viewport must not be asked for.
+    if (event->type() == QEvent::Resize && watched == table_.viewport()) fit_later();
     return QHeaderView::eventFilter(watched, event);
 }
 
