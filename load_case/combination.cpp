@@ -70,6 +70,7 @@ std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(c
         begin = numbers.factor_ends[c];
         engine::AnalysisInput& input = inputs[c];
         input.span = project.span;
+        input.pitch = project.pitch;
         combine(numbers, factors, input.loads);
     }
     return inputs;
