@@ -24,8 +24,11 @@ constexpr std::size_t kLinesPerThreadWorthSharing = 16;
 // runs whose answers are then put together in input order.
 class ParallelAnswers {
 public:
-    ParallelAnswers(std::size_t jobs, ResultValues values)
-        : pool_(jobs), answerers_(pool_.size(), LineAnswerer(values)), outputs_(pool_.size()), errors_(pool_.size()) {}
+    ParallelAnswers(std::size_t jobs, ResultValues values, const std::optional<engine::RoofPitch>& pitch)
+        : pool_(jobs),
+          answerers_(pool_.size(), LineAnswerer(values, pitch)),
+          outputs_(pool_.size()),
+          errors_(pool_.size()) {}
 
     // Adds the answers to `lines` to the sink's output; returns how many are errors.
     std::size_t answer(const std::vector<InputLine>& lines, const std::string& source, OutputSink& sink) {
@@ -79,7 +82,7 @@ private:
 
 BatchSummary run_batch(std::span<const BatchInput> inputs, int out_fd, const BatchOptions& options) {
     OutputSink sink(out_fd);
-    ParallelAnswers answers(options.jobs, options.values);
+    ParallelAnswers answers(options.jobs, options.values, options.pitch);
     std::vector<InputLine> lines;
     BatchSummary summary;
     const auto write_before_waiting = [&] { sink.flush(); };

@@ -4,6 +4,7 @@
 #include "load_case/combination.hpp"
 #include "load_case/envelope_csv.hpp"
 #include "tools/korvel_solve/envelope_output.hpp"
+#include "tools/korvel_solve/line_answerer.hpp"
 #include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/solve_command.hpp"
 #include "tools/korvel_solve/usage_error.hpp"
@@ -33,7 +34,10 @@ int run_envelope(const load_case::Project& project, const SingleRun& run, int ou
     switch (run.format) {
         case OutputFormat::Table: text = envelope_table(answer); break;
         case OutputFormat::Csv: text = load_case::envelope_csv(answer.envelope, answer.names); break;
-        case OutputFormat::Json: append_json_line(text, project_json(answer)); break;
+        case OutputFormat::Json:
+            append_json_line(text, project_json(answer));
+            add_pitch(text, project.pitch);
+            break;
     }
     write_all(out_fd, text.data(), text.size());
     for (const engine::FailedCombination& failed : answer.envelope.failed()) {
