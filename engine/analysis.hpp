@@ -18,7 +18,7 @@ namespace korvel::engine {
 struct AnalysisInput {
     std::string span;
     std::array<std::string, kLoadCount> loads;  // in load-map order; empty means zero
-    RoofPitch pitch;                            // 6:12 unless the user gives another
+    RoofPitch pitch = {};                       // 6:12 unless the user gives another
 
     void set_load(Node node, Component component, std::string text);
 

@@ -150,11 +150,13 @@ std::string PitchError::message() const {
     std::string out = "The roof pitch " + quoted;
     switch (problem) {
         case PitchProblem::Empty: return "The roof pitch is empty. " + std::string(kForms);
-        case PitchProblem::NotUnderstood: return "The roof pitch is not understood: " + quoted + ". " + std::string(kForms);
+        case PitchProblem::NotUnderstood:
+            return "The roof pitch is not understood: " + quoted + ". " + std::string(kForms);
         case PitchProblem::BeyondRange: out += " is beyond the computable range. "; break;
         case PitchProblem::NotPositive: out += " does not rise: a roof rises from its supports to its apex. "; break;
         case PitchProblem::NoRun:
-            return out + " has no run: the number after the colon is the run, such as 12 in 7:12. " + std::string(kForms);
+            return out + " has no run: the number after the colon is the run, such as 12 in 7:12. " +
+                   std::string(kForms);
         case PitchProblem::TooFlat: out += " is too flat: below 5° the webs vanish into the chords. "; break;
         case PitchProblem::TooSteep: out += " is too steep. "; break;
         case PitchProblem::NoMiddlePanel:

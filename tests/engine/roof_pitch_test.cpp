@@ -169,8 +169,10 @@ double worst_joint(const AnalysisInput& input, const AnalysisResult& result, dou
     for (std::size_t i = 0; i < kLoadCount; ++i) {
         const double load = input.loads[i].empty() ? 0 : parse_double(input.loads[i]);
         Vec& joint = residual[static_cast<std::size_t>(kLoadMap[i].node)];
-        if (kLoadMap[i].component == Component::Horizontal) joint.x += load;
-        else joint.y -= load;
+        if (kLoadMap[i].component == Component::Horizontal)
+            joint.x += load;
+        else
+            joint.y -= load;
         total_load += std::abs(load);
     }
     residual[static_cast<std::size_t>(Node::L0)].y += result.reaction(Reaction::RL0).to_double();
@@ -191,9 +193,8 @@ struct PitchCase {
 };
 
 const PitchCase kPitches[] = {
-    {"5°", 0},      {"15°", 0},      {"22.5°", 0},     {"30°", 0},        {"35°", 0},
-    {"40°", 0},     {"4:12", 0},     {"8:12", 0},      {"rise 3.6", 12},  {"rise 0.6", 12},
-    {"rise 40", 100},
+    {"5°", 0},   {"15°", 0},  {"22.5°", 0},     {"30°", 0},       {"35°", 0},       {"40°", 0},
+    {"4:12", 0}, {"8:12", 0}, {"rise 3.6", 12}, {"rise 0.6", 12}, {"rise 40", 100},
 };
 
 double tangent_of(const RoofPitch& pitch, double span) {
@@ -210,7 +211,8 @@ TEST(RoofPitch, EveryPitchBalancesEveryJointOfItsTrueTruss) {
         for (int run = 0; run < 60; ++run) {
             AnalysisInput input;
             input.pitch = read;
-            input.span = c.span > 0 ? four_places(static_cast<std::int64_t>(c.span * 10000)) : four_places(span_draw(random));
+            input.span =
+                c.span > 0 ? four_places(static_cast<std::int64_t>(c.span * 10000)) : four_places(span_draw(random));
             for (std::string& text : input.loads) {
                 if (present(random)) text = four_places(load(random));
             }
@@ -261,10 +263,12 @@ TEST(RoofPitch, MirroredLoadsGiveMirroredForcesAtEveryPitch) {
                                       {"L2.V", "5"},  {"L3.V", "5"},  {"L4.V", "5"},  {"L5.V", "5"}};
     constexpr double kTotalLoad = 95;
     for (const PitchCase& c : kPitches) {
-        AnalysisInput input = testing::make_input(c.span > 0 ? four_places(static_cast<std::int64_t>(c.span * 10000)) : "12", symmetric);
+        AnalysisInput input =
+            testing::make_input(c.span > 0 ? four_places(static_cast<std::int64_t>(c.span * 10000)) : "12", symmetric);
         input.pitch = pitch(c.text);
         const AnalysisResult result = std::get<AnalysisResult>(run_analysis(input));
-        const double tolerance = 0.0001 + kAngleError * kTotalLoad / std::sin(std::atan(tangent_of(input.pitch, parse_double(input.span))));
+        const double tolerance =
+            0.0001 + kAngleError * kTotalLoad / std::sin(std::atan(tangent_of(input.pitch, parse_double(input.span))));
         EXPECT_NEAR(result.reaction(Reaction::RL0).to_double(), result.reaction(Reaction::RL6).to_double(), tolerance);
         for (const auto& [left, right] : mirrors) {
             EXPECT_NEAR(result.force(left).to_double(), result.force(right).to_double(), tolerance)

@@ -35,9 +35,9 @@ TEST(PitchInFiles, ReadsEitherKeyAndWritesItBackAfterTheSpan) {
 }
 
 TEST(PitchInFiles, ARefusedPitchNamesTheKeyAndThePitch) {
-    for (const char* file : {R"({"span": "12", "pitch": "45", "loads": {}})",
-                             R"({"span": "12", "pitch": "steep", "loads": {}})",
-                             R"({"span": "12", "pitch": "30", "rise": "2", "loads": {}})"}) {
+    for (const char* file :
+         {R"({"span": "12", "pitch": "45", "loads": {}})", R"({"span": "12", "pitch": "steep", "loads": {}})",
+          R"({"span": "12", "pitch": "30", "rise": "2", "loads": {}})"}) {
         const auto read = read_load_case(file);
         ASSERT_TRUE(std::holds_alternative<FormatError>(read)) << file;
         const std::string& message = std::get<FormatError>(read).message;
@@ -54,9 +54,10 @@ TEST(PitchInFiles, ALineWithoutAPitchForgetsTheLastOne) {
 }
 
 TEST(PitchInFiles, AProjectKeepsItsPitchAndEveryCombinationUsesIt) {
-    const std::string file = "{\"span\": \"12\", \"pitch\": \"35°\",\n"
-                             " \"cases\": [{\"name\": \"Dead\", \"kind\": \"dead\", \"loads\": {\"U4.V\": \"1\"}}],\n"
-                             " \"combinations\": [{\"name\": \"C\", \"factors\": {\"Dead\": \"1.2\"}}]}";
+    const std::string file =
+        "{\"span\": \"12\", \"pitch\": \"35°\",\n"
+        " \"cases\": [{\"name\": \"Dead\", \"kind\": \"dead\", \"loads\": {\"U4.V\": \"1\"}}],\n"
+        " \"combinations\": [{\"name\": \"C\", \"factors\": {\"Dead\": \"1.2\"}}]}";
     const auto read = read_case_file(file);
     ASSERT_TRUE(std::holds_alternative<Project>(read));
     const Project& project = std::get<Project>(read);

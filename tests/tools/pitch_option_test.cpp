@@ -26,7 +26,8 @@ TEST(PitchOption, EveryModeAnalysesTheSameRoofAndNamesItsPitch) {
     // A batch line answers with the same line.
     EXPECT_EQ(run_solve({"--batch", "--pitch", "30 deg"}, std::string(kCase) + "\n").out, json.out);
     // The file's own pitch is the same roof.
-    const CaseFile own("own.korvel.json", R"({"span": "12", "pitch": "30", "loads": {"U2.V": "10", "U4.V": "10", "U6.V": "10"}})");
+    const CaseFile own("own.korvel.json",
+                       R"({"span": "12", "pitch": "30", "loads": {"U2.V": "10", "U4.V": "10", "U6.V": "10"}})");
     EXPECT_EQ(run_solve({own.path(), "--format", "json"}).out, json.out);
 
     const Outcome csv = run_solve({file.path(), "--pitch", "30", "--format", "csv"});
