@@ -3,7 +3,7 @@
 _korvel_solve() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD-1]}
-    local options='--span --load --format --envelope --combination --batch --jobs --numbers --max-line-bytes --working --all-digits --help --version'
+    local options='--span --pitch --load --format --envelope --combination --batch --jobs --numbers --max-line-bytes --working --all-digits --help --version'
     # Every load component the main window takes: NODE.V at L0..L6 and U1..U7,
     # NODE.H at L0, L6 and U1..U7.
     local loads='L0.H= L0.V= L1.V= L2.V= L3.V= L4.V= L5.V= L6.H= L6.V=
@@ -16,6 +16,9 @@ _korvel_solve() {
         --load)
             mapfile -t COMPREPLY < <(compgen -W "$loads" -- "$cur")
             compopt -o nospace 2>/dev/null || :  # outside a completion there is nothing to set
+            return ;;
+        --pitch)
+            mapfile -t COMPREPLY < <(compgen -W '15 22.5 30 35 40 4:12 6:12 8:12' -- "$cur")
             return ;;
         --span|--jobs|--max-line-bytes|--combination)
             return ;;

@@ -92,6 +92,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
         {QStringLiteral("Force diagram"), QStringLiteral("Ctrl+D"), false},
         {QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"), true},
         {QStringLiteral("Redo"), QStringLiteral("Ctrl+Shift+Z"), true},
+        {QStringLiteral("Roof pitch..."), QStringLiteral("Ctrl+Shift+P"), true},
     };
     EXPECT_EQ(shown(), expected);
 

@@ -21,8 +21,9 @@ struct SingleRun {
     std::optional<std::string> combination;  // --combination: the results of this combination of the project
     OutputFormat format = OutputFormat::Table;
     ResultValues values = ResultValues::Strings;
-    bool working = false;     // --working: the hand solution instead of the results
-    bool all_digits = false;  // --all-digits: the working's doubles with every digit
+    bool working = false;                    // --working: the hand solution instead of the results
+    bool all_digits = false;                 // --all-digits: the working's doubles with every digit
+    std::optional<engine::RoofPitch> pitch;  // --pitch: in place of the case file's or project's pitch
 };
 
 // --batch: the cases come as JSON Lines from the files, in order (none: standard input).
