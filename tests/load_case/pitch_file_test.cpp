@@ -65,6 +65,10 @@ TEST(PitchInFiles, AProjectKeepsItsPitchAndEveryCombinationUsesIt) {
     EXPECT_EQ(write_project(project), file);
     const auto inputs = std::get<std::vector<engine::AnalysisInput>>(combined_inputs(project));
     EXPECT_EQ(inputs.at(0).pitch, project.pitch);
+    // The geometry the combinations share is the project's at its pitch.
+    const auto outcomes = std::get<std::vector<engine::AnalysisOutcome>>(analyse_combinations(project));
+    EXPECT_EQ(std::get<engine::AnalysisResult>(outcomes.at(0)),
+              std::get<engine::AnalysisResult>(engine::run_analysis(inputs.at(0))));
 }
 
 }  // namespace
