@@ -8,6 +8,7 @@
 #include "engine/analysis.hpp"
 #include "engine/span_accuracy.hpp"
 #include "ui/dialogs/confirm_exit.hpp"
+#include "ui/main_window/main_window_texts.hpp"
 #include "ui/results_window/results_window_texts.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
 #include "ui/widgets/window_placement.hpp"
@@ -67,6 +68,22 @@ void Coordinator::connect_results_commands(ui::ResultsWindow& results) {
     connect(&results, &ui::ResultsWindow::diagram_picture_requested, this, on_latest(&ui::ResultsExport::save_diagram));
 }
 
+namespace {
+
+// A window showing an analysis at a pitch that is not 6:12 names it in its title;
+// at 6:12 the title is the window's own.
+void show_pitch_in_title(QWidget& window, const engine::RoofPitch& pitch) {
+    const char* const kOwnTitle = "korvelOwnTitle";
+    if (!window.property(kOwnTitle).isValid()) window.setProperty(kOwnTitle, window.windowTitle());
+    const QString own = window.property(kOwnTitle).toString();
+    window.setWindowTitle(pitch.is_default() ? own
+                                             : QString::fromUtf8(ui::kPitchInTitle.data(),
+                                                                 static_cast<qsizetype>(ui::kPitchInTitle.size()))
+                                                   .arg(own, QString::fromStdString(pitch.text)));
+}
+
+}  // namespace
+
 void Coordinator::show_forces(QWidget& opener) {
     if (!latest_analysis_) return;
     ui::open_beside(forces_window_, opener);
@@ -83,7 +100,8 @@ void Coordinator::compare_inputs() {
     if (!latest_analysis_) return;
     const engine::AnalysisInput shown = main_window_.input();
     const engine::AnalysisInput& analysed = latest_analysis_->input;
-    forces_window_.set_inputs_changed(shown.span != analysed.span || shown.loads != analysed.loads);
+    forces_window_.set_inputs_changed(shown.span != analysed.span || shown.loads != analysed.loads ||
+                                      shown.pitch != analysed.pitch);
 }
 
 void Coordinator::start() {
@@ -125,6 +143,8 @@ void Coordinator::run_analysis(const engine::AnalysisInput& input) {
     }
     ui::ResultsWindow& results = results_window();
     results.show_results(latest_analysis_->result);
+    show_pitch_in_title(results, input.pitch);
+    show_pitch_in_title(forces_window_, input.pitch);
     bring_forward(results);
     main_window_.hide();
 }

@@ -65,7 +65,7 @@ std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Pr
         return "The deflection limit " + engine::quoted_text(limit_text) +
                " is not a positive number; write the span's divisor, such as \"300\" for span/300.";
     }
-    auto unit = engine::virtual_forces(project.span);
+    auto unit = engine::virtual_forces(project.span, project.pitch);
     if (const auto* error = std::get_if<engine::AnalysisError>(&unit)) return error->message();
     const auto& virtual_forces = std::get<engine::VirtualForces>(unit);
     check.span = virtual_forces.span;

@@ -21,6 +21,13 @@ std::string quoted(std::string_view text) { return quoted_text(text, kPastedInpu
 // The largest whole number a span may have: the integer part of the largest Fixed4.
 std::string largest_whole_span() { return std::to_string(std::numeric_limits<std::int64_t>::max() / Fixed4::kScale); }
 
+// A rise is checked against the span it stands on: KORVEL takes pitches from 5° to 40°.
+std::string pitch_range_message(std::string_view rise) {
+    return "The " + quoted(rise) + " gives this span a roof pitch outside 5° to 40°, the pitches KORVEL takes. " +
+           "Enter a rise from " + Fixed4::round(flattest_tangent() / 2 + 0.00005).to_text() + " to " +
+           Fixed4::round(steepest_tangent() / 2 - 0.00005).to_text() + " times the span.";
+}
+
 AnalysisError blame_span(ErrorKind kind, const AnalysisInput& input) {
     return {kind, {ErrorSource::Kind::Span, 0}, input.span};
 }
@@ -59,6 +66,7 @@ std::string_view error_kind_key(ErrorKind kind) {
         case ErrorKind::TypeMismatch: return "type-mismatch";
         case ErrorKind::Overflow: return "overflow";
         case ErrorKind::DivisionByZero: return "division-by-zero";
+        case ErrorKind::PitchOutOfRange: return "pitch-out-of-range";
     }
     return "unknown";
 }
@@ -67,6 +75,7 @@ std::string AnalysisError::input_key() const {
     switch (source.kind) {
         case ErrorSource::Kind::Span: return "span";
         case ErrorSource::Kind::Load: return load_key(kLoadMap[source.load]);
+        case ErrorSource::Kind::Pitch: return "pitch";
         case ErrorSource::Kind::None: break;
     }
     return {};
@@ -111,6 +120,7 @@ std::string AnalysisError::message() const {
             return out;
         case ErrorKind::Overflow: return overflow_message(subject);
         case ErrorKind::DivisionByZero: return "The span is too small to analyse. Enter a span of at least 0.0003.";
+        case ErrorKind::PitchOutOfRange: return pitch_range_message(text);
     }
     return "The analysis failed.";
 }
@@ -123,8 +133,10 @@ AnalysisOutcome analysed(const AnalysisInput& input, Record& record) {
 
     TrussGeometry geometry;
     try {
-        geometry = derive_geometry(input.span, record);
+        geometry = derive_geometry(input.span, input.pitch, record);
     } catch (const ArithmeticError& e) {
+        if (e.kind() == ErrorKind::PitchOutOfRange)
+            return AnalysisError{e.kind(), {ErrorSource::Kind::Pitch, 0}, input.pitch.text};
         return blame_span(e.kind(), input);
     }
 

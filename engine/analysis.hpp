@@ -9,6 +9,7 @@
 
 #include "engine/arithmetic_error.hpp"
 #include "engine/fixed4.hpp"
+#include "engine/roof_pitch.hpp"
 #include "engine/truss_model.hpp"
 
 namespace korvel::engine {
@@ -17,8 +18,11 @@ namespace korvel::engine {
 struct AnalysisInput {
     std::string span;
     std::array<std::string, kLoadCount> loads;  // in load-map order; empty means zero
+    RoofPitch pitch = {};                       // 6:12 unless the user gives another
 
     void set_load(Node node, Component component, std::string text);
+
+    friend bool operator==(const AnalysisInput&, const AnalysisInput&) = default;
 };
 
 // Every result of a run as a value: the length and the axial force (tension
@@ -35,10 +39,13 @@ struct AnalysisResult {
     Fixed4 length(Member member) const { return lengths_[to_index(member)]; }
     Fixed4 force(Member member) const { return forces_[to_index(member)]; }
     Fixed4 reaction(Reaction reaction) const { return reactions_[to_index(reaction)]; }
+    // The true slope t of the truss analysed (1/2 at 6:12), by which it is drawn.
+    double tangent() const { return tangent_; }
 
     void set_length(Member member, Fixed4 value) { lengths_[to_index(member)] = value; }
     void set_force(Member member, Fixed4 value) { forces_[to_index(member)] = value; }
     void set_reaction(Reaction reaction, Fixed4 value) { reactions_[to_index(reaction)] = value; }
+    void set_tangent(double tangent) { tangent_ = tangent; }
 
     friend bool operator==(const AnalysisResult&, const AnalysisResult&) = default;
 
@@ -46,11 +53,12 @@ private:
     MemberValues lengths_{};
     MemberValues forces_{};
     ReactionValues reactions_{};
+    double tangent_ = 0.5;
 };
 
 // Which input an error is blamed on.
 struct ErrorSource {
-    enum class Kind { None, Span, Load } kind = Kind::None;
+    enum class Kind { None, Span, Load, Pitch } kind = Kind::None;
     std::size_t load = 0;  // index into kLoadMap when kind == Load
 
     friend bool operator==(const ErrorSource&, const ErrorSource&) = default;

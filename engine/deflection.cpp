@@ -16,23 +16,25 @@ std::optional<std::size_t> deflection_point_index(Node node, Component component
     return std::nullopt;
 }
 
-std::variant<VirtualForces, AnalysisError> virtual_forces(const std::string& span) {
+std::variant<VirtualForces, AnalysisError> virtual_forces(const std::string& span, const RoofPitch& pitch) {
     VirtualForces forces;
     for (std::size_t p = 0; p < kDeflectionPointCount; ++p) {
         AnalysisInput input;
         input.span = span;
+        input.pitch = pitch;
         input.set_load(kDeflectionPoints[p].node, kDeflectionPoints[p].component, std::string(kVirtualLoadText));
         AnalysisOutcome outcome = run_analysis(input);
         if (auto* error = std::get_if<AnalysisError>(&outcome)) return std::move(*error);
         const auto& result = std::get<AnalysisResult>(outcome);
         for (const Member m : kMembers) forces.unit_forces[p][to_index(m)] = result.force(m).to_double() / kVirtualLoad;
     }
-    // The span as the analysis used it (the analysis has read it already).
-    forces.span = derive_geometry(span).span.to_double();
+    // The span and slope as the analysis used them (the analysis has read them already).
+    const TrussGeometry geometry = derive_geometry(span, pitch);
+    forces.span = geometry.span.to_double();
     for (const Member m : kMembers) {
         const auto [first, second] = member_ends(m);
-        const ShapePoint a = node_position(first);
-        const ShapePoint b = node_position(second);
+        const ShapePoint a = node_position(first, geometry.tangent);
+        const ShapePoint b = node_position(second, geometry.tangent);
         forces.lengths[to_index(m)] = forces.span * std::hypot(b.x - a.x, b.y - a.y);
     }
     return forces;

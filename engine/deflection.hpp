@@ -73,8 +73,8 @@ struct VirtualForces {
     std::array<std::array<double, kMemberCount>, kDeflectionPointCount> unit_forces{};
 };
 
-// The span is read as the analysis reads it; the analysis's error where it refuses it.
-std::variant<VirtualForces, AnalysisError> virtual_forces(const std::string& span);
+// The span and pitch are read as the analysis reads them; the analysis's error where it refuses them.
+std::variant<VirtualForces, AnalysisError> virtual_forces(const std::string& span, const RoofPitch& pitch = {});
 
 using Deflections = std::array<double, kDeflectionPointCount>;  // indexed as kDeflectionPoints
 

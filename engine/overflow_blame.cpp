@@ -24,7 +24,8 @@ AnalysisError blame_overflow(const AnalysisInput& input, const TrussGeometry& ge
     const bool alone_overflows = overflows(geometry, alone);
 
     const bool span_above_unit = geometry.span.count() > Fixed4::kScale;
-    const TrussGeometry reference = span_above_unit ? derive_geometry("1") : geometry;
+    const TrussGeometry reference =
+        span_above_unit ? derive_geometry("1", pitch_of_tangent(geometry.tangent)) : geometry;
     if (!overflows(reference, alone_overflows ? alone : loads)) {
         return {ErrorKind::Overflow, {ErrorSource::Kind::Span, 0}, input.span, OverflowCause::SpanWithLoads};
     }

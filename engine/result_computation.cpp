@@ -17,7 +17,9 @@ AnalysisResult compute_results(const TrussGeometry& geometry, const std::array<F
     shown_reactions[to_index(Reaction::RL6)] = Fixed4::round(reactions.RL6);
     shown_reactions[to_index(Reaction::RL0)] = Fixed4::round(reactions.RL0);
     shown_reactions[to_index(Reaction::HL0)] = Fixed4::round(reactions.HL0);
-    return {lengths, member_forces(geometry, node_loads, reactions, record), shown_reactions};
+    AnalysisResult result(lengths, member_forces(geometry, node_loads, reactions, record), shown_reactions);
+    result.set_tangent(geometry.tangent);
+    return result;
 }
 
 AnalysisResult compute_results(const TrussGeometry& geometry, const std::array<Fixed4, kLoadCount>& loads) {

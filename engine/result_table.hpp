@@ -87,7 +87,8 @@ inline constexpr std::array<ReactionRow, kReactionCount> kReactionRows{{
 // The results as CSV (RFC 4180: CRLF line ends): the header
 // item,length,axial_force,reaction, then one row per member in table order
 // (name,length,force,) and one per reaction (name,,,value). Every field is a
-// name or a Fixed4 text, so none needs quotes.
-std::string results_csv(const AnalysisResult& result);
+// name or a Fixed4 text, so none needs quotes. A roof that is not 6:12 adds a
+// last row pitch,TEXT,, (TEXT such as 30° or 7:12).
+std::string results_csv(const AnalysisResult& result, const RoofPitch& pitch = {});
 
 }  // namespace korvel::engine

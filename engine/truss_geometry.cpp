@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "engine/arithmetic_error.hpp"
+
 namespace korvel::engine {
 namespace {
 
@@ -47,29 +49,41 @@ struct SlopeAngle {
     SlopeTrig trig;
 };
 
-// θ is the same in every run, so it and its functions are taken once.
-const SlopeAngle& slope_angle() {
-    static const SlopeAngle angle = [] {
-        const Fixed4 slope = Fixed4::round(std::atan(0.5));
-        const double theta = slope.to_double();
-        const double two_theta = (slope * 2).to_double();
-        return SlopeAngle{
-            slope, {std::sin(theta), std::cos(theta), std::tan(theta), std::sin(two_theta), std::cos(two_theta)}};
-    }();
-    return angle;
+SlopeAngle slope_angle_of(double tangent) {
+    const Fixed4 slope = Fixed4::round(std::atan(tangent));
+    const double theta = slope.to_double();
+    const double two_theta = (slope * 2).to_double();
+    return SlopeAngle{slope,
+                      {std::sin(theta), std::cos(theta), std::tan(theta), std::sin(two_theta), std::cos(two_theta)}};
+}
+
+// θ of the 6:12 roof serves most runs, so it and its functions are taken once.
+SlopeAngle slope_angle(double tangent) {
+    static const SlopeAngle six_in_twelve = slope_angle_of(0.5);
+    return tangent == 0.5 ? six_in_twelve : slope_angle_of(tangent);
 }
 
 }  // namespace
 
 template <typename Record>
-TrussGeometry derive_geometry(std::string_view span_text, Record& record) {
+TrussGeometry derive_geometry(std::string_view span_text, const RoofPitch& pitch, Record& record) {
     TrussGeometry g;
     const double typed = parse_double(span_text);
     record(Quantity::TypedSpan, typed);
     g.span = Fixed4::round(std::fabs(typed));
     record(Quantity::Span, g.span);
     const double S = g.span.to_double();
-    g.rise = Fixed4::round(S / 4);
+    if (pitch.form == PitchForm::Rise) {
+        g.rise = pitch.rise;
+        g.tangent = 2 * pitch.rise.to_double() / g.span;
+        if (!(g.tangent >= flattest_tangent() && g.tangent <= steepest_tangent())) {
+            throw ArithmeticError(ErrorKind::PitchOutOfRange, "the rise gives a pitch outside 5 to 40 degrees");
+        }
+    } else {
+        // At 6:12 this is S/4 exactly: halving twice is exact in double.
+        g.tangent = pitch.tangent;
+        g.rise = Fixed4::round(S * g.tangent / 2);
+    }
     record(Quantity::Rise, g.rise);
     const double h = g.rise.to_double();
     const double half_span = S / 2;
@@ -77,8 +91,9 @@ TrussGeometry derive_geometry(std::string_view span_text, Record& record) {
     record(Quantity::Rafter, g.rafter);
     g.panel = Fixed4::round(g.rafter.to_double() / 4);
     record(Quantity::Panel, g.panel);
-    g.slope = slope_angle().slope;
-    g.trig = slope_angle().trig;
+    const SlopeAngle angle = slope_angle(g.tangent);
+    g.slope = angle.slope;
+    g.trig = angle.trig;
     record(Quantity::Slope, g.slope);
     record(Quantity::TwoSlope, g.slope * 2);
     record(Quantity::SinT, g.trig.sin_t);
@@ -89,13 +104,13 @@ TrussGeometry derive_geometry(std::string_view span_text, Record& record) {
     return g;
 }
 
-TrussGeometry derive_geometry(std::string_view span_text) {
+TrussGeometry derive_geometry(std::string_view span_text, const RoofPitch& pitch) {
     NoRecord none;
-    return derive_geometry(span_text, none);
+    return derive_geometry(span_text, pitch, none);
 }
 
-template TrussGeometry derive_geometry(std::string_view, NoRecord&);
-template TrussGeometry derive_geometry(std::string_view, StepRecord&);
+template TrussGeometry derive_geometry(std::string_view, const RoofPitch&, NoRecord&);
+template TrussGeometry derive_geometry(std::string_view, const RoofPitch&, StepRecord&);
 
 template <typename Record>
 std::array<Fixed4, kMemberCount> member_lengths(const TrussGeometry& g, Record& record) {

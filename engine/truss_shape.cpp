@@ -1,45 +1,34 @@
 #include "engine/truss_shape.hpp"
 
-#include <array>
-
 namespace korvel::engine {
-namespace {
 
-// With tan θ = 1/2 every node lies on a grid of thirty-seconds of the span: the
-// top chord rises 1 in 2 in four equal panels to the apex, each short web meets
-// the top chord at a right angle, and every bottom-chord panel beside a support
-// is p / cos θ = 5/32 of the span long.
-struct GridPoint {
-    int x;
-    int y;
-};
-
-constexpr std::array<GridPoint, 16> kNodeGrid{{
-    {0, 0},
-    {5, 0},
-    {10, 0},
-    {16, 0},
-    {22, 0},
-    {27, 0},
-    {32, 0},  // L0..L6
-    {4, 2},
-    {8, 4},
-    {12, 6},
-    {16, 8},
-    {20, 6},
-    {24, 4},
-    {28, 2},  // U1..U7
-    {13, 4},
-    {19, 4},  // U8, U9
-}};
-
-constexpr double kGridPerSpan = 32.0;
-
-}  // namespace
-
-ShapePoint node_position(Node node) {
-    const GridPoint grid = kNodeGrid[static_cast<std::size_t>(node)];
-    return {grid.x / kGridPerSpan, grid.y / kGridPerSpan};
+// The top chord rises at t in four equal panels to the apex, so U1 to U4 stand
+// at eighths of the span; a short web meets the top chord at a right angle,
+// which puts L1 at (1 + t²)/8 of the span, and U8 halfway from L2 to U4. At
+// t = 1/2 every node lies exactly on a grid of thirty-seconds of the span.
+ShapePoint node_position(Node node, double tangent) {
+    const double t = tangent;
+    const double to_l1 = (1 + t * t) / 8;
+    const double to_u8 = (3 + t * t) / 8;
+    switch (node) {
+        case Node::L0: return {0, 0};
+        case Node::L1: return {to_l1, 0};
+        case Node::L2: return {2 * to_l1, 0};
+        case Node::L3: return {0.5, 0};
+        case Node::L4: return {1 - 2 * to_l1, 0};
+        case Node::L5: return {1 - to_l1, 0};
+        case Node::L6: return {1, 0};
+        case Node::U1: return {1 / 8.0, t / 8};
+        case Node::U2: return {2 / 8.0, 2 * t / 8};
+        case Node::U3: return {3 / 8.0, 3 * t / 8};
+        case Node::U4: return {4 / 8.0, 4 * t / 8};
+        case Node::U5: return {5 / 8.0, 3 * t / 8};
+        case Node::U6: return {6 / 8.0, 2 * t / 8};
+        case Node::U7: return {7 / 8.0, t / 8};
+        case Node::U8: return {to_u8, 2 * t / 8};
+        case Node::U9: return {1 - to_u8, 2 * t / 8};
+    }
+    return {0, 0};
 }
 
 MemberEnds member_ends(Member member) {

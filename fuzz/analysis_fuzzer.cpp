@@ -114,6 +114,10 @@ void check_error(const AnalysisInput& input, const AnalysisError& error, std::st
                 fail("a type mismatch blames " + error.input_key() + ", which reads as a number", data);
             break;
         }
+        case ErrorSource::Kind::Pitch:
+            if (input.pitch.form != korvel::engine::PitchForm::Rise)
+                fail("an error blames a pitch that is no rise", data);
+            break;
     }
 }
 

@@ -16,7 +16,7 @@ using korvel::solve::InputLine;
 using korvel::solve::LineAnswerer;
 
 std::string answer(std::string_view text, bool& error, std::string_view data) {
-    static LineAnswerer answerer(korvel::solve::ResultValues::Strings);
+    static LineAnswerer answerer(korvel::solve::ResultValues::Strings, std::nullopt);
     InputLine line;
     line.text = text;
     line.number = 1;

@@ -120,6 +120,7 @@ public:
     void read() {
         input_.span.clear();
         for (std::string& load : input_.loads) load.clear();
+        if (!input_.pitch.is_default()) input_.pitch = {};
 
         const ValueKind kind = cursor_.next_value_kind();
         if (kind == ValueKind::Invalid) cursor_.fail_unexpected(kCaseShape);
@@ -141,6 +142,8 @@ private:
             if (loads_given_) throw ShapeFault{"\"loads\" is given twice"};
             loads_given_ = true;
             read_loads();
+        } else if (key == "pitch" || key == "rise") {
+            read_pitch(key);
         } else if (project_ && key == "cases") {
             if (cases_given_) throw ShapeFault{"\"cases\" is given twice"};
             cases_given_ = true;
@@ -158,13 +161,15 @@ private:
         } else if (is_project()) {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
                              "; a project has only \"span\", \"cases\" and \"combinations\" "
-                             "(and \"units\" and \"design\" where it is designed): remove it"};
+                             "(and \"pitch\" or \"rise\" where the roof is not 6:12, \"units\" and \"design\" where it is "
+                             "designed): remove it"};
         } else if (project_) {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
-                             "; a case has only \"span\" and \"loads\", a project \"span\", \"cases\", "
-                             "\"combinations\", \"units\" and \"design\""};
+                             "; a case has only \"span\", \"pitch\" or \"rise\" and \"loads\", a project \"span\", "
+                             "\"pitch\" or \"rise\", \"cases\", \"combinations\", \"units\" and \"design\""};
         } else {
-            throw ShapeFault{"unknown key " + engine::quoted_text(key) + "; a case has only \"span\" and \"loads\""};
+            throw ShapeFault{"unknown key " + engine::quoted_text(key) +
+                             "; a case has only \"span\", \"pitch\" or \"rise\" and \"loads\""};
         }
         if (loads_given_ && is_project()) {
             throw ShapeFault{"a file has either \"loads\" (one case) or \"cases\" and \"combinations\" (a project)"};
@@ -353,6 +358,19 @@ private:
 
     void read_loads() { read_loads(input_.loads); }
 
+    // "pitch": "30°" in any form a pitch takes, or "rise": "3.6"; one of the two, once.
+    void read_pitch(std::string_view key) {
+        if (pitch_given_) throw ShapeFault{"the roof pitch is given twice (\"pitch\" and \"rise\" are one)"};
+        pitch_given_ = true;
+        std::string text;
+        read_text(key, text);
+        auto pitch = engine::parse_pitch(key == "rise" ? "rise " + text : text);
+        if (auto* error = std::get_if<engine::PitchError>(&pitch)) {
+            throw ShapeFault{engine::quoted_text(key) + ": " + error->message()};
+        }
+        input_.pitch = std::get<engine::RoofPitch>(std::move(pitch));
+    }
+
     void read_loads(std::array<std::string, engine::kLoadCount>& loads) {
         const ValueKind kind = cursor_.next_value_kind();
         if (kind == ValueKind::Invalid) cursor_.fail_unexpected("an object of load texts");
@@ -390,6 +408,7 @@ private:
     std::string part_;
     bool span_given_ = false;
     bool loads_given_ = false;
+    bool pitch_given_ = false;
     bool cases_given_ = false;
     bool combinations_given_ = false;
     std::map<std::string, std::string, std::less<>> case_names_;  // by name_key, as first written
@@ -443,6 +462,7 @@ CaseFileRead read_case_file(std::string_view json_text) {
         return input;
     }
     project.span = std::move(input.span);
+    project.pitch = std::move(input.pitch);
     if (auto error = check_project(project)) return std::move(*error);
     return project;
 }

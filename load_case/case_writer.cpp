@@ -25,6 +25,18 @@ void append_loads(std::string& out, const std::array<std::string, engine::kLoadC
     out += '}';
 }
 
+// , "pitch": TEXT (or "rise": TEXT) after the span, for a roof that is not 6:12.
+void append_pitch(std::string& out, const engine::RoofPitch& pitch) {
+    if (pitch.is_default()) return;
+    if (pitch.form == engine::PitchForm::Rise) {
+        out += ", \"rise\": ";
+        append_json_string(out, pitch.rise.to_text());
+        return;
+    }
+    out += ", \"pitch\": ";
+    append_json_string(out, pitch.text);
+}
+
 // Separates the entries of an array, each on its own line under the first.
 void append_separator(std::string& out, std::size_t index, std::string_view indent) {
     if (index == 0) return;
@@ -37,6 +49,7 @@ void append_separator(std::string& out, std::size_t index, std::string_view inde
 std::string write_load_case(const engine::AnalysisInput& input) {
     std::string out = "{\"span\": ";
     append_json_string(out, input.span);
+    append_pitch(out, input.pitch);
     out += ", \"loads\": ";
     append_loads(out, input.loads);
     out += '}';
@@ -108,6 +121,7 @@ void append_design(std::string& out, const Project& project) {
 std::string write_project(const Project& project) {
     std::string out = "{\"span\": ";
     append_json_string(out, project.span);
+    append_pitch(out, project.pitch);
     out += ",\n \"cases\": [";
     for (std::size_t i = 0; i < project.cases.size(); ++i) {
         const LoadCase& load_case = project.cases[i];

@@ -102,6 +102,7 @@ std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(c
     for (std::size_t c = 0; c < inputs.size(); ++c) {
         const std::span<const ReadFactor> factors = factors_of(numbers, c);
         inputs[c].span = project.span;
+        inputs[c].pitch = project.pitch;
         if (stop != nullptr && stop()) throw WorkStopped();
         write_texts(numbers, factors, sums_of(numbers, factors), inputs[c].loads, stop);
     }
@@ -114,15 +115,16 @@ std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combina
     if (auto* error = std::get_if<ProjectError>(&read)) return std::move(*error);
     const ProjectNumbers& numbers = std::get<ProjectNumbers>(read);
 
-    // Every combination has the project's span: its geometry is derived once.
+    // Every combination has the project's span and pitch: its geometry is derived once.
     std::optional<engine::TrussGeometry> geometry;
     try {
-        if (!project.span.empty()) geometry = engine::derive_geometry(project.span);
+        if (!project.span.empty()) geometry = engine::derive_geometry(project.span, project.pitch);
     } catch (const engine::ArithmeticError&) {}
     std::vector<engine::AnalysisOutcome> outcomes;
     outcomes.reserve(project.combinations.size());
     engine::AnalysisInput input;
     input.span = project.span;
+    input.pitch = project.pitch;
     for (std::size_t c = 0; c < project.combinations.size(); ++c) {
         if (stop != nullptr && stop()) throw WorkStopped();
         const std::span<const ReadFactor> factors = factors_of(numbers, c);

@@ -24,6 +24,7 @@ struct FormatError {
 };
 
 // Reads one case object {"span": TEXT, "loads": {"U4.V": TEXT, ...}}: a missing span or load is empty;
+// an optional "pitch": TEXT or "rise": TEXT gives the roof pitch (6:12 without one);
 // only the keys span and loads, only load keys the main window takes, each at most once;
 // values are JSON strings, or JSON numbers meaning exactly the text of the number as written.
 std::variant<engine::AnalysisInput, FormatError> read_load_case(std::string_view json_text);

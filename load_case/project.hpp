@@ -64,6 +64,7 @@ struct Project {
     std::string span;
     std::vector<LoadCase> cases;
     std::vector<Combination> combinations;
+    engine::RoofPitch pitch = {};            // 6:12 unless the file gives "pitch" or "rise"
     std::optional<ProjectUnits> units{};     // "units", written only when given
     std::optional<DesignSettings> design{};  // "design", written only when given
 
@@ -98,6 +99,9 @@ std::optional<ProjectError> check_project(const Project& project);
 using CaseFile = std::variant<engine::AnalysisInput, Project>;
 using CaseFileRead = std::variant<engine::AnalysisInput, Project, FormatError, ProjectError>;
 
+// Either form may give the roof pitch after the span, "pitch": "30°" in any form
+// engine::parse_pitch reads, or "rise": "3.6"; without one the roof is 6:12, and
+// a 6:12 roof is written without one, so such a file is written back unchanged.
 // Reads either form (a project may add "units" and "design", docs/load-cases.md): an object with "loads" (or with
 // neither "cases" nor "combinations") is a single case, read exactly as read_load_case reads it; one with "cases" and
 // "combinations",

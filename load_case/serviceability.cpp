@@ -28,7 +28,7 @@ std::variant<std::vector<engine::Deflections>, CaseDeflectionError> case_deflect
     std::vector<engine::Deflections> result;
     result.reserve(project.cases.size());
     for (const LoadCase& load_case : project.cases) {
-        const engine::AnalysisOutcome outcome = engine::run_analysis({project.span, load_case.loads});
+        const engine::AnalysisOutcome outcome = engine::run_analysis({project.span, load_case.loads, project.pitch});
         if (const auto* error = std::get_if<engine::AnalysisError>(&outcome))
             return CaseDeflectionError{load_case.name, *error};
         result.push_back(engine::deflections(virtual_forces, std::get<engine::AnalysisResult>(outcome), stiffness));

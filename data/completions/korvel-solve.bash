@@ -3,7 +3,7 @@
 _korvel_solve() {
     local cur=${COMP_WORDS[COMP_CWORD]}
     local prev=${COMP_WORDS[COMP_CWORD-1]}
-    local options='--span --load --format --envelope --combination --design --virtual-work --batch --jobs --numbers --max-line-bytes --working --all-digits --help --version'
+    local options='--span --pitch --load --format --envelope --combination --design --virtual-work --batch --jobs --numbers --max-line-bytes --working --all-digits --help --version'
     # Every load component the main window takes: NODE.V at L0..L6 and U1..U7,
     # NODE.H at L0, L6 and U1..U7.
     local loads='L0.H= L0.V= L1.V= L2.V= L3.V= L4.V= L5.V= L6.H= L6.V=
@@ -20,6 +20,9 @@ _korvel_solve() {
         --virtual-work)
             # Where a deflection is worked out: every node that takes a load, and the roller's spread.
             mapfile -t COMPREPLY < <(compgen -W 'L0 L1 L2 L3 L4 L5 L6 L6.H U1 U2 U3 U4 U5 U6 U7' -- "$cur")
+            return ;;
+        --pitch)
+            mapfile -t COMPREPLY < <(compgen -W '15 22.5 30 35 40 4:12 6:12 8:12' -- "$cur")
             return ;;
         --span|--jobs|--max-line-bytes|--combination)
             return ;;

@@ -14,15 +14,16 @@ namespace {
 
 using LoadList = std::vector<std::pair<std::string, std::string>>;
 
-AnalysisResult analyse(const std::string& span, const LoadList& loads) {
+AnalysisResult analyse(const std::string& span, const LoadList& loads, const RoofPitch& pitch = {}) {
     AnalysisInput input;
     input.span = span;
+    input.pitch = pitch;
     for (const auto& [key, text] : loads) input.loads[*load_index_by_key(key)] = text;
     return std::get<AnalysisResult>(run_analysis(input));
 }
 
-VirtualForces virtual_forces_of(const std::string& span) {
-    auto outcome = virtual_forces(span);
+VirtualForces virtual_forces_of(const std::string& span, const RoofPitch& pitch = {}) {
+    auto outcome = virtual_forces(span, pitch);
     if (const auto* error = std::get_if<AnalysisError>(&outcome)) throw std::runtime_error(error->message());
     return std::get<VirtualForces>(outcome);
 }
@@ -30,12 +31,12 @@ VirtualForces virtual_forces_of(const std::string& span) {
 // The displacements of the same truss by the direct stiffness method: the
 // nodes where the shape puts them, a pin at L0 and a roller at L6, solved by
 // Gaussian elimination with partial pivoting. Independent of the analysis.
-Deflections stiffness_solution(double span, const TrussStiffness& stiffness, const LoadList& loads) {
+Deflections stiffness_solution(double span, double tangent, const TrussStiffness& stiffness, const LoadList& loads) {
     constexpr std::size_t kNodes = 16, kDofs = 2 * kNodes;
     std::vector<std::vector<double>> k(kDofs, std::vector<double>(kDofs + 1, 0.0));
     for (const Member m : kMembers) {
         const auto [a, b] = member_ends(m);
-        const ShapePoint pa = node_position(a), pb = node_position(b);
+        const ShapePoint pa = node_position(a, tangent), pb = node_position(b, tangent);
         const double dx = (pb.x - pa.x) * span, dy = (pb.y - pa.y) * span;
         const double length = std::hypot(dx, dy), c = dx / length, s = dy / length;
         const double ea_l = stiffness[to_index(m)].modulus * stiffness[to_index(m)].area / length;
@@ -97,6 +98,7 @@ TrussStiffness by_group(MemberStiffness top, MemberStiffness bottom, MemberStiff
 struct Truss {
     const char* what;
     std::string span;
+    std::string pitch;
     TrussStiffness stiffness;
     LoadList loads;
 };
@@ -106,6 +108,7 @@ const std::vector<Truss> kTrusses = [] {
     std::vector<Truss> trusses{
         {"timber roof, ceiling load, N and mm",
          "9000",
+         "6:12",
          by_group({7050, 11000}, {5875, 11000}, {3525, 11000}),
          {{"U1.V", "1200"},
           {"U2.V", "1200"},
@@ -119,6 +122,7 @@ const std::vector<Truss> kTrusses = [] {
           {"L3.V", "400"}}},
         {"steel roof, wind from the left, kN and m",
          "14.4",
+         "6:12",
          by_group({0.00164, 2.1e8}, {0.00124, 2.1e8}, {0.000579, 2.1e8}),
          {{"U1.H", "2.5"},
           {"U2.H", "2.5"},
@@ -130,9 +134,14 @@ const std::vector<Truss> kTrusses = [] {
           {"U7.V", "3"},
           {"L6.H", "-0.75"},
           {"L4.V", "6"}}},
-        {"one point load, a different section in every member", "24", {}, {{"U3.V", "10"}}},
+        {"one point load, a different section in every member", "24", "6:12", {}, {{"U3.V", "10"}}},
     };
     for (std::size_t i = 0; i < kMemberCount; ++i) trusses.back().stiffness[i] = {0.001 * double(1 + i % 7), 1e7};
+    // The same roofs at other pitches: the lengths and the unit forces follow the slope.
+    for (const char* pitch : {"30", "40°", "4:12", "rise 2500"}) {
+        trusses.push_back(trusses[trusses.size() % 3]);
+        trusses.back().pitch = pitch;
+    }
     return trusses;
 }();
 
@@ -143,13 +152,15 @@ const std::vector<Truss> kTrusses = [] {
 // deflections are exactly zero.
 TEST(Deflection, AgreesWithTheStiffnessMethodWithinATenthOfAPercent) {
     for (const Truss& truss : kTrusses) {
-        const VirtualForces unit = virtual_forces_of(truss.span);
-        const Deflections ours = deflections(unit, analyse(truss.span, truss.loads), truss.stiffness);
-        const Deflections exact = stiffness_solution(unit.span, truss.stiffness, truss.loads);
+        const RoofPitch pitch = std::get<RoofPitch>(parse_pitch(truss.pitch));
+        const VirtualForces unit = virtual_forces_of(truss.span, pitch);
+        const Deflections ours = deflections(unit, analyse(truss.span, truss.loads, pitch), truss.stiffness);
+        const double tangent = pitch.form == PitchForm::Rise ? 2 * pitch.rise.to_double() / unit.span : pitch.tangent;
+        const Deflections exact = stiffness_solution(unit.span, tangent, truss.stiffness, truss.loads);
         const double largest = std::fabs(exact[largest_vertical(exact).point]);
         for (std::size_t p = 0; p < kDeflectionPointCount; ++p) {
             EXPECT_NEAR(ours[p], exact[p], 0.001 * std::max(std::fabs(exact[p]), 0.1 * largest))
-                << truss.what << ": " << deflection_point_description(kDeflectionPoints[p]);
+                << truss.what << " at " << truss.pitch << ": " << deflection_point_description(kDeflectionPoints[p]);
         }
         EXPECT_EQ(ours[*deflection_point_index(Node::L0, Component::Vertical)], 0);
         EXPECT_EQ(ours[*deflection_point_index(Node::L6, Component::Vertical)], 0);

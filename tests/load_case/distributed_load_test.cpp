@@ -123,5 +123,47 @@ TEST(DistributedLoad, AddsExactlyAndChangesNothingOnAnError) {
     EXPECT_FALSE(add_distributed_load("10", {Kind::TopChordVertical, Slopes::Right, "1"}, loads));
 }
 
+// At any pitch the shares add up to the load's resultant, w times the loaded
+// length: the span for vertical and bottom-chord loads, the slopes' length for
+// the slope-normal one. Texts stay exact where the tangent ends (3:12 is 0.25,
+// 6:12 is 0.5, a rise 3 on 12 is 0.5) and have at most 10 places otherwise.
+TEST(DistributedLoadAtAPitch, SharesAddUpToTheLoadAndStayExactWhereTheTangentEnds) {
+    const struct {
+        const char* pitch;
+        bool exact;
+    } pitches[] = {{"3:12", true}, {"6:12", true},  {"rise 3", true},
+                   {"30", false},  {"7:12", false}, {"rise 2.2", false}};
+    for (const auto& p : pitches) {
+        const engine::RoofPitch pitch = std::get<engine::RoofPitch>(engine::parse_pitch(p.pitch));
+        const double t = pitch.form == engine::PitchForm::Rise ? 2 * pitch.rise.to_double() / 12 : pitch.tangent;
+        for (const Kind kind : {Kind::TopChordVertical, Kind::SlopeNormal, Kind::BottomChord}) {
+            SCOPED_TRACE(std::string(p.pitch) + " kind " + std::to_string(static_cast<int>(kind)));
+            const auto loads = std::get<NodalLoads>(nodal_loads("12", {kind, Slopes::Left, "1.5"}, pitch));
+            double vertical = 0;
+            double horizontal = 0;
+            for (std::size_t i = 0; i < engine::kLoadCount; ++i) {
+                if (loads[i].empty()) continue;
+                const std::size_t point = loads[i].find('.');
+                if (!p.exact && point != std::string::npos) {
+                    EXPECT_LE(loads[i].size() - point - 1, 10u) << loads[i];
+                }
+                const double value = engine::parse_double(loads[i]);
+                (engine::kLoadMap[i].component == engine::Component::Vertical ? vertical : horizontal) += value;
+            }
+            const double span_load = 1.5 * (kind == Kind::BottomChord ? 12 : 6);
+            EXPECT_NEAR(vertical, span_load, 1e-9);
+            EXPECT_NEAR(horizontal, kind == Kind::SlopeNormal ? span_load * t : 0, 1e-9);
+        }
+    }
+    // 6:12 written out is the default: the same texts.
+    const DistributedLoad ceiling{Kind::BottomChord, Slopes::Both, "0.85"};
+    EXPECT_EQ(
+        generated("14.4", ceiling),
+        std::get<NodalLoads>(nodal_loads("14.4", ceiling, std::get<engine::RoofPitch>(engine::parse_pitch("6:12")))));
+    const NodalLoads at_thirty =
+        std::get<NodalLoads>(nodal_loads("12", ceiling, std::get<engine::RoofPitch>(engine::parse_pitch("30"))));
+    EXPECT_EQ(at_thirty[*engine::load_index_by_key("L3.V")], "1.7");  // 0.85·12·(1 − 1/3)/4, rounded from 1.69999...
+}
+
 }  // namespace
 }  // namespace korvel::load_case

@@ -92,6 +92,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
         {QStringLiteral("Force diagram"), QStringLiteral("Ctrl+D"), false},
         {QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"), true},
         {QStringLiteral("Redo"), QStringLiteral("Ctrl+Shift+Z"), true},
+        {QStringLiteral("Roof pitch..."), QStringLiteral("Ctrl+Shift+P"), true},
     };
     EXPECT_EQ(shown(), expected);
 
@@ -192,7 +193,7 @@ TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
     };
     const std::vector<Case> cases{
         {"not JSON", "span = 16\n", "not valid JSON"},
-        {"unknown key", R"({"span": "16", "rise": "4"})", "unknown key"},
+        {"unknown key", R"({"span": "16", "colour": "red"})", "unknown key"},
         {"duplicate key", R"({"loads": {"U4.V": "1", "U4.V": "1"}})", "twice"},
         {"load on a node that takes none", R"({"loads": {"L2.H": "1"}})", "L2.H"},
         {"not a text", R"({"loads": {"U4.V": null}})", "U4.V"},

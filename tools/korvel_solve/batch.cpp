@@ -27,9 +27,9 @@ constexpr std::size_t kLinesPerThreadWorthSharing = 16;
 // runs whose answers are then put together in input order.
 class ParallelAnswers {
 public:
-    ParallelAnswers(std::size_t jobs, ResultValues values)
+    ParallelAnswers(std::size_t jobs, ResultValues values, const std::optional<engine::RoofPitch>& pitch)
         : pool_(jobs),
-          answerers_(pool_.size(), LineAnswerer(values)),
+          answerers_(pool_.size(), LineAnswerer(values, pitch)),
           outputs_(pool_.size()),
           errors_(pool_.size()),
           stopped_(pool_.size()) {}
@@ -99,7 +99,7 @@ private:
 
 BatchSummary run_batch(std::span<const BatchInput> inputs, int out_fd, const BatchOptions& options) {
     OutputSink sink(out_fd);
-    ParallelAnswers answers(options.jobs, options.values);
+    ParallelAnswers answers(options.jobs, options.values, options.pitch);
     std::vector<InputLine> lines;
     BatchSummary summary;
     const auto write_before_waiting = [&] { sink.flush(); };

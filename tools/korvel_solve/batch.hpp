@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -22,6 +23,7 @@ struct BatchOptions {
     std::size_t jobs = 1;  // threads analysing lines at once
     std::size_t max_line_bytes = kDefaultMaxLineBytes;
     ResultValues values = ResultValues::Strings;
+    std::optional<engine::RoofPitch> pitch;  // --pitch: in place of each line's pitch
 };
 
 struct BatchSummary {

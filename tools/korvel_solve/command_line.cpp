@@ -73,6 +73,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     app.set_version_flag("--version", displayed_version());
 
     std::string span;
+    std::string pitch_text;
     std::vector<std::string> loads;
     std::vector<std::string> files;
     std::vector<std::string> envelope_files;
@@ -87,6 +88,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     options.jobs = std::min(available_processors(), kMaxJobs);
 
     auto* span_option = app.add_option("--span", span);
+    auto* pitch_option = app.add_option("--pitch", pitch_text);
     auto* load_option = app.add_option("--load", loads)->allow_extra_args(false);
     auto* format_option = app.add_option("--format", format_name)->check(CLI::IsMember({"table", "csv", "json"}));
     auto* batch_flag = app.add_flag("--batch", batch);
@@ -139,9 +141,17 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         }
     }
 
+    std::optional<engine::RoofPitch> pitch;
+    if (pitch_option->count() > 0) {
+        auto read = engine::parse_pitch(pitch_text);
+        if (const auto* error = std::get_if<engine::PitchError>(&read))
+            throw UsageError("--pitch: " + error->message());
+        pitch = std::get<engine::RoofPitch>(std::move(read));
+    }
     const ResultValues values = numbers ? ResultValues::Numbers : ResultValues::Strings;
     if (batch) {
         options.values = values;
+        options.pitch = pitch;
         return BatchRun{std::move(files), options};
     }
 
@@ -169,6 +179,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     run.values = values;
     run.working = working;
     run.all_digits = all_digits;
+    run.pitch = pitch;
     if (envelope_option->count() > 0) {
         if (!files.empty()) {
             throw UsageError("--envelope names the project; leave out " + engine::quoted_text(files[0]));
@@ -203,6 +214,7 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
         throw UsageError("--span is required (or a case file, or --batch to read one case per line)");
     }
     run.input.span = std::move(span);
+    if (pitch) run.input.pitch = *pitch;
     fill_loads(loads, run.input);
     return run;
 }

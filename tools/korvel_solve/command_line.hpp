@@ -27,6 +27,7 @@ struct SingleRun {
     // --virtual-work with --design --working: where the virtual-work table is for ("L3", or "L6.H" for the
     // supports' spread); empty: the node of each combination's largest deflection.
     std::string deflection_node;
+    std::optional<engine::RoofPitch> pitch;  // --pitch: in place of the case file's or project's pitch
 };
 
 // --batch: the cases come as JSON Lines from the files, in order (none: standard input).

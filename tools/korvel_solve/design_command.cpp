@@ -98,7 +98,7 @@ std::string deflection_working(const load_case::Project& project, const DesignAn
                              "spread; U8 and U9 take no load");
         }
     }
-    const auto virtual_forces = std::get<engine::VirtualForces>(engine::virtual_forces(project.span));
+    const auto virtual_forces = std::get<engine::VirtualForces>(engine::virtual_forces(project.span, project.pitch));
     const engine::TrussStiffness stiffness = design::member_stiffness(answer.design);
     const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project));
     const std::string force_unit(design::unit_key(answer.design.units.force));

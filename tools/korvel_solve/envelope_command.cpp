@@ -35,7 +35,10 @@ int run_envelope(const load_case::Project& project, const SingleRun& run, int ou
     switch (run.format) {
         case OutputFormat::Table: text = envelope_text(answer); break;
         case OutputFormat::Csv: text = load_case::envelope_csv(answer.envelope, answer.names); break;
-        case OutputFormat::Json: append_project_json(text, answer); break;
+        case OutputFormat::Json:
+            append_project_json(text, answer);
+            add_pitch(text, project.pitch);
+            break;
     }
     if (const auto warning = engine::span_accuracy_warning(project.span)) {
         err << "korvel-solve: warning: " << warning->message() << '\n';

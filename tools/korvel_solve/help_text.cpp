@@ -17,6 +17,10 @@ are texts, read exactly as the windows read what is typed into them.
 
 Options:
   --span TEXT          span length
+  --pitch TEXT         roof pitch, in every mode (default 6:12, rise S/4):
+                       degrees (30, 30°, 22.5 deg), rise per 12 (7:12, 7/12)
+                       or the rise (rise 3.6); from 5° to 40°; it replaces a
+                       file's own pitch, and results name a pitch not 6:12
   --load NODE.C=TEXT   load component C at NODE; repeat for more loads
   --format FORMAT      output of one analysis: table (default), csv or json
   CASE.json            analyse the case saved in this file ("-": standard input)

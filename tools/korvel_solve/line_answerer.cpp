@@ -56,6 +56,14 @@ void append_out_of_memory(std::string& out, std::string_view source, const Input
 
 }  // namespace
 
+void add_pitch(std::string& out, const engine::RoofPitch& pitch) {
+    if (pitch.is_default() || !out.ends_with("}\n")) return;
+    out.resize(out.size() - 2);
+    out += R"(,"pitch":)";
+    load_case::append_json_string(out, pitch.text);
+    out += "}\n";
+}
+
 void add_span_warnings(std::string& out, std::string_view span_text) {
     const auto warning = engine::span_accuracy_warning(span_text);
     if (!warning || !out.ends_with("}\n")) return;
@@ -80,6 +88,7 @@ bool LineAnswerer::answer(const InputLine& line, std::string_view source, std::s
             append_bad_request(out, source, line, bad->message);
             return true;
         }
+        if (pitch_) input_.pitch = *pitch_;
         return answer_case(out);
     } catch (const std::bad_alloc&) {
         // The line's texts did not fit in memory: its answer says so, and the batch goes on.
@@ -101,6 +110,7 @@ bool LineAnswerer::answer_case_file(const InputLine& line, std::string_view sour
     }
     if (auto* input = std::get_if<engine::AnalysisInput>(&read)) {
         input_ = std::move(*input);
+        if (pitch_) input_.pitch = *pitch_;
         return answer_case(out);
     }
     if (values_ == ResultValues::Numbers) {
@@ -108,9 +118,11 @@ bool LineAnswerer::answer_case_file(const InputLine& line, std::string_view sour
         return true;
     }
     // The reader has checked the project, so every combination is analysed, unless an interruption stops it.
-    const auto& project = std::get<load_case::Project>(read);
+    auto& project = std::get<load_case::Project>(read);
+    if (pitch_) project.pitch = *pitch_;
     const auto answer = std::get<load_case::ProjectEnvelope>(load_case::envelope_of(project, interruption_pending));
     append_project_json(out, answer);
+    add_pitch(out, project.pitch);
     add_span_warnings(out, project.span);
     return !answer.envelope.complete();
 }
@@ -119,6 +131,7 @@ bool LineAnswerer::answer_case(std::string& out) {
     const engine::AnalysisOutcome outcome = engine::run_analysis(input_);
     if (const auto* result = std::get_if<engine::AnalysisResult>(&outcome)) {
         writer_.append(out, *result);
+        add_pitch(out, input_.pitch);
         add_span_warnings(out, input_.span);
         return false;
     }

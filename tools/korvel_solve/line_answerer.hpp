@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,9 +17,14 @@ namespace korvel::solve {
 // a line break) when the span's rounding makes the results unsure.
 void add_span_warnings(std::string& out, std::string_view span_text);
 
+// Adds "pitch": the pitch's text to the JSON object line that ends `out`, for a roof that is not 6:12.
+void add_pitch(std::string& out, const engine::RoofPitch& pitch);
+
 class LineAnswerer {
 public:
-    explicit LineAnswerer(ResultValues values) : writer_(values), values_(values) {}
+    // `pitch`, when given, stands in for the pitch of every line.
+    LineAnswerer(ResultValues values, const std::optional<engine::RoofPitch>& pitch)
+        : writer_(values), values_(values), pitch_(pitch) {}
 
     // Appends the answer to `line` of the input called `source` (empty for
     // standard input); true when the answer is an error. Throws
@@ -35,6 +41,7 @@ private:
     engine::AnalysisInput input_;
     ResultLineWriter writer_;
     ResultValues values_;
+    std::optional<engine::RoofPitch> pitch_;
 };
 
 }  // namespace korvel::solve

@@ -36,11 +36,15 @@ constexpr const char* kProgram = "korvel-solve: ";
 std::string formatted_result(const engine::AnalysisResult& result, const SingleRun& run) {
     std::ostringstream out;
     switch (run.format) {
-        case OutputFormat::Table: write_table(out, result); break;
-        case OutputFormat::Csv: return engine::results_csv(result);
+        case OutputFormat::Table:
+            if (!run.input.pitch.is_default()) out << "Roof pitch " << run.input.pitch.text << "\n";
+            write_table(out, result);
+            break;
+        case OutputFormat::Csv: return engine::results_csv(result, run.input.pitch);
         case OutputFormat::Json: {
             std::string line;
             ResultLineWriter(run.values).append(line, result);
+            add_pitch(line, run.input.pitch);
             return line;
         }
     }
@@ -68,7 +72,8 @@ load_case::CaseFile read_case_file(const std::string& name, int in_fd) {
 int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
     if (run.case_file) {
         load_case::CaseFile file = read_case_file(*run.case_file, in_fd);
-        if (const auto* project = std::get_if<load_case::Project>(&file)) {
+        if (auto* project = std::get_if<load_case::Project>(&file)) {
+            if (run.pitch) project->pitch = *run.pitch;
             if (run.design) return run_design(*project, run, out_fd, err);
             if (!run.combination && run.working) {
                 throw UsageError("--working writes the working of one case, and " +
@@ -85,6 +90,7 @@ int run_single(SingleRun run, int in_fd, int out_fd, std::ostream& err) {
                                            : "--combination"));
         } else {
             run.input = std::get<engine::AnalysisInput>(std::move(file));
+            if (run.pitch) run.input.pitch = *run.pitch;
         }
     }
     const engine::AnalysisOutcome outcome = engine::run_analysis(run.input);

@@ -33,9 +33,10 @@ constexpr double kLeaderReach = 6;       // beyond this a force goes to the list
 struct Frame {
     QPointF origin;  // L0
     double scale;    // device units per span
+    double tangent;  // of the truss's true slope
 
     QPointF at(engine::ShapePoint p) const { return {origin.x() + p.x * scale, origin.y() - p.y * scale}; }
-    QPointF at(Node node) const { return at(engine::node_position(node)); }
+    QPointF at(Node node) const { return at(engine::node_position(node, tangent)); }
 };
 
 double signed_direction(engine::Fixed4 value) { return value.count() < 0 ? -1.0 : 1.0; }
@@ -137,13 +138,14 @@ private:
         const double side_margin = (kArrowGap + kArrowLength) * lh_ + side_text + lh_ / 2;
         const double top_margin = (kArrowGap + kArrowLength + 1.5) * lh_;
         const double bottom_margin = (1.3 + kArrowLength + 1.5) * lh_;
-        const double rise = engine::node_position(Node::U4).y;
+        const double tangent = record_.result.tangent();
+        const double rise = engine::node_position(Node::U4, tangent).y;
         const double scale =
             std::max({std::min(region.width() - 2 * side_margin, (region.height() - top_margin - bottom_margin) / rise),
                       8 * lh_});
         const double height = top_margin + rise * scale + bottom_margin;
         const double top = region.top() + std::max(0.0, (region.height() - height) / 2);
-        return {QPointF(region.center().x() - scale / 2, top + top_margin + rise * scale), scale};
+        return {QPointF(region.center().x() - scale / 2, top + top_margin + rise * scale), scale, tangent};
     }
 
     void add_members() {

@@ -231,7 +231,7 @@ void write_envelope(ReportFlow& flow, const ProjectEnvelope& envelope) {
 QByteArray envelope_report_pdf(const load_case::Project& project, const ProjectEnvelope& envelope,
                                const QDateTime& made_at, const TitleFields& fields) {
     const QString title = QStringLiteral("KORVEL - Envelope of the load combinations");
-    const TitleBlock block{fields, truss_description(project.span), made_at};
+    const TitleBlock block{fields, truss_description(project.span, project.pitch), made_at};
     return report_document(title, block, [&](QPdfWriter& writer, QPainter& painter) {
         ReportFlow flow(writer, painter);
         flow.set_font(kReportTitlePoints, true);

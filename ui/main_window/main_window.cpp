@@ -113,6 +113,7 @@ engine::AnalysisInput MainWindow::collect_input() const {
     engine::AnalysisInput input;
     input.span = span_box_->text().toStdString();
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) input.loads[i] = load_labels_[i]->text().toStdString();
+    input.pitch = pitch_;
     return input;
 }
 

@@ -82,13 +82,16 @@ private:
 
     // The window menu: load cases, all loads in one table, the force diagram (main_window_cases.cpp).
     void add_window_menu();
-    static const std::array<MenuCommand<MainWindow>, 8> kMenuCommands;
+    static const std::array<MenuCommand<MainWindow>, 9> kMenuCommands;
     // The recent files, a "Clear list" entry after them; a file gone is taken off when chosen.
     void fill_recent_menu(QMenu& menu);
     void open_recent(const QString& path);
     void on_open_case();
     void on_save_case();
     void on_edit_loads();
+    // Asks for the roof pitch of the next analysis; a pitch that is not 6:12 shows in the window's title.
+    void on_pitch();
+    void show_pitch(const engine::RoofPitch& pitch);
     bool holds_input() const;
     bool confirm_replacing_input(const QString& path);
     void show_input(const engine::AnalysisInput& input);
@@ -129,6 +132,8 @@ private:
     RecentFiles recent_files_;
     // Greyed out until there is an analysis.
     std::vector<QAction*> analysis_commands_;
+    engine::RoofPitch pitch_;
+    QString plain_title_;
 };
 
 }  // namespace korvel::ui

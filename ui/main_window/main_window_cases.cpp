@@ -32,7 +32,7 @@ std::optional<QString> span_box_refusal(const QString& span, int max_length) {
 }  // namespace
 
 // The force diagram is the same command as in the results window, so it opens beside either window.
-const std::array<MenuCommand<MainWindow>, 8> MainWindow::kMenuCommands{{
+const std::array<MenuCommand<MainWindow>, 9> MainWindow::kMenuCommands{{
     {"Open load case...", QKeySequence::Open, {}, &MainWindow::on_open_case, false, false},
     {"Open recent", QKeySequence::UnknownKey, {}, nullptr, false, false, &MainWindow::fill_recent_menu},
     {"Save load case...", QKeySequence::Save, {}, &MainWindow::on_save_case, false, false},
@@ -41,6 +41,7 @@ const std::array<MenuCommand<MainWindow>, 8> MainWindow::kMenuCommands{{
     {"Force diagram", QKeySequence::UnknownKey, "Ctrl+D", &MainWindow::forces_requested, true, true},
     {"Undo", QKeySequence::Undo, {}, &MainWindow::on_undo, true, false},
     {"Redo", QKeySequence::UnknownKey, "Ctrl+Shift+Z", &MainWindow::on_redo, false, false},
+    {"Roof pitch...", QKeySequence::UnknownKey, "Ctrl+Shift+P", &MainWindow::on_pitch, true, false},
 }};
 
 void MainWindow::add_window_menu() {
@@ -142,11 +143,37 @@ bool MainWindow::put_input(const engine::AnalysisInput& input, const QString& so
 
 engine::AnalysisInput MainWindow::input() const { return collect_input(); }
 
+void MainWindow::on_pitch() {
+    std::optional<QString> answer =
+        dialogs_.input(to_qstring(kPitchPrompt), to_qstring(kPitchTitle), QString::fromStdString(pitch_.text));
+    while (answer) {
+        auto read = engine::parse_pitch(answer->toStdString());
+        if (auto* pitch = std::get_if<engine::RoofPitch>(&read)) {
+            show_pitch(*pitch);
+            emit inputs_changed();
+            break;
+        }
+        dialogs_.message(QString::fromStdString(std::get<engine::PitchError>(read).message()),
+                         MessageStyle::OkExclamation, to_qstring(kPitchTitle));
+        answer = dialogs_.input(to_qstring(kPitchPrompt), to_qstring(kPitchTitle), *answer);
+    }
+    focus_span_box();
+}
+
+void MainWindow::show_pitch(const engine::RoofPitch& pitch) {
+    if (plain_title_.isEmpty()) plain_title_ = windowTitle();
+    pitch_ = pitch;
+    setWindowTitle(pitch.is_default()
+                       ? plain_title_
+                       : to_qstring(kPitchInTitle).arg(plain_title_, QString::fromStdString(pitch.text)));
+}
+
 void MainWindow::show_input(const engine::AnalysisInput& input) {
     LoadTexts loads;
     for (std::size_t i = 0; i < engine::kLoadCount; ++i) loads[i] = QString::fromStdString(input.loads[i]);
     show_loads(loads);
     span_box_->setText(QString::fromStdString(input.span));
+    show_pitch(input.pitch);
 }
 
 void MainWindow::show_loads(const LoadTexts& loads) {

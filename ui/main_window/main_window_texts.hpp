@@ -65,10 +65,18 @@ inline constexpr std::string_view kAnalysisErrorTitle = "KORVEL";
 // The window's menu, as assistive technology names it.
 inline constexpr std::string_view kMenuName = "Commands";
 inline constexpr std::string_view kMenuDescription =
-    "Opens and saves load cases, opens the files used last, edits all loads in one table, opens the load cases and "
+    "Opens and saves load cases, opens the files used last, edits all loads in one table, sets the roof pitch, "
+    "opens the load cases and "
     "combinations and shows "
     "the force diagram; "
     "each command shows its shortcut.";
+
+// The roof pitch of the analysis. "%1" is the window's own title, "%2" the pitch.
+inline constexpr std::string_view kPitchTitle = "Roof pitch";
+inline constexpr std::string_view kPitchPrompt =
+    "Roof pitch, from 5° to 40°: in degrees (30, 22.5 deg), as a rise per 12 of run (7:12) or as the rise itself "
+    "(rise 3.6). 6:12 is the rise of a quarter of the span.";
+inline constexpr std::string_view kPitchInTitle = "%1 - roof pitch %2";
 
 // Load cases in files. "%1" is a file name, "%2" what is wrong with it.
 inline constexpr std::string_view kOpenCaseTitle = "Open load case";

@@ -145,14 +145,16 @@ int write_document(QIODevice& device, const QString& title, const TitleBlock& bl
 
 }  // namespace
 
-QString truss_description(std::string_view span_text) {
+QString truss_description(std::string_view span_text, const engine::RoofPitch& pitch) {
     QString span = to_qstring(span_text);
     try {
         span = to_qstring(engine::derive_geometry(span_text).span.to_text());
     } catch (const engine::ArithmeticError&) {
         // A span the analysis refuses is named as typed.
     }
-    return to_qstring(kTrussDescription).arg(span);
+    const QString description = to_qstring(kTrussDescription).arg(span);
+    if (pitch.is_default()) return description;
+    return to_qstring(kTrussPitch).arg(description, QString::fromStdString(pitch.text));
 }
 
 QString report_date(const QDateTime& made_at) { return made_at.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string_view>
 
+#include "engine/roof_pitch.hpp"
 #include "ui/dialogs/dialogs.hpp"
 
 class QPainter;
@@ -30,7 +31,7 @@ struct TitleBlock {
 };
 
 // "Fink truss, span 16": the span as the analysis uses it, or as typed when it cannot be read.
-QString truss_description(std::string_view span_text);
+QString truss_description(std::string_view span_text, const engine::RoofPitch& pitch = {});
 // "2026-03-14 09:26", as every report writes its date.
 QString report_date(const QDateTime& made_at);
 

@@ -222,7 +222,7 @@ void paint_report(QPainter& painter, const QRectF& page, const AnalysisRecord& r
 
 QByteArray report_pdf(const AnalysisRecord& record, const QDateTime& made_at, const TitleFields& fields,
                       const QStringList& about) {
-    const TitleBlock block{fields, truss_description(record.input.span), made_at};
+    const TitleBlock block{fields, truss_description(record.input.span, record.input.pitch), made_at};
     return report_document(to_qstring(kReportTitle), block, [&](QPdfWriter&, QPainter& painter) {
         paint_report(painter, QRectF(painter.viewport()), record, about);
     });

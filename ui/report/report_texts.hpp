@@ -22,6 +22,8 @@ inline constexpr std::string_view kCheckedByCaption = "Checked by";
 inline constexpr std::string_view kProgramCaption = "Program";
 // "%1" is the span as analysed.
 inline constexpr std::string_view kTrussDescription = "Fink truss, span %1";
+// A roof that is not 6:12 names its pitch after the span.
+inline constexpr std::string_view kTrussPitch = "%1, roof pitch %2";
 // "%1" is this page's number, "%2" how many pages there are.
 inline constexpr std::string_view kPageOfPages = "Page %1 of %2";
 
