@@ -159,10 +159,11 @@ private:
             if (project_->design) throw ShapeFault{"\"design\" is given twice"};
             read_design(project_->design.emplace());
         } else if (is_project()) {
-            throw ShapeFault{"unknown key " + engine::quoted_text(key) +
-                             "; a project has only \"span\", \"cases\" and \"combinations\" "
-                             "(and \"pitch\" or \"rise\" where the roof is not 6:12, \"units\" and \"design\" where it is "
-                             "designed): remove it"};
+            throw ShapeFault{
+                "unknown key " + engine::quoted_text(key) +
+                "; a project has only \"span\", \"cases\" and \"combinations\" "
+                "(and \"pitch\" or \"rise\" where the roof is not 6:12, \"units\" and \"design\" where it is "
+                "designed): remove it"};
         } else if (project_) {
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
                              "; a case has only \"span\", \"pitch\" or \"rise\" and \"loads\", a project \"span\", "

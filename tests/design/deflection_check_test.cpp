@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "design/deflection_check.hpp"
+#include "design/deflection_table.hpp"
+#include "design/design_table.hpp"
 #include "load_case/project.hpp"
 
 namespace korvel::design {
@@ -92,6 +94,31 @@ TEST(DeflectionCheck, ComparesTheLargestDeflectionWithTheSpanOverTheLimit) {
         std::get<DeflectionCheck>(check_deflections(kRoof, c24(), creep, {"EN SLS 4: Dead + Snow"}, "100000"));
     EXPECT_FALSE(strict.passes);
     EXPECT_GT(span_over(strict.span, strict.combinations[0].largest.value), 100);
+}
+
+// The table shows each combination's instantaneous row, then its final row with creep, in the check's figures.
+TEST(DeflectionCheck, TableRowsSayWhatTheCheckFound) {
+    const auto check = std::get<DeflectionCheck>(
+        check_deflections(kRoof, c24(), creep_of(true, false, 2), {"EN SLS 4: Dead + Snow", "EN QP 1: Dead"}, "300"));
+    const std::vector<DeflectionTableRow> rows = deflection_table(check);
+    ASSERT_EQ(rows.size(), 4U);
+    const CombinationDeflection& first = check.combinations[0];
+    const std::array<std::string, kDeflectionColumnCount> instantaneous{
+        first.name,
+        std::string(kInstantaneousWords),
+        deflection_length_text(first.largest.value),
+        std::string(engine::node_name(engine::kDeflectionPoints[first.largest.point].node)),
+        span_over_text(check.span, first.largest.value),
+        deflection_length_text(check.limit),
+        std::string(first.passes ? kPassesWords : kFailsWords),
+        deflection_length_text(first.deflections.instantaneous[engine::kRollerSpreadPoint])};
+    EXPECT_EQ(rows[0].cells, instantaneous);
+    EXPECT_EQ(rows[1].cells[1], kFinalWords);
+    EXPECT_EQ(rows[1].cells[2], deflection_length_text(first.largest_final->value));
+    EXPECT_EQ(rows[3].cells[0], "EN QP 1: Dead");
+    EXPECT_EQ(deflection_heading(kDeflectionColumns[2], "m"), "Largest (m)");
+    EXPECT_EQ(deflection_caption(check, "m").substr(0, 73),
+              "Deflection by virtual work (vertical positive downward), limit span/300 =");
 }
 
 TEST(DeflectionCheck, RefusesWhatItCannotCheck) {

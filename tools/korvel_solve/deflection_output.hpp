@@ -3,20 +3,16 @@
 #include <string>
 #include <string_view>
 
-#include "design/deflection_check.hpp"
+#include "design/deflection_table.hpp"
 #include "engine/deflection.hpp"
 #include "tools/korvel_solve/result_json.hpp"
 
 namespace korvel::solve {
 
-// What no deflection here includes, said wherever one is shown.
-inline constexpr std::string_view kJointSlipNote =
-    "Joint slip of the connections is not included; for nailed or bolted timber trusses it can dominate.";
-
 // {"span": TEXT, "limit_divisor": TEXT, "creep": {"rule": ..., "factor": ...},
 //  "combinations": {NAME: {"nodes": {"L0": {"vertical": TEXT}, ..., "L6": {"vertical": TEXT, "horizontal": TEXT},
 //  "U1": ...}, "largest": {"node": ..., "value": ..., "limit": ..., "span_over": ..., "passes": BOOL},
-//  "final": {"nodes": ..., "largest": ...}}, ...}, "passes": BOOL, "note": kJointSlipNote}, every length in
+//  "final": {"nodes": ..., "largest": ...}}, ...}, "passes": BOOL, "note": design::kJointSlipNote}, every length in
 // the project's length unit, vertical positive downward, horizontal positive to the right; "final" only
 // where creep applies.
 Json deflection_json(const design::DeflectionCheck& check);

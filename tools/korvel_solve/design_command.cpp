@@ -16,20 +16,7 @@ namespace {
 
 using design::DesignColumn;
 
-std::string lightest_words(const DesignAnswer& answer, std::size_t g) {
-    const design::GroupChoice& choice = answer.lightest[g];
-    if (!choice.candidate) {
-        return "nothing in the list passes; " + std::string(engine::member_name(choice.governing)) +
-               " fails with every candidate (least utilisation " +
-               (std::isinf(choice.utilisation) ? std::string("not checked")
-                                               : design::design_number(choice.utilisation, 3)) +
-               ")";
-    }
-    return design::section_title(answer.design, answer.design.candidates[g][*choice.candidate]) + ", utilisation " +
-           design::design_number(choice.utilisation, 3) + " in " + std::string(engine::member_name(choice.governing));
-}
-
-std::string design_text(const DesignAnswer& answer) {
+std::string design_text(const design::ProjectDesign& answer) {
     std::string out;
     std::vector<std::vector<std::string>> conditions;
     for (const design::DesignCondition& condition : design::design_conditions(answer.design)) {
@@ -48,21 +35,14 @@ std::string design_text(const DesignAnswer& answer) {
     out += aligned(rows) + '\n';
     std::vector<std::vector<std::string>> lightest;
     for (std::size_t g = 0; g < design::kGroupCount; ++g) {
-        lightest.push_back({"Lightest, " + std::string(design::kGroupKeys[g]) + ":", lightest_words(answer, g)});
+        lightest.push_back(
+            {"Lightest, " + std::string(design::kGroupKeys[g]) + ":", design::lightest_words(answer, g)});
     }
     out += aligned(lightest) + '\n';
     for (const std::size_t c : answer.result.failed_combinations) {
         out += "Not analysed: " + engine::escaped_controls(answer.result.combinations[c]) + '\n';
     }
-    std::size_t failing = 0;
-    for (const design::MemberDesign& m : answer.result.members) failing += m.passes ? 0 : 1;
-    if (answer.result.passes) {
-        out += "Result: every member passes\n";
-    } else if (failing > 0) {
-        out += "Result: " + std::to_string(failing) + " of 29 members fail or are not checked\n";
-    } else {
-        out += "Result: incomplete, a combination could not be analysed\n";
-    }
+    out += design::design_verdict(answer.result) + '\n';
     return out;
 }
 
@@ -79,7 +59,8 @@ Json section_json(const design::Design& d, const design::Section& section) {
 // The virtual-work table of each serviceability combination at `node` ("L3",
 // "L6.H"), or at the node of its largest deflection, N from the combination's
 // own analysis.
-std::string deflection_working(const load_case::Project& project, const DesignAnswer& answer, const std::string& node) {
+std::string deflection_working(const load_case::Project& project, const design::ProjectDesign& answer,
+                               const std::string& node) {
     if (!answer.deflection) {
         throw UsageError(
             "the project's design names no \"serviceability\" combinations, so there is no deflection "
@@ -118,24 +99,13 @@ std::string deflection_working(const load_case::Project& project, const DesignAn
 
 }  // namespace
 
-DesignAnswer design_answer(const load_case::Project& project) {
-    auto read = design::read_design(project);
-    if (auto* error = std::get_if<design::DesignError>(&read))
-        throw UsageError("the project's design: " + error->message);
-    DesignAnswer answer{std::get<design::Design>(std::move(read)), {}, {}, std::nullopt};
-    auto extremes = design::force_extremes(project, answer.design);
-    if (auto* error = std::get_if<load_case::ProjectError>(&extremes)) throw UsageError(error->message);
-    const auto& forces = std::get<design::ForceExtremes>(extremes);
-    answer.result = design::design_members(forces, answer.design);
-    answer.lightest = design::lightest_sections(forces, answer.design);
-    if (auto deflection = design::design_deflections(project, answer.design)) {
-        if (auto* error = std::get_if<std::string>(&*deflection)) throw UsageError("the project's design: " + *error);
-        answer.deflection = std::get<design::DeflectionCheck>(std::move(*deflection));
-    }
-    return answer;
+design::ProjectDesign design_answer(const load_case::Project& project) {
+    auto answer = design::design_project(project);
+    if (auto* error = std::get_if<design::DesignError>(&answer)) throw UsageError(error->message);
+    return std::get<design::ProjectDesign>(std::move(answer));
 }
 
-Json design_json(const DesignAnswer& answer) {
+Json design_json(const design::ProjectDesign& answer) {
     const design::Design& d = answer.design;
     const design::DesignResult& result = answer.result;
     Json json;
@@ -194,7 +164,7 @@ Json design_json(const DesignAnswer& answer) {
 
 int run_design(const load_case::Project& project, const SingleRun& run, int out_fd, std::ostream& err) {
     if (run.values == ResultValues::Numbers) throw UsageError("--numbers applies to results, not to a design");
-    const DesignAnswer answer = design_answer(project);
+    const design::ProjectDesign answer = design_answer(project);
     if (run.working) {
         const std::string text = deflection_working(project, answer, run.deflection_node);
         write_all(out_fd, text.data(), text.size());

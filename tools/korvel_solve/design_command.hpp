@@ -2,31 +2,22 @@
 
 #include <ostream>
 
-#include "design/deflection_check.hpp"
-#include "design/member_design.hpp"
+#include "design/project_design.hpp"
 #include "load_case/project.hpp"
 #include "tools/korvel_solve/command_line.hpp"
 #include "tools/korvel_solve/result_json.hpp"
 
 namespace korvel::solve {
 
-// A project's design, made once for every format.
-struct DesignAnswer {
-    design::Design design;
-    design::DesignResult result;
-    std::array<design::GroupChoice, design::kGroupCount> lightest;
-    std::optional<design::DeflectionCheck> deflection;  // where the design names serviceability combinations
-};
-
 // The design of a project, or a UsageError naming the setting at fault.
-DesignAnswer design_answer(const load_case::Project& project);
+design::ProjectDesign design_answer(const load_case::Project& project);
 
 // {"units": {"force": ..., "length": ...}, "code": KEY, "edition": ..., "material": {...},
 //  "sections": {GROUP: {"name", "A", "i_y", "i_z", "unit"}, ...}, "members": {NAME: {"group", "section",
 //  "length", "buckling_length_in_plane", "buckling_length_out_of_plane", "utilisation", "governing", "check",
 //  "design_force", "resistance", "passes", "checked", "warnings"}, ...}, "lightest": {GROUP: {...}},
 //  "not_checked": TEXT, "failed_combinations": [...], "passes": BOOL, "complete": BOOL}; numbers as texts.
-Json design_json(const DesignAnswer& answer);
+Json design_json(const design::ProjectDesign& answer);
 
 // --design: the design in the run's format, with "deflection" (deflection_json)
 // where the design names serviceability combinations; with --working the

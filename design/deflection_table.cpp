@@ -1,0 +1,70 @@
+#include "design/deflection_table.hpp"
+
+#include <cmath>
+
+#include "design/design_table.hpp"
+#include "engine/deflection.hpp"
+
+namespace korvel::design {
+
+std::string deflection_length_text(double value) {
+    return engine::significant_text(value, engine::kDeflectionDigits);
+}
+
+std::string span_over_text(double span, double deflection) { return std::to_string(std::llround(span_over(span, deflection))); }
+
+std::string_view creep_rule(const load_case::Creep& creep) {
+    switch (creep.rule) {
+        case load_case::Creep::Rule::En1995: return "EN 1995-1-1 2.3.2.2, k_def of Table 3.2";
+        case load_case::Creep::Rule::Nds: return "NDS 2018 3.5.2, K_cr";
+        case load_case::Creep::Rule::None: break;
+    }
+    return "none";
+}
+
+std::string deflection_heading(const DeflectionColumnRow& column, std::string_view length_unit) {
+    std::string heading(column.heading);
+    if (column.in_length_unit && !length_unit.empty()) heading += " (" + std::string(length_unit) + ")";
+    return heading;
+}
+
+std::vector<DeflectionTableRow> deflection_table(const DeflectionCheck& check) {
+    std::vector<DeflectionTableRow> rows;
+    const auto add = [&](const CombinationDeflection& entry, std::string_view what,
+                         const engine::LargestDeflection& largest, const engine::Deflections& deflections) {
+        DeflectionTableRow& row = rows.emplace_back();
+        row.passes = std::fabs(largest.value) <= check.limit;
+        for (std::size_t c = 0; c < kDeflectionColumnCount; ++c) {
+            std::string& cell = row.cells[c];
+            switch (kDeflectionColumns[c].column) {
+                case DeflectionColumn::Combination: cell = entry.name; break;
+                case DeflectionColumn::Deflection: cell = what; break;
+                case DeflectionColumn::Largest: cell = deflection_length_text(largest.value); break;
+                case DeflectionColumn::Node:
+                    cell = engine::node_name(engine::kDeflectionPoints[largest.point].node);
+                    break;
+                case DeflectionColumn::SpanOver: cell = span_over_text(check.span, largest.value); break;
+                case DeflectionColumn::Limit: cell = deflection_length_text(check.limit); break;
+                case DeflectionColumn::Result: cell = row.passes ? kPassesWords : kFailsWords; break;
+                case DeflectionColumn::Spread:
+                    cell = deflection_length_text(deflections[engine::kRollerSpreadPoint]);
+                    break;
+            }
+        }
+    };
+    for (const CombinationDeflection& entry : check.combinations) {
+        add(entry, kInstantaneousWords, entry.largest, entry.deflections.instantaneous);
+        if (entry.largest_final && entry.deflections.final)
+            add(entry, kFinalWords, *entry.largest_final, *entry.deflections.final);
+    }
+    return rows;
+}
+
+std::string deflection_caption(const DeflectionCheck& check, std::string_view length_unit) {
+    const std::string unit = length_unit.empty() ? std::string() : " " + std::string(length_unit);
+    return "Deflection by virtual work (vertical positive downward), limit span/" +
+           engine::significant_text(check.divisor, 15) + " = " + deflection_length_text(check.limit) + unit +
+           "; creep: " + std::string(creep_rule(check.creep));
+}
+
+}  // namespace korvel::design
