@@ -7,11 +7,11 @@
 
 namespace korvel::design {
 
-std::string deflection_length_text(double value) {
-    return engine::significant_text(value, engine::kDeflectionDigits);
-}
+std::string deflection_length_text(double value) { return engine::significant_text(value, engine::kDeflectionDigits); }
 
-std::string span_over_text(double span, double deflection) { return std::to_string(std::llround(span_over(span, deflection))); }
+std::string span_over_text(double span, double deflection) {
+    return std::to_string(std::llround(span_over(span, deflection)));
+}
 
 std::string_view creep_rule(const load_case::Creep& creep) {
     switch (creep.rule) {

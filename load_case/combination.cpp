@@ -149,6 +149,7 @@ std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project, 
     if (auto* error = std::get_if<ProjectError>(&outcomes)) return std::move(*error);
     ProjectEnvelope answer;
     answer.span = project.span;
+    answer.pitch = project.pitch;
     answer.names.reserve(project.combinations.size());
     for (const Combination& combination : project.combinations) answer.names.push_back(combination.name);
     answer.outcomes = std::get<std::vector<engine::AnalysisOutcome>>(std::move(outcomes));

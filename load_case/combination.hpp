@@ -40,6 +40,7 @@ std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combina
 // prints and the load cases window shows.
 struct ProjectEnvelope {
     std::string span;
+    engine::RoofPitch pitch;
     std::vector<std::string> names;  // the combinations', in the project's order
     std::vector<engine::AnalysisOutcome> outcomes;
     engine::Envelope envelope;

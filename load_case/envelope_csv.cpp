@@ -22,16 +22,24 @@ namespace {
 
 void append_row(std::string& out, const engine::EnvelopeRow& row) {
     out.append(row.item).append(",").append(row.max).append(",").append(csv_field(row.max_by)).append(",");
-    out.append(row.min).append(",").append(csv_field(row.min_by)).append(row.reverses ? ",true\r\n" : ",false\r\n");
+    out.append(row.min).append(",").append(csv_field(row.min_by)).append(row.reverses ? ",true," : ",false,");
+    out.append(row.note).append("\r\n");
 }
 
 }  // namespace
 
-std::string envelope_csv(const engine::Envelope& envelope, std::span<const std::string> names) {
+std::string envelope_csv(const engine::Envelope& envelope, std::span<const std::string> names,
+                         const engine::RoofPitch& pitch) {
     const engine::EnvelopeTable table = engine::envelope_table(envelope, names);
-    std::string out = "item,max,max_by,min,min_by,reverses\r\n";
+    std::string out = "item,max,max_by,min,min_by,reverses,note\r\n";
     for (const engine::EnvelopeRow& row : table.members) append_row(out, row);
     for (const engine::EnvelopeRow& row : table.reactions) append_row(out, row);
+    // An incomplete envelope says so in rows of its own, the table keeping its columns.
+    for (const engine::EnvelopeFailure& failure : table.failures) {
+        out.append(kNotAnalysedItem).append(",,,,,,");
+        out.append(csv_field(std::string(failure.name) + ": " + failure.message)).append("\r\n");
+    }
+    if (!pitch.is_default()) out.append("pitch,").append(csv_field(pitch.text)).append(",,,,,\r\n");
     return out;
 }
 

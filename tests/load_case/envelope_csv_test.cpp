@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/envelope_table.hpp"
 #include "engine/result_table.hpp"
 #include "load_case/envelope_csv.hpp"
 
@@ -38,18 +39,24 @@ TEST(EnvelopeCsv, WritesEachMemberThenEachReactionWithTheGoverningNamesQuotedWhe
     const std::vector<std::string> names{"bad", "1.2D, 1.6S", "W \"up\""};
     const std::vector<std::string> lines = lines_of(envelope_csv(engine::Envelope::of(outcomes), names));
 
-    ASSERT_EQ(lines.size(), 1 + engine::kMemberCount + engine::kReactionCount);
-    EXPECT_EQ(lines[0], "item,max,max_by,min,min_by,reverses");
-    EXPECT_EQ(lines[1], "L0L1,1.25,\"1.2D, 1.6S\",-2.5,\"W \"\"up\"\"\",true");
+    ASSERT_EQ(lines.size(), 1 + engine::kMemberCount + engine::kReactionCount + 1);
+    EXPECT_EQ(lines[0], "item,max,max_by,min,min_by,reverses,note");
+    EXPECT_EQ(lines[1], "L0L1,1.25,\"1.2D, 1.6S\",-2.5,\"W \"\"up\"\"\",true," + std::string(engine::kReversesNote));
     EXPECT_EQ(lines[2], std::string(engine::member_name(engine::kMembersInTableOrder[1])) +
-                            ",1.25,\"1.2D, 1.6S\",1,\"W \"\"up\"\"\",false");
-    EXPECT_EQ(lines[1 + engine::kMemberCount], "RL0,1.25,\"1.2D, 1.6S\",-3,\"W \"\"up\"\"\",true");
+                            ",1.25,\"1.2D, 1.6S\",1,\"W \"\"up\"\"\",false,");
+    // Uplift is named in the window's words; the incomplete envelope says which combination it leaves out.
+    EXPECT_EQ(lines[1 + engine::kMemberCount],
+              "RL0,1.25,\"1.2D, 1.6S\",-3,\"W \"\"up\"\"\",true," + std::string(engine::kUpliftWords[0].words));
+    EXPECT_EQ(lines.back().rfind(std::string(kNotAnalysedItem) + ",,,,,,bad: ", 0), 0U);
 }
 
-TEST(EnvelopeCsv, IsTheHeaderAloneWhenNoCombinationCouldBeAnalysed) {
+TEST(EnvelopeCsv, IsTheHeaderAndTheCombinationsLeftOutWhenNoneCouldBeAnalysed) {
     const std::vector<engine::AnalysisOutcome> outcomes{engine::AnalysisError{engine::ErrorKind::Overflow, {}, "x"}};
-    EXPECT_EQ(envelope_csv(engine::Envelope::of(outcomes), std::vector<std::string>{"C"}),
-              "item,max,max_by,min,min_by,reverses\r\n");
+    const std::vector<std::string> lines =
+        lines_of(envelope_csv(engine::Envelope::of(outcomes), std::vector<std::string>{"C"}));
+    ASSERT_EQ(lines.size(), 2U);
+    EXPECT_EQ(lines[0], "item,max,max_by,min,min_by,reverses,note");
+    EXPECT_EQ(lines[1].rfind(std::string(kNotAnalysedItem) + ",,,,,,C: ", 0), 0U);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "engine/envelope_table.hpp"
 #include "engine/span_accuracy.hpp"
 #include "load_case/combination.hpp"
+#include "load_case/envelope_csv.hpp"
 #include "tests/tools/case_file.hpp"
 #include "tests/tools/solve_process.hpp"
 #include "tools/korvel_solve/envelope_output.hpp"
@@ -70,10 +71,11 @@ TEST(Envelope, TableAndCsvNameTheGoverningCombinationsAndTheUplift) {
     EXPECT_NE(table.out.find("uplift: hold down L0"), std::string::npos);
     const Outcome csv = run_solve({file.path(), "--format", "csv"});
     EXPECT_EQ(csv.status, 0) << csv.err;
-    EXPECT_NE(csv.out.find("item,max,max_by,min,min_by,reverses\r\nL0L1,10.0012,D,-10.0012,0.5D + 0.5W,true\r\n"),
+    EXPECT_NE(csv.out.find(
+                  "item,max,max_by,min,min_by,reverses,note\r\nL0L1,10.0012,D,-10.0012,0.5D + 0.5W,true,reverses\r\n"),
               std::string::npos)
         << csv.out;
-    EXPECT_NE(csv.out.find("\r\nRL0,5,D,-5,0.5D + 0.5W,true\r\n"), std::string::npos) << csv.out;
+    EXPECT_NE(csv.out.find("\r\nRL0,5,D,-5,0.5D + 0.5W,true,uplift: hold down L0\r\n"), std::string::npos) << csv.out;
 }
 
 // One combination gives what its combined loads give typed in as one case, in every format.
@@ -162,15 +164,16 @@ TEST(Envelope, CsvAndJsonCarryTheRowsNotesAndStatusOfTheOneTable) {
     const Expected expected = expected_of(text);
     const auto& table = expected.table;
 
-    // CSV: the same texts and names, reverses where the sign changes.
+    // CSV: the same texts, names and notes, then the combination left out.
     const std::vector<std::string> csv =
         lines_of(run_solve({"--envelope", file.path(), "--format", "csv"}).out, "\r\n");
-    ASSERT_EQ(csv.size(), 1 + table.members.size() + table.reactions.size());
+    ASSERT_EQ(csv.size(), 1 + table.members.size() + table.reactions.size() + 1);
+    EXPECT_EQ(csv.back(), "not analysed,,,,,," + korvel::load_case::csv_field("Huge: " + table.failures.at(0).message));
     for (std::size_t r = 0; r < table.reactions.size(); ++r) {
         const auto& row = table.reactions[r];
         EXPECT_EQ(csv[1 + table.members.size() + r],
                   std::string(row.item) + "," + row.max + "," + std::string(row.max_by) + "," + row.min + "," +
-                      std::string(row.min_by) + "," + (row.reverses ? "true" : "false"));
+                      std::string(row.min_by) + "," + (row.reverses ? "true," : "false,") + std::string(row.note));
     }
 
     // JSON: each note by its item, and the status.

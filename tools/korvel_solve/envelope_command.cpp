@@ -34,7 +34,7 @@ int run_envelope(const load_case::Project& project, const SingleRun& run, int ou
     std::string text;
     switch (run.format) {
         case OutputFormat::Table: text = envelope_text(answer); break;
-        case OutputFormat::Csv: text = load_case::envelope_csv(answer.envelope, answer.names); break;
+        case OutputFormat::Csv: text = load_case::envelope_csv(answer.envelope, answer.names, project.pitch); break;
         case OutputFormat::Json:
             append_project_json(text, answer);
             add_pitch(text, project.pitch);

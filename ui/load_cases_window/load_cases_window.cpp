@@ -594,12 +594,13 @@ void LoadCasesWindow::on_save_envelope_csv() {
     update_envelope();
     const QString title = plain_command_text(to_qstring(kEnvelopeCsvCommand));
     if (envelope_missing(dialogs_, *envelope_view_, title)) return;
-    export_.save(title, to_qstring(kEnvelopeCsvName), to_qstring(kCsvFilter), QStringLiteral("csv"),
-                 [this](const QString& extension) -> std::optional<QByteArray> {
-                     if (extension != u"csv") return std::nullopt;
-                     const ProjectEnvelope& shown = *envelope_view_->shown();
-                     return QByteArray::fromStdString(load_case::envelope_csv(shown.envelope, shown.names));
-                 });
+    export_.save(
+        title, to_qstring(kEnvelopeCsvName), to_qstring(kCsvFilter), QStringLiteral("csv"),
+        [this](const QString& extension) -> std::optional<QByteArray> {
+            if (extension != u"csv") return std::nullopt;
+            const ProjectEnvelope& shown = *envelope_view_->shown();
+            return QByteArray::fromStdString(load_case::envelope_csv(shown.envelope, shown.names, shown.pitch));
+        });
 }
 
 void LoadCasesWindow::on_save_combination_report() {
