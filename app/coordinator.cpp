@@ -11,6 +11,7 @@
 #include "ui/main_window/main_window_texts.hpp"
 #include "ui/results_window/results_window_texts.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
+#include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/window_placement.hpp"
 
 namespace korvel::app {
@@ -77,9 +78,7 @@ void show_pitch_in_title(QWidget& window, const engine::RoofPitch& pitch) {
     if (!window.property(kOwnTitle).isValid()) window.setProperty(kOwnTitle, window.windowTitle());
     const QString own = window.property(kOwnTitle).toString();
     window.setWindowTitle(pitch.is_default() ? own
-                                             : QString::fromUtf8(ui::kPitchInTitle.data(),
-                                                                 static_cast<qsizetype>(ui::kPitchInTitle.size()))
-                                                   .arg(own, QString::fromStdString(pitch.text)));
+                                             : ui::to_qstring(ui::kPitchInTitle).arg(own, ui::to_qstring(pitch.text)));
 }
 
 }  // namespace

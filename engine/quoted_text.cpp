@@ -73,10 +73,7 @@ std::string quoted_text(std::string_view text, QuoteLimit limit) {
     const std::size_t taken = append_escaped(out, text, Quotes::Escaped, limit.characters);
     if (taken == text.size()) return out += '"';
     if (!limit.tells_length) return out += "\"...";
-    std::size_t characters = 0;
-    for (std::size_t at = 0; at < text.size(); at += std::max<std::size_t>(1, utf8_sequence_length(text, at)))
-        ++characters;
-    return out.append("...\" (").append(std::to_string(characters)).append(" characters)");
+    return out.append("...\" (").append(std::to_string(utf8_character_count(text))).append(" characters)");
 }
 
 std::string escaped_controls(std::string_view message) {

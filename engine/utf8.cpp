@@ -1,5 +1,7 @@
 #include "engine/utf8.hpp"
 
+#include <algorithm>
+
 namespace korvel::engine {
 
 std::size_t utf8_sequence_length(std::string_view text, std::size_t at) {
@@ -31,6 +33,13 @@ std::size_t utf8_sequence_length(std::string_view text, std::size_t at) {
         if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
     }
     return length;
+}
+
+std::size_t utf8_character_count(std::string_view text) {
+    std::size_t characters = 0;
+    for (std::size_t at = 0; at < text.size(); at += std::max<std::size_t>(1, utf8_sequence_length(text, at)))
+        ++characters;
+    return characters;
 }
 
 }  // namespace korvel::engine

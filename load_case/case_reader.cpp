@@ -101,11 +101,6 @@ void read_elements(JsonCursor& cursor, ReadElement read_element) {
     }
 }
 
-// Which of a case's or combination's parts a fault lies in: `case "Dead"`, or `case 3` before its name is read.
-std::string part_name(std::string_view what, std::string_view name, std::size_t index) {
-    return std::string(what) + " " + (name.empty() ? std::to_string(index + 1) : engine::quoted_text(name));
-}
-
 // Reads a single case into `input`, and, when `project` is given, a project's cases and combinations too.
 class CaseReader {
 public:

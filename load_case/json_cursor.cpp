@@ -216,11 +216,8 @@ void JsonCursor::fail_unexpected(std::string_view expected) const {
 std::string JsonCursor::place(std::string_view text, std::size_t offset) {
     const std::string_view before = text.substr(0, offset);
     const std::size_t line_start = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
-    // Columns count characters, not bytes: UTF-8 continuation bytes do not start one.
-    std::size_t column = 1;
-    for (std::size_t i = line_start; i < offset; ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++column;
-    }
+    // Columns count characters, not bytes.
+    const std::size_t column = 1 + engine::utf8_character_count(before.substr(line_start));
     const std::size_t last_content = text.find_last_not_of(" \t\r\n");
     const bool several_lines =
         last_content != std::string_view::npos && text.substr(0, last_content).find('\n') != std::string_view::npos;

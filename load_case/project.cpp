@@ -12,11 +12,12 @@
 #include "load_case/unicode_text.hpp"
 
 namespace korvel::load_case {
-namespace {
 
-std::string part_of(std::string_view what, const std::string& name, std::size_t index) {
+std::string part_name(std::string_view what, std::string_view name, std::size_t index) {
     return std::string(what) + " " + (name.empty() ? std::to_string(index + 1) : engine::quoted_text(name));
 }
+
+namespace {
 
 ProjectError fault_in(ProjectFault fault, const std::string& part, const std::string& what) {
     return {fault, part, part.empty() ? what : part + ": " + what};
@@ -87,7 +88,7 @@ std::variant<ProjectNumbers, ProjectError> read_project_numbers(const Project& p
     for (std::size_t i = 0; i < project.cases.size(); ++i) {
         const LoadCase& load_case = project.cases[i];
         // Messages are made only for a fault: a usable project is read without building any text.
-        const auto part = [&] { return part_of("case", load_case.name, i); };
+        const auto part = [&] { return part_name("case", load_case.name, i); };
         const std::string_view key = key_of(load_case.name, keys);
         if (key.empty()) {
             return fault_in(ProjectFault::EmptyName, part(), "it has no name; give every case a name");
@@ -111,7 +112,7 @@ std::variant<ProjectNumbers, ProjectError> read_project_numbers(const Project& p
     numbers.factor_ends.reserve(project.combinations.size());
     for (std::size_t i = 0; i < project.combinations.size(); ++i) {
         const Combination& combination = project.combinations[i];
-        const auto part = [&] { return part_of("combination", combination.name, i); };
+        const auto part = [&] { return part_name("combination", combination.name, i); };
         const std::string_view key = key_of(combination.name, keys);
         if (key.empty()) {
             return fault_in(ProjectFault::EmptyName, part(), "it has no name; give every combination a name");

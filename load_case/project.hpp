@@ -92,6 +92,10 @@ struct ProjectError {
 
 // A project is usable when its names are unique and not empty, every combination
 // has factors of the project's cases, and every load and factor text is a number.
+// Which case or combination a fault lies in: `case "Dead"`, or `case 3` (counted
+// from 1) while it has no name.
+std::string part_name(std::string_view what, std::string_view name, std::size_t index);
+
 // The first fault in the file's order, or nothing.
 std::optional<ProjectError> check_project(const Project& project);
 
