@@ -44,8 +44,8 @@ TEST(WorkingCommand, WritesTheWorkingAtThePitchGiven) {
         input.span = "12";
         input.pitch = std::get<korvel::engine::RoofPitch>(korvel::engine::parse_pitch(pitch));
         input.set_load(korvel::engine::Node::U4, korvel::engine::Component::Vertical, "10");
-        EXPECT_EQ(outcome.out, korvel::engine::working_markdown(std::get<korvel::engine::Working>(
-                                   korvel::engine::work_out(input))));
+        EXPECT_EQ(outcome.out,
+                  korvel::engine::working_markdown(std::get<korvel::engine::Working>(korvel::engine::work_out(input))));
     }
 }
 
