@@ -1,9 +1,12 @@
 #include "engine/working.hpp"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <stdexcept>
+#include <system_error>
 
+#include "engine/arithmetic_error.hpp"
 #include "engine/truss_shape.hpp"
 
 namespace korvel::engine {
@@ -13,6 +16,10 @@ constexpr std::string_view kResidualNote =
     "This joint does not close exactly. The program takes the slope angle as 0.4636 rad, rounded on purpose from "
     "arctan(1/2) = 0.4636476…, and its lever arms from the rounded lengths, so its forces stand this far from exact "
     "statics.";
+constexpr std::string_view kResidualNoteAtPitch =
+    "This joint does not close exactly. The program takes the slope angle θ as arctan(t) rounded on purpose to four "
+    "decimals, and its lever arms from the rounded lengths, so its forces stand this far from exact statics.";
+constexpr std::string_view kTangentSymbol = "t";
 
 struct Symbols {
     std::vector<std::string> load_names;
@@ -28,6 +35,7 @@ const Symbols& symbols() {
         }
         for (const StepRow& row : kSteps) out.all.push_back(row.symbol);
         for (const std::string& name : out.load_names) out.all.push_back(name);
+        out.all.push_back(kTangentSymbol);
         return out;
     }();
     return s;
@@ -36,6 +44,7 @@ const Symbols& symbols() {
 constexpr std::size_t kNodeCount = static_cast<std::size_t>(Node::U9) + 1;
 
 std::size_t load_symbol(std::size_t load) { return kQuantityCount + load; }
+constexpr std::size_t kTangent = kQuantityCount + kLoadCount;
 
 // The values known so far, by symbol.
 class Known {
@@ -105,7 +114,7 @@ std::optional<Fixed4> shown_value(Display display, const Number& value) {
 
 bool is_zero(const Number& n) { return to_double(n) == 0; }
 
-WorkingStep table_step(const StepRow& row, const Number& value, const Known& known) {
+WorkingStep table_step(const StepRow& row, const Formula& formula, const Number& value, const Known& known) {
     WorkingStep step{row.stage,
                      row.place,
                      row.node,
@@ -126,7 +135,6 @@ WorkingStep table_step(const StepRow& row, const Number& value, const Known& kno
                      {},
                      0};
     if (row.formula.empty()) return step;
-    const Formula& formula = table_formula(row.quantity);
     step.operands = known.operands(formula);
     step.substituted = formula.substituted(known.values());
     step.known = Known::forces_used(step.operands);
@@ -156,6 +164,8 @@ struct Direction {
     std::string_view x_factor, y_factor;  // empty for a factor of 1; "0" where the member has no component
 };
 
+// The directions in θ are the same at every pitch; the 6:12 shape, whose nodes lie on a
+// grid of thirty-seconds of the span, tells them apart exactly.
 Direction direction(Node from, Node to) {
     const ShapePoint a = node_position(from);
     const ShapePoint b = node_position(to);
@@ -180,8 +190,37 @@ void add_term(std::string& formula, int sign, std::string_view term) {
     formula += term;
 }
 
+// A decimal literal of a formula that reads back as this very double.
+std::string literal(double value) {
+    char buffer[400];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    if (error != std::errc()) throw std::logic_error("double without a text");
+    std::string text(buffer, end);
+    // A whole number too long for the formula's integers is read as a double.
+    if (text.find('.') == std::string::npos && text.size() > 15) text += ".0";
+    return text;
+}
+
+// The tangent as the pitch gives it, in the numbers the user typed and the arithmetic of
+// the analysis; empty for a pitch known only by its tangent.
+std::string tangent_formula(const RoofPitch& pitch) {
+    std::string_view text = pitch.text;
+    try {
+        if (pitch.form == PitchForm::Degrees && text.ends_with("°")) {
+            text.remove_suffix(std::string_view("°").size());
+            return "tan(" + literal(parse_double(text)) + " × π / 180)";
+        }
+        if (const std::size_t colon = text.find(':'); pitch.form == PitchForm::RisePerRun && colon != text.npos) {
+            return literal(parse_double(text.substr(0, colon))) + " / " + literal(parse_double(text.substr(colon + 1)));
+        }
+    } catch (const ArithmeticError&) {
+        return {};
+    }
+    return std::string(pitch_rows(pitch.form).tangent.formula);
+}
+
 // ΣFx or ΣFy at a joint from the final forces, the loads and the reactions.
-WorkingStep check_step(Node node, bool vertical, const Known& known) {
+WorkingStep check_step(Node node, bool vertical, const Known& known, std::string_view residual_note) {
     std::string formula;
     for (const Member member : kMembers) {
         const MemberEnds ends = member_ends(member);
@@ -223,7 +262,7 @@ WorkingStep check_step(Node node, bool vertical, const Known& known) {
                      {},
                      0};
     step.known = Known::forces_used(step.operands);
-    if (*step.shown != Fixed4()) step.note = kResidualNote;
+    if (*step.shown != Fixed4()) step.note = residual_note;
     return step;
 }
 
@@ -308,8 +347,8 @@ void name_the_unknowns(std::vector<WorkingStep>& steps) {
 
 std::span<const std::string_view> working_symbols() { return symbols().all; }
 
-Working build_working(std::string span_text, const StepRecord& record) {
-    Working working{std::move(span_text), {}, {}};
+Working build_working(std::string span_text, const RoofPitch& pitch, double tangent, const StepRecord& record) {
+    Working working{std::move(span_text), pitch, tangent, {}, {}};
     std::vector<WorkingStep> computed;
     Known known;
     for (std::size_t i = 0; i < kLoadCount; ++i) {
@@ -324,16 +363,42 @@ Working build_working(std::string span_text, const StepRecord& record) {
         if (slot) throw std::logic_error("the analysis recorded a value twice");
         slot = entry.value;
     }
+    // Away from 6:12 the rise and the angle come from the pitch's tangent t, found before
+    // the rise, or for a rise as given, from it.
+    const bool at_pitch = !pitch.is_default();
+    const PitchRows& rows = pitch_rows(pitch.form);
+    const std::string t_formula = at_pitch ? tangent_formula(pitch) : std::string();
+    std::optional<WorkingStep> t_step;
+    const auto find_tangent = [&] {
+        StepRow row = rows.tangent;
+        row.formula = t_formula;
+        t_step = table_step(row, Formula(t_formula.empty() ? "0" : t_formula, working_symbols()), tangent, known);
+        known.set(kTangent, tangent);
+    };
     for (std::size_t i = 0; i < kQuantityCount; ++i) {
+        const auto quantity = static_cast<Quantity>(i);
         if (!recorded[i]) throw std::logic_error("the analysis did not record " + std::string(kSteps[i].symbol));
-        computed.push_back(table_step(step_row(static_cast<Quantity>(i)), *recorded[i], known));
+        if (at_pitch && quantity == Quantity::Rise && pitch.form != PitchForm::Rise) find_tangent();
+        const StepRow* own = at_pitch && quantity == Quantity::Rise    ? &rows.rise
+                             : at_pitch && quantity == Quantity::Slope ? &rows.slope
+                                                                       : nullptr;
+        computed.push_back(own ? table_step(*own, Formula(own->formula.empty() ? "0" : own->formula, working_symbols()),
+                                            *recorded[i], known)
+                               : table_step(step_row(quantity), table_formula(quantity), *recorded[i], known));
         known.set(i, *recorded[i]);
+        if (at_pitch && quantity == Quantity::Rise && pitch.form == PitchForm::Rise) find_tangent();
     }
     working.steps = in_order_of_use(std::move(computed));
+    if (t_step) {
+        const auto rise = std::find_if(working.steps.begin(), working.steps.end(),
+                                       [](const WorkingStep& s) { return s.symbol == "h"; });
+        working.steps.insert(pitch.form == PitchForm::Rise ? std::next(rise) : rise, std::move(*t_step));
+    }
     name_the_unknowns(working.steps);
+    const std::string_view residual_note = at_pitch ? kResidualNoteAtPitch : kResidualNote;
     for (std::size_t n = 0; n < kNodeCount; ++n) {
         for (const bool vertical : {false, true})
-            working.steps.push_back(check_step(static_cast<Node>(n), vertical, known));
+            working.steps.push_back(check_step(static_cast<Node>(n), vertical, known, residual_note));
     }
     return working;
 }
@@ -342,7 +407,7 @@ WorkingOutcome work_out(const AnalysisInput& input) {
     StepRecord record;
     AnalysisOutcome outcome = run_analysis(input, record);
     if (auto* error = std::get_if<AnalysisError>(&outcome)) return std::move(*error);
-    return build_working(input.span, record);
+    return build_working(input.span, input.pitch, std::get<AnalysisResult>(outcome).tangent(), record);
 }
 
 }  // namespace korvel::engine

@@ -56,6 +56,8 @@ struct WorkingStep {
 
 struct Working {
     std::string span_text;
+    RoofPitch pitch;
+    double tangent = 0.5;               // t, by which the truss is drawn
     std::vector<WorkingOperand> loads;  // the loads that are not zero
     // In the order the program computes, except that a sum or a determinant comes
     // just before the step that first uses it.
@@ -65,8 +67,9 @@ struct Working {
 // Every name a formula of the working may use: the quantities, then the 23 loads.
 std::span<const std::string_view> working_symbols();
 
-// The working of a recorded run, with a check of ΣFx and ΣFy at all sixteen joints.
-Working build_working(std::string span_text, const StepRecord& record);
+// The working of a recorded run at this pitch, whose slope has the tangent `tangent`,
+// with a check of ΣFx and ΣFy at all sixteen joints.
+Working build_working(std::string span_text, const RoofPitch& pitch, double tangent, const StepRecord& record);
 
 using WorkingOutcome = std::variant<Working, AnalysisError>;
 

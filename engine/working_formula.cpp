@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <optional>
 #include <stdexcept>
 #include <system_error>
@@ -19,7 +20,7 @@ struct Word {
 };
 
 // The operators and functions of a formula; symbols and numbers are read apart.
-constexpr std::array<Word, 15> kWords{{
+constexpr std::array<Word, 16> kWords{{
     {"+", false},
     {"−", false},
     {"×", false},
@@ -30,6 +31,7 @@ constexpr std::array<Word, 15> kWords{{
     {"]", false},
     {"|", false},
     {"²", false},
+    {"π", false},
     {"√", true},
     {"arctan", true},
     {"sin", true},
@@ -192,6 +194,9 @@ private:
             ++at_;
         } else if (w == "(") {
             enclosed(")", std::nullopt);
+        } else if (w == "π") {
+            f_.program_.push_back({Op::Real, 0, std::numbers::pi});
+            ++at_;
         } else if (w == "[") {
             enclosed("]", Op::Round);
         } else if (w == "|") {
@@ -350,8 +355,8 @@ std::vector<Formula::Term> Formula::terms() const {
         if (w == "(" || w == "[") ++depth;
         if (w == ")" || w == "]") --depth;
         if (w == "|" && t.symbol == kNoSymbol) in_bars = !in_bars;
-        after_operand = t.symbol != kNoSymbol || w == ")" || w == "]" || w == "²" || (w == "|" && !in_bars) ||
-                        std::isdigit(static_cast<unsigned char>(w.front())) != 0;
+        after_operand = t.symbol != kNoSymbol || w == ")" || w == "]" || w == "²" || w == "π" ||
+                        (w == "|" && !in_bars) || std::isdigit(static_cast<unsigned char>(w.front())) != 0;
     }
     close_term(text_.size());
     return out;

@@ -31,8 +31,9 @@ Number read_number(std::string_view text, const Number& like);
 
 // A formula as the working writes it, e.g. "(V(L0) − RL0) / sin θ", read against a list
 // of symbols. Operators: + − × / and unary −; [x] is Fixed4 rounding, |x| the magnitude,
-// x² the square in double; functions √( ), arctan( ), sin( ), cos( ), tan( ). Each
-// operation takes its type from its operands as the analysis does, left to right.
+// x² the square in double; functions √( ), arctan( ), sin( ), cos( ), tan( ); π is the
+// double nearest π. Each operation takes its type from its operands as the analysis does,
+// left to right.
 class Formula {
 public:
     // Throws std::invalid_argument for a text that is not a formula over these symbols.

@@ -356,6 +356,42 @@ const std::array<StepRow, kQuantityCount> kSteps{{
      kUnloadedChordJoint},
 }};
 
+const PitchRows& pitch_rows(PitchForm form) {
+    constexpr std::string_view kSlopeEquation = "the slope angle in radians, rounded to four decimals";
+    constexpr std::string_view kSlopeNote =
+        "Every sine, cosine and tangent below is of this rounded angle, not of arctan(t) itself.";
+    constexpr std::string_view kRiseEquation = "the rise, half the span times t, rounded to four decimals";
+    static const PitchRows degrees{
+        {Q::Slope, Geometry, Place::None, N::L0, "t", "the tangent of the slope, from the pitch in degrees", "", None},
+        {Q::Rise, Geometry, Place::None, N::L0, "h", kRiseEquation, "[S × t / 2]", Plain},
+        {.quantity = Q::Slope,
+         .stage = Geometry,
+         .symbol = "θ",
+         .equation = kSlopeEquation,
+         .formula = "[arctan(t)]",
+         .display = Plain,
+         .note = kSlopeNote},
+    };
+    static const PitchRows rise_per_run{
+        {Q::Slope, Geometry, Place::None, N::L0, "t", "the tangent of the slope: the rise of the pitch over its run",
+         "", None},
+        degrees.rise,
+        degrees.slope,
+    };
+    static const PitchRows rise{
+        {Q::Slope, Geometry, Place::None, N::L0, "t", "the tangent of the slope: the rise over half the span",
+         "2 × h / S", None},
+        {Q::Rise, Geometry, Place::None, N::L0, "h", "the rise, as the pitch gives it", "", Plain},
+        degrees.slope,
+    };
+    switch (form) {
+        case PitchForm::Degrees: return degrees;
+        case PitchForm::RisePerRun: return rise_per_run;
+        case PitchForm::Rise: return rise;
+    }
+    throw std::logic_error("a pitch of no form");
+}
+
 const StepRow& step_row(Quantity quantity) {
     const StepRow& row = kSteps[static_cast<std::size_t>(quantity)];
     if (row.quantity != quantity) throw std::logic_error("the step table is out of order");

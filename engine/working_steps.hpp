@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "engine/roof_pitch.hpp"
 #include "engine/truss_model.hpp"
 
 namespace korvel::engine {
@@ -111,6 +112,15 @@ struct StepRow {
 };
 
 extern const std::array<StepRow, kQuantityCount> kSteps;
+
+// At a pitch other than 6:12 the rise and the slope angle come from the tangent t of the
+// pitch instead of from the halves of 6:12; the rows stand in for those of kSteps.
+struct PitchRows {
+    StepRow tangent;  // its formula is the pitch's own, made from the pitch as given
+    StepRow rise;
+    StepRow slope;
+};
+const PitchRows& pitch_rows(PitchForm form);
 
 const StepRow& step_row(Quantity quantity);
 

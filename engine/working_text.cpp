@@ -244,6 +244,7 @@ StepText step_text(const WorkingStep& step, Precision precision) {
 
 std::string working_inputs(const Working& working) {
     std::string out = "Span " + working.span_text + "; ";
+    if (!working.pitch.is_default()) out += "roof pitch " + working.pitch.text + "; ";
     if (working.loads.empty()) return out + "no loads";
     out += "loads ";
     for (std::size_t i = 0; i < working.loads.size(); ++i) {

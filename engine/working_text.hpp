@@ -32,7 +32,7 @@ struct StepText {
 // values list leaves out the zero loads, saying so.
 StepText step_text(const WorkingStep& step, Precision precision = Precision::Readable);
 std::string_view stage_title(Stage stage);
-// "Span 10; loads V(U4) = 10", or "no loads".
+// "Span 10; loads V(U4) = 10", or "no loads"; a pitch other than 6:12 after the span.
 std::string working_inputs(const Working& working);
 
 // The whole working as plain UTF-8 text: Markdown headings and lists only.

@@ -270,6 +270,37 @@ TEST(Working, BalancedJointsCarryNoResidualNoteWithHorizontalLoadsToo) {
     }
 }
 
+// At every pitch the working gives the analysis's own results, finds t as the pitch gives
+// it, and keeps no rule of the 6:12 roof.
+TEST(Working, HoldsAtEveryPitch) {
+    const struct {
+        const char* pitch;
+        const char* tangent_line;  // none at 6:12
+    } cases[] = {
+        {"5", "t = tan(5 × π / 180)"},   {"15°", "t = tan(15 × π / 180)"}, {"22.5 deg", "t = tan(22.5 × π / 180)"},
+        {"30", "t = tan(30 × π / 180)"}, {"40", "t = tan(40 × π / 180)"},  {"4:12", "t = 4 / 12"},
+        {"8/12", "t = 8 / 12"},          {"rise 3.6", "t = 2 × h / S"},    {"1 in 2", nullptr},
+    };
+    std::mt19937_64 random(24);
+    std::uniform_int_distribution<std::size_t> which(0, kLoadCount - 1);
+    for (const auto& c : cases) {
+        AnalysisInput input;
+        input.pitch = std::get<RoofPitch>(parse_pitch(c.pitch));
+        for (int i = 0; i < 40 && !::testing::Test::HasFatalFailure(); ++i) {
+            input.span = Fixed4::round(9 + std::fabs(std::stod(decimal(random, 70)))).to_text();
+            for (int n = 0; n < 4; ++n) input.loads[which(random)] = decimal(random, 1000);
+            expect_consistent(input);
+        }
+        const std::string text = working_markdown(working_of(input));
+        for (const char* six_in_twelve : {"S / 4", "a quarter of the span", "arctan(0.5)", "arctan(1/2)"}) {
+            EXPECT_EQ(text.find(six_in_twelve) == std::string::npos, c.tangent_line != nullptr) << c.pitch;
+        }
+        const std::string tangent_line = c.tangent_line ? std::string("\n- ") + c.tangent_line + "\n" : "\n### 3. t";
+        EXPECT_EQ(text.find(tangent_line) != std::string::npos, c.tangent_line != nullptr) << c.pitch;
+        EXPECT_EQ(text.find("; roof pitch " + input.pitch.text + ";") != std::string::npos, c.tangent_line != nullptr);
+    }
+}
+
 TEST(Working, AnInputThatCannotBeAnalysedIsTheAnalysisError) {
     const AnalysisInput input = testing::make_input("10", {{"U4.V", "ten"}});
     const WorkingOutcome outcome = work_out(input);

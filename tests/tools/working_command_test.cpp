@@ -36,6 +36,19 @@ TEST(WorkingCommand, WritesTheWorkingOfTheSameInputsAsAnOrdinaryRun) {
     }
 }
 
+TEST(WorkingCommand, WritesTheWorkingAtThePitchGiven) {
+    for (const char* pitch : {"30", "4:12", "rise 2.5"}) {
+        const Outcome outcome = run_solve({"--working", "--pitch", pitch, "--span", "12", "--load", "U4.V=10"});
+        ASSERT_EQ(outcome.status, 0) << outcome.err;
+        korvel::engine::AnalysisInput input;
+        input.span = "12";
+        input.pitch = std::get<korvel::engine::RoofPitch>(korvel::engine::parse_pitch(pitch));
+        input.set_load(korvel::engine::Node::U4, korvel::engine::Component::Vertical, "10");
+        EXPECT_EQ(outcome.out,
+                  korvel::engine::working_markdown(std::get<korvel::engine::Working>(korvel::engine::work_out(input))));
+    }
+}
+
 TEST(WorkingCommand, AllDigitsWritesEveryDigitAndNeedsTheWorking) {
     const Outcome outcome = run_solve({"--working", "--all-digits", "--span", "12", "--load", "U2.H=5"});
     ASSERT_EQ(outcome.status, 0) << outcome.err;

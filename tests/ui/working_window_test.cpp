@@ -20,6 +20,7 @@
 #include "ui/working_window/step_sketch.hpp"
 #include "ui/working_window/working_pdf.hpp"
 #include "ui/working_window/working_window.hpp"
+#include "ui/working_window/working_window_texts.hpp"
 
 namespace korvel::ui {
 namespace {
@@ -192,6 +193,38 @@ TEST_F(WorkingWindowTest, ThePdfKeepsEachStepWithItsDrawingOnOnePage) {
         ASSERT_GT(result, heading) << i;
         EXPECT_EQ(text.mid(heading, result - heading).count(u'\f'), 0) << "step " << i + 1;
         at = result;
+    }
+}
+
+// Away from 6:12 the title names the pitch and the drawing stands at it: the truss is
+// t/2 as high as it is wide.
+TEST(WorkingWindowPitch, NamesThePitchAndDrawsTheTrussAtIt) {
+    for (const char* text : {"6:12", "40"}) {
+        AnalysisRecord record;
+        record.input = testing::apex_load().input;
+        record.input.pitch = std::get<engine::RoofPitch>(engine::parse_pitch(text));
+        record.result = std::get<engine::AnalysisResult>(engine::run_analysis(record.input));
+        WorkingWindow window;
+        window.show_analysis(record);
+        window.show();
+        const double t = record.input.pitch.tangent;
+        EXPECT_EQ(window.windowTitle(), t == 0.5 ? QString::fromUtf8(working_texts::kTitle)
+                                                 : QString::fromUtf8(working_texts::kTitleAtPitch).arg(u"40°"));
+        QImage image(600, 600, QImage::Format_ARGB32);
+        DiagramPalette colours = paper_palette();
+        colours.zero = Qt::green;  // a colour no grey of the node names comes near
+        image.fill(colours.background);
+        QPainter painter(&image);
+        paint_step_sketch(painter, QRectF(image.rect()), window.working()->steps.front(), colours,
+                          window.working()->tangent);
+        painter.end();
+        QRect grey;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == colours.zero) grey |= QRect(x, y, 1, 1);
+            }
+        }
+        EXPECT_NEAR(static_cast<double>(grey.height()) / grey.width(), t / 2, 0.02) << text;
     }
 }
 

@@ -15,25 +15,29 @@ constexpr double kKnown = 3.0;
 constexpr double kSolved = 5.0;
 constexpr double kRing = 7.0;
 constexpr int kSmallestLabel = 8, kLargestLabel = 15;  // node names, in pixels
-// Where the two cuts cross the truss, in spans from L0: just beside the apex.
+// Where the two cuts cross the truss, in spans from L0: just beside the apex, and
+// between U8 (or U9) and U4 at every pitch up to 40°.
 constexpr double kLeftCut = 15.0 / 32;
 constexpr double kRightCut = 17.0 / 32;
 
 struct Frame {
     QPointF origin;
     double scale;
+    double tangent;
     QPointF at(engine::Node node) const {
-        const engine::ShapePoint p = engine::node_position(node);
+        const engine::ShapePoint p = engine::node_position(node, tangent);
         return {origin.x() + p.x * scale, origin.y() - p.y * scale};
     }
+    // The height of the apex above the bottom chord.
+    double rise() const { return scale * tangent / 2; }
 };
 
-// The truss as large as the area allows, with room around it for the rings and the node names.
-Frame frame_in(const QRectF& area, double label) {
+// The truss at its pitch as large as the area allows, with room around it for the rings and the node names.
+Frame frame_in(const QRectF& area, double label, double tangent) {
     const double margin = kRing + kSolved + label;
-    const double scale = std::min(area.width() - 2 * margin, 4 * (area.height() - 2 * margin));
-    const QPointF origin(area.center().x() - scale / 2, area.center().y() + scale / 8);
-    return {origin, scale};
+    const double scale = std::min(area.width() - 2 * margin, (area.height() - 2 * margin) / (tangent / 2));
+    const QPointF origin(area.center().x() - scale / 2, area.center().y() + scale * tangent / 4);
+    return {origin, scale, tangent};
 }
 
 // The name of every node beside it: below the bottom chord, above the top chord, and
@@ -82,14 +86,14 @@ QString member_list(const std::vector<engine::Member>& members) {
 }  // namespace
 
 void paint_step_sketch(QPainter& painter, const QRectF& area, const engine::WorkingStep& step,
-                       const DiagramPalette& palette) {
+                       const DiagramPalette& palette, double tangent) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     QFont font = painter.font();
     font.setPixelSize(std::clamp(static_cast<int>(area.height() / 10), kSmallestLabel, kLargestLabel));
     painter.setFont(font);
     const double label = QFontMetricsF(font).height();
-    const Frame frame = frame_in(area, label);
+    const Frame frame = frame_in(area, label, tangent);
     // A length step draws the members of that length thick, as a force step its member.
     const bool solves_members = step.stage == engine::Stage::MemberForces || step.stage == engine::Stage::Geometry;
     for (const engine::Member member : engine::kMembers) {
@@ -111,8 +115,7 @@ void paint_step_sketch(QPainter& painter, const QRectF& area, const engine::Work
         const double x =
             frame.origin.x() + (step.place == engine::Place::LeftSection ? kLeftCut : kRightCut) * frame.scale;
         painter.setPen(QPen(palette.ink, kThin * 1.5, Qt::DashLine));
-        painter.drawLine(QPointF(x, frame.origin.y() + kSolved),
-                         QPointF(x, frame.origin.y() - frame.scale / 4 - kSolved));
+        painter.drawLine(QPointF(x, frame.origin.y() + kSolved), QPointF(x, frame.origin.y() - frame.rise() - kSolved));
     }
     painter.restore();
 }

@@ -26,13 +26,14 @@ constexpr double kMarginMm = 15;
 
 QString escaped(const std::string& text) { return QString::fromStdString(text).toHtmlEscaped(); }
 
-QImage sketch_image(const engine::WorkingStep& step) {
+QImage sketch_image(const engine::WorkingStep& step, double tangent) {
     QImage image(kSketchPixels, QImage::Format_RGB32);
     const DiagramPalette colours = paper_palette();
     image.fill(colours.background);
     QPainter painter(&image);
     painter.scale(3, 3);
-    paint_step_sketch(painter, QRectF(0, 0, kSketchPixels.width() / 3.0, kSketchPixels.height() / 3.0), step, colours);
+    paint_step_sketch(painter, QRectF(0, 0, kSketchPixels.width() / 3.0, kSketchPixels.height() / 3.0), step, colours,
+                      tangent);
     return image;
 }
 
@@ -117,7 +118,7 @@ QByteArray working_pdf(const engine::Working& working) {
         append_lines(html, text.question);
         append_lines(html, text.terms);
         append_lines(html, text.answer);
-        pages.add(html, std::make_pair(name, sketch_image(step)));
+        pages.add(html, std::make_pair(name, sketch_image(step, working.tangent)));
     }
     pages.finish();
     return bytes;

@@ -88,8 +88,9 @@ public:
         setMinimumHeight(fontMetrics().height() * kSketchLines);
         setAccessibleName(qt(working_texts::kSketchName));
     }
-    void set_step(const engine::WorkingStep* step) {
+    void set_step(const engine::WorkingStep* step, double tangent) {
         step_ = step;
+        tangent_ = tangent;
         setAccessibleDescription(step ? step_sketch_description(*step) : QString());
         update();
     }
@@ -99,11 +100,12 @@ protected:
         QPainter painter(this);
         const DiagramPalette colours = palette_for(palette());
         painter.fillRect(rect(), colours.background);
-        if (step_) paint_step_sketch(painter, QRectF(rect()), *step_, colours);
+        if (step_) paint_step_sketch(painter, QRectF(rect()), *step_, colours, tangent_);
     }
 
 private:
     const engine::WorkingStep* step_ = nullptr;
+    double tangent_ = 0.5;
 };
 
 WorkingWindow::WorkingWindow(QWidget* parent)
@@ -172,6 +174,9 @@ WorkingWindow::WorkingWindow(QWidget* parent)
 
 void WorkingWindow::show_analysis(const AnalysisRecord& record) {
     pending_ = record.input;
+    const engine::RoofPitch& pitch = record.input.pitch;
+    setWindowTitle(pitch.is_default() ? qt(working_texts::kTitle)
+                                      : qt(working_texts::kTitleAtPitch).arg(QString::fromStdString(pitch.text)));
     // Worked out when the window is shown, so the results never wait for it.
     if (isVisible()) work_out_pending();
 }
@@ -194,7 +199,7 @@ void WorkingWindow::work_out_pending() {
     if (auto* error = std::get_if<engine::AnalysisError>(&outcome)) {
         working_.reset();
         steps_->clear();
-        sketch_->set_step(nullptr);
+        sketch_->set_step(nullptr, 0.5);
         detail_->setPlainText(qt(error->message()));
         return;
     }
@@ -242,7 +247,7 @@ void WorkingWindow::show_step(int row) {
     if (!working_ || row < 0 || static_cast<std::size_t>(row) >= working_->steps.size()) return;
     const engine::WorkingStep& step = working_->steps[static_cast<std::size_t>(row)];
     const engine::StepText text = engine::step_text(step, precision());
-    sketch_->set_step(&step);
+    sketch_->set_step(&step, working_->tangent);
     detail_->clear();
     QTextCursor cursor(detail_->document());
     QTextCharFormat heading;

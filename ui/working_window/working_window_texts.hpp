@@ -3,6 +3,8 @@
 namespace korvel::ui::working_texts {
 
 inline constexpr char kTitle[] = "KORVEL - Working";
+// At a roof pitch other than 6:12; "%1" is the pitch as given.
+inline constexpr char kTitleAtPitch[] = "KORVEL - Working - roof pitch %1";
 inline constexpr char kWindowName[] = "Working";
 inline constexpr char kWindowDescription[] =
     "The program's own hand solution of the latest analysis, step by step, with the numbers it used.";
