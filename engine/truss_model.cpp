@@ -5,8 +5,8 @@
 namespace korvel::engine {
 namespace {
 
-constexpr std::array<std::string_view, 16> kNodeNames{"L0", "L1", "L2", "L3", "L4", "L5", "L6", "U1",
-                                                      "U2", "U3", "U4", "U5", "U6", "U7", "U8", "U9"};
+constexpr std::array<std::string_view, kNodeCount> kNodeNames{"L0", "L1", "L2", "L3", "L4", "L5", "L6", "U1",
+                                                              "U2", "U3", "U4", "U5", "U6", "U7", "U8", "U9"};
 
 // The position of the first row of `table` that `matches`, if any.
 template <typename Table, typename Matches>

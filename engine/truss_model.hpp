@@ -12,6 +12,7 @@ namespace korvel::engine {
 // The sixteen nodes: L0..L6 along the bottom chord, U1..U7 along the top chord
 // from the left support over the apex U4, and the inner nodes U8 and U9.
 enum class Node : std::uint8_t { L0, L1, L2, L3, L4, L5, L6, U1, U2, U3, U4, U5, U6, U7, U8, U9 };
+inline constexpr std::size_t kNodeCount = static_cast<std::size_t>(Node::U9) + 1;
 
 std::string_view node_name(Node node);
 std::optional<Node> node_from_name(std::string_view name);

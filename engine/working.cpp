@@ -41,8 +41,6 @@ const Symbols& symbols() {
     return s;
 }
 
-constexpr std::size_t kNodeCount = static_cast<std::size_t>(Node::U9) + 1;
-
 std::size_t load_symbol(std::size_t load) { return kQuantityCount + load; }
 constexpr std::size_t kTangent = kQuantityCount + kLoadCount;
 

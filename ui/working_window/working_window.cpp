@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "engine/working_text.hpp"
+#include "ui/widgets/qt_text.hpp"
 #include "ui/working_window/step_sketch.hpp"
 #include "ui/working_window/working_window_texts.hpp"
 
@@ -28,11 +29,6 @@ namespace {
 constexpr int kPreferredColumns = 120, kPreferredLines = 34;
 constexpr int kStepListColumns = 26;
 constexpr int kSketchLines = 6;
-
-QString qt(const std::string& text) { return QString::fromStdString(text); }
-QString qt(const char* text) { return QString::fromUtf8(text); }
-
-QString qt(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // Writes lines of a step as paragraphs; a number written shorter than the program holds
 // it is underlined dotted and shows its full value on hover.
@@ -45,20 +41,20 @@ void write_lines(QTextCursor& cursor, const std::vector<std::string>& lines, eng
         std::size_t at = 0;
         for (const engine::NumberMark& mark : marks) {
             if (mark.part != part || mark.line != i) continue;
-            cursor.insertText(qt(line.substr(at, mark.begin - at)), plain);
+            cursor.insertText(to_qstring(line.substr(at, mark.begin - at)), plain);
             QTextCharFormat number;
-            number.setToolTip(qt(mark.full));
+            number.setToolTip(to_qstring(mark.full));
             number.setUnderlineStyle(QTextCharFormat::DotLine);
-            cursor.insertText(qt(line.substr(mark.begin, mark.end - mark.begin)), number);
+            cursor.insertText(to_qstring(line.substr(mark.begin, mark.end - mark.begin)), number);
             at = mark.end;
         }
-        cursor.insertText(qt(line.substr(at)), plain);
+        cursor.insertText(to_qstring(line.substr(at)), plain);
     }
 }
 
 QString joined(const std::vector<std::string>& lines) {
     QStringList out;
-    for (const std::string& line : lines) out << qt(line);
+    for (const std::string& line : lines) out << to_qstring(line);
     return out.join(QStringLiteral(". "));
 }
 
@@ -86,7 +82,7 @@ class WorkingWindow::Sketch : public QWidget {
 public:
     explicit Sketch(QWidget* parent) : QWidget(parent) {
         setMinimumHeight(fontMetrics().height() * kSketchLines);
-        setAccessibleName(qt(working_texts::kSketchName));
+        setAccessibleName(to_qstring(working_texts::kSketchName));
     }
     void set_step(const engine::WorkingStep* step, double tangent) {
         step_ = step;
@@ -113,25 +109,25 @@ WorkingWindow::WorkingWindow(QWidget* parent)
       steps_(new QListWidget(this)),
       detail_(new QTextBrowser(this)),
       sketch_(new Sketch(this)),
-      study_(new QCheckBox(qt(working_texts::kStudyMode), this)),
-      full_precision_(new QCheckBox(qt(working_texts::kFullPrecision), this)),
-      reveal_(new QPushButton(qt(working_texts::kReveal), this)) {
+      study_(new QCheckBox(to_qstring(working_texts::kStudyMode), this)),
+      full_precision_(new QCheckBox(to_qstring(working_texts::kFullPrecision), this)),
+      reveal_(new QPushButton(to_qstring(working_texts::kReveal), this)) {
     setObjectName(QStringLiteral("WorkingWindow"));
-    setWindowTitle(qt(working_texts::kTitle));
+    setWindowTitle(to_qstring(working_texts::kTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
-    setAccessibleName(qt(working_texts::kWindowName));
-    setAccessibleDescription(qt(working_texts::kWindowDescription));
+    setAccessibleName(to_qstring(working_texts::kWindowName));
+    setAccessibleDescription(to_qstring(working_texts::kWindowDescription));
 
-    steps_->setAccessibleName(qt(working_texts::kStepsName));
-    steps_->setAccessibleDescription(qt(working_texts::kStepsDescription));
+    steps_->setAccessibleName(to_qstring(working_texts::kStepsName));
+    steps_->setAccessibleDescription(to_qstring(working_texts::kStepsDescription));
     steps_->setWordWrap(true);
     steps_->setMinimumWidth(fontMetrics().averageCharWidth() * kStepListColumns);
     steps_->setItemDelegate(new FocusMark(steps_));
     steps_->installEventFilter(this);
-    detail_->setAccessibleName(qt(working_texts::kDetailName));
+    detail_->setAccessibleName(to_qstring(working_texts::kDetailName));
     detail_->setOpenLinks(false);
     detail_->viewport()->installEventFilter(this);
-    full_precision_->setToolTip(qt(working_texts::kFullPrecisionTip));
+    full_precision_->setToolTip(to_qstring(working_texts::kFullPrecisionTip));
     reveal_->setEnabled(false);
     // Up and Down move through the steps from the controls below them too.
     for (QWidget* control :
@@ -169,14 +165,15 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     connect(full_precision_, &QCheckBox::toggled, this, &WorkingWindow::set_full_precision);
     connect(reveal_, &QPushButton::clicked, this, &WorkingWindow::reveal_current);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
-    detail_->setPlainText(qt(working_texts::kNoAnalysis));
+    detail_->setPlainText(to_qstring(working_texts::kNoAnalysis));
 }
 
 void WorkingWindow::show_analysis(const AnalysisRecord& record) {
     pending_ = record.input;
     const engine::RoofPitch& pitch = record.input.pitch;
-    setWindowTitle(pitch.is_default() ? qt(working_texts::kTitle)
-                                      : qt(working_texts::kTitleAtPitch).arg(QString::fromStdString(pitch.text)));
+    setWindowTitle(pitch.is_default()
+                       ? to_qstring(working_texts::kTitle)
+                       : to_qstring(working_texts::kTitleAtPitch).arg(QString::fromStdString(pitch.text)));
     // Worked out when the window is shown, so the results never wait for it.
     if (isVisible()) work_out_pending();
 }
@@ -200,7 +197,7 @@ void WorkingWindow::work_out_pending() {
         working_.reset();
         steps_->clear();
         sketch_->set_step(nullptr, 0.5);
-        detail_->setPlainText(qt(error->message()));
+        detail_->setPlainText(to_qstring(error->message()));
         return;
     }
     working_ = std::get<engine::Working>(std::move(outcome));
@@ -233,13 +230,13 @@ void WorkingWindow::update_item(int row) {
     const engine::WorkingStep& step = working_->steps[static_cast<std::size_t>(row)];
     const engine::StepText text = engine::step_text(step, precision());
     QListWidgetItem* item = steps_->item(row);
-    item->setText(QString::number(row + 1) + QStringLiteral(". ") + qt(text.heading));
+    item->setText(QString::number(row + 1) + QStringLiteral(". ") + to_qstring(text.heading));
     const QString number =
         QString::fromLatin1(working_texts::kStepNumber).arg(row + 1).arg(static_cast<int>(working_->steps.size()));
     const QString answer = answer_shown(row) ? joined(text.terms) + QStringLiteral(". ") + joined(text.answer)
-                                             : qt(working_texts::kHidden);
-    item->setData(Qt::AccessibleTextRole,
-                  number + qt(std::string(engine::stage_title(step.stage))) + QStringLiteral(". ") + qt(text.heading));
+                                             : to_qstring(working_texts::kHidden);
+    item->setData(Qt::AccessibleTextRole, number + to_qstring(std::string(engine::stage_title(step.stage))) +
+                                              QStringLiteral(". ") + to_qstring(text.heading));
     item->setData(Qt::AccessibleDescriptionRole, joined(text.question) + QStringLiteral(". ") + answer);
 }
 
@@ -253,7 +250,7 @@ void WorkingWindow::show_step(int row) {
     QTextCharFormat heading;
     heading.setFontWeight(QFont::Bold);
     heading.setProperty(QTextFormat::FontSizeAdjustment, 1);  // one step larger, whatever the font's unit
-    cursor.insertText(qt(text.heading), heading);
+    cursor.insertText(to_qstring(text.heading), heading);
     write_lines(cursor, text.question, engine::NumberMark::Part::Question, text.marks);
     if (answer_shown(row)) {
         write_lines(cursor, text.terms, engine::NumberMark::Part::Terms, text.marks);
@@ -262,7 +259,7 @@ void WorkingWindow::show_step(int row) {
         QTextCharFormat hidden;
         hidden.setFontItalic(true);
         cursor.insertBlock();
-        cursor.insertText(qt(working_texts::kHidden), hidden);
+        cursor.insertText(to_qstring(working_texts::kHidden), hidden);
     }
     detail_->moveCursor(QTextCursor::Start);
     reveal_->setEnabled(!answer_shown(row));
