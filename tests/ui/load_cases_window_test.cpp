@@ -21,6 +21,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "load_case/combination.hpp"
@@ -311,6 +312,37 @@ TEST_F(LoadCasesWindowTest, UnsavedChangesShowInTheTitleAndAreOfferedForSavingOn
     EXPECT_FALSE(new_project->shortcut().isEmpty());
     new_project->trigger();
     EXPECT_EQ(window.project(), load_case::Project{});
+}
+
+TEST_F(LoadCasesWindowTest, ThePitchBesideTheSpanIsTypedUndoneAndARefusedOneIsKeptAndNamed) {
+    auto& box = control<QLineEdit>("PitchBox");
+    EXPECT_EQ(box.text(), QStringLiteral("6:12"));
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), &box) << "its access key reaches it";
+    box.selectAll();
+    type(QStringLiteral("45"));
+    const auto refusal = std::get<engine::PitchError>(engine::parse_pitch("45")).message();
+    EXPECT_EQ(box.text(), QStringLiteral("45")) << "what was typed stays";
+    EXPECT_TRUE(window.project().pitch.is_default());
+    window.update_envelope();
+    EXPECT_EQ(window.envelope_view().status(), to_qstring(kNoEnvelopeYet).arg(QString::fromStdString(refusal)));
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].text, to_qstring(kCannotSaveYet).arg(QString::fromStdString(refusal)));
+
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    type(QStringLiteral("0"));
+    const auto forty = std::get<engine::RoofPitch>(engine::parse_pitch("40"));
+    EXPECT_EQ(window.project().pitch, forty);
+    EXPECT_EQ(window.windowTitle(), to_qstring(kProjectPitchInTitle).arg(to_qstring(kLoadCasesTitle), "40°") + "[*]");
+    window.update_envelope();
+    ASSERT_TRUE(window.envelope_view().shown().has_value());
+    EXPECT_EQ(std::get<engine::AnalysisResult>(window.envelope_view().shown()->outcomes[0]).tangent(), forty.tangent);
+
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.project(), roof()) << "the pitch typed is one edit";
+    EXPECT_EQ(box.text(), QStringLiteral("6:12"));
+    EXPECT_EQ(window.windowTitle(), to_qstring(kLoadCasesTitle));
 }
 
 TEST_F(LoadCasesWindowTest, DeletingACaseNamesEachCombinationItChangesAndRenamesAPresetsOwn) {
