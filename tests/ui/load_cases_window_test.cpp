@@ -329,6 +329,11 @@ TEST_F(LoadCasesWindowTest, ThePitchBesideTheSpanIsTypedUndoneAndARefusedOneIsKe
     QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(dialogs.calls.size(), 1U);
     EXPECT_EQ(dialogs.calls[0].text, to_qstring(kCannotSaveYet).arg(QString::fromStdString(refusal)));
+    int put = 0;
+    QObject::connect(&window, &LoadCasesWindow::put_into_main_requested, [&put] { ++put; });
+    click(kPutLoads.caption.data());
+    EXPECT_EQ(put, 0);
+    EXPECT_EQ(dialogs.calls.at(1).text, QString::fromStdString(refusal)) << "nor is it put into the main window";
 
     QTest::keyClick(&box, Qt::Key_Backspace);
     type(QStringLiteral("0"));
@@ -394,7 +399,7 @@ TEST_F(LoadCasesWindowTest, LoadsComeFromAndGoToTheMainWindowThroughSignals) {
     EXPECT_EQ(window.project().cases[1].loads, main_input.loads);
     EXPECT_EQ(window.project().span, "14.4") << "the project keeps its span";
 
-    click("Put into the main &window");
+    click(kPutLoads.caption.data());
     ASSERT_EQ(put.size(), 1U);
     EXPECT_EQ(put[0].first.span, "14.4");
     EXPECT_EQ(put[0].first.loads, main_input.loads);

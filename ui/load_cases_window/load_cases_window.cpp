@@ -486,6 +486,12 @@ void LoadCasesWindow::take_loads(const engine::AnalysisInput& input) {
 void LoadCasesWindow::on_put_loads() {
     const auto selected = selected_case();
     if (!selected) return;
+    // The main window would take the project's last pitch, not the one the box shows.
+    if (pitch_refusal_) {
+        dialogs_.message(QString::fromStdString(pitch_refusal_->message()), MessageStyle::OkExclamation,
+                         plain_command_text(to_qstring(kPutLoads.caption)));
+        return;
+    }
     emit put_into_main_requested(load_case::case_input(project_, *selected),
                                  to_qstring(kPutSource).arg(quoted_name(project_.cases[*selected].name)));
 }
