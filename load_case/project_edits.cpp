@@ -1,6 +1,7 @@
 #include "load_case/project_edits.hpp"
 
 #include <algorithm>
+#include <variant>
 
 namespace korvel::load_case {
 namespace {
@@ -67,6 +68,13 @@ std::optional<NameFault> case_name_fault(const Project& project, std::string_vie
 
 void set_span(Project& project, std::string span) { project.span = std::move(span); }
 
+std::optional<engine::PitchError> set_pitch(Project& project, std::string_view text) {
+    auto read = engine::parse_pitch(text);
+    if (auto* error = std::get_if<engine::PitchError>(&read)) return std::move(*error);
+    project.pitch = std::get<engine::RoofPitch>(std::move(read));
+    return std::nullopt;
+}
+
 std::size_t add_case(Project& project, std::string name) {
     project.cases.push_back({std::move(name), CaseKind::Other, {}});
     return project.cases.size() - 1;
@@ -126,16 +134,18 @@ void set_case_loads(Project& project, std::size_t index, const NodalLoads& loads
 
 void take_loads(Project& project, std::size_t index, const engine::AnalysisInput& input) {
     project.cases.at(index).loads = input.loads;
-    if (project.span.empty()) project.span = input.span;
+    if (!project.span.empty()) return;
+    project.span = input.span;
+    project.pitch = input.pitch;
 }
 
 engine::AnalysisInput case_input(const Project& project, std::size_t index) {
-    return {project.span, project.cases.at(index).loads};
+    return {project.span, project.cases.at(index).loads, project.pitch};
 }
 
 std::optional<DistributedLoadError> add_distributed_load(Project& project, std::size_t index,
                                                          const DistributedLoad& load) {
-    return add_distributed_load(project.span, load, project.cases.at(index).loads);
+    return add_distributed_load(project.span, load, project.cases.at(index).loads, project.pitch);
 }
 
 std::size_t add_combination(Project& project) {

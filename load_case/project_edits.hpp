@@ -32,6 +32,8 @@ std::optional<NameFault> case_name_fault(const Project& project, std::string_vie
 std::string trimmed_name(std::string_view name);
 
 void set_span(Project& project, std::string span);
+// Sets the roof pitch as engine::parse_pitch reads the text; a pitch it refuses changes nothing and is given back.
+std::optional<engine::PitchError> set_pitch(Project& project, std::string_view text);
 
 // Appends a case without loads; returns its index.
 std::size_t add_case(Project& project, std::string name);
@@ -53,11 +55,11 @@ void delete_case(Project& project, std::size_t index);
 
 void set_case_kind(Project& project, std::size_t index, CaseKind kind);
 void set_case_loads(Project& project, std::size_t index, const NodalLoads& loads);
-// The main window's loads replace the case's; its span too while the project has none.
+// The main window's loads replace the case's; its span and pitch too while the project has no span.
 void take_loads(Project& project, std::size_t index, const engine::AnalysisInput& input);
-// The span and the case's loads, as the main window takes them.
+// The span, the pitch and the case's loads, as the main window takes them.
 engine::AnalysisInput case_input(const Project& project, std::size_t index);
-// Adds the nodal loads of a uniform load to the case; on an error nothing changes.
+// Adds the nodal loads of a uniform load on the truss at the project's pitch to the case; on an error nothing changes.
 std::optional<DistributedLoadError> add_distributed_load(Project& project, std::size_t index,
                                                          const DistributedLoad& load);
 

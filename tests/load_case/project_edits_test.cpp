@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <variant>
 
 #include "load_case/project_history.hpp"
 
@@ -25,6 +26,8 @@ Project roof() {
             {{"1.2D + 1.6S", {{"Dead", "1.2"}, {"Snow", "1.6"}}},
              {"LRFD 5: 0.9 Dead + 1.0 Wind uplift", {{"Dead", "0.9"}, {"Wind uplift", "1.0"}}}}};
 }
+
+engine::RoofPitch pitch(const char* text) { return std::get<engine::RoofPitch>(engine::parse_pitch(text)); }
 
 struct EditCase {
     const char* what;
@@ -98,6 +101,40 @@ TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
              p.span = "9";
              p.cases[0].loads = {};
          }},
+        {"pitch in any form", [](Project& p) { EXPECT_EQ(set_pitch(p, " 7/12 "), std::nullopt); },
+         [](Project& p) { p.pitch = pitch("7:12"); }},
+        {"a refused pitch changes nothing",
+         [](Project& p) {
+             const auto refused = set_pitch(p, "45 deg");
+             ASSERT_TRUE(refused.has_value());
+             EXPECT_EQ(refused->problem, engine::PitchProblem::NoMiddlePanel);
+         },
+         [](Project&) {}},
+        {"take: the pitch stays with the span",
+         [](Project& p) {
+             take_loads(p, 0, {"9", {}, pitch("30")});
+         },
+         [](Project& p) { p.cases[0].loads = {}; }},
+        {"take: the pitch comes with the span of an empty project",
+         [](Project& p) {
+             p.span.clear();
+             take_loads(p, 0, {"9", {}, pitch("30")});
+         },
+         [](Project& p) {
+             p.span = "9";
+             p.pitch = pitch("30");
+             p.cases[0].loads = {};
+         }},
+        {"a distributed load at the project's pitch",
+         [](Project& p) {
+             p.pitch = pitch("35");
+             add_distributed_load(p, 0, {DistributedLoadKind::SlopeNormal, Slopes::Left, "1"});
+         },
+         [](Project& p) {
+             p.pitch = pitch("35");
+             add_distributed_load(p.span, {DistributedLoadKind::SlopeNormal, Slopes::Left, "1"}, p.cases[0].loads,
+                                  p.pitch);
+         }},
         {"distributed load adds exactly",
          [](Project& p) {
              EXPECT_EQ(add_distributed_load(p, 0, {DistributedLoadKind::BottomChord, Slopes::Both, "1"}), std::nullopt);
@@ -160,6 +197,9 @@ TEST(ProjectEdits, NamesAreFreeOnceAndWithoutBlanks) {
     EXPECT_EQ(case_name_fault(roof(), "Snow", 1), std::nullopt);
     EXPECT_EQ(trimmed_name(" Suction "), "Suction");
     EXPECT_EQ(case_input(roof(), 2).loads[load("U1.V")], "-1.9");
+    Project pitched = roof();
+    pitched.pitch = pitch("rise 3.6");
+    EXPECT_EQ(case_input(pitched, 0).pitch, pitched.pitch);
 }
 
 TEST(ProjectHistory, UndoAndRedoGiveEachProjectBackAndAKeystrokeRunIsOneEdit) {

@@ -21,6 +21,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "load_case/combination.hpp"
@@ -313,6 +314,42 @@ TEST_F(LoadCasesWindowTest, UnsavedChangesShowInTheTitleAndAreOfferedForSavingOn
     EXPECT_EQ(window.project(), load_case::Project{});
 }
 
+TEST_F(LoadCasesWindowTest, ThePitchBesideTheSpanIsTypedUndoneAndARefusedOneIsKeptAndNamed) {
+    auto& box = control<QLineEdit>("PitchBox");
+    EXPECT_EQ(box.text(), QStringLiteral("6:12"));
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    ASSERT_EQ(QApplication::focusWidget(), &box) << "its access key reaches it";
+    box.selectAll();
+    type(QStringLiteral("45"));
+    const auto refusal = std::get<engine::PitchError>(engine::parse_pitch("45")).message();
+    EXPECT_EQ(box.text(), QStringLiteral("45")) << "what was typed stays";
+    EXPECT_TRUE(window.project().pitch.is_default());
+    window.update_envelope();
+    EXPECT_EQ(window.envelope_view().status(), to_qstring(kNoEnvelopeYet).arg(QString::fromStdString(refusal)));
+    QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.calls.size(), 1U);
+    EXPECT_EQ(dialogs.calls[0].text, to_qstring(kCannotSaveYet).arg(QString::fromStdString(refusal)));
+    int put = 0;
+    QObject::connect(&window, &LoadCasesWindow::put_into_main_requested, [&put] { ++put; });
+    click(kPutLoads.caption.data());
+    EXPECT_EQ(put, 0);
+    EXPECT_EQ(dialogs.calls.at(1).text, QString::fromStdString(refusal)) << "nor is it put into the main window";
+
+    QTest::keyClick(&box, Qt::Key_Backspace);
+    type(QStringLiteral("0"));
+    const auto forty = std::get<engine::RoofPitch>(engine::parse_pitch("40"));
+    EXPECT_EQ(window.project().pitch, forty);
+    EXPECT_EQ(window.windowTitle(), to_qstring(kProjectPitchInTitle).arg(to_qstring(kLoadCasesTitle), "40°") + "[*]");
+    window.update_envelope();
+    ASSERT_TRUE(window.envelope_view().shown().has_value());
+    EXPECT_EQ(std::get<engine::AnalysisResult>(window.envelope_view().shown()->outcomes[0]).tangent(), forty.tangent);
+
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window.project(), roof()) << "the pitch typed is one edit";
+    EXPECT_EQ(box.text(), QStringLiteral("6:12"));
+    EXPECT_EQ(window.windowTitle(), to_qstring(kLoadCasesTitle));
+}
+
 TEST_F(LoadCasesWindowTest, DeletingACaseNamesEachCombinationItChangesAndRenamesAPresetsOwn) {
     window.insert_preset(0);
     const load_case::Project before = window.project();
@@ -362,7 +399,7 @@ TEST_F(LoadCasesWindowTest, LoadsComeFromAndGoToTheMainWindowThroughSignals) {
     EXPECT_EQ(window.project().cases[1].loads, main_input.loads);
     EXPECT_EQ(window.project().span, "14.4") << "the project keeps its span";
 
-    click("Put into the main &window");
+    click(kPutLoads.caption.data());
     ASSERT_EQ(put.size(), 1U);
     EXPECT_EQ(put[0].first.span, "14.4");
     EXPECT_EQ(put[0].first.loads, main_input.loads);

@@ -9,9 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/dialogs/load_table.hpp"
 #include "ui/dialogs/load_table_dialog.hpp"
 #include "ui/dialogs/qt_dialogs.hpp"
 #include "ui/widgets/auto_size_label.hpp"
+#include "ui/widgets/table_headers.hpp"
 
 namespace korvel::ui {
 namespace {
@@ -73,6 +75,26 @@ TEST(LoadTable, EveryLoadHasOneEnabledCellPrefilledWithItsCaption) {
     }
     EXPECT_EQ(enabled, static_cast<int>(engine::kLoadCount));
     EXPECT_EQ(d.dialog.loads(), loads);
+}
+
+TEST(LoadTable, TitlesAreWholeAtTheLeastWidthInEveryThemeFontAndElidedBelowIt) {
+    const QFont before = QApplication::font();
+    for (const double points : {9.0, 14.0, 20.0}) {
+        SCOPED_TRACE(points);
+        QFont font = before;
+        font.setPointSizeF(points);
+        QApplication::setFont(font);
+        LoadTable table;
+        table.resize(table.minimumSize());
+        table.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
+        auto* header = qobject_cast<ReadableHeader*>(table.horizontalHeader());
+        ASSERT_NE(header, nullptr) << "a narrower column cuts its title with an ellipsis";
+        for (int column = 0; column < table.columnCount(); ++column) {
+            EXPECT_EQ(header->shown_text(column), table.horizontalHeaderItem(column)->text());
+        }
+    }
+    QApplication::setFont(before);
 }
 
 TEST(LoadTable, TabAndArrowsMoveOverEnabledCellsOnly) {

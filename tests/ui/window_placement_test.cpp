@@ -137,6 +137,41 @@ TEST(WindowPlacement, EveryWindowOpensInsideEveryScreenAndBesideItsOpenerWhereTh
     }
 }
 
+TEST(WindowPlacement, AFrameIsMovedInsideTheScreenAndCutToItsSize) {
+    const QRect available(0, 0, 1920, 1050);
+    const struct {
+        QRect frame;
+        QRect inside;
+    } cases[] = {
+        {QRect(100, 100, 800, 600), QRect(100, 100, 800, 600)},  // inside: stays
+        {QRect(564, 728, 722, 356), QRect(564, 694, 722, 356)},  // past the foot by its grip and title
+        {QRect(1500, -20, 800, 300), QRect(1120, 0, 800, 300)},  // past the top and the right
+        {QRect(-40, 900, 2000, 1200), QRect(0, 0, 1920, 1050)},  // larger than the screen
+    };
+    for (const auto& c : cases) EXPECT_EQ(moved_inside(c.frame, available), c.inside) << c.frame.y();
+}
+
+// A window whose frame reaches past the screen once shown (a window manager's
+// frame larger than its opener's) is moved inside; a place the user gives later stays.
+TEST(WindowPlacement, AWindowFramedPastTheScreenIsMovedInsideOnceShown) {
+    QWidget opener;
+    opener.resize(300, 200);
+    opener.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&opener));
+    const QRect available = opener.screen()->availableGeometry();
+    QWidget window;
+    window.resize(400, 300);
+    open_beside(window, opener);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.move(window.x(), available.bottom() - 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return available.contains(window.frameGeometry()); }));
+    QTest::qWait(1100);
+    window.move(window.x(), available.bottom() - 100);
+    QTest::qWait(50);
+    EXPECT_EQ(window.y(), available.bottom() - 100) << "the user's own place";
+}
+
 // A window too large for the screen scrolls its contents inside it, and hands the
 // keyboard back to its opener when it closes.
 TEST(WindowPlacement, AWindowLargerThanTheScreenScrollsInsideIt) {

@@ -12,6 +12,7 @@
 #include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/table_headers.hpp"
 #include "ui/widgets/typing_delegate.hpp"
 
 namespace korvel::ui {
@@ -21,6 +22,7 @@ namespace {
 constexpr int kLoadIndexRole = Qt::UserRole;
 
 constexpr std::array<engine::Component, 2> kColumns{engine::Component::Horizontal, engine::Component::Vertical};
+constexpr int kLeastColumnWidth = 160;
 
 // The nodes that take a load, in the order the load map first names them.
 std::vector<engine::Node> load_nodes() {
@@ -110,6 +112,7 @@ LoadTable::LoadTable(QWidget* parent)
                     QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setTabKeyNavigation(true);
+    use_readable_header(*this);
 
     const std::vector<engine::Node> nodes = load_nodes();
     for (std::size_t column = 0; column < kColumns.size(); ++column)
@@ -135,7 +138,11 @@ LoadTable::LoadTable(QWidget* parent)
     resizeRowsToContents();
     // Every row in sight at once: no load hides below a scroll bar.
     const int frame = 2 * frameWidth();
-    setMinimumSize(verticalHeader()->sizeHint().width() + 2 * 160 + frame,
+    // Each column at least as wide as its title in the theme's font; narrower, the title ends in "…".
+    int columns = 0;
+    for (int column = 0; column < columnCount(); ++column)
+        columns += std::max(kLeastColumnWidth, horizontalHeader()->sectionSizeHint(column));
+    setMinimumSize(verticalHeader()->sizeHint().width() + columns + frame,
                    verticalHeader()->length() + horizontalHeader()->sizeHint().height() + frame);
     setCurrentCell(0, 0);
     connect(this, &QTableWidget::itemChanged, this, &LoadTable::loads_edited);

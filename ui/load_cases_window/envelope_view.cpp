@@ -128,7 +128,7 @@ void EnvelopeView::show_project(const load_case::Project& project) {
     engine::EnvelopeTable table;
     if (const auto* fault = std::get_if<load_case::ProjectError>(&outcome)) {
         shown_.reset();
-        status_->setText(QStringLiteral("No envelope yet: %1").arg(QString::fromStdString(fault->message)));
+        status_->setText(to_qstring(kNoEnvelopeYet).arg(QString::fromStdString(fault->message)));
     } else {
         shown_ = std::get<ProjectEnvelope>(std::move(outcome));
         table = engine::envelope_table(shown_->envelope, shown_->names);
@@ -143,6 +143,14 @@ void EnvelopeView::show_project(const load_case::Project& project) {
     }
     fill_rows(*reactions_, table.reactions);
     fill_rows(*members_, table.members);
+    static_cast<DiagramPane*>(diagram_)->forget_layout();
+}
+
+void EnvelopeView::show_refusal(const QString& why) {
+    shown_.reset();
+    status_->setText(to_qstring(kNoEnvelopeYet).arg(why));
+    fill_rows(*reactions_, {});
+    fill_rows(*members_, {});
     static_cast<DiagramPane*>(diagram_)->forget_layout();
 }
 

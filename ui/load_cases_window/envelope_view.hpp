@@ -23,6 +23,8 @@ public:
 
     // Analyses every combination of the project and shows their envelope, or why there is none.
     void show_project(const load_case::Project& project);
+    // Shows no envelope, and why: a part of the project the window holds back, such as a refused pitch.
+    void show_refusal(const QString& why);
     // The envelope shown; nothing while the project cannot be analysed.
     const std::optional<ProjectEnvelope>& shown() const { return shown_; }
     // What stands above the tables: the count of combinations, the failed ones, or what to correct.

@@ -107,12 +107,26 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     span_row->addWidget(span_label);
     span_box_->setMaximumWidth(fontMetrics().averageCharWidth() * 24);
     span_row->addWidget(span_box_);
+    // Beside the span, reached by its access key; out of the Tab chain, which runs from the span to the cases.
+    auto* pitch_label = new QLabel(to_qstring(kPitchCaption), this);
+    pitch_box_ = new QLineEdit(this);
+    pitch_box_->setObjectName(QStringLiteral("PitchBox"));
+    pitch_box_->setAccessibleName(to_qstring(kPitchName));
+    pitch_box_->setAccessibleDescription(to_qstring(kPitchDescription));
+    pitch_box_->setToolTip(to_qstring(kPitchDescription));
+    pitch_box_->setFocusPolicy(Qt::ClickFocus);
+    pitch_box_->setMaximumWidth(fontMetrics().averageCharWidth() * 16);
+    pitch_label->setBuddy(pitch_box_);
+    span_row->addSpacing(fontMetrics().averageCharWidth() * 2);
+    span_row->addWidget(pitch_label);
+    span_row->addWidget(pitch_box_);
     span_row->addStretch();
     span_row->addWidget(file_label_);
     layout->addLayout(span_row);
     connect(span_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
         edit([&text](load_case::Project& project) { load_case::set_span(project, text.toStdString()); }, "span");
     });
+    connect(pitch_box_, &QLineEdit::textEdited, this, &LoadCasesWindow::on_pitch_edited);
 
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->setObjectName(QStringLiteral("Sides"));
@@ -242,8 +256,14 @@ std::optional<std::size_t> LoadCasesWindow::selected_case() const {
 
 void LoadCasesWindow::select_case(std::size_t index) { case_list_->setCurrentRow(static_cast<int>(index)); }
 
-void LoadCasesWindow::show_project() {
+void LoadCasesWindow::show_truss() {
     span_box_->setText(QString::fromStdString(project_.span));
+    pitch_box_->setText(QString::fromStdString(project_.pitch.text));
+    pitch_refusal_.reset();
+}
+
+void LoadCasesWindow::show_project() {
+    show_truss();
     file_label_->setText(path_.isEmpty() ? to_qstring(kNotSavedYet)
                                          : QDir::toNativeSeparators(QFileInfo(path_).fileName()));
     show_cases(project_.cases.empty() ? std::nullopt : std::optional<std::size_t>(0));
@@ -253,7 +273,7 @@ void LoadCasesWindow::show_project() {
 void LoadCasesWindow::show_replaced() {
     const auto selected = selected_case();
     const int combination = combination_table_->currentRow();
-    span_box_->setText(QString::fromStdString(project_.span));
+    show_truss();
     show_cases(project_.cases.empty()
                    ? std::nullopt
                    : std::optional<std::size_t>(std::min(selected.value_or(0), project_.cases.size() - 1)));
@@ -298,6 +318,15 @@ void LoadCasesWindow::edit(const std::function<void(load_case::Project&)>& chang
     changed();
 }
 
+void LoadCasesWindow::on_pitch_edited(const QString& text) {
+    pitch_refusal_.reset();
+    edit([&](load_case::Project& project) { pitch_refusal_ = load_case::set_pitch(project, text.toStdString()); },
+         "pitch");
+    // A refusal, or a pitch typed back to the project's own, changes what the envelope shows but not the project.
+    show_modified();
+    envelope_timer_->start();
+}
+
 void LoadCasesWindow::on_undo() {
     auto before = history_.undo(project_);
     if (!before) return;
@@ -323,7 +352,11 @@ void LoadCasesWindow::changed() {
 void LoadCasesWindow::show_modified() {
     const bool modified = project_ != saved_;
     // The mark "[*]" is in the title only while it shows, so the title reads as it always did otherwise.
-    setWindowTitle(to_qstring(kLoadCasesTitle) + (modified ? QStringLiteral("[*]") : QString()));
+    const QString title = project_.pitch.is_default()
+                              ? to_qstring(kLoadCasesTitle)
+                              : to_qstring(kProjectPitchInTitle)
+                                    .arg(to_qstring(kLoadCasesTitle), QString::fromStdString(project_.pitch.text));
+    setWindowTitle(title + (modified ? QStringLiteral("[*]") : QString()));
     setWindowModified(modified);
     undo_action_->setEnabled(history_.can_undo());
     redo_action_->setEnabled(history_.can_redo());
@@ -331,7 +364,10 @@ void LoadCasesWindow::show_modified() {
 
 void LoadCasesWindow::update_envelope() {
     envelope_timer_->stop();
-    envelope_view_->show_project(project_);
+    if (pitch_refusal_)
+        envelope_view_->show_refusal(QString::fromStdString(pitch_refusal_->message()));
+    else
+        envelope_view_->show_project(project_);
 }
 
 std::optional<QString> LoadCasesWindow::ask_case_name(const QString& title, const QString& suggestion,
@@ -443,12 +479,19 @@ void LoadCasesWindow::take_loads(const engine::AnalysisInput& input) {
     if (!selected) return;
     edit([&](load_case::Project& project) { load_case::take_loads(project, *selected, input); });
     span_box_->setText(QString::fromStdString(project_.span));
+    if (!pitch_refusal_) pitch_box_->setText(QString::fromStdString(project_.pitch.text));
     show_selected_case();
 }
 
 void LoadCasesWindow::on_put_loads() {
     const auto selected = selected_case();
     if (!selected) return;
+    // The main window would take the project's last pitch, not the one the box shows.
+    if (pitch_refusal_) {
+        dialogs_.message(QString::fromStdString(pitch_refusal_->message()), MessageStyle::OkExclamation,
+                         plain_command_text(to_qstring(kPutLoads.caption)));
+        return;
+    }
     emit put_into_main_requested(load_case::case_input(project_, *selected),
                                  to_qstring(kPutSource).arg(quoted_name(project_.cases[*selected].name)));
 }
@@ -524,8 +567,10 @@ void LoadCasesWindow::on_open() {
     }
     // A single case becomes the first case of a new project, saved under a name of its own.
     const auto& input = std::get<engine::AnalysisInput>(outcome);
-    load_case::Project project{
-        input.span, {{QFileInfo(path).baseName().toStdString(), load_case::CaseKind::Other, input.loads}}, {}};
+    load_case::Project project{input.span,
+                               {{QFileInfo(path).baseName().toStdString(), load_case::CaseKind::Other, input.loads}},
+                               {},
+                               input.pitch};
     if (open_project(path, project)) {
         path_.clear();
         saved_ = {};
@@ -544,6 +589,12 @@ bool LoadCasesWindow::save_as() {
 
 bool LoadCasesWindow::save_to(const QString& path) {
     const QString title = to_qstring(kSaveProjectTitle);
+    // The pitch in the box is what the user sees; the project's last pitch is not saved in its stead.
+    if (pitch_refusal_) {
+        dialogs_.message(to_qstring(kCannotSaveYet).arg(QString::fromStdString(pitch_refusal_->message())),
+                         MessageStyle::OkExclamation, title);
+        return false;
+    }
     if (const auto fault = load_case::check_project(project_)) {
         dialogs_.message(to_qstring(kCannotSaveYet).arg(QString::fromStdString(fault->message)),
                          MessageStyle::OkExclamation, title);

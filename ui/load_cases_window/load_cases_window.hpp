@@ -133,7 +133,10 @@ private:
     void on_save_envelope_csv();
     void on_save_combination_report();
 
-    // Shows the project anew: the span, the case list, the selected case and the combinations.
+    void on_pitch_edited(const QString& text);
+    // Shows the project's span and pitch in their boxes.
+    void show_truss();
+    // Shows the project anew: the span, the pitch, the case list, the selected case and the combinations.
     void show_project();
     void show_cases(std::optional<std::size_t> select);
     void show_selected_case();
@@ -152,7 +155,11 @@ private:
     load_case::ProjectHistory history_;
     QString path_;
 
+    // A pitch typed that parse_pitch refuses: the box keeps it, the project its last pitch, and the envelope says why.
+    std::optional<engine::PitchError> pitch_refusal_;
+
     QLineEdit* span_box_ = nullptr;
+    QLineEdit* pitch_box_ = nullptr;
     QListWidget* case_list_ = nullptr;
     QComboBox* kind_box_ = nullptr;
     LoadTable* load_table_ = nullptr;

@@ -60,6 +60,15 @@ inline constexpr std::string_view kUndoCommand = "&Undo";
 inline constexpr std::string_view kRedoCommand = "&Redo";
 inline constexpr std::string_view kSpanCaption = "&Span:";
 inline constexpr std::string_view kSpanName = "Span";
+inline constexpr std::string_view kPitchCaption = "Roof pit&ch:";
+inline constexpr std::string_view kPitchName = "Roof pitch";
+inline constexpr std::string_view kPitchDescription =
+    "Roof pitch, from 5° to 40°: in degrees (30, 22.5 deg), as a rise per 12 of run (7:12) or as the rise itself "
+    "(rise 3.6).";
+// The title at a pitch that is not 6:12: "%1" is the window's own title, "%2" the pitch.
+inline constexpr std::string_view kProjectPitchInTitle = "%1 - roof pitch %2";
+// Why the envelope is not shown: "%1" says what to correct.
+inline constexpr std::string_view kNoEnvelopeYet = "No envelope yet: %1";
 inline constexpr std::string_view kNotSavedYet = "Not saved yet";
 inline constexpr std::string_view kEnvelopeBox = "Envelope";
 inline constexpr std::string_view kCasesBox = "Load cases";

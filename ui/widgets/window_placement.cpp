@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <algorithm>
@@ -47,6 +48,53 @@ private:
     QPointer<QWidget> opener_;
 };
 
+// Brings a newly placed window's frame inside the screen once the window manager has
+// framed it. It watches for a moment after the window shows, never the places the user gives it later.
+class KeepInside final : public QObject {
+public:
+    static void watch(QWidget& window) {
+        QObject* existing = window.findChild<QObject*>(kName, Qt::FindDirectChildrenOnly);
+        auto& keeper = existing != nullptr ? *static_cast<KeepInside*>(existing) : *new KeepInside(window);
+        keeper.watching_ = true;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (watching_ && watched == parent() &&
+            (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+            if (type == QEvent::Show) QTimer::singleShot(kWatchMilliseconds, this, [this] { watching_ = false; });
+            // After the event, when the frame it brought is known.
+            QTimer::singleShot(0, this, &KeepInside::fit);
+        }
+        return false;
+    }
+
+private:
+    explicit KeepInside(QWidget& window) : QObject(&window) {
+        setObjectName(kName);
+        window.installEventFilter(this);
+    }
+
+    void fit() {
+        auto& window = *static_cast<QWidget*>(parent());
+        const QScreen* screen = window.screen();
+        if (!window.isVisible() || screen == nullptr) return;
+        const QRect outer = window.frameGeometry();
+        const QRect inside = moved_inside(outer, screen->availableGeometry());
+        if (inside == outer) return;
+        const QRect inner = window.geometry();
+        window.resize(inside.size().shrunkBy(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                                      outer.right() - inner.right(), outer.bottom() - inner.bottom())));
+        window.move(inside.topLeft());
+    }
+
+    static constexpr QLatin1StringView kName{"korvel-keep-inside"};
+    // Long enough for a window manager to frame the window, short of a user's first move.
+    static constexpr int kWatchMilliseconds = 1000;
+    bool watching_ = false;
+};
+
 // The least a window that scrolls its contents is made.
 constexpr QSize kLeastScrollingSize(400, 300);
 
@@ -72,6 +120,13 @@ long long overlap(const QRect& a, const QRect& b) {
 }
 
 }  // namespace
+
+QRect moved_inside(const QRect& frame, const QRect& available) {
+    const QSize size = frame.size().boundedTo(available.size());
+    return {QPoint(clamp_start(frame.left(), size.width(), available.left(), available.right()),
+                   clamp_start(frame.top(), size.height(), available.top(), available.bottom())),
+            size};
+}
 
 QRect place_beside(const PlacementRequest& r) {
     const QSize decoration(r.frame.left() + r.frame.right(), r.frame.top() + r.frame.bottom());
@@ -160,6 +215,7 @@ void open_beside(QWidget& window, QWidget& opener) {
     }
     window.resize(placed.size().shrunkBy(frame));
     window.move(placed.topLeft());
+    KeepInside::watch(window);
 }
 
 }  // namespace korvel::ui

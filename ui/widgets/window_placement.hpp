@@ -24,11 +24,17 @@ struct PlacementRequest {
 // the least of the opener. Always inside `available` when the minimum fits.
 QRect place_beside(const PlacementRequest& request);
 
+// The frame moved inside `available`, and made no larger than it.
+QRect moved_inside(const QRect& frame, const QRect& available);
+
 // Sizes (up to the size it gave itself, or else its size hint) and moves a window
 // that is about to open beside `opener`, on the opener's screen. A window whose
 // least size would cover the opener or leave the screen puts its contents in a
 // scroll area and takes the room there is. A window already shown keeps the place
-// the user gave it. When the window closes, the opener (if still shown) is raised and
+// the user gave it. The frame the window manager gives it may differ from the
+// opener's (a grip along a resizable window's foot), or be unknown while it is
+// placed: once shown, the window is moved inside the screen's available area as
+// soon as its own frame is known. When the window closes, the opener (if still shown) is raised and
 // activated, so the keyboard and its shortcuts go back to it also where no window
 // manager does that.
 void open_beside(QWidget& window, QWidget& opener);
