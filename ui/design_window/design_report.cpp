@@ -18,7 +18,7 @@ namespace korvel::ui {
 namespace {
 
 // The columns of words may wrap; numbers, member names and results never.
-constexpr std::array<bool, design::kDesignColumnCount> kDesignColumnWraps{false, true, true, true,  false,
+constexpr std::array<bool, design::kDesignColumnCount> kDesignColumnWraps{false, true,  true,  true,  false,
                                                                           true,  false, false, false, true};
 constexpr std::array<bool, design::kDeflectionColumnCount> kDeflectionColumnWraps{true,  true,  false, false,
                                                                                   false, false, false, true};
