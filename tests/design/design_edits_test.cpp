@@ -22,7 +22,8 @@ Project roof() {
     load_case::LoadCase snow{"Snow", load_case::CaseKind::Snow, {}};
     snow.loads[load("U4.V")] = "6";
     project.cases = {dead, snow};
-    project.combinations = {{"1.35D + 1.5S", {{"Dead", "1.35"}, {"Snow", "1.5"}}}, {"D + S", {{"Dead", "1"}, {"Snow", "1"}}}};
+    project.combinations = {{"1.35D + 1.5S", {{"Dead", "1.35"}, {"Snow", "1.5"}}},
+                            {"D + S", {{"Dead", "1"}, {"Snow", "1"}}}};
     project.units = load_case::ProjectUnits{"kN", "m"};
     project.design = load_case::DesignSettings{};
     project.design->code = "EN 1995-1-1";
@@ -53,16 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         EditCase{"units", [](Project p) { return set_units(std::move(p), ForceUnit::kip, LengthUnit::ft); }, true,
                  R"("units": {"force": "kip", "length": "ft"})"},
-        EditCase{"a steel code replaces timber", [](Project p) { return set_design_code(std::move(p), DesignCode::En1993); },
-                 false, R"("code": "EN 1993-1-1", "service_class": "2", "material": "S235")"},
-        EditCase{"a code starts a design",
-                 [](Project p) { return set_design_code(std::move(p), DesignCode::En1995); }, true,
-                 R"("design": {"code": "EN 1995-1-1", "service_class": "2", "material": "C16"})"},
-        EditCase{"NDS keeps a material it designs",
-                 [](Project p) {
-                     return set_design_code(set_material(std::move(p), "DF-L No. 2"), DesignCode::Nds2018Asd);
-                 },
-                 false, R"("material": "DF-L No. 2")"},
+        EditCase{"a steel code replaces timber",
+                 [](Project p) { return set_design_code(std::move(p), DesignCode::En1993); }, false,
+                 R"("code": "EN 1993-1-1", "service_class": "2", "material": "S235")"},
+        EditCase{"a code starts a design", [](Project p) { return set_design_code(std::move(p), DesignCode::En1995); },
+                 true, R"("design": {"code": "EN 1995-1-1", "service_class": "2", "material": "C16"})"},
+        EditCase{
+            "NDS keeps a material it designs",
+            [](Project p) { return set_design_code(set_material(std::move(p), "DF-L No. 2"), DesignCode::Nds2018Asd); },
+            false, R"("material": "DF-L No. 2")"},
         EditCase{"service class", [](Project p) { return set_service_class(std::move(p), 3); }, false,
                  R"("service_class": "3")"},
         EditCase{"a group's section replaced", [](Project p) { return set_group_section(std::move(p), 1, "47x100"); },

@@ -77,6 +77,11 @@ const std::array<MenuCommand<LoadCasesWindow>, 2> LoadCasesWindow::kEditCommands
     {kRedoCommand, QKeySequence::UnknownKey, "Ctrl+Shift+Z; Ctrl+Y", &LoadCasesWindow::on_redo, false, false},
 }};
 
+const std::array<MenuCommand<LoadCasesWindow>, 1> LoadCasesWindow::kMembersCommands{{
+    {kDesignMembersCommand, QKeySequence::UnknownKey, "Ctrl+Shift+D", &LoadCasesWindow::on_design_members, false,
+     false},
+}};
+
 LoadCasesWindow::~LoadCasesWindow() {
     for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
 }
@@ -93,6 +98,7 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     const auto edits = add_menu_commands(*menus->addMenu(to_qstring(kEditMenu)), *this, kEditCommands);
     undo_action_ = edits[0];
     redo_action_ = edits[1];
+    add_menu_commands(*menus->addMenu(to_qstring(kMembersMenu)), *this, kMembersCommands);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);
@@ -296,6 +302,11 @@ void LoadCasesWindow::edit(const std::function<void(load_case::Project&)>& chang
     if (project_ == before) return;
     history_.record(std::move(before), std::move(merge_key));
     changed();
+}
+
+void LoadCasesWindow::edit_from_outside(const load_case::Project& edited, const std::string& merge_key) {
+    edit([&edited](load_case::Project& project) { project = edited; }, merge_key);
+    show_replaced();
 }
 
 void LoadCasesWindow::on_undo() {
