@@ -32,6 +32,9 @@
 namespace korvel::ui {
 namespace {
 
+// The conditions' rows in sight at once; the rest scroll.
+constexpr int kConditionRowsShown = 8;
+
 // Behind a row that fails or is not checked; its words say so too.
 const QColor kFailingRow(0xFF, 0xD8, 0xD8);
 
@@ -72,6 +75,14 @@ void fill_rows(QTableWidget& table, const std::vector<Row>& rows, Fails fails) {
     table.resizeColumnsToContents();
 }
 
+// A short table is as tall as its rows, up to `most` of them, so the members'
+// table gets the rest of the height.
+void fit_height(QTableWidget& table, int most) {
+    const int header = table.horizontalHeader()->isHidden() ? 0 : table.horizontalHeader()->sizeHint().height();
+    const int rows = std::min(table.rowCount(), most);
+    table.setMaximumHeight(2 * table.frameWidth() + header + rows * table.verticalHeader()->defaultSectionSize());
+}
+
 QLabel* note(QWidget* parent, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
@@ -82,8 +93,9 @@ QLabel* note(QWidget* parent, const QString& text = {}) {
 
 const std::string& section_text(const load_case::DesignSettings& settings, std::size_t group) {
     static const std::string kNone;
-    const auto found = std::find_if(settings.sections.begin(), settings.sections.end(),
-                                    [group](const load_case::NamedText& e) { return e.name == design::kGroupKeys[group]; });
+    const auto found =
+        std::find_if(settings.sections.begin(), settings.sections.end(),
+                     [group](const load_case::NamedText& e) { return e.name == design::kGroupKeys[group]; });
     return found == settings.sections.end() ? kNone : found->text;
 }
 
@@ -100,7 +112,9 @@ DesignWindow::~DesignWindow() {
 }
 
 DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), dialogs_(dialogs), export_(dialogs),
+    : QWidget(parent, Qt::Window),
+      dialogs_(dialogs),
+      export_(dialogs),
       shown_(design::DesignError{"the project has no \"design\""}) {
     setObjectName(QStringLiteral("DesignWindow"));
     setWindowTitle(to_qstring(kDesignTitle));
@@ -162,7 +176,8 @@ QWidget* DesignWindow::build_settings() {
         form->addRow(to_qstring(kGroupCaptions[g]), section);
         form->addRow(QString(), section_faults_[g]);
         connect(section, &QLineEdit::textEdited, this, [this, g](const QString& text) {
-            propose(design::set_group_section(project_, g, text.toStdString()), QStringLiteral("design section %1").arg(g));
+            propose(design::set_group_section(project_, g, text.toStdString()),
+                    QStringLiteral("design section %1").arg(g));
         });
     }
     auto* lightest = new QPushButton(to_qstring(kLightestCommand), box);
@@ -171,6 +186,9 @@ QWidget* DesignWindow::build_settings() {
     lightest->setAutoDefault(false);
     connect(lightest, &QPushButton::clicked, this, &DesignWindow::on_use_lightest);
     form->addRow(QString(), lightest);
+    lightest_ = note(box);
+    lightest_->setObjectName(QStringLiteral("LightestSections"));
+    form->addRow(lightest_);
 
     limit_box_ = new QLineEdit(box);
     limit_box_->setObjectName(QStringLiteral("DeflectionLimitBox"));
@@ -200,27 +218,25 @@ QWidget* DesignWindow::build_results() {
     layout->addWidget(results_, 1);
     auto* shown = new QVBoxLayout(results_);
     shown->setContentsMargins(0, 0, 0, 0);
-    auto* parts = new QSplitter(Qt::Vertical, results_);
-    parts->setChildrenCollapsible(false);
-    shown->addWidget(parts, 1);
-
-    conditions_ = read_only_table(parts, "ConditionsTable", kConditionsName, 2);
+    conditions_ = read_only_table(results_, "ConditionsTable", kConditionsName, 2);
     conditions_->horizontalHeader()->hide();
-    conditions_->setWordWrap(true);
-    parts->addWidget(conditions_);
+    conditions_->setWordWrap(false);
+    shown->addWidget(conditions_);
 
-    auto* members = new QWidget(parts);
-    auto* members_layout = new QVBoxLayout(members);
-    members_layout->setContentsMargins(0, 0, 0, 0);
-    failures_first_ = new QCheckBox(to_qstring(kFailuresFirst), members);
+    failures_first_ = new QCheckBox(to_qstring(kFailuresFirst), results_);
     failures_first_->setObjectName(QStringLiteral("FailuresFirst"));
     connect(failures_first_, &QCheckBox::toggled, this, [this] { show_design(); });
-    members_layout->addWidget(failures_first_);
-    table_ = read_only_table(members, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
-    members_layout->addWidget(table_, 1);
-    parts->addWidget(members);
+    shown->addWidget(failures_first_);
+    table_ = read_only_table(results_, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
+    shown->addWidget(table_, 1);
+    verdict_ = note(results_);
+    verdict_->setObjectName(QStringLiteral("Verdict"));
+    QFont bold = verdict_->font();
+    bold.setBold(true);
+    verdict_->setFont(bold);
+    shown->addWidget(verdict_);
 
-    deflection_box_ = new QGroupBox(to_qstring(kDeflectionBox), parts);
+    deflection_box_ = new QGroupBox(to_qstring(kDeflectionBox), results_);
     auto* deflection = new QVBoxLayout(deflection_box_);
     deflection_caption_ = note(deflection_box_);
     deflection_caption_->setObjectName(QStringLiteral("DeflectionCaption"));
@@ -229,20 +245,7 @@ QWidget* DesignWindow::build_results() {
                                         static_cast<int>(design::kDeflectionColumnCount));
     deflection->addWidget(deflection_table_, 1);
     deflection->addWidget(note(deflection_box_, to_qstring(design::kJointSlipNote)));
-    parts->addWidget(deflection_box_);
-    parts->setStretchFactor(0, 2);
-    parts->setStretchFactor(1, 5);
-    parts->setStretchFactor(2, 2);
-
-    lightest_ = note(results_);
-    lightest_->setObjectName(QStringLiteral("LightestSections"));
-    shown->addWidget(lightest_);
-    verdict_ = note(results_);
-    verdict_->setObjectName(QStringLiteral("Verdict"));
-    QFont bold = verdict_->font();
-    bold.setBold(true);
-    verdict_->setFont(bold);
-    shown->addWidget(verdict_);
+    shown->addWidget(deflection_box_);
     shown->addWidget(note(results_, to_qstring(design::kDesignLimits)));
     return side;
 }
@@ -295,9 +298,9 @@ void DesignWindow::show_settings(const load_case::Project& before) {
         material_box_->clear();
         for (const design::Material& material : design::kMaterials) {
             if (code && !design::code_accepts(*code, material)) continue;
-            material_box_->addItem(to_qstring(material.name) + QStringLiteral(" (") + to_qstring(material.standard) +
-                                       u')',
-                                   to_qstring(material.name));
+            material_box_->addItem(
+                to_qstring(material.name) + QStringLiteral(" (") + to_qstring(material.standard) + u')',
+                to_qstring(material.name));
         }
         material_box_->setCurrentIndex(material_box_->findData(QString::fromStdString(now.material)));
         service_class_box_->setEnabled(code == design::DesignCode::En1995);
@@ -366,10 +369,12 @@ void DesignWindow::show_design() {
         conditions_->setItem(static_cast<int>(r), 1, new QTableWidgetItem(QString::fromStdString(conditions[r].text)));
     }
     conditions_->resizeColumnToContents(0);
+    fit_height(*conditions_, kConditionRowsShown);
 
     for (std::size_t c = 0; c < design::kDesignColumnCount; ++c) {
-        table_->setHorizontalHeaderItem(static_cast<int>(c), new QTableWidgetItem(QString::fromStdString(design::design_heading(
-                                                                 design::kDesignColumns[c], answer.design.units.force))));
+        table_->setHorizontalHeaderItem(
+            static_cast<int>(c), new QTableWidgetItem(QString::fromStdString(
+                                     design::design_heading(design::kDesignColumns[c], answer.design.units.force))));
     }
     const auto order = failures_first_->isChecked() ? design::DesignOrder::FailuresFirst : design::DesignOrder::Members;
     fill_rows(*table_, design::design_table(answer.result, answer.design, order),
@@ -396,6 +401,7 @@ void DesignWindow::show_design() {
     }
     fill_rows(*deflection_table_, design::deflection_table(*answer.deflection),
               [](const design::DeflectionTableRow& row) { return !row.passes; });
+    fit_height(*deflection_table_, deflection_table_->rowCount());
 }
 
 void DesignWindow::on_units_chosen() {
