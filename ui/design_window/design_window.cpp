@@ -137,7 +137,10 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
 
 QWidget* DesignWindow::build_settings() {
     auto* box = new QGroupBox(to_qstring(kSettingsBox), this);
+    // Room for a steel section's name, "RHS 200x100x10 cold-formed", and a material with its standard.
+    box->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
     auto* form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     const auto combo = [&](const char* name, std::string_view caption, std::string_view placeholder) {
         auto* combo_box = new QComboBox(box);
         combo_box->setObjectName(QString::fromLatin1(name));
@@ -212,6 +215,7 @@ QWidget* DesignWindow::build_results() {
     layout->setContentsMargins(0, 0, 0, 0);
     message_ = note(side);
     message_->setObjectName(QStringLiteral("DesignMessage"));
+    message_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     layout->addWidget(message_);
 
     results_ = new QWidget(side);
