@@ -9,7 +9,7 @@ namespace korvel::ui {
 
 inline constexpr std::string_view kDesignTitle = "KORVEL - Design";
 inline constexpr std::string_view kDesignMenu = "&Design";
-inline constexpr std::string_view kSaveDesignCsvCommand = "Save design as &CSV...";
+inline constexpr std::string_view kSaveDesignCsvCommand = "Save design as CS&V...";
 inline constexpr std::string_view kCloseDesignCommand = "&Close";
 inline constexpr std::string_view kDesignCsvName = "korvel-design.csv";
 inline constexpr std::string_view kDesignCsvFilter = "CSV tables (*.csv)";
@@ -39,7 +39,7 @@ inline constexpr std::string_view kNoCombinations = "The project has no combinat
 
 // What the window shows of the design.
 inline constexpr std::string_view kConditionsName = "Conditions of the design";
-inline constexpr std::string_view kFailuresFirst = "Failures &first";
+inline constexpr std::string_view kFailuresFirst = "Fail&ures first";
 inline constexpr std::string_view kDesignTableName = "Design of the members, a row per member";
 inline constexpr std::string_view kLightestHeading = "Lightest sections that pass:";
 inline constexpr std::string_view kLightestOfGroup = "%1: %2";
