@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -102,6 +103,21 @@ TEST_F(DesignRoad, WithoutUnitsItSaysWhatToAddUntilTheyAreChosen) {
     EXPECT_FALSE(coordinator.load_cases_window().project().units) << "a unit waits for the other";
     choose("LengthUnitBox", "m");
     EXPECT_EQ(coordinator.load_cases_window().project(), c24_roof());
+    EXPECT_TRUE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
+}
+
+// A serviceability combination the project no longer has refuses the design
+// until it is unticked, so it stays in the list.
+TEST_F(DesignRoad, AGoneServiceabilityCombinationCanBeUnticked) {
+    load_case::Project project = c24_roof();
+    project.design->serviceability = {"Gone"};
+    open_design(project);
+    EXPECT_FALSE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
+    auto& list = control<QListWidget>("ServiceabilityList");
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(2)->checkState(), Qt::Checked);
+    list.item(2)->setCheckState(Qt::Unchecked);
+    EXPECT_TRUE(coordinator.load_cases_window().project().design->serviceability.empty());
     EXPECT_TRUE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
 }
 

@@ -107,10 +107,6 @@ const std::array<MenuCommand<DesignWindow>, 2> DesignWindow::kDesignCommands{{
     {kCloseDesignCommand, QKeySequence::Close, {}, &DesignWindow::on_close, true, false},
 }};
 
-DesignWindow::~DesignWindow() {
-    for (QObject* control : findChildren<QObject*>()) control->disconnect(this);
-}
-
 DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window),
       dialogs_(dialogs),
@@ -319,12 +315,21 @@ void DesignWindow::show_settings(const load_case::Project& before) {
     if (all || now.serviceability != was.serviceability || project_.combinations != before.combinations) {
         const QSignalBlocker quiet(serviceability_list_);
         serviceability_list_->clear();
-        for (const load_case::Combination& combination : project_.combinations) {
-            auto* item = new QListWidgetItem(QString::fromStdString(combination.name), serviceability_list_);
+        const auto add_choice = [this](const std::string& name, bool ticked) {
+            auto* item = new QListWidgetItem(QString::fromStdString(name), serviceability_list_);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
-            const bool checked = std::find(now.serviceability.begin(), now.serviceability.end(), combination.name) !=
-                                 now.serviceability.end();
-            item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+            item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+        };
+        const auto named = [&now](const std::string& name) {
+            return std::find(now.serviceability.begin(), now.serviceability.end(), name) != now.serviceability.end();
+        };
+        for (const load_case::Combination& combination : project_.combinations)
+            add_choice(combination.name, named(combination.name));
+        // A name the project no longer has stays in sight, ticked, so it can be unticked.
+        for (const std::string& name : now.serviceability) {
+            if (std::none_of(project_.combinations.begin(), project_.combinations.end(),
+                             [&name](const load_case::Combination& c) { return c.name == name; }))
+                add_choice(name, true);
         }
         if (project_.combinations.empty()) {
             auto* item = new QListWidgetItem(to_qstring(kNoCombinations), serviceability_list_);

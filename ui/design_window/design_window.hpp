@@ -31,7 +31,6 @@ class DesignWindow : public QWidget {
     Q_OBJECT
 public:
     explicit DesignWindow(Dialogs& dialogs, QWidget* parent = nullptr);
-    ~DesignWindow() override;
 
     // Shows the design of this project; the window follows each change of it.
     void show_project(const load_case::Project& project);
