@@ -55,7 +55,7 @@ bool holds_loads(const load_case::LoadCase& load_case) {
 
 }  // namespace
 
-const std::array<MenuCommand<LoadCasesWindow>, 8> LoadCasesWindow::kProjectCommands{{
+const std::array<MenuCommand<LoadCasesWindow>, 9> LoadCasesWindow::kProjectCommands{{
     {kNewProjectCommand, QKeySequence::New, {}, &LoadCasesWindow::on_new_project, false, false},
     {kOpenCommand, QKeySequence::Open, {}, &LoadCasesWindow::on_open, false, false},
     {kSaveCommand, QKeySequence::Save, {}, &LoadCasesWindow::on_save, false, false},
@@ -69,17 +69,13 @@ const std::array<MenuCommand<LoadCasesWindow>, 8> LoadCasesWindow::kProjectComma
      &LoadCasesWindow::on_save_combination_report,
      false,
      false},
+    {kDesignMembersCommand, QKeySequence::UnknownKey, "Ctrl+Shift+D", &LoadCasesWindow::on_design_members, true, false},
     {kCloseCommand, QKeySequence::Close, {}, &LoadCasesWindow::on_close, true, false},
 }};
 
 const std::array<MenuCommand<LoadCasesWindow>, 2> LoadCasesWindow::kEditCommands{{
     {kUndoCommand, QKeySequence::UnknownKey, "Ctrl+Z", &LoadCasesWindow::on_undo, false, false},
     {kRedoCommand, QKeySequence::UnknownKey, "Ctrl+Shift+Z; Ctrl+Y", &LoadCasesWindow::on_redo, false, false},
-}};
-
-const std::array<MenuCommand<LoadCasesWindow>, 1> LoadCasesWindow::kMembersCommands{{
-    {kDesignMembersCommand, QKeySequence::UnknownKey, "Ctrl+Shift+D", &LoadCasesWindow::on_design_members, false,
-     false},
 }};
 
 LoadCasesWindow::~LoadCasesWindow() {
@@ -98,7 +94,6 @@ LoadCasesWindow::LoadCasesWindow(Dialogs& dialogs, QWidget* parent)
     const auto edits = add_menu_commands(*menus->addMenu(to_qstring(kEditMenu)), *this, kEditCommands);
     undo_action_ = edits[0];
     redo_action_ = edits[1];
-    add_menu_commands(*menus->addMenu(to_qstring(kMembersMenu)), *this, kMembersCommands);
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);

@@ -149,9 +149,8 @@ private:
     void changed();
     void show_modified();
 
-    static const std::array<MenuCommand<LoadCasesWindow>, 8> kProjectCommands;
+    static const std::array<MenuCommand<LoadCasesWindow>, 9> kProjectCommands;
     static const std::array<MenuCommand<LoadCasesWindow>, 2> kEditCommands;
-    static const std::array<MenuCommand<LoadCasesWindow>, 1> kMembersCommands;
 
     Dialogs& dialogs_;
     load_case::Project project_;
