@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "ui/design_window/design_window.hpp"
 #include "ui/dialogs/dialogs.hpp"
 #include "ui/force_diagram/analysis_record.hpp"
 #include "ui/force_diagram/force_diagram_window.hpp"
@@ -43,6 +44,8 @@ public:
     ui::WorkingWindow& working_window() { return working_window_; }
     // Builds the load cases window first if it has not been built yet.
     ui::LoadCasesWindow& load_cases_window();
+    // Builds the design window first if it has not been built yet.
+    ui::DesignWindow& design_window();
 
     // Shows the main window with the keyboard focus in the span box.
     void start();
@@ -71,6 +74,8 @@ private:
     // The load cases window and the main window meet here (coordinator_load_cases.cpp).
     void connect_load_cases();
     void show_load_cases();
+    // The design window beside the load cases window, on its project (coordinator_design.cpp).
+    void show_design();
     // Before the program ends: Save / Discard / Cancel with unsaved project changes, else Exit's question.
     bool confirm_end();
 
@@ -78,6 +83,7 @@ private:
     ui::Dialogs& dialogs_;
     std::unique_ptr<ui::ResultsWindow> results_window_;
     std::unique_ptr<ui::LoadCasesWindow> load_cases_window_;
+    std::unique_ptr<ui::DesignWindow> design_window_;
     ui::ForceDiagramWindow forces_window_;
     ui::WorkingWindow working_window_;
     ui::ResultsExport results_export_;

@@ -22,6 +22,10 @@ ui::LoadCasesWindow& Coordinator::load_cases_window() {
                         main_window_.activateWindow();
                     }
                 });
+        connect(&window, &ui::LoadCasesWindow::design_requested, this, &Coordinator::show_design);
+        connect(&window, &ui::LoadCasesWindow::project_changed, this, [this, &window] {
+            if (design_window_ && design_window_->isVisible()) design_window_->show_project(window.project());
+        });
     }
     return *load_cases_window_;
 }

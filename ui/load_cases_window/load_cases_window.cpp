@@ -55,7 +55,7 @@ bool holds_loads(const load_case::LoadCase& load_case) {
 
 }  // namespace
 
-const std::array<MenuCommand<LoadCasesWindow>, 8> LoadCasesWindow::kProjectCommands{{
+const std::array<MenuCommand<LoadCasesWindow>, 9> LoadCasesWindow::kProjectCommands{{
     {kNewProjectCommand, QKeySequence::New, {}, &LoadCasesWindow::on_new_project, false, false},
     {kOpenCommand, QKeySequence::Open, {}, &LoadCasesWindow::on_open, false, false},
     {kSaveCommand, QKeySequence::Save, {}, &LoadCasesWindow::on_save, false, false},
@@ -69,6 +69,7 @@ const std::array<MenuCommand<LoadCasesWindow>, 8> LoadCasesWindow::kProjectComma
      &LoadCasesWindow::on_save_combination_report,
      false,
      false},
+    {kDesignMembersCommand, QKeySequence::UnknownKey, "Ctrl+Shift+D", &LoadCasesWindow::on_design_members, true, false},
     {kCloseCommand, QKeySequence::Close, {}, &LoadCasesWindow::on_close, true, false},
 }};
 
@@ -325,6 +326,11 @@ void LoadCasesWindow::on_pitch_edited(const QString& text) {
     // A refusal, or a pitch typed back to the project's own, changes what the envelope shows but not the project.
     show_modified();
     envelope_timer_->start();
+}
+
+void LoadCasesWindow::edit_from_outside(const load_case::Project& edited, const std::string& merge_key) {
+    edit([&edited](load_case::Project& project) { project = edited; }, merge_key);
+    show_replaced();
 }
 
 void LoadCasesWindow::on_undo() {

@@ -69,6 +69,10 @@ public:
     // Brings the envelope up to date now, without waiting for the events of the moment.
     void update_envelope();
 
+    // Makes the project this one as one edit of the history, as another window
+    // edits it; edits sharing a non-empty merge key undo as one.
+    void edit_from_outside(const load_case::Project& edited, const std::string& merge_key);
+
     // The selected case, if any.
     std::optional<std::size_t> selected_case() const;
     void select_case(std::size_t index);
@@ -82,6 +86,8 @@ signals:
     void project_changed();
     // A project file was opened here or saved from here.
     void project_file_used(const QString& path);
+    // "Design members...": the coordinator opens the design window on this project.
+    void design_requested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -132,6 +138,7 @@ private:
     void on_save_envelope_report();
     void on_save_envelope_csv();
     void on_save_combination_report();
+    void on_design_members() { emit design_requested(); }
 
     void on_pitch_edited(const QString& text);
     // Shows the project's span and pitch in their boxes.
@@ -145,7 +152,7 @@ private:
     void changed();
     void show_modified();
 
-    static const std::array<MenuCommand<LoadCasesWindow>, 8> kProjectCommands;
+    static const std::array<MenuCommand<LoadCasesWindow>, 9> kProjectCommands;
     static const std::array<MenuCommand<LoadCasesWindow>, 2> kEditCommands;
 
     Dialogs& dialogs_;

@@ -132,6 +132,7 @@ inline constexpr std::string_view kPresetAddsNothing =
 inline constexpr std::string_view kEnvelopeReportCommand = "Save envelope &report as PDF...";
 inline constexpr std::string_view kEnvelopeCsvCommand = "Save envelope as CS&V...";
 inline constexpr std::string_view kCombinationReportCommand = "Save com&bination report as PDF...";
+inline constexpr std::string_view kDesignMembersCommand = "Design &members...";
 
 // The distributed load dialog: what the load acts on, and on which slopes, in the boxes' order.
 inline constexpr std::string_view kDistributedLoadTitle = "Add distributed load";

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "design/deflection_table.hpp"
+#include "design/design_table.hpp"
+#include "tests/ui/app_test_support.hpp"
+#include "ui/design_window/design_window_texts.hpp"
+
+namespace korvel::app::testing {
+namespace {
+
+// The C24 roof in kN and m: dead load, snow, and the deflections under D + S.
+load_case::Project c24_roof() {
+    load_case::Project project;
+    project.span = "14.4";
+    const auto load = [](std::string_view key) { return *engine::load_index_by_key(key); };
+    load_case::LoadCase dead{"Dead", load_case::CaseKind::Dead, {}};
+    for (const char* node : {"U2.V", "U4.V", "U6.V"}) dead.loads[load(node)] = "4";
+    load_case::LoadCase snow{"Snow", load_case::CaseKind::Snow, {}};
+    snow.loads[load("U4.V")] = "6";
+    project.cases = {dead, snow};
+    project.combinations = {{"1.35D + 1.5S", {{"Dead", "1.35"}, {"Snow", "1.5"}}},
+                            {"D + S", {{"Dead", "1"}, {"Snow", "1"}}}};
+    project.units = load_case::ProjectUnits{"kN", "m"};
+    project.design.emplace();
+    project.design->code = "EN 1995-1-1";
+    project.design->service_class = "2";
+    project.design->material = "C24";
+    project.design->sections = {{"top chord", "47x150"}, {"bottom chord", "47x125"}, {"webs", "47x75"}};
+    project.design->serviceability = {"D + S"};
+    return project;
+}
+
+void trigger(QWidget& window, std::string_view text) {
+    for (QAction* action : window.findChildren<QAction*>())
+        if (action->text() == ui::to_qstring(text)) return action->trigger();
+    FAIL() << "no command " << text;
+}
+
+template <typename Row>
+void expect_rows(const QTableWidget& table, const std::vector<Row>& rows) {
+    ASSERT_EQ(table.rowCount(), static_cast<int>(rows.size()));
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        for (std::size_t c = 0; c < rows[r].cells.size(); ++c)
+            EXPECT_EQ(table.item(static_cast<int>(r), static_cast<int>(c))->text().toStdString(), rows[r].cells[c])
+                << r << ' ' << c;
+}
+
+class DesignRoad : public CoordinatorFixture, public ::testing::Test {
+protected:
+    ui::DesignWindow& open_design(const load_case::Project& project) {
+        coordinator.load_cases_window().open_project(QString(), project);
+        trigger(coordinator.load_cases_window(), ui::kDesignMembersCommand);
+        return coordinator.design_window();
+    }
+    template <typename T>
+    T& control(const char* name) {
+        T* found = coordinator.design_window().findChild<T*>(QString::fromLatin1(name));
+        if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
+        return *found;
+    }
+    void choose(const char* box, const char* text) {
+        auto& combo = control<QComboBox>(box);
+        combo.setCurrentIndex(combo.findText(QString::fromLatin1(text)));
+        emit combo.activated(combo.currentIndex());
+    }
+};
+
+TEST_F(DesignRoad, TheTablesAreTheDesignsRowsInEitherOrder) {
+    ui::DesignWindow& window = open_design(c24_roof());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), ui::to_qstring(ui::kDesignTitle));
+    const auto answer = std::get<design::ProjectDesign>(design::design_project(c24_roof()));
+    auto& table = control<QTableWidget>("DesignTable");
+    expect_rows(table, design::design_table(answer.result, answer.design, design::DesignOrder::Members));
+    EXPECT_EQ(table.horizontalHeaderItem(4)->text().toStdString(),
+              design::design_heading(design::kDesignColumns[4], answer.design.units.force));
+    control<QCheckBox>("FailuresFirst").setChecked(true);
+    expect_rows(table, design::design_table(answer.result, answer.design, design::DesignOrder::FailuresFirst));
+    expect_rows(control<QTableWidget>("DeflectionTable"), design::deflection_table(*answer.deflection));
+    EXPECT_EQ(control<QLabel>("Verdict").text().toStdString(), design::design_verdict(answer.result));
+}
+
+TEST_F(DesignRoad, WithoutUnitsItSaysWhatToAddUntilTheyAreChosen) {
+    load_case::Project project = c24_roof();
+    project.units.reset();
+    open_design(project);
+    const std::string missing = std::get<design::DesignError>(design::design_project(project)).message;
+    EXPECT_TRUE(control<QLabel>("DesignMessage").text().contains(QString::fromStdString(missing)));
+    EXPECT_FALSE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
+    choose("ForceUnitBox", "kN");
+    EXPECT_FALSE(coordinator.load_cases_window().project().units) << "a unit waits for the other";
+    choose("LengthUnitBox", "m");
+    EXPECT_EQ(coordinator.load_cases_window().project(), c24_roof());
+    EXPECT_TRUE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
+}
+
+// A serviceability combination the project no longer has refuses the design
+// until it is unticked, so it stays in the list.
+TEST_F(DesignRoad, AGoneServiceabilityCombinationCanBeUnticked) {
+    load_case::Project project = c24_roof();
+    project.design->serviceability = {"Gone"};
+    open_design(project);
+    EXPECT_FALSE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
+    auto& list = control<QListWidget>("ServiceabilityList");
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(2)->checkState(), Qt::Checked);
+    list.item(2)->setCheckState(Qt::Unchecked);
+    EXPECT_TRUE(coordinator.load_cases_window().project().design->serviceability.empty());
+    EXPECT_TRUE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
+}
+
+// What is typed into a section box is one edit of the project in the load cases
+// window, undone there; a section that does not read says why beside its box.
+TEST_F(DesignRoad, EditsReachTheProjectAndUndoThere) {
+    open_design(c24_roof());
+    ui::LoadCasesWindow& cases = coordinator.load_cases_window();
+    auto& top = control<QLineEdit>("SectionBox0");
+    top.selectAll();
+    QTest::keyClicks(&top, "75x1x");
+    EXPECT_EQ(cases.project().design->sections[0].text, "75x1x");
+    EXPECT_TRUE(cases.is_modified());
+    EXPECT_FALSE(control<QLabel>("SectionFault0").text().isEmpty());
+    QTest::keyClick(&top, Qt::Key_Backspace);
+    QTest::keyClicks(&top, "50");
+    EXPECT_TRUE(control<QLabel>("SectionFault0").isHidden());
+
+    trigger(cases, ui::kUndoCommand);
+    EXPECT_EQ(cases.project(), c24_roof()) << "the keystrokes into one box are one edit";
+    EXPECT_EQ(top.text(), QStringLiteral("47x150"));
+
+    const auto buttons = coordinator.design_window().findChildren<QPushButton*>();
+    const auto lightest = std::find_if(buttons.begin(), buttons.end(), [](const QPushButton* button) {
+        return button->text() == ui::to_qstring(ui::kLightestCommand);
+    });
+    ASSERT_NE(lightest, buttons.end());
+    (*lightest)->click();
+    ASSERT_NE(cases.project(), c24_roof());
+    const auto answer = std::get<design::ProjectDesign>(design::design_project(cases.project()));
+    for (std::size_t g = 0; g < design::kGroupCount; ++g)
+        EXPECT_EQ(answer.design.sections[g].name, answer.design.candidates[g][*answer.lightest[g].candidate].name);
+}
+
+// The CSV file is the design's, in the members' order; a failed write names the file.
+TEST_F(DesignRoad, SavesTheDesignAsCsv) {
+    open_design(c24_roof());
+    const auto answer = std::get<design::ProjectDesign>(design::design_project(c24_roof()));
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("design.csv"));
+    dialogs.answer_file_name(path);
+    trigger(coordinator.design_window(), ui::kSaveDesignCsvCommand);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(),
+              design::design_csv(answer.result, answer.design, design::DesignOrder::Members));
+
+    const QString nowhere = folder.filePath(QStringLiteral("no/such/folder/design.csv"));
+    dialogs.answer_file_name(nowhere);
+    trigger(coordinator.design_window(), ui::kSaveDesignCsvCommand);
+    ASSERT_EQ(dialogs.calls.back().kind, ui::testing::ScriptedDialogs::Call::Kind::Message);
+    EXPECT_TRUE(dialogs.calls.back().text.contains(nowhere));
+}
+
+}  // namespace
+}  // namespace korvel::app::testing

@@ -1,0 +1,476 @@
+#include "ui/design_window/design_window.hpp"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
+
+#include "design/deflection_table.hpp"
+#include "design/design_edits.hpp"
+#include "design/design_table.hpp"
+#include "ui/design_window/design_window_texts.hpp"
+#include "ui/widgets/menu_bar_commands.hpp"
+#include "ui/widgets/qt_text.hpp"
+#include "ui/widgets/readable_colours.hpp"
+#include "ui/widgets/table_headers.hpp"
+
+namespace korvel::ui {
+namespace {
+
+// The conditions' rows in sight at once; the rest scroll.
+constexpr int kConditionRowsShown = 8;
+
+// Behind a row that fails or is not checked; its words say so too.
+const QColor kFailingRow(0xFF, 0xD8, 0xD8);
+
+QTableWidget* read_only_table(QWidget* parent, const char* name, std::string_view spoken, int columns) {
+    auto* table = new QTableWidget(0, columns, parent);
+    table->setObjectName(QString::fromLatin1(name));
+    use_readable_header(*table);
+    table->setAccessibleName(to_qstring(spoken));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() * 4 / 3);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+// The rows of a table, each a row of cell texts; a failing row is bold on a tint.
+template <typename Row, typename Fails>
+void fill_rows(QTableWidget& table, const std::vector<Row>& rows, Fails fails) {
+    table.setRowCount(static_cast<int>(rows.size()));
+    const QColor foreground = readable_foreground(table.palette(), QPalette::Active, std::array{kFailingRow});
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const bool failing = fails(rows[r]);
+        for (std::size_t c = 0; c < rows[r].cells.size(); ++c) {
+            auto* cell = new QTableWidgetItem(QString::fromStdString(rows[r].cells[c]));
+            if (failing) {
+                QFont bold = cell->font();
+                bold.setBold(true);
+                cell->setFont(bold);
+                cell->setBackground(kFailingRow);
+                cell->setForeground(foreground);
+            }
+            table.setItem(static_cast<int>(r), static_cast<int>(c), cell);
+        }
+    }
+    table.resizeColumnsToContents();
+}
+
+// A short table is as tall as its rows, up to `most` of them, so the members'
+// table gets the rest of the height.
+void fit_height(QTableWidget& table, int most) {
+    const int header = table.horizontalHeader()->isHidden() ? 0 : table.horizontalHeader()->sizeHint().height();
+    const int rows = std::min(table.rowCount(), most);
+    table.setMaximumHeight(2 * table.frameWidth() + header + rows * table.verticalHeader()->defaultSectionSize());
+}
+
+QLabel* note(QWidget* parent, const QString& text = {}) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+const std::string& section_text(const load_case::DesignSettings& settings, std::size_t group) {
+    static const std::string kNone;
+    const auto found =
+        std::find_if(settings.sections.begin(), settings.sections.end(),
+                     [group](const load_case::NamedText& e) { return e.name == design::kGroupKeys[group]; });
+    return found == settings.sections.end() ? kNone : found->text;
+}
+
+}  // namespace
+
+const std::array<MenuCommand<DesignWindow>, 2> DesignWindow::kDesignCommands{{
+    // Written out: the platforms have no standard key for an export.
+    {kSaveDesignCsvCommand, QKeySequence::UnknownKey, "Ctrl+Shift+E", &DesignWindow::on_save_csv, false, false},
+    {kCloseDesignCommand, QKeySequence::Close, {}, &DesignWindow::on_close, true, false},
+}};
+
+DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      dialogs_(dialogs),
+      export_(dialogs),
+      shown_(design::DesignError{"the project has no \"design\""}) {
+    setObjectName(QStringLiteral("DesignWindow"));
+    setWindowTitle(to_qstring(kDesignTitle));
+    setAttribute(Qt::WA_QuitOnClose, false);
+
+    auto* menus = new QMenuBar(this);
+    add_menu_commands(*menus->addMenu(to_qstring(kDesignMenu)), *this, kDesignCommands);
+    auto* layout = new QHBoxLayout(this);
+    layout->setMenuBar(menus);
+    auto* sides = new QSplitter(Qt::Horizontal, this);
+    sides->setChildrenCollapsible(false);
+    sides->addWidget(build_settings());
+    sides->addWidget(build_results());
+    sides->setStretchFactor(1, 1);
+    layout->addWidget(sides);
+
+    show_project({});
+    resize(QSize(1600, 960).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+}
+
+QWidget* DesignWindow::build_settings() {
+    auto* box = new QGroupBox(to_qstring(kSettingsBox), this);
+    // Room for a steel section's name, "RHS 200x100x10 cold-formed", and a material with its standard.
+    box->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
+    auto* form = new QFormLayout(box);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    const auto combo = [&](const char* name, std::string_view caption, std::string_view placeholder) {
+        auto* combo_box = new QComboBox(box);
+        combo_box->setObjectName(QString::fromLatin1(name));
+        combo_box->setPlaceholderText(to_qstring(placeholder));
+        form->addRow(to_qstring(caption), combo_box);
+        return combo_box;
+    };
+    force_box_ = combo("ForceUnitBox", kForceUnitCaption, kUnitPlaceholder);
+    for (const auto& unit : design::kForceUnits) force_box_->addItem(to_qstring(unit.key));
+    length_box_ = combo("LengthUnitBox", kLengthUnitCaption, kUnitPlaceholder);
+    for (const auto& unit : design::kLengthUnits) length_box_->addItem(to_qstring(unit.key));
+    code_box_ = combo("CodeBox", kCodeCaption, kCodePlaceholder);
+    for (const design::DesignCodeRow& code : design::kDesignCodes) code_box_->addItem(to_qstring(code.key));
+    material_box_ = combo("MaterialBox", kMaterialCaption, {});
+    service_class_box_ = combo("ServiceClassBox", kServiceClassCaption, {});
+    service_class_box_->setToolTip(to_qstring(kServiceClassHint));
+    for (const char* service_class : {"1", "2", "3"}) service_class_box_->addItem(QString::fromLatin1(service_class));
+    for (QComboBox* units : {force_box_, length_box_}) {
+        units->setCurrentIndex(-1);
+        connect(units, &QComboBox::activated, this, &DesignWindow::on_units_chosen);
+    }
+    code_box_->setCurrentIndex(-1);
+    connect(code_box_, &QComboBox::activated, this, &DesignWindow::on_code_chosen);
+    connect(material_box_, &QComboBox::activated, this, &DesignWindow::on_material_chosen);
+    connect(service_class_box_, &QComboBox::activated, this, &DesignWindow::on_service_class_chosen);
+
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        auto* section = new QLineEdit(box);
+        section->setObjectName(QStringLiteral("SectionBox%1").arg(g));
+        section->setToolTip(to_qstring(kSectionHint));
+        section->setAccessibleDescription(to_qstring(kSectionHint));
+        section_boxes_[g] = section;
+        section_faults_[g] = note(box);
+        section_faults_[g]->setObjectName(QStringLiteral("SectionFault%1").arg(g));
+        section_faults_[g]->hide();
+        form->addRow(to_qstring(kGroupCaptions[g]), section);
+        form->addRow(QString(), section_faults_[g]);
+        connect(section, &QLineEdit::textEdited, this, [this, g](const QString& text) {
+            propose(design::set_group_section(project_, g, text.toStdString()),
+                    QStringLiteral("design section %1").arg(g));
+        });
+    }
+    auto* lightest = new QPushButton(to_qstring(kLightestCommand), box);
+    lightest->setAccessibleDescription(to_qstring(kLightestDescription));
+    lightest->setToolTip(to_qstring(kLightestDescription));
+    lightest->setAutoDefault(false);
+    connect(lightest, &QPushButton::clicked, this, &DesignWindow::on_use_lightest);
+    form->addRow(QString(), lightest);
+    lightest_ = note(box);
+    lightest_->setObjectName(QStringLiteral("LightestSections"));
+    form->addRow(lightest_);
+
+    limit_box_ = new QLineEdit(box);
+    limit_box_->setObjectName(QStringLiteral("DeflectionLimitBox"));
+    limit_box_->setPlaceholderText(to_qstring(design::kDefaultDeflectionLimit));
+    form->addRow(to_qstring(kDeflectionLimitCaption), limit_box_);
+    connect(limit_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        propose(design::set_deflection_limit(project_, text.toStdString()), QStringLiteral("design deflection limit"));
+    });
+    form->addRow(note(box, to_qstring(kServiceabilityCaption)));
+    serviceability_list_ = new QListWidget(box);
+    serviceability_list_->setObjectName(QStringLiteral("ServiceabilityList"));
+    serviceability_list_->setAccessibleName(to_qstring(kServiceabilityName));
+    connect(serviceability_list_, &QListWidget::itemChanged, this, &DesignWindow::on_serviceability_changed);
+    form->addRow(serviceability_list_);
+    return box;
+}
+
+QWidget* DesignWindow::build_results() {
+    auto* side = new QWidget(this);
+    auto* layout = new QVBoxLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+    message_ = note(side);
+    message_->setObjectName(QStringLiteral("DesignMessage"));
+    message_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    layout->addWidget(message_);
+
+    results_ = new QWidget(side);
+    layout->addWidget(results_, 1);
+    auto* shown = new QVBoxLayout(results_);
+    shown->setContentsMargins(0, 0, 0, 0);
+    conditions_ = read_only_table(results_, "ConditionsTable", kConditionsName, 2);
+    conditions_->horizontalHeader()->hide();
+    conditions_->setWordWrap(false);
+    shown->addWidget(conditions_);
+
+    failures_first_ = new QCheckBox(to_qstring(kFailuresFirst), results_);
+    failures_first_->setObjectName(QStringLiteral("FailuresFirst"));
+    connect(failures_first_, &QCheckBox::toggled, this, [this] { show_design(); });
+    shown->addWidget(failures_first_);
+    table_ = read_only_table(results_, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
+    shown->addWidget(table_, 1);
+    verdict_ = note(results_);
+    verdict_->setObjectName(QStringLiteral("Verdict"));
+    QFont bold = verdict_->font();
+    bold.setBold(true);
+    verdict_->setFont(bold);
+    shown->addWidget(verdict_);
+
+    deflection_box_ = new QGroupBox(to_qstring(kDeflectionBox), results_);
+    auto* deflection = new QVBoxLayout(deflection_box_);
+    deflection_caption_ = note(deflection_box_);
+    deflection_caption_->setObjectName(QStringLiteral("DeflectionCaption"));
+    deflection->addWidget(deflection_caption_);
+    deflection_table_ = read_only_table(deflection_box_, "DeflectionTable", kDeflectionTableName,
+                                        static_cast<int>(design::kDeflectionColumnCount));
+    deflection->addWidget(deflection_table_, 1);
+    deflection->addWidget(note(deflection_box_, to_qstring(design::kJointSlipNote)));
+    shown->addWidget(deflection_box_);
+    shown->addWidget(note(results_, to_qstring(design::kDesignLimits)));
+    return side;
+}
+
+void DesignWindow::keyPressEvent(QKeyEvent* event) {
+    // Only an Escape that no control used (to close a list) closes the window.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void DesignWindow::show_project(const load_case::Project& project) {
+    if (ever_shown_ && project == project_) return;
+    const load_case::Project before = std::exchange(project_, project);
+    show_settings(before);
+    show_design();
+    ever_shown_ = true;
+}
+
+void DesignWindow::propose(load_case::Project edited, const QString& merge_key) {
+    if (edited == project_) return;
+    const load_case::Project before = std::exchange(project_, std::move(edited));
+    show_settings(before);
+    show_design();
+    emit project_edited(project_, merge_key);
+}
+
+void DesignWindow::show_settings(const load_case::Project& before) {
+    const bool all = !ever_shown_;
+    if (all || before.units != project_.units) {
+        const QSignalBlocker quiet_force(force_box_), quiet_length(length_box_);
+        // Without units, a unit chosen in one box waits there for the other.
+        if (project_.units) {
+            force_box_->setCurrentIndex(force_box_->findText(QString::fromStdString(project_.units->force)));
+            length_box_->setCurrentIndex(length_box_->findText(QString::fromStdString(project_.units->length)));
+        } else if (before.units) {
+            force_box_->setCurrentIndex(-1);
+            length_box_->setCurrentIndex(-1);
+        }
+    }
+    const load_case::DesignSettings none;
+    const load_case::DesignSettings& now = project_.design ? *project_.design : none;
+    const load_case::DesignSettings& was = before.design ? *before.design : none;
+    if (all || now.code != was.code || now.material != was.material || now.service_class != was.service_class) {
+        const QSignalBlocker quiet_code(code_box_), quiet_material(material_box_), quiet_class(service_class_box_);
+        const auto code = design::design_code_from_key(now.code);
+        code_box_->setCurrentIndex(code_box_->findText(QString::fromStdString(now.code)));
+        material_box_->clear();
+        for (const design::Material& material : design::kMaterials) {
+            if (code && !design::code_accepts(*code, material)) continue;
+            material_box_->addItem(
+                to_qstring(material.name) + QStringLiteral(" (") + to_qstring(material.standard) + u')',
+                to_qstring(material.name));
+        }
+        material_box_->setCurrentIndex(material_box_->findData(QString::fromStdString(now.material)));
+        service_class_box_->setEnabled(code == design::DesignCode::En1995);
+        service_class_box_->setCurrentIndex(service_class_box_->findText(QString::fromStdString(now.service_class)));
+    }
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        const QString text = QString::fromStdString(section_text(now, g));
+        if (section_boxes_[g]->text() != text) section_boxes_[g]->setText(text);
+    }
+    if (const QString limit = QString::fromStdString(now.deflection_limit); limit_box_->text() != limit)
+        limit_box_->setText(limit);
+    if (all || now.serviceability != was.serviceability || project_.combinations != before.combinations) {
+        const QSignalBlocker quiet(serviceability_list_);
+        serviceability_list_->clear();
+        const auto add_choice = [this](const std::string& name, bool ticked) {
+            auto* item = new QListWidgetItem(QString::fromStdString(name), serviceability_list_);
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+            item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+        };
+        const auto named = [&now](const std::string& name) {
+            return std::find(now.serviceability.begin(), now.serviceability.end(), name) != now.serviceability.end();
+        };
+        for (const load_case::Combination& combination : project_.combinations)
+            add_choice(combination.name, named(combination.name));
+        // A name the project no longer has stays in sight, ticked, so it can be unticked.
+        for (const std::string& name : now.serviceability) {
+            if (std::none_of(project_.combinations.begin(), project_.combinations.end(),
+                             [&name](const load_case::Combination& c) { return c.name == name; }))
+                add_choice(name, true);
+        }
+        if (project_.combinations.empty()) {
+            auto* item = new QListWidgetItem(to_qstring(kNoCombinations), serviceability_list_);
+            item->setFlags(Qt::NoItemFlags);
+        }
+    }
+}
+
+void DesignWindow::show_section_faults() {
+    const load_case::DesignSettings none;
+    const load_case::DesignSettings& settings = project_.design ? *project_.design : none;
+    const auto code = design::design_code_from_key(settings.code);
+    const auto material = design::material_from_name(settings.material);
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        QString fault;
+        if (code && material && design::code_accepts(*code, *material)) {
+            const auto read =
+                design::read_section(section_text(settings, g), *material, design::code_row(*code).system);
+            if (const auto* error = std::get_if<std::string>(&read)) fault = QString::fromStdString(*error);
+        }
+        section_faults_[g]->setText(fault);
+        section_faults_[g]->setVisible(!fault.isEmpty());
+    }
+}
+
+void DesignWindow::show_design() {
+    shown_ = design::design_project(project_);
+    show_section_faults();
+    if (const auto* error = std::get_if<design::DesignError>(&shown_)) {
+        message_->setText(to_qstring(kNoDesign).arg(QString::fromStdString(error->message)) + u'\n' +
+                          to_qstring(kHowToStart));
+        message_->show();
+        results_->hide();
+        return;
+    }
+    message_->hide();
+    results_->show();
+    const design::ProjectDesign& answer = std::get<design::ProjectDesign>(shown_);
+
+    std::vector<design::DesignCondition> conditions = design::design_conditions(answer.design);
+    // The limits of the design are the note under the table.
+    std::erase_if(conditions, [](const design::DesignCondition& c) { return c.text == design::kDesignLimits; });
+    conditions_->setRowCount(static_cast<int>(conditions.size()));
+    for (std::size_t r = 0; r < conditions.size(); ++r) {
+        conditions_->setItem(static_cast<int>(r), 0, new QTableWidgetItem(QString::fromStdString(conditions[r].label)));
+        conditions_->setItem(static_cast<int>(r), 1, new QTableWidgetItem(QString::fromStdString(conditions[r].text)));
+    }
+    conditions_->resizeColumnToContents(0);
+    fit_height(*conditions_, kConditionRowsShown);
+
+    for (std::size_t c = 0; c < design::kDesignColumnCount; ++c) {
+        table_->setHorizontalHeaderItem(
+            static_cast<int>(c), new QTableWidgetItem(QString::fromStdString(
+                                     design::design_heading(design::kDesignColumns[c], answer.design.units.force))));
+    }
+    const auto order = failures_first_->isChecked() ? design::DesignOrder::FailuresFirst : design::DesignOrder::Members;
+    fill_rows(*table_, design::design_table(answer.result, answer.design, order),
+              [&answer](const design::DesignTableRow& row) {
+                  return !answer.result.members[engine::to_index(row.member)].passes;
+              });
+
+    QString lightest = to_qstring(kLightestHeading);
+    for (std::size_t g = 0; g < design::kGroupCount; ++g)
+        lightest += u'\n' + to_qstring(kLightestOfGroup)
+                                .arg(to_qstring(design::kGroupKeys[g]),
+                                     QString::fromStdString(design::lightest_words(answer, g)));
+    lightest_->setText(lightest);
+    verdict_->setText(QString::fromStdString(design::design_verdict(answer.result)));
+
+    deflection_box_->setVisible(answer.deflection.has_value());
+    if (!answer.deflection) return;
+    const std::string_view length_unit = design::unit_key(answer.design.units.length);
+    deflection_caption_->setText(QString::fromStdString(design::deflection_caption(*answer.deflection, length_unit)));
+    for (std::size_t c = 0; c < design::kDeflectionColumnCount; ++c) {
+        deflection_table_->setHorizontalHeaderItem(
+            static_cast<int>(c), new QTableWidgetItem(QString::fromStdString(
+                                     design::deflection_heading(design::kDeflectionColumns[c], length_unit))));
+    }
+    fill_rows(*deflection_table_, design::deflection_table(*answer.deflection),
+              [](const design::DeflectionTableRow& row) { return !row.passes; });
+    fit_height(*deflection_table_, deflection_table_->rowCount());
+}
+
+void DesignWindow::on_units_chosen() {
+    const int force = force_box_->currentIndex();
+    const int length = length_box_->currentIndex();
+    if (force < 0 || length < 0) return;
+    propose(design::set_units(project_, design::kForceUnits[static_cast<std::size_t>(force)].unit,
+                              design::kLengthUnits[static_cast<std::size_t>(length)].unit));
+}
+
+void DesignWindow::on_code_chosen(int index) {
+    if (index < 0) return;
+    propose(design::set_design_code(project_, design::kDesignCodes[static_cast<std::size_t>(index)].code));
+}
+
+void DesignWindow::on_material_chosen(int index) {
+    if (index < 0) return;
+    propose(design::set_material(project_, material_box_->itemData(index).toString().toStdString()));
+}
+
+void DesignWindow::on_service_class_chosen(int index) {
+    if (index < 0) return;
+    propose(design::set_service_class(project_, index + 1));
+}
+
+void DesignWindow::on_serviceability_changed() {
+    std::vector<std::string> names;
+    for (int row = 0; row < serviceability_list_->count(); ++row) {
+        const QListWidgetItem* item = serviceability_list_->item(row);
+        if (item->checkState() == Qt::Checked) names.push_back(item->text().toStdString());
+    }
+    propose(design::set_serviceability(project_, std::move(names)));
+}
+
+void DesignWindow::on_use_lightest() {
+    auto edited = design::use_lightest_sections(project_);
+    if (const auto* error = std::get_if<design::DesignError>(&edited)) {
+        dialogs_.message(to_qstring(kNoDesign).arg(QString::fromStdString(error->message)) + QStringLiteral("\r\n") +
+                             to_qstring(kHowToStart),
+                         MessageStyle::OkExclamation, to_qstring(kLightestTitle));
+        return;
+    }
+    propose(std::get<load_case::Project>(std::move(edited)));
+}
+
+void DesignWindow::on_save_csv() {
+    const QString title = plain_command_text(to_qstring(kSaveDesignCsvCommand));
+    if (const auto* error = std::get_if<design::DesignError>(&shown_)) {
+        dialogs_.message(to_qstring(kNoDesignToSave).arg(QString::fromStdString(error->message)),
+                         MessageStyle::OkExclamation, title);
+        return;
+    }
+    const design::ProjectDesign& answer = std::get<design::ProjectDesign>(shown_);
+    // The members' order, as korvel-solve --design --format csv writes the same bytes.
+    export_.save(title, to_qstring(kDesignCsvName), to_qstring(kDesignCsvFilter), QStringLiteral("csv"),
+                 [&answer](const QString& extension) -> std::optional<QByteArray> {
+                     if (extension != u"csv") return std::nullopt;
+                     return QByteArray::fromStdString(
+                         design::design_csv(answer.result, answer.design, design::DesignOrder::Members));
+                 });
+}
+
+}  // namespace korvel::ui

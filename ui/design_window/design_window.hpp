@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <variant>
+
+#include "design/project_design.hpp"
+#include "load_case/project.hpp"
+#include "ui/dialogs/dialogs.hpp"
+#include "ui/report/results_export.hpp"
+#include "ui/widgets/window_menu.hpp"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QTableWidget;
+
+namespace korvel::ui {
+
+// The modeless window "KORVEL - Design": the design settings of the project in
+// the load cases window, and the design they give: its conditions, every
+// member's check, the lightest sections, the verdict and the deflections. The
+// project stays the load cases window's: each change made here goes there as
+// an edit (undone there), and comes back through show_project.
+class DesignWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DesignWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+
+    // Shows the design of this project; the window follows each change of it.
+    void show_project(const load_case::Project& project);
+    const load_case::Project& project() const { return project_; }
+    // The design shown, or why there is none.
+    const std::variant<design::ProjectDesign, design::DesignError>& shown() const { return shown_; }
+
+signals:
+    // The project with one change of its units or design; changes sharing a
+    // merge key (the keystrokes into one box) undo as one.
+    void project_edited(const korvel::load_case::Project& project, const QString& merge_key);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QWidget* build_settings();
+    QWidget* build_results();
+
+    // Takes an edit of the project: shows it at once and hands it on.
+    void propose(load_case::Project edited, const QString& merge_key = {});
+    // The settings from the project, without taking the filling for an edit;
+    // a box being typed into keeps its text and cursor.
+    void show_settings(const load_case::Project& before);
+    void show_design();
+    void show_section_faults();
+
+    void on_units_chosen();
+    void on_code_chosen(int index);
+    void on_material_chosen(int index);
+    void on_service_class_chosen(int index);
+    void on_serviceability_changed();
+    void on_use_lightest();
+    void on_save_csv();
+    void on_close() { close(); }
+
+    static const std::array<MenuCommand<DesignWindow>, 2> kDesignCommands;
+
+    Dialogs& dialogs_;
+    ResultsExport export_;
+    load_case::Project project_;
+    std::variant<design::ProjectDesign, design::DesignError> shown_;
+    bool ever_shown_ = false;
+
+    QComboBox* force_box_ = nullptr;
+    QComboBox* length_box_ = nullptr;
+    QComboBox* code_box_ = nullptr;
+    QComboBox* material_box_ = nullptr;
+    QComboBox* service_class_box_ = nullptr;
+    std::array<QLineEdit*, design::kGroupCount> section_boxes_{};
+    std::array<QLabel*, design::kGroupCount> section_faults_{};
+    QLineEdit* limit_box_ = nullptr;
+    QListWidget* serviceability_list_ = nullptr;
+
+    QLabel* message_ = nullptr;
+    QWidget* results_ = nullptr;
+    QTableWidget* conditions_ = nullptr;
+    QCheckBox* failures_first_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* lightest_ = nullptr;
+    QLabel* verdict_ = nullptr;
+    QGroupBox* deflection_box_ = nullptr;
+    QLabel* deflection_caption_ = nullptr;
+    QTableWidget* deflection_table_ = nullptr;
+};
+
+}  // namespace korvel::ui
