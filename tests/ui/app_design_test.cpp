@@ -172,5 +172,18 @@ TEST_F(DesignRoad, SavesTheDesignAsCsv) {
     EXPECT_TRUE(dialogs.calls.back().text.contains(nowhere));
 }
 
+// The report asks for the title fields, then writes the design sheet as PDF.
+TEST_F(DesignRoad, SavesTheDesignReport) {
+    open_design(c24_roof());
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("design.pdf"));
+    dialogs.answer_title_fields(ui::TitleFields{});
+    dialogs.answer_file_name(path);
+    trigger(coordinator.design_window(), ui::kDesignReportCommand);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+}
+
 }  // namespace
 }  // namespace korvel::app::testing

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,6 +24,7 @@
 #include "design/deflection_table.hpp"
 #include "design/design_edits.hpp"
 #include "design/design_table.hpp"
+#include "ui/design_window/design_report.hpp"
 #include "ui/design_window/design_window_texts.hpp"
 #include "ui/widgets/menu_bar_commands.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -101,7 +103,8 @@ const std::string& section_text(const load_case::DesignSettings& settings, std::
 
 }  // namespace
 
-const std::array<MenuCommand<DesignWindow>, 2> DesignWindow::kDesignCommands{{
+const std::array<MenuCommand<DesignWindow>, 3> DesignWindow::kDesignCommands{{
+    {kDesignReportCommand, QKeySequence::UnknownKey, {}, &DesignWindow::on_save_report, true, false},
     // Written out: the platforms have no standard key for an export.
     {kSaveDesignCsvCommand, QKeySequence::UnknownKey, "Ctrl+Shift+E", &DesignWindow::on_save_csv, false, false},
     {kCloseDesignCommand, QKeySequence::Close, {}, &DesignWindow::on_close, true, false},
@@ -454,6 +457,23 @@ void DesignWindow::on_use_lightest() {
         return;
     }
     propose(std::get<load_case::Project>(std::move(edited)));
+}
+
+void DesignWindow::on_save_report() {
+    const QString title = plain_command_text(to_qstring(kDesignReportCommand));
+    if (const auto* error = std::get_if<design::DesignError>(&shown_)) {
+        dialogs_.message(to_qstring(kNoDesignToSave).arg(QString::fromStdString(error->message)),
+                         MessageStyle::OkExclamation, title);
+        return;
+    }
+    const std::optional<TitleFields> fields = export_.ask_title_fields();
+    if (!fields) return;
+    const design::ProjectDesign& answer = std::get<design::ProjectDesign>(shown_);
+    export_.save(title, to_qstring(kDesignReportName), to_qstring(kDesignPdfFilter), QStringLiteral("pdf"),
+                 [this, &answer, &fields](const QString& extension) -> std::optional<QByteArray> {
+                     if (extension != u"pdf") return std::nullopt;
+                     return design_report_pdf(project_, answer, QDateTime::currentDateTime(), *fields);
+                 });
 }
 
 void DesignWindow::on_save_csv() {

@@ -64,10 +64,11 @@ private:
     void on_service_class_chosen(int index);
     void on_serviceability_changed();
     void on_use_lightest();
+    void on_save_report();
     void on_save_csv();
     void on_close() { close(); }
 
-    static const std::array<MenuCommand<DesignWindow>, 2> kDesignCommands;
+    static const std::array<MenuCommand<DesignWindow>, 3> kDesignCommands;
 
     Dialogs& dialogs_;
     ResultsExport export_;

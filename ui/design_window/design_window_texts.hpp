@@ -13,6 +13,9 @@ inline constexpr std::string_view kSaveDesignCsvCommand = "Save design as CS&V..
 inline constexpr std::string_view kCloseDesignCommand = "&Close";
 inline constexpr std::string_view kDesignCsvName = "korvel-design.csv";
 inline constexpr std::string_view kDesignCsvFilter = "CSV tables (*.csv)";
+inline constexpr std::string_view kDesignReportCommand = "Save design &report as PDF...";
+inline constexpr std::string_view kDesignReportName = "korvel-design.pdf";
+inline constexpr std::string_view kDesignPdfFilter = "PDF documents (*.pdf)";
 
 // The settings, as their captions and what a screen reader says.
 inline constexpr std::string_view kSettingsBox = "Settings";
