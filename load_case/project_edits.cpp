@@ -27,6 +27,17 @@ std::optional<std::string> preset_name_for(const std::string& name, const std::v
     return std::nullopt;
 }
 
+// The design names its serviceability combinations: they follow a combination renamed, and leave with it.
+void rename_in_design(Project& project, const std::string& old_name, const std::string& new_name) {
+    if (!project.design || old_name == new_name) return;
+    for (std::string& name : project.design->serviceability)
+        if (name == old_name) name = new_name;
+}
+
+void forget_in_design(Project& project, const std::string& name) {
+    if (project.design) std::erase(project.design->serviceability, name);
+}
+
 }  // namespace
 
 std::string first_free_name(const std::vector<std::string>& taken, const std::string& base) {
@@ -121,6 +132,7 @@ void delete_case(Project& project, std::size_t index) {
     for (const CombinationChange& change : changes_of_deleting_case(project, index)) {
         Combination& combination = project.combinations[change.combination];
         std::erase_if(combination.factors, [&name](const Factor& factor) { return factor.case_name == name; });
+        rename_in_design(project, combination.name, change.name_after);
         combination.name = change.name_after;
     }
     project.cases.erase(project.cases.begin() + static_cast<std::ptrdiff_t>(index));
@@ -154,10 +166,12 @@ std::size_t add_combination(Project& project) {
 }
 
 void rename_combination(Project& project, std::size_t index, std::string name) {
+    rename_in_design(project, project.combinations.at(index).name, name);
     project.combinations.at(index).name = std::move(name);
 }
 
 void delete_combination(Project& project, std::size_t index) {
+    forget_in_design(project, project.combinations.at(index).name);
     project.combinations.erase(project.combinations.begin() + static_cast<std::ptrdiff_t>(index));
 }
 

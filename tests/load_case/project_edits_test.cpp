@@ -27,6 +27,11 @@ Project roof() {
              {"LRFD 5: 0.9 Dead + 1.0 Wind uplift", {{"Dead", "0.9"}, {"Wind uplift", "1.0"}}}}};
 }
 
+// The roof with a design whose deflections are checked under these combinations.
+void check_deflections_under(Project& project, std::vector<std::string> names) {
+    project.design.emplace().serviceability = std::move(names);
+}
+
 engine::RoofPitch pitch(const char* text) { return std::get<engine::RoofPitch>(engine::parse_pitch(text)); }
 
 struct EditCase {
@@ -154,6 +159,20 @@ TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
          }},
         {"delete combination", [](Project& p) { delete_combination(p, 0); },
          [](Project& p) { p.combinations.erase(p.combinations.begin()); }},
+        {"the design's deflections follow a combination renamed, deleted, or renamed by a case deleted",
+         [](Project& p) {
+             check_deflections_under(p, {"1.2D + 1.6S", "LRFD 5: 0.9 Dead + 1.0 Wind uplift"});
+             rename_combination(p, 0, "D + S");
+             delete_case(p, 2);
+             add_combination(p);
+             delete_combination(p, 2);
+             delete_combination(p, 0);
+         },
+         [](Project& p) {
+             check_deflections_under(p, {"LRFD 5: 0.9 Dead"});
+             p.cases.pop_back();
+             p.combinations = {{"LRFD 5: 0.9 Dead", {{"Dead", "0.9"}}}};
+         }},
         {"a factor goes in the order of the cases", [](Project& p) { set_factor(p, 1, "Snow", " 0.5 "); },
          [](Project& p) {
              p.combinations[1].factors.insert(p.combinations[1].factors.begin() + 1, {"Snow", "0.5"});
