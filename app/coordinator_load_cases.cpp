@@ -32,6 +32,10 @@ ui::LoadCasesWindow& Coordinator::load_cases_window() {
 
 void Coordinator::connect_load_cases() {
     connect(&main_window_, &ui::MainWindow::load_cases_requested, this, &Coordinator::show_load_cases);
+    connect(&main_window_, &ui::MainWindow::design_requested, this, [this] {
+        show_load_cases();
+        show_design();
+    });
     connect(&main_window_, &ui::MainWindow::project_opened, this,
             [this](const QString& path, const load_case::Project& project) {
                 if (!load_cases_window().open_project(path, project)) return;

@@ -92,6 +92,15 @@ TEST_F(DesignRoad, TheTablesAreTheDesignsRowsInEitherOrder) {
     EXPECT_EQ(control<QLabel>("Verdict").text().toStdString(), design::design_verdict(answer.result));
 }
 
+// From the main window, the design opens beside the load cases window, which opens first.
+TEST_F(DesignRoad, TheMainWindowOpensItOnTheLoadCasesProject) {
+    coordinator.load_cases_window().open_project(QString(), c24_roof());
+    trigger(form1(), "Design members...");
+    EXPECT_TRUE(coordinator.load_cases_window().isVisible());
+    EXPECT_TRUE(coordinator.design_window().isVisible());
+    EXPECT_EQ(coordinator.design_window().project(), c24_roof());
+}
+
 TEST_F(DesignRoad, WithoutUnitsItSaysWhatToAddUntilTheyAreChosen) {
     load_case::Project project = c24_roof();
     project.units.reset();

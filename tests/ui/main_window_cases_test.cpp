@@ -93,6 +93,7 @@ TEST_F(CasesTest, TheMenuOffersItsCommandsWithTheirShortcuts) {
         {QStringLiteral("Undo"), QStringLiteral("Ctrl+Z"), true},
         {QStringLiteral("Redo"), QStringLiteral("Ctrl+Shift+Z"), true},
         {QStringLiteral("Roof pitch..."), QStringLiteral("Ctrl+Shift+P"), true},
+        {QStringLiteral("Design members..."), QStringLiteral("Ctrl+Shift+D"), true},
     };
     EXPECT_EQ(shown(), expected);
 

@@ -35,6 +35,7 @@ signals:
     void project_opened(const QString& path, const korvel::load_case::Project& project);
     // "Load cases..." was chosen.
     void load_cases_requested();
+    void design_requested();
     // The span or a load shown changed, by any road: typing, a load question, the load table,
     // Open, Reset, Start New, undo or redo.
     void inputs_changed();
@@ -82,7 +83,7 @@ private:
 
     // The window menu: load cases, all loads in one table, the force diagram (main_window_cases.cpp).
     void add_window_menu();
-    static const std::array<MenuCommand<MainWindow>, 9> kMenuCommands;
+    static const std::array<MenuCommand<MainWindow>, 10> kMenuCommands;
     // The recent files, a "Clear list" entry after them; a file gone is taken off when chosen.
     void fill_recent_menu(QMenu& menu);
     void open_recent(const QString& path);

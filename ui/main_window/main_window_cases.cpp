@@ -32,7 +32,7 @@ std::optional<QString> span_box_refusal(const QString& span, int max_length) {
 }  // namespace
 
 // The force diagram is the same command as in the results window, so it opens beside either window.
-const std::array<MenuCommand<MainWindow>, 9> MainWindow::kMenuCommands{{
+const std::array<MenuCommand<MainWindow>, 10> MainWindow::kMenuCommands{{
     {"Open load case...", QKeySequence::Open, {}, &MainWindow::on_open_case, false, false},
     {"Open recent", QKeySequence::UnknownKey, {}, nullptr, false, false, &MainWindow::fill_recent_menu},
     {"Save load case...", QKeySequence::Save, {}, &MainWindow::on_save_case, false, false},
@@ -42,6 +42,8 @@ const std::array<MenuCommand<MainWindow>, 9> MainWindow::kMenuCommands{{
     {"Undo", QKeySequence::Undo, {}, &MainWindow::on_undo, true, false},
     {"Redo", QKeySequence::UnknownKey, "Ctrl+Shift+Z", &MainWindow::on_redo, false, false},
     {"Roof pitch...", QKeySequence::UnknownKey, "Ctrl+Shift+P", &MainWindow::on_pitch, true, false},
+    // The design is the project's, in the load cases window, which opens with it.
+    {"Design members...", QKeySequence::UnknownKey, "Ctrl+Shift+D", &MainWindow::design_requested, false, false},
 }};
 
 void MainWindow::add_window_menu() {
