@@ -50,9 +50,13 @@ public:
 
     // Runs the application's event loop while `act` runs inside it; returns the
     // loop's exit status, or -1 when nothing ended the loop within a few seconds.
+    // The guard dies with the call: a later test's event loop must not be ended by this one's.
     static int exit_status_of(std::function<void()> act) {
         QTimer::singleShot(0, std::move(act));
-        QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+        guard.start(5000);
         return QApplication::exec();
     }
 
