@@ -10,6 +10,14 @@ load_case::DesignSettings& design_block(load_case::Project& project) {
     return *project.design;
 }
 
+template <typename Settings>
+auto* section_entry(Settings& settings, std::size_t group) {
+    const auto found =
+        std::find_if(settings.sections.begin(), settings.sections.end(),
+                     [group](const load_case::NamedText& entry) { return entry.name == kGroupKeys[group]; });
+    return found == settings.sections.end() ? nullptr : &*found;
+}
+
 const Material* first_material_of(DesignCode code) {
     const auto found =
         std::find_if(kMaterials.begin(), kMaterials.end(), [code](const Material& m) { return code_accepts(code, m); });
@@ -17,6 +25,11 @@ const Material* first_material_of(DesignCode code) {
 }
 
 }  // namespace
+
+const std::string* group_section(const load_case::DesignSettings& settings, std::size_t group) {
+    const load_case::NamedText* entry = section_entry(settings, group);
+    return entry == nullptr ? nullptr : &entry->text;
+}
 
 load_case::Project set_units(load_case::Project project, ForceUnit force, LengthUnit length) {
     project.units = load_case::ProjectUnits{std::string(unit_key(force)), std::string(unit_key(length))};
@@ -46,14 +59,11 @@ load_case::Project set_service_class(load_case::Project project, int service_cla
 }
 
 load_case::Project set_group_section(load_case::Project project, std::size_t group, std::string text) {
-    std::vector<load_case::NamedText>& sections = design_block(project).sections;
-    const std::string name(kGroupKeys[group]);
-    const auto found = std::find_if(sections.begin(), sections.end(),
-                                    [&name](const load_case::NamedText& entry) { return entry.name == name; });
-    if (found != sections.end())
-        found->text = std::move(text);
+    load_case::DesignSettings& settings = design_block(project);
+    if (load_case::NamedText* entry = section_entry(settings, group))
+        entry->text = std::move(text);
     else
-        sections.push_back({name, std::move(text)});
+        settings.sections.push_back({std::string(kGroupKeys[group]), std::move(text)});
     return project;
 }
 
@@ -76,12 +86,9 @@ std::variant<load_case::Project, DesignError> use_lightest_sections(load_case::P
     if (code && material && code_accepts(*code, *material)) {
         const std::string stand_in = default_candidates(*code).front();
         for (std::size_t g = 0; g < kGroupCount; ++g) {
-            const auto& sections = trial.design->sections;
-            const auto own = std::find_if(sections.begin(), sections.end(), [g](const load_case::NamedText& entry) {
-                return entry.name == kGroupKeys[g];
-            });
-            if (own == sections.end() ||
-                std::holds_alternative<std::string>(read_section(own->text, *material, code_row(*code).system)))
+            const std::string* own = group_section(*trial.design, g);
+            if (own == nullptr ||
+                std::holds_alternative<std::string>(read_section(*own, *material, code_row(*code).system)))
                 trial = set_group_section(std::move(trial), g, stand_in);
         }
     }

@@ -23,6 +23,9 @@ load_case::Project set_design_code(load_case::Project project, DesignCode code);
 load_case::Project set_material(load_case::Project project, std::string_view material);
 load_case::Project set_service_class(load_case::Project project, int service_class);
 
+// The section text the design block gives a group (kGroupKeys' order), or nothing.
+const std::string* group_section(const load_case::DesignSettings& settings, std::size_t group);
+
 // The section of a group (kGroupKeys' order) as typed, kept even where it does not read.
 load_case::Project set_group_section(load_case::Project project, std::size_t group, std::string text);
 

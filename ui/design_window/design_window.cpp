@@ -95,10 +95,8 @@ QLabel* note(QWidget* parent, const QString& text = {}) {
 
 const std::string& section_text(const load_case::DesignSettings& settings, std::size_t group) {
     static const std::string kNone;
-    const auto found =
-        std::find_if(settings.sections.begin(), settings.sections.end(),
-                     [group](const load_case::NamedText& e) { return e.name == design::kGroupKeys[group]; });
-    return found == settings.sections.end() ? kNone : found->text;
+    const std::string* text = design::group_section(settings, group);
+    return text == nullptr ? kNone : *text;
 }
 
 }  // namespace
