@@ -6,30 +6,18 @@
 
 #include "design/design_edits.hpp"
 #include "design/project_design.hpp"
+#include "tests/design/c24_roof.hpp"
 
 namespace korvel::design {
 namespace {
 
 using load_case::Project;
 
-// A C24 roof in kN and m: dead load and snow at the top chord's nodes.
+// The C24 roof with the webs' section and the serviceability combinations still to be chosen.
 Project roof() {
-    Project project;
-    project.span = "14.4";
-    const auto load = [](std::string_view key) { return *engine::load_index_by_key(key); };
-    load_case::LoadCase dead{"Dead", load_case::CaseKind::Dead, {}};
-    for (const char* node : {"U2.V", "U4.V", "U6.V"}) dead.loads[load(node)] = "4";
-    load_case::LoadCase snow{"Snow", load_case::CaseKind::Snow, {}};
-    snow.loads[load("U4.V")] = "6";
-    project.cases = {dead, snow};
-    project.combinations = {{"1.35D + 1.5S", {{"Dead", "1.35"}, {"Snow", "1.5"}}},
-                            {"D + S", {{"Dead", "1"}, {"Snow", "1"}}}};
-    project.units = load_case::ProjectUnits{"kN", "m"};
-    project.design = load_case::DesignSettings{};
-    project.design->code = "EN 1995-1-1";
-    project.design->service_class = "2";
-    project.design->material = "C24";
-    project.design->sections = {{"top chord", "47x150"}, {"bottom chord", "47x125"}};
+    Project project = design_testing::c24_roof();
+    project.design->sections.pop_back();
+    project.design->serviceability.clear();
     return project;
 }
 

@@ -14,33 +14,14 @@
 
 #include "design/deflection_table.hpp"
 #include "design/design_table.hpp"
+#include "tests/design/c24_roof.hpp"
 #include "tests/ui/app_test_support.hpp"
 #include "ui/design_window/design_window_texts.hpp"
 
 namespace korvel::app::testing {
 namespace {
 
-// The C24 roof in kN and m: dead load, snow, and the deflections under D + S.
-load_case::Project c24_roof() {
-    load_case::Project project;
-    project.span = "14.4";
-    const auto load = [](std::string_view key) { return *engine::load_index_by_key(key); };
-    load_case::LoadCase dead{"Dead", load_case::CaseKind::Dead, {}};
-    for (const char* node : {"U2.V", "U4.V", "U6.V"}) dead.loads[load(node)] = "4";
-    load_case::LoadCase snow{"Snow", load_case::CaseKind::Snow, {}};
-    snow.loads[load("U4.V")] = "6";
-    project.cases = {dead, snow};
-    project.combinations = {{"1.35D + 1.5S", {{"Dead", "1.35"}, {"Snow", "1.5"}}},
-                            {"D + S", {{"Dead", "1"}, {"Snow", "1"}}}};
-    project.units = load_case::ProjectUnits{"kN", "m"};
-    project.design.emplace();
-    project.design->code = "EN 1995-1-1";
-    project.design->service_class = "2";
-    project.design->material = "C24";
-    project.design->sections = {{"top chord", "47x150"}, {"bottom chord", "47x125"}, {"webs", "47x75"}};
-    project.design->serviceability = {"D + S"};
-    return project;
-}
+using design_testing::c24_roof;
 
 void trigger(QWidget& window, std::string_view text) {
     for (QAction* action : window.findChildren<QAction*>())
