@@ -175,7 +175,25 @@ char* Fixed4::write_text(char* buffer) const {
     // "-" + up to 15 integer digits + "." + 4 fraction digits.
     char* end = buffer;
     if (count_ < 0) *end++ = '-';
-    end = std::to_chars(end, buffer + kMaxTextLength, magnitude / scale).ptr;
+    // The whole part two digits at a time from its end into a scratch of 16
+    // digits and more, then copied in one fixed-size move: most results have few
+    // digits, and a whole part has at most 15.
+    std::uint64_t whole = magnitude / scale;
+    constexpr std::size_t kWholeEnd = 16;
+    char digits[2 * kWholeEnd]{};
+    char* first = digits + kWholeEnd;
+    for (; whole >= 100; whole /= 100) {
+        first -= 2;
+        std::copy_n(&kDigitPairs[2 * (whole % 100)], 2, first);
+    }
+    if (whole >= 10) {
+        first -= 2;
+        std::copy_n(&kDigitPairs[2 * whole], 2, first);
+    } else {
+        *--first = static_cast<char>('0' + whole);
+    }
+    std::copy_n(first, kWholeEnd, end);
+    end += digits + kWholeEnd - first;
     const auto fraction = static_cast<std::size_t>(magnitude % scale);
     if (fraction == 0) return end;
     *end++ = '.';

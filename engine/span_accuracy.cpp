@@ -1,9 +1,10 @@
 #include "engine/span_accuracy.hpp"
 
+#include <cmath>
 #include <cstdio>
 
 #include "engine/arithmetic_error.hpp"
-#include "engine/truss_geometry.hpp"
+#include "engine/fixed4.hpp"
 
 namespace korvel::engine {
 
@@ -26,7 +27,8 @@ std::string SpanAccuracyWarning::message() const {
 std::optional<SpanAccuracyWarning> span_accuracy_warning(std::string_view span_text) {
     Fixed4 span;
     try {
-        span = derive_geometry(span_text).span;
+        // The span as the geometry takes it, without the rest of the geometry.
+        span = Fixed4::round(std::fabs(parse_double(span_text)));
     } catch (const ArithmeticError&) {
         return std::nullopt;
     }

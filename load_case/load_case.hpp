@@ -13,6 +13,9 @@ namespace korvel::load_case {
 // The largest case the programs read: a case file's size, and by default a
 // batch line's length. Far beyond any case typed by hand, short of exhausting memory.
 inline constexpr std::size_t kLargestCaseBytes = std::size_t{16} << 20;
+// The largest case or project file the window and korvel-solve read: room for a
+// project at its limits of 1,000 cases and 1,000 combinations.
+inline constexpr std::size_t kLargestFileBytes = std::size_t{64} << 20;
 
 // Which loads there are, for messages about a key that is not one.
 inline constexpr std::string_view kLoadKeysHint =

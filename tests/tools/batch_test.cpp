@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "tools/korvel_solve/batch.hpp"
+#include "tools/korvel_solve/input_files.hpp"
 #include "tools/korvel_solve/output_sink.hpp"
 #include "tools/korvel_solve/result_json.hpp"
 
@@ -133,6 +134,15 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"{\"span\": true}\n{\"span\": 16, \"loads\": {\"U4.V\": null}}\n",
                  {"bad-request", "bad-request"},
                  {"\"span\" must be a text", "\"U4.V\" must be a text"}}));
+
+TEST(Batch, ALineIsAProjectWhereItNamesCasesOrCombinations) {
+    const std::vector<std::pair<std::string_view, bool>> lines{
+        {R"({"span": "1", "cases": []})", true},    {R"({"combinations": [], "span": "1"})", true},
+        {R"({"span": "c", "pitch": "30"})", false}, {R"({"span": "1", "xcases": 1, "case": 2})", false},
+        {R"(cases" combinations")", false},         {R"({"span": "1", "loads": {"cases": 1}})", true},
+    };
+    for (const auto& [line, project] : lines) EXPECT_EQ(names_project_parts(line), project) << line;
+}
 
 TEST(Batch, AnswersAJsonNumberAsItsTextExactly) {
     // The same case with a text and with the number written the same way gives the same answer.

@@ -90,7 +90,7 @@ TEST_F(CaseFileTest, EveryKindOfBadFileIsAnErrorNamingTheProblem) {
         {"a list for a load", R"({"loads": {"U4.V": ["1"]}})", "U4.V"},
         {"not UTF-8", "{\"span\": \"\xff\"}", "UTF-8"},
         {"two cases", "{\"span\": \"1\"}\n{\"span\": \"2\"}\n", "not valid JSON"},
-        {"over 16 MiB", QByteArray(kCaseFileSizeLimit + 1, ' '), "larger than 16 MiB"},
+        {"over 64 MiB", QByteArray(kCaseFileSizeLimit + 1, ' '), "larger than 64 MiB"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -118,7 +118,7 @@ TEST_F(CaseFileTest, AProjectIsWrittenAndReadBackAsAProject) {
     EXPECT_TRUE(std::get<CaseFileError>(bad).problem.startsWith(QStringLiteral("it is not a usable project")));
 }
 
-TEST_F(CaseFileTest, ExactlySixteenMebibytesIsStillRead) {
+TEST_F(CaseFileTest, AFileExactlyAtTheLimitIsStillRead) {
     QByteArray bytes = R"({"span": "16"})";
     bytes.append(QByteArray(kCaseFileSizeLimit - bytes.size(), ' '));
     write_bytes(path("big.korvel.json"), bytes);

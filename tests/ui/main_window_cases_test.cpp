@@ -199,7 +199,7 @@ TEST_F(CasesTest, EveryBadFileIsReportedByNameAndLeavesTheWindowUntouched) {
         {"load on a node that takes none", R"({"loads": {"L2.H": "1"}})", "L2.H"},
         {"not a text", R"({"loads": {"U4.V": null}})", "U4.V"},
         {"not UTF-8", "{\"span\": \"1\xc3\"}", "UTF-8"},
-        {"over 16 MiB", QByteArray(kCaseFileSizeLimit + 1, '\n'), "16 MiB"},
+        {"over 64 MiB", QByteArray(kCaseFileSizeLimit + 1, '\n'), "64 MiB"},
         {"a span the span box refuses", R"({"span": "-", "loads": {"U4.V": "1"}})", "span \"-\""},
         {"a span on several lines", R"({"span": "1\n6"})", "several lines"},
         {"a span longer than the span box takes", R"({"span": "123456789"})", "at most 8"},

@@ -58,7 +58,13 @@ void InputFiles::close_all() {
 }
 
 bool names_project_parts(std::string_view text) {
-    return text.find("\"cases\"") != std::string_view::npos || text.find("\"combinations\"") != std::string_view::npos;
+    // Scans for the rare 'c' rather than the quote that every key and text starts with.
+    for (std::size_t c = text.find('c', 1); c != std::string_view::npos; c = text.find('c', c + 1)) {
+        if (text[c - 1] != '"') continue;
+        const std::string_view rest = text.substr(c);
+        if (rest.starts_with("cases\"") || rest.starts_with("combinations\"")) return true;
+    }
+    return false;
 }
 
 std::string input_description(const BatchInput& input) {

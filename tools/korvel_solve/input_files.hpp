@@ -30,7 +30,7 @@ private:
 // The largest case or project file read: room for a project at its limits of
 // 1000 cases and 1000 combinations of 1000 factors each, with texts of a few
 // dozen characters (such a project takes about 25 MB), while bounding memory.
-inline constexpr std::size_t kMaxCaseFileBytes = std::size_t{64} << 20;
+inline constexpr std::size_t kMaxCaseFileBytes = load_case::kLargestFileBytes;
 
 // Whether a case file's text names the parts of a project, so that a message can
 // call it one even before it reads as one.

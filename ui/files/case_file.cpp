@@ -14,6 +14,12 @@
 
 namespace korvel::ui {
 
+namespace {
+
+QString too_large() { return QStringLiteral("it is larger than %1 MiB").arg(kCaseFileSizeLimit >> 20); }
+
+}  // namespace
+
 std::variant<engine::AnalysisInput, load_case::Project, CaseFileError> read_case_file(const QString& path) {
     const auto fail = [&path](const QString& problem) { return CaseFileError{path, problem}; };
     const QFileInfo info(path);
@@ -27,7 +33,7 @@ std::variant<engine::AnalysisInput, load_case::Project, CaseFileError> read_case
     }
     // A folder, a device or a pipe is refused before it is opened: reading one could block or never end.
     if (!info.isFile()) return fail(QStringLiteral("it is not a file"));
-    if (info.size() > kCaseFileSizeLimit) return fail(QStringLiteral("it is larger than 16 MiB"));
+    if (info.size() > kCaseFileSizeLimit) return fail(too_large());
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
@@ -35,7 +41,7 @@ std::variant<engine::AnalysisInput, load_case::Project, CaseFileError> read_case
     const QByteArray bytes = file.read(kCaseFileSizeLimit + 1);
     if (file.error() != QFileDevice::NoError)
         return fail(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
-    if (bytes.size() > kCaseFileSizeLimit) return fail(QStringLiteral("it is larger than 16 MiB"));
+    if (bytes.size() > kCaseFileSizeLimit) return fail(too_large());
 
     auto outcome =
         load_case::read_case_file(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

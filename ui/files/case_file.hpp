@@ -11,7 +11,7 @@
 namespace korvel::ui {
 
 // A load case file: one line of the load-case format and a newline, named *.korvel.json.
-inline constexpr qint64 kCaseFileSizeLimit = static_cast<qint64>(load_case::kLargestCaseBytes);
+inline constexpr qint64 kCaseFileSizeLimit = static_cast<qint64>(load_case::kLargestFileBytes);
 inline constexpr QLatin1StringView kCaseFileExtension{".korvel.json"};
 
 // Why a case file could not be read or written, in words for the user.
