@@ -329,8 +329,10 @@ private:
                 return read_array("serviceability",
                                   [&](std::size_t) { read_name(design.serviceability.emplace_back()); });
             }
-            for (const auto& [name, table] : tables) {
+            for (const auto& [name, table_of_name] : tables) {
                 if (name != key) continue;
+                // A plain pointer: a lambda may not capture a structured binding in every compiler.
+                auto* table = table_of_name;
                 return read_object(engine::quoted_text(name), [&](std::string_view entry) {
                     NamedText& named = table->emplace_back();
                     named.name.assign(entry);
