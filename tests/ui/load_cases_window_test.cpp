@@ -148,6 +148,8 @@ TEST_F(LoadCasesWindowTest, AddAndDuplicateGiveCasesOfTheirOwnNames) {
     EXPECT_EQ(project.cases[2].loads, project.cases[1].loads);
     EXPECT_EQ(project.cases[4].name, "Ceiling");
     EXPECT_EQ(window.selected_case(), 4U);
+    ASSERT_NE(window.focusWidget(), nullptr);
+    EXPECT_TRUE(window.focusWidget()->inherits("korvel::ui::LoadTable")) << "the new case's loads are typed next";
     EXPECT_EQ(case_columns(), (QStringList{"Dead", "Snow", "Snow copy", "Wind uplift", "Ceiling"}));
     EXPECT_EQ(project.combinations, roof().combinations) << "new cases take part in no combination";
 }

@@ -408,6 +408,8 @@ void LoadCasesWindow::on_add_case() {
     edit([&](load_case::Project& project) { added = load_case::add_case(project, name->toStdString()); });
     show_cases(added);
     show_combinations();
+    // A new case is there to be filled: its loads come next, from the keyboard too.
+    load_table_->setFocus(Qt::OtherFocusReason);
 }
 
 void LoadCasesWindow::on_rename_case() {
