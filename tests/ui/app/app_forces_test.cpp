@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 
 namespace korvel::app::testing {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/coordinator.hpp"
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "ui/dialogs/qt_dialogs.hpp"
 #include "ui/widgets/default_font.hpp"
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/default_font.hpp"
 

@@ -15,7 +15,7 @@
 #include "design/deflection_table.hpp"
 #include "design/design_table.hpp"
 #include "tests/design/c24_roof.hpp"
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "ui/design_window/design_window_texts.hpp"
 
 namespace korvel::app::testing {

@@ -4,7 +4,7 @@
 
 #include <QMenu>
 
-#include "tests/ui/main_window_fixture.hpp"
+#include "tests/ui/main_window/main_window_fixture.hpp"
 
 namespace korvel::ui::testing {
 namespace {

@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-#include "tests/ui/main_window_fixture.hpp"
+#include "tests/ui/main_window/main_window_fixture.hpp"
 #include "ui/main_window/hotspots.hpp"
 #include "ui/main_window/line_breaks.hpp"
 

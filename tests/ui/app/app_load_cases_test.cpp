@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "ui/main_window/recent_files.hpp"
 
 namespace korvel::app::testing {

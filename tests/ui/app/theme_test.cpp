@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "ui/widgets/auto_size_label.hpp"
 #include "ui/widgets/default_font.hpp"
 #include "ui/widgets/readable_colours.hpp"

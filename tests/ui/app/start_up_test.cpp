@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "ui/widgets/artwork.hpp"
 #include "ui/widgets/paint_warm_up.hpp"
 

@@ -6,7 +6,7 @@
 
 #include "engine/analysis.hpp"
 #include "engine/span_accuracy.hpp"
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "tests/ui/result_labels.hpp"
 #include "ui/widgets/qt_text.hpp"
 

@@ -9,7 +9,7 @@
 #include "engine/truss_model.hpp"
 #include "tests/ui/drawn_captions.hpp"
 #include "tests/ui/focus_chain.hpp"
-#include "tests/ui/main_window_fixture.hpp"
+#include "tests/ui/main_window/main_window_fixture.hpp"
 #include "ui/main_window/hotspots.hpp"
 #include "ui/main_window/load_reset_order.hpp"
 #include "ui/main_window/main_window_layout.hpp"

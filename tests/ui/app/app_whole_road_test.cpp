@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "engine/analysis.hpp"
-#include "tests/ui/app_test_support.hpp"
+#include "tests/ui/app/app_test_support.hpp"
 #include "tests/ui/result_labels.hpp"
 #include "ui/widgets/qt_text.hpp"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/main_window_fixture.hpp"
+#include "tests/ui/main_window/main_window_fixture.hpp"
 #include "ui/files/case_file.hpp"
 #include "ui/main_window/recent_files.hpp"
 
