@@ -30,7 +30,8 @@ QTableWidget* envelope_table(QWidget* parent, const char* name, const QString& s
                              std::string_view first_heading) {
     auto* table = new QTableWidget(rows, static_cast<int>(engine::kEnvelopeValueHeadings.size() + 1), parent);
     table->setObjectName(QString::fromLatin1(name));
-    use_readable_header(*table, ColumnFit::WithinWidth);
+    // The names of the governing combinations give way; the member, the values and the note stay whole.
+    use_readable_header(*table, ColumnFit::WithinWidth).keep_whole({0, 1, 3});
     table->setAccessibleName(spoken);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -53,6 +54,7 @@ void fill_rows(QTableWidget& table, const std::vector<engine::EnvelopeRow>& rows
         const auto cells = rows[r].cells();
         for (std::size_t c = 0; c < cells.size(); ++c) {
             auto* cell = new QTableWidgetItem(to_qstring(cells[c]));
+            cell->setToolTip(cell->text());  // whole where a narrow column cuts it
             if (!rows[r].note.empty()) {
                 QFont bold = cell->font();
                 bold.setBold(true);

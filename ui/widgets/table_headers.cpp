@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 #include <numeric>
+#include <utility>
 
 namespace korvel::ui {
 
@@ -96,14 +97,36 @@ void ReadableHeader::fit_columns() {
     const QAbstractItemView& view = table_;
     for (int c = 0; c < count(); ++c) natural.push_back(std::max(sectionSizeHint(c), view.sizeHintForColumn(c)));
     if (natural.empty()) return;
-    // A stretched last column (a note) keeps its whole width while the others can give way.
-    const int kept = stretchLastSection() ? natural.back() : 0;
-    if (stretchLastSection()) natural.pop_back();
-    const std::vector<int> widths = widths_within(natural, table_.viewport()->width() - kept,
-                                                  fontMetrics().horizontalAdvance(QStringLiteral("00…")));
+    // A stretched last column (a note) and the columns kept whole keep their
+    // widths while the others give way.
+    const int last = count() - 1;
+    int kept = 0;
+    std::vector<int> giving_way;
+    std::vector<int> narrowed;
+    for (int c = 0; c < count(); ++c) {
+        const bool whole = (c == last && stretchLastSection()) || std::ranges::find(whole_, c) != whole_.end();
+        if (whole) {
+            kept += natural[static_cast<std::size_t>(c)];
+        } else {
+            giving_way.push_back(c);
+            narrowed.push_back(natural[static_cast<std::size_t>(c)]);
+        }
+    }
+    narrowed = widths_within(narrowed, table_.viewport()->width() - kept,
+                             fontMetrics().horizontalAdvance(QStringLiteral("00…")));
     fitting_ = true;
-    for (std::size_t c = 0; c < widths.size(); ++c) resizeSection(static_cast<int>(c), widths[c]);
+    for (int c = 0; c < count(); ++c) {
+        if (c == last && stretchLastSection()) continue;
+        const auto at = std::ranges::find(giving_way, c);
+        resizeSection(c, at == giving_way.end() ? natural[static_cast<std::size_t>(c)]
+                                                : narrowed[static_cast<std::size_t>(at - giving_way.begin())]);
+    }
     fitting_ = false;
+}
+
+void ReadableHeader::keep_whole(std::vector<int> columns) {
+    whole_ = std::move(columns);
+    fit_later();
 }
 
 ReadableHeader& use_readable_header(QTableView& table, ColumnFit fit) {

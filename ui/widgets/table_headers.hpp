@@ -28,6 +28,9 @@ public:
 
     // The text a section shows in its present width.
     QString shown_text(int logical_index) const;
+    // Columns that keep their natural width when the others give way (numbers,
+    // which must never be cut).
+    void keep_whole(std::vector<int> columns);
 
 protected:
     void initStyleOptionForIndex(QStyleOptionHeader* option, int logical_index) const override;
@@ -40,6 +43,7 @@ private:
 
     QTableView& table_;
     ColumnFit fit_;
+    std::vector<int> whole_;
     bool fitting_ = false;
     bool fit_pending_ = false;
 };

@@ -64,12 +64,15 @@ TEST(TableHeaders, ANameIsWholeOrCutWithAnEllipsisAndWholeOnHover) {
     }
 }
 
-TEST(TableHeaders, ColumnsWithinTheWidthKeepTheLastInSight) {
+TEST(TableHeaders, ColumnsWithinTheWidthKeepTheLastAndTheWholeOnesInSight) {
     QTableWidget table(2, 4);
-    use_readable_header(table, ColumnFit::WithinWidth).setStretchLastSection(true);
+    ReadableHeader& readable = use_readable_header(table, ColumnFit::WithinWidth);
+    readable.setStretchLastSection(true);
+    readable.keep_whole({2});
     for (int c = 0; c < 4; ++c)
         table.setHorizontalHeaderItem(c, new QTableWidgetItem(QStringLiteral("Column %1").arg(c)));
     table.setItem(0, 1, new QTableWidgetItem(QString(200, QLatin1Char('x'))));
+    table.setItem(0, 2, new QTableWidgetItem(QStringLiteral("-1234567.8901")));
     table.setItem(0, 3, new QTableWidgetItem(QStringLiteral("Uplift at L0")));
     table.resize(500, 200);
     table.show();
@@ -80,6 +83,8 @@ TEST(TableHeaders, ColumnsWithinTheWidthKeepTheLastInSight) {
         << header.sectionViewportPosition(3) << " " << header.sectionSize(3) << " of " << table.viewport()->width();
     EXPECT_GE(header.sectionSize(3), static_cast<QAbstractItemView&>(table).sizeHintForColumn(3))
         << "the note stays whole";
+    EXPECT_GE(header.sectionSize(2), static_cast<QAbstractItemView&>(table).sizeHintForColumn(2))
+        << "a number kept whole is never cut";
 }
 
 }  // namespace
