@@ -47,22 +47,26 @@ double depth_factor(double h, bool glulam) {
 double relative_slenderness(double slenderness, double f_c0k, double e_005) {
     return slenderness / std::numbers::pi * std::sqrt(f_c0k / e_005);
 }
-double buckling_factor(double relative_slenderness, bool glulam) {
-    if (relative_slenderness <= 0.3) return 1;
+Buckling buckling(double relative_slenderness, bool glulam) {
     const double beta_c = glulam ? 0.1 : 0.2;
     const double lambda = relative_slenderness;
     const double k = 0.5 * (1 + beta_c * (lambda - 0.3) + lambda * lambda);
-    return 1 / (k + std::sqrt(k * k - lambda * lambda));
+    if (relative_slenderness <= 0.3) return {beta_c, k, 1};
+    return {beta_c, k, 1 / (k + std::sqrt(k * k - lambda * lambda))};
 }
+double buckling_factor(double relative_slenderness, bool glulam) { return buckling(relative_slenderness, glulam).k_c; }
 }  // namespace en1995
 
 namespace nds2018 {
 double euler_stress(double e_min, double slenderness) { return 0.822 * e_min / (slenderness * slenderness); }
-double column_stability_factor(double euler_stress, double f_c_star) {
+ColumnStability column_stability(double euler_stress, double f_c_star) {
     constexpr double c = 0.8;
     const double alpha = euler_stress / f_c_star;
     const double half = (1 + alpha) / (2 * c);
-    return half - std::sqrt(half * half - alpha / c);
+    return {alpha, c, half - std::sqrt(half * half - alpha / c)};
+}
+double column_stability_factor(double euler_stress, double f_c_star) {
+    return column_stability(euler_stress, f_c_star).c_p;
 }
 namespace {
 struct SizeFactorRow {
@@ -91,23 +95,32 @@ double imperfection_factor(BucklingCurve curve) {
     static constexpr std::array<double, 5> kAlpha{0.13, 0.21, 0.34, 0.49, 0.76};
     return kAlpha[static_cast<std::size_t>(curve)];
 }
-double relative_slenderness(double buckling_length, double radius, double f_y) {
+Slenderness slenderness(double buckling_length, double radius, double f_y) {
     const double epsilon = std::sqrt(235 / f_y);
-    return buckling_length / (radius * 93.9 * epsilon);
+    return {epsilon, 93.9 * epsilon, buckling_length / (radius * 93.9 * epsilon)};
+}
+double relative_slenderness(double buckling_length, double radius, double f_y) {
+    return slenderness(buckling_length, radius, f_y).lambda_bar;
+}
+Reduction reduction(double relative_slenderness, BucklingCurve curve) {
+    const double lambda = relative_slenderness;
+    const double alpha = imperfection_factor(curve);
+    const double phi = 0.5 * (1 + alpha * (lambda - 0.2) + lambda * lambda);
+    return {alpha, phi, std::min(1.0, 1 / (phi + std::sqrt(phi * phi - lambda * lambda)))};
 }
 double reduction_factor(double relative_slenderness, BucklingCurve curve) {
-    const double lambda = relative_slenderness;
-    const double phi = 0.5 * (1 + imperfection_factor(curve) * (lambda - 0.2) + lambda * lambda);
-    return std::min(1.0, 1 / (phi + std::sqrt(phi * phi - lambda * lambda)));
+    return reduction(relative_slenderness, curve).chi;
 }
 }  // namespace en1993
 
 namespace aisc360 {
-double critical_stress(double f_y, double e, double slenderness) {
+Critical critical(double f_y, double e, double slenderness) {
     const double f_e = std::numbers::pi * std::numbers::pi * e / (slenderness * slenderness);
-    if (slenderness <= 4.71 * std::sqrt(e / f_y)) return std::pow(0.658, f_y / f_e) * f_y;
-    return 0.877 * f_e;
+    const double limit = 4.71 * std::sqrt(e / f_y);
+    if (slenderness <= limit) return {f_e, limit, std::pow(0.658, f_y / f_e) * f_y};
+    return {f_e, limit, 0.877 * f_e};
 }
+double critical_stress(double f_y, double e, double slenderness) { return critical(f_y, e, slenderness).f_cr; }
 }  // namespace aisc360
 
 std::optional<std::string> slender_walls(DesignCode code, const Section& section, const Material& material) {

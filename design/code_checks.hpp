@@ -68,6 +68,11 @@ double design_strength(double characteristic, double k_mod, double gamma_m);
 double depth_factor(double h, bool glulam);
 // 6.3.2 (6.21)-(6.29): λ_rel = (λ/π)√(f_c,0,k/E_0,05); k_c = 1/(k + √(k² − λ_rel²)), 1 where λ_rel ≤ 0.3.
 double relative_slenderness(double slenderness, double f_c0k, double e_005);
+// (6.27)-(6.29) with the values a hand check writes down: β_c 0.2 solid, 0.1 glulam.
+struct Buckling {
+    double beta_c, k, k_c;
+};
+Buckling buckling(double relative_slenderness, bool glulam);
 double buckling_factor(double relative_slenderness, bool glulam);
 }  // namespace en1995
 
@@ -75,6 +80,11 @@ namespace nds2018 {
 // 3.7.1: F_cE = 0.822·E_min′/(l_e/d)²; C_P with c = 0.8 for sawn lumber.
 double euler_stress(double e_min, double slenderness);
 double column_stability_factor(double euler_stress, double f_c_star);
+// (3.7-1) with its steps: α = F_cE/F_c*, c.
+struct ColumnStability {
+    double alpha, c, c_p;
+};
+ColumnStability column_stability(double euler_stress, double f_c_star);
 // Supplement Table 4A, size factors of 2" and 3" thick No. 2 lumber by nominal depth (2x3 ... 2x12).
 double size_factor_tension(int nominal_depth);
 double size_factor_compression(int nominal_depth);
@@ -85,13 +95,26 @@ namespace en1993 {
 double imperfection_factor(BucklingCurve curve);
 // 6.3.1.3 (6.50): λ̄ = L_cr/(i·λ_1), λ_1 = 93.9ε, ε = √(235/f_y).
 double relative_slenderness(double buckling_length, double radius, double f_y);
+struct Slenderness {
+    double epsilon, lambda_1, lambda_bar;
+};
+Slenderness slenderness(double buckling_length, double radius, double f_y);
 // 6.3.1.2 (6.49): χ = min(1, 1/(Φ + √(Φ² − λ̄²))), Φ = 0.5(1 + α(λ̄ − 0.2) + λ̄²).
 double reduction_factor(double relative_slenderness, BucklingCurve curve);
+struct Reduction {
+    double alpha, phi, chi;
+};
+Reduction reduction(double relative_slenderness, BucklingCurve curve);
 }  // namespace en1993
 
 namespace aisc360 {
 // E3: F_e = π²E/(L_c/r)²; F_cr = 0.658^(F_y/F_e)·F_y where L_c/r ≤ 4.71√(E/F_y), else 0.877·F_e.
 double critical_stress(double f_y, double e, double slenderness);
+// With its steps: F_e and the limit 4.71√(E/F_y) that chooses (E3-2) or (E3-3).
+struct Critical {
+    double f_e, limit, f_cr;
+};
+Critical critical(double f_y, double e, double slenderness);
 }  // namespace aisc360
 
 // Why a section's walls are too slender to be checked here, or nothing: EN

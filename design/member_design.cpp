@@ -48,68 +48,6 @@ const std::array<std::string_view, kDurationCount>& duration_keys(DesignCode cod
 
 std::string group_list() { return "\"top chord\", \"bottom chord\" and \"webs\""; }
 
-// The three resistances of a section for members of given buckling lengths
-// (code's length unit) under a load-duration class, in the code's force unit.
-struct Resistances {
-    double tension, in_plane, out_of_plane;
-};
-
-Resistances resistances(const Design& design, const Section& section, double in_plane, double out_of_plane,
-                        LoadDuration duration) {
-    const Material& m = design.material;
-    const double area = section.area;
-    const auto d = static_cast<std::size_t>(duration);
-    switch (design.code) {
-        case DesignCode::En1995: {
-            const bool glulam = m.kind == MaterialKind::GluedLaminatedTimber;
-            // 2.4.1 Table 2.3: γ_M 1.3 solid timber, 1.25 glued laminated timber.
-            const double gamma_m = glulam ? 1.25 : 1.3;
-            const double k_mod = kModificationFactors[static_cast<std::size_t>(design.service_class - 1)][d];
-            const double f_t0d = en1995::design_strength(m.tension, k_mod, gamma_m);
-            const double f_c0d = en1995::design_strength(m.compression, k_mod, gamma_m);
-            const double k_h = en1995::depth_factor(std::max(section.depth, section.width), glulam);
-            const auto k_c = [&](double length, double radius) {
-                return en1995::buckling_factor(
-                    en1995::relative_slenderness(length / radius, m.compression, m.e_stability), glulam);
-            };
-            return {k_h * f_t0d * area, k_c(in_plane, section.radius_in_plane) * f_c0d * area,
-                    k_c(out_of_plane, section.radius_out_of_plane) * f_c0d * area};
-        }
-        case DesignCode::Nds2018Asd: {
-            const double c_d = kLoadDurationFactors[d];
-            const double f_t = m.tension * c_d * nds2018::size_factor_tension(section.nominal_depth);
-            const double f_c_star = m.compression * c_d * nds2018::size_factor_compression(section.nominal_depth);
-            const auto c_p = [&](double length, double depth) {
-                return nds2018::column_stability_factor(nds2018::euler_stress(m.e_stability, length / depth), f_c_star);
-            };
-            return {f_t * area, c_p(in_plane, section.depth) * f_c_star * area,
-                    c_p(out_of_plane, section.width) * f_c_star * area};
-        }
-        case DesignCode::En1993: {
-            const double f_y = m.compression;
-            const auto chi = [&](double length, double radius) {
-                return en1993::reduction_factor(en1993::relative_slenderness(length, radius, f_y), section.curve);
-            };
-            return {area * f_y / design.gamma_m0, chi(in_plane, section.radius_in_plane) * area * f_y / design.gamma_m1,
-                    chi(out_of_plane, section.radius_out_of_plane) * area * f_y / design.gamma_m1};
-        }
-        case DesignCode::Aisc360Lrfd:
-        case DesignCode::Aisc360Asd: {
-            const bool round = section.shape == SectionShape::CircularHollow;
-            const double f_y = (round ? m.compression_round : m.compression) * m.stress_to_code;
-            const double e = m.e_stability * m.stress_to_code;
-            // D2 and E1: φ 0.90 or Ω 1.67 for tension yielding and for compression.
-            const double available = design.code == DesignCode::Aisc360Lrfd ? 0.90 : 1 / 1.67;
-            const auto f_cr = [&](double length, double radius) {
-                return aisc360::critical_stress(f_y, e, length / radius);
-            };
-            return {available * f_y * area, available * f_cr(in_plane, section.radius_in_plane) * area,
-                    available * f_cr(out_of_plane, section.radius_out_of_plane) * area};
-        }
-    }
-    return {0, 0, 0};
-}
-
 bool is_zero_factor(std::string_view text) {
     if (const auto small = engine::SmallDecimal::read(text)) return small->is_zero();
     const auto exact = engine::ExactDecimal::read(text);
@@ -122,6 +60,91 @@ bool is_zero_factor(std::string_view text) {
 const Section& Design::section_of(Member member) const {
     const auto& override = overrides[engine::to_index(member)];
     return override ? *override : sections[group_index(engine::member_group(member))];
+}
+
+CheckValues check_values(const Design& design, const Section& section, CheckKind kind, double in_plane,
+                         double out_of_plane, LoadDuration duration) {
+    const Material& m = design.material;
+    CheckValues v;
+    v.kind = kind;
+    v.duration = duration;
+    v.area = section.area;
+    const bool tension = kind == CheckKind::Tension;
+    const bool in = kind == CheckKind::BucklingInPlane;
+    v.length = in ? in_plane : out_of_plane;
+    v.radius = in ? section.radius_in_plane : section.radius_out_of_plane;
+    const double area = section.area;
+    const auto d = static_cast<std::size_t>(duration);
+    switch (design.code) {
+        case DesignCode::En1995: {
+            const bool glulam = m.kind == MaterialKind::GluedLaminatedTimber;
+            // 2.4.1 Table 2.3: γ_M 1.3 solid timber, 1.25 glued laminated timber.
+            v.gamma_m = glulam ? 1.25 : 1.3;
+            v.factor = kModificationFactors[static_cast<std::size_t>(design.service_class - 1)][d];
+            v.strength = tension ? m.tension : m.compression;
+            v.design_strength = en1995::design_strength(v.strength, v.factor, v.gamma_m);
+            if (tension) {
+                v.size_factor = en1995::depth_factor(std::max(section.depth, section.width), glulam);
+                v.resistance = v.size_factor * v.design_strength * area;
+                break;
+            }
+            v.stiffness = m.e_stability;
+            v.slenderness = v.length / v.radius;
+            v.relative = en1995::relative_slenderness(v.slenderness, m.compression, m.e_stability);
+            v.timber = en1995::buckling(v.relative, glulam);
+            v.resistance = v.timber.k_c * v.design_strength * area;
+            break;
+        }
+        case DesignCode::Nds2018Asd: {
+            v.factor = kLoadDurationFactors[d];
+            v.strength = tension ? m.tension : m.compression;
+            v.size_factor = tension ? nds2018::size_factor_tension(section.nominal_depth)
+                                    : nds2018::size_factor_compression(section.nominal_depth);
+            v.design_strength = v.strength * v.factor * v.size_factor;
+            if (tension) {
+                v.resistance = v.design_strength * area;
+                break;
+            }
+            v.radius = in ? section.depth : section.width;
+            v.stiffness = m.e_stability;
+            v.slenderness = v.length / v.radius;
+            v.euler = nds2018::euler_stress(m.e_stability, v.slenderness);
+            v.lumber = nds2018::column_stability(v.euler, v.design_strength);
+            v.resistance = v.lumber.c_p * v.design_strength * area;
+            break;
+        }
+        case DesignCode::En1993: {
+            v.strength = m.compression;
+            if (tension) {
+                v.factor = design.gamma_m0;
+                v.resistance = area * v.strength / v.factor;
+                break;
+            }
+            v.factor = design.gamma_m1;
+            v.slenderness = v.length / v.radius;
+            v.steel_slenderness = en1993::slenderness(v.length, v.radius, v.strength);
+            v.steel = en1993::reduction(v.steel_slenderness.lambda_bar, section.curve);
+            v.resistance = v.steel.chi * area * v.strength / v.factor;
+            break;
+        }
+        case DesignCode::Aisc360Lrfd:
+        case DesignCode::Aisc360Asd: {
+            const bool round = section.shape == SectionShape::CircularHollow;
+            v.strength = (round ? m.compression_round : m.compression) * m.stress_to_code;
+            v.stiffness = m.e_stability * m.stress_to_code;
+            // D2 and E1: φ 0.90 or Ω 1.67 for tension yielding and for compression.
+            v.factor = design.code == DesignCode::Aisc360Lrfd ? 0.90 : 1 / 1.67;
+            if (tension) {
+                v.resistance = v.factor * v.strength * area;
+                break;
+            }
+            v.slenderness = v.length / v.radius;
+            v.critical = aisc360::critical(v.strength, v.stiffness, v.slenderness);
+            v.resistance = v.factor * v.critical.f_cr * area;
+            break;
+        }
+    }
+    return v;
 }
 
 std::array<LoadDuration, kCaseKindCount> default_durations(DesignCode code) {
@@ -393,25 +416,28 @@ MemberDesign design_member(const ForceExtremes& forces, const Design& design, Me
         const auto& tension = forces.tension[m][d];
         const auto& compression = forces.compression[m][d];
         if (tension.force == 0 && compression.force == 0) continue;
-        const Resistances r = resistances(design, section, in_plane, out_of_plane, static_cast<LoadDuration>(d));
-        const auto consider = [&](double force, double resistance, CheckKind check, std::size_t combination,
-                                  double sign) {
-            const double ratio = force / resistance;
-            if (result.governing && ratio <= result.utilisation) return;
-            result.utilisation = ratio;
+        const auto consider = [&](double force, CheckKind check, std::size_t combination, double sign) {
+            CheckValues v = check_values(design, section, check, in_plane, out_of_plane, static_cast<LoadDuration>(d));
+            v.force = force;
+            v.combination = combination;
+            v.ratio = force / v.resistance;
+            auto& worst = result.checks[static_cast<std::size_t>(check)];
+            if (!worst || v.ratio > worst->ratio) worst = v;
+            if (result.governing && v.ratio <= result.utilisation) return;
+            result.utilisation = v.ratio;
             result.governing = combination;
             result.check = check;
             worst_force = sign * force;
-            result.resistance = resistance / force_factor;
+            result.resistance = v.resistance / force_factor;
         };
         if (tension.force > 0) {
             stretched = true;
-            consider(tension.force, r.tension, CheckKind::Tension, tension.combination, 1);
+            consider(tension.force, CheckKind::Tension, tension.combination, 1);
         }
         if (compression.force > 0) {
             compressed = true;
-            consider(compression.force, r.in_plane, CheckKind::BucklingInPlane, compression.combination, -1);
-            consider(compression.force, r.out_of_plane, CheckKind::BucklingOutOfPlane, compression.combination, -1);
+            consider(compression.force, CheckKind::BucklingInPlane, compression.combination, -1);
+            consider(compression.force, CheckKind::BucklingOutOfPlane, compression.combination, -1);
         }
     }
     result.design_force = worst_force / force_factor;

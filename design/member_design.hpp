@@ -60,6 +60,30 @@ struct DesignError {
 // Reads a project's units and design block. A project without "design" has no design.
 std::variant<Design, DesignError> read_design(const load_case::Project& project);
 
+// One check of a member as it was computed, every intermediate value kept so
+// that its working is written from the very numbers of the result. Code's
+// units: N or lbf, mm or in, MPa or psi (ksi for AISC's steels).
+struct CheckValues {
+    CheckKind kind = CheckKind::Tension;
+    LoadDuration duration = LoadDuration::Permanent;
+    std::size_t combination = 0;
+    double force = 0, area = 0, resistance = 0, ratio = 0;
+    double length = 0, radius = 0, slenderness = 0;  // buckling: L, i (NDS: d) and L/i
+    double strength = 0;                             // f_t,0,k, f_c,0,k, F_t, F_c, f_y or F_y
+    double stiffness = 0;                            // E_0,05, E_min, E
+    double factor = 0;                               // k_mod, C_D, γ_M0 or γ_M1, φ or 1/Ω
+    double gamma_m = 0;                              // EN 1995-1-1 γ_M
+    double design_strength = 0;                      // f_d, F_t' or F_c*
+    double size_factor = 1;                          // k_h or C_F
+    double relative = 0;                             // λ_rel (EN 1995-1-1)
+    en1995::Buckling timber{};
+    double euler = 0;  // NDS F_cE
+    nds2018::ColumnStability lumber{};
+    en1993::Slenderness steel_slenderness{};
+    en1993::Reduction steel{};
+    aisc360::Critical critical{};
+};
+
 // The worst of one member's checks over every combination.
 struct MemberDesign {
     engine::Member member{};
@@ -75,6 +99,8 @@ struct MemberDesign {
     double resistance = 0;    // project force unit
     bool passes = true;
     std::vector<std::string> warnings;
+    // The worst of each check, by CheckKind; the governing one is checks[check].
+    std::array<std::optional<CheckValues>, kCheckWords.size()> checks{};
 };
 
 struct DesignResult {
@@ -101,6 +127,12 @@ struct ForceExtremes {
 };
 std::variant<ForceExtremes, load_case::ProjectError> force_extremes(const load_case::Project& project,
                                                                     const Design& design);
+
+// One check of a section for members of given buckling lengths (the code's
+// length unit) under a load-duration class: its resistance and the values on
+// the way there; force, combination and ratio are the caller's to fill.
+CheckValues check_values(const Design& design, const Section& section, CheckKind kind, double in_plane,
+                         double out_of_plane, LoadDuration duration);
 
 // Checks every member with its section.
 DesignResult design_members(const ForceExtremes& forces, const Design& design);

@@ -75,6 +75,9 @@ TEST(DeflectionOutput, DesignCommandReportsAndWorksOutTheDeflection) {
         {"300", {"--working", "--virtual-work", "L6.H"}, 0, "Horizontal movement of L6 by virtual work"},
         {"300", {"--working", "--virtual-work", "U8"}, 2, "U8 and U9 take no load"},
         {"300", {"--virtual-work", "L3"}, 2, "--virtual-work chooses the node of --working"},
+        {"300", {"--working", "--member", "L0U1"}, 0, "Buckling out of plane (EN 1995-1-1 6.3.2), governing"},
+        {"300", {"--working", "--member", "L0X9"}, 2, "--member \"L0X9\" is no member"},
+        {"300", {"--member", "L0U1"}, 2, "--member chooses the member of --working"},
     };
     for (const DesignRunRow& row : rows) {
         std::vector<std::string> arguments{"--design", "-"};

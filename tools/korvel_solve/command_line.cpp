@@ -105,6 +105,8 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     auto* design_option = app.add_option("--design", design_files)->allow_extra_args(false);
     std::string deflection_node;
     auto* node_option = app.add_option("--virtual-work", deflection_node)->needs(design_option);
+    std::string member;
+    auto* member_option = app.add_option("--member", member)->needs(design_option)->excludes(node_option);
     app.add_option("files", files);
     batch_flag->excludes(span_option)->excludes(load_option)->excludes(format_option);
     batch_flag->excludes(envelope_option)->excludes(combination_option);
@@ -190,7 +192,9 @@ CommandLine parse_command_line(int argc, const char* const* argv) {
     if (design_option->count() > 0) {
         if (!files.empty()) throw UsageError("--design names the project; leave out " + engine::quoted_text(files[0]));
         if (node_option->count() > 0 && !working) throw UsageError("--virtual-work chooses the node of --working");
+        if (member_option->count() > 0 && !working) throw UsageError("--member chooses the member of --working");
         run.deflection_node = std::move(deflection_node);
+        run.member = std::move(member);
         files.push_back(std::move(design_files.front()));
         run.design = true;
     }

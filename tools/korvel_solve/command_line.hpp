@@ -27,6 +27,8 @@ struct SingleRun {
     // --virtual-work with --design --working: where the virtual-work table is for ("L3", or "L6.H" for the
     // supports' spread); empty: the node of each combination's largest deflection.
     std::string deflection_node;
+    // --member with --design --working: the member whose checks are worked out ("L0U1").
+    std::string member;
     std::optional<engine::RoofPitch> pitch;  // --pitch: in place of the case file's or project's pitch
 };
 

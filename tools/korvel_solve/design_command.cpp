@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "design/check_working.hpp"
 #include "design/design_table.hpp"
 #include "engine/quoted_text.hpp"
 #include "load_case/combination.hpp"
@@ -165,6 +166,16 @@ Json design_json(const design::ProjectDesign& answer) {
 int run_design(const load_case::Project& project, const SingleRun& run, int out_fd, std::ostream& err) {
     if (run.values == ResultValues::Numbers) throw UsageError("--numbers applies to results, not to a design");
     const design::ProjectDesign answer = design_answer(project);
+    if (run.working && !run.member.empty()) {
+        const auto member = engine::member_from_name(run.member);
+        if (!member) {
+            throw UsageError("--member " + engine::quoted_text(run.member) +
+                             " is no member of the truss; members are named by their nodes, as L0U1");
+        }
+        const std::string text = design::check_working_text(design::check_working(answer, *member));
+        write_all(out_fd, text.data(), text.size());
+        return kExitSuccess;
+    }
     if (run.working) {
         const std::string text = deflection_working(project, answer, run.deflection_node);
         write_all(out_fd, text.data(), text.size());

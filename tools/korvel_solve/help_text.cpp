@@ -9,6 +9,7 @@ const std::string_view kHelpText = R"(Usage: korvel-solve --span TEXT [--load NO
        korvel-solve --combination NAME [--format FORMAT|--working] PROJECT.json
        korvel-solve --design PROJECT.json [--format FORMAT]
        korvel-solve --design PROJECT.json --working [--virtual-work NODE]
+       korvel-solve --design PROJECT.json --working --member MEMBER
        korvel-solve --batch [--jobs N] [--max-line-bytes N] [FILE]...
 
 Solves the Fink roof truss: member lengths, axial forces (tension positive) and
@@ -48,6 +49,8 @@ Options:
   --virtual-work NODE  with --design --working: the virtual-work table of the
                        deflection at NODE (L0..L6, U1..U7, or L6.H for the
                        supports' spread) under each serviceability combination
+  --member MEMBER      with --design --working: the working of the member's
+                       checks (L0U1, ...), each formula with its numbers
   -h, --help           print this help and exit
   --version            print the version and exit
 
