@@ -76,6 +76,7 @@ private:
     void show_load_cases();
     // The design window beside the load cases window, on its project (coordinator_design.cpp).
     void show_design();
+    void show_check_working(const design::CheckWorking& working);
     // Before the program ends: Save / Discard / Cancel with unsaved project changes, else Exit's question.
     bool confirm_end();
 

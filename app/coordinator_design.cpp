@@ -13,8 +13,24 @@ ui::DesignWindow& Coordinator::design_window() {
                 [this](const load_case::Project& project, const QString& merge_key) {
                     load_cases_window().edit_from_outside(project, merge_key.toStdString());
                 });
+        connect(design_window_.get(), &ui::DesignWindow::check_working_requested, this,
+                [this](const design::CheckWorking& working) { show_check_working(working); });
     }
     return *design_window_;
+}
+
+void Coordinator::show_check_working(const design::CheckWorking& working) {
+    std::vector<ui::WorkingWindow::PlainStep> steps;
+    for (const design::CheckWorkingStep& step : working.steps) {
+        ui::WorkingWindow::PlainStep& shown = steps.emplace_back();
+        shown.title = QString::fromStdString(step.title);
+        for (const design::WorkingLine& line : step.lines) shown.lines << QString::fromStdString(line.text());
+    }
+    working_window_.show_plain_working(QString::fromStdString(working.title), steps);
+    ui::open_beside(working_window_, design_window());
+    working_window_.show();
+    working_window_.raise();
+    working_window_.activateWindow();
 }
 
 void Coordinator::show_design() {

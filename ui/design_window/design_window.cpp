@@ -101,7 +101,8 @@ const std::string& section_text(const load_case::DesignSettings& settings, std::
 
 }  // namespace
 
-const std::array<MenuCommand<DesignWindow>, 3> DesignWindow::kDesignCommands{{
+const std::array<MenuCommand<DesignWindow>, 4> DesignWindow::kDesignCommands{{
+    {kCheckWorkingCommand, QKeySequence::UnknownKey, "Ctrl+Shift+K", &DesignWindow::on_check_working, false, false},
     {kDesignReportCommand, QKeySequence::UnknownKey, {}, &DesignWindow::on_save_report, true, false},
     // Written out: the platforms have no standard key for an export.
     {kSaveDesignCsvCommand, QKeySequence::UnknownKey, "Ctrl+Shift+E", &DesignWindow::on_save_csv, false, false},
@@ -230,6 +231,8 @@ QWidget* DesignWindow::build_results() {
     shown->addWidget(failures_first_);
     table_ = read_only_table(results_, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
     shown->addWidget(table_, 1);
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { on_check_working(); });
+    table_->installEventFilter(this);
     verdict_ = note(results_);
     verdict_->setObjectName(QStringLiteral("Verdict"));
     QFont bold = verdict_->font();
@@ -258,6 +261,28 @@ void DesignWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a member's row shows its working, as a double-click does.
+    if (watched == table_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            on_check_working();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DesignWindow::on_check_working() {
+    const auto* answer = std::get_if<design::ProjectDesign>(&shown_);
+    const int row = table_->currentRow();
+    if (answer == nullptr || row < 0) return;
+    const auto order = failures_first_->isChecked() ? design::DesignOrder::FailuresFirst : design::DesignOrder::Members;
+    const auto rows = design::design_table(answer->result, answer->design, order);
+    if (static_cast<std::size_t>(row) >= rows.size()) return;
+    emit check_working_requested(design::check_working(*answer, rows[static_cast<std::size_t>(row)].member));
 }
 
 void DesignWindow::show_project(const load_case::Project& project) {

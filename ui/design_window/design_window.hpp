@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <QWidget>
+
 #include <array>
 #include <variant>
+#include "design/check_working.hpp"
 
 #include "design/project_design.hpp"
 #include "load_case/project.hpp"
@@ -42,12 +44,17 @@ signals:
     // The project with one change of its units or design; changes sharing a
     // merge key (the keystrokes into one box) undo as one.
     void project_edited(const korvel::load_case::Project& project, const QString& merge_key);
+    // The working of the chosen member's checks, to be shown in the working window.
+    void check_working_requested(const korvel::design::CheckWorking& working);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* build_settings();
+    // Hands on the working of the member of the current row of the design table.
+    void on_check_working();
     QWidget* build_results();
 
     // Takes an edit of the project: shows it at once and hands it on.
@@ -68,7 +75,7 @@ private:
     void on_save_csv();
     void on_close() { close(); }
 
-    static const std::array<MenuCommand<DesignWindow>, 3> kDesignCommands;
+    static const std::array<MenuCommand<DesignWindow>, 4> kDesignCommands;
 
     Dialogs& dialogs_;
     ResultsExport export_;

@@ -11,6 +11,7 @@ inline constexpr std::string_view kDesignTitle = "KORVEL - Design";
 inline constexpr std::string_view kDesignMenu = "&Design";
 inline constexpr std::string_view kSaveDesignCsvCommand = "Save design as CS&V...";
 inline constexpr std::string_view kCloseDesignCommand = "&Close";
+inline constexpr std::string_view kCheckWorkingCommand = "&Working of the check...";
 inline constexpr std::string_view kDesignCsvName = "korvel-design.csv";
 inline constexpr std::string_view kDesignCsvFilter = "CSV tables (*.csv)";
 inline constexpr std::string_view kDesignReportCommand = "Save design &report as PDF...";

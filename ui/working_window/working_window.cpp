@@ -170,12 +170,28 @@ WorkingWindow::WorkingWindow(QWidget* parent)
 
 void WorkingWindow::show_analysis(const AnalysisRecord& record) {
     pending_ = record.input;
+    plain_.clear();
     const engine::RoofPitch& pitch = record.input.pitch;
     setWindowTitle(pitch.is_default()
                        ? to_qstring(working_texts::kTitle)
                        : to_qstring(working_texts::kTitleAtPitch).arg(QString::fromStdString(pitch.text)));
     // Worked out when the window is shown, so the results never wait for it.
     if (isVisible()) work_out_pending();
+}
+
+void WorkingWindow::show_plain_working(const QString& title, const std::vector<PlainStep>& steps) {
+    pending_.reset();
+    working_.reset();
+    plain_ = steps;
+    setWindowTitle(to_qstring(working_texts::kTitle) + QStringLiteral(" - ") + title);
+    sketch_->set_step(nullptr, 0.5);
+    sketch_->hide();
+    const QSignalBlocker blocker(steps_);
+    steps_->clear();
+    for (std::size_t i = 0; i < plain_.size(); ++i)
+        steps_->addItem(QString::number(i + 1) + QStringLiteral(". ") + plain_[i].title);
+    steps_->setCurrentRow(0);
+    show_step(0);
 }
 
 QSize WorkingWindow::sizeHint() const {
@@ -201,6 +217,7 @@ void WorkingWindow::work_out_pending() {
         return;
     }
     working_ = std::get<engine::Working>(std::move(outcome));
+    sketch_->show();
     revealed_.assign(working_->steps.size(), false);
     fill_steps();
 }
@@ -241,6 +258,22 @@ void WorkingWindow::update_item(int row) {
 }
 
 void WorkingWindow::show_step(int row) {
+    if (!plain_.empty() && row >= 0 && static_cast<std::size_t>(row) < plain_.size()) {
+        const PlainStep& step = plain_[static_cast<std::size_t>(row)];
+        detail_->clear();
+        QTextCursor cursor(detail_->document());
+        QTextCharFormat heading;
+        heading.setFontWeight(QFont::Bold);
+        heading.setProperty(QTextFormat::FontSizeAdjustment, 1);
+        cursor.insertText(step.title, heading);
+        for (const QString& line : step.lines) {
+            cursor.insertBlock();
+            cursor.insertText(line, QTextCharFormat());
+        }
+        detail_->moveCursor(QTextCursor::Start);
+        reveal_->setEnabled(false);
+        return;
+    }
     if (!working_ || row < 0 || static_cast<std::size_t>(row) >= working_->steps.size()) return;
     const engine::WorkingStep& step = working_->steps[static_cast<std::size_t>(row)];
     const engine::StepText text = engine::step_text(step, precision());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 #include <vector>
@@ -27,6 +28,15 @@ public:
     // Shows the working of this analysis from now on; does not open the window.
     void show_analysis(const AnalysisRecord& record);
     const std::optional<engine::Working>& working() const { return working_; }
+
+    // A working made elsewhere (a member's design check): a step per check, its
+    // title and its lines, no drawing. Replaces the analysis until the next one.
+    struct PlainStep {
+        QString title;
+        QStringList lines;
+    };
+    void show_plain_working(const QString& title, const std::vector<PlainStep>& steps);
+    const std::vector<PlainStep>& plain_steps() const { return plain_; }
 
     void set_study_mode(bool on);
     // Every digit of each double, instead of six significant digits with the rest on hover.
@@ -62,6 +72,7 @@ private:
     std::optional<engine::AnalysisInput> pending_;
     std::optional<engine::Working> working_;
     std::vector<bool> revealed_;
+    std::vector<PlainStep> plain_;
 };
 
 }  // namespace korvel::ui
