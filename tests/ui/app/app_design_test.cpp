@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "design/check_working.hpp"
 #include "design/deflection_table.hpp"
 #include "design/design_table.hpp"
 #include "tests/design/c24_roof.hpp"
@@ -74,6 +75,29 @@ TEST_F(DesignRoad, TheTablesAreTheDesignsRowsInEitherOrder) {
 }
 
 // From the main window, the design opens beside the load cases window, which opens first.
+// The command, Enter and a double-click on a member's row all show that member's
+// checks in the working window, a step per check with its lines.
+TEST_F(DesignRoad, TheWorkingOfAMembersCheckOpensInTheWorkingWindow) {
+    open_design(c24_roof());
+    const auto answer = std::get<design::ProjectDesign>(design::design_project(c24_roof()));
+    const auto rows = design::design_table(answer.result, answer.design, design::DesignOrder::Members);
+    auto& table = control<QTableWidget>("DesignTable");
+    ui::WorkingWindow& working = coordinator.working_window();
+    for (int route = 0; route < 3; ++route) {
+        const int row = route + 1;
+        working.hide();
+        table.setCurrentCell(row, 0);
+        if (route == 0) trigger(coordinator.design_window(), ui::kCheckWorkingCommand);
+        if (route == 1) QTest::keyClick(&table, Qt::Key_Return);
+        if (route == 2) emit table.cellDoubleClicked(row, 0);
+        const design::CheckWorking expected = design::check_working(answer, rows[static_cast<std::size_t>(row)].member);
+        EXPECT_TRUE(working.isVisible()) << route;
+        ASSERT_EQ(working.plain_steps().size(), expected.steps.size()) << route;
+        EXPECT_EQ(working.plain_steps()[0].title.toStdString(), expected.steps[0].title);
+        EXPECT_EQ(working.plain_steps()[0].lines.back().toStdString(), expected.steps[0].lines.back().text());
+    }
+}
+
 TEST_F(DesignRoad, TheMainWindowOpensItOnTheLoadCasesProject) {
     coordinator.load_cases_window().open_project(QString(), c24_roof());
     trigger(form1(), "Design members...");
