@@ -73,8 +73,8 @@ inline constexpr std::array<std::string_view, 6> kCaseKindCaptions{
     "D&ead:", "L&ive:", "&Roof live:", "S&now:", "&Wind:", "O&ther:"};
 inline constexpr std::string_view kDefaultDuration = "%1 (default)";
 inline constexpr std::string_view kDurationNote =
-    "The load-duration class of each kind of case, in the words of %1; a combination takes the shortest of its "
-    "cases'.";
+    "The load-duration class of each kind of case, in the words of %1; a combination takes the shortest class "
+    "among its cases.";
 inline constexpr std::string_view kNoDurationForSteel = "%1 designs steel, which has no load-duration classes.";
 inline constexpr std::string_view kChooseCodeFirst = "Choose a code first.";
 
