@@ -2,20 +2,32 @@
 
 #include <algorithm>
 
+#include "engine/quoted_text.hpp"
+
 namespace korvel::design {
 namespace {
+
+using load_case::NamedText;
 
 load_case::DesignSettings& design_block(load_case::Project& project) {
     if (!project.design) project.design.emplace();
     return *project.design;
 }
 
-template <typename Settings>
-auto* section_entry(Settings& settings, std::size_t group) {
+bool blank(std::string_view text) { return text.find_first_not_of(" \t") == std::string_view::npos; }
+
+// Sets the entry of `name` in the file's order, a new one last; a blank text
+// removes it where `blank_removes`.
+void put(std::vector<NamedText>& entries, std::string_view name, std::string text, bool blank_removes) {
     const auto found =
-        std::find_if(settings.sections.begin(), settings.sections.end(),
-                     [group](const load_case::NamedText& entry) { return entry.name == kGroupKeys[group]; });
-    return found == settings.sections.end() ? nullptr : &*found;
+        std::find_if(entries.begin(), entries.end(), [name](const NamedText& entry) { return entry.name == name; });
+    if (blank_removes && blank(text)) {
+        if (found != entries.end()) entries.erase(found);
+    } else if (found != entries.end()) {
+        found->text = std::move(text);
+    } else {
+        entries.push_back({std::string(name), std::move(text)});
+    }
 }
 
 const Material* first_material_of(DesignCode code) {
@@ -24,11 +36,18 @@ const Material* first_material_of(DesignCode code) {
     return found == kMaterials.end() ? nullptr : &*found;
 }
 
+constexpr std::string_view kNotPositive = "not a positive number";
+
 }  // namespace
 
+const std::string* setting_text(const std::vector<NamedText>& entries, std::string_view name) {
+    const auto found =
+        std::find_if(entries.begin(), entries.end(), [name](const NamedText& entry) { return entry.name == name; });
+    return found == entries.end() ? nullptr : &found->text;
+}
+
 const std::string* group_section(const load_case::DesignSettings& settings, std::size_t group) {
-    const load_case::NamedText* entry = section_entry(settings, group);
-    return entry == nullptr ? nullptr : &entry->text;
+    return setting_text(settings.sections, kGroupKeys[group]);
 }
 
 load_case::Project set_units(load_case::Project project, ForceUnit force, LengthUnit length) {
@@ -45,6 +64,9 @@ load_case::Project set_design_code(load_case::Project project, DesignCode code) 
     }
     if (code == DesignCode::En1995 && settings.service_class.empty())
         settings.service_class = std::to_string(Design{}.service_class);
+    std::erase_if(settings.load_duration,
+                  [code](const NamedText& entry) { return !duration_from_words(code, entry.text); });
+    if (code != DesignCode::En1993) settings.partial_factors.clear();
     return project;
 }
 
@@ -59,12 +81,94 @@ load_case::Project set_service_class(load_case::Project project, int service_cla
 }
 
 load_case::Project set_group_section(load_case::Project project, std::size_t group, std::string text) {
-    load_case::DesignSettings& settings = design_block(project);
-    if (load_case::NamedText* entry = section_entry(settings, group))
-        entry->text = std::move(text);
-    else
-        settings.sections.push_back({std::string(kGroupKeys[group]), std::move(text)});
+    put(design_block(project).sections, kGroupKeys[group], std::move(text), false);
     return project;
+}
+
+load_case::Project set_buckling_factor(load_case::Project project, std::size_t group, std::string text) {
+    put(design_block(project).buckling_factors, kGroupKeys[group], std::move(text), true);
+    return project;
+}
+
+load_case::Project set_bracing(load_case::Project project, std::size_t group, std::string text) {
+    put(design_block(project).bracing, kGroupKeys[group], std::move(text), true);
+    return project;
+}
+
+load_case::Project set_load_duration(load_case::Project project, load_case::CaseKind kind, std::string words) {
+    put(design_block(project).load_duration, load_case::case_kind_key(kind), std::move(words), true);
+    return project;
+}
+
+load_case::Project set_candidates(load_case::Project project, std::size_t group, std::string text) {
+    put(design_block(project).candidates, kGroupKeys[group], std::move(text), false);
+    return project;
+}
+
+load_case::Project use_code_candidates(load_case::Project project, std::size_t group) {
+    put(design_block(project).candidates, kGroupKeys[group], {}, true);
+    return project;
+}
+
+load_case::Project set_partial_factor(load_case::Project project, std::size_t factor, std::string text) {
+    put(design_block(project).partial_factors, kPartialFactorKeys[factor], std::move(text), true);
+    return project;
+}
+
+load_case::Project set_member_section(load_case::Project project, std::string_view member, std::string text) {
+    put(design_block(project).members, member, std::move(text), true);
+    return project;
+}
+
+SettingFaults setting_faults(const load_case::DesignSettings& settings) {
+    SettingFaults faults;
+    const auto code = design_code_from_key(settings.code);
+    const auto material = material_from_name(settings.material);
+    const bool sections_read = code && material && code_accepts(*code, *material);
+    const auto section_fault = [&](std::string_view text) -> std::string {
+        if (!sections_read) return {};
+        auto read = read_section(text, *material, code_row(*code).system);
+        const auto* error = std::get_if<std::string>(&read);
+        return error == nullptr ? std::string() : *error;
+    };
+    const auto number_fault = [](const std::string* text) {
+        return text == nullptr || read_positive_number(*text) ? std::string() : std::string(kNotPositive);
+    };
+    for (std::size_t g = 0; g < kGroupCount; ++g) {
+        const std::string* section = group_section(settings, g);
+        faults.sections[g] = section_fault(section == nullptr ? std::string_view{} : *section);
+        faults.buckling_factors[g] = number_fault(setting_text(settings.buckling_factors, kGroupKeys[g]));
+        faults.bracing[g] = number_fault(setting_text(settings.bracing, kGroupKeys[g]));
+        const std::string* list = setting_text(settings.candidates, kGroupKeys[g]);
+        if (list == nullptr || !sections_read) continue;
+        const std::vector<std::string> names = candidate_names(*list);
+        if (names.empty()) faults.candidates[g] = "names no section";
+        for (const std::string& name : names) {
+            if (std::string fault = section_fault(name); !fault.empty()) {
+                faults.candidates[g] = name + ": " + fault;
+                break;
+            }
+        }
+    }
+    for (std::size_t k = 0; k < kCaseKindCount; ++k) {
+        const std::string* words = setting_text(settings.load_duration, load_case::kCaseKinds[k].key);
+        if (words == nullptr || !code || duration_from_words(*code, *words)) continue;
+        std::string names;
+        for (std::size_t d = 0; d < kDurationCount; ++d)
+            names += (names.empty() ? "" : ", ") + std::string(duration_words(*code, static_cast<LoadDuration>(d)));
+        faults.durations[k] = engine::quoted_text(*words) + " is not one of " + names;
+    }
+    for (std::size_t f = 0; f < kPartialFactorKeys.size(); ++f) {
+        const std::string* text = setting_text(settings.partial_factors, kPartialFactorKeys[f]);
+        faults.partial_factors[f] = code && code != DesignCode::En1993 && text != nullptr
+                                        ? "only EN 1993-1-1 takes partial factors"
+                                        : number_fault(text);
+    }
+    for (const NamedText& entry : settings.members) {
+        std::string fault = engine::member_from_name(entry.name) ? section_fault(entry.text) : "no member of the truss";
+        if (!fault.empty()) faults.members.push_back({entry.name, std::move(fault)});
+    }
+    return faults;
 }
 
 load_case::Project set_serviceability(load_case::Project project, std::vector<std::string> combinations) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "design/deflection_table.hpp"
 #include "load_case/envelope_csv.hpp"
 
 namespace korvel::design {
@@ -52,10 +53,12 @@ std::vector<DesignTableRow> design_table(const DesignResult& result, const Desig
         cell(DesignColumn::Warnings) = warnings;
         rows.push_back(std::move(row));
     }
-    if (order == DesignOrder::FailuresFirst) {
+    if (order != DesignOrder::Members) {
+        const bool rest_in_order = order == DesignOrder::FailuresThenMembers;
         const auto rank = [&](const DesignTableRow& row) {
             const MemberDesign& m = result.members[engine::to_index(row.member)];
-            return std::pair{m.passes ? 1 : 0, m.checked ? -m.utilisation : -INFINITY};
+            const double within = !m.checked ? -INFINITY : m.passes && rest_in_order ? 0 : -m.utilisation;
+            return std::pair{m.passes ? 1 : 0, within};
         };
         std::stable_sort(rows.begin(), rows.end(),
                          [&](const DesignTableRow& a, const DesignTableRow& b) { return rank(a) < rank(b); });
@@ -63,20 +66,30 @@ std::vector<DesignTableRow> design_table(const DesignResult& result, const Desig
     return rows;
 }
 
-std::string design_csv(const DesignResult& result, const Design& design, DesignOrder order) {
-    std::string out;
-    for (const DesignColumnRow& column : kDesignColumns) {
-        if (column.column != DesignColumn::Member) out += ',';
-        out += load_case::csv_field(design_heading(column, design.units.force));
-    }
+namespace {
+
+template <typename Cells>
+void csv_line(std::string& out, const Cells& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) out += (i > 0 ? "," : "") + load_case::csv_field(cells[i]);
     out += "\r\n";
-    for (const DesignTableRow& row : design_table(result, design, order)) {
-        for (std::size_t i = 0; i < row.cells.size(); ++i) {
-            if (i > 0) out += ',';
-            out += load_case::csv_field(row.cells[i]);
-        }
-        out += "\r\n";
-    }
+}
+
+}  // namespace
+
+std::string design_csv(const ProjectDesign& answer, DesignOrder order) {
+    std::string out;
+    std::vector<std::string> headings;
+    for (const DesignColumnRow& column : kDesignColumns)
+        headings.push_back(design_heading(column, answer.design.units.force));
+    csv_line(out, headings);
+    for (const DesignTableRow& row : design_table(answer.result, answer.design, order)) csv_line(out, row.cells);
+    if (!answer.deflection) return out;
+    out += "\r\n";
+    headings.clear();
+    for (const DeflectionColumnRow& column : kDeflectionColumns)
+        headings.push_back(deflection_heading(column, unit_key(answer.design.units.length)));
+    csv_line(out, headings);
+    for (const DeflectionTableRow& row : deflection_table(*answer.deflection)) csv_line(out, row.cells);
     return out;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "design/member_design.hpp"
+#include "design/project_design.hpp"
 
 namespace korvel::design {
 
@@ -65,20 +66,24 @@ std::string design_heading(const DesignColumnRow& column, ForceUnit force);
 // A section as the table names it: the material before the size ("C24 47x150").
 std::string section_title(const Design& design, const Section& section);
 
-enum class DesignOrder { Members, FailuresFirst };
+// The members' order; failures first, then the rest, each part by falling
+// utilisation (the window's "Failures first"); or failures first so, then the
+// rest in the members' order (the design sheet).
+enum class DesignOrder { Members, FailuresFirst, FailuresThenMembers };
 
 struct DesignTableRow {
     engine::Member member;
     std::array<std::string, kDesignColumnCount> cells;
 };
-// One row per member: in the members' order, or failures (and members not
-// checked) first, each part by falling utilisation.
+// One row per member in the order asked for; members not checked count as
+// failures and come before those that fail.
 std::vector<DesignTableRow> design_table(const DesignResult& result, const Design& design, DesignOrder order);
 
-// The table as CSV (RFC 4180, CRLF line ends): the headings, then a row per
-// member in the order asked for; the same bytes for the window's "Save design
-// as CSV..." and korvel-solve --design --format csv.
-std::string design_csv(const DesignResult& result, const Design& design, DesignOrder order);
+// The design as CSV (RFC 4180, CRLF line ends): the headings, then a row per
+// member in the order asked for; where the design checks deflections, an empty
+// line, the deflection table's headings and its rows follow. The same bytes
+// for the window's "Save design as CSV..." and korvel-solve --design --format csv.
+std::string design_csv(const ProjectDesign& answer, DesignOrder order);
 
 // A number as the design shows it: fixed decimals, never an exponent, no "-0".
 std::string design_number(double value, int decimals);

@@ -25,17 +25,6 @@ std::optional<std::size_t> group_from_key(std::string_view key) {
     return std::nullopt;
 }
 
-std::optional<double> positive_number(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value) || value <= 0) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::string figure(double value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.3g", value);
@@ -147,11 +136,42 @@ CheckValues check_values(const Design& design, const Section& section, CheckKind
     return v;
 }
 
+std::optional<double> read_positive_number(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value) || value <= 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<LoadDuration> duration_from_words(DesignCode code, std::string_view words) {
+    const auto& keys = duration_keys(code);
+    const auto found = std::find(keys.begin(), keys.end(), words);
+    if (found == keys.end()) return std::nullopt;
+    return static_cast<LoadDuration>(found - keys.begin());
+}
+
+std::vector<std::string> candidate_names(std::string_view list) {
+    std::vector<std::string> names;
+    while (!list.empty()) {
+        const std::size_t end = list.find(';');
+        std::string_view name = list.substr(0, end);
+        while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
+        while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+        if (!name.empty()) names.emplace_back(name);
+        list = end == std::string_view::npos ? std::string_view{} : list.substr(end + 1);
+    }
+    return names;
+}
+
 std::array<LoadDuration, kCaseKindCount> default_durations(DesignCode code) {
     using enum LoadDuration;
     // In CaseKind's order: dead, live, roof live, snow, wind, other.
-    if (code == DesignCode::Nds2018Asd)
-        return {Permanent, LongTerm, Instantaneous, ShortTerm, Instantaneous, Permanent};
+    // NDS: snow two months (1.15), roof live seven days (1.25), as kNdsDurationKeys name them.
+    if (code == DesignCode::Nds2018Asd) return {Permanent, LongTerm, ShortTerm, MediumTerm, Instantaneous, Permanent};
     return {Permanent, MediumTerm, ShortTerm, ShortTerm, ShortTerm, Permanent};
 }
 
@@ -269,7 +289,7 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
                 return DesignError{"\"" + std::string(key) + "\" has " + engine::quoted_text(entry.name) +
                                    "; its groups are " + group_list()};
             }
-            const auto number = positive_number(entry.text);
+            const auto number = read_positive_number(entry.text);
             if (!number) {
                 return DesignError{"\"" + std::string(key) + "\" of the " + entry.name + " is " +
                                    engine::quoted_text(entry.text) + ", not a positive number"};
@@ -292,20 +312,20 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
         if (!kind)
             return DesignError{"\"load_duration\" has " + engine::quoted_text(entry.name) +
                                ", which is no kind of case"};
-        const auto& keys = duration_keys(*code);
-        const auto found = std::find(keys.begin(), keys.end(), entry.text);
-        if (found == keys.end()) {
+        const auto duration = duration_from_words(*code, entry.text);
+        if (!duration) {
             std::string names;
-            for (const std::string_view key : keys) names += (names.empty() ? "" : ", ") + std::string(key);
+            for (const std::string_view key : duration_keys(*code))
+                names += (names.empty() ? "" : ", ") + std::string(key);
             return DesignError{"load duration " + engine::quoted_text(entry.text) + " is not one of " + names};
         }
-        design.durations[static_cast<std::size_t>(*kind)] = static_cast<LoadDuration>(found - keys.begin());
+        design.durations[static_cast<std::size_t>(*kind)] = *duration;
     }
     for (const load_case::NamedText& entry : settings.partial_factors) {
-        const auto number = positive_number(entry.text);
-        double* target = entry.name == "gamma_M0"   ? &design.gamma_m0
-                         : entry.name == "gamma_M1" ? &design.gamma_m1
-                                                    : nullptr;
+        const auto number = read_positive_number(entry.text);
+        double* target = entry.name == kPartialFactorKeys[0]   ? &design.gamma_m0
+                         : entry.name == kPartialFactorKeys[1] ? &design.gamma_m1
+                                                               : nullptr;
         if (!target || !number || *code != DesignCode::En1993) {
             return DesignError{"partial factor " + engine::quoted_text(entry.name) + " = " +
                                engine::quoted_text(entry.text) +
@@ -314,26 +334,17 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
         *target = *number;
     }
 
-    std::array<std::vector<std::string>, kGroupCount> candidate_names;
-    candidate_names.fill(default_candidates(*code));
+    std::array<std::vector<std::string>, kGroupCount> names;
+    names.fill(default_candidates(*code));
     for (const load_case::NamedText& entry : settings.candidates) {
         const auto g = group_from_key(entry.name);
         if (!g)
             return DesignError{"\"candidates\" has " + engine::quoted_text(entry.name) + "; its groups are " +
                                group_list()};
-        candidate_names[*g].clear();
-        std::string_view list = entry.text;
-        while (!list.empty()) {
-            const std::size_t end = list.find(';');
-            std::string_view name = list.substr(0, end);
-            while (!name.empty() && name.front() == ' ') name.remove_prefix(1);
-            while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-            if (!name.empty()) candidate_names[*g].emplace_back(name);
-            list = end == std::string_view::npos ? std::string_view{} : list.substr(end + 1);
-        }
+        names[*g] = candidate_names(entry.text);
     }
     for (std::size_t g = 0; g < kGroupCount; ++g) {
-        for (const std::string& name : candidate_names[g]) {
+        for (const std::string& name : names[g]) {
             auto section = read(name, "a candidate of the " + std::string(kGroupKeys[g]));
             if (auto* error = std::get_if<DesignError>(&section)) return std::move(*error);
             design.candidates[g].push_back(std::get<Section>(std::move(section)));

@@ -52,6 +52,16 @@ std::string_view duration_words(DesignCode code, LoadDuration duration);
 // or hollow sections of a standard range.
 std::vector<std::string> default_candidates(DesignCode code);
 
+// The keys of "partial_factors": gamma_M0 and gamma_M1 of EN 1993-1-1 6.1.
+inline constexpr std::array<std::string_view, 2> kPartialFactorKeys{"gamma_M0", "gamma_M1"};
+
+// A setting's number: a positive finite decimal, blanks at the ends allowed.
+std::optional<double> read_positive_number(std::string_view text);
+// The duration class a text names in the code's table.
+std::optional<LoadDuration> duration_from_words(DesignCode code, std::string_view words);
+// The names of a candidate list, separated by ";", without blanks at their ends.
+std::vector<std::string> candidate_names(std::string_view list);
+
 // Why a design cannot be made: a missing or unknown setting, named with its value.
 struct DesignError {
     std::string message;

@@ -26,6 +26,7 @@ struct EditCase {
     std::function<Project(Project)> edit;
     bool from_empty_design;  // the project starts without units or design block
     const char* written;     // what the project file then holds
+    const char* gone = "";   // and no longer holds
 };
 
 class DesignEdit : public testing::TestWithParam<EditCase> {};
@@ -35,6 +36,9 @@ TEST_P(DesignEdit, WritesItsKeys) {
     if (GetParam().from_empty_design) project.units.reset(), project.design.reset();
     const std::string file = load_case::write_project(GetParam().edit(project));
     EXPECT_NE(file.find(GetParam().written), std::string::npos) << file;
+    if (*GetParam().gone != '\0') {
+        EXPECT_EQ(file.find(GetParam().gone), std::string::npos) << file;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,7 +64,87 @@ INSTANTIATE_TEST_SUITE_P(
                  R"("bottom chord": "47x125", "webs": "47x"})"},
         EditCase{"serviceability",
                  [](Project p) { return set_deflection_limit(set_serviceability(std::move(p), {"D + S"}), "250"); },
-                 false, R"("serviceability": ["D + S"], "deflection_limit": "250")"}));
+                 false, R"("serviceability": ["D + S"], "deflection_limit": "250")"},
+        EditCase{"a blank bracing braces at every node again",
+                 [](Project p) {
+                     return set_bracing(set_bracing(set_buckling_factor(std::move(p), 0, "0.9"), 0, "0.6"), 0, " ");
+                 },
+                 false, R"("buckling_factors": {"top chord": "0.9"})", "bracing"},
+        EditCase{"a load duration, then another code without its words",
+                 [](Project p) {
+                     p = set_load_duration(set_load_duration(std::move(p), load_case::CaseKind::Snow, "medium-term"),
+                                           load_case::CaseKind::Dead, "permanent");
+                     return set_design_code(std::move(p), DesignCode::Nds2018Asd);
+                 },
+                 false, R"("load_duration": {"dead": "permanent"})", "medium-term"},
+        EditCase{"partial factors go with their code",
+                 [](Project p) {
+                     p = set_partial_factor(set_design_code(std::move(p), DesignCode::En1993), 0, "1.05");
+                     return set_partial_factor(std::move(p), 1, "1.1");
+                 },
+                 false, R"("partial_factors": {"gamma_M0": "1.05", "gamma_M1": "1.1"})"},
+        EditCase{"partial factors gone with another code",
+                 [](Project p) {
+                     p = set_partial_factor(set_design_code(std::move(p), DesignCode::En1993), 0, "1.05");
+                     return set_design_code(std::move(p), DesignCode::En1995);
+                 },
+                 false, R"("material": "C16")", "partial_factors"},
+        EditCase{"a candidate list typed, another back to the code's",
+                 [](Project p) {
+                     p = set_candidates(set_candidates(std::move(p), 0, "47x150; 47x200"), 1, "");
+                     return use_code_candidates(std::move(p), 1);
+                 },
+                 false, R"("candidates": {"top chord": "47x150; 47x200"})", "bottom chord\": \"\""},
+        EditCase{"members' own sections, a blank one its group's again",
+                 [](Project p) {
+                     p = set_member_section(set_member_section(std::move(p), "L0U1", "75x200"), "U1U2", "47x1x");
+                     return set_member_section(std::move(p), "U1U2", "");
+                 },
+                 false, R"("members": {"L0U1": "75x200"})", "U1U2"}));
+
+struct FaultCase {
+    const char* what;
+    std::function<Project(Project)> edit;
+    std::function<std::string(const SettingFaults&)> fault;
+    const char* says;  // part of the fault; "" where the setting reads
+};
+
+// Beside each box, why what it holds does not read; the words of read_section for sections.
+TEST(DesignEdits, EachSettingSaysWhyItDoesNotRead) {
+    using load_case::CaseKind;
+    const FaultCase cases[]{
+        {"a missing section", [](Project p) { return p; }, [](auto& f) { return f.sections[2]; }, "section"},
+        {"a buckling factor", [](Project p) { return set_buckling_factor(std::move(p), 1, "0,9"); },
+         [](auto& f) { return f.buckling_factors[1]; }, "not a positive number"},
+        {"a bracing", [](Project p) { return set_bracing(std::move(p), 0, "-1"); },
+         [](auto& f) { return f.bracing[0]; }, "not a positive number"},
+        {"a bracing that reads", [](Project p) { return set_bracing(std::move(p), 0, " 0.6 "); },
+         [](auto& f) { return f.bracing[0]; }, ""},
+        {"an empty candidate list", [](Project p) { return set_candidates(std::move(p), 2, " ; "); },
+         [](auto& f) { return f.candidates[2]; }, "names no section"},
+        {"a candidate", [](Project p) { return set_candidates(std::move(p), 2, "47x75; 47x1x; 7"); },
+         [](auto& f) { return f.candidates[2]; }, "47x1x: "},
+        {"a duration of another code",
+         [](Project p) { return set_load_duration(std::move(p), CaseKind::Wind, "ten minutes"); },
+         [](auto& f) { return f.durations[4]; }, "\"ten minutes\" is not one of permanent, long-term, medium-term"},
+        {"a partial factor of timber", [](Project p) { return set_partial_factor(std::move(p), 1, "1.1"); },
+         [](auto& f) { return f.partial_factors[1]; }, "only EN 1993-1-1"},
+        {"a member's section", [](Project p) { return set_member_section(std::move(p), "L0U1", "47x"); },
+         [](auto& f) { return f.members.at(0).name + " " + f.members.at(0).text; }, "L0U1 "},
+        {"no member", [](Project p) { return set_member_section(std::move(p), "L9", "47x75"); },
+         [](auto& f) { return f.members.at(0).text; }, "no member"},
+    };
+    for (const FaultCase& c : cases) {
+        const Project project = c.edit(roof());
+        const std::string fault = c.fault(setting_faults(*project.design));
+        if (*c.says == '\0') {
+            EXPECT_EQ(fault, "") << c.what;
+        } else {
+            EXPECT_NE(fault.find(c.says), std::string::npos) << c.what << ": " << fault;
+        }
+    }
+    EXPECT_EQ(setting_faults(*design_testing::c24_roof().design).sections[2], "") << "the whole roof reads";
+}
 
 ProjectDesign designed(const Project& project) {
     auto answer = design_project(project);

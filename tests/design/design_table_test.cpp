@@ -4,7 +4,10 @@
 #include <string>
 #include <variant>
 
+#include "design/deflection_table.hpp"
 #include "design/design_table.hpp"
+#include "load_case/envelope_csv.hpp"
+#include "tests/design/c24_roof.hpp"
 
 namespace korvel::design {
 namespace {
@@ -28,8 +31,9 @@ Design timber_design() {
     return std::get<Design>(read_design(project));
 }
 
-// The report lists failures first, the worst on top; the window and the CSV
-// keep the members' order; every cell is the table's own words and numbers.
+// Failures first, the worst on top, then the rest by utilisation (the window) or
+// in the members' order (the sheet); the CSV keeps the members' order; every
+// cell is the table's own words and numbers.
 TEST(DesignTable, RowsInEitherOrderWithTheirWords) {
     const Design design = timber_design();
     DesignResult result;
@@ -53,13 +57,19 @@ TEST(DesignTable, RowsInEitherOrderWithTheirWords) {
     set(Member::L2U2, 2.5, true);
     set(Member::U3U8, 0, false);
     set(Member::L0L1, 0.5, true);
+    const Member last = engine::kMembers.back();
+    set(last, 0.9, true);
 
     const auto members = design_table(result, design, DesignOrder::Members);
     ASSERT_EQ(members.size(), engine::kMemberCount);
     EXPECT_EQ(members[0].member, Member::L0L1);
     const auto failures = design_table(result, design, DesignOrder::FailuresFirst);
-    const std::array<Member, 4> first{Member::U3U8, Member::L2U2, Member::L1U1, Member::L0L1};
+    const std::array<Member, 5> first{Member::U3U8, Member::L2U2, Member::L1U1, last, Member::L0L1};
     for (std::size_t i = 0; i < first.size(); ++i) EXPECT_EQ(failures[i].member, first[i]) << i;
+    const auto sheet = design_table(result, design, DesignOrder::FailuresThenMembers);
+    for (std::size_t i = 0; i < 3; ++i) EXPECT_EQ(sheet[i].member, first[i]) << i;
+    EXPECT_EQ(sheet[3].member, Member::L0L1) << "the rest in the members' order";
+    EXPECT_EQ(sheet.back().member, last);
     const auto cell = [](const DesignTableRow& row, DesignColumn column) {
         return row.cells[static_cast<std::size_t>(column)];
     };
@@ -70,9 +80,9 @@ TEST(DesignTable, RowsInEitherOrderWithTheirWords) {
     EXPECT_EQ(cell(failures[1], DesignColumn::Force), "-12.346");
     EXPECT_EQ(cell(failures[1], DesignColumn::Section), "C24 47x75");
     EXPECT_EQ(cell(failures[3], DesignColumn::Result), kPassesWords);
-    EXPECT_EQ(cell(failures[4], DesignColumn::Check), kNoForceWords);
+    EXPECT_EQ(cell(failures[5], DesignColumn::Check), kNoForceWords);
 
-    const std::string csv = design_csv(result, design, DesignOrder::Members);
+    const std::string csv = design_csv({design, result, {}, std::nullopt}, DesignOrder::Members);
     EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
               "Member,Group,Section,Governing combination,Design force (kN),Check,Resistance (kN),Utilisation,Result,"
               "Warnings");
@@ -81,6 +91,24 @@ TEST(DesignTable, RowsInEitherOrderWithTheirWords) {
               std::string::npos)
         << csv;
     EXPECT_EQ(design_number(-0.0001, 3), "0.000");
+}
+
+// Serviceability combinations add the deflection table after the members and an
+// empty line, in the window's words; the members' part stays as it was.
+TEST(DesignTable, TheCsvEndsWithTheDeflectionsWhereTheDesignChecksThem) {
+    load_case::Project project = design_testing::c24_roof();
+    const auto with = std::get<ProjectDesign>(design_project(project));
+    project.design->serviceability.clear();
+    const auto without = std::get<ProjectDesign>(design_project(project));
+    std::string expected = design_csv(without, DesignOrder::Members) + "\r\nCombination,Deflection,Largest (m),At,";
+    expected += "Span over,Limit (m),Result,Spread of the supports (m)\r\n";
+    for (const DeflectionTableRow& row : deflection_table(*with.deflection)) {
+        for (const std::string& cell : row.cells) expected += load_case::csv_field(cell) + ',';
+        expected.back() = '\r';
+        expected += '\n';
+    }
+    EXPECT_EQ(design_csv(with, DesignOrder::Members), expected);
+    EXPECT_EQ(deflection_table(*with.deflection).size(), 2U) << "instantaneous and final";
 }
 
 }  // namespace

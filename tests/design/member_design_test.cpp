@@ -71,6 +71,15 @@ TEST(MemberDesign, CombinationsTakeTheirShortestAction) {
     EXPECT_EQ(tension[static_cast<std::size_t>(LoadDuration::MediumTerm)].force, 0.0);
 }
 
+// NDS 2018 Table 2.3.2: C_D of dead 0.9, live 1.0, roof live (construction) 1.25,
+// snow 1.15, wind 1.6; a case of kind "other" is taken as permanent.
+TEST(MemberDesign, NdsDurationsByDefaultAreThoseOfTable232) {
+    const std::array<double, kCaseKindCount> c_d{0.9, 1.0, 1.25, 1.15, 1.6, 0.9};
+    const auto durations = default_durations(DesignCode::Nds2018Asd);
+    for (std::size_t k = 0; k < kCaseKindCount; ++k)
+        EXPECT_EQ(kLoadDurationFactors[static_cast<std::size_t>(durations[k])], c_d[k]) << load_case::kCaseKinds[k].key;
+}
+
 // Forces of one member under two durations, made by hand.
 ForceExtremes two_durations(Member member, bool tension, double longer, double shorter, LoadDuration shorter_class,
                             double length) {
@@ -103,7 +112,7 @@ TEST(MemberDesign, TheLargestRatioGovernsNotTheLargestForce) {
         auto project = roof(settings("NDS 2018 ASD", "SPF No. 2", "2x6", "2x6", "2x4"), "lbf", "in");
         const Design design = design_of(project);
         // 1000 lbf of dead load (C_D 0.9) against 1200 lbf with snow (C_D 1.15).
-        const auto forces = two_durations(Member::L2L3, true, 1000, 1200, LoadDuration::ShortTerm, 96);
+        const auto forces = two_durations(Member::L2L3, true, 1000, 1200, LoadDuration::MediumTerm, 96);
         const MemberDesign result = design_member(forces, design, Member::L2L3, design.sections[1]);
         EXPECT_EQ(result.governing, 0u);
         EXPECT_NEAR(result.resistance, 450 * 0.9 * 1.3 * 8.25, 1e-9);  // F_t·C_D·C_F·A, C_F 1.3 for 2x6

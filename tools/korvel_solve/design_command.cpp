@@ -189,9 +189,7 @@ int run_design(const load_case::Project& project, const SingleRun& run, int out_
                 text += '\n' + deflection_text(*answer.deflection, design::unit_key(answer.design.units.length));
             }
             break;
-        case OutputFormat::Csv:
-            text = design::design_csv(answer.result, answer.design, design::DesignOrder::Members);
-            break;
+        case OutputFormat::Csv: text = design::design_csv(answer, design::DesignOrder::Members); break;
         case OutputFormat::Json: append_json_line(text, design_json(answer)); break;
     }
     write_all(out_fd, text.data(), text.size());

@@ -42,7 +42,7 @@ void write_members(ReportFlow& flow, const design::ProjectDesign& answer) {
     std::vector<bool> failing;
     QStringList failures;
     for (const design::DesignTableRow& row :
-         design::design_table(answer.result, answer.design, design::DesignOrder::Members)) {
+         design::design_table(answer.result, answer.design, design::DesignOrder::FailuresThenMembers)) {
         QStringList& cells = rows.emplace_back();
         for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
         cells.resize(columns);

@@ -15,7 +15,8 @@ namespace korvel::ui {
 // The design sheet as an A4 PDF of as many pages as it takes, all vector and
 // text: the span, the conditions of the design (units, code and edition, the
 // material with its standard, sections, buckling lengths, load durations), every
-// member's check in the members' order with the failures named first, the
+// member's check, the failing and unchecked ones named and listed first and the
+// rest in the members' order, the
 // lightest section of each group, the verdict, what the design does not check,
 // and the deflection of each serviceability combination where the design has any.
 QByteArray design_report_pdf(const load_case::Project& project, const design::ProjectDesign& design,

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -12,10 +13,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -93,6 +97,39 @@ QLabel* note(QWidget* parent, const QString& text = {}) {
     return label;
 }
 
+// A line box with its hint for the pointer and for a screen reader.
+QLineEdit* line_box(QWidget* parent, const QString& name, std::string_view hint) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setToolTip(to_qstring(hint));
+    box->setAccessibleDescription(to_qstring(hint));
+    return box;
+}
+
+// Under a box, why what it holds does not read; hidden while it reads.
+QLabel* fault_note(QWidget* parent, const QString& name) {
+    QLabel* label = note(parent);
+    label->setObjectName(name);
+    label->hide();
+    return label;
+}
+
+void show_fault(QLabel& label, const std::string& fault) {
+    label.setText(QString::fromStdString(fault));
+    label.setVisible(!fault.empty());
+}
+
+// A box shows the setting unless what it holds means the same: blanks where
+// the setting is absent stay as typed.
+void show_text(QLineEdit& box, const std::string* text) {
+    const QString shown = text == nullptr ? QString() : QString::fromStdString(*text);
+    if (box.text() == shown || (text == nullptr && box.text().trimmed().isEmpty())) return;
+    box.setText(shown);
+}
+
+// A candidate list as the project keeps it: line ends separate names as ";" does.
+std::string candidate_list(const QPlainTextEdit& box) { return box.toPlainText().replace(u'\n', u';').toStdString(); }
+
 const std::string& section_text(const load_case::DesignSettings& settings, std::size_t group) {
     static const std::string kNone;
     const std::string* text = design::group_section(settings, group);
@@ -137,8 +174,10 @@ QWidget* DesignWindow::build_settings() {
     auto* box = new QGroupBox(to_qstring(kSettingsBox), this);
     // Room for a steel section's name, "RHS 200x100x10 cold-formed", and a material with its standard.
     box->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
-    auto* form = new QFormLayout(box);
+    auto* column = new QVBoxLayout(box);
+    auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    column->addLayout(form);
     const auto combo = [&](const char* name, std::string_view caption, std::string_view placeholder) {
         auto* combo_box = new QComboBox(box);
         combo_box->setObjectName(QString::fromLatin1(name));
@@ -165,15 +204,53 @@ QWidget* DesignWindow::build_settings() {
     connect(material_box_, &QComboBox::activated, this, &DesignWindow::on_material_chosen);
     connect(service_class_box_, &QComboBox::activated, this, &DesignWindow::on_service_class_chosen);
 
+    // γ_M0 and γ_M1 side by side, each fault under its box.
+    auto* factors = new QGridLayout;
+    for (std::size_t f = 0; f < design::kPartialFactorKeys.size(); ++f) {
+        auto* factor = line_box(box, QStringLiteral("PartialFactorBox%1").arg(f), kPartialFactorHint);
+        const design::Design recommended;
+        factor->setPlaceholderText(
+            QString::fromStdString(design::design_number(f == 0 ? recommended.gamma_m0 : recommended.gamma_m1, 2)));
+        partial_factor_boxes_[f] = factor;
+        partial_factor_faults_[f] = fault_note(box, QStringLiteral("PartialFactorFault%1").arg(f));
+        auto* caption = new QLabel(to_qstring(kPartialFactorCaptions[f]), box);
+        caption->setBuddy(factor);
+        const int at = 2 * static_cast<int>(f);
+        if (f > 0) factors->addWidget(caption, 0, at);
+        factors->addWidget(factor, 0, at + 1);
+        factors->addWidget(partial_factor_faults_[f], 1, at + 1);
+        if (f == 0) form->addRow(caption, factors);
+        connect(factor, &QLineEdit::textEdited, this, [this, f](const QString& text) {
+            propose(design::set_partial_factor(project_, f, text.toStdString()),
+                    QStringLiteral("design partial factor %1").arg(f));
+        });
+    }
+
+    tabs_ = new QTabWidget(box);
+    tabs_->setObjectName(QStringLiteral("SettingsTabs"));
+    const auto scrolled = [this](QWidget* page) {
+        auto* scroll = new QScrollArea(tabs_);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidget(page);
+        return scroll;
+    };
+    tabs_->addTab(scrolled(build_sections_tab()), to_qstring(kSectionsTab));
+    tabs_->addTab(scrolled(build_buckling_tab()), to_qstring(kBucklingTab));
+    tabs_->addTab(scrolled(build_duration_tab()), to_qstring(kDurationTab));
+    tabs_->addTab(scrolled(build_candidates_tab()), to_qstring(kCandidatesTab));
+    column->addWidget(tabs_, 1);
+    return box;
+}
+
+QWidget* DesignWindow::build_sections_tab() {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     for (std::size_t g = 0; g < design::kGroupCount; ++g) {
-        auto* section = new QLineEdit(box);
-        section->setObjectName(QStringLiteral("SectionBox%1").arg(g));
-        section->setToolTip(to_qstring(kSectionHint));
-        section->setAccessibleDescription(to_qstring(kSectionHint));
+        auto* section = line_box(page, QStringLiteral("SectionBox%1").arg(g), kSectionHint);
         section_boxes_[g] = section;
-        section_faults_[g] = note(box);
-        section_faults_[g]->setObjectName(QStringLiteral("SectionFault%1").arg(g));
-        section_faults_[g]->hide();
+        section_faults_[g] = fault_note(page, QStringLiteral("SectionFault%1").arg(g));
         form->addRow(to_qstring(kGroupCaptions[g]), section);
         form->addRow(QString(), section_faults_[g]);
         connect(section, &QLineEdit::textEdited, this, [this, g](const QString& text) {
@@ -181,30 +258,145 @@ QWidget* DesignWindow::build_settings() {
                     QStringLiteral("design section %1").arg(g));
         });
     }
-    auto* lightest = new QPushButton(to_qstring(kLightestCommand), box);
+    auto* lightest = new QPushButton(to_qstring(kLightestCommand), page);
     lightest->setAccessibleDescription(to_qstring(kLightestDescription));
     lightest->setToolTip(to_qstring(kLightestDescription));
     lightest->setAutoDefault(false);
     connect(lightest, &QPushButton::clicked, this, &DesignWindow::on_use_lightest);
     form->addRow(QString(), lightest);
-    lightest_ = note(box);
+    lightest_ = note(page);
     lightest_->setObjectName(QStringLiteral("LightestSections"));
     form->addRow(lightest_);
 
-    limit_box_ = new QLineEdit(box);
+    member_box_ = new QComboBox(page);
+    member_box_->setObjectName(QStringLiteral("MemberBox"));
+    form->addRow(to_qstring(kMemberCaption), member_box_);
+    connect(member_box_, &QComboBox::activated, this, &DesignWindow::on_member_picked);
+    member_section_box_ = line_box(page, QStringLiteral("MemberSectionBox"), kMemberSectionHint);
+    member_section_fault_ = fault_note(page, QStringLiteral("MemberSectionFault"));
+    form->addRow(to_qstring(kMemberSectionCaption), member_section_box_);
+    form->addRow(QString(), member_section_fault_);
+    connect(member_section_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString member = member_box_->currentData().toString();
+        propose(design::set_member_section(project_, member.toStdString(), text.toStdString()),
+                QStringLiteral("design member ") + member);
+    });
+
+    limit_box_ = new QLineEdit(page);
     limit_box_->setObjectName(QStringLiteral("DeflectionLimitBox"));
     limit_box_->setPlaceholderText(to_qstring(design::kDefaultDeflectionLimit));
     form->addRow(to_qstring(kDeflectionLimitCaption), limit_box_);
     connect(limit_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
         propose(design::set_deflection_limit(project_, text.toStdString()), QStringLiteral("design deflection limit"));
     });
-    form->addRow(note(box, to_qstring(kServiceabilityCaption)));
-    serviceability_list_ = new QListWidget(box);
+    form->addRow(note(page, to_qstring(kServiceabilityCaption)));
+    serviceability_list_ = new QListWidget(page);
     serviceability_list_->setObjectName(QStringLiteral("ServiceabilityList"));
     serviceability_list_->setAccessibleName(to_qstring(kServiceabilityName));
+    serviceability_list_->setMinimumHeight(serviceability_list_->fontMetrics().height() * 4);
     connect(serviceability_list_, &QListWidget::itemChanged, this, &DesignWindow::on_serviceability_changed);
     form->addRow(serviceability_list_);
-    return box;
+    return page;
+}
+
+QWidget* DesignWindow::build_buckling_tab() {
+    auto* page = new QWidget(this);
+    auto* grid = new QGridLayout(page);
+    grid->addWidget(note(page, to_qstring(kBucklingFactorHeading)), 0, 1);
+    bracing_heading_ = note(page);
+    grid->addWidget(bracing_heading_, 0, 2);
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        const int row = 1 + 2 * static_cast<int>(g);
+        factor_boxes_[g] = line_box(page, QStringLiteral("BucklingFactorBox%1").arg(g), kBucklingNote);
+        factor_boxes_[g]->setPlaceholderText(to_qstring(kFactorPlaceholder));
+        bracing_boxes_[g] = line_box(page, QStringLiteral("BracingBox%1").arg(g), kBucklingNote);
+        const bool web = g + 1 == design::kGroupCount;
+        bracing_boxes_[g]->setPlaceholderText(to_qstring(web ? kWebsOwnLength : kBracedAtEveryNode));
+        factor_faults_[g] = fault_note(page, QStringLiteral("BucklingFactorFault%1").arg(g));
+        bracing_faults_[g] = fault_note(page, QStringLiteral("BracingFault%1").arg(g));
+        auto* caption = new QLabel(to_qstring(kGroupCaptions[g]), page);
+        caption->setBuddy(factor_boxes_[g]);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(factor_boxes_[g], row, 1);
+        grid->addWidget(bracing_boxes_[g], row, 2);
+        grid->addWidget(factor_faults_[g], row + 1, 1);
+        grid->addWidget(bracing_faults_[g], row + 1, 2);
+        connect(factor_boxes_[g], &QLineEdit::textEdited, this, [this, g](const QString& text) {
+            propose(design::set_buckling_factor(project_, g, text.toStdString()),
+                    QStringLiteral("design buckling factor %1").arg(g));
+        });
+        connect(bracing_boxes_[g], &QLineEdit::textEdited, this, [this, g](const QString& text) {
+            propose(design::set_bracing(project_, g, text.toStdString()), QStringLiteral("design bracing %1").arg(g));
+        });
+    }
+    const int last = 1 + 2 * static_cast<int>(design::kGroupCount);
+    grid->addWidget(note(page, to_qstring(kBucklingNote)), last, 0, 1, 3);
+    grid->setRowStretch(last + 1, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return page;
+}
+
+QWidget* DesignWindow::build_duration_tab() {
+    auto* page = new QWidget(this);
+    auto* form = new QFormLayout(page);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    duration_note_ = note(page);
+    duration_note_->setObjectName(QStringLiteral("DurationNote"));
+    form->addRow(duration_note_);
+    for (std::size_t k = 0; k < design::kCaseKindCount; ++k) {
+        auto* kind = new QComboBox(page);
+        kind->setObjectName(QStringLiteral("DurationBox%1").arg(k));
+        duration_boxes_[k] = kind;
+        duration_faults_[k] = fault_note(page, QStringLiteral("DurationFault%1").arg(k));
+        form->addRow(to_qstring(kCaseKindCaptions[k]), kind);
+        form->addRow(QString(), duration_faults_[k]);
+        connect(kind, &QComboBox::activated, this, [this, k](int index) {
+            propose(design::set_load_duration(project_, load_case::kCaseKinds[k].kind,
+                                              duration_boxes_[k]->itemData(index).toString().toStdString()));
+        });
+    }
+    return page;
+}
+
+QWidget* DesignWindow::build_candidates_tab() {
+    auto* page = new QWidget(this);
+    auto* column = new QVBoxLayout(page);
+    column->addWidget(note(page, to_qstring(kCandidatesNote)));
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        auto* list = new QPlainTextEdit(page);
+        list->setObjectName(QStringLiteral("CandidatesBox%1").arg(g));
+        list->setTabChangesFocus(true);
+        list->setAccessibleDescription(to_qstring(kCandidatesNote));
+        list->setMinimumHeight(list->fontMetrics().lineSpacing() * 3 + 2 * list->frameWidth() + 8);
+        list->setMaximumHeight(list->fontMetrics().lineSpacing() * 6 + 2 * list->frameWidth() + 8);
+        candidate_boxes_[g] = list;
+        auto* caption = new QLabel(to_qstring(kGroupCaptions[g]), page);
+        caption->setBuddy(list);
+        candidate_sources_[g] = note(page);
+        candidate_sources_[g]->setObjectName(QStringLiteral("CandidatesSource%1").arg(g));
+        candidate_faults_[g] = fault_note(page, QStringLiteral("CandidatesFault%1").arg(g));
+        auto* code_list = new QPushButton(to_qstring(kCodeListCommands[g]), page);
+        code_list->setObjectName(QStringLiteral("CodeCandidates%1").arg(g));
+        code_list->setAccessibleDescription(to_qstring(kCodeListDescription));
+        code_list->setAutoDefault(false);
+        code_list_buttons_[g] = code_list;
+        auto* top = new QHBoxLayout;
+        top->addWidget(caption);
+        top->addWidget(candidate_sources_[g], 1);
+        column->addLayout(top);
+        column->addWidget(list);
+        column->addWidget(candidate_faults_[g]);
+        column->addWidget(code_list, 0, Qt::AlignLeft);
+        connect(list, &QPlainTextEdit::textChanged, this, [this, g] {
+            propose(design::set_candidates(project_, g, candidate_list(*candidate_boxes_[g])),
+                    QStringLiteral("design candidates %1").arg(g));
+        });
+        connect(code_list, &QPushButton::clicked, this,
+                [this, g] { propose(design::use_code_candidates(project_, g)); });
+    }
+    column->addStretch(1);
+    return page;
 }
 
 QWidget* DesignWindow::build_results() {
@@ -332,10 +524,30 @@ void DesignWindow::show_settings(const load_case::Project& before) {
         service_class_box_->setEnabled(code == design::DesignCode::En1995);
         service_class_box_->setCurrentIndex(service_class_box_->findText(QString::fromStdString(now.service_class)));
     }
+    const auto code = design::design_code_from_key(now.code);
+    for (std::size_t f = 0; f < design::kPartialFactorKeys.size(); ++f) {
+        const std::string* text = design::setting_text(now.partial_factors, design::kPartialFactorKeys[f]);
+        show_text(*partial_factor_boxes_[f], text);
+        // Open to a factor kept from a file under another code, so it can be emptied.
+        partial_factor_boxes_[f]->setEnabled(code == design::DesignCode::En1993 || text != nullptr);
+    }
     for (std::size_t g = 0; g < design::kGroupCount; ++g) {
         const QString text = QString::fromStdString(section_text(now, g));
         if (section_boxes_[g]->text() != text) section_boxes_[g]->setText(text);
+        show_text(*factor_boxes_[g], design::setting_text(now.buckling_factors, design::kGroupKeys[g]));
+        const std::string* bracing = design::setting_text(now.bracing, design::kGroupKeys[g]);
+        show_text(*bracing_boxes_[g], bracing);
+        // A web buckles over its own length; a bracing kept from a file can still be emptied.
+        bracing_boxes_[g]->setEnabled(g + 1 < design::kGroupCount || bracing != nullptr);
     }
+    if (all || before.units != project_.units) {
+        bracing_heading_->setText(project_.units ? to_qstring(kBracingHeading) + QStringLiteral(" (") +
+                                                       QString::fromStdString(project_.units->length) + u')'
+                                                 : to_qstring(kBracingHeading));
+    }
+    show_members(now);
+    if (all || now.code != was.code || now.load_duration != was.load_duration) show_durations(now);
+    if (all || now.code != was.code || now.candidates != was.candidates) show_candidates(now);
     if (const QString limit = QString::fromStdString(now.deflection_limit); limit_box_->text() != limit)
         limit_box_->setText(limit);
     if (all || now.serviceability != was.serviceability || project_.combinations != before.combinations) {
@@ -364,26 +576,103 @@ void DesignWindow::show_settings(const load_case::Project& before) {
     }
 }
 
-void DesignWindow::show_section_faults() {
-    const load_case::DesignSettings none;
-    const load_case::DesignSettings& settings = project_.design ? *project_.design : none;
-    const auto code = design::design_code_from_key(settings.code);
-    const auto material = design::material_from_name(settings.material);
-    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
-        QString fault;
-        if (code && material && design::code_accepts(*code, *material)) {
-            const auto read =
-                design::read_section(section_text(settings, g), *material, design::code_row(*code).system);
-            if (const auto* error = std::get_if<std::string>(&read)) fault = QString::fromStdString(*error);
-        }
-        section_faults_[g]->setText(fault);
-        section_faults_[g]->setVisible(!fault.isEmpty());
+void DesignWindow::show_members(const load_case::DesignSettings& now) {
+    // The truss's members, then any name a file gives that is no member, so it can be emptied.
+    std::vector<std::string> names;
+    for (const engine::Member member : engine::kMembers) names.emplace_back(engine::member_name(member));
+    for (const load_case::NamedText& entry : now.members)
+        if (!engine::member_from_name(entry.name)) names.push_back(entry.name);
+    const QSignalBlocker quiet(member_box_);
+    const QString picked = member_box_->currentData().toString();
+    while (member_box_->count() > static_cast<int>(names.size())) member_box_->removeItem(member_box_->count() - 1);
+    while (member_box_->count() < static_cast<int>(names.size())) member_box_->addItem(QString());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const QString name = QString::fromStdString(names[i]);
+        const std::string* own = design::setting_text(now.members, names[i]);
+        member_box_->setItemText(
+            static_cast<int>(i),
+            own == nullptr ? name : to_qstring(kMemberWithSection).arg(name, QString::fromStdString(*own)));
+        member_box_->setItemData(static_cast<int>(i), name);
     }
+    member_box_->setCurrentIndex(std::max(0, member_box_->findData(picked)));
+    const std::string member = member_box_->currentData().toString().toStdString();
+    show_text(*member_section_box_, design::setting_text(now.members, member));
+    const auto id = engine::member_from_name(member);
+    member_section_box_->setPlaceholderText(
+        id ? to_qstring(kMemberSectionPlaceholder).arg(to_qstring(design::group_key(engine::member_group(*id))))
+           : QString());
+}
+
+void DesignWindow::show_durations(const load_case::DesignSettings& now) {
+    const auto code = design::design_code_from_key(now.code);
+    const bool timber = code && design::code_row(*code).timber;
+    if (!code)
+        duration_note_->setText(to_qstring(kChooseCodeFirst));
+    else
+        duration_note_->setText(
+            to_qstring(timber ? kDurationNote : kNoDurationForSteel).arg(to_qstring(design::code_row(*code).key)));
+    const auto defaults = design::default_durations(code.value_or(design::DesignCode::En1995));
+    for (std::size_t k = 0; k < design::kCaseKindCount; ++k) {
+        QComboBox& kind = *duration_boxes_[k];
+        const QSignalBlocker quiet(&kind);
+        kind.clear();
+        const std::string* chosen = design::setting_text(now.load_duration, load_case::kCaseKinds[k].key);
+        kind.setEnabled(timber || chosen != nullptr);
+        if (!code) continue;
+        kind.addItem(to_qstring(kDefaultDuration).arg(to_qstring(design::duration_words(*code, defaults[k]))),
+                     QString());
+        for (std::size_t d = 0; d < design::kDurationCount; ++d) {
+            const QString words = to_qstring(design::duration_words(*code, static_cast<design::LoadDuration>(d)));
+            kind.addItem(words, words);
+        }
+        // A class the code does not know stays in sight, with its fault beside it.
+        if (chosen != nullptr && kind.findData(QString::fromStdString(*chosen)) < 0)
+            kind.addItem(QString::fromStdString(*chosen), QString::fromStdString(*chosen));
+        kind.setCurrentIndex(chosen == nullptr ? 0 : kind.findData(QString::fromStdString(*chosen)));
+    }
+}
+
+void DesignWindow::show_candidates(const load_case::DesignSettings& now) {
+    const auto code = design::design_code_from_key(now.code);
+    QString code_list;
+    if (code) {
+        for (const std::string& name : design::default_candidates(*code))
+            code_list += (code_list.isEmpty() ? QString() : QStringLiteral("; ")) + QString::fromStdString(name);
+    }
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        const std::string* own = design::setting_text(now.candidates, design::kGroupKeys[g]);
+        const QString shown = own == nullptr ? code_list : QString::fromStdString(*own);
+        QPlainTextEdit& list = *candidate_boxes_[g];
+        if (QString::fromStdString(candidate_list(list)) != shown) {
+            const QSignalBlocker quiet(&list);
+            list.setPlainText(shown);
+        }
+        candidate_sources_[g]->setText(to_qstring(own == nullptr ? kCodesList : kOwnList));
+        code_list_buttons_[g]->setEnabled(own != nullptr);
+    }
+}
+
+void DesignWindow::show_faults() {
+    const load_case::DesignSettings none;
+    const design::SettingFaults faults = design::setting_faults(project_.design ? *project_.design : none);
+    for (std::size_t g = 0; g < design::kGroupCount; ++g) {
+        show_fault(*section_faults_[g], faults.sections[g]);
+        show_fault(*factor_faults_[g], faults.buckling_factors[g]);
+        show_fault(*bracing_faults_[g], faults.bracing[g]);
+        show_fault(*candidate_faults_[g], faults.candidates[g]);
+    }
+    for (std::size_t k = 0; k < design::kCaseKindCount; ++k) show_fault(*duration_faults_[k], faults.durations[k]);
+    for (std::size_t f = 0; f < design::kPartialFactorKeys.size(); ++f)
+        show_fault(*partial_factor_faults_[f], faults.partial_factors[f]);
+    const std::string member = member_box_->currentData().toString().toStdString();
+    const auto fault = std::find_if(faults.members.begin(), faults.members.end(),
+                                    [&member](const load_case::NamedText& entry) { return entry.name == member; });
+    show_fault(*member_section_fault_, fault == faults.members.end() ? std::string() : fault->text);
 }
 
 void DesignWindow::show_design() {
     shown_ = design::design_project(project_);
-    show_section_faults();
+    show_faults();
     if (const auto* error = std::get_if<design::DesignError>(&shown_)) {
         message_->setText(to_qstring(kNoDesign).arg(QString::fromStdString(error->message)) + u'\n' +
                           to_qstring(kHowToStart));
@@ -471,6 +760,13 @@ void DesignWindow::on_serviceability_changed() {
     propose(design::set_serviceability(project_, std::move(names)));
 }
 
+void DesignWindow::on_member_picked() {
+    const load_case::DesignSettings none;
+    const load_case::DesignSettings& now = project_.design ? *project_.design : none;
+    show_members(now);
+    show_faults();
+}
+
 void DesignWindow::on_use_lightest() {
     auto edited = design::use_lightest_sections(project_);
     if (const auto* error = std::get_if<design::DesignError>(&edited)) {
@@ -511,8 +807,7 @@ void DesignWindow::on_save_csv() {
     export_.save(title, to_qstring(kDesignCsvName), to_qstring(kDesignCsvFilter), QStringLiteral("csv"),
                  [&answer](const QString& extension) -> std::optional<QByteArray> {
                      if (extension != u"csv") return std::nullopt;
-                     return QByteArray::fromStdString(
-                         design::design_csv(answer.result, answer.design, design::DesignOrder::Members));
+                     return QByteArray::fromStdString(design::design_csv(answer, design::DesignOrder::Members));
                  });
 }
 

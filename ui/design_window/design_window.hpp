@@ -2,11 +2,11 @@
 
 #include <QString>
 #include <QWidget>
-
 #include <array>
 #include <variant>
-#include "design/check_working.hpp"
 
+#include "design/check_working.hpp"
+#include "design/design_edits.hpp"
 #include "design/project_design.hpp"
 #include "load_case/project.hpp"
 #include "ui/dialogs/dialogs.hpp"
@@ -20,6 +20,9 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
 class QTableWidget;
 
 namespace korvel::ui {
@@ -53,6 +56,10 @@ protected:
 
 private:
     QWidget* build_settings();
+    QWidget* build_sections_tab();
+    QWidget* build_buckling_tab();
+    QWidget* build_duration_tab();
+    QWidget* build_candidates_tab();
     // Hands on the working of the member of the current row of the design table.
     void on_check_working();
     QWidget* build_results();
@@ -63,13 +70,18 @@ private:
     // a box being typed into keeps its text and cursor.
     void show_settings(const load_case::Project& before);
     void show_design();
-    void show_section_faults();
+    void show_members(const load_case::DesignSettings& now);
+    void show_durations(const load_case::DesignSettings& now);
+    void show_candidates(const load_case::DesignSettings& now);
+    // Why each setting does not read, beside its box.
+    void show_faults();
 
     void on_units_chosen();
     void on_code_chosen(int index);
     void on_material_chosen(int index);
     void on_service_class_chosen(int index);
     void on_serviceability_changed();
+    void on_member_picked();
     void on_use_lightest();
     void on_save_report();
     void on_save_csv();
@@ -88,10 +100,25 @@ private:
     QComboBox* code_box_ = nullptr;
     QComboBox* material_box_ = nullptr;
     QComboBox* service_class_box_ = nullptr;
+    std::array<QLineEdit*, design::kPartialFactorKeys.size()> partial_factor_boxes_{};
+    std::array<QLabel*, design::kPartialFactorKeys.size()> partial_factor_faults_{};
+    QTabWidget* tabs_ = nullptr;
     std::array<QLineEdit*, design::kGroupCount> section_boxes_{};
     std::array<QLabel*, design::kGroupCount> section_faults_{};
+    QComboBox* member_box_ = nullptr;
+    QLineEdit* member_section_box_ = nullptr;
+    QLabel* member_section_fault_ = nullptr;
     QLineEdit* limit_box_ = nullptr;
     QListWidget* serviceability_list_ = nullptr;
+    QLabel* bracing_heading_ = nullptr;
+    std::array<QLineEdit*, design::kGroupCount> factor_boxes_{}, bracing_boxes_{};
+    std::array<QLabel*, design::kGroupCount> factor_faults_{}, bracing_faults_{};
+    QLabel* duration_note_ = nullptr;
+    std::array<QComboBox*, design::kCaseKindCount> duration_boxes_{};
+    std::array<QLabel*, design::kCaseKindCount> duration_faults_{};
+    std::array<QPlainTextEdit*, design::kGroupCount> candidate_boxes_{};
+    std::array<QLabel*, design::kGroupCount> candidate_sources_{}, candidate_faults_{};
+    std::array<QPushButton*, design::kGroupCount> code_list_buttons_{};
 
     QLabel* message_ = nullptr;
     QWidget* results_ = nullptr;

@@ -41,6 +41,53 @@ inline constexpr std::string_view kServiceabilityCaption = "Serviceability combi
 inline constexpr std::string_view kServiceabilityName = "Serviceability combinations";
 inline constexpr std::string_view kNoCombinations = "The project has no combinations yet.";
 
+// EN 1993-1-1's partial factors, in kPartialFactorKeys' order, empty for the recommended value.
+inline constexpr std::array<std::string_view, 2> kPartialFactorCaptions{"γ_M&0:", "γ_M&1:"};
+inline constexpr std::string_view kPartialFactorHint =
+    "EN 1993-1-1 6.1, as the national annex gives it; empty: the recommended value";
+
+// The tabs of the settings; their access keys are none of the window's others.
+inline constexpr std::string_view kSectionsTab = "&Sections";
+inline constexpr std::string_view kBucklingTab = "Buc&kling";
+inline constexpr std::string_view kDurationTab = "Lo&ad duration";
+inline constexpr std::string_view kCandidatesTab = "&Candidates";
+
+// A member's own section.
+inline constexpr std::string_view kMemberCaption = "Membe&r:";
+inline constexpr std::string_view kMemberWithSection = "%1: %2";
+inline constexpr std::string_view kMemberSectionCaption = "Own s&ection:";
+inline constexpr std::string_view kMemberSectionPlaceholder = "the %1's section";
+inline constexpr std::string_view kMemberSectionHint = "A section for this member alone; empty: its group's";
+
+// The buckling lengths, a row per group under the group's caption.
+inline constexpr std::string_view kBucklingFactorHeading = "In the plane, × length";
+inline constexpr std::string_view kBracingHeading = "Out of the plane, bracing every";
+inline constexpr std::string_view kFactorPlaceholder = "1";
+inline constexpr std::string_view kBracedAtEveryNode = "braced at every node";
+inline constexpr std::string_view kWebsOwnLength = "its own length";
+inline constexpr std::string_view kBucklingNote =
+    "The buckling length in the plane is the factor times the member's length; out of the plane a chord buckles "
+    "over the spacing of its bracing, or from node to node where that is empty. A web buckles over its own length.";
+
+// The load-duration classes, a row per kind of case in CaseKind's order.
+inline constexpr std::array<std::string_view, 6> kCaseKindCaptions{
+    "D&ead:", "L&ive:", "&Roof live:", "S&now:", "&Wind:", "O&ther:"};
+inline constexpr std::string_view kDefaultDuration = "%1 (default)";
+inline constexpr std::string_view kDurationNote =
+    "The load-duration class of each kind of case, in the words of %1; a combination takes the shortest class "
+    "among its cases.";
+inline constexpr std::string_view kNoDurationForSteel = "%1 designs steel, which has no load-duration classes.";
+inline constexpr std::string_view kChooseCodeFirst = "Choose a code first.";
+
+// The candidates of the lightest-section search, a list per group.
+inline constexpr std::string_view kCandidatesNote =
+    "The sections the search for the lightest tries, separated by \";\" or line ends.";
+inline constexpr std::string_view kCodesList = "The code's list.";
+inline constexpr std::string_view kOwnList = "The project's own list.";
+inline constexpr std::array<std::string_view, 3> kCodeListCommands{
+    "The code's list for the to&p chord", "The code's list for the bottom c&hord", "The code's list for the w&ebs"};
+inline constexpr std::string_view kCodeListDescription = "Puts back the code's candidates for this group";
+
 // What the window shows of the design.
 inline constexpr std::string_view kConditionsName = "Conditions of the design";
 inline constexpr std::string_view kFailuresFirst = "Fail&ures first";

@@ -7,13 +7,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <map>
 
 #include "design/check_working.hpp"
 #include "design/deflection_table.hpp"
+#include "design/design_edits.hpp"
 #include "design/design_table.hpp"
 #include "tests/design/c24_roof.hpp"
 #include "tests/ui/app/app_test_support.hpp"
@@ -166,6 +172,97 @@ TEST_F(DesignRoad, EditsReachTheProjectAndUndoThere) {
         EXPECT_EQ(answer.design.sections[g].name, answer.design.candidates[g][*answer.lightest[g].candidate].name);
 }
 
+struct SettingCase {
+    const char* box;   // typed into, or chosen from where the text names an item
+    const char* text;  // what is typed, or the item's words
+    const char* beside;
+    std::function<load_case::Project(load_case::Project)> edit;
+    std::function<std::string(const design::SettingFaults&)> fault;
+};
+
+// Each setting on the tabs is an edit of the project, undone there; what does
+// not read stays in its box, with the fault beside it.
+TEST_F(DesignRoad, EachTabsSettingsAreEditsThatKeepWhatIsTyped) {
+    using load_case::Project;
+    const SettingCase cases[]{
+        {"BucklingFactorBox0", "0,9", "BucklingFactorFault0",
+         [](Project p) { return design::set_buckling_factor(std::move(p), 0, "0,9"); },
+         [](auto& f) { return f.buckling_factors[0]; }},
+        {"BracingBox1", "2.4", "BracingFault1", [](Project p) { return design::set_bracing(std::move(p), 1, "2.4"); },
+         [](auto& f) { return f.bracing[1]; }},
+        {"CandidatesBox2", "47x75\n47x", "CandidatesFault2",
+         [](Project p) { return design::set_candidates(std::move(p), 2, "47x75;47x"); },
+         [](auto& f) { return f.candidates[2]; }},
+        {"MemberSectionBox", "75x", "MemberSectionFault",
+         [](Project p) { return design::set_member_section(std::move(p), "L0U1", "75x"); },
+         [](auto& f) { return f.members.at(0).text; }},
+        {"DurationBox3", "medium-term", "DurationFault3",
+         [](Project p) { return design::set_load_duration(std::move(p), load_case::CaseKind::Snow, "medium-term"); },
+         [](auto& f) { return f.durations[3]; }},
+    };
+    open_design(c24_roof());
+    ui::LoadCasesWindow& cases_window = coordinator.load_cases_window();
+    choose("MemberBox", "L0U1");
+    for (const SettingCase& c : cases) {
+        const QString name = QString::fromLatin1(c.box);
+        if (coordinator.design_window().findChild<QComboBox*>(name) != nullptr) {
+            choose(c.box, c.text);
+        } else {
+            auto* box = coordinator.design_window().findChild<QWidget*>(name);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);  // the code's candidates give way
+            QTest::keyClicks(box, QString::fromLatin1(c.text).replace(u'\n', u'\r'));
+        }
+        const Project edited = c.edit(c24_roof());
+        EXPECT_EQ(cases_window.project(), edited) << c.box;
+        const std::string fault = c.fault(design::setting_faults(*edited.design));
+        EXPECT_EQ(control<QLabel>(c.beside).text().toStdString(), fault) << c.box;
+        EXPECT_EQ(control<QLabel>(c.beside).isHidden(), fault.empty()) << c.box;
+        if (const auto* line = coordinator.design_window().findChild<QLineEdit*>(name)) {
+            EXPECT_EQ(line->text(), QString::fromLatin1(c.text)) << c.box << ": kept as typed";
+        }
+        trigger(cases_window, ui::kUndoCommand);
+        EXPECT_EQ(cases_window.project(), c24_roof()) << c.box << ": one edit";
+    }
+}
+
+// The code's candidates show as such, and come back with the group's button.
+TEST_F(DesignRoad, TheCodesCandidatesComeBack) {
+    open_design(c24_roof());
+    auto& list = control<QPlainTextEdit>("CandidatesBox0");
+    EXPECT_TRUE(list.toPlainText().startsWith(
+        QString::fromStdString(design::default_candidates(design::DesignCode::En1995).front() + "; ")));
+    EXPECT_FALSE(control<QPushButton>("CodeCandidates0").isEnabled());
+    list.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&list, ";75x400");
+    EXPECT_EQ(control<QLabel>("CandidatesSource0").text(), ui::to_qstring(ui::kOwnList));
+    control<QPushButton>("CodeCandidates0").click();
+    EXPECT_EQ(coordinator.load_cases_window().project(), c24_roof());
+    EXPECT_EQ(control<QLabel>("CandidatesSource0").text(), ui::to_qstring(ui::kCodesList));
+}
+
+// On every tab, each access key in sight reaches one control only.
+TEST_F(DesignRoad, EveryTabsAccessKeysAreItsOwn) {
+    ui::DesignWindow& window = open_design(c24_roof());
+    auto& tabs = control<QTabWidget>("SettingsTabs");
+    for (int t = 0; t < tabs.count(); ++t) {
+        tabs.setCurrentIndex(t);
+        QStringList captions{window.findChild<QMenuBar*>()->actions().at(0)->text()};
+        for (int other = 0; other < tabs.count(); ++other) captions << tabs.tabText(other);
+        for (const QLabel* label : window.findChildren<QLabel*>())
+            if (label->buddy() != nullptr && label->isVisibleTo(&window)) captions << label->text();
+        for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+            if (button->isVisibleTo(&window) && !button->text().isEmpty()) captions << button->text();
+        std::map<QChar, QString> keys;
+        for (const QString& caption : captions) {
+            const qsizetype mark = caption.indexOf(u'&');
+            ASSERT_GE(mark, 0) << caption.toStdString() << " has no access key";
+            const QChar key = caption.at(mark + 1).toLower();
+            EXPECT_FALSE(keys.contains(key)) << caption.toStdString() << " shares it with " << keys[key].toStdString();
+            keys[key] = caption;
+        }
+    }
+}
+
 // The CSV file is the design's, in the members' order; a failed write names the file.
 TEST_F(DesignRoad, SavesTheDesignAsCsv) {
     open_design(c24_roof());
@@ -176,8 +273,7 @@ TEST_F(DesignRoad, SavesTheDesignAsCsv) {
     trigger(coordinator.design_window(), ui::kSaveDesignCsvCommand);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(),
-              design::design_csv(answer.result, answer.design, design::DesignOrder::Members));
+    EXPECT_EQ(file.readAll().toStdString(), design::design_csv(answer, design::DesignOrder::Members));
 
     const QString nowhere = folder.filePath(QStringLiteral("no/such/folder/design.csv"));
     dialogs.answer_file_name(nowhere);

@@ -78,7 +78,18 @@ TEST(DesignReport, PrintsTheConditionsEveryMemberTheVerdictAndTheDeflection) {
         std::string row;
         for (const std::string& cell : table.at(engine::to_index(engine::Member::L0L1)).cells)
             row += (row.empty() || cell.empty() ? "" : " ") + cell;
-        EXPECT_TRUE(text_of(path, {QStringLiteral("-layout")}).contains(QString::fromStdString(row))) << row;
+        const QString laid_out = text_of(path, {QStringLiteral("-layout")});
+        EXPECT_TRUE(laid_out.contains(QString::fromStdString(row))) << row;
+        // The rows start with the failing members, then the rest in the members' order.
+        qsizetype from = laid_out.indexOf(to_qstring(kDesignMembersHeading));
+        for (const auto& member :
+             design::design_table(answer.result, answer.design, design::DesignOrder::FailuresThenMembers)) {
+            const std::string& group = member.cells[static_cast<std::size_t>(design::DesignColumn::Group)];
+            const std::string start =
+                std::string(engine::member_name(member.member)) + " " + group.substr(0, group.find(' '));
+            from = laid_out.indexOf(QString::fromStdString(start), from);
+            ASSERT_GE(from, 0) << start;
+        }
     }
 }
 
