@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -33,9 +34,6 @@
 
 namespace korvel::ui {
 namespace {
-
-// The conditions' rows in sight at once; the rest scroll.
-constexpr int kConditionRowsShown = 8;
 
 // Behind a row that fails or is not checked; its words say so too.
 const QColor kFailingRow(0xFF, 0xD8, 0xD8);
@@ -77,8 +75,7 @@ void fill_rows(QTableWidget& table, const std::vector<Row>& rows, Fails fails) {
     table.resizeColumnsToContents();
 }
 
-// A short table is as tall as its rows, up to `most` of them, so the members'
-// table gets the rest of the height.
+// A short table is as tall as its rows, up to `most` of them.
 void fit_height(QTableWidget& table, int most) {
     const int header = table.horizontalHeader()->isHidden() ? 0 : table.horizontalHeader()->sizeHint().height();
     const int rows = std::min(table.rowCount(), most);
@@ -100,6 +97,8 @@ const std::string& section_text(const load_case::DesignSettings& settings, std::
 }
 
 }  // namespace
+
+QSize design_window_size(const QSize& available) { return QSize(1600, 960).boundedTo(available * 9 / 10); }
 
 const std::array<MenuCommand<DesignWindow>, 3> DesignWindow::kDesignCommands{{
     {kDesignReportCommand, QKeySequence::UnknownKey, {}, &DesignWindow::on_save_report, true, false},
@@ -129,7 +128,7 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
     layout->addWidget(sides);
 
     show_project({});
-    resize(QSize(1600, 960).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    resize(design_window_size(screen()->availableGeometry().size()));
 }
 
 QWidget* DesignWindow::build_settings() {
@@ -215,39 +214,47 @@ QWidget* DesignWindow::build_results() {
     message_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     layout->addWidget(message_);
 
-    results_ = new QWidget(side);
+    // Each part of the results in a tab of its own, so the members' table has the height.
+    results_ = new QTabWidget(side);
+    results_->setObjectName(QStringLiteral("DesignTabs"));
     layout->addWidget(results_, 1);
-    auto* shown = new QVBoxLayout(results_);
-    shown->setContentsMargins(0, 0, 0, 0);
-    conditions_ = read_only_table(results_, "ConditionsTable", kConditionsName, 2);
-    conditions_->horizontalHeader()->hide();
-    conditions_->setWordWrap(false);
-    shown->addWidget(conditions_);
 
-    failures_first_ = new QCheckBox(to_qstring(kFailuresFirst), results_);
+    auto* members = new QWidget(results_);
+    auto* shown = new QVBoxLayout(members);
+    failures_first_ = new QCheckBox(to_qstring(kFailuresFirst), members);
     failures_first_->setObjectName(QStringLiteral("FailuresFirst"));
     connect(failures_first_, &QCheckBox::toggled, this, [this] { show_design(); });
     shown->addWidget(failures_first_);
-    table_ = read_only_table(results_, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
+    table_ = read_only_table(members, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
     shown->addWidget(table_, 1);
-    verdict_ = note(results_);
+    verdict_ = note(members);
     verdict_->setObjectName(QStringLiteral("Verdict"));
     QFont bold = verdict_->font();
     bold.setBold(true);
     verdict_->setFont(bold);
     shown->addWidget(verdict_);
+    results_->addTab(members, to_qstring(kMembersTab));
 
-    deflection_box_ = new QGroupBox(to_qstring(kDeflectionBox), results_);
-    auto* deflection = new QVBoxLayout(deflection_box_);
-    deflection_caption_ = note(deflection_box_);
+    auto* conditions = new QWidget(results_);
+    auto* listed = new QVBoxLayout(conditions);
+    conditions_ = read_only_table(conditions, "ConditionsTable", kConditionsName, 2);
+    conditions_->horizontalHeader()->hide();
+    conditions_->setWordWrap(false);
+    listed->addWidget(conditions_, 1);
+    listed->addWidget(note(conditions, to_qstring(design::kDesignLimits)));
+    results_->addTab(conditions, to_qstring(kConditionsTab));
+
+    deflection_page_ = new QWidget(results_);
+    auto* deflection = new QVBoxLayout(deflection_page_);
+    deflection_caption_ = note(deflection_page_);
     deflection_caption_->setObjectName(QStringLiteral("DeflectionCaption"));
     deflection->addWidget(deflection_caption_);
-    deflection_table_ = read_only_table(deflection_box_, "DeflectionTable", kDeflectionTableName,
+    deflection_table_ = read_only_table(deflection_page_, "DeflectionTable", kDeflectionTableName,
                                         static_cast<int>(design::kDeflectionColumnCount));
-    deflection->addWidget(deflection_table_, 1);
-    deflection->addWidget(note(deflection_box_, to_qstring(design::kJointSlipNote)));
-    shown->addWidget(deflection_box_);
-    shown->addWidget(note(results_, to_qstring(design::kDesignLimits)));
+    deflection->addWidget(deflection_table_);
+    deflection->addWidget(note(deflection_page_, to_qstring(design::kJointSlipNote)));
+    deflection->addStretch(1);
+    results_->addTab(deflection_page_, to_qstring(kDeflectionTab));
     return side;
 }
 
@@ -379,7 +386,6 @@ void DesignWindow::show_design() {
         conditions_->setItem(static_cast<int>(r), 1, new QTableWidgetItem(QString::fromStdString(conditions[r].text)));
     }
     conditions_->resizeColumnToContents(0);
-    fit_height(*conditions_, kConditionRowsShown);
 
     for (std::size_t c = 0; c < design::kDesignColumnCount; ++c) {
         table_->setHorizontalHeaderItem(
@@ -400,7 +406,7 @@ void DesignWindow::show_design() {
     lightest_->setText(lightest);
     verdict_->setText(QString::fromStdString(design::design_verdict(answer.result)));
 
-    deflection_box_->setVisible(answer.deflection.has_value());
+    results_->setTabVisible(results_->indexOf(deflection_page_), answer.deflection.has_value());
     if (!answer.deflection) return;
     const std::string_view length_unit = design::unit_key(answer.design.units.length);
     deflection_caption_->setText(QString::fromStdString(design::deflection_caption(*answer.deflection, length_unit)));

@@ -18,9 +18,13 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QTabWidget;
 class QTableWidget;
 
 namespace korvel::ui {
+
+// The window's first size on a screen of `available` room.
+QSize design_window_size(const QSize& available);
 
 // The modeless window "KORVEL - Design": the design settings of the project in
 // the load cases window, and the design they give: its conditions, every
@@ -87,13 +91,13 @@ private:
     QListWidget* serviceability_list_ = nullptr;
 
     QLabel* message_ = nullptr;
-    QWidget* results_ = nullptr;
+    QTabWidget* results_ = nullptr;
     QTableWidget* conditions_ = nullptr;
     QCheckBox* failures_first_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* lightest_ = nullptr;
     QLabel* verdict_ = nullptr;
-    QGroupBox* deflection_box_ = nullptr;
+    QWidget* deflection_page_ = nullptr;
     QLabel* deflection_caption_ = nullptr;
     QTableWidget* deflection_table_ = nullptr;
 };

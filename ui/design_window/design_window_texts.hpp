@@ -46,7 +46,10 @@ inline constexpr std::string_view kFailuresFirst = "Fail&ures first";
 inline constexpr std::string_view kDesignTableName = "Design of the members, a row per member";
 inline constexpr std::string_view kLightestHeading = "Lightest sections that pass:";
 inline constexpr std::string_view kLightestOfGroup = "%1: %2";
-inline constexpr std::string_view kDeflectionBox = "Deflection";
+// The results' tabs.
+inline constexpr std::string_view kMembersTab = "Membe&rs";
+inline constexpr std::string_view kConditionsTab = "Co&nditions";
+inline constexpr std::string_view kDeflectionTab = "Defl&ection";
 inline constexpr std::string_view kDeflectionTableName = "Deflections, a row per serviceability combination";
 inline constexpr std::string_view kNoDesign = "No design yet: %1.";
 inline constexpr std::string_view kHowToStart =

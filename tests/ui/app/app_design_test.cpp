@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,25 @@ TEST_F(DesignRoad, TheTablesAreTheDesignsRowsInEitherOrder) {
     expect_rows(table, design::design_table(answer.result, answer.design, design::DesignOrder::FailuresFirst));
     expect_rows(control<QTableWidget>("DeflectionTable"), design::deflection_table(*answer.deflection));
     EXPECT_EQ(control<QLabel>("Verdict").text().toStdString(), design::design_verdict(answer.result));
+}
+
+// In a 14 pt font at its first size on a 1920x1080 screen, the members' table
+// has the height of its tab: ten rows and more in sight, the other results a tab away.
+TEST_F(DesignRoad, TheMembersTableHasTheHeightInALargeFont) {
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    ui::DesignWindow& window = open_design(c24_roof());
+    window.resize(ui::design_window_size({1920, 1080}));
+    QApplication::processEvents();
+    const auto& table = control<QTableWidget>("DesignTable");
+    EXPECT_GE(table.viewport()->height() / table.rowHeight(0), 10);
+    auto& tabs = control<QTabWidget>("DesignTabs");
+    const std::vector<std::string_view> titles{ui::kMembersTab, ui::kConditionsTab, ui::kDeflectionTab};
+    for (int t = 0; t < static_cast<int>(titles.size()); ++t)
+        EXPECT_EQ(tabs.tabText(t).toStdString(), titles[static_cast<std::size_t>(t)]);
+    QApplication::setFont(before);
 }
 
 // From the main window, the design opens beside the load cases window, which opens first.
