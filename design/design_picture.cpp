@@ -18,7 +18,8 @@ UtilisationBand utilisation_band(const MemberDesign& member) {
 }
 
 std::string utilisation_label(const MemberDesign& member) {
-    if (!member.checked) return std::string(kUtilisationBandWords[static_cast<std::size_t>(UtilisationBand::NotChecked)]);
+    if (!member.checked)
+        return std::string(kUtilisationBandWords[static_cast<std::size_t>(UtilisationBand::NotChecked)]);
     char text[32];
     std::snprintf(text, sizeof text, "%.2f", member.utilisation);
     return text;
@@ -47,8 +48,8 @@ std::size_t governing_combination(const DeflectionCheck& check) {
     return governing;
 }
 
-std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project& project,
-                                                        const ProjectDesign& answer, std::size_t index) {
+std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project& project, const ProjectDesign& answer,
+                                                        std::size_t index) {
     if (!answer.deflection || index >= answer.deflection->combinations.size())
         return std::string("no serviceability combination is checked");
     DeformedShape shape;

@@ -46,8 +46,8 @@ struct DeformedShape {
 
 // The shape of the check's combination at `index` (into answer.deflection's combinations),
 // or why there is none.
-std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project& project,
-                                                        const ProjectDesign& answer, std::size_t index);
+std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project& project, const ProjectDesign& answer,
+                                                        std::size_t index);
 
 // The combination whose largest deflection is the largest of the check: the one the picture shows first.
 std::size_t governing_combination(const DeflectionCheck& check);

@@ -15,10 +15,14 @@ TEST(DesignPicture, UtilisationBandsAndLabels) {
         UtilisationBand band;
         const char* label;
     };
-    const Row rows[]{{0.0, true, UtilisationBand::Light, "0.00"},     {0.499, true, UtilisationBand::Light, "0.50"},
-                     {0.5, true, UtilisationBand::Working, "0.50"},   {0.899, true, UtilisationBand::Working, "0.90"},
-                     {0.9, true, UtilisationBand::Near, "0.90"},      {1.0, true, UtilisationBand::Near, "1.00"},
-                     {1.004, true, UtilisationBand::Over, "1.00"},    {2.5, true, UtilisationBand::Over, "2.50"},
+    const Row rows[]{{0.0, true, UtilisationBand::Light, "0.00"},
+                     {0.499, true, UtilisationBand::Light, "0.50"},
+                     {0.5, true, UtilisationBand::Working, "0.50"},
+                     {0.899, true, UtilisationBand::Working, "0.90"},
+                     {0.9, true, UtilisationBand::Near, "0.90"},
+                     {1.0, true, UtilisationBand::Near, "1.00"},
+                     {1.004, true, UtilisationBand::Over, "1.00"},
+                     {2.5, true, UtilisationBand::Over, "2.50"},
                      {0.3, false, UtilisationBand::NotChecked, "not checked"}};
     for (const Row& row : rows) {
         MemberDesign member;

@@ -24,8 +24,11 @@
 
 #include "design/deflection_table.hpp"
 #include "design/design_edits.hpp"
+#include "design/design_picture.hpp"
 #include "design/design_table.hpp"
+#include "ui/design_window/design_picture.hpp"
 #include "ui/design_window/design_report.hpp"
+#include "ui/design_window/design_utilisation_bar.hpp"
 #include "ui/design_window/design_window_texts.hpp"
 #include "ui/widgets/menu_bar_commands.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -88,6 +91,12 @@ QLabel* note(QWidget* parent, const QString& text = {}) {
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
+}
+
+int utilisation_column() {
+    const auto at = std::find_if(design::kDesignColumns.begin(), design::kDesignColumns.end(),
+                                 [](const auto& column) { return column.column == design::DesignColumn::Utilisation; });
+    return static_cast<int>(at - design::kDesignColumns.begin());
 }
 
 const std::string& section_text(const load_case::DesignSettings& settings, std::size_t group) {
@@ -226,6 +235,7 @@ QWidget* DesignWindow::build_results() {
     connect(failures_first_, &QCheckBox::toggled, this, [this] { show_design(); });
     shown->addWidget(failures_first_);
     table_ = read_only_table(members, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
+    table_->setItemDelegateForColumn(utilisation_column(), new UtilisationBarDelegate(table_));
     shown->addWidget(table_, 1);
     verdict_ = note(members);
     verdict_->setObjectName(QStringLiteral("Verdict"));
@@ -255,6 +265,7 @@ QWidget* DesignWindow::build_results() {
     deflection->addWidget(note(deflection_page_, to_qstring(design::kJointSlipNote)));
     deflection->addStretch(1);
     results_->addTab(deflection_page_, to_qstring(kDeflectionTab));
+    results_->addTab(build_picture(), to_qstring(kPictureTab));
     return side;
 }
 
@@ -265,6 +276,46 @@ void DesignWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+QWidget* DesignWindow::build_picture() {
+    auto* page = new QWidget(results_);
+    auto* layout = new QVBoxLayout(page);
+    auto* choice = new QFormLayout;
+    shape_box_ = new QComboBox(page);
+    shape_box_->setObjectName(QStringLiteral("ShapeBox"));
+    choice->addRow(to_qstring(kShapeCaption), shape_box_);
+    layout->addLayout(choice);
+    connect(shape_box_, &QComboBox::activated, this, [this] { show_picture(); });
+    shape_fault_ = note(page);
+    shape_fault_->setObjectName(QStringLiteral("ShapeFault"));
+    layout->addWidget(shape_fault_);
+    picture_ = new DesignPicture(page);
+    layout->addWidget(picture_, 1);
+    return page;
+}
+
+void DesignWindow::show_picture() {
+    const auto* answer = std::get_if<design::ProjectDesign>(&shown_);
+    if (answer == nullptr) return picture_->clear();
+    // The truss unloaded: the picture needs its geometry, the utilisations are its texts.
+    const engine::AnalysisInput truss{project_.span, {}, project_.pitch};
+    const engine::AnalysisOutcome outcome = engine::run_analysis(truss);
+    if (!std::holds_alternative<engine::AnalysisResult>(outcome)) return picture_->clear();
+    std::optional<design::DeformedShape> shape;
+    QString fault;
+    if (answer->deflection && shape_box_->currentIndex() >= 0) {
+        auto made = design::deformed_shape(project_, *answer, static_cast<std::size_t>(shape_box_->currentIndex()));
+        if (auto* made_shape = std::get_if<design::DeformedShape>(&made))
+            shape = std::move(*made_shape);
+        else
+            fault = to_qstring(kNoShape).arg(QString::fromStdString(std::get<std::string>(made)));
+    }
+    shape_fault_->setText(fault);
+    shape_fault_->setVisible(!fault.isEmpty());
+    shape_box_->setEnabled(answer->deflection.has_value());
+    picture_->show_design({truss, std::get<engine::AnalysisResult>(outcome)}, answer->result, std::move(shape),
+                          design::unit_key(answer->design.units.length));
 }
 
 void DesignWindow::show_project(const load_case::Project& project) {
@@ -393,10 +444,16 @@ void DesignWindow::show_design() {
                                      design::design_heading(design::kDesignColumns[c], answer.design.units.force))));
     }
     const auto order = failures_first_->isChecked() ? design::DesignOrder::FailuresFirst : design::DesignOrder::Members;
-    fill_rows(*table_, design::design_table(answer.result, answer.design, order),
-              [&answer](const design::DesignTableRow& row) {
-                  return !answer.result.members[engine::to_index(row.member)].passes;
-              });
+    const std::vector<design::DesignTableRow> rows = design::design_table(answer.result, answer.design, order);
+    fill_rows(*table_, rows, [&answer](const design::DesignTableRow& row) {
+        return !answer.result.members[engine::to_index(row.member)].passes;
+    });
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const design::MemberDesign& member = answer.result.members[engine::to_index(rows[r].member)];
+        QTableWidgetItem* cell = table_->item(static_cast<int>(r), utilisation_column());
+        cell->setData(kUtilisationRole, member.utilisation);
+        cell->setData(kCheckedRole, member.checked);
+    }
 
     QString lightest = to_qstring(kLightestHeading);
     for (std::size_t g = 0; g < design::kGroupCount; ++g)
@@ -405,6 +462,17 @@ void DesignWindow::show_design() {
                                      QString::fromStdString(design::lightest_words(answer, g)));
     lightest_->setText(lightest);
     verdict_->setText(QString::fromStdString(design::design_verdict(answer.result)));
+
+    const QString shape_was = shape_box_->currentText();
+    shape_box_->clear();
+    if (answer.deflection) {
+        for (const design::CombinationDeflection& combination : answer.deflection->combinations)
+            shape_box_->addItem(QString::fromStdString(combination.name));
+        const int kept = shape_box_->findText(shape_was);
+        shape_box_->setCurrentIndex(kept >= 0 ? kept
+                                              : static_cast<int>(design::governing_combination(*answer.deflection)));
+    }
+    show_picture();
 
     results_->setTabVisible(results_->indexOf(deflection_page_), answer.deflection.has_value());
     if (!answer.deflection) return;

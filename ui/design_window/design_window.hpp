@@ -23,6 +23,8 @@ class QTableWidget;
 
 namespace korvel::ui {
 
+class DesignPicture;
+
 // The window's first size on a screen of `available` room.
 QSize design_window_size(const QSize& available);
 
@@ -53,6 +55,9 @@ protected:
 private:
     QWidget* build_settings();
     QWidget* build_results();
+    QWidget* build_picture();
+    // The picture of the design shown, with the deformed shape of the combination chosen.
+    void show_picture();
 
     // Takes an edit of the project: shows it at once and hands it on.
     void propose(load_case::Project edited, const QString& merge_key = {});
@@ -100,6 +105,9 @@ private:
     QWidget* deflection_page_ = nullptr;
     QLabel* deflection_caption_ = nullptr;
     QTableWidget* deflection_table_ = nullptr;
+    QComboBox* shape_box_ = nullptr;
+    QLabel* shape_fault_ = nullptr;
+    DesignPicture* picture_ = nullptr;
 };
 
 }  // namespace korvel::ui

@@ -58,3 +58,15 @@ inline constexpr std::string_view kLightestTitle = "Use the lightest sections";
 inline constexpr std::string_view kNoDesignToSave = "There is no design to save yet: %1.";
 
 }  // namespace korvel::ui
+
+namespace korvel::ui {
+
+// The picture of the design, a tab beside the members' table.
+inline constexpr std::string_view kPictureTab = "P&icture";
+inline constexpr std::string_view kPictureName = "Picture of the design: utilisation and deformed shape";
+inline constexpr std::string_view kShapeCaption = "Deformed &shape of:";
+inline constexpr std::string_view kShapeOf = "%1, instantaneous: undeformed dashed, deformed solid";
+inline constexpr std::string_view kLargestMovement = "largest deflection %1 %2 at %3";
+inline constexpr std::string_view kNoShape = "No deformed shape: %1.";
+
+}  // namespace korvel::ui
