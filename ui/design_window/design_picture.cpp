@@ -95,8 +95,7 @@ void DesignPicture::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(utilisation_colour(band, dark), kMemberWidth * lh, Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(QLineF(at + QPointF(0, lh / 2), at + QPointF(1.2 * lh, lh / 2)));
         painter.setPen(colours.ink);
-        painter.drawText(QRectF(at + QPointF(1.6 * lh, 0), QSizeF(width, lh)), Qt::AlignLeft | Qt::AlignVCenter,
-                         words);
+        painter.drawText(QRectF(at + QPointF(1.6 * lh, 0), QSizeF(width, lh)), Qt::AlignLeft | Qt::AlignVCenter, words);
         at.rx() += width;
     }
     double top = at.y() + 1.3 * lh;
@@ -110,10 +109,8 @@ void DesignPicture::paintEvent(QPaintEvent*) {
 
     // The truss, laid out as the force diagram lays it, its texts the utilisations.
     const QRectF area(whole.left(), top + 0.3 * lh, whole.width(), whole.bottom() - top - 0.3 * lh);
-    const FittedForceDiagram fitted =
-        lay_out_fitted_force_diagram(*truss_, area, font(), this, [this](engine::Member m) {
-            return labels_[engine::to_index(m)];
-        });
+    const FittedForceDiagram fitted = lay_out_fitted_force_diagram(
+        *truss_, area, font(), this, [this](engine::Member m) { return labels_[engine::to_index(m)]; });
     const ForceDiagramLayout& layout = fitted.layout;
     const double line = layout.line_height;
     const auto& nodes = layout.nodes;
@@ -153,8 +150,7 @@ void DesignPicture::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(colours.ink, 2 * kThinLine * line));
         painter.drawEllipse(node, 0.45 * line, 0.45 * line);
         const QString value = QString::fromStdString(engine::significant_text(shape_->largest, 4));
-        painter.drawText(QRectF(node + QPointF(-3 * line, 0.5 * line), QSizeF(6 * line, line)), Qt::AlignCenter,
-                         value);
+        painter.drawText(QRectF(node + QPointF(-3 * line, 0.5 * line), QSizeF(6 * line, line)), Qt::AlignCenter, value);
     }
 
     painter.setFont(fitted.font);

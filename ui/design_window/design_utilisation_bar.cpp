@@ -1,6 +1,8 @@
 #include "ui/design_window/design_utilisation_bar.hpp"
 
+#include <QApplication>
 #include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 #include "design/design_picture.hpp"
@@ -12,7 +14,14 @@ namespace korvel::ui {
 void UtilisationBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const {
     const QVariant value = index.data(kUtilisationRole);
+    QStyleOptionViewItem cell_option(option);
+    initStyleOption(&cell_option, index);
     if (value.isValid()) {
+        // A failing row's tint first, then the bar over it, then the text.
+        if (cell_option.backgroundBrush.style() != Qt::NoBrush) {
+            painter->fillRect(option.rect, cell_option.backgroundBrush);
+            cell_option.backgroundBrush = Qt::NoBrush;
+        }
         design::MemberDesign member;
         member.utilisation = value.toDouble();
         member.checked = index.data(kCheckedRole).toBool();
@@ -31,7 +40,9 @@ void UtilisationBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem
         }
         painter->restore();
     }
-    QStyledItemDelegate::paint(painter, option, index);
+    const QWidget* view = option.widget;
+    QStyle* style = view != nullptr ? view->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &cell_option, painter, view);
 }
 
 }  // namespace korvel::ui
