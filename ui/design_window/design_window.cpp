@@ -27,8 +27,11 @@
 
 #include "design/deflection_table.hpp"
 #include "design/design_edits.hpp"
+#include "design/design_picture.hpp"
 #include "design/design_table.hpp"
+#include "ui/design_window/design_picture.hpp"
 #include "ui/design_window/design_report.hpp"
+#include "ui/design_window/design_utilisation_bar.hpp"
 #include "ui/design_window/design_window_texts.hpp"
 #include "ui/widgets/menu_bar_commands.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -37,9 +40,6 @@
 
 namespace korvel::ui {
 namespace {
-
-// The conditions' rows in sight at once; the rest scroll.
-constexpr int kConditionRowsShown = 8;
 
 // Behind a row that fails or is not checked; its words say so too.
 const QColor kFailingRow(0xFF, 0xD8, 0xD8);
@@ -81,8 +81,7 @@ void fill_rows(QTableWidget& table, const std::vector<Row>& rows, Fails fails) {
     table.resizeColumnsToContents();
 }
 
-// A short table is as tall as its rows, up to `most` of them, so the members'
-// table gets the rest of the height.
+// A short table is as tall as its rows, up to `most` of them.
 void fit_height(QTableWidget& table, int most) {
     const int header = table.horizontalHeader()->isHidden() ? 0 : table.horizontalHeader()->sizeHint().height();
     const int rows = std::min(table.rowCount(), most);
@@ -130,6 +129,12 @@ void show_text(QLineEdit& box, const std::string* text) {
 // A candidate list as the project keeps it: line ends separate names as ";" does.
 std::string candidate_list(const QPlainTextEdit& box) { return box.toPlainText().replace(u'\n', u';').toStdString(); }
 
+int utilisation_column() {
+    const auto at = std::find_if(design::kDesignColumns.begin(), design::kDesignColumns.end(),
+                                 [](const auto& column) { return column.column == design::DesignColumn::Utilisation; });
+    return static_cast<int>(at - design::kDesignColumns.begin());
+}
+
 const std::string& section_text(const load_case::DesignSettings& settings, std::size_t group) {
     static const std::string kNone;
     const std::string* text = design::group_section(settings, group);
@@ -137,6 +142,8 @@ const std::string& section_text(const load_case::DesignSettings& settings, std::
 }
 
 }  // namespace
+
+QSize design_window_size(const QSize& available) { return QSize(1600, 960).boundedTo(available * 9 / 10); }
 
 const std::array<MenuCommand<DesignWindow>, 4> DesignWindow::kDesignCommands{{
     {kCheckWorkingCommand, QKeySequence::UnknownKey, "Ctrl+Shift+K", &DesignWindow::on_check_working, false, false},
@@ -167,7 +174,7 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
     layout->addWidget(sides);
 
     show_project({});
-    resize(QSize(1600, 960).boundedTo(screen()->availableGeometry().size() * 9 / 10));
+    resize(design_window_size(screen()->availableGeometry().size()));
 }
 
 QWidget* DesignWindow::build_settings() {
@@ -408,41 +415,51 @@ QWidget* DesignWindow::build_results() {
     message_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     layout->addWidget(message_);
 
-    results_ = new QWidget(side);
+    // Each part of the results in a tab of its own, so the members' table has the height.
+    results_ = new QTabWidget(side);
+    results_->setObjectName(QStringLiteral("DesignTabs"));
     layout->addWidget(results_, 1);
-    auto* shown = new QVBoxLayout(results_);
-    shown->setContentsMargins(0, 0, 0, 0);
-    conditions_ = read_only_table(results_, "ConditionsTable", kConditionsName, 2);
-    conditions_->horizontalHeader()->hide();
-    conditions_->setWordWrap(false);
-    shown->addWidget(conditions_);
 
-    failures_first_ = new QCheckBox(to_qstring(kFailuresFirst), results_);
+    auto* members = new QWidget(results_);
+    auto* shown = new QVBoxLayout(members);
+    failures_first_ = new QCheckBox(to_qstring(kFailuresFirst), members);
     failures_first_->setObjectName(QStringLiteral("FailuresFirst"));
     connect(failures_first_, &QCheckBox::toggled, this, [this] { show_design(); });
     shown->addWidget(failures_first_);
-    table_ = read_only_table(results_, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
+    table_ = read_only_table(members, "DesignTable", kDesignTableName, static_cast<int>(design::kDesignColumnCount));
+    table_->setItemDelegateForColumn(utilisation_column(), new UtilisationBarDelegate(table_));
     shown->addWidget(table_, 1);
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { on_check_working(); });
     table_->installEventFilter(this);
-    verdict_ = note(results_);
+    verdict_ = note(members);
     verdict_->setObjectName(QStringLiteral("Verdict"));
     QFont bold = verdict_->font();
     bold.setBold(true);
     verdict_->setFont(bold);
     shown->addWidget(verdict_);
+    results_->addTab(members, to_qstring(kMembersTab));
 
-    deflection_box_ = new QGroupBox(to_qstring(kDeflectionBox), results_);
-    auto* deflection = new QVBoxLayout(deflection_box_);
-    deflection_caption_ = note(deflection_box_);
+    auto* conditions = new QWidget(results_);
+    auto* listed = new QVBoxLayout(conditions);
+    conditions_ = read_only_table(conditions, "ConditionsTable", kConditionsName, 2);
+    conditions_->horizontalHeader()->hide();
+    conditions_->setWordWrap(false);
+    listed->addWidget(conditions_, 1);
+    listed->addWidget(note(conditions, to_qstring(design::kDesignLimits)));
+    results_->addTab(conditions, to_qstring(kConditionsTab));
+
+    deflection_page_ = new QWidget(results_);
+    auto* deflection = new QVBoxLayout(deflection_page_);
+    deflection_caption_ = note(deflection_page_);
     deflection_caption_->setObjectName(QStringLiteral("DeflectionCaption"));
     deflection->addWidget(deflection_caption_);
-    deflection_table_ = read_only_table(deflection_box_, "DeflectionTable", kDeflectionTableName,
+    deflection_table_ = read_only_table(deflection_page_, "DeflectionTable", kDeflectionTableName,
                                         static_cast<int>(design::kDeflectionColumnCount));
-    deflection->addWidget(deflection_table_, 1);
-    deflection->addWidget(note(deflection_box_, to_qstring(design::kJointSlipNote)));
-    shown->addWidget(deflection_box_);
-    shown->addWidget(note(results_, to_qstring(design::kDesignLimits)));
+    deflection->addWidget(deflection_table_);
+    deflection->addWidget(note(deflection_page_, to_qstring(design::kJointSlipNote)));
+    deflection->addStretch(1);
+    results_->addTab(deflection_page_, to_qstring(kDeflectionTab));
+    results_->addTab(build_picture(), to_qstring(kPictureTab));
     return side;
 }
 
@@ -475,6 +492,46 @@ void DesignWindow::on_check_working() {
     const auto rows = design::design_table(answer->result, answer->design, order);
     if (static_cast<std::size_t>(row) >= rows.size()) return;
     emit check_working_requested(design::check_working(*answer, rows[static_cast<std::size_t>(row)].member));
+}
+
+QWidget* DesignWindow::build_picture() {
+    auto* page = new QWidget(results_);
+    auto* layout = new QVBoxLayout(page);
+    auto* choice = new QFormLayout;
+    shape_box_ = new QComboBox(page);
+    shape_box_->setObjectName(QStringLiteral("ShapeBox"));
+    choice->addRow(to_qstring(kShapeCaption), shape_box_);
+    layout->addLayout(choice);
+    connect(shape_box_, &QComboBox::activated, this, [this] { show_picture(); });
+    shape_fault_ = note(page);
+    shape_fault_->setObjectName(QStringLiteral("ShapeFault"));
+    layout->addWidget(shape_fault_);
+    picture_ = new DesignPicture(page);
+    layout->addWidget(picture_, 1);
+    return page;
+}
+
+void DesignWindow::show_picture() {
+    const auto* answer = std::get_if<design::ProjectDesign>(&shown_);
+    if (answer == nullptr) return picture_->clear();
+    // The truss unloaded: the picture needs its geometry, the utilisations are its texts.
+    const engine::AnalysisInput truss{project_.span, {}, project_.pitch};
+    const engine::AnalysisOutcome outcome = engine::run_analysis(truss);
+    if (!std::holds_alternative<engine::AnalysisResult>(outcome)) return picture_->clear();
+    std::optional<design::DeformedShape> shape;
+    QString fault;
+    if (answer->deflection && shape_box_->currentIndex() >= 0) {
+        auto made = design::deformed_shape(project_, *answer, static_cast<std::size_t>(shape_box_->currentIndex()));
+        if (auto* made_shape = std::get_if<design::DeformedShape>(&made))
+            shape = std::move(*made_shape);
+        else
+            fault = to_qstring(kNoShape).arg(QString::fromStdString(std::get<std::string>(made)));
+    }
+    shape_fault_->setText(fault);
+    shape_fault_->setVisible(!fault.isEmpty());
+    shape_box_->setEnabled(answer->deflection.has_value());
+    picture_->show_design({truss, std::get<engine::AnalysisResult>(outcome)}, answer->result, std::move(shape),
+                          design::unit_key(answer->design.units.length));
 }
 
 void DesignWindow::show_project(const load_case::Project& project) {
@@ -693,7 +750,6 @@ void DesignWindow::show_design() {
         conditions_->setItem(static_cast<int>(r), 1, new QTableWidgetItem(QString::fromStdString(conditions[r].text)));
     }
     conditions_->resizeColumnToContents(0);
-    fit_height(*conditions_, kConditionRowsShown);
 
     for (std::size_t c = 0; c < design::kDesignColumnCount; ++c) {
         table_->setHorizontalHeaderItem(
@@ -701,10 +757,16 @@ void DesignWindow::show_design() {
                                      design::design_heading(design::kDesignColumns[c], answer.design.units.force))));
     }
     const auto order = failures_first_->isChecked() ? design::DesignOrder::FailuresFirst : design::DesignOrder::Members;
-    fill_rows(*table_, design::design_table(answer.result, answer.design, order),
-              [&answer](const design::DesignTableRow& row) {
-                  return !answer.result.members[engine::to_index(row.member)].passes;
-              });
+    const std::vector<design::DesignTableRow> rows = design::design_table(answer.result, answer.design, order);
+    fill_rows(*table_, rows, [&answer](const design::DesignTableRow& row) {
+        return !answer.result.members[engine::to_index(row.member)].passes;
+    });
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const design::MemberDesign& member = answer.result.members[engine::to_index(rows[r].member)];
+        QTableWidgetItem* cell = table_->item(static_cast<int>(r), utilisation_column());
+        cell->setData(kUtilisationRole, member.utilisation);
+        cell->setData(kCheckedRole, member.checked);
+    }
 
     QString lightest = to_qstring(kLightestHeading);
     for (std::size_t g = 0; g < design::kGroupCount; ++g)
@@ -714,7 +776,18 @@ void DesignWindow::show_design() {
     lightest_->setText(lightest);
     verdict_->setText(QString::fromStdString(design::design_verdict(answer.result)));
 
-    deflection_box_->setVisible(answer.deflection.has_value());
+    const QString shape_was = shape_box_->currentText();
+    shape_box_->clear();
+    if (answer.deflection) {
+        for (const design::CombinationDeflection& combination : answer.deflection->combinations)
+            shape_box_->addItem(QString::fromStdString(combination.name));
+        const int kept = shape_box_->findText(shape_was);
+        shape_box_->setCurrentIndex(kept >= 0 ? kept
+                                              : static_cast<int>(design::governing_combination(*answer.deflection)));
+    }
+    show_picture();
+
+    results_->setTabVisible(results_->indexOf(deflection_page_), answer.deflection.has_value());
     if (!answer.deflection) return;
     const std::string_view length_unit = design::unit_key(answer.design.units.length);
     deflection_caption_->setText(QString::fromStdString(design::deflection_caption(*answer.deflection, length_unit)));

@@ -27,6 +27,11 @@ class QTableWidget;
 
 namespace korvel::ui {
 
+class DesignPicture;
+
+// The window's first size on a screen of `available` room.
+QSize design_window_size(const QSize& available);
+
 // The modeless window "KORVEL - Design": the design settings of the project in
 // the load cases window, and the design they give: its conditions, every
 // member's check, the lightest sections, the verdict and the deflections. The
@@ -63,6 +68,9 @@ private:
     // Hands on the working of the member of the current row of the design table.
     void on_check_working();
     QWidget* build_results();
+    QWidget* build_picture();
+    // The picture of the design shown, with the deformed shape of the combination chosen.
+    void show_picture();
 
     // Takes an edit of the project: shows it at once and hands it on.
     void propose(load_case::Project edited, const QString& merge_key = {});
@@ -121,15 +129,18 @@ private:
     std::array<QPushButton*, design::kGroupCount> code_list_buttons_{};
 
     QLabel* message_ = nullptr;
-    QWidget* results_ = nullptr;
+    QTabWidget* results_ = nullptr;
     QTableWidget* conditions_ = nullptr;
     QCheckBox* failures_first_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* lightest_ = nullptr;
     QLabel* verdict_ = nullptr;
-    QGroupBox* deflection_box_ = nullptr;
+    QWidget* deflection_page_ = nullptr;
     QLabel* deflection_caption_ = nullptr;
     QTableWidget* deflection_table_ = nullptr;
+    QComboBox* shape_box_ = nullptr;
+    QLabel* shape_fault_ = nullptr;
+    DesignPicture* picture_ = nullptr;
 };
 
 }  // namespace korvel::ui

@@ -94,12 +94,27 @@ inline constexpr std::string_view kFailuresFirst = "Fail&ures first";
 inline constexpr std::string_view kDesignTableName = "Design of the members, a row per member";
 inline constexpr std::string_view kLightestHeading = "Lightest sections that pass:";
 inline constexpr std::string_view kLightestOfGroup = "%1: %2";
-inline constexpr std::string_view kDeflectionBox = "Deflection";
+// The results' tabs.
+inline constexpr std::string_view kMembersTab = "Membe&rs";
+inline constexpr std::string_view kConditionsTab = "Co&nditions";
+inline constexpr std::string_view kDeflectionTab = "Defl&ection";
 inline constexpr std::string_view kDeflectionTableName = "Deflections, a row per serviceability combination";
 inline constexpr std::string_view kNoDesign = "No design yet: %1.";
 inline constexpr std::string_view kHowToStart =
     "Choose the units, a code and a material, and type a section for each group (or use the lightest sections).";
 inline constexpr std::string_view kLightestTitle = "Use the lightest sections";
 inline constexpr std::string_view kNoDesignToSave = "There is no design to save yet: %1.";
+
+}  // namespace korvel::ui
+
+namespace korvel::ui {
+
+// The picture of the design, a tab beside the members' table.
+inline constexpr std::string_view kPictureTab = "P&icture";
+inline constexpr std::string_view kPictureName = "Picture of the design: utilisation and deformed shape";
+inline constexpr std::string_view kShapeCaption = "Deformed &shape of:";
+inline constexpr std::string_view kShapeOf = "%1, instantaneous: undeformed dashed, deformed solid";
+inline constexpr std::string_view kLargestMovement = "largest deflection %1 %2 at %3";
+inline constexpr std::string_view kNoShape = "No deformed shape: %1.";
 
 }  // namespace korvel::ui

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -20,9 +21,12 @@
 #include "design/check_working.hpp"
 #include "design/deflection_table.hpp"
 #include "design/design_edits.hpp"
+#include "design/design_picture.hpp"
 #include "design/design_table.hpp"
 #include "tests/design/c24_roof.hpp"
 #include "tests/ui/app/app_test_support.hpp"
+#include "ui/design_window/design_picture.hpp"
+#include "ui/design_window/design_utilisation_bar.hpp"
 #include "ui/design_window/design_window_texts.hpp"
 
 namespace korvel::app::testing {
@@ -78,6 +82,53 @@ TEST_F(DesignRoad, TheTablesAreTheDesignsRowsInEitherOrder) {
     expect_rows(table, design::design_table(answer.result, answer.design, design::DesignOrder::FailuresFirst));
     expect_rows(control<QTableWidget>("DeflectionTable"), design::deflection_table(*answer.deflection));
     EXPECT_EQ(control<QLabel>("Verdict").text().toStdString(), design::design_verdict(answer.result));
+}
+
+// In a 14 pt font at its first size on a 1920x1080 screen, the members' table
+// has the height of its tab: ten rows and more in sight, the other results a tab away.
+TEST_F(DesignRoad, TheMembersTableHasTheHeightInALargeFont) {
+    const QFont before = QApplication::font();
+    QFont large = before;
+    large.setPointSize(14);
+    QApplication::setFont(large);
+    ui::DesignWindow& window = open_design(c24_roof());
+    window.resize(ui::design_window_size({1920, 1080}));
+    QApplication::processEvents();
+    const auto& table = control<QTableWidget>("DesignTable");
+    EXPECT_GE(table.viewport()->height() / table.rowHeight(0), 10);
+    auto& tabs = control<QTabWidget>("DesignTabs");
+    const std::vector<std::string_view> titles{ui::kMembersTab, ui::kConditionsTab, ui::kDeflectionTab,
+                                               ui::kPictureTab};
+    for (int t = 0; t < static_cast<int>(titles.size()); ++t)
+        EXPECT_EQ(tabs.tabText(t).toStdString(), titles[static_cast<std::size_t>(t)]);
+    QApplication::setFont(before);
+}
+
+// The picture tab draws every member's utilisation in words and the deformed
+// shape of the combination with the largest deflection at its stated scale; the
+// utilisation cell keeps its number as text under its bar.
+TEST_F(DesignRoad, ThePictureShowsUtilisationsAndTheDeformedShape) {
+    open_design(c24_roof());
+    const auto answer = std::get<design::ProjectDesign>(design::design_project(c24_roof()));
+    auto& tabs = control<QTabWidget>("DesignTabs");
+    EXPECT_EQ(tabs.tabText(3).toStdString(), ui::kPictureTab);
+    tabs.setCurrentIndex(3);
+    QApplication::processEvents();
+    const auto& picture = control<ui::DesignPicture>("DesignPicture");
+    EXPECT_TRUE(picture.isVisible());
+    const QStringList& texts = picture.texts();
+    EXPECT_TRUE(texts.contains(QString::fromStdString(design::utilisation_label(answer.result.members[0]))));
+    const auto shape = std::get<design::DeformedShape>(
+        design::deformed_shape(c24_roof(), answer, design::governing_combination(*answer.deflection)));
+    EXPECT_TRUE(texts.join(u'\n').contains(QString::fromStdString(design::exaggeration_words(shape.factor))));
+    EXPECT_EQ(control<QComboBox>("ShapeBox").currentText(), QStringLiteral("D + S"));
+    const auto& table = control<QTableWidget>("DesignTable");
+    int column = 0;
+    while (design::kDesignColumns[static_cast<std::size_t>(column)].column != design::DesignColumn::Utilisation)
+        ++column;
+    const QTableWidgetItem* cell = table.item(0, column);
+    EXPECT_EQ(cell->data(ui::kUtilisationRole).toDouble(), answer.result.members[0].utilisation);
+    EXPECT_FALSE(cell->text().isEmpty());
 }
 
 // From the main window, the design opens beside the load cases window, which opens first.

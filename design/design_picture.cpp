@@ -1,0 +1,82 @@
+#include "design/design_picture.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+#include "design/deflection_check.hpp"
+#include "engine/deflection.hpp"
+#include "load_case/combination.hpp"
+
+namespace korvel::design {
+
+UtilisationBand utilisation_band(const MemberDesign& member) {
+    if (!member.checked) return UtilisationBand::NotChecked;
+    if (member.utilisation > 1.0) return UtilisationBand::Over;
+    if (member.utilisation >= 0.9) return UtilisationBand::Near;
+    if (member.utilisation >= 0.5) return UtilisationBand::Working;
+    return UtilisationBand::Light;
+}
+
+std::string utilisation_label(const MemberDesign& member) {
+    if (!member.checked)
+        return std::string(kUtilisationBandWords[static_cast<std::size_t>(UtilisationBand::NotChecked)]);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", member.utilisation);
+    return text;
+}
+
+double exaggeration(double largest_movement, double span) {
+    if (!(largest_movement > 0) || !(span > 0)) return 1;
+    const double most = span / 10 / largest_movement;
+    if (most <= 1) return 1;
+    const double decade = std::pow(10.0, std::floor(std::log10(most)));
+    for (const double step : {5.0, 2.0, 1.0})
+        if (step * decade <= most) return step * decade;
+    return decade;
+}
+
+std::string exaggeration_words(double factor) {
+    return "deflections drawn " + engine::significant_text(factor, 6) + " × their size";
+}
+
+std::size_t governing_combination(const DeflectionCheck& check) {
+    std::size_t governing = 0;
+    for (std::size_t c = 1; c < check.combinations.size(); ++c) {
+        if (std::fabs(check.combinations[c].largest.value) > std::fabs(check.combinations[governing].largest.value))
+            governing = c;
+    }
+    return governing;
+}
+
+std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project& project, const ProjectDesign& answer,
+                                                        std::size_t index) {
+    if (!answer.deflection || index >= answer.deflection->combinations.size())
+        return std::string("no serviceability combination is checked");
+    DeformedShape shape;
+    shape.combination = answer.deflection->combinations[index].name;
+    const std::optional<std::size_t> at = load_case::combination_index(project, shape.combination);
+    auto inputs = load_case::combined_inputs(project);
+    if (!at) return "no combination is called " + shape.combination;
+    if (const auto* error = std::get_if<load_case::ProjectError>(&inputs)) return error->message;
+    const engine::AnalysisOutcome outcome =
+        engine::run_analysis(std::get<std::vector<engine::AnalysisInput>>(inputs)[*at]);
+    if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) return error->message();
+    auto unit = engine::virtual_forces(project.span, project.pitch);
+    if (const auto* error = std::get_if<engine::AnalysisError>(&unit)) return error->message();
+    const auto& result = std::get<engine::AnalysisResult>(outcome);
+    std::array<double, engine::kMemberCount> forces{};
+    for (const engine::Member m : engine::kMembers) forces[engine::to_index(m)] = result.force(m).to_double();
+    shape.moved = engine::node_displacements(std::get<engine::VirtualForces>(unit), result.tangent(), forces,
+                                             member_stiffness(answer.design));
+    for (std::size_t n = 0; n < engine::kNodeCount; ++n) {
+        const double length = std::fabs(shape.moved[n].down);
+        if (length > shape.largest) {
+            shape.largest = length;
+            shape.largest_node = static_cast<engine::Node>(n);
+        }
+    }
+    shape.factor = exaggeration(shape.largest, answer.deflection->span);
+    return shape;
+}
+
+}  // namespace korvel::design
