@@ -24,6 +24,8 @@ struct DistributedLoad {
     DistributedLoadKind kind = DistributedLoadKind::TopChordVertical;
     Slopes slopes = Slopes::Both;  // the bottom chord load always runs over the whole span
     std::string intensity;         // w, a decimal number text
+
+    friend bool operator==(const DistributedLoad&, const DistributedLoad&) = default;
 };
 
 enum class DistributedLoadFault { SpanNotANumber, IntensityNotANumber, LoadNotANumber };

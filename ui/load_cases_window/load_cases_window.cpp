@@ -31,7 +31,6 @@
 #include "ui/dialogs/case_save_path.hpp"
 #include "ui/dialogs/load_table.hpp"
 #include "ui/files/case_file.hpp"
-#include "ui/load_cases_window/distributed_load_dialog.hpp"
 #include "ui/load_cases_window/envelope_report.hpp"
 #include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/widgets/menu_bar_commands.hpp"
@@ -506,16 +505,12 @@ void LoadCasesWindow::on_put_loads() {
 
 void LoadCasesWindow::on_distributed_load() {
     if (!selected_case()) return;
-    DistributedLoadDialog dialog(this);
     // A mistyped intensity is asked again with the rest of the dialog as it was chosen.
-    bool ask = true;
-    while (ask && dialog.exec() == QDialog::Accepted) {
-        // Without a window manager nobody else gives the keyboard back when a dialog closes.
-        activateWindow();
-        ask = add_distributed_load(dialog.load()) == load_case::DistributedLoadFault::IntensityNotANumber;
-        if (ask) dialog.select_intensity();
+    DistributedLoadQuestion question;
+    while (const auto answer = dialogs_.distributed_load(question)) {
+        if (add_distributed_load(*answer) != load_case::DistributedLoadFault::IntensityNotANumber) return;
+        question = {*answer, true};
     }
-    activateWindow();
 }
 
 std::optional<load_case::DistributedLoadFault> LoadCasesWindow::add_distributed_load(

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "load_case/distributed_load.hpp"
+#include "ui/dialogs/dialogs.hpp"
 
 class QComboBox;
 class QLineEdit;
@@ -11,16 +12,14 @@ namespace korvel::ui {
 
 // "Add distributed load": what acts (a load on the top chord per horizontal
 // length, one at right angles to the slopes, or one on the bottom chord), on
-// which slopes, and its intensity as a number text.
+// which slopes, and its intensity as a number text. A mistyped intensity is
+// offered again selected, to be typed over.
 class DistributedLoadDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit DistributedLoadDialog(QWidget* parent = nullptr);
+    explicit DistributedLoadDialog(const DistributedLoadQuestion& question, QWidget* parent = nullptr);
 
     load_case::DistributedLoad load() const;
-
-    // Puts the keyboard on the intensity with its text selected, to type it again.
-    void select_intensity();
 
 private:
     QComboBox* kind_box_ = nullptr;

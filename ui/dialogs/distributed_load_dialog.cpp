@@ -1,18 +1,21 @@
-#include "ui/load_cases_window/distributed_load_dialog.hpp"
+#include "ui/dialogs/distributed_load_dialog.hpp"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <iterator>
 
-#include "ui/load_cases_window/load_cases_window_texts.hpp"
+#include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/widgets/qt_text.hpp"
 
 namespace korvel::ui {
 
-DistributedLoadDialog::DistributedLoadDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(to_qstring(kDistributedLoadTitle));
+DistributedLoadDialog::DistributedLoadDialog(const DistributedLoadQuestion& question, QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle(to_qstring(kDistributedLoadDialogTitle));
     kind_box_ = new QComboBox(this);
     kind_box_->setObjectName(QStringLiteral("DistributedKind"));
     for (const DistributedKindWords& kind : kDistributedKindWords) kind_box_->addItem(to_qstring(kind.words));
@@ -39,18 +42,22 @@ DistributedLoadDialog::DistributedLoadDialog(QWidget* parent) : QDialog(parent) 
     layout->addRow(to_qstring(kDistributedSlopesCaption), slopes_box_);
     layout->addRow(to_qstring(kDistributedIntensityCaption), intensity_box_);
     layout->addRow(buttons);
+
+    const load_case::DistributedLoad& offered = question.offered;
+    kind_box_->setCurrentIndex(
+        static_cast<int>(std::ranges::find(kDistributedKindWords, offered.kind, &DistributedKindWords::kind) -
+                         kDistributedKindWords.begin()));
+    slopes_box_->setCurrentIndex(
+        static_cast<int>(std::ranges::find(kSlopesWords, offered.slopes, &SlopesWords::slopes) - kSlopesWords.begin()));
+    intensity_box_->setText(QString::fromStdString(offered.intensity));
     intensity_box_->setFocus(Qt::OtherFocusReason);
+    if (question.retype) intensity_box_->selectAll();
 }
 
 load_case::DistributedLoad DistributedLoadDialog::load() const {
     return {kDistributedKindWords[static_cast<std::size_t>(kind_box_->currentIndex())].kind,
             kSlopesWords[static_cast<std::size_t>(slopes_box_->currentIndex())].slopes,
             intensity_box_->text().trimmed().toStdString()};
-}
-
-void DistributedLoadDialog::select_intensity() {
-    intensity_box_->setFocus(Qt::OtherFocusReason);
-    intensity_box_->selectAll();
 }
 
 }  // namespace korvel::ui
