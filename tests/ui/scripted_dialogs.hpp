@@ -118,11 +118,11 @@ public:
     }
 
     // Queues what the next distributed-load dialog returns: the load on OK, nothing for Cancel.
-    void answer_distributed_load(const std::optional<load_case::DistributedLoad>& load) {
+    void answer_distributed_load(const std::optional<load_case::DistributedLoadEntry>& load) {
         distributed_load_answers_.push_back(load);
     }
 
-    std::optional<load_case::DistributedLoad> distributed_load(const DistributedLoadQuestion& question) override {
+    std::optional<load_case::DistributedLoadEntry> distributed_load(const DistributedLoadQuestion& question) override {
         calls.push_back({Call::Kind::DistributedLoad, {}, {}, MessageStyle::OkInformation, {}, {}});
         distributed_loads_asked.push_back(question);
         if (distributed_load_answers_.empty()) throw std::logic_error("unscripted distributed load");
@@ -156,7 +156,7 @@ private:
     std::deque<std::optional<QString>> input_answers_;
     std::deque<std::optional<LoadTexts>> load_table_answers_;
     std::deque<std::optional<TitleFields>> title_field_answers_;
-    std::deque<std::optional<load_case::DistributedLoad>> distributed_load_answers_;
+    std::deque<std::optional<load_case::DistributedLoadEntry>> distributed_load_answers_;
 };
 
 }  // namespace korvel::ui::testing

@@ -57,7 +57,7 @@ public:
         shown.append(QStringLiteral("Report title block"));
         return std::nullopt;
     }
-    std::optional<korvel::load_case::DistributedLoad> distributed_load(
+    std::optional<korvel::load_case::DistributedLoadEntry> distributed_load(
         const korvel::ui::DistributedLoadQuestion&) override {
         shown.append(QStringLiteral("Add distributed load"));
         return std::nullopt;

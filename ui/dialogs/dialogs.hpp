@@ -31,11 +31,13 @@ struct TitleFields {
     friend bool operator==(const TitleFields&, const TitleFields&) = default;
 };
 
-// The distributed-load dialog's question: the choices it offers and whether the
-// intensity offered was mistyped, so it is asked again with its text selected.
+// The distributed-load dialog's question: the choices it offers, whether the
+// intensity or load per area offered was mistyped, so it is asked again with its
+// text selected, and the project's unit of a load per area, where it has units.
 struct DistributedLoadQuestion {
-    load_case::DistributedLoad offered;
+    load_case::DistributedLoadEntry offered;
     bool retype = false;
+    std::optional<load_case::AreaLoadUnit> area_unit;
 };
 
 // The modal dialogs both windows use. Texts of several lines are joined with
@@ -75,8 +77,9 @@ public:
     virtual std::optional<TitleFields> title_fields(const TitleFields& offered) = 0;
 
     // Asks what distributed load to add, offering `question`'s choices; returns
-    // the load on OK, and nothing on Cancel or Escape.
-    virtual std::optional<load_case::DistributedLoad> distributed_load(const DistributedLoadQuestion& question) = 0;
+    // the load as entered on OK, and nothing on Cancel or Escape.
+    virtual std::optional<load_case::DistributedLoadEntry> distributed_load(
+        const DistributedLoadQuestion& question) = 0;
 };
 
 }  // namespace korvel::ui

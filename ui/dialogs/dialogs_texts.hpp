@@ -48,6 +48,12 @@ inline constexpr std::string_view kDistributedLoadHint =
 inline constexpr std::string_view kDistributedKindCaption = "&Acts:";
 inline constexpr std::string_view kDistributedSlopesCaption = "&On:";
 inline constexpr std::string_view kDistributedIntensityCaption = "&Intensity w:";
+// With the project's units, a load per area times the truss spacing instead of w; %1 the unit.
+inline constexpr std::string_view kAreaLoadCaption = "&Load per area (%1):";
+inline constexpr std::string_view kSpacingCaption = "Truss &spacing (%1):";
+inline constexpr std::string_view kAreaLoadHint = "Or type a load per area and the truss spacing: w is their product.";
+// The load per area and its unit, the spacing and its unit, the line load and its unit.
+inline constexpr std::string_view kLineLoadWords = "Line load w = %1 %2 × %3 %4 = %5 %6";
 
 struct DistributedKindWords {
     load_case::DistributedLoadKind kind;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <iterator>
+#include <variant>
 
 #include "ui/dialogs/dialogs_texts.hpp"
 #include "ui/widgets/qt_text.hpp"
@@ -14,7 +15,7 @@
 namespace korvel::ui {
 
 DistributedLoadDialog::DistributedLoadDialog(const DistributedLoadQuestion& question, QWidget* parent)
-    : QDialog(parent) {
+    : QDialog(parent), area_unit_(question.area_unit) {
     setWindowTitle(to_qstring(kDistributedLoadDialogTitle));
     kind_box_ = new QComboBox(this);
     kind_box_->setObjectName(QStringLiteral("DistributedKind"));
@@ -41,23 +42,73 @@ DistributedLoadDialog::DistributedLoadDialog(const DistributedLoadQuestion& ques
     layout->addRow(to_qstring(kDistributedKindCaption), kind_box_);
     layout->addRow(to_qstring(kDistributedSlopesCaption), slopes_box_);
     layout->addRow(to_qstring(kDistributedIntensityCaption), intensity_box_);
+    if (area_unit_) {
+        per_area_box_ = new QLineEdit(this);
+        per_area_box_->setObjectName(QStringLiteral("AreaLoad"));
+        spacing_box_ = new QLineEdit(this);
+        spacing_box_->setObjectName(QStringLiteral("TrussSpacing"));
+        line_load_words_ = new QLabel(this);
+        line_load_words_->setObjectName(QStringLiteral("LineLoadWords"));
+        line_load_words_->setWordWrap(true);
+        line_load_words_->setTextFormat(Qt::PlainText);
+        layout->addRow(to_qstring(kAreaLoadCaption).arg(QString::fromStdString(area_unit_->area_unit)), per_area_box_);
+        layout->addRow(to_qstring(kSpacingCaption).arg(QString::fromStdString(area_unit_->length_unit)), spacing_box_);
+        layout->addRow(line_load_words_);
+        connect(per_area_box_, &QLineEdit::textChanged, this, &DistributedLoadDialog::show_line_load);
+        connect(spacing_box_, &QLineEdit::textChanged, this, &DistributedLoadDialog::show_line_load);
+    }
     layout->addRow(buttons);
 
-    const load_case::DistributedLoad& offered = question.offered;
+    const load_case::DistributedLoadEntry& offered = question.offered;
     kind_box_->setCurrentIndex(
-        static_cast<int>(std::ranges::find(kDistributedKindWords, offered.kind, &DistributedKindWords::kind) -
+        static_cast<int>(std::ranges::find(kDistributedKindWords, offered.load.kind, &DistributedKindWords::kind) -
                          kDistributedKindWords.begin()));
-    slopes_box_->setCurrentIndex(
-        static_cast<int>(std::ranges::find(kSlopesWords, offered.slopes, &SlopesWords::slopes) - kSlopesWords.begin()));
-    intensity_box_->setText(QString::fromStdString(offered.intensity));
-    intensity_box_->setFocus(Qt::OtherFocusReason);
-    if (question.retype) intensity_box_->selectAll();
+    slopes_box_->setCurrentIndex(static_cast<int>(
+        std::ranges::find(kSlopesWords, offered.load.slopes, &SlopesWords::slopes) - kSlopesWords.begin()));
+    intensity_box_->setText(QString::fromStdString(offered.load.intensity));
+    QLineEdit* first = intensity_box_;
+    if (area_unit_) {
+        if (offered.area) {
+            per_area_box_->setText(QString::fromStdString(offered.area->per_area));
+            spacing_box_->setText(QString::fromStdString(offered.area->spacing));
+            first = per_area_box_;
+        }
+        show_line_load();
+    }
+    first->setFocus(Qt::OtherFocusReason);
+    if (question.retype) first->selectAll();
 }
 
-load_case::DistributedLoad DistributedLoadDialog::load() const {
-    return {kDistributedKindWords[static_cast<std::size_t>(kind_box_->currentIndex())].kind,
-            kSlopesWords[static_cast<std::size_t>(slopes_box_->currentIndex())].slopes,
-            intensity_box_->text().trimmed().toStdString()};
+void DistributedLoadDialog::show_line_load() {
+    const std::optional<load_case::AreaLoad> area = entry().area;
+    // The intensity is typed only while no load per area gives it.
+    intensity_box_->setEnabled(!area);
+    if (!area) {
+        line_load_words_->setText(to_qstring(kAreaLoadHint));
+        return;
+    }
+    const auto w = load_case::line_load(*area, *area_unit_);
+    if (const auto* error = std::get_if<load_case::DistributedLoadError>(&w)) {
+        line_load_words_->setText(QString::fromStdString(error->message));
+        return;
+    }
+    line_load_words_->setText(
+        to_qstring(kLineLoadWords)
+            .arg(QString::fromStdString(area->per_area), QString::fromStdString(area_unit_->area_unit),
+                 QString::fromStdString(area->spacing), QString::fromStdString(area_unit_->length_unit),
+                 QString::fromStdString(std::get<std::string>(w)), QString::fromStdString(area_unit_->line_unit)));
+}
+
+load_case::DistributedLoadEntry DistributedLoadDialog::entry() const {
+    load_case::DistributedLoadEntry entry{
+        {kDistributedKindWords[static_cast<std::size_t>(kind_box_->currentIndex())].kind,
+         kSlopesWords[static_cast<std::size_t>(slopes_box_->currentIndex())].slopes,
+         intensity_box_->text().trimmed().toStdString()},
+        std::nullopt};
+    if (per_area_box_ != nullptr && !per_area_box_->text().trimmed().isEmpty())
+        entry.area = load_case::AreaLoad{per_area_box_->text().trimmed().toStdString(),
+                                         spacing_box_->text().trimmed().toStdString()};
+    return entry;
 }
 
 }  // namespace korvel::ui

@@ -153,12 +153,12 @@ std::optional<TitleFields> QtDialogs::title_fields(const TitleFields& offered) {
     return dialog.fields();
 }
 
-std::optional<load_case::DistributedLoad> QtDialogs::distributed_load(const DistributedLoadQuestion& question) {
+std::optional<load_case::DistributedLoadEntry> QtDialogs::distributed_load(const DistributedLoadQuestion& question) {
     QWidget* owner = window_under_next_dialog();
     DistributedLoadDialog dialog(question, owner);
     dialog.setWindowModality(Qt::ApplicationModal);
     if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
-    return dialog.load();
+    return dialog.entry();
 }
 
 }  // namespace korvel::ui

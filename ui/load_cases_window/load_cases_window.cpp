@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "design/units.hpp"
 #include "load_case/combination.hpp"
 #include "load_case/envelope_csv.hpp"
 #include "load_case/project_edits.hpp"
@@ -507,18 +508,30 @@ void LoadCasesWindow::on_distributed_load() {
     if (!selected_case()) return;
     // A mistyped intensity is asked again with the rest of the dialog as it was chosen.
     DistributedLoadQuestion question;
+    if (project_.units) question.area_unit = design::area_load_unit(*project_.units);
     while (const auto answer = dialogs_.distributed_load(question)) {
-        if (add_distributed_load(*answer) != load_case::DistributedLoadFault::IntensityNotANumber) return;
-        question = {*answer, true};
+        if (add_distributed_load(*answer, question.area_unit) != load_case::DistributedLoadFault::IntensityNotANumber)
+            return;
+        question.offered = *answer;
+        question.retype = true;
     }
 }
 
 std::optional<load_case::DistributedLoadFault> LoadCasesWindow::add_distributed_load(
-    const load_case::DistributedLoad& load) {
+    const load_case::DistributedLoadEntry& entry, const std::optional<load_case::AreaLoadUnit>& area_unit) {
     const auto selected = selected_case();
     if (!selected) return std::nullopt;
+    load_case::DistributedLoad load = entry.load;
     std::optional<load_case::DistributedLoadError> error;
-    edit([&](load_case::Project& project) { error = load_case::add_distributed_load(project, *selected, load); });
+    if (entry.area && area_unit) {
+        auto w = load_case::line_load(*entry.area, *area_unit);
+        if (auto* line_load = std::get_if<std::string>(&w))
+            load.intensity = std::move(*line_load);
+        else
+            error = std::get<load_case::DistributedLoadError>(std::move(w));
+    }
+    if (!error)
+        edit([&](load_case::Project& project) { error = load_case::add_distributed_load(project, *selected, load); });
     if (error) {
         dialogs_.message(QString::fromStdString(error->message), MessageStyle::OkExclamation,
                          to_qstring(kDistributedLoadTitle));

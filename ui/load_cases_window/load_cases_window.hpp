@@ -113,9 +113,11 @@ private:
     void on_take_loads();
     void on_put_loads();
     void on_distributed_load();
-    // Adds the nodal loads of a uniform load to the selected case; a load that
-    // cannot be added is reported, changes nothing and gives its fault.
-    std::optional<load_case::DistributedLoadFault> add_distributed_load(const load_case::DistributedLoad& load);
+    // Adds the nodal loads of a uniform load, or of a load per area over the truss
+    // spacing, to the selected case; a load that cannot be added is reported,
+    // changes nothing and gives its fault.
+    std::optional<load_case::DistributedLoadFault> add_distributed_load(
+        const load_case::DistributedLoadEntry& entry, const std::optional<load_case::AreaLoadUnit>& area_unit);
     void on_kind_chosen(int index);
     void on_loads_edited();
     // Asks for a case name until it is usable or the user cancels; `except` may keep its own name.

@@ -237,8 +237,8 @@ TEST_F(LoadCasesWindowTest, UndoGivesBackTheProjectOfEveryCommandByteForByte) {
         {"insert a preset", [&] { window.insert_preset(0); }, false},
         {"add a distributed load",
          [&] {
-             dialogs.answer_distributed_load(
-                 load_case::DistributedLoad{load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "1"});
+             dialogs.answer_distributed_load(load_case::DistributedLoadEntry{
+                 {load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "1"}, std::nullopt});
              click("Add d&istributed load...");
          },
          false},
@@ -442,7 +442,7 @@ TEST_F(LoadCasesWindowTest, ADistributedLoadAddsTheGeneratorsLoadsToTheSelectedC
     load_case::NodalLoads expected = roof().cases[1].loads;
     ASSERT_EQ(load_case::add_distributed_load("14.4", snow, expected), std::nullopt);
     window.select_case(1);
-    dialogs.answer_distributed_load(snow);
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{snow, std::nullopt});
     click("Add d&istributed load...");
     EXPECT_EQ(window.project().cases[1].loads, expected);
     EXPECT_EQ(control<LoadTable>("LoadTable").loads()[load("U4.V")], QString::fromStdString(expected[load("U4.V")]));
@@ -452,6 +452,27 @@ TEST_F(LoadCasesWindowTest, ADistributedLoadAddsTheGeneratorsLoadsToTheSelectedC
     click("Add d&istributed load...");
     EXPECT_EQ(window.project().cases[1].loads, expected) << "Cancel adds nothing";
     EXPECT_TRUE(dialogs.script_used_up());
+    EXPECT_FALSE(dialogs.distributed_loads_asked[0].area_unit) << "a project without units has no load per area";
+}
+
+TEST_F(LoadCasesWindowTest, ALoadPerAreaTimesTheSpacingIsAddedAsItsLineLoadInTheProjectsUnits) {
+    load_case::Project project = roof();
+    project.units = load_case::ProjectUnits{"kN", "m"};
+    window.open_project(folder.filePath(QStringLiteral("roof.korvel.json")), project);
+    window.select_case(1);
+    const load_case::DistributedLoad snow{load_case::DistributedLoadKind::TopChordVertical, load_case::Slopes::Left,
+                                          ""};
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{snow, load_case::AreaLoad{"0.9", "two"}});
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{snow, load_case::AreaLoad{"0.9", "1.2"}});
+    click("Add d&istributed load...");
+
+    ASSERT_EQ(dialogs.distributed_loads_asked.size(), 2U);
+    ASSERT_TRUE(dialogs.distributed_loads_asked[0].area_unit);
+    EXPECT_EQ(dialogs.distributed_loads_asked[0].area_unit->area_unit, "kN/m²");
+    EXPECT_EQ(dialogs.distributed_loads_asked[1].offered.area, (load_case::AreaLoad{"0.9", "two"}));
+    load_case::NodalLoads expected = project.cases[1].loads;
+    load_case::add_distributed_load("14.4", {snow.kind, snow.slopes, "1.08"}, expected);
+    EXPECT_EQ(window.project().cases[1].loads, expected);
 }
 
 TEST_F(LoadCasesWindowTest, AMistypedIntensityIsReportedAndAskedAgainWithTheOtherChoicesKept) {
@@ -459,13 +480,13 @@ TEST_F(LoadCasesWindowTest, AMistypedIntensityIsReportedAndAskedAgainWithTheOthe
     const load_case::DistributedLoad mistyped{load_case::DistributedLoadKind::SlopeNormal, load_case::Slopes::Left,
                                               "suction"};
     const load_case::DistributedLoad wind{mistyped.kind, mistyped.slopes, "-0.8"};
-    dialogs.answer_distributed_load(mistyped);
-    dialogs.answer_distributed_load(wind);
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{mistyped, std::nullopt});
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{wind, std::nullopt});
     click("Add d&istributed load...");
 
     ASSERT_EQ(dialogs.distributed_loads_asked.size(), 2U);
     EXPECT_FALSE(dialogs.distributed_loads_asked[0].retype);
-    EXPECT_EQ(dialogs.distributed_loads_asked[1].offered, mistyped);
+    EXPECT_EQ(dialogs.distributed_loads_asked[1].offered.load, mistyped);
     EXPECT_TRUE(dialogs.distributed_loads_asked[1].retype);
     load_case::NodalLoads expected = roof().cases[1].loads;
     load_case::add_distributed_load("14.4", wind, expected);
