@@ -54,6 +54,9 @@ DistributedLoadDialog::DistributedLoadDialog(const DistributedLoadQuestion& ques
         layout->addRow(to_qstring(kAreaLoadCaption).arg(QString::fromStdString(area_unit_->area_unit)), per_area_box_);
         layout->addRow(to_qstring(kSpacingCaption).arg(QString::fromStdString(area_unit_->length_unit)), spacing_box_);
         layout->addRow(line_load_words_);
+        // The buttons were made first; Tab still goes down the form.
+        setTabOrder(intensity_box_, per_area_box_);
+        setTabOrder(per_area_box_, spacing_box_);
         connect(per_area_box_, &QLineEdit::textChanged, this, &DistributedLoadDialog::show_line_load);
         connect(spacing_box_, &QLineEdit::textChanged, this, &DistributedLoadDialog::show_line_load);
     }
