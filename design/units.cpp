@@ -67,4 +67,27 @@ std::optional<std::string> metric_text(std::string_view number, LengthUnit from)
     return exact_product(number, row_of(kLengthUnits, from));
 }
 
+std::optional<load_case::AreaLoadUnit> area_load_unit(const load_case::ProjectUnits& units) {
+    const auto force = force_unit_from_key(units.force);
+    const auto length = length_unit_from_key(units.length);
+    if (!force || !length) return std::nullopt;
+    const UnitRow<ForceUnit>& force_row = row_of(kForceUnits, *force);
+    const UnitRow<LengthUnit>& length_row = row_of(kLengthUnits, *length);
+    if (force_row.system != length_row.system) return std::nullopt;
+    const bool metric = force_row.system == UnitSystem::Metric;
+    // kN over m², or lbf over ft², in multiples of the system's base units.
+    const std::int64_t area_force = metric ? 1000 : 1;
+    const std::int64_t area_length = metric ? 1000 : 12;
+    const auto whole = [](std::string_view text) {
+        std::int64_t value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    };
+    const std::int64_t length_multiple = whole(length_row.multiple);
+    return load_case::AreaLoadUnit{metric ? "kN/m²" : "psf", std::string(length_row.key),
+                                   std::string(force_row.key) + "/" + std::string(length_row.key),
+                                   area_force * length_multiple * length_multiple,
+                                   whole(force_row.multiple) * area_length * area_length};
+}
+
 }  // namespace korvel::design

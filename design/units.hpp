@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "load_case/design_settings.hpp"
+#include "load_case/distributed_load.hpp"
+
 namespace korvel::design {
 
 // A design computes in the units of its code's tables: N, mm and MPa for the
@@ -64,5 +67,11 @@ struct ProjectUnitChoice {
     ForceUnit force;
     LengthUnit length;
 };
+
+// The unit of a load per area for a project in `units`: kN/m² where its force
+// and length are metric, psf (1 lbf/ft²) where both are US customary, each
+// converted exactly through the units' multiples. Nothing where the units are
+// unknown or of two systems, whose conversion would be no finite decimal.
+std::optional<load_case::AreaLoadUnit> area_load_unit(const load_case::ProjectUnits& units);
 
 }  // namespace korvel::design

@@ -1,5 +1,6 @@
 #include "load_case/distributed_load.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <span>
 
@@ -134,7 +135,50 @@ std::string rounded_text(const std::string& text, std::size_t places) {
     return negative ? "-" + digits : digits;
 }
 
+// `value` / `divisor` as a plain decimal text: exact where the quotient ends
+// within 20 more places than `value` has, otherwise rounded as inexact shares are.
+std::string quotient_text(const ExactDecimal& value, std::int64_t divisor) {
+    constexpr std::size_t kExtraPlaces = 20;
+    const std::string text = value.text();
+    const bool negative = text.front() == '-';
+    std::string digits = text.substr(negative ? 1 : 0);
+    const std::size_t point = digits.find('.');
+    std::size_t places = kExtraPlaces;
+    if (point != std::string::npos) {
+        places += digits.size() - point - 1;
+        digits.erase(point, 1);
+    }
+    digits.append(kExtraPlaces, '0');
+    std::string quotient;
+    std::int64_t remainder = 0;
+    for (const char digit : digits) {
+        remainder = remainder * 10 + (digit - '0');
+        quotient += static_cast<char>('0' + remainder / divisor);
+        remainder %= divisor;
+    }
+    quotient.insert(quotient.size() - places, 1, '.');
+    quotient.erase(0, std::min(quotient.find_first_not_of('0'), quotient.find('.') - 1));
+    // A quotient that goes on never ties, so a last digit beyond the places kept rounds it right.
+    if (remainder != 0) quotient += '1';
+    const std::string signed_text = (negative ? "-" : "") + quotient;
+    if (remainder != 0) return rounded_text(signed_text, kInexactPlaces);
+    return number(signed_text)->text();
+}
+
 }  // namespace
+
+std::variant<std::string, DistributedLoadError> line_load(const AreaLoad& area, const AreaLoadUnit& unit) {
+    const auto not_a_number = [](std::string_view what, std::string_view text) {
+        return DistributedLoadError{DistributedLoadFault::IntensityNotANumber,
+                                    std::string(what) + " " + engine::quoted_text(text) +
+                                        " is not a number; enter a number such as 0.85 or 1.2."};
+    };
+    const std::optional<ExactDecimal> per_area = number(area.per_area);
+    if (!per_area) return not_a_number("The load per area", area.per_area);
+    const std::optional<ExactDecimal> spacing = number(area.spacing);
+    if (!spacing) return not_a_number("The truss spacing", area.spacing);
+    return quotient_text(*per_area * *spacing * *number(std::to_string(unit.multiple)), unit.divisor);
+}
 
 std::variant<NodalLoads, DistributedLoadError> nodal_loads(std::string_view span_text, const DistributedLoad& load,
                                                            const engine::RoofPitch& pitch) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,8 @@ struct DistributedLoad {
     DistributedLoadKind kind = DistributedLoadKind::TopChordVertical;
     Slopes slopes = Slopes::Both;  // the bottom chord load always runs over the whole span
     std::string intensity;         // w, a decimal number text
+
+    friend bool operator==(const DistributedLoad&, const DistributedLoad&) = default;
 };
 
 enum class DistributedLoadFault { SpanNotANumber, IntensityNotANumber, LoadNotANumber };
@@ -32,6 +35,40 @@ struct DistributedLoadError {
     DistributedLoadFault fault;
     std::string message;  // what is wrong and what to enter
 };
+
+// A load per area of roof carried by one truss over its spacing.
+struct AreaLoad {
+    std::string per_area;  // in the project's area-load unit
+    std::string spacing;   // between trusses, in the project's length unit
+
+    friend bool operator==(const AreaLoad&, const AreaLoad&) = default;
+};
+
+// A distributed load as it is asked for: its intensity typed, or a load per area
+// times the truss spacing, which then gives the intensity.
+struct DistributedLoadEntry {
+    DistributedLoad load;
+    std::optional<AreaLoad> area;
+
+    friend bool operator==(const DistributedLoadEntry&, const DistributedLoadEntry&) = default;
+};
+
+// The project's unit of a load per area and what one of it is in the project's
+// force per length squared, exactly: multiple / divisor.
+struct AreaLoadUnit {
+    std::string area_unit;    // "kN/m²", "psf"
+    std::string length_unit;  // the spacing's, "m"
+    std::string line_unit;    // the intensity's, "kN/m"
+    std::int64_t multiple = 1;
+    std::int64_t divisor = 1;
+};
+
+// The intensity of `area` in the project's force per length: per_area × spacing
+// × multiple / divisor, exact where that quotient ends (every metric unit, a
+// load per square foot on feet), otherwise rounded half to even to 10 decimal
+// places (on inches, a square foot is 144 of them). An error with the fault
+// IntensityNotANumber names the text that is not a number.
+std::variant<std::string, DistributedLoadError> line_load(const AreaLoad& area, const AreaLoadUnit& unit);
 
 using NodalLoads = std::array<std::string, engine::kLoadCount>;  // load-map order; empty means none
 

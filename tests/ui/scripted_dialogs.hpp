@@ -16,7 +16,16 @@ namespace korvel::ui::testing {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        enum class Kind { Message, SaveQuestion, Input, OpenFile, SaveFile, LoadTable, TitleFields } kind;
+        enum class Kind {
+            Message,
+            SaveQuestion,
+            Input,
+            OpenFile,
+            SaveFile,
+            LoadTable,
+            TitleFields,
+            DistributedLoad
+        } kind;
         QString text;  // message text, or input prompt
         QString title;
         MessageStyle style = MessageStyle::OkInformation;  // messages only
@@ -108,15 +117,30 @@ public:
         return answer;
     }
 
+    // Queues what the next distributed-load dialog returns: the load on OK, nothing for Cancel.
+    void answer_distributed_load(const std::optional<load_case::DistributedLoadEntry>& load) {
+        distributed_load_answers_.push_back(load);
+    }
+
+    std::optional<load_case::DistributedLoadEntry> distributed_load(const DistributedLoadQuestion& question) override {
+        calls.push_back({Call::Kind::DistributedLoad, {}, {}, MessageStyle::OkInformation, {}, {}});
+        distributed_loads_asked.push_back(question);
+        if (distributed_load_answers_.empty()) throw std::logic_error("unscripted distributed load");
+        const auto answer = distributed_load_answers_.front();
+        distributed_load_answers_.pop_front();
+        return answer;
+    }
+
     bool script_used_up() const {
         return message_answers_.empty() && save_answers_.empty() && input_answers_.empty() && file_answers_.empty() &&
-               load_table_answers_.empty() && title_field_answers_.empty();
+               load_table_answers_.empty() && title_field_answers_.empty() && distributed_load_answers_.empty();
     }
 
     std::vector<Call> calls;
     // The texts each load table was prefilled with.
     std::vector<LoadTexts> load_tables_offered;
     std::vector<TitleFields> title_fields_offered;
+    std::vector<DistributedLoadQuestion> distributed_loads_asked;
 
 private:
     QString next_file_name(const QString& title) {
@@ -132,6 +156,7 @@ private:
     std::deque<std::optional<QString>> input_answers_;
     std::deque<std::optional<LoadTexts>> load_table_answers_;
     std::deque<std::optional<TitleFields>> title_field_answers_;
+    std::deque<std::optional<load_case::DistributedLoadEntry>> distributed_load_answers_;
 };
 
 }  // namespace korvel::ui::testing

@@ -57,6 +57,11 @@ public:
         shown.append(QStringLiteral("Report title block"));
         return std::nullopt;
     }
+    std::optional<korvel::load_case::DistributedLoadEntry> distributed_load(
+        const korvel::ui::DistributedLoadQuestion&) override {
+        shown.append(QStringLiteral("Add distributed load"));
+        return std::nullopt;
+    }
     QStringList shown;
 };
 

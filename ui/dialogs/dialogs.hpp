@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "engine/truss_model.hpp"
+#include "load_case/distributed_load.hpp"
 
 namespace korvel::ui {
 
@@ -28,6 +29,15 @@ struct TitleFields {
     QString checked_by;
 
     friend bool operator==(const TitleFields&, const TitleFields&) = default;
+};
+
+// The distributed-load dialog's question: the choices it offers, whether the
+// intensity or load per area offered was mistyped, so it is asked again with its
+// text selected, and the project's unit of a load per area, where it has units.
+struct DistributedLoadQuestion {
+    load_case::DistributedLoadEntry offered;
+    bool retype = false;
+    std::optional<load_case::AreaLoadUnit> area_unit;
 };
 
 // The modal dialogs both windows use. Texts of several lines are joined with
@@ -65,6 +75,11 @@ public:
     // Asks for the report's title block fields prefilled with `offered`; returns
     // them as the user left them on OK, and nothing on Cancel or Escape.
     virtual std::optional<TitleFields> title_fields(const TitleFields& offered) = 0;
+
+    // Asks what distributed load to add, offering `question`'s choices; returns
+    // the load as entered on OK, and nothing on Cancel or Escape.
+    virtual std::optional<load_case::DistributedLoadEntry> distributed_load(
+        const DistributedLoadQuestion& question) = 0;
 };
 
 }  // namespace korvel::ui

@@ -15,6 +15,7 @@
 #include <climits>
 
 #include "ui/dialogs/dialogs_texts.hpp"
+#include "ui/dialogs/distributed_load_dialog.hpp"
 #include "ui/dialogs/load_table_dialog.hpp"
 #include "ui/dialogs/message_box_style.hpp"
 #include "ui/dialogs/title_fields_dialog.hpp"
@@ -150,6 +151,14 @@ std::optional<TitleFields> QtDialogs::title_fields(const TitleFields& offered) {
     dialog.setWindowModality(Qt::ApplicationModal);
     if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
     return dialog.fields();
+}
+
+std::optional<load_case::DistributedLoadEntry> QtDialogs::distributed_load(const DistributedLoadQuestion& question) {
+    QWidget* owner = window_under_next_dialog();
+    DistributedLoadDialog dialog(question, owner);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (run_over_working_window(dialog, owner) != QDialog::Accepted) return std::nullopt;
+    return dialog.entry();
 }
 
 }  // namespace korvel::ui

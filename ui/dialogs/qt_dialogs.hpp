@@ -26,6 +26,7 @@ public:
     QString save_file_name(const QString& title, const QString& default_name, const QString& filter) override;
     std::optional<LoadTexts> edit_loads(const LoadTexts& loads) override;
     std::optional<TitleFields> title_fields(const TitleFields& offered) override;
+    std::optional<load_case::DistributedLoadEntry> distributed_load(const DistributedLoadQuestion& question) override;
 
 private:
     // Runs a file dialog over the working window; the chosen path, or empty on Cancel.

@@ -25,13 +25,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "design/units.hpp"
 #include "load_case/combination.hpp"
 #include "load_case/envelope_csv.hpp"
 #include "load_case/project_edits.hpp"
 #include "ui/dialogs/case_save_path.hpp"
 #include "ui/dialogs/load_table.hpp"
 #include "ui/files/case_file.hpp"
-#include "ui/load_cases_window/distributed_load_dialog.hpp"
 #include "ui/load_cases_window/envelope_report.hpp"
 #include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/widgets/menu_bar_commands.hpp"
@@ -506,24 +506,32 @@ void LoadCasesWindow::on_put_loads() {
 
 void LoadCasesWindow::on_distributed_load() {
     if (!selected_case()) return;
-    DistributedLoadDialog dialog(this);
     // A mistyped intensity is asked again with the rest of the dialog as it was chosen.
-    bool ask = true;
-    while (ask && dialog.exec() == QDialog::Accepted) {
-        // Without a window manager nobody else gives the keyboard back when a dialog closes.
-        activateWindow();
-        ask = add_distributed_load(dialog.load()) == load_case::DistributedLoadFault::IntensityNotANumber;
-        if (ask) dialog.select_intensity();
+    DistributedLoadQuestion question;
+    if (project_.units) question.area_unit = design::area_load_unit(*project_.units);
+    while (const auto answer = dialogs_.distributed_load(question)) {
+        if (add_distributed_load(*answer, question.area_unit) != load_case::DistributedLoadFault::IntensityNotANumber)
+            return;
+        question.offered = *answer;
+        question.retype = true;
     }
-    activateWindow();
 }
 
 std::optional<load_case::DistributedLoadFault> LoadCasesWindow::add_distributed_load(
-    const load_case::DistributedLoad& load) {
+    const load_case::DistributedLoadEntry& entry, const std::optional<load_case::AreaLoadUnit>& area_unit) {
     const auto selected = selected_case();
     if (!selected) return std::nullopt;
+    load_case::DistributedLoad load = entry.load;
     std::optional<load_case::DistributedLoadError> error;
-    edit([&](load_case::Project& project) { error = load_case::add_distributed_load(project, *selected, load); });
+    if (entry.area && area_unit) {
+        auto w = load_case::line_load(*entry.area, *area_unit);
+        if (auto* line_load = std::get_if<std::string>(&w))
+            load.intensity = std::move(*line_load);
+        else
+            error = std::get<load_case::DistributedLoadError>(std::move(w));
+    }
+    if (!error)
+        edit([&](load_case::Project& project) { error = load_case::add_distributed_load(project, *selected, load); });
     if (error) {
         dialogs_.message(QString::fromStdString(error->message), MessageStyle::OkExclamation,
                          to_qstring(kDistributedLoadTitle));

@@ -58,9 +58,6 @@ public:
     bool open_project(const QString& path, const load_case::Project& project);
     // Replaces the selected case's loads with these; the span too while the project has none.
     void take_loads(const engine::AnalysisInput& input);
-    // Adds the nodal loads of a uniform load to the selected case; a load that
-    // cannot be added is reported, changes nothing and gives its fault.
-    std::optional<load_case::DistributedLoadFault> add_distributed_load(const load_case::DistributedLoad& load);
     // Appends the preset's combinations of the cases that the project does not have yet.
     void insert_preset(std::size_t preset);
 
@@ -116,6 +113,11 @@ private:
     void on_take_loads();
     void on_put_loads();
     void on_distributed_load();
+    // Adds the nodal loads of a uniform load, or of a load per area over the truss
+    // spacing, to the selected case; a load that cannot be added is reported,
+    // changes nothing and gives its fault.
+    std::optional<load_case::DistributedLoadFault> add_distributed_load(
+        const load_case::DistributedLoadEntry& entry, const std::optional<load_case::AreaLoadUnit>& area_unit);
     void on_kind_chosen(int index);
     void on_loads_edited();
     // Asks for a case name until it is usable or the user cancels; `except` may keep its own name.

@@ -134,33 +134,6 @@ inline constexpr std::string_view kEnvelopeCsvCommand = "Save envelope as CS&V..
 inline constexpr std::string_view kCombinationReportCommand = "Save com&bination report as PDF...";
 inline constexpr std::string_view kDesignMembersCommand = "Design &members...";
 
-// The distributed load dialog: what the load acts on, and on which slopes, in the boxes' order.
 inline constexpr std::string_view kDistributedLoadTitle = "Add distributed load";
-inline constexpr std::string_view kDistributedLoadHint =
-    "The load is shared to the nodes by tributary lengths and added to the case's loads. Wind: positive presses on "
-    "the roof, negative is suction.";
-inline constexpr std::string_view kDistributedKindCaption = "&Acts:";
-inline constexpr std::string_view kDistributedSlopesCaption = "&On:";
-inline constexpr std::string_view kDistributedIntensityCaption = "&Intensity w:";
-
-struct DistributedKindWords {
-    load_case::DistributedLoadKind kind;
-    std::string_view words;
-};
-inline constexpr std::array<DistributedKindWords, 3> kDistributedKindWords{{
-    {load_case::DistributedLoadKind::TopChordVertical, "Top chord, downward per horizontal length (roofing, snow)"},
-    {load_case::DistributedLoadKind::SlopeNormal, "At right angles to the slope, per slope length (wind)"},
-    {load_case::DistributedLoadKind::BottomChord, "Bottom chord, downward per length (ceiling)"},
-}};
-
-struct SlopesWords {
-    load_case::Slopes slopes;
-    std::string_view words;
-};
-inline constexpr std::array<SlopesWords, 3> kSlopesWords{{
-    {load_case::Slopes::Both, "Both slopes"},
-    {load_case::Slopes::Left, "Left slope only (L0 to U4)"},
-    {load_case::Slopes::Right, "Right slope only (U4 to L6)"},
-}};
 
 }  // namespace korvel::ui

@@ -12,7 +12,7 @@
 #include "ui/files/atomic_file.hpp"
 #include "ui/report/diagram_picture.hpp"
 #include "ui/report/report_pdf.hpp"
-#include "ui/working_window/working_pdf.hpp"
+#include "ui/working_drawing/working_pdf.hpp"
 
 namespace korvel::ui {
 

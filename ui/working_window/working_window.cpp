@@ -19,7 +19,7 @@
 
 #include "engine/working_text.hpp"
 #include "ui/widgets/qt_text.hpp"
-#include "ui/working_window/step_sketch.hpp"
+#include "ui/working_drawing/step_sketch.hpp"
 #include "ui/working_window/working_window_texts.hpp"
 
 namespace korvel::ui {

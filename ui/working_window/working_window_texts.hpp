@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ui/working_drawing/working_drawing_texts.hpp"
+
 namespace korvel::ui::working_texts {
 
-inline constexpr char kTitle[] = "KORVEL - Working";
+inline constexpr const auto& kTitle = working_drawing_texts::kWorkingTitle;
 // At a roof pitch other than 6:12; "%1" is the pitch as given.
 inline constexpr char kTitleAtPitch[] = "KORVEL - Working - roof pitch %1";
 inline constexpr char kWindowName[] = "Working";
@@ -21,9 +23,5 @@ inline constexpr char kFullPrecisionTip[] =
 inline constexpr char kHidden[] = "Result hidden: press Space or Show result.";
 inline constexpr char kNoAnalysis[] = "No analysis yet: the working shows the latest results.";
 inline constexpr char kStepNumber[] = "Step %1 of %2. ";
-inline constexpr char kJoint[] = "Joint %1 is ringed. ";
-inline constexpr char kCut[] = "The dashed line is the cut. ";
-inline constexpr char kSolves[] = "Solves %1. ";
-inline constexpr char kKnown[] = "Known: %1.";
 
 }  // namespace korvel::ui::working_texts

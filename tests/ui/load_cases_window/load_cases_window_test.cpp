@@ -32,7 +32,6 @@
 #include "tests/ui/scripted_dialogs.hpp"
 #include "ui/dialogs/load_table.hpp"
 #include "ui/force_diagram/force_diagram_layout.hpp"
-#include "ui/load_cases_window/distributed_load_dialog.hpp"
 #include "ui/load_cases_window/envelope_view.hpp"
 #include "ui/load_cases_window/load_cases_window.hpp"
 
@@ -238,7 +237,9 @@ TEST_F(LoadCasesWindowTest, UndoGivesBackTheProjectOfEveryCommandByteForByte) {
         {"insert a preset", [&] { window.insert_preset(0); }, false},
         {"add a distributed load",
          [&] {
-             window.add_distributed_load({load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "1"});
+             dialogs.answer_distributed_load(load_case::DistributedLoadEntry{
+                 {load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "1"}, std::nullopt});
+             click("Add d&istributed load...");
          },
          false},
         {"duplicate a case", [&] { click("D&uplicate"); }, false},
@@ -441,42 +442,57 @@ TEST_F(LoadCasesWindowTest, ADistributedLoadAddsTheGeneratorsLoadsToTheSelectedC
     load_case::NodalLoads expected = roof().cases[1].loads;
     ASSERT_EQ(load_case::add_distributed_load("14.4", snow, expected), std::nullopt);
     window.select_case(1);
-    window.add_distributed_load(snow);
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{snow, std::nullopt});
+    click("Add d&istributed load...");
     EXPECT_EQ(window.project().cases[1].loads, expected);
     EXPECT_EQ(control<LoadTable>("LoadTable").loads()[load("U4.V")], QString::fromStdString(expected[load("U4.V")]));
     EXPECT_EQ(window.project().cases[0], roof().cases[0]);
 
-    window.add_distributed_load({load_case::DistributedLoadKind::BottomChord, load_case::Slopes::Both, "heavy"});
-    EXPECT_EQ(window.project().cases[1].loads, expected) << "a bad intensity changes nothing";
-    ASSERT_EQ(dialogs.calls.size(), 1U);
-    EXPECT_EQ(dialogs.calls[0].style, MessageStyle::OkExclamation);
+    dialogs.answer_distributed_load(std::nullopt);
+    click("Add d&istributed load...");
+    EXPECT_EQ(window.project().cases[1].loads, expected) << "Cancel adds nothing";
+    EXPECT_TRUE(dialogs.script_used_up());
+    EXPECT_FALSE(dialogs.distributed_loads_asked[0].area_unit) << "a project without units has no load per area";
 }
 
-TEST_F(LoadCasesWindowTest, AMistypedIntensityIsAskedAgainWithTheOtherChoicesKept) {
+TEST_F(LoadCasesWindowTest, ALoadPerAreaTimesTheSpacingIsAddedAsItsLineLoadInTheProjectsUnits) {
+    load_case::Project project = roof();
+    project.units = load_case::ProjectUnits{"kN", "m"};
+    window.open_project(folder.filePath(QStringLiteral("roof.korvel.json")), project);
     window.select_case(1);
-    std::vector<std::pair<int, QString>> asked;  // the kind shown and the intensity selected, at each question
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<DistributedLoadDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible()) return;
-        auto* kind = dialog->findChild<QComboBox*>(QStringLiteral("DistributedKind"));
-        auto* intensity = dialog->findChild<QLineEdit*>(QStringLiteral("DistributedIntensity"));
-        asked.emplace_back(kind->currentIndex(), intensity->selectedText());
-        if (asked.size() == 1) kind->setCurrentIndex(1);
-        intensity->setText(asked.size() == 1 ? QStringLiteral("suction") : QStringLiteral("-0.8"));
-        dialog->accept();
-    });
-    answer.start(10);
+    const load_case::DistributedLoad snow{load_case::DistributedLoadKind::TopChordVertical, load_case::Slopes::Left,
+                                          ""};
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{snow, load_case::AreaLoad{"0.9", "two"}});
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{snow, load_case::AreaLoad{"0.9", "1.2"}});
     click("Add d&istributed load...");
-    answer.stop();
 
-    ASSERT_EQ(asked.size(), 2U);
-    EXPECT_EQ(asked[1], std::pair(1, QStringLiteral("suction")));
-    load_case::NodalLoads expected = roof().cases[1].loads;
-    load_case::add_distributed_load(
-        "14.4", {load_case::DistributedLoadKind::SlopeNormal, load_case::Slopes::Both, "-0.8"}, expected);
+    ASSERT_EQ(dialogs.distributed_loads_asked.size(), 2U);
+    ASSERT_TRUE(dialogs.distributed_loads_asked[0].area_unit);
+    EXPECT_EQ(dialogs.distributed_loads_asked[0].area_unit->area_unit, "kN/m²");
+    EXPECT_EQ(dialogs.distributed_loads_asked[1].offered.area, (load_case::AreaLoad{"0.9", "two"}));
+    load_case::NodalLoads expected = project.cases[1].loads;
+    load_case::add_distributed_load("14.4", {snow.kind, snow.slopes, "1.08"}, expected);
     EXPECT_EQ(window.project().cases[1].loads, expected);
-    EXPECT_EQ(dialogs.calls.size(), 1U) << "the mistyped intensity is named once";
+}
+
+TEST_F(LoadCasesWindowTest, AMistypedIntensityIsReportedAndAskedAgainWithTheOtherChoicesKept) {
+    window.select_case(1);
+    const load_case::DistributedLoad mistyped{load_case::DistributedLoadKind::SlopeNormal, load_case::Slopes::Left,
+                                              "suction"};
+    const load_case::DistributedLoad wind{mistyped.kind, mistyped.slopes, "-0.8"};
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{mistyped, std::nullopt});
+    dialogs.answer_distributed_load(load_case::DistributedLoadEntry{wind, std::nullopt});
+    click("Add d&istributed load...");
+
+    ASSERT_EQ(dialogs.distributed_loads_asked.size(), 2U);
+    EXPECT_FALSE(dialogs.distributed_loads_asked[0].retype);
+    EXPECT_EQ(dialogs.distributed_loads_asked[1].offered.load, mistyped);
+    EXPECT_TRUE(dialogs.distributed_loads_asked[1].retype);
+    load_case::NodalLoads expected = roof().cases[1].loads;
+    load_case::add_distributed_load("14.4", wind, expected);
+    EXPECT_EQ(window.project().cases[1].loads, expected);
+    ASSERT_EQ(dialogs.calls.size(), 3U);
+    EXPECT_EQ(dialogs.calls[1].style, MessageStyle::OkExclamation) << "the mistyped intensity is named once";
 }
 
 TEST_F(LoadCasesWindowTest, EveryCommandHasAnAccessKeyOfItsOwnAndWordsForAScreenReader) {
@@ -710,21 +726,6 @@ TEST(EnvelopeDiagram, ColoursEachMemberByItsGoverningSignAndWritesBothValuesWher
         reversing += extremes.reverses() ? 1 : 0;
     }
     EXPECT_GT(reversing, 0) << "the wind uplift reverses members";
-}
-
-TEST(DistributedLoadDialog, GivesTheChosenLoadAndKeepsTheBottomChordOnTheWholeSpan) {
-    DistributedLoadDialog dialog;
-    auto* kind = dialog.findChild<QComboBox*>(QStringLiteral("DistributedKind"));
-    auto* slopes = dialog.findChild<QComboBox*>(QStringLiteral("DistributedSlopes"));
-    dialog.findChild<QLineEdit*>(QStringLiteral("DistributedIntensity"))->setText(QStringLiteral(" -0.6 "));
-    kind->setCurrentIndex(1);
-    slopes->setCurrentIndex(2);
-    EXPECT_EQ(dialog.load().kind, load_case::DistributedLoadKind::SlopeNormal);
-    EXPECT_EQ(dialog.load().slopes, load_case::Slopes::Right);
-    EXPECT_EQ(dialog.load().intensity, "-0.6");
-    kind->setCurrentIndex(2);
-    EXPECT_EQ(dialog.load().kind, load_case::DistributedLoadKind::BottomChord);
-    EXPECT_FALSE(slopes->isEnabled());
 }
 
 }  // namespace

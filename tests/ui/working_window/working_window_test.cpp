@@ -17,8 +17,8 @@
 #include "tests/ui/poppler.hpp"
 #include "ui/force_diagram/diagram_palette.hpp"
 #include "ui/widgets/window_placement.hpp"
-#include "ui/working_window/step_sketch.hpp"
-#include "ui/working_window/working_pdf.hpp"
+#include "ui/working_drawing/step_sketch.hpp"
+#include "ui/working_drawing/working_pdf.hpp"
 #include "ui/working_window/working_window.hpp"
 #include "ui/working_window/working_window_texts.hpp"
 

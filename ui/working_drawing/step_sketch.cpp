@@ -1,11 +1,11 @@
-#include "ui/working_window/step_sketch.hpp"
+#include "ui/working_drawing/step_sketch.hpp"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
 
 #include "engine/truss_shape.hpp"
-#include "ui/working_window/working_window_texts.hpp"
+#include "ui/working_drawing/working_drawing_texts.hpp"
 
 namespace korvel::ui {
 namespace {
@@ -123,14 +123,14 @@ void paint_step_sketch(QPainter& painter, const QRectF& area, const engine::Work
 QString step_sketch_description(const engine::WorkingStep& step) {
     QString out;
     const QString node = QString::fromLatin1(engine::node_name(step.node).data(), 2);
-    if (step.place == engine::Place::Joint) out += QString::fromLatin1(working_texts::kJoint).arg(node);
+    if (step.place == engine::Place::Joint) out += QString::fromLatin1(working_drawing_texts::kJoint).arg(node);
     if (step.place == engine::Place::LeftSection || step.place == engine::Place::RightSection) {
-        out += QString::fromLatin1(working_texts::kCut);
+        out += QString::fromLatin1(working_drawing_texts::kCut);
     }
     if (step.stage == engine::Stage::MemberForces && !step.members.empty()) {
-        out += QString::fromLatin1(working_texts::kSolves).arg(member_list(step.members));
+        out += QString::fromLatin1(working_drawing_texts::kSolves).arg(member_list(step.members));
     }
-    if (!step.known.empty()) out += QString::fromLatin1(working_texts::kKnown).arg(member_list(step.known));
+    if (!step.known.empty()) out += QString::fromLatin1(working_drawing_texts::kKnown).arg(member_list(step.known));
     return out.trimmed();
 }
 

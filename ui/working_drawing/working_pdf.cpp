@@ -1,4 +1,4 @@
-#include "ui/working_window/working_pdf.hpp"
+#include "ui/working_drawing/working_pdf.hpp"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -13,8 +13,8 @@
 
 #include "engine/working_text.hpp"
 #include "ui/force_diagram/diagram_palette.hpp"
-#include "ui/working_window/step_sketch.hpp"
-#include "ui/working_window/working_window_texts.hpp"
+#include "ui/working_drawing/step_sketch.hpp"
+#include "ui/working_drawing/working_drawing_texts.hpp"
 
 namespace korvel::ui {
 namespace {
@@ -94,11 +94,11 @@ QByteArray working_pdf(const engine::Working& working) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(QString::fromUtf8(working_texts::kTitle));
+    writer.setTitle(QString::fromUtf8(working_drawing_texts::kWorkingTitle));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
     PageFiller pages(writer);
-    pages.add(QStringLiteral("<h1>") + QString::fromUtf8(working_texts::kTitle).toHtmlEscaped() +
+    pages.add(QStringLiteral("<h1>") + QString::fromUtf8(working_drawing_texts::kWorkingTitle).toHtmlEscaped() +
                   QStringLiteral("</h1><p>") + escaped(engine::working_inputs(working)) + QStringLiteral("</p>"),
               std::nullopt);
     std::optional<engine::Stage> stage;
