@@ -53,6 +53,10 @@ public:
     std::optional<korvel::ui::TitleFields> title_fields(const korvel::ui::TitleFields&) override {
         throw std::runtime_error("unexpected title block question");
     }
+    std::optional<korvel::load_case::DistributedLoadEntry> distributed_load(
+        const korvel::ui::DistributedLoadQuestion&) override {
+        throw std::runtime_error("unexpected distributed load");
+    }
 
 private:
     static QString unexpected(const QString& title) {
