@@ -27,7 +27,7 @@ std::string utilisation_label(const MemberDesign& member) {
 
 double exaggeration(double largest_movement, double span) {
     if (!(largest_movement > 0) || !(span > 0)) return 1;
-    const double most = span / 10 / largest_movement;
+    const double most = span / 20 / largest_movement;
     if (most <= 1) return 1;
     const double decade = std::pow(10.0, std::floor(std::log10(most)));
     for (const double step : {5.0, 2.0, 1.0})

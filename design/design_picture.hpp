@@ -28,7 +28,8 @@ inline constexpr std::array<std::string_view, kUtilisationBandCount> kUtilisatio
 std::string utilisation_label(const MemberDesign& member);
 
 // The factor the movements are drawn at: 1, 2 or 5 times a power of ten, the
-// largest that keeps the largest deflection within a tenth of the span; 1 where
+// largest that keeps the largest deflection within a twentieth of the span, so
+// the deformed truss stays near the drawn one; 1 where
 // nothing moves.
 double exaggeration(double largest_movement, double span);
 

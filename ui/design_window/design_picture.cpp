@@ -116,10 +116,12 @@ void DesignPicture::paintEvent(QPaintEvent*) {
     const auto& nodes = layout.nodes;
     if (nodes.size() != engine::kNodeCount) return;
 
-    if (shape_) {
-        // The undeformed truss dashed under the deformed one.
-        painter.setPen(QPen(colours.zero, kThinLine * line, Qt::DashLine));
-        for (const MemberStroke& stroke : layout.members) painter.drawLine(stroke.line);
+    // The truss as it stands, in its utilisations' colours, where its numbers are.
+    for (const MemberStroke& stroke : layout.members) {
+        const design::UtilisationBand band = bands_[engine::to_index(stroke.member)];
+        painter.setPen(QPen(utilisation_colour(band, dark), kMemberWidth * line,
+                            band == design::UtilisationBand::NotChecked ? Qt::DotLine : Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(stroke.line);
     }
     const auto moved = [&](engine::Node node) {
         const QPointF where = nodes[static_cast<std::size_t>(node)];
@@ -130,27 +132,24 @@ void DesignPicture::paintEvent(QPaintEvent*) {
         const engine::NodeDisplacement& d = shape_->moved[static_cast<std::size_t>(node)];
         return where + QPointF(d.right, d.down) * shape_->factor * pixels_per_length;
     };
-    for (const MemberStroke& stroke : layout.members) {
-        const engine::MemberEnds ends = engine::member_ends(stroke.member);
-        painter.setPen(QPen(utilisation_colour(bands_[engine::to_index(stroke.member)], dark), kMemberWidth * line,
-                            bands_[engine::to_index(stroke.member)] == design::UtilisationBand::NotChecked
-                                ? Qt::DotLine
-                                : Qt::SolidLine,
-                            Qt::RoundCap));
-        painter.drawLine(QLineF(moved(ends.first), moved(ends.second)));
+    if (shape_) {
+        // The deformed shape, thin, over it.
+        painter.setPen(QPen(colours.ink, 2 * kThinLine * line, Qt::SolidLine, Qt::RoundCap));
+        for (const MemberStroke& stroke : layout.members) {
+            const engine::MemberEnds ends = engine::member_ends(stroke.member);
+            painter.drawLine(QLineF(moved(ends.first), moved(ends.second)));
+        }
     }
     painter.setPen(QPen(colours.ink, kThinLine * line));
     painter.setBrush(colours.background);
     for (const QPolygonF& support : layout.supports) painter.drawPolygon(support);
     for (const QLineF& ground : layout.ground_lines) painter.drawLine(ground);
     if (shape_) {
-        // The node of the largest deflection, ringed, with its value.
+        // The node of the largest deflection, ringed; its value is in the line above the truss.
         const QPointF node = moved(shape_->largest_node);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(colours.ink, 2 * kThinLine * line));
         painter.drawEllipse(node, 0.45 * line, 0.45 * line);
-        const QString value = QString::fromStdString(engine::significant_text(shape_->largest, 4));
-        painter.drawText(QRectF(node + QPointF(-3 * line, 0.5 * line), QSizeF(6 * line, line)), Qt::AlignCenter, value);
     }
 
     painter.setFont(fitted.font);
