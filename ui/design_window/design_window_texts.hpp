@@ -112,7 +112,7 @@ namespace korvel::ui {
 // The picture of the design, a tab beside the members' table.
 inline constexpr std::string_view kPictureTab = "P&icture";
 inline constexpr std::string_view kPictureName = "Picture of the design: utilisation and deformed shape";
-inline constexpr std::string_view kShapeCaption = "Deformed &shape of:";
+inline constexpr std::string_view kShapeCaption = "E&xaggerated shape of:";
 inline constexpr std::string_view kShapeOf =
     "%1, instantaneous: the truss in its utilisations' colours, the deformed shape as a thin line over it";
 inline constexpr std::string_view kLargestMovement = "largest deflection %1 %2 at %3";
