@@ -4,9 +4,9 @@
 
 namespace korvel::ui::force_diagram_texts {
 
-inline constexpr char kTitle[] = "KORVEL - Forces";
-inline constexpr char kWindowName[] = "Force diagram";
-inline constexpr char kInputsChanged[] =
+inline constexpr std::string_view kTitle = "KORVEL - Forces";
+inline constexpr std::string_view kWindowName = "Force diagram";
+inline constexpr std::string_view kInputsChanged =
     "Shows the last analysis; the inputs have changed since. Press Results again to update.";
 // The window that shows an envelope's diagram when its pane is too small for it.
 inline constexpr std::string_view kEnvelopeTitle = "KORVEL - Envelope diagram";

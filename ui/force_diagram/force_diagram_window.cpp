@@ -20,14 +20,13 @@ constexpr int kMargin = 12;
 }  // namespace
 
 ForceDiagramWindow::ForceDiagramWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      inputs_changed_(new QLabel(QString::fromUtf8(force_diagram_texts::kInputsChanged), this)) {
+    : QWidget(parent, Qt::Window), inputs_changed_(new QLabel(to_qstring(force_diagram_texts::kInputsChanged), this)) {
     setObjectName(QStringLiteral("ForcesWindow"));
-    setWindowTitle(QString::fromUtf8(force_diagram_texts::kTitle));
+    setWindowTitle(to_qstring(force_diagram_texts::kTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
     setMinimumSize(kSmallestSize);
     resize(kFirstSize);
-    setAccessibleName(QString::fromUtf8(force_diagram_texts::kWindowName));
+    setAccessibleName(to_qstring(force_diagram_texts::kWindowName));
     inputs_changed_->setObjectName(QStringLiteral("InputsChanged"));
     inputs_changed_->setWordWrap(true);
     inputs_changed_->setFrameShape(QFrame::StyledPanel);

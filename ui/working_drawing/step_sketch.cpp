@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/truss_shape.hpp"
+#include "ui/widgets/qt_text.hpp"
 #include "ui/working_drawing/working_drawing_texts.hpp"
 
 namespace korvel::ui {
@@ -123,14 +124,14 @@ void paint_step_sketch(QPainter& painter, const QRectF& area, const engine::Work
 QString step_sketch_description(const engine::WorkingStep& step) {
     QString out;
     const QString node = QString::fromLatin1(engine::node_name(step.node).data(), 2);
-    if (step.place == engine::Place::Joint) out += QString::fromLatin1(working_drawing_texts::kJoint).arg(node);
+    if (step.place == engine::Place::Joint) out += to_qstring(working_drawing_texts::kJoint).arg(node);
     if (step.place == engine::Place::LeftSection || step.place == engine::Place::RightSection) {
-        out += QString::fromLatin1(working_drawing_texts::kCut);
+        out += to_qstring(working_drawing_texts::kCut);
     }
     if (step.stage == engine::Stage::MemberForces && !step.members.empty()) {
-        out += QString::fromLatin1(working_drawing_texts::kSolves).arg(member_list(step.members));
+        out += to_qstring(working_drawing_texts::kSolves).arg(member_list(step.members));
     }
-    if (!step.known.empty()) out += QString::fromLatin1(working_drawing_texts::kKnown).arg(member_list(step.known));
+    if (!step.known.empty()) out += to_qstring(working_drawing_texts::kKnown).arg(member_list(step.known));
     return out.trimmed();
 }
 

@@ -13,6 +13,7 @@
 
 #include "engine/working_text.hpp"
 #include "ui/force_diagram/diagram_palette.hpp"
+#include "ui/widgets/qt_text.hpp"
 #include "ui/working_drawing/step_sketch.hpp"
 #include "ui/working_drawing/working_drawing_texts.hpp"
 
@@ -94,11 +95,11 @@ QByteArray working_pdf(const engine::Working& working) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setTitle(QString::fromUtf8(working_drawing_texts::kWorkingTitle));
+    writer.setTitle(to_qstring(working_drawing_texts::kWorkingTitle));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
     PageFiller pages(writer);
-    pages.add(QStringLiteral("<h1>") + QString::fromUtf8(working_drawing_texts::kWorkingTitle).toHtmlEscaped() +
+    pages.add(QStringLiteral("<h1>") + to_qstring(working_drawing_texts::kWorkingTitle).toHtmlEscaped() +
                   QStringLiteral("</h1><p>") + escaped(engine::working_inputs(working)) + QStringLiteral("</p>"),
               std::nullopt);
     std::optional<engine::Stage> stage;

@@ -249,7 +249,7 @@ void WorkingWindow::update_item(int row) {
     QListWidgetItem* item = steps_->item(row);
     item->setText(QString::number(row + 1) + QStringLiteral(". ") + to_qstring(text.heading));
     const QString number =
-        QString::fromLatin1(working_texts::kStepNumber).arg(row + 1).arg(static_cast<int>(working_->steps.size()));
+        to_qstring(working_texts::kStepNumber).arg(row + 1).arg(static_cast<int>(working_->steps.size()));
     const QString answer = answer_shown(row) ? joined(text.terms) + QStringLiteral(". ") + joined(text.answer)
                                              : to_qstring(working_texts::kHidden);
     item->setData(Qt::AccessibleTextRole, number + to_qstring(std::string(engine::stage_title(step.stage))) +

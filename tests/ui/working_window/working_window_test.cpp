@@ -16,6 +16,7 @@
 #include "tests/ui/analysis_records.hpp"
 #include "tests/ui/poppler.hpp"
 #include "ui/force_diagram/diagram_palette.hpp"
+#include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/window_placement.hpp"
 #include "ui/working_drawing/step_sketch.hpp"
 #include "ui/working_drawing/working_pdf.hpp"
@@ -208,8 +209,8 @@ TEST(WorkingWindowPitch, NamesThePitchAndDrawsTheTrussAtIt) {
         window.show_analysis(record);
         window.show();
         const double t = record.input.pitch.tangent;
-        EXPECT_EQ(window.windowTitle(), t == 0.5 ? QString::fromUtf8(working_texts::kTitle)
-                                                 : QString::fromUtf8(working_texts::kTitleAtPitch).arg(u"40°"));
+        EXPECT_EQ(window.windowTitle(),
+                  t == 0.5 ? to_qstring(working_texts::kTitle) : to_qstring(working_texts::kTitleAtPitch).arg(u"40°"));
         QImage image(600, 600, QImage::Format_ARGB32);
         DiagramPalette colours = paper_palette();
         colours.zero = Qt::green;  // a colour no grey of the node names comes near
