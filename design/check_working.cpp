@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "design/deflection_table.hpp"
 #include "design/design_table.hpp"
+#include "load_case/combination.hpp"
 
 namespace korvel::design {
 namespace {
@@ -254,6 +256,49 @@ std::string check_working_text(const CheckWorking& working) {
         for (const WorkingLine& line : step.lines) out += "  " + line.text() + "\n";
     }
     return out;
+}
+
+std::vector<CombinationVirtualWork> virtual_work_tables(const load_case::Project& project, const ProjectDesign& answer,
+                                                        std::optional<std::size_t> point) {
+    std::vector<CombinationVirtualWork> tables;
+    if (!answer.deflection) return tables;
+    const auto virtual_forces = std::get<engine::VirtualForces>(engine::virtual_forces(project.span, project.pitch));
+    const engine::TrussStiffness stiffness = member_stiffness(answer.design);
+    const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project));
+    const engine::TableUnits units{unit_key(answer.design.units.force), unit_key(answer.design.units.length)};
+    for (const CombinationDeflection& entry : answer.deflection->combinations) {
+        const std::size_t index = *load_case::combination_index(project, entry.name);
+        const auto& loads = std::get<engine::AnalysisResult>(engine::run_analysis(inputs[index]));
+        const engine::VirtualWork work =
+            engine::virtual_work(virtual_forces, loads, stiffness, point.value_or(entry.largest.point));
+        tables.push_back({entry.name, engine::virtual_work_table(work, units)});
+    }
+    return tables;
+}
+
+std::optional<std::size_t> deflection_point_named(std::string_view name) {
+    const bool spread = name == "L6.H";
+    const std::optional<engine::Node> node = engine::node_from_name(spread ? "L6" : name);
+    if (!node) return std::nullopt;
+    return engine::deflection_point_index(*node, spread ? engine::Component::Horizontal : engine::Component::Vertical);
+}
+
+CheckWorking virtual_work_working(const std::vector<CombinationVirtualWork>& tables) {
+    CheckWorking working;
+    for (const CombinationVirtualWork& entry : tables) {
+        if (working.title.empty()) working.title = entry.table.title;
+        CheckWorkingStep& step = working.steps.emplace_back();
+        step.title = entry.combination + ": " + entry.table.title;
+        for (const auto& row : entry.table.rows) {
+            WorkingLine& line = step.lines.emplace_back();
+            line.formula = row[0] + ":";
+            for (std::size_t c = 1; c < row.size(); ++c)
+                line.formula += (c == 1 ? " " : ", ") + entry.table.headings[c] + " = " + row[c];
+        }
+        step.lines.push_back({entry.table.sum, "", "", ""});
+        step.lines.push_back({std::string(kJointSlipNote), "", "", ""});
+    }
+    return working;
 }
 
 }  // namespace korvel::design

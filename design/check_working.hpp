@@ -1,10 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "design/project_design.hpp"
+#include "engine/deflection.hpp"
 #include "engine/truss_model.hpp"
+#include "load_case/project.hpp"
 
 namespace korvel::design {
 
@@ -31,6 +35,25 @@ struct CheckWorking {
     std::string utilisation;              // as the design table shows it
 };
 CheckWorking check_working(const ProjectDesign& answer, engine::Member member);
+
+// The virtual-work table of each serviceability combination of the design at one
+// deflection point (an index into engine::kDeflectionPoints), or where none is
+// given at the point of that combination's largest deflection; N from the
+// combination's own analysis. Empty where the design checks no deflection.
+struct CombinationVirtualWork {
+    std::string combination;
+    engine::VirtualWorkTable table;
+};
+std::vector<CombinationVirtualWork> virtual_work_tables(const load_case::Project& project, const ProjectDesign& answer,
+                                                        std::optional<std::size_t> point);
+
+// The deflection point a name gives: "L3" (vertical), "L6.H" (the supports' spread);
+// none for a node where no deflection is worked out (U8, U9) or no node.
+std::optional<std::size_t> deflection_point_named(std::string_view name);
+
+// The tables as a working of steps, a step per combination, a line per member
+// ("L0U1: N = 12.3 kN, n = -0.559, ..."), the sum last.
+CheckWorking virtual_work_working(const std::vector<CombinationVirtualWork>& tables);
 
 // The working as plain text: the title, then each step's title and its lines indented.
 std::string check_working_text(const CheckWorking& working);

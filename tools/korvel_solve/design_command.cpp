@@ -69,32 +69,16 @@ std::string deflection_working(const load_case::Project& project, const design::
     }
     std::optional<std::size_t> chosen;
     if (!node.empty()) {
-        const bool spread = node == "L6.H";
-        const std::optional<engine::Node> id = engine::node_from_name(spread ? "L6" : node);
-        if (id)
-            chosen = engine::deflection_point_index(
-                *id, spread ? engine::Component::Horizontal : engine::Component::Vertical);
+        chosen = design::deflection_point_named(node);
         if (!chosen) {
             throw UsageError("--virtual-work " + engine::quoted_text(node) +
                              ": the deflection is worked out at L0..L6 and U1..U7, or L6.H for the supports' "
                              "spread; U8 and U9 take no load");
         }
     }
-    const auto virtual_forces = std::get<engine::VirtualForces>(engine::virtual_forces(project.span, project.pitch));
-    const engine::TrussStiffness stiffness = design::member_stiffness(answer.design);
-    const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project));
-    const std::string force_unit(design::unit_key(answer.design.units.force));
-    const std::string length_unit(design::unit_key(answer.design.units.length));
     std::string out;
-    for (const design::CombinationDeflection& entry : answer.deflection->combinations) {
-        const std::size_t index = *load_case::combination_index(project, entry.name);
-        const auto outcome = engine::run_analysis(inputs[index]);
-        const auto& loads = std::get<engine::AnalysisResult>(outcome);
-        const engine::VirtualWork work =
-            engine::virtual_work(virtual_forces, loads, stiffness, chosen.value_or(entry.largest.point));
-        out += "# " + engine::escaped_controls(entry.name) + "\n\n" +
-               virtual_work_markdown(engine::virtual_work_table(work, {force_unit, length_unit})) + "\n";
-    }
+    for (const design::CombinationVirtualWork& entry : design::virtual_work_tables(project, answer, chosen))
+        out += "# " + engine::escaped_controls(entry.combination) + "\n\n" + virtual_work_markdown(entry.table) + "\n";
     return out;
 }
 

@@ -145,8 +145,9 @@ const std::string& section_text(const load_case::DesignSettings& settings, std::
 
 QSize design_window_size(const QSize& available) { return QSize(1600, 960).boundedTo(available * 9 / 10); }
 
-const std::array<MenuCommand<DesignWindow>, 4> DesignWindow::kDesignCommands{{
+const std::array<MenuCommand<DesignWindow>, 5> DesignWindow::kDesignCommands{{
     {kCheckWorkingCommand, QKeySequence::UnknownKey, "Ctrl+Shift+K", &DesignWindow::on_check_working, false, false},
+    {kVirtualWorkCommand, QKeySequence::UnknownKey, "Ctrl+Shift+W", &DesignWindow::on_virtual_work, false, false},
     {kDesignReportCommand, QKeySequence::UnknownKey, {}, &DesignWindow::on_save_report, true, false},
     // Written out: the platforms have no standard key for an export.
     {kSaveDesignCsvCommand, QKeySequence::UnknownKey, "Ctrl+Shift+E", &DesignWindow::on_save_csv, false, false},
@@ -492,6 +493,24 @@ void DesignWindow::on_check_working() {
     const auto rows = design::design_table(answer->result, answer->design, order);
     if (static_cast<std::size_t>(row) >= rows.size()) return;
     emit check_working_requested(design::check_working(*answer, rows[static_cast<std::size_t>(row)].member));
+}
+
+void DesignWindow::on_virtual_work() {
+    const QString title = plain_command_text(to_qstring(kVirtualWorkCommand));
+    const auto* answer = std::get_if<design::ProjectDesign>(&shown_);
+    if (answer == nullptr || !answer->deflection) {
+        dialogs_.message(to_qstring(kNoVirtualWork), MessageStyle::OkExclamation, title);
+        return;
+    }
+    const std::optional<QString> node = dialogs_.input(to_qstring(kVirtualWorkPrompt), title, QString());
+    if (!node) return;
+    const std::string name = node->trimmed().toUpper().toStdString();
+    const std::optional<std::size_t> point = design::deflection_point_named(name);
+    if (!name.empty() && !point) {
+        dialogs_.message(to_qstring(kNotADeflectionPoint).arg(*node), MessageStyle::OkExclamation, title);
+        return;
+    }
+    emit check_working_requested(design::virtual_work_working(design::virtual_work_tables(project_, *answer, point)));
 }
 
 QWidget* DesignWindow::build_picture() {

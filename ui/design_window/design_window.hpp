@@ -67,6 +67,8 @@ private:
     QWidget* build_candidates_tab();
     // Hands on the working of the member of the current row of the design table.
     void on_check_working();
+    // Asks for a node and hands on the virtual-work tables of its deflection.
+    void on_virtual_work();
     QWidget* build_results();
     QWidget* build_picture();
     // The picture of the design shown, with the deformed shape of the combination chosen.
@@ -95,7 +97,7 @@ private:
     void on_save_csv();
     void on_close() { close(); }
 
-    static const std::array<MenuCommand<DesignWindow>, 4> kDesignCommands;
+    static const std::array<MenuCommand<DesignWindow>, 5> kDesignCommands;
 
     Dialogs& dialogs_;
     ResultsExport export_;

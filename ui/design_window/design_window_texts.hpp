@@ -12,6 +12,14 @@ inline constexpr std::string_view kDesignMenu = "&Design";
 inline constexpr std::string_view kSaveDesignCsvCommand = "Save design as CS&V...";
 inline constexpr std::string_view kCloseDesignCommand = "&Close";
 inline constexpr std::string_view kCheckWorkingCommand = "&Working of the check...";
+inline constexpr std::string_view kVirtualWorkCommand = "&Virtual work at a node...";
+inline constexpr std::string_view kVirtualWorkPrompt =
+    "The deflection worked out by virtual work at node (L0 to L6 or U1 to U7, L6.H for the supports' spread; "
+    "empty for each combination's largest):";
+inline constexpr std::string_view kNoVirtualWork =
+    "The design checks no deflection: tick a serviceability combination first.";
+inline constexpr std::string_view kNotADeflectionPoint =
+    "%1 is not a node whose deflection is worked out: type L0 to L6, U1 to U7 or L6.H (U8 and U9 take no load).";
 inline constexpr std::string_view kDesignCsvName = "korvel-design.csv";
 inline constexpr std::string_view kDesignCsvFilter = "CSV tables (*.csv)";
 inline constexpr std::string_view kDesignReportCommand = "Save design &report as PDF...";

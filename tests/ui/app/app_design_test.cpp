@@ -155,6 +155,26 @@ TEST_F(DesignRoad, TheWorkingOfAMembersCheckOpensInTheWorkingWindow) {
     }
 }
 
+// The virtual-work tables of a node the user names, in the working window as the
+// command line writes them; a node without a deflection is refused in words.
+TEST_F(DesignRoad, TheVirtualWorkAtANodeOpensInTheWorkingWindow) {
+    open_design(c24_roof());
+    const auto answer = std::get<design::ProjectDesign>(design::design_project(c24_roof()));
+    ui::WorkingWindow& working = coordinator.working_window();
+    dialogs.answer_input(QStringLiteral("l3"));
+    trigger(coordinator.design_window(), ui::kVirtualWorkCommand);
+    const auto tables = design::virtual_work_tables(c24_roof(), answer, design::deflection_point_named("L3"));
+    ASSERT_FALSE(tables.empty());
+    EXPECT_TRUE(working.isVisible());
+    ASSERT_EQ(working.plain_steps().size(), tables.size());
+    EXPECT_TRUE(working.plain_steps()[0].title.endsWith(QString::fromStdString(tables[0].table.title)));
+    EXPECT_TRUE(working.plain_steps()[0].lines.contains(QString::fromStdString(tables[0].table.sum)));
+    dialogs.answer_input(QStringLiteral("U8"));
+    trigger(coordinator.design_window(), ui::kVirtualWorkCommand);
+    ASSERT_EQ(dialogs.calls.back().kind, ui::testing::ScriptedDialogs::Call::Kind::Message);
+    EXPECT_TRUE(dialogs.calls.back().text.startsWith(QStringLiteral("U8 is not a node")));
+}
+
 TEST_F(DesignRoad, TheMainWindowOpensItOnTheLoadCasesProject) {
     coordinator.load_cases_window().open_project(QString(), c24_roof());
     trigger(form1(), "Design members...");
