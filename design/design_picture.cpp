@@ -75,6 +75,13 @@ std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project
             shape.largest_node = static_cast<engine::Node>(n);
         }
     }
+    // Of movements equal to the four digits shown (a symmetric roof's U3 and U5, whose unit-load
+    // forces are rounded to four decimals), the node the deflection table names.
+    const engine::DeflectionPoint checked =
+        engine::kDeflectionPoints[answer.deflection->combinations[index].largest.point];
+    if (checked.component == engine::Component::Vertical &&
+        std::fabs(shape.moved[static_cast<std::size_t>(checked.node)].down) >= shape.largest * (1 - 1e-4))
+        shape.largest_node = checked.node;
     shape.factor = exaggeration(shape.largest, answer.deflection->span);
     return shape;
 }
