@@ -268,7 +268,8 @@ std::vector<CombinationVirtualWork> virtual_work_tables(const load_case::Project
     const engine::TableUnits units{unit_key(answer.design.units.force), unit_key(answer.design.units.length)};
     for (const CombinationDeflection& entry : answer.deflection->combinations) {
         const std::size_t index = *load_case::combination_index(project, entry.name);
-        const auto& loads = std::get<engine::AnalysisResult>(engine::run_analysis(inputs[index]));
+        const engine::AnalysisOutcome outcome = engine::run_analysis(inputs[index]);
+        const auto& loads = std::get<engine::AnalysisResult>(outcome);
         const engine::VirtualWork work =
             engine::virtual_work(virtual_forces, loads, stiffness, point.value_or(entry.largest.point));
         tables.push_back({entry.name, engine::virtual_work_table(work, units)});
