@@ -342,6 +342,11 @@ std::variant<Design, DesignError> read_design(const load_case::Project& project)
             return DesignError{"\"candidates\" has " + engine::quoted_text(entry.name) + "; its groups are " +
                                group_list()};
         names[*g] = candidate_names(entry.text);
+        // An empty list would make every search fail for want of sections, not of strength.
+        if (names[*g].empty())
+            return DesignError{"\"candidates\" for the " + std::string(kGroupKeys[*g]) +
+                               " names no section; separate the names by \";\", or leave the group out for the "
+                               "code's list"};
     }
     for (std::size_t g = 0; g < kGroupCount; ++g) {
         for (const std::string& name : names[g]) {

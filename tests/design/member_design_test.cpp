@@ -269,6 +269,10 @@ TEST(MemberDesign, BadSettingsAreNamed) {
                      p.design->candidates = {{"webs", "47x75; 1x"}};
                  },
                  "candidate of the webs"},
+             Row{[](load_case::Project& p) {
+                     p.design->candidates = {{"webs", " ; "}};
+                 },
+                 "\"candidates\" for the webs names no section"},
          }) {
         auto project = roof(settings("EN 1995-1-1", "C24", "47x150", "47x125", "47x75"));
         row.change(project);
