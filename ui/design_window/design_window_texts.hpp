@@ -37,7 +37,7 @@ inline constexpr std::string_view kMaterialCaption = "&Material:";
 inline constexpr std::string_view kServiceClassCaption = "Ser&vice class:";
 inline constexpr std::string_view kServiceClassHint = "EN 1995-1-1 2.3.1.3; only EN 1995-1-1 designs with it";
 // The section boxes' captions, in the groups' order.
-inline constexpr std::array<std::string_view, 3> kGroupCaptions{"&Top chord:", "&Bottom chord:", "&Webs:"};
+inline constexpr std::array<std::string_view, 3> kGroupCaptions{"&Top chord:", "Bottom c&hord:", "&Webs:"};
 inline constexpr std::string_view kSectionHint =
     "Timber BxH in mm (in inches or 2x6 for NDS); steel CHS DxT, SHS BxT or RHS HxBxT followed by hot-finished or "
     "cold-formed";
@@ -63,7 +63,7 @@ inline constexpr std::string_view kCandidatesTab = "&Candidates";
 // A member's own section.
 inline constexpr std::string_view kMemberCaption = "Membe&r:";
 inline constexpr std::string_view kMemberWithSection = "%1: %2";
-inline constexpr std::string_view kMemberSectionCaption = "Own s&ection:";
+inline constexpr std::string_view kMemberSectionCaption = "Own sectio&n:";
 inline constexpr std::string_view kMemberSectionPlaceholder = "the %1's section";
 inline constexpr std::string_view kMemberSectionHint = "A section for this member alone; empty: its group's";
 
@@ -77,9 +77,10 @@ inline constexpr std::string_view kBucklingNote =
     "The buckling length in the plane is the factor times the member's length; out of the plane a chord buckles "
     "over the spacing of its bracing, or from node to node where that is empty. A web buckles over its own length.";
 
-// The load-duration classes, a row per kind of case in CaseKind's order.
+// The load-duration classes, a row per kind of case in CaseKind's order. Dead and live have no access key:
+// each of their letters is taken by a control always in sight, and they are the first two rows of the tab.
 inline constexpr std::array<std::string_view, 6> kCaseKindCaptions{
-    "D&ead:", "L&ive:", "&Roof live:", "S&now:", "&Wind:", "O&ther:"};
+    "Dead:", "Live:", "&Roof live:", "S&now:", "&Wind:", "O&ther:"};
 inline constexpr std::string_view kDefaultDuration = "%1 (default)";
 inline constexpr std::string_view kDurationNote =
     "The load-duration class of each kind of case, in the words of %1; a combination takes the shortest class "
@@ -92,8 +93,10 @@ inline constexpr std::string_view kCandidatesNote =
     "The sections the search for the lightest tries, separated by \";\" or line ends.";
 inline constexpr std::string_view kCodesList = "The code's list.";
 inline constexpr std::string_view kOwnList = "The project's own list.";
+// No access keys: each button follows its list in the Tab order, and the group captions above the lists
+// take the letters.
 inline constexpr std::array<std::string_view, 3> kCodeListCommands{
-    "The code's list for the to&p chord", "The code's list for the bottom c&hord", "The code's list for the w&ebs"};
+    "The code's list for the top chord", "The code's list for the bottom chord", "The code's list for the webs"};
 inline constexpr std::string_view kCodeListDescription = "Puts back the code's candidates for this group";
 
 // What the window shows of the design.
@@ -103,8 +106,8 @@ inline constexpr std::string_view kDesignTableName = "Design of the members, a r
 inline constexpr std::string_view kLightestHeading = "Lightest sections that pass:";
 inline constexpr std::string_view kLightestOfGroup = "%1: %2";
 // The results' tabs.
-inline constexpr std::string_view kMembersTab = "Membe&rs";
-inline constexpr std::string_view kConditionsTab = "Co&nditions";
+inline constexpr std::string_view kMembersTab = "Mem&bers";
+inline constexpr std::string_view kConditionsTab = "Cond&itions";
 inline constexpr std::string_view kDeflectionTab = "Defl&ection";
 inline constexpr std::string_view kDeflectionTableName = "Deflections, a row per serviceability combination";
 inline constexpr std::string_view kNoDesign = "No design yet: %1.";
@@ -118,7 +121,7 @@ inline constexpr std::string_view kNoDesignToSave = "There is no design to save 
 namespace korvel::ui {
 
 // The picture of the design, a tab beside the members' table.
-inline constexpr std::string_view kPictureTab = "P&icture";
+inline constexpr std::string_view kPictureTab = "&Picture";
 inline constexpr std::string_view kPictureName = "Picture of the design: utilisation and deformed shape";
 inline constexpr std::string_view kShapeCaption = "E&xaggerated shape of:";
 inline constexpr std::string_view kShapeOf =
