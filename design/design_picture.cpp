@@ -76,12 +76,15 @@ std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project
         }
     }
     // Of movements equal to the four digits shown (a symmetric roof's U3 and U5, whose unit-load
-    // forces are rounded to four decimals), the node the deflection table names.
-    const engine::DeflectionPoint checked =
-        engine::kDeflectionPoints[answer.deflection->combinations[index].largest.point];
+    // forces are rounded to four decimals), the node the deflection table names, with the table's value,
+    // so that the picture and the table never show two figures for one deflection.
+    const engine::LargestDeflection& checked_largest = answer.deflection->combinations[index].largest;
+    const engine::DeflectionPoint checked = engine::kDeflectionPoints[checked_largest.point];
     if (checked.component == engine::Component::Vertical &&
-        std::fabs(shape.moved[static_cast<std::size_t>(checked.node)].down) >= shape.largest * (1 - 1e-4))
+        std::fabs(shape.moved[static_cast<std::size_t>(checked.node)].down) >= shape.largest * (1 - 1e-4)) {
         shape.largest_node = checked.node;
+        shape.largest = std::fabs(checked_largest.value);
+    }
     shape.factor = exaggeration(shape.largest, answer.deflection->span);
     return shape;
 }

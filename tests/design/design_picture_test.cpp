@@ -63,5 +63,19 @@ TEST(DesignPicture, DeformedShapeOfTheC24Roof) {
     EXPECT_TRUE(std::holds_alternative<std::string>(deformed_shape(project, answer, 7)));
 }
 
+// Loaded at every top-chord node, the roof sags most where the table has a deflection:
+// the picture names the table's node and value, not its own figure a digit away.
+TEST(DesignPicture, LargestMovementIsTheTablesWhereTheTableHasIt) {
+    load_case::Project project = design_testing::c24_roof();
+    for (const char* node : {"U1.V", "U2.V", "U3.V", "U4.V", "U5.V", "U6.V", "U7.V"})
+        project.cases[0].loads[*engine::load_index_by_key(node)] = "2.16";
+    const auto answer = std::get<ProjectDesign>(design_project(project));
+    const std::size_t shown = governing_combination(*answer.deflection);
+    const auto shape = std::get<DeformedShape>(deformed_shape(project, answer, shown));
+    const engine::LargestDeflection& checked = answer.deflection->combinations[shown].largest;
+    EXPECT_EQ(shape.largest_node, engine::kDeflectionPoints[checked.point].node);
+    EXPECT_EQ(shape.largest, std::fabs(checked.value));
+}
+
 }  // namespace
 }  // namespace korvel::design
