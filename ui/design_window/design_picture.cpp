@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 #include "design/deflection_check.hpp"
@@ -101,7 +102,8 @@ void DesignPicture::paintEvent(QPaintEvent*) {
     double top = at.y() + 1.3 * lh;
     for (const QString& line : {scale_text_, largest_text_}) {
         if (line.isEmpty()) continue;
-        const QRectF box(whole.left(), top, whole.width(), 3 * lh);
+        // As many lines as the words take in a narrow pane with a large font.
+        const QRectF box(whole.left(), top, whole.width(), std::max(whole.bottom() - top, lh));
         QRectF used;
         painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line, &used);
         top += used.height();
