@@ -487,10 +487,19 @@ bool DesignWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void DesignWindow::on_check_working() {
     const auto* answer = std::get_if<design::ProjectDesign>(&shown_);
-    const int row = table_->currentRow();
-    if (answer == nullptr || row < 0) return;
+    if (answer == nullptr) return;
     const auto order = failures_first_->isChecked() ? design::DesignOrder::FailuresFirst : design::DesignOrder::Members;
     const auto rows = design::design_table(answer->result, answer->design, order);
+    int row = table_->currentRow();
+    if (row < 0) {
+        // No row picked yet: the member that governs, the first of "Failures first", shown picked.
+        const engine::Member governing =
+            design::design_table(answer->result, answer->design, design::DesignOrder::FailuresFirst).front().member;
+        const auto at = std::find_if(rows.begin(), rows.end(),
+                                     [governing](const design::DesignTableRow& r) { return r.member == governing; });
+        row = static_cast<int>(at - rows.begin());
+        table_->setCurrentCell(row, 0);
+    }
     if (static_cast<std::size_t>(row) >= rows.size()) return;
     emit check_working_requested(design::check_working(*answer, rows[static_cast<std::size_t>(row)].member));
 }

@@ -134,21 +134,28 @@ TEST_F(DesignRoad, ThePictureShowsUtilisationsAndTheDeformedShape) {
 
 // From the main window, the design opens beside the load cases window, which opens first.
 // The command, Enter and a double-click on a member's row all show that member's
-// checks in the working window, a step per check with its lines.
+// checks in the working window, a step per check with its lines; the command with no
+// row picked shows the governing member's.
 TEST_F(DesignRoad, TheWorkingOfAMembersCheckOpensInTheWorkingWindow) {
     open_design(c24_roof());
     const auto answer = std::get<design::ProjectDesign>(design::design_project(c24_roof()));
     const auto rows = design::design_table(answer.result, answer.design, design::DesignOrder::Members);
+    const engine::Member governing =
+        design::design_table(answer.result, answer.design, design::DesignOrder::FailuresFirst).front().member;
     auto& table = control<QTableWidget>("DesignTable");
     ui::WorkingWindow& working = coordinator.working_window();
-    for (int route = 0; route < 3; ++route) {
-        const int row = route + 1;
+    for (int route = 0; route < 4; ++route) {
+        const int row = route < 3 ? route + 1 : -1;
         working.hide();
         table.setCurrentCell(row, 0);
-        if (route == 0) trigger(coordinator.design_window(), ui::kCheckWorkingCommand);
+        if (route == 0 || route == 3) trigger(coordinator.design_window(), ui::kCheckWorkingCommand);
         if (route == 1) QTest::keyClick(&table, Qt::Key_Return);
         if (route == 2) emit table.cellDoubleClicked(row, 0);
-        const design::CheckWorking expected = design::check_working(answer, rows[static_cast<std::size_t>(row)].member);
+        const engine::Member member = row < 0 ? governing : rows[static_cast<std::size_t>(row)].member;
+        const design::CheckWorking expected = design::check_working(answer, member);
+        if (row < 0) {
+            EXPECT_EQ(rows[static_cast<std::size_t>(table.currentRow())].member, governing);
+        }
         EXPECT_TRUE(working.isVisible()) << route;
         ASSERT_EQ(working.plain_steps().size(), expected.steps.size()) << route;
         EXPECT_EQ(working.plain_steps()[0].title.toStdString(), expected.steps[0].title);
