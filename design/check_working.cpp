@@ -264,12 +264,12 @@ std::vector<CombinationVirtualWork> virtual_work_tables(const load_case::Project
     if (!answer.deflection) return tables;
     const auto virtual_forces = std::get<engine::VirtualForces>(engine::virtual_forces(project.span, project.pitch));
     const engine::TrussStiffness stiffness = member_stiffness(answer.design);
-    const auto inputs = std::get<std::vector<engine::AnalysisInput>>(load_case::combined_inputs(project));
     const engine::TableUnits units{unit_key(answer.design.units.force), unit_key(answer.design.units.length)};
     for (const CombinationDeflection& entry : answer.deflection->combinations) {
         const std::size_t index = *load_case::combination_index(project, entry.name);
-        const engine::AnalysisOutcome outcome = engine::run_analysis(inputs[index]);
-        const auto& loads = std::get<engine::AnalysisResult>(outcome);
+        // The design was made of this project: its combinations analyse.
+        const auto analysed = load_case::analyse_combination(project, index);
+        const auto& loads = std::get<engine::AnalysisResult>(std::get<engine::AnalysisOutcome>(analysed));
         const engine::VirtualWork work =
             engine::virtual_work(virtual_forces, loads, stiffness, point.value_or(entry.largest.point));
         tables.push_back({entry.name, engine::virtual_work_table(work, units)});

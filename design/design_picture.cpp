@@ -55,11 +55,10 @@ std::variant<DeformedShape, std::string> deformed_shape(const load_case::Project
     DeformedShape shape;
     shape.combination = answer.deflection->combinations[index].name;
     const std::optional<std::size_t> at = load_case::combination_index(project, shape.combination);
-    auto inputs = load_case::combined_inputs(project);
     if (!at) return "no combination is called " + shape.combination;
-    if (const auto* error = std::get_if<load_case::ProjectError>(&inputs)) return error->message;
-    const engine::AnalysisOutcome outcome =
-        engine::run_analysis(std::get<std::vector<engine::AnalysisInput>>(inputs)[*at]);
+    auto analysed = load_case::analyse_combination(project, *at);
+    if (const auto* error = std::get_if<load_case::ProjectError>(&analysed)) return error->message;
+    const auto& outcome = std::get<engine::AnalysisOutcome>(analysed);
     if (const auto* error = std::get_if<engine::AnalysisError>(&outcome)) return error->message();
     auto unit = engine::virtual_forces(project.span, project.pitch);
     if (const auto* error = std::get_if<engine::AnalysisError>(&unit)) return error->message();

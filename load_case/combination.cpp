@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <span>
+#include <stdexcept>
+#include <string>
 
 #include "engine/arithmetic_error.hpp"
 #include "engine/exact_decimal.hpp"
@@ -109,8 +111,12 @@ std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(c
     return inputs;
 }
 
-std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project,
-                                                                                      StopRequested stop) {
+namespace {
+
+// The outcomes of the combinations from `first` up to `last`.
+std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_range(const Project& project,
+                                                                               std::size_t first, std::size_t last,
+                                                                               StopRequested stop) {
     auto read = read_project_numbers(project);
     if (auto* error = std::get_if<ProjectError>(&read)) return std::move(*error);
     const ProjectNumbers& numbers = std::get<ProjectNumbers>(read);
@@ -121,11 +127,11 @@ std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combina
         if (!project.span.empty()) geometry = engine::derive_geometry(project.span, project.pitch);
     } catch (const engine::ArithmeticError&) {}
     std::vector<engine::AnalysisOutcome> outcomes;
-    outcomes.reserve(project.combinations.size());
+    outcomes.reserve(last - first);
     engine::AnalysisInput input;
     input.span = project.span;
     input.pitch = project.pitch;
-    for (std::size_t c = 0; c < project.combinations.size(); ++c) {
+    for (std::size_t c = first; c < last; ++c) {
         if (stop != nullptr && stop()) throw WorkStopped();
         const std::span<const ReadFactor> factors = factors_of(numbers, c);
         const CombinedSums sums = sums_of(numbers, factors);
@@ -142,6 +148,20 @@ std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combina
         outcomes.push_back(engine::run_analysis(input));
     }
     return outcomes;
+}
+
+}  // namespace
+
+std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project,
+                                                                                      StopRequested stop) {
+    return analyse_range(project, 0, project.combinations.size(), stop);
+}
+
+std::variant<engine::AnalysisOutcome, ProjectError> analyse_combination(const Project& project, std::size_t index) {
+    if (index >= project.combinations.size()) throw std::out_of_range("no combination " + std::to_string(index));
+    auto outcomes = analyse_range(project, index, index + 1, nullptr);
+    if (auto* error = std::get_if<ProjectError>(&outcomes)) return std::move(*error);
+    return std::move(std::get<std::vector<engine::AnalysisOutcome>>(outcomes).front());
 }
 
 std::variant<ProjectEnvelope, ProjectError> envelope_of(const Project& project, StopRequested stop) {

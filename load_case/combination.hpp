@@ -36,6 +36,10 @@ std::variant<std::vector<engine::AnalysisInput>, ProjectError> combined_inputs(c
 std::variant<std::vector<engine::AnalysisOutcome>, ProjectError> analyse_combinations(const Project& project,
                                                                                       StopRequested stop = nullptr);
 
+// The analysis of the combination at `index` alone, the same as analyse_combinations
+// gives it; an index past the last combination is a fault of the caller (std::out_of_range).
+std::variant<engine::AnalysisOutcome, ProjectError> analyse_combination(const Project& project, std::size_t index);
+
 // A project's combinations analysed, and their envelope: what the command line
 // prints and the load cases window shows.
 struct ProjectEnvelope {

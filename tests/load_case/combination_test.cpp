@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "load_case/combination.hpp"
@@ -131,6 +132,14 @@ TEST(AnalyseCombinations, GivesEachCombinationItsOwnOutcomeInOrder) {
     ASSERT_TRUE(std::holds_alternative<engine::AnalysisError>(all[1]));
     EXPECT_EQ(std::get<engine::AnalysisError>(all[1]).kind, engine::ErrorKind::Overflow);
     EXPECT_TRUE(std::holds_alternative<engine::AnalysisResult>(all[2]));
+    for (std::size_t c = 0; c < all.size(); ++c) {
+        const auto alone = std::get<engine::AnalysisOutcome>(analyse_combination(project, c));
+        ASSERT_EQ(alone.index(), all[c].index()) << c;
+        if (const auto* result = std::get_if<engine::AnalysisResult>(&alone)) {
+            EXPECT_EQ(*result, std::get<engine::AnalysisResult>(all[c])) << c;
+        }
+    }
+    EXPECT_THROW(analyse_combination(project, all.size()), std::out_of_range);
     EXPECT_EQ(combination_index(project, "Half"), 2u);
     EXPECT_EQ(combination_index(project, "half"), std::nullopt);
 
