@@ -195,9 +195,9 @@ void open_beside(QWidget& window, QWidget& opener) {
     const QRect inner = opener.geometry();
     const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
                          outer.bottom() - inner.bottom());
+    window.ensurePolished();  // the sizes in the fonts and style it opens in
     // The size the window gave itself, or else the one it would like.
     const QSize preferred = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
-    window.ensurePolished();  // the least size in the fonts and style it opens in
     const QSize minimum = window.minimumSize().expandedTo(window.minimumSizeHint());
     const PlacementRequest request{screen->availableGeometry(), outer, preferred, minimum, frame};
     QRect placed = place_beside(request);

@@ -154,7 +154,6 @@ WorkingWindow::WorkingWindow(QWidget* parent)
     splitter->setStretchFactor(1, 2);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
-    resize(sizeHint());
     setTabOrder(steps_, detail_);
     setTabOrder(detail_, study_);
     setTabOrder(study_, full_precision_);

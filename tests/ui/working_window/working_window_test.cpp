@@ -254,5 +254,21 @@ TEST(WorkingWindowPlacement, OpensInsideTheScreenAtEverySize) {
     }
 }
 
+// Opened beside a window, it takes the size its font asks for then, not the one of the
+// font it was made in (a theme's font may arrive after the window is made).
+TEST(WorkingWindowPlacement, OpensInTheSizeOfTheFontItOpensIn) {
+    QWidget opener;
+    opener.resize(100, 100);
+    opener.show();
+    WorkingWindow window;
+    const QSize made_in = window.sizeHint();
+    QFont smaller = window.font();
+    smaller.setPointSize(smaller.pointSize() - 3);
+    window.setFont(smaller);
+    ASSERT_LT(window.sizeHint().width(), made_in.width());
+    open_beside(window, opener);
+    EXPECT_LE(window.width(), window.sizeHint().width());
+}
+
 }  // namespace
 }  // namespace korvel::ui
