@@ -25,20 +25,25 @@ std::optional<PlainDecimal> read_plain_decimal(std::string_view text) {
     const char* const end = p + text.size();
     const bool negative = p != end && *p == '-';
     if (p != end && (*p == '+' || *p == '-')) ++p;
-    // Digits are gathered in a local, which the character reads cannot alias.
-    // Digits beyond the 19th may wrap it around; such a text is refused below.
+    // One pass over digits and at most one point. Digits are gathered in a local,
+    // which the character reads cannot alias; digits beyond the 19th may wrap it
+    // around, and such a text is refused below.
+    const char* const first = p;
+    const char* point = nullptr;
     std::uint64_t digits = 0;
-    const char* const integer_begin = p;
-    for (; p != end && is_digit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-    std::ptrdiff_t digit_count = p - integer_begin;
-    std::ptrdiff_t fraction_digits = 0;
-    if (p != end && *p == '.') {
-        const char* const fraction_begin = ++p;
-        for (; p != end && is_digit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-        fraction_digits = p - fraction_begin;
-        digit_count += fraction_digits;
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned char>(*p - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+        } else if (*p == '.' && point == nullptr) {
+            point = p;
+        } else {
+            return std::nullopt;
+        }
     }
-    if (p != end || digit_count == 0 || digit_count > kMaxDigits) return std::nullopt;
+    const std::ptrdiff_t digit_count = (end - first) - (point == nullptr ? 0 : 1);
+    if (digit_count == 0 || digit_count > kMaxDigits) return std::nullopt;
+    const std::ptrdiff_t fraction_digits = point == nullptr ? 0 : end - point - 1;
     return PlainDecimal{negative, digits, static_cast<int>(fraction_digits)};
 }
 

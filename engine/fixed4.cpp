@@ -147,14 +147,10 @@ constexpr std::array<char, 200> kDigitPairs = [] {
     return pairs;
 }();
 
-// Writes `whole` in decimal at `out`; returns the end. Most results have one or
-// two whole digits, which need no count.
-char* write_whole_digits(char* out, std::uint64_t whole) {
-    if (whole < 10) {
-        *out = static_cast<char>('0' + whole);
-        return out + 1;
-    }
-    std::size_t count = 2;
+// Writes `whole`, of three digits or more, in decimal at `out`; returns the end.
+// Out of line, as few results have that many digits.
+[[gnu::noinline]] char* write_long_whole(char* out, std::uint64_t whole) {
+    std::size_t count = 3;
     while (count < kPowersOfTen.size() && whole >= kPowersOfTen[count]) ++count;
     char* const end = out + count;
     char* at = end;
@@ -177,13 +173,21 @@ char* Fixed4::write_text(char* buffer) const {
     const auto scale = static_cast<std::uint64_t>(kScale);
     char* end = buffer;
     if (count_ < 0) *end++ = '-';
-    end = write_whole_digits(end, magnitude / scale);
-    const auto fraction = static_cast<std::size_t>(magnitude % scale);
+    const std::uint64_t whole = magnitude / scale;
+    if (whole < 10) {
+        *end++ = static_cast<char>('0' + whole);
+    } else if (whole < 100) {
+        std::copy_n(&kDigitPairs[2 * whole], 2, end);
+        end += 2;
+    } else {
+        end = write_long_whole(end, whole);
+    }
+    const auto fraction = static_cast<std::uint32_t>(magnitude - whole * scale);
     if (fraction == 0) return end;
     *end++ = '.';
     // Two pairs of digits; of the four, the trailing zeros are left out.
-    const std::size_t high = fraction / 100;
-    const std::size_t low = fraction % 100;
+    const std::uint32_t high = fraction / 100;
+    const std::uint32_t low = fraction % 100;
     std::copy_n(&kDigitPairs[2 * high], 2, end);
     std::copy_n(&kDigitPairs[2 * low], 2, end + 2);
     if (low != 0) return end + (low % 10 == 0 ? 3 : 4);
