@@ -24,6 +24,7 @@ constexpr std::uint64_t kLargestNegativeMagnitude = kLargestPositiveCount + 1;
 constexpr std::int64_t kMaxCountDigits = 19;
 
 using fixed4_detail::divide_by_scale_half_even;
+using fixed4_detail::kDigitPairs;
 using fixed4_detail::overflow;
 
 Fixed4 from_magnitude(bool negative, UnsignedWide magnitude, const char* what) {
@@ -135,21 +136,7 @@ std::string Fixed4::to_text() const {
     return std::string(buffer, write_text(buffer));
 }
 
-namespace {
-
-// "00" to "99": digits are written two at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-// Writes `whole`, of three digits or more, in decimal at `out`; returns the end.
-// Out of line, as few results have that many digits.
-[[gnu::noinline]] char* write_long_whole(char* out, std::uint64_t whole) {
+char* fixed4_detail::write_long_whole(char* out, std::uint64_t whole) {
     std::size_t count = 3;
     while (count < kPowersOfTen.size() && whole >= kPowersOfTen[count]) ++count;
     char* const end = out + count;
@@ -164,34 +151,6 @@ constexpr std::array<char, 200> kDigitPairs = [] {
         at[-1] = static_cast<char>('0' + whole);
     }
     return end;
-}
-
-}  // namespace
-
-char* Fixed4::write_text(char* buffer) const {
-    const std::uint64_t magnitude = this->magnitude();
-    const auto scale = static_cast<std::uint64_t>(kScale);
-    char* end = buffer;
-    if (count_ < 0) *end++ = '-';
-    const std::uint64_t whole = magnitude / scale;
-    if (whole < 10) {
-        *end++ = static_cast<char>('0' + whole);
-    } else if (whole < 100) {
-        std::copy_n(&kDigitPairs[2 * whole], 2, end);
-        end += 2;
-    } else {
-        end = write_long_whole(end, whole);
-    }
-    const auto fraction = static_cast<std::uint32_t>(magnitude - whole * scale);
-    if (fraction == 0) return end;
-    *end++ = '.';
-    // Two pairs of digits; of the four, the trailing zeros are left out.
-    const std::uint32_t high = fraction / 100;
-    const std::uint32_t low = fraction % 100;
-    std::copy_n(&kDigitPairs[2 * high], 2, end);
-    std::copy_n(&kDigitPairs[2 * low], 2, end + 2);
-    if (low != 0) return end + (low % 10 == 0 ? 3 : 4);
-    return end + (high % 10 == 0 ? 1 : 2);
 }
 
 namespace {

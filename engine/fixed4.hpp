@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -64,6 +66,18 @@ namespace fixed4_detail {
 [[noreturn]] void overflow(const char* what);  // throws ArithmeticError(Overflow)
 [[noreturn]] void division_by_zero();          // throws ArithmeticError(DivisionByZero)
 Fixed4 wide_product(std::int64_t a, std::int64_t b);
+// Writes `whole`, of three digits or more, in decimal at `out`; returns the end.
+char* write_long_whole(char* out, std::uint64_t whole);
+
+// "00" to "99": digits are written two at a time.
+inline constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
 
 // Rounds magnitude / 10000 to the nearest integer, ties to even.
 template <typename Unsigned>
@@ -92,6 +106,33 @@ inline Fixed4 Fixed4::round(double x) {
     }
     if (!(nearest >= -kTwoToThe63 && nearest < kTwoToThe63)) fixed4_detail::overflow("value beyond the Fixed4 range");
     return Fixed4(static_cast<std::int64_t>(nearest));
+}
+
+inline char* Fixed4::write_text(char* buffer) const {
+    const std::uint64_t magnitude = this->magnitude();
+    const auto scale = static_cast<std::uint64_t>(kScale);
+    char* end = buffer;
+    if (count_ < 0) *end++ = '-';
+    // Most results have one or two whole digits.
+    const std::uint64_t whole = magnitude / scale;
+    if (whole < 10) {
+        *end++ = static_cast<char>('0' + whole);
+    } else if (whole < 100) {
+        std::copy_n(&fixed4_detail::kDigitPairs[2 * whole], 2, end);
+        end += 2;
+    } else {
+        end = fixed4_detail::write_long_whole(end, whole);
+    }
+    const auto fraction = static_cast<std::uint32_t>(magnitude - whole * scale);
+    if (fraction == 0) return end;
+    *end++ = '.';
+    // Two pairs of digits; of the four, the trailing zeros are left out.
+    const std::uint32_t high = fraction / 100;
+    const std::uint32_t low = fraction % 100;
+    std::copy_n(&fixed4_detail::kDigitPairs[2 * high], 2, end);
+    std::copy_n(&fixed4_detail::kDigitPairs[2 * low], 2, end + 2);
+    if (low != 0) return end + (low % 10 == 0 ? 3 : 4);
+    return end + (high % 10 == 0 ? 1 : 2);
 }
 
 inline Fixed4 operator+(Fixed4 a, Fixed4 b) {
