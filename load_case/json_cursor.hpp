@@ -51,7 +51,12 @@ public:
     }
 
     // Decodes the string starting at the opening quote into `out`.
-    void read_string(std::string& out) { out.assign(read_string_view()); }
+    void read_string(std::string& out) {
+        // Cleared and appended to: the same as assigning, without the care for a text that overlaps `out`.
+        const std::string_view text = read_string_view();
+        out.clear();
+        out.append(text);
+    }
     // The same as a view: into the text itself when the string holds no escape
     // (nearly always), else into a buffer of the cursor's own. It stays valid
     // until the next string is read.
