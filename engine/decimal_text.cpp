@@ -19,29 +19,6 @@ const char* skip_digits(const char* p, const char* end) {
 
 }  // namespace
 
-std::optional<PlainDecimal> read_plain_decimal(std::string_view text) {
-    constexpr std::ptrdiff_t kMaxDigits = 19;
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '+' || *p == '-')) ++p;
-    // Digits are gathered in a local, which the character reads cannot alias.
-    // Digits beyond the 19th may wrap it around; such a text is refused below.
-    std::uint64_t digits = 0;
-    const char* const integer_begin = p;
-    for (; p != end && is_digit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-    std::ptrdiff_t digit_count = p - integer_begin;
-    std::ptrdiff_t fraction_digits = 0;
-    if (p != end && *p == '.') {
-        const char* const fraction_begin = ++p;
-        for (; p != end && is_digit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-        fraction_digits = p - fraction_begin;
-        digit_count += fraction_digits;
-    }
-    if (p != end || digit_count == 0 || digit_count > kMaxDigits) return std::nullopt;
-    return PlainDecimal{negative, digits, static_cast<int>(fraction_digits)};
-}
-
 std::optional<DecimalText> read_decimal_text(std::string_view text) {
     const char* p = text.data();
     const char* end = p + text.size();

@@ -34,7 +34,34 @@ struct PlainDecimal {
 };
 
 // Reads the plain form; any other text (which may still be a number) gives nothing.
-std::optional<PlainDecimal> read_plain_decimal(std::string_view text);
+// Inline: nearly every load text of a batch is read so.
+inline std::optional<PlainDecimal> read_plain_decimal(std::string_view text) {
+    constexpr std::ptrdiff_t kMaxDigits = 19;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+    // One pass over digits and at most one point. Digits are gathered in a local,
+    // which the character reads cannot alias; digits beyond the 19th may wrap it
+    // around, and such a text is refused below.
+    const char* const first = p;
+    const char* point = nullptr;
+    std::uint64_t digits = 0;
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned char>(*p - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+        } else if (*p == '.' && point == nullptr) {
+            point = p;
+        } else {
+            return std::nullopt;
+        }
+    }
+    const std::ptrdiff_t digit_count = (end - first) - (point == nullptr ? 0 : 1);
+    if (digit_count == 0 || digit_count > kMaxDigits) return std::nullopt;
+    const std::ptrdiff_t fraction_digits = point == nullptr ? 0 : end - point - 1;
+    return PlainDecimal{negative, digits, static_cast<int>(fraction_digits)};
+}
 
 // Accepts exactly: optional blanks; an optional sign; digits with an optional
 // decimal point and fraction (at least one digit in all); an optional exponent

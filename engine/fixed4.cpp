@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
-#include <cmath>
 #include <limits>
 #include <system_error>
 
@@ -21,12 +20,12 @@ __extension__ typedef unsigned __int128 UnsignedWide;
 
 constexpr std::uint64_t kLargestPositiveCount = std::numeric_limits<std::int64_t>::max();
 constexpr std::uint64_t kLargestNegativeMagnitude = kLargestPositiveCount + 1;
-// 2^63 as a double: counts must lie in [-2^63, 2^63).
-constexpr double kTwoToThe63 = 9223372036854775808.0;
 // A Fixed4 count has at most 19 integer digits.
 constexpr std::int64_t kMaxCountDigits = 19;
 
-[[noreturn]] void overflow(const char* what) { throw ArithmeticError(ErrorKind::Overflow, what); }
+using fixed4_detail::divide_by_scale_half_even;
+using fixed4_detail::kDigitPairs;
+using fixed4_detail::overflow;
 
 Fixed4 from_magnitude(bool negative, UnsignedWide magnitude, const char* what) {
     if (negative) {
@@ -38,42 +37,24 @@ Fixed4 from_magnitude(bool negative, UnsignedWide magnitude, const char* what) {
     return Fixed4::from_count(static_cast<std::int64_t>(magnitude));
 }
 
-// Rounds magnitude / 10000 to the nearest integer, ties to even.
-template <typename Unsigned>
-Unsigned divide_by_scale_half_even(Unsigned magnitude) {
-    const auto scale = static_cast<Unsigned>(Fixed4::kScale);
-    Unsigned quotient = magnitude / scale;
-    const Unsigned remainder = magnitude % scale;
-    const Unsigned half = scale / 2;
-    if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
-    return quotient;
-}
-
 }  // namespace
+
+void fixed4_detail::overflow(const char* what) { throw ArithmeticError(ErrorKind::Overflow, what); }
+
+void fixed4_detail::division_by_zero() { throw ArithmeticError(ErrorKind::DivisionByZero, "division by zero"); }
+
+Fixed4 fixed4_detail::wide_product(std::int64_t a, std::int64_t b) {
+    const Wide product = static_cast<Wide>(a) * static_cast<Wide>(b);
+    const bool negative = product < 0;
+    const UnsignedWide magnitude =
+        negative ? 0 - static_cast<UnsignedWide>(product) : static_cast<UnsignedWide>(product);
+    return from_magnitude(negative, divide_by_scale_half_even(magnitude), "product beyond the Fixed4 range");
+}
 
 Fixed4 Fixed4::from_integer(std::int64_t value) {
     std::int64_t count = 0;
     if (__builtin_mul_overflow(value, kScale, &count)) overflow("integer beyond the Fixed4 range");
     return Fixed4(count);
-}
-
-namespace {
-
-// The nearest integer, ties to even, as std::nearbyint gives it in the default
-// rounding mode the program always runs in, without the library call: adding
-// 2^52 leaves no fraction bits, so the addition itself rounds.
-double nearest_integer(double x) {
-    constexpr double kNoFractionBits = 4503599627370496.0;  // 2^52
-    if (!(std::fabs(x) < kNoFractionBits)) return x;        // already whole, or not a number
-    return x < 0 ? (x - kNoFractionBits) + kNoFractionBits : (x + kNoFractionBits) - kNoFractionBits;
-}
-
-}  // namespace
-
-Fixed4 Fixed4::round(double x) {
-    const double nearest = nearest_integer(x * static_cast<double>(kScale));
-    if (!(nearest >= -kTwoToThe63 && nearest < kTwoToThe63)) overflow("value beyond the Fixed4 range");
-    return Fixed4(static_cast<std::int64_t>(nearest));
 }
 
 namespace {
@@ -155,102 +136,21 @@ std::string Fixed4::to_text() const {
     return std::string(buffer, write_text(buffer));
 }
 
-namespace {
-
-// "00" to "99": the four fraction digits are written two at a time.
-constexpr std::array<char, 200> kDigitPairs = [] {
-    std::array<char, 200> pairs{};
-    for (std::size_t i = 0; i < 100; ++i) {
-        pairs[2 * i] = static_cast<char>('0' + i / 10);
-        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
-    }
-    return pairs;
-}();
-
-}  // namespace
-
-char* Fixed4::write_text(char* buffer) const {
-    const std::uint64_t magnitude = this->magnitude();
-    const auto scale = static_cast<std::uint64_t>(kScale);
-    // "-" + up to 15 integer digits + "." + 4 fraction digits.
-    char* end = buffer;
-    if (count_ < 0) *end++ = '-';
-    // The whole part two digits at a time from its end into a scratch of 16
-    // digits and more, then copied in one fixed-size move: most results have few
-    // digits, and a whole part has at most 15.
-    std::uint64_t whole = magnitude / scale;
-    constexpr std::size_t kWholeEnd = 16;
-    char digits[2 * kWholeEnd]{};
-    char* first = digits + kWholeEnd;
+char* fixed4_detail::write_long_whole(char* out, std::uint64_t whole) {
+    std::size_t count = 3;
+    while (count < kPowersOfTen.size() && whole >= kPowersOfTen[count]) ++count;
+    char* const end = out + count;
+    char* at = end;
     for (; whole >= 100; whole /= 100) {
-        first -= 2;
-        std::copy_n(&kDigitPairs[2 * (whole % 100)], 2, first);
+        at -= 2;
+        std::copy_n(&kDigitPairs[2 * (whole % 100)], 2, at);
     }
     if (whole >= 10) {
-        first -= 2;
-        std::copy_n(&kDigitPairs[2 * whole], 2, first);
+        std::copy_n(&kDigitPairs[2 * whole], 2, at - 2);
     } else {
-        *--first = static_cast<char>('0' + whole);
+        at[-1] = static_cast<char>('0' + whole);
     }
-    std::copy_n(first, kWholeEnd, end);
-    end += digits + kWholeEnd - first;
-    const auto fraction = static_cast<std::size_t>(magnitude % scale);
-    if (fraction == 0) return end;
-    *end++ = '.';
-    std::copy_n(&kDigitPairs[2 * (fraction / 100)], 2, end);
-    std::copy_n(&kDigitPairs[2 * (fraction % 100)], 2, end + 2);
-    int shown = 4;
-    while (end[shown - 1] == '0') --shown;  // stops at a non-zero digit, as the fraction is not zero
-    return end + shown;
-}
-
-Fixed4 operator+(Fixed4 a, Fixed4 b) {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(a.count_, b.count_, &sum)) overflow("sum beyond the Fixed4 range");
-    return Fixed4(sum);
-}
-
-Fixed4 operator-(Fixed4 a, Fixed4 b) {
-    std::int64_t difference = 0;
-    if (__builtin_sub_overflow(a.count_, b.count_, &difference)) overflow("difference beyond the Fixed4 range");
-    return Fixed4(difference);
-}
-
-Fixed4 Fixed4::operator-() const {
-    std::int64_t negated = 0;
-    if (__builtin_sub_overflow(std::int64_t{0}, count_, &negated)) overflow("negation beyond the Fixed4 range");
-    return Fixed4(negated);
-}
-
-Fixed4 operator*(Fixed4 a, Fixed4 b) {
-    // Most products fit in 64 bits; only the rest needs the slower 128-bit division.
-    if (std::int64_t narrow = 0;
-        !__builtin_mul_overflow(a.count_, b.count_, &narrow) && narrow != std::numeric_limits<std::int64_t>::min()) {
-        const bool negative = narrow < 0;
-        const std::uint64_t magnitude =
-            negative ? 0 - static_cast<std::uint64_t>(narrow) : static_cast<std::uint64_t>(narrow);
-        return from_magnitude(negative, divide_by_scale_half_even(magnitude), "product beyond the Fixed4 range");
-    }
-    const Wide product = static_cast<Wide>(a.count_) * static_cast<Wide>(b.count_);
-    const bool negative = product < 0;
-    const UnsignedWide magnitude =
-        negative ? 0 - static_cast<UnsignedWide>(product) : static_cast<UnsignedWide>(product);
-    return from_magnitude(negative, divide_by_scale_half_even(magnitude), "product beyond the Fixed4 range");
-}
-
-Fixed4 operator*(Fixed4 a, int k) {
-    std::int64_t product = 0;
-    if (__builtin_mul_overflow(a.count_, static_cast<std::int64_t>(k), &product)) {
-        overflow("product beyond the Fixed4 range");
-    }
-    return Fixed4(product);
-}
-
-double divide(double dividend, double divisor) {
-    if (divisor == 0) throw ArithmeticError(ErrorKind::DivisionByZero, "division by zero");
-    const double quotient = dividend / divisor;
-    if (!std::isfinite(quotient)) overflow("quotient beyond the double range");
-    return quotient;
+    return end;
 }
 
 namespace {
@@ -270,6 +170,16 @@ std::string fifteen_digit_text(double x) {
 }
 
 double parse_double(std::string_view text) {
+    // A plain decimal whose digits a double holds exactly is their quotient by a
+    // power of ten (at most 10^19, also exact): one division, which rounds to the
+    // nearest double as the general road does.
+    constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
+    if (const std::optional<PlainDecimal> plain = read_plain_decimal(text); plain && plain->digits <= kExactIntegers) {
+        if (plain->digits == 0) return 0.0;  // never a negative zero
+        const double value = static_cast<double>(plain->digits) /
+                             static_cast<double>(kPowersOfTen[static_cast<std::size_t>(plain->fraction_digits)]);
+        return plain->negative ? -value : value;
+    }
     const std::optional<DecimalText> number = read_decimal_text(text);
     if (!number) throw ArithmeticError(ErrorKind::TypeMismatch, "text is not a decimal number");
     if (number->is_zero()) return 0.0;

@@ -1,7 +1,6 @@
 #include "load_case/json_cursor.hpp"
 
 #include <algorithm>
-#include <array>
 
 #include "engine/quoted_text.hpp"
 #include "engine/utf8.hpp"
@@ -11,17 +10,6 @@ namespace korvel::load_case {
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-// Bytes a string may hold as they are: not a quote, backslash, control character
-// or non-ASCII byte. A table, as every byte of every string is looked up.
-bool is_plain_string_byte(char c) {
-    static constexpr auto kPlain = [] {
-        std::array<bool, 256> plain{};
-        for (std::size_t byte = 0x20; byte < 0x80; ++byte) plain[byte] = byte != '"' && byte != '\\';
-        return plain;
-    }();
-    return kPlain[static_cast<unsigned char>(c)];
-}
 
 void append_utf8(std::string& out, std::size_t code_point) {
     const auto byte = [](std::size_t bits) { return static_cast<char>(bits); };
@@ -46,32 +34,10 @@ constexpr std::string_view kNumberShape = "a number like 12, -2.5 or 1e-3";
 
 }  // namespace
 
-void JsonCursor::skip_whitespace() {
-    while (at_ < text_.size()) {
-        const char c = text_[at_];
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') return;
-        ++at_;
-    }
-}
-
-bool JsonCursor::take(char c) {
-    if (at_ < text_.size() && text_[at_] == c) {
-        ++at_;
-        return true;
-    }
-    return false;
-}
-
-void JsonCursor::expect(char c, std::string_view expected) {
-    if (!take(c)) fail_unexpected(expected);
-}
-
-ValueKind JsonCursor::next_value_kind() {
-    skip_whitespace();
+ValueKind JsonCursor::kind_of_other_value() const {
     if (at_end()) return ValueKind::Invalid;
     const auto spelled = [&](std::string_view word) { return text_.substr(at_, word.size()) == word; };
     const char c = text_[at_];
-    if (c == '"') return ValueKind::String;
     if (c == '-' || is_digit(c)) return ValueKind::Number;
     if (c == '{') return ValueKind::Object;
     if (c == '[') return ValueKind::Array;
@@ -81,16 +47,7 @@ ValueKind JsonCursor::next_value_kind() {
     return ValueKind::Invalid;
 }
 
-void JsonCursor::read_string(std::string& out) { out.assign(read_string_view()); }
-
-std::string_view JsonCursor::read_string_view() {
-    const std::size_t opening = at_;
-    expect('"', "a text in quotes");
-    // Plain bytes run up to the closing quote in nearly every string.
-    const std::size_t first_run = at_;
-    while (at_ < text_.size() && is_plain_string_byte(text_[at_])) ++at_;
-    if (take('"')) return text_.substr(first_run, at_ - 1 - first_run);
-
+std::string_view JsonCursor::read_rest_of_string(std::size_t opening, std::size_t first_run) {
     std::string& out = decoded_;
     out.assign(text_.substr(first_run, at_ - first_run));
     for (;;) {

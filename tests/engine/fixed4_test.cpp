@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <random>
 #include <string>
@@ -158,6 +160,10 @@ TEST(Fixed4Text, HasNoTrailingZerosNoGroupSeparatorsAndNoNegativeZero) {
         {699, "0.0699"},
         {-1, "-0.0001"},
         {12345678910, "1234567.891"},
+        {99990000, "9999"},
+        {100000000, "10000"},
+        {10001, "1.0001"},
+        {-1230, "-0.123"},
         {std::numeric_limits<std::int64_t>::min(), "-922337203685477.5808"},
         {std::numeric_limits<std::int64_t>::max(), "922337203685477.5807"},
     };
@@ -228,6 +234,27 @@ TEST(ParseDouble, ReadsTheNearestDoubleWhateverTheLocale) {
     EXPECT_EQ(parse_double("0.1"), 0.1);
     EXPECT_EQ(parse_double("1e-400"), 0.0);
     EXPECT_EQ(error_kind_of([] { (void)parse_double("1e400"); }), ErrorKind::Overflow);
+}
+
+TEST(ParseDouble, PlainDecimalsReadAsTheGeneralRoadReadsThem) {
+    // A plain decimal of up to 19 digits takes a road of its own; with "e0" after
+    // it, the same number takes the general one. Both give the same bits.
+    std::mt19937_64 random(20261211);
+    for (int i = 0; i < 20000; ++i) {
+        const auto digit_count = static_cast<int>(1 + random() % 19);
+        const auto point = static_cast<int>(random() % static_cast<std::uint64_t>(digit_count + 2));
+        std::string text = random() % 2 == 0 ? "-" : "";
+        for (int digit = 0; digit < digit_count; ++digit) {
+            if (digit == point) text += '.';
+            // Runs of zeros and nines now and then, where rounding is closest.
+            const std::uint64_t draw = random() % 12;
+            text += static_cast<char>(draw >= 10 ? (i % 2 == 0 ? '0' : '9') : '0' + static_cast<char>(draw));
+        }
+        if (point == digit_count) text += '.';
+        SCOPED_TRACE(text);
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(parse_double(text)),
+                  std::bit_cast<std::uint64_t>(parse_double(text + "e0")));
+    }
 }
 
 }  // namespace

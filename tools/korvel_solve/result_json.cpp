@@ -1,8 +1,10 @@
 #include "tools/korvel_solve/result_json.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <stdexcept>
+#include <vector>
 
 #include "engine/result_table.hpp"
 
@@ -47,9 +49,7 @@ engine::Fixed4 value_in(const engine::AnalysisResult& result, ResultLineWriter::
     return result.force(static_cast<engine::Member>(value.id));
 }
 
-// Fragments are copied in blocks of this size; the line buffer has room for
-// the longest line with every text at its longest and every fragment padded.
-constexpr std::size_t kCopyBlock = 16;
+// The line buffer has room for the longest line, with every text at its longest.
 constexpr std::size_t kLineBuffer = 4096;
 
 }  // namespace
@@ -62,54 +62,51 @@ Json result_json(const engine::AnalysisResult& result) {
     return document;
 }
 
-ResultLineWriter::ResultLineWriter(ResultValues values) : values_(values) {
+ResultLineWriter::ResultLineWriter(ResultValues values) {
     // Every value of a document of placeholders serializes as :"" and no key holds that sequence.
     Json placeholders = Json::object();
     for (const DocumentValue value : kDocumentValues)
         placeholders[group_name(value.group)][std::string(item_name(value))] = "";
     const std::string empty = placeholders.dump();
     constexpr std::string_view kEmptyValue = ":\"\"";
-    std::size_t fragment = 0;
+    // A value's quotes go into the fragments around it.
+    const std::string_view quote = values == ResultValues::Strings ? "\"" : "";
+    std::vector<std::string> texts;
     std::size_t start = 0;
     for (std::size_t at = empty.find(kEmptyValue); at != std::string::npos; at = empty.find(kEmptyValue, start)) {
-        fragments_.at(fragment++) = empty.substr(start, at + 1 - start);  // up to the colon
-        start = at + 3;                                                   // from after the closing quote
+        texts.push_back((texts.empty() ? "" : std::string(quote)) + empty.substr(start, at + 1 - start) +
+                        std::string(quote));  // up to the colon
+        start = at + 3;                       // from after the closing quote
     }
-    fragments_.at(fragment++) = empty.substr(start);
-    if (fragment != fragments_.size()) throw std::logic_error("result document has an unexpected shape");
+    texts.push_back(std::string(quote) + empty.substr(start));
+    if (texts.size() != fragments_.size()) throw std::logic_error("result document has an unexpected shape");
 
     std::size_t longest_line = 0;
     for (std::size_t i = 0; i < fragments_.size(); ++i) {
-        const std::size_t blocks = (fragments_[i].size() + kCopyBlock - 1) / kCopyBlock;
-        padded_fragments_[i] = fragments_[i];
-        padded_fragments_[i].resize(blocks * kCopyBlock, '\0');
-        longest_line += padded_fragments_[i].size() + engine::Fixed4::kMaxTextLength + 2;
+        if (texts[i].size() > Fragment::kBlock) throw std::logic_error("result document key longer than its block");
+        std::copy(texts[i].begin(), texts[i].end(), fragments_[i].text.begin());
+        fragments_[i].size = texts[i].size();
+        longest_line += Fragment::kBlock + engine::Fixed4::kMaxTextLength;
     }
     if (longest_line + 1 > kLineBuffer) throw std::logic_error("result document longer than its line buffer");
 }
 
 void ResultLineWriter::append(std::string& out, const engine::AnalysisResult& result) const {
-    // The line is put together on the stack in fixed-size copies, which the
-    // compiler turns into a few moves each, and then appended in one piece:
-    // this is what keeps long batches fast. A Fixed4 text is a JSON number and
-    // needs no escaping, so it goes in quoted or not.
+    // The line is put together on the stack, each fragment in one fixed-size
+    // copy that the compiler turns into a few moves, and then appended in one
+    // piece: this is what keeps long batches fast. A Fixed4 text is a JSON
+    // number and needs no escaping.
     char line[kLineBuffer];
     char* at = line;
-    const auto copy_fragment = [&at, this](std::size_t i) {
-        const std::string& padded = padded_fragments_[i];
-        for (std::size_t block = 0; block < padded.size(); block += kCopyBlock) {
-            std::memcpy(at + block, padded.data() + block, kCopyBlock);
-        }
-        at += fragments_[i].size();
+    const auto copy_fragment = [&at](const Fragment& fragment) {
+        std::memcpy(at, fragment.text.data(), Fragment::kBlock);
+        at += fragment.size;
     };
-    const bool quoted = values_ == ResultValues::Strings;
     for (std::size_t i = 0; i < kDocumentValues.size(); ++i) {
-        copy_fragment(i);
-        if (quoted) *at++ = '"';
+        copy_fragment(fragments_[i]);
         at = value_in(result, kDocumentValues[i]).write_text(at);
-        if (quoted) *at++ = '"';
     }
-    copy_fragment(fragments_.size() - 1);
+    copy_fragment(fragments_.back());
     *at++ = '\n';
     out.append(line, static_cast<std::size_t>(at - line));
 }

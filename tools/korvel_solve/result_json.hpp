@@ -23,7 +23,7 @@ Json result_json(const engine::AnalysisResult& result);
 enum class ResultGroup : std::uint8_t { Lengths, Reactions, Forces };
 
 // Appends result_json() as one line, fast enough for long batches. The document's
-// shape never changes, so it is serialized once and cut before each value; a
+// shape never changes, so it is serialized once and cut around each value; a
 // result then only fills its 61 texts into the gaps. With ResultValues::Numbers
 // a text goes unquoted: every Fixed4 text is a JSON number.
 class ResultLineWriter {
@@ -41,13 +41,15 @@ public:
     void append(std::string& out, const engine::AnalysisResult& result) const;
 
 private:
-    // fragments_[i] comes before the i-th value of the document (up to its colon),
-    // the last one closes it.
-    std::array<std::string, kValueCount + 1> fragments_;
-    ResultValues values_;
-    // The fragments again, each padded with zeros to a whole number of copy blocks,
-    // so that the fast path copies them in fixed-size blocks.
-    std::array<std::string, kValueCount + 1> padded_fragments_;
+    // The text between two values (the quotes around them included), kept in a
+    // block of fixed size that is copied whole: a few moves, whatever the text.
+    struct Fragment {
+        static constexpr std::size_t kBlock = 32;
+        std::array<char, kBlock> text{};
+        std::size_t size = 0;
+    };
+    // fragments_[i] comes before the i-th value of the document, the last one closes it.
+    std::array<Fragment, kValueCount + 1> fragments_;
 };
 
 // {"error": {"kind": ..., "input": ..., "text": ..., "message": ...}}; input and

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <exception>
@@ -13,6 +14,9 @@ namespace korvel::solve {
 
 // A fixed set of threads that run one piece of work each, all at once, and wait
 // together for the next: the batch hands each a share of the lines at hand.
+// Between two pieces of work a thread stays awake for a moment before it
+// sleeps: waking a sleeping processor (of a virtual machine above all) can take
+// longer than the work between two reads of a batch.
 class WorkerPool {
 public:
     // `size` threads in all, the calling one included, or fewer when the system
@@ -30,15 +34,19 @@ public:
 
 private:
     void serve(std::size_t index);
+    // Returns once ready() holds, which a change made under mutex_ and then signalled brings about.
+    template <typename Ready>
+    void wait_until_ready(std::condition_variable& signal, Ready ready);
 
     std::vector<std::thread> workers_;
     std::mutex mutex_;
     std::condition_variable start_;
     std::condition_variable done_;
-    const std::function<void(std::size_t)>* work_ = nullptr;
-    std::size_t generation_ = 0;
-    std::size_t running_ = 0;
-    bool closing_ = false;
+    // Changed under mutex_; atomic, as a waiting thread also reads them without it.
+    std::atomic<const std::function<void(std::size_t)>*> work_ = nullptr;
+    std::atomic<std::size_t> generation_ = 0;
+    std::atomic<std::size_t> running_ = 0;
+    std::atomic<bool> closing_ = false;
     std::exception_ptr failure_;
 };
 
