@@ -1,5 +1,6 @@
 #include "design/deflection_check.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "engine/arithmetic_error.hpp"
@@ -37,7 +38,7 @@ std::optional<std::variant<DeflectionCheck, std::string>> design_deflections(con
     const load_case::Creep creep = creep_of(design.code == DesignCode::En1995 && is_timber(design.material.kind),
                                             design.code == DesignCode::Nds2018Asd, design.service_class);
     return check_deflections(project, member_stiffness(design), creep, project.design->serviceability,
-                             project.design->deflection_limit);
+                             project.design->deflection_limit, project.design->deflection_limits);
 }
 
 load_case::Creep creep_of(bool en_1995, bool nds, int service_class) {
@@ -48,22 +49,46 @@ load_case::Creep creep_of(bool en_1995, bool nds, int service_class) {
 
 double span_over(double span, double deflection) { return deflection == 0 ? 0 : span / std::fabs(deflection); }
 
+namespace {
+
+// The span's divisor a limit's text gives; nothing where it is not a positive number.
+std::optional<double> limit_divisor(const std::string& text) {
+    double divisor = 0;
+    try {
+        divisor = engine::parse_double(text);
+    } catch (const engine::ArithmeticError&) {
+        return std::nullopt;
+    }
+    if (!(divisor > 0) || !std::isfinite(divisor)) return std::nullopt;
+    return divisor;
+}
+
+std::string not_a_divisor(const std::string& what, const std::string& text) {
+    return what + " " + engine::quoted_text(text) +
+           " is not a positive number; write the span's divisor, such as \"300\" for span/300.";
+}
+
+}  // namespace
+
 std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Project& project,
                                                              const engine::TrussStiffness& stiffness,
                                                              const load_case::Creep& creep,
                                                              const std::vector<std::string>& serviceability,
-                                                             const std::string& deflection_limit) {
+                                                             const std::string& deflection_limit,
+                                                             const std::vector<load_case::NamedText>& own_limits) {
     DeflectionCheck check;
     check.creep = creep;
     const std::string limit_text = deflection_limit.empty() ? std::string(kDefaultDeflectionLimit) : deflection_limit;
-    try {
-        check.divisor = engine::parse_double(limit_text);
-    } catch (const engine::ArithmeticError&) {
-        check.divisor = 0;
-    }
-    if (!(check.divisor > 0) || !std::isfinite(check.divisor)) {
-        return "The deflection limit " + engine::quoted_text(limit_text) +
-               " is not a positive number; write the span's divisor, such as \"300\" for span/300.";
+    const std::optional<double> divisor = limit_divisor(limit_text);
+    if (!divisor) return not_a_divisor("The deflection limit", limit_text);
+    check.divisor = *divisor;
+    for (const load_case::NamedText& own : own_limits) {
+        if (!load_case::combination_index(project, own.name)) {
+            return "The deflection limit of " + engine::quoted_text(own.name) +
+                   " names no combination of the project; name one, or leave it out.";
+        }
+        if (!limit_divisor(own.text))
+            return not_a_divisor("The deflection limit of " + engine::quoted_text(own.name), own.text);
     }
     auto unit = engine::virtual_forces(project.span, project.pitch);
     if (const auto* error = std::get_if<engine::AnalysisError>(&unit)) return error->message();
@@ -87,12 +112,22 @@ std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Pr
             load_case::combination_deflections(project, project.combinations[*index], case_deflections, creep),
             {},
             std::nullopt,
+            check.divisor,
+            check.limit,
+            false,
             true};
+        const auto own = std::find_if(own_limits.begin(), own_limits.end(),
+                                      [&name](const load_case::NamedText& limit) { return limit.name == name; });
+        if (own != own_limits.end()) {
+            entry.divisor = *limit_divisor(own->text);
+            entry.limit = check.span / entry.divisor;
+            entry.own_limit = true;
+        }
         entry.largest = engine::largest_vertical(entry.deflections.instantaneous);
-        entry.passes = std::fabs(entry.largest.value) <= check.limit;
+        entry.passes = std::fabs(entry.largest.value) <= entry.limit;
         if (entry.deflections.final) {
             entry.largest_final = engine::largest_vertical(*entry.deflections.final);
-            entry.passes = entry.passes && std::fabs(entry.largest_final->value) <= check.limit;
+            entry.passes = entry.passes && std::fabs(entry.largest_final->value) <= entry.limit;
         }
         check.passes = check.passes && entry.passes;
         check.combinations.push_back(std::move(entry));

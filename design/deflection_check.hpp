@@ -33,18 +33,21 @@ load_case::Creep creep_of(bool en_1995, bool nds, int service_class);
 // The default limit where the design block names none: the span over 300.
 inline constexpr std::string_view kDefaultDeflectionLimit = "300";
 
-// One serviceability combination's deflections against the limit.
+// One serviceability combination's deflections against its limit.
 struct CombinationDeflection {
     std::string name;
     load_case::CombinationDeflections deflections;
     engine::LargestDeflection largest;                       // of the instantaneous deflections
     std::optional<engine::LargestDeflection> largest_final;  // where creep applies
-    bool passes = true;                                      // the largest (and the largest final) within the limit
+    double divisor = 0;                                      // its limit is span / divisor
+    double limit = 0;
+    bool own_limit = false;  // its divisor is its own, not the design's
+    bool passes = true;      // the largest (and the largest final) within its limit
 };
 
 struct DeflectionCheck {
     double span = 0;     // project length unit
-    double divisor = 0;  // the limit is span / divisor
+    double divisor = 0;  // the design's limit, span / divisor, of a combination without its own
     double limit = 0;
     load_case::Creep creep;
     std::vector<CombinationDeflection> combinations;  // in the order the design block names them
@@ -52,17 +55,19 @@ struct DeflectionCheck {
 };
 
 // The deflections of the named combinations of the project, each case's
-// deflections computed once. An unknown name, a limit that is not a positive
+// deflections computed once, each against its own divisor of the span where
+// `own_limits` names one. An unknown name, a limit that is not a positive
 // number, or a case the analysis refuses gives a sentence saying so.
 std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Project& project,
                                                              const engine::TrussStiffness& stiffness,
                                                              const load_case::Creep& creep,
                                                              const std::vector<std::string>& serviceability,
-                                                             const std::string& deflection_limit);
+                                                             const std::string& deflection_limit,
+                                                             const std::vector<load_case::NamedText>& own_limits = {});
 
 // The check a project's design asks for: each member's section and material
 // from the design, creep by its code and service class, the combinations and
-// limit of its "serviceability" and "deflection_limit". Nothing where the design
+// limits of its "serviceability", "deflection_limit" and "deflection_limits". Nothing where the design
 // block names no serviceability combination.
 std::optional<std::variant<DeflectionCheck, std::string>> design_deflections(const load_case::Project& project,
                                                                              const Design& design);

@@ -1,5 +1,6 @@
 #include "design/deflection_table.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "design/design_table.hpp"
@@ -33,7 +34,7 @@ std::vector<DeflectionTableRow> deflection_table(const DeflectionCheck& check) {
     const auto add = [&](const CombinationDeflection& entry, std::string_view what,
                          const engine::LargestDeflection& largest, const engine::Deflections& deflections) {
         DeflectionTableRow& row = rows.emplace_back();
-        row.passes = std::fabs(largest.value) <= check.limit;
+        row.passes = std::fabs(largest.value) <= entry.limit;
         for (std::size_t c = 0; c < kDeflectionColumnCount; ++c) {
             std::string& cell = row.cells[c];
             switch (kDeflectionColumns[c].column) {
@@ -44,7 +45,10 @@ std::vector<DeflectionTableRow> deflection_table(const DeflectionCheck& check) {
                     cell = engine::node_name(engine::kDeflectionPoints[largest.point].node);
                     break;
                 case DeflectionColumn::SpanOver: cell = span_over_text(check.span, largest.value); break;
-                case DeflectionColumn::Limit: cell = deflection_length_text(check.limit); break;
+                case DeflectionColumn::Limit:
+                    cell = deflection_length_text(entry.limit);
+                    if (entry.own_limit) cell += " (span/" + engine::significant_text(entry.divisor, 15) + ")";
+                    break;
                 case DeflectionColumn::Result: cell = row.passes ? kPassesWords : kFailsWords; break;
                 case DeflectionColumn::Spread:
                     cell = deflection_length_text(deflections[engine::kRollerSpreadPoint]);
@@ -62,8 +66,11 @@ std::vector<DeflectionTableRow> deflection_table(const DeflectionCheck& check) {
 
 std::string deflection_caption(const DeflectionCheck& check, std::string_view length_unit) {
     const std::string unit = length_unit.empty() ? std::string() : " " + std::string(length_unit);
+    const bool own_limits = std::any_of(check.combinations.begin(), check.combinations.end(),
+                                        [](const CombinationDeflection& entry) { return entry.own_limit; });
     return "Deflection by virtual work (vertical positive downward), limit span/" +
            engine::significant_text(check.divisor, 15) + " = " + deflection_length_text(check.limit) + unit +
+           (own_limits ? std::string(kOwnLimitsWords) : std::string()) +
            "; creep: " + std::string(creep_rule(check.creep));
 }
 

@@ -50,6 +50,9 @@ struct DeflectionTableRow {
 // Per serviceability combination its instantaneous row, then its final row where creep applies.
 std::vector<DeflectionTableRow> deflection_table(const DeflectionCheck& check);
 
+// Said after the design's limit where a combination has its own.
+inline constexpr std::string_view kOwnLimitsWords = ", or a combination's own where its limit names it";
+
 // The line above the table: the method, the sign, the limit and the creep rule.
 std::string deflection_caption(const DeflectionCheck& check, std::string_view length_unit);
 

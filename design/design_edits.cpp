@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/quoted_text.hpp"
+#include "load_case/combination.hpp"
 
 namespace korvel::design {
 namespace {
@@ -178,6 +179,22 @@ load_case::Project set_serviceability(load_case::Project project, std::vector<st
 
 load_case::Project set_deflection_limit(load_case::Project project, std::string divisor) {
     design_block(project).deflection_limit = std::move(divisor);
+    return project;
+}
+
+load_case::Project set_combination_deflection_limit(load_case::Project project, std::string_view combination,
+                                                    std::string divisor) {
+    put(design_block(project).deflection_limits, combination, std::move(divisor), true);
+    return project;
+}
+
+load_case::Project set_roof_deflection_limits(load_case::Project project, load_case::Ceiling ceiling) {
+    for (const std::string& name : design_block(project).serviceability) {
+        const auto index = load_case::combination_index(project, name);
+        if (!index) continue;  // the deflection check names it
+        const load_case::RoofCheck check = load_case::roof_check(project, project.combinations[*index]);
+        put(project.design->deflection_limits, name, std::to_string(load_case::ibc_roof_limit(ceiling, check)), true);
+    }
     return project;
 }
 

@@ -9,6 +9,7 @@
 
 #include "design/member_design.hpp"
 #include "load_case/project.hpp"
+#include "load_case/serviceability.hpp"
 
 namespace korvel::design {
 
@@ -74,6 +75,12 @@ SettingFaults setting_faults(const load_case::DesignSettings& settings);
 // The combinations whose deflections are checked, and the span's divisor that limits them.
 load_case::Project set_serviceability(load_case::Project project, std::vector<std::string> combinations);
 load_case::Project set_deflection_limit(load_case::Project project, std::string divisor);
+// A combination's own divisor of the span; a blank one gives it the design's limit again.
+load_case::Project set_combination_deflection_limit(load_case::Project project, std::string_view combination,
+                                                    std::string divisor);
+// Each serviceability combination takes the divisor IBC Table 1604.3 gives a
+// roof member with this ceiling, in the column of the combination's kinds of case.
+load_case::Project set_roof_deflection_limits(load_case::Project project, load_case::Ceiling ceiling);
 
 // Each group's section becomes its lightest passing candidate; a group where
 // nothing passes keeps its own. A group whose own section does not read yet

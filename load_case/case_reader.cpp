@@ -307,7 +307,7 @@ private:
              {"service_class", &design.service_class},
              {"material", &design.material},
              {"deflection_limit", &design.deflection_limit}}};
-        const std::array<std::pair<std::string_view, std::vector<NamedText>*>, 7> tables{{
+        const std::array<std::pair<std::string_view, std::vector<NamedText>*>, 8> tables{{
             {"sections", &design.sections},
             {"bracing", &design.bracing},
             {"members", &design.members},
@@ -315,6 +315,7 @@ private:
             {"load_duration", &design.load_duration},
             {"partial_factors", &design.partial_factors},
             {"candidates", &design.candidates},
+            {"deflection_limits", &design.deflection_limits},
         }};
         std::vector<std::string> given;
         read_object("\"design\"", [&](std::string_view key) {
@@ -334,6 +335,10 @@ private:
                 // A plain pointer: a lambda may not capture a structured binding in every compiler.
                 auto* table = table_of_name;
                 return read_object(engine::quoted_text(name), [&](std::string_view entry) {
+                    if (std::any_of(table->begin(), table->end(),
+                                    [entry](const NamedText& named) { return named.name == entry; })) {
+                        throw ShapeFault{engine::quoted_text(entry) + " is given twice in " + engine::quoted_text(key)};
+                    }
                     NamedText& named = table->emplace_back();
                     named.name.assign(entry);
                     read_text(named.name, named.text);
@@ -342,7 +347,8 @@ private:
             throw ShapeFault{"unknown key " + engine::quoted_text(key) +
                              " in \"design\"; it has \"code\", \"service_class\", \"material\", \"sections\", "
                              "\"bracing\", \"members\", \"buckling_factors\", \"load_duration\", "
-                             "\"partial_factors\", \"candidates\", \"serviceability\" and \"deflection_limit\""};
+                             "\"partial_factors\", \"candidates\", \"serviceability\", \"deflection_limit\" and "
+                             "\"deflection_limits\""};
         });
     }
 

@@ -113,6 +113,7 @@ void append_design(std::string& out, const Project& project) {
         out += ']';
     }
     append_text(out, "deflection_limit", design.deflection_limit, first);
+    append_named_texts(out, "deflection_limits", design.deflection_limits, first);
     out += '}';
 }
 

@@ -30,15 +30,16 @@ struct DesignSettings {
     std::string code;
     std::string service_class;
     std::string material;
-    std::vector<NamedText> sections;          // group: section
-    std::vector<NamedText> bracing;           // group: out-of-plane buckling length
-    std::vector<NamedText> members;           // member: section that overrides its group's
-    std::vector<NamedText> buckling_factors;  // group: factor on the length in the plane
-    std::vector<NamedText> load_duration;     // case kind: load-duration class
-    std::vector<NamedText> partial_factors;   // "gamma_M0", "gamma_M1": a national annex's values
-    std::vector<NamedText> candidates;        // group: candidate sections separated by ";"
-    std::vector<std::string> serviceability;  // the combinations whose deflections are checked
-    std::string deflection_limit;             // the span over this is the largest deflection allowed
+    std::vector<NamedText> sections;           // group: section
+    std::vector<NamedText> bracing;            // group: out-of-plane buckling length
+    std::vector<NamedText> members;            // member: section that overrides its group's
+    std::vector<NamedText> buckling_factors;   // group: factor on the length in the plane
+    std::vector<NamedText> load_duration;      // case kind: load-duration class
+    std::vector<NamedText> partial_factors;    // "gamma_M0", "gamma_M1": a national annex's values
+    std::vector<NamedText> candidates;         // group: candidate sections separated by ";"
+    std::vector<std::string> serviceability;   // the combinations whose deflections are checked
+    std::string deflection_limit;              // the span over this is the largest deflection allowed
+    std::vector<NamedText> deflection_limits;  // combination: its own divisor of the span, instead of the one above
 
     friend bool operator==(const DesignSettings&, const DesignSettings&) = default;
 };

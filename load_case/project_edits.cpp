@@ -27,15 +27,20 @@ std::optional<std::string> preset_name_for(const std::string& name, const std::v
     return std::nullopt;
 }
 
-// The design names its serviceability combinations: they follow a combination renamed, and leave with it.
+// The design names its serviceability combinations and their own deflection
+// limits: they follow a combination renamed, and leave with it.
 void rename_in_design(Project& project, const std::string& old_name, const std::string& new_name) {
     if (!project.design || old_name == new_name) return;
     for (std::string& name : project.design->serviceability)
         if (name == old_name) name = new_name;
+    for (NamedText& limit : project.design->deflection_limits)
+        if (limit.name == old_name) limit.name = new_name;
 }
 
 void forget_in_design(Project& project, const std::string& name) {
-    if (project.design) std::erase(project.design->serviceability, name);
+    if (!project.design) return;
+    std::erase(project.design->serviceability, name);
+    std::erase_if(project.design->deflection_limits, [&name](const NamedText& limit) { return limit.name == name; });
 }
 
 }  // namespace

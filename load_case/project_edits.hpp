@@ -65,7 +65,8 @@ std::optional<DistributedLoadError> add_distributed_load(Project& project, std::
 
 // Appends a combination without factors, "Combination" or the first free number; returns its index.
 std::size_t add_combination(Project& project);
-// A combination renamed or deleted is renamed or left out among the design's serviceability combinations too.
+// A combination renamed or deleted is renamed or left out among the design's serviceability combinations
+// and their own deflection limits too.
 void rename_combination(Project& project, std::size_t index, std::string name);
 void delete_combination(Project& project, std::size_t index);
 // Sets the factor of the case in the combination, in the order of the cases; an empty text removes it.

@@ -23,6 +23,19 @@ int ibc_roof_limit(Ceiling ceiling, RoofCheck check) {
     throw std::out_of_range("no such ceiling");
 }
 
+RoofCheck roof_check(const Project& project, const Combination& combination) {
+    bool dead = false, snow_or_wind = false;
+    for (const Factor& factor : combination.factors) {
+        for (const LoadCase& load_case : project.cases) {
+            if (load_case.name != factor.case_name) continue;
+            dead = dead || load_case.kind == CaseKind::Dead;
+            snow_or_wind = snow_or_wind || load_case.kind == CaseKind::Snow || load_case.kind == CaseKind::Wind;
+        }
+    }
+    if (dead) return RoofCheck::DeadPlusLive;
+    return snow_or_wind ? RoofCheck::SnowOrWindAlone : RoofCheck::LiveAlone;
+}
+
 std::variant<std::vector<engine::Deflections>, CaseDeflectionError> case_deflections(
     const Project& project, const engine::VirtualForces& virtual_forces, const engine::TrussStiffness& stiffness) {
     std::vector<engine::Deflections> result;

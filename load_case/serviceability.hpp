@@ -62,6 +62,10 @@ inline constexpr std::array<RoofDeflectionLimits, 3> kIbcRoofLimits{{
     {Ceiling::None, "not supporting ceiling", {180, 180, 120}},
 }};
 int ibc_roof_limit(Ceiling ceiling, RoofCheck check);
+// The column of the table a combination is checked in, by the kinds of the cases
+// it has a factor for: dead plus live where it holds a dead case, snow or wind
+// alone where it holds either, the live load alone otherwise.
+RoofCheck roof_check(const Project& project, const Combination& combination);
 
 // The deflections of every case of a project, each computed once, in the
 // project's order of cases: the analysis of a case's loads and its virtual work.

@@ -94,6 +94,18 @@ TEST(DeflectionCheck, ComparesTheLargestDeflectionWithTheSpanOverTheLimit) {
         std::get<DeflectionCheck>(check_deflections(kRoof, c24(), creep, {"EN SLS 4: Dead + Snow"}, "100000"));
     EXPECT_FALSE(strict.passes);
     EXPECT_GT(span_over(strict.span, strict.combinations[0].largest.value), 100);
+    // A combination's own limit decides it alone; the other keeps the design's.
+    const auto own = std::get<DeflectionCheck>(check_deflections(
+        kRoof, c24(), creep, {"EN SLS 4: Dead + Snow", "EN QP 1: Dead"}, "300", {{"EN QP 1: Dead", "100000"}}));
+    EXPECT_TRUE(own.combinations[0].passes);
+    EXPECT_FALSE(own.combinations[1].passes);
+    EXPECT_FALSE(own.passes);
+    EXPECT_DOUBLE_EQ(own.combinations[0].limit, 0.03);
+    EXPECT_DOUBLE_EQ(own.combinations[1].limit, 9.0 / 100000);
+    const std::vector<DeflectionTableRow> rows = deflection_table(own);
+    EXPECT_EQ(rows[0].cells[5], deflection_length_text(0.03));
+    EXPECT_EQ(rows[2].cells[5], deflection_length_text(9.0 / 100000) + " (span/100000)");
+    EXPECT_NE(deflection_caption(own, "m").find(kOwnLimitsWords), std::string::npos);
 }
 
 // The table shows each combination's instantaneous row, then its final row with creep, in the check's figures.
@@ -122,10 +134,24 @@ TEST(DeflectionCheck, TableRowsSayWhatTheCheckFound) {
 }
 
 TEST(DeflectionCheck, RefusesWhatItCannotCheck) {
-    const std::pair<std::vector<std::string>, const char*> rows[]{
-        {{"Nothing"}, "300"}, {{"EN QP 1: Dead"}, "0"}, {{"EN QP 1: Dead"}, "three hundred"}};
-    for (const auto& [names, limit] : rows)
-        EXPECT_TRUE(std::holds_alternative<std::string>(check_deflections(kRoof, c24(), {}, names, limit))) << limit;
+    struct Row {
+        std::vector<std::string> names;
+        const char* limit;
+        std::vector<load_case::NamedText> own_limits;
+        const char* says;
+    };
+    const Row rows[]{
+        {{"Nothing"}, "300", {}, "\"Nothing\" is not a combination"},
+        {{"EN QP 1: Dead"}, "0", {}, "\"0\" is not a positive number"},
+        {{"EN QP 1: Dead"}, "three hundred", {}, "\"three hundred\" is not a positive number"},
+        {{"EN QP 1: Dead"}, "300", {{"EN QP 1: Dead", "-360"}}, "limit of \"EN QP 1: Dead\" \"-360\" is not"},
+        {{"EN QP 1: Dead"}, "300", {{"EN QP 2", "360"}}, "\"EN QP 2\" names no combination"},
+    };
+    for (const Row& row : rows) {
+        const auto outcome = check_deflections(kRoof, c24(), {}, row.names, row.limit, row.own_limits);
+        ASSERT_TRUE(std::holds_alternative<std::string>(outcome)) << row.says;
+        EXPECT_NE(std::get<std::string>(outcome).find(row.says), std::string::npos) << std::get<std::string>(outcome);
+    }
 }
 
 // The design block decides everything: sections by group (an override per

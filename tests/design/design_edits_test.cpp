@@ -65,6 +65,21 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"serviceability",
                  [](Project p) { return set_deflection_limit(set_serviceability(std::move(p), {"D + S"}), "250"); },
                  false, R"("serviceability": ["D + S"], "deflection_limit": "250")"},
+        EditCase{"a combination's own limit, another's emptied",
+                 [](Project p) {
+                     p = set_serviceability(std::move(p), {"D + S", "1.35D + 1.5S"});
+                     p = set_combination_deflection_limit(std::move(p), "1.35D + 1.5S", "200");
+                     return set_combination_deflection_limit(
+                         set_combination_deflection_limit(std::move(p), "D + S", "360"), "1.35D + 1.5S", " ");
+                 },
+                 false, R"("deflection_limits": {"D + S": "360"})", "200"},
+        // IBC Table 1604.3: dead plus live (or snow) in its D + L column.
+        EditCase{"the limits of a roof without a ceiling",
+                 [](Project p) {
+                     return set_roof_deflection_limits(set_serviceability(std::move(p), {"D + S", "Gone"}),
+                                                       load_case::Ceiling::None);
+                 },
+                 false, R"("deflection_limits": {"D + S": "120"})", "Gone\": \""},
         EditCase{"a blank bracing braces at every node again",
                  [](Project p) {
                      return set_bracing(set_bracing(set_buckling_factor(std::move(p), 0, "0.9"), 0, "0.6"), 0, " ");

@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedDesign{R"({"cases": [], "combinations": [], "units": {"force": "kN", "mass": "kg"}})", "\"mass\""},
         RefusedDesign{R"({"cases": [], "combinations": [], "design": {"code": "x", "code": "y"}})", "given twice"},
         RefusedDesign{R"({"cases": [], "combinations": [], "design": {"colour": "red"}})", "\"colour\""},
+        RefusedDesign{R"({"cases": [], "combinations": [], "design": {"deflection_limits": {"S": "200", "S": "360"}}})",
+                      "\"S\" is given twice in \"deflection_limits\""},
         RefusedDesign{R"({"cases": [], "combinations": [], "design": {"sections": "47x75"}})", "must be an object"}));
 
 }  // namespace

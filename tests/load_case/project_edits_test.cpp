@@ -159,9 +159,11 @@ TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
          }},
         {"delete combination", [](Project& p) { delete_combination(p, 0); },
          [](Project& p) { p.combinations.erase(p.combinations.begin()); }},
-        {"the design's deflections follow a combination renamed, deleted, or renamed by a case deleted",
+        {"the design's deflections and their limits follow a combination renamed, deleted, or renamed by a case "
+         "deleted",
          [](Project& p) {
              check_deflections_under(p, {"1.2D + 1.6S", "LRFD 5: 0.9 Dead + 1.0 Wind uplift"});
+             p.design->deflection_limits = {{"1.2D + 1.6S", "240"}, {"LRFD 5: 0.9 Dead + 1.0 Wind uplift", "180"}};
              rename_combination(p, 0, "D + S");
              delete_case(p, 2);
              add_combination(p);
@@ -170,6 +172,7 @@ TEST(ProjectEdits, EachEditChangesWhatItNamesAndKeepsFactorsWithTheirCases) {
          },
          [](Project& p) {
              check_deflections_under(p, {"LRFD 5: 0.9 Dead"});
+             p.design->deflection_limits = {{"LRFD 5: 0.9 Dead", "180"}};
              p.cases.pop_back();
              p.combinations = {{"LRFD 5: 0.9 Dead", {{"Dead", "0.9"}}}};
          }},

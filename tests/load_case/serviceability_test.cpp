@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "load_case/combination.hpp"
+#include "load_case/design_presets.hpp"
 #include "load_case/serviceability.hpp"
 
 namespace korvel::load_case {
@@ -112,11 +113,23 @@ TEST(Serviceability, NdsLongTermDeflectionTakesTheDeadLoadsKcrTimes) {
     EXPECT_NEAR((*result.final)[u4], 1.5 * c.cases[0][u4] + c.cases[1][u4] + 0.6 * c.cases[3][u4], 1e-12);
 }
 
-// IBC Table 1604.3, roof members, by what the roof carries.
+// IBC Table 1604.3, roof members, by what the roof carries; each combination
+// of the IBC preset falls in the column of its formula.
 TEST(Serviceability, IbcRoofLimits) {
     EXPECT_EQ(ibc_roof_limit(Ceiling::Plaster, RoofCheck::LiveAlone), 360);
     EXPECT_EQ(ibc_roof_limit(Ceiling::NonPlaster, RoofCheck::SnowOrWindAlone), 240);
     EXPECT_EQ(ibc_roof_limit(Ceiling::None, RoofCheck::DeadPlusLive), 120);
+    const DesignPreset& ibc = kDesignPresets.back();
+    const std::pair<const char*, RoofCheck> columns[]{{"IBC 1: Storage", RoofCheck::LiveAlone},
+                                                      {"IBC 2: Snow", RoofCheck::SnowOrWindAlone},
+                                                      {"IBC 2: Suction", RoofCheck::SnowOrWindAlone},
+                                                      {"IBC 3: Dead + Storage", RoofCheck::DeadPlusLive}};
+    const std::vector<Combination> combinations = preset_combinations(ibc, kRoof.cases);
+    ASSERT_EQ(combinations.size(), std::size(columns));
+    for (std::size_t i = 0; i < combinations.size(); ++i) {
+        EXPECT_EQ(combinations[i].name, columns[i].first);
+        EXPECT_EQ(roof_check(kRoof, combinations[i]), columns[i].second) << combinations[i].name;
+    }
 }
 
 TEST(Serviceability, NamesTheCaseTheAnalysisRefuses) {

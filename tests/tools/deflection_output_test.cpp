@@ -9,7 +9,7 @@ namespace korvel::solve {
 namespace {
 
 // A 9 m C24 roof in kN and m, 47x150 throughout, dead and snow on the top chord.
-design::DeflectionCheck roof_check(const std::string& limit) {
+design::DeflectionCheck roof_check(const std::string& limit, const std::vector<load_case::NamedText>& own_limits = {}) {
     load_case::Project project;
     project.span = "9";
     load_case::LoadCase dead{"Dead", load_case::CaseKind::Dead, {}}, snow{"Snow", load_case::CaseKind::Snow, {}};
@@ -24,7 +24,7 @@ design::DeflectionCheck roof_check(const std::string& limit) {
     sections.fill(std::get<design::Section>(design::read_section("47x150", c24, design::UnitSystem::Metric)));
     const auto stiffness = design::member_stiffness(c24, sections, {design::ForceUnit::kN, design::LengthUnit::m});
     return std::get<design::DeflectionCheck>(design::check_deflections(
-        project, stiffness, design::creep_of(true, false, 2), {"EN SLS 4: Dead + Snow"}, limit));
+        project, stiffness, design::creep_of(true, false, 2), {"EN SLS 4: Dead + Snow"}, limit, own_limits));
 }
 
 // The keys the command line promises: every loaded node's vertical deflection,
@@ -43,6 +43,13 @@ TEST(DeflectionOutput, JsonHasEveryNodeTheLargestAndTheFinal) {
     EXPECT_EQ(json["passes"], true);
     EXPECT_EQ(deflection_json(roof_check("100000"))["passes"], false);
     EXPECT_NE(deflection_text(roof_check("100000"), "m").find("FAILS"), std::string::npos);
+    // A combination's own limit is its "limit", its divisor beside.
+    const design::DeflectionCheck own = roof_check("300", {{"EN SLS 4: Dead + Snow", "100000"}});
+    const Json strict = deflection_json(own)["combinations"]["EN SLS 4: Dead + Snow"];
+    EXPECT_EQ(strict["limit_divisor"], "100000");
+    EXPECT_EQ(strict["largest"]["limit"], "0.00009");
+    EXPECT_EQ(strict["passes"], false);
+    EXPECT_NE(deflection_text(own, "m").find("its own limit span/100000 = 0.00009 m"), std::string::npos);
 }
 
 std::string designed_roof(const std::string& limit) {

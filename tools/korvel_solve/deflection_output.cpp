@@ -21,13 +21,14 @@ Json nodes_json(const engine::Deflections& deflections) {
     return nodes;
 }
 
-Json largest_json(const design::DeflectionCheck& check, const engine::LargestDeflection& largest) {
+Json largest_json(const design::DeflectionCheck& check, const design::CombinationDeflection& entry,
+                  const engine::LargestDeflection& largest) {
     Json json = Json::object();
     json["node"] = std::string(engine::node_name(engine::kDeflectionPoints[largest.point].node));
     json["value"] = deflection_length_text(largest.value);
-    json["limit"] = deflection_length_text(check.limit);
+    json["limit"] = deflection_length_text(entry.limit);
     json["span_over"] = span_over_text(check.span, largest.value);
-    json["passes"] = std::fabs(largest.value) <= check.limit;
+    json["passes"] = std::fabs(largest.value) <= entry.limit;
     return json;
 }
 
@@ -42,11 +43,12 @@ Json deflection_json(const design::DeflectionCheck& check) {
     for (const design::CombinationDeflection& entry : check.combinations) {
         Json combination = Json::object();
         combination["nodes"] = nodes_json(entry.deflections.instantaneous);
-        combination["largest"] = largest_json(check, entry.largest);
+        combination["largest"] = largest_json(check, entry, entry.largest);
         if (entry.deflections.final) {
             combination["final"] = {{"nodes", nodes_json(*entry.deflections.final)},
-                                    {"largest", largest_json(check, *entry.largest_final)}};
+                                    {"largest", largest_json(check, entry, *entry.largest_final)}};
         }
+        if (entry.own_limit) combination["limit_divisor"] = significant_text(entry.divisor, 15);
         combination["passes"] = entry.passes;
         combinations[entry.name] = std::move(combination);
     }
@@ -59,16 +61,21 @@ Json deflection_json(const design::DeflectionCheck& check) {
 std::string deflection_text(const design::DeflectionCheck& check, std::string_view length_unit) {
     const std::string unit = length_unit.empty() ? std::string() : " " + std::string(length_unit);
     std::string out = design::deflection_caption(check, length_unit) + "\n";
-    const auto line = [&](std::string_view what, const engine::LargestDeflection& largest) {
+    const auto line = [&](const design::CombinationDeflection& entry, std::string_view what,
+                          const engine::LargestDeflection& largest) {
         return "  " + std::string(what) + " " + deflection_length_text(largest.value) + unit + " at " +
                std::string(engine::node_name(engine::kDeflectionPoints[largest.point].node)) + " (span/" +
                span_over_text(check.span, largest.value) + "): " +
-               std::string(std::fabs(largest.value) <= check.limit ? design::kPassesWords : design::kFailsWords) + "\n";
+               std::string(std::fabs(largest.value) <= entry.limit ? design::kPassesWords : design::kFailsWords) + "\n";
     };
     for (const design::CombinationDeflection& entry : check.combinations) {
         out += entry.name + "\n";
-        out += line("largest instantaneous", entry.largest);
-        if (entry.largest_final) out += line("largest final", *entry.largest_final);
+        if (entry.own_limit) {
+            out += "  its own limit span/" + significant_text(entry.divisor, 15) + " = " +
+                   deflection_length_text(entry.limit) + unit + "\n";
+        }
+        out += line(entry, "largest instantaneous", entry.largest);
+        if (entry.largest_final) out += line(entry, "largest final", *entry.largest_final);
         out += "  spread of the supports (L6 to the right) " +
                deflection_length_text(entry.deflections.instantaneous[engine::kRollerSpreadPoint]) + unit + "\n";
     }

@@ -164,7 +164,18 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);
 
     auto* menus = new QMenuBar(this);
-    add_menu_commands(*menus->addMenu(to_qstring(kDesignMenu)), *this, kDesignCommands);
+    QMenu* design_menu = menus->addMenu(to_qstring(kDesignMenu));
+    add_menu_commands(*design_menu, *this, kDesignCommands);
+    QMenu* roof_limits = design_menu->addMenu(to_qstring(kRoofLimitsMenu));
+    for (std::size_t row = 0; row < load_case::kIbcRoofLimits.size(); ++row) {
+        const load_case::RoofDeflectionLimits& limits = load_case::kIbcRoofLimits[row];
+        QAction* action = roof_limits->addAction(to_qstring(kRoofLimitColumns)
+                                                     .arg(to_qstring(kRoofLimitCommands[row]))
+                                                     .arg(limits.divisors[0])
+                                                     .arg(limits.divisors[1])
+                                                     .arg(limits.divisors[2]));
+        connect(action, &QAction::triggered, this, [this, ceiling = limits.ceiling] { on_roof_limits(ceiling); });
+    }
     auto* layout = new QHBoxLayout(this);
     layout->setMenuBar(menus);
     auto* sides = new QSplitter(Qt::Horizontal, this);
@@ -303,7 +314,16 @@ QWidget* DesignWindow::build_sections_tab() {
     serviceability_list_->setAccessibleName(to_qstring(kServiceabilityName));
     serviceability_list_->setMinimumHeight(serviceability_list_->fontMetrics().height() * 4);
     connect(serviceability_list_, &QListWidget::itemChanged, this, &DesignWindow::on_serviceability_changed);
+    connect(serviceability_list_, &QListWidget::currentItemChanged, this, &DesignWindow::show_combination_limit);
     form->addRow(serviceability_list_);
+    combination_limit_box_ = line_box(page, QStringLiteral("CombinationLimitBox"), kCombinationLimitHint);
+    form->addRow(to_qstring(kCombinationLimitCaption), combination_limit_box_);
+    connect(combination_limit_box_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const QString name = picked_combination();
+        if (name.isEmpty()) return;
+        propose(design::set_combination_deflection_limit(project_, name.toStdString(), text.toStdString()),
+                QStringLiteral("design deflection limit of ") + name);
+    });
     return page;
 }
 
@@ -635,13 +655,22 @@ void DesignWindow::show_settings(const load_case::Project& before) {
     if (all || now.code != was.code || now.candidates != was.candidates) show_candidates(now);
     if (const QString limit = QString::fromStdString(now.deflection_limit); limit_box_->text() != limit)
         limit_box_->setText(limit);
-    if (all || now.serviceability != was.serviceability || project_.combinations != before.combinations) {
+    if (all || now.serviceability != was.serviceability || now.deflection_limits != was.deflection_limits ||
+        project_.combinations != before.combinations) {
         const QSignalBlocker quiet(serviceability_list_);
+        const QString picked = picked_combination();
         serviceability_list_->clear();
-        const auto add_choice = [this](const std::string& name, bool ticked) {
-            auto* item = new QListWidgetItem(QString::fromStdString(name), serviceability_list_);
+        const auto add_choice = [&](const std::string& name, bool ticked) {
+            const std::string* own = design::setting_text(now.deflection_limits, name);
+            const QString shown =
+                own == nullptr
+                    ? QString::fromStdString(name)
+                    : to_qstring(kCombinationWithLimit).arg(QString::fromStdString(name), QString::fromStdString(*own));
+            auto* item = new QListWidgetItem(shown, serviceability_list_);
+            item->setData(Qt::UserRole, QString::fromStdString(name));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
             item->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+            if (item->data(Qt::UserRole).toString() == picked) serviceability_list_->setCurrentItem(item);
         };
         const auto named = [&now](const std::string& name) {
             return std::find(now.serviceability.begin(), now.serviceability.end(), name) != now.serviceability.end();
@@ -659,6 +688,34 @@ void DesignWindow::show_settings(const load_case::Project& before) {
             item->setFlags(Qt::NoItemFlags);
         }
     }
+    show_combination_limit();
+}
+
+QString DesignWindow::picked_combination() const {
+    const QListWidgetItem* item = serviceability_list_->currentItem();
+    return item == nullptr ? QString() : item->data(Qt::UserRole).toString();
+}
+
+void DesignWindow::show_combination_limit() {
+    const QString name = picked_combination();
+    const load_case::DesignSettings none;
+    const load_case::DesignSettings& now = project_.design ? *project_.design : none;
+    const std::string* own = name.isEmpty() ? nullptr : design::setting_text(now.deflection_limits, name.toStdString());
+    const QString text = own == nullptr ? QString() : QString::fromStdString(*own);
+    if (combination_limit_box_->text() != text) combination_limit_box_->setText(text);
+    combination_limit_box_->setEnabled(!name.isEmpty());
+    const std::string& design_limit =
+        now.deflection_limit.empty() ? std::string(design::kDefaultDeflectionLimit) : now.deflection_limit;
+    combination_limit_box_->setPlaceholderText(name.isEmpty() ? to_qstring(kPickACombination)
+                                                              : QString::fromStdString(design_limit));
+}
+
+void DesignWindow::on_roof_limits(load_case::Ceiling ceiling) {
+    if (!project_.design || project_.design->serviceability.empty()) {
+        dialogs_.message(to_qstring(kNoCombinationTicked), MessageStyle::OkExclamation, to_qstring(kDesignTitle));
+        return;
+    }
+    propose(design::set_roof_deflection_limits(project_, ceiling));
 }
 
 void DesignWindow::show_members(const load_case::DesignSettings& now) {
@@ -856,7 +913,7 @@ void DesignWindow::on_serviceability_changed() {
     std::vector<std::string> names;
     for (int row = 0; row < serviceability_list_->count(); ++row) {
         const QListWidgetItem* item = serviceability_list_->item(row);
-        if (item->checkState() == Qt::Checked) names.push_back(item->text().toStdString());
+        if (item->checkState() == Qt::Checked) names.push_back(item->data(Qt::UserRole).toString().toStdString());
     }
     propose(design::set_serviceability(project_, std::move(names)));
 }

@@ -96,6 +96,10 @@ private:
     void on_save_report();
     void on_save_csv();
     void on_close() { close(); }
+    void on_roof_limits(load_case::Ceiling ceiling);
+    void show_combination_limit();
+    // The name of the combination picked in the serviceability list; empty where none is.
+    QString picked_combination() const;
 
     static const std::array<MenuCommand<DesignWindow>, 5> kDesignCommands;
 
@@ -120,6 +124,7 @@ private:
     QLabel* member_section_fault_ = nullptr;
     QLineEdit* limit_box_ = nullptr;
     QListWidget* serviceability_list_ = nullptr;
+    QLineEdit* combination_limit_box_ = nullptr;
     QLabel* bracing_heading_ = nullptr;
     std::array<QLineEdit*, design::kGroupCount> factor_boxes_{}, bracing_boxes_{};
     std::array<QLabel*, design::kGroupCount> factor_faults_{}, bracing_faults_{};

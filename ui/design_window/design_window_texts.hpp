@@ -48,6 +48,23 @@ inline constexpr std::string_view kDeflectionLimitCaption = "Deflection limit, s
 inline constexpr std::string_view kServiceabilityCaption = "Serviceability combinations (deflections checked):";
 inline constexpr std::string_view kServiceabilityName = "Serviceability combinations";
 inline constexpr std::string_view kNoCombinations = "The project has no combinations yet.";
+// A ticked combination with its own limit, "EN SLS 4: Dead + Snow (span/360)".
+inline constexpr std::string_view kCombinationWithLimit = "%1 (span/%2)";
+inline constexpr std::string_view kCombinationLimitCaption = "Its own limit, span / (empt&y: the one above):";
+inline constexpr std::string_view kCombinationLimitHint =
+    "The deflection limit of the combination picked in the list; empty: the limit above";
+inline constexpr std::string_view kPickACombination = "pick a combination";
+
+// IBC Table 1604.3's limits for roof members, in the order of its rows: each
+// ticked combination takes the divisor of its column.
+inline constexpr std::string_view kRoofLimitsMenu = "IBC Table 1604.3 &limits for a roof";
+inline constexpr std::array<std::string_view, 3> kRoofLimitCommands{
+    "Supporting &plaster or stucco ceiling", "Supporting &nonplaster ceiling", "No&t supporting ceiling"};
+// A command and the divisors of its row.
+inline constexpr std::string_view kRoofLimitColumns = "%1: L or Lr span/%2, S or W span/%3, D + L span/%4";
+inline constexpr std::string_view kNoCombinationTicked =
+    "Tick the serviceability combinations first: each takes the limit of its column of IBC Table 1604.3 (L, S or W "
+    "alone, or D + L).";
 
 // EN 1993-1-1's partial factors, in kPartialFactorKeys' order, empty for the recommended value.
 inline constexpr std::array<std::string_view, 2> kPartialFactorCaptions{"γ_M&0:", "γ_M&1:"};

@@ -220,6 +220,39 @@ TEST_F(DesignRoad, AGoneServiceabilityCombinationCanBeUnticked) {
     EXPECT_TRUE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
 }
 
+// A combination's own limit is typed beside the list, or set for every ticked one
+// by the ceiling the roof carries; each is an edit undone in the load cases window.
+TEST_F(DesignRoad, ACombinationTakesItsOwnLimitOrTheCeilingsOfTheTable) {
+    load_case::Project project = c24_roof();
+    project.design->serviceability.clear();
+    open_design(project);
+    ui::LoadCasesWindow& cases = coordinator.load_cases_window();
+    const std::string no_ceiling = ui::to_qstring(ui::kRoofLimitColumns)
+                                       .arg(ui::to_qstring(ui::kRoofLimitCommands[2]))
+                                       .arg(180)
+                                       .arg(180)
+                                       .arg(120)
+                                       .toStdString();
+    trigger(coordinator.design_window(), no_ceiling);
+    ASSERT_EQ(dialogs.calls.back().kind, ui::testing::ScriptedDialogs::Call::Kind::Message);
+    EXPECT_EQ(dialogs.calls.back().text, ui::to_qstring(ui::kNoCombinationTicked));
+
+    auto& list = control<QListWidget>("ServiceabilityList");
+    list.item(1)->setCheckState(Qt::Checked);
+    list.setCurrentRow(1);
+    auto& own = control<QLineEdit>("CombinationLimitBox");
+    QTest::keyClicks(&own, "360");
+    EXPECT_EQ(cases.project(), design::set_combination_deflection_limit(c24_roof(), "D + S", "360"));
+    EXPECT_EQ(own.text(), QStringLiteral("360")) << "kept while the list shows the new limit";
+    EXPECT_EQ(list.item(1)->text(), QStringLiteral("D + S (span/360)"));
+
+    trigger(coordinator.design_window(), no_ceiling);
+    EXPECT_EQ(cases.project(), design::set_combination_deflection_limit(c24_roof(), "D + S", "120"));
+    EXPECT_EQ(own.text(), QStringLiteral("120"));
+    trigger(cases, ui::kUndoCommand);
+    EXPECT_EQ(own.text(), QStringLiteral("360"));
+}
+
 // What is typed into a section box is one edit of the project in the load cases
 // window, undone there; a section that does not read says why beside its box.
 TEST_F(DesignRoad, EditsReachTheProjectAndUndoThere) {
