@@ -36,6 +36,7 @@
 #include "ui/widgets/menu_bar_commands.hpp"
 #include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/readable_colours.hpp"
+#include "ui/widgets/scroll_to_focus.hpp"
 #include "ui/widgets/table_headers.hpp"
 
 namespace korvel::ui {
@@ -252,6 +253,7 @@ QWidget* DesignWindow::build_settings() {
         scroll->setWidgetResizable(true);
         scroll->setFrameShape(QFrame::NoFrame);
         scroll->setWidget(page);
+        scroll_to_focus(*scroll);
         return scroll;
     };
     tabs_->addTab(scrolled(build_sections_tab()), to_qstring(kSectionsTab));

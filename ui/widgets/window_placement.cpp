@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 
+#include "ui/widgets/scroll_to_focus.hpp"
+
 namespace korvel::ui {
 namespace {
 
@@ -108,6 +110,7 @@ void scroll_contents(QWidget& window) {
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
     scroll->setWidget(contents);
+    scroll_to_focus(*scroll);
     auto* layout = new QVBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(scroll);

@@ -6,7 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -18,6 +21,7 @@
 #include "ui/widgets/default_font.hpp"
 #include "ui/widgets/find_control.hpp"
 #include "ui/widgets/fixed_form.hpp"
+#include "ui/widgets/scroll_to_focus.hpp"
 #include "ui/widgets/twips.hpp"
 
 namespace korvel::ui {
@@ -33,6 +37,28 @@ TEST(Twips, FifteenTwipsMakeAPixelRoundedToTheNearest) {
     for (const Case& c : cases) {
         EXPECT_EQ(twips_to_pixels(c.twips), c.pixels) << c.twips;
     }
+}
+
+// An access key takes the focus past the foot of a scroll area: the area scrolls to it.
+TEST(ScrollToFocus, ABoxFocusedByAnyKeyComesIntoSight) {
+    QScrollArea scroll;
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    std::vector<QLineEdit*> boxes;
+    for (int i = 0; i < 30; ++i) boxes.push_back(new QLineEdit(page)), column->addWidget(boxes.back());
+    scroll.setWidget(page);
+    scroll.setWidgetResizable(true);
+    scroll_to_focus(scroll);
+    scroll.resize(300, 120);
+    scroll.show();
+    QApplication::setActiveWindow(&scroll);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&scroll));
+    boxes.back()->setFocus(Qt::ShortcutFocusReason);
+    QApplication::processEvents();
+    const QRect seen = scroll.viewport()->rect();
+    const QRect box(boxes.back()->mapTo(scroll.viewport(), QPoint(0, 0)), boxes.back()->size());
+    EXPECT_TRUE(seen.contains(box)) << box.y() << " in " << seen.height();
+    EXPECT_GT(scroll.verticalScrollBar()->value(), 0);
 }
 
 TEST(DefaultFont, OneLineLabelsComeOutThirteenPixelsHigh) {
