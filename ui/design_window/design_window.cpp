@@ -146,6 +146,9 @@ const std::string& section_text(const load_case::DesignSettings& settings, std::
 
 QSize design_window_size(const QSize& available) { return QSize(1600, 960).boundedTo(available * 9 / 10); }
 
+// The report's command, the first after the deflection's, follows a separator.
+constexpr std::size_t kFirstFileCommand = 2;
+
 const std::array<MenuCommand<DesignWindow>, 5> DesignWindow::kDesignCommands{{
     {kCheckWorkingCommand, QKeySequence::UnknownKey, "Ctrl+Shift+K", &DesignWindow::on_check_working, false, false},
     {kVirtualWorkCommand, QKeySequence::UnknownKey, "Ctrl+Shift+W", &DesignWindow::on_virtual_work, false, false},
@@ -166,8 +169,11 @@ DesignWindow::DesignWindow(Dialogs& dialogs, QWidget* parent)
 
     auto* menus = new QMenuBar(this);
     QMenu* design_menu = menus->addMenu(to_qstring(kDesignMenu));
-    add_menu_commands(*design_menu, *this, kDesignCommands);
-    QMenu* roof_limits = design_menu->addMenu(to_qstring(kRoofLimitsMenu));
+    const std::vector<QAction*> commands = add_menu_commands(*design_menu, *this, kDesignCommands);
+    // Beside the deflection's other command, before the separator of the files' commands.
+    auto* roof_limits = new QMenu(to_qstring(kRoofLimitsMenu), design_menu);
+    const QList<QAction*> in_menu = design_menu->actions();
+    design_menu->insertMenu(in_menu[in_menu.indexOf(commands[kFirstFileCommand]) - 1], roof_limits);
     for (std::size_t row = 0; row < load_case::kIbcRoofLimits.size(); ++row) {
         const load_case::RoofDeflectionLimits& limits = load_case::kIbcRoofLimits[row];
         QAction* action = roof_limits->addAction(to_qstring(kRoofLimitColumns)
