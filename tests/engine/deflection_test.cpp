@@ -167,6 +167,9 @@ TEST(Deflection, AgreesWithTheStiffnessMethodWithinATenthOfAPercent) {
     }
 }
 
+// Worked as the unit-load method for trusses is set out in F. F. Udoeyo,
+// Structural Analysis (open textbook), ch. 8 "Deflections of Structures:
+// Work-Energy Methods", 8.1: N, n and L per member, δ = Σ N·n·L/(A·E).
 // The hand solution at the default pitch (tan θ = ½): a load P at the apex reaches
 // the supports along the chords alone, so every chord carries n = P·√5/2 (top,
 // compression) or P (bottom, tension) per unit load, the webs nothing, and
