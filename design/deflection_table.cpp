@@ -23,6 +23,31 @@ std::string_view creep_rule(const load_case::Creep& creep) {
     return "none";
 }
 
+std::string creep_factors_caption(const load_case::Creep& creep) {
+    const std::string factor = engine::significant_text(creep.factor, 15);
+    switch (creep.rule) {
+        case load_case::Creep::Rule::En1995:
+            return "Creep, EN 1995-1-1 2.3.2.2: u_fin = u_inst,G·(1 + k_def) + u_inst,Q1·(1 + ψ2,1·k_def) + "
+                   "Σ u_inst,Qi·(ψ0,i + ψ2,i·k_def), k_def = " +
+                   factor + " (Table 3.2), ψ by kind of case:";
+        case load_case::Creep::Rule::Nds:
+            return "Creep, NDS 2018 3.5.2: Δ_T = K_cr·Δ_LT + Δ_ST, K_cr = " + factor +
+                   " (seasoned lumber in dry service), the dead cases' deflection long-term.";
+        case load_case::Creep::Rule::None: break;
+    }
+    return {};
+}
+
+std::vector<CreepFactorRow> creep_factor_table(const load_case::Creep& creep) {
+    std::vector<CreepFactorRow> rows;
+    if (creep.rule != load_case::Creep::Rule::En1995) return rows;
+    for (const load_case::PsiRow& psi : load_case::kPsiFactors) {
+        rows.push_back({{std::string(load_case::case_kind_key(psi.kind)), std::string(psi.category),
+                         engine::significant_text(psi.psi0, 15), engine::significant_text(psi.psi2, 15)}});
+    }
+    return rows;
+}
+
 std::string deflection_heading(const DeflectionColumnRow& column, std::string_view length_unit) {
     std::string heading(column.heading);
     if (column.in_length_unit && !length_unit.empty()) heading += " (" + std::string(length_unit) + ")";

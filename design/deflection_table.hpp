@@ -56,6 +56,17 @@ inline constexpr std::string_view kOwnLimitsWords = ", or a combination's own wh
 // The line above the table: the method, the sign, the limit and the creep rule.
 std::string deflection_caption(const DeflectionCheck& check, std::string_view length_unit);
 
+// The creep factors a check uses, under the deflection table: the rule with its
+// factor, and for EN 1995-1-1 the ψ of each kind of case it takes them from.
+inline constexpr std::array<std::string_view, 4> kCreepFactorHeadings{"Kind of case", "EN 1990 Table A1.1", "ψ0", "ψ2"};
+struct CreepFactorRow {
+    std::array<std::string, kCreepFactorHeadings.size()> cells;
+};
+// Empty where nothing creeps.
+std::string creep_factors_caption(const load_case::Creep& creep);
+// A row per kind of case for EN 1995-1-1's creep; none for another rule.
+std::vector<CreepFactorRow> creep_factor_table(const load_case::Creep& creep);
+
 // A deflection as shown: kDeflectionDigits significant digits.
 std::string deflection_length_text(double value);
 // The span over a deflection as a whole number, as "span/780" quotes it.

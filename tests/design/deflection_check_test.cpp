@@ -133,6 +133,19 @@ TEST(DeflectionCheck, TableRowsSayWhatTheCheckFound) {
               "Deflection by virtual work (vertical positive downward), limit span/300 =");
 }
 
+// The creep factors shown under the table: EN 1995-1-1's k_def with EN 1990's ψ
+// by kind of case, NDS's K_cr, nothing for steel.
+TEST(DeflectionCheck, CreepFactorsNameTheirRuleAndValues) {
+    const auto en = creep_factor_table(creep_of(true, false, 3));
+    ASSERT_EQ(en.size(), load_case::kCaseKinds.size());
+    EXPECT_EQ(en[1].cells,
+              (std::array<std::string, 4>{"live", "imposed, category A: domestic, residential", "0.7", "0.3"}));
+    EXPECT_NE(creep_factors_caption(creep_of(true, false, 3)).find("k_def = 2 (Table 3.2)"), std::string::npos);
+    EXPECT_NE(creep_factors_caption(creep_of(false, true, 2)).find("K_cr = 1.5"), std::string::npos);
+    EXPECT_TRUE(creep_factor_table(creep_of(false, true, 2)).empty());
+    EXPECT_EQ(creep_factors_caption(creep_of(false, false, 2)), "");
+}
+
 TEST(DeflectionCheck, RefusesWhatItCannotCheck) {
     struct Row {
         std::vector<std::string> names;

@@ -39,6 +39,9 @@ Json deflection_json(const design::DeflectionCheck& check) {
     json["span"] = deflection_length_text(check.span);
     json["limit_divisor"] = significant_text(check.divisor, 15);
     json["creep"] = {{"rule", design::creep_rule(check.creep)}, {"factor", significant_text(check.creep.factor, 15)}};
+    for (const design::CreepFactorRow& row : design::creep_factor_table(check.creep))
+        json["creep"]["psi"][row.cells[0]] = {
+            {"category", row.cells[1]}, {"psi0", row.cells[2]}, {"psi2", row.cells[3]}};
     Json combinations = Json::object();
     for (const design::CombinationDeflection& entry : check.combinations) {
         Json combination = Json::object();
@@ -80,6 +83,10 @@ std::string deflection_text(const design::DeflectionCheck& check, std::string_vi
                deflection_length_text(entry.deflections.instantaneous[engine::kRollerSpreadPoint]) + unit + "\n";
     }
     out += std::string(design::kJointSlipNote) + "\n";
+    if (const std::string creep = design::creep_factors_caption(check.creep); !creep.empty()) out += creep + "\n";
+    for (const design::CreepFactorRow& row : design::creep_factor_table(check.creep)) {
+        out += "  " + row.cells[0] + " (" + row.cells[1] + "): ψ0 " + row.cells[2] + ", ψ2 " + row.cells[3] + "\n";
+    }
     return out;
 }
 

@@ -22,6 +22,7 @@ constexpr std::array<bool, design::kDesignColumnCount> kDesignColumnWraps{false,
                                                                           true,  false, false, false, true};
 constexpr std::array<bool, design::kDeflectionColumnCount> kDeflectionColumnWraps{true,  true,  false, false,
                                                                                   false, false, false, true};
+constexpr std::array<bool, design::kCreepFactorHeadings.size()> kCreepColumnWraps{false, true, false, false};
 
 void write_conditions(ReportFlow& flow, const design::Design& design) {
     flow.heading(to_qstring(kDesignConditionsHeading));
@@ -81,6 +82,20 @@ void write_deflection(ReportFlow& flow, const design::DeflectionCheck& check, st
     flow.paragraph(0, QString::fromStdString(design::deflection_caption(check, length_unit)));
     flow.table(heading, rows, kDeflectionColumnWraps, failing);
     flow.paragraph(0, to_qstring(design::kJointSlipNote));
+    const std::string creep = design::creep_factors_caption(check.creep);
+    if (creep.empty()) return;
+    const std::vector<design::CreepFactorRow> factors = design::creep_factor_table(check.creep);
+    flow.room_for(static_cast<double>(factors.size() + 4) * flow.line_height());
+    flow.paragraph(0, QString::fromStdString(creep));
+    if (factors.empty()) return;
+    QStringList factor_heading;
+    for (const std::string_view text : design::kCreepFactorHeadings) factor_heading << to_qstring(text);
+    std::vector<QStringList> factor_rows;
+    for (const design::CreepFactorRow& row : factors) {
+        QStringList& cells = factor_rows.emplace_back();
+        for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
+    }
+    flow.table(factor_heading, factor_rows, kCreepColumnWraps, std::vector<bool>(factor_rows.size(), false));
 }
 
 }  // namespace

@@ -486,6 +486,15 @@ QWidget* DesignWindow::build_results() {
                                         static_cast<int>(design::kDeflectionColumnCount));
     deflection->addWidget(deflection_table_);
     deflection->addWidget(note(deflection_page_, to_qstring(design::kJointSlipNote)));
+    creep_caption_ = note(deflection_page_);
+    creep_caption_->setObjectName(QStringLiteral("CreepCaption"));
+    deflection->addWidget(creep_caption_);
+    creep_table_ = read_only_table(deflection_page_, "CreepTable", kCreepTableName,
+                                   static_cast<int>(design::kCreepFactorHeadings.size()));
+    QStringList creep_headings;
+    for (const std::string_view heading : design::kCreepFactorHeadings) creep_headings << to_qstring(heading);
+    creep_table_->setHorizontalHeaderLabels(creep_headings);
+    deflection->addWidget(creep_table_);
     deflection->addStretch(1);
     results_->addTab(deflection_page_, to_qstring(kDeflectionTab));
     results_->addTab(build_picture(), to_qstring(kPictureTab));
@@ -892,6 +901,13 @@ void DesignWindow::show_design() {
     fill_rows(*deflection_table_, design::deflection_table(*answer.deflection),
               [](const design::DeflectionTableRow& row) { return !row.passes; });
     fit_height(*deflection_table_, deflection_table_->rowCount());
+    const std::string creep = design::creep_factors_caption(answer.deflection->creep);
+    creep_caption_->setText(QString::fromStdString(creep));
+    creep_caption_->setVisible(!creep.empty());
+    fill_rows(*creep_table_, design::creep_factor_table(answer.deflection->creep),
+              [](const design::CreepFactorRow&) { return false; });
+    fit_height(*creep_table_, creep_table_->rowCount());
+    creep_table_->setVisible(creep_table_->rowCount() > 0);
 }
 
 void DesignWindow::on_units_chosen() {

@@ -145,6 +145,8 @@ private:
     QWidget* deflection_page_ = nullptr;
     QLabel* deflection_caption_ = nullptr;
     QTableWidget* deflection_table_ = nullptr;
+    QLabel* creep_caption_ = nullptr;
+    QTableWidget* creep_table_ = nullptr;
     QComboBox* shape_box_ = nullptr;
     QLabel* shape_fault_ = nullptr;
     DesignPicture* picture_ = nullptr;

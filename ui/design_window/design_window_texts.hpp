@@ -127,6 +127,7 @@ inline constexpr std::string_view kMembersTab = "Mem&bers";
 inline constexpr std::string_view kConditionsTab = "Cond&itions";
 inline constexpr std::string_view kDeflectionTab = "Defl&ection";
 inline constexpr std::string_view kDeflectionTableName = "Deflections, a row per serviceability combination";
+inline constexpr std::string_view kCreepTableName = "Creep factors, a row per kind of case";
 inline constexpr std::string_view kNoDesign = "No design yet: %1.";
 inline constexpr std::string_view kHowToStart =
     "Choose the units, a code and a material, and type a section for each group (or use the lightest sections).";

@@ -82,6 +82,7 @@ TEST_F(DesignRoad, TheTablesAreTheDesignsRowsInEitherOrder) {
     control<QCheckBox>("FailuresFirst").setChecked(true);
     expect_rows(table, design::design_table(answer.result, answer.design, design::DesignOrder::FailuresFirst));
     expect_rows(control<QTableWidget>("DeflectionTable"), design::deflection_table(*answer.deflection));
+    expect_rows(control<QTableWidget>("CreepTable"), design::creep_factor_table(answer.deflection->creep));
     EXPECT_EQ(control<QLabel>("Verdict").text().toStdString(), design::design_verdict(answer.result));
 }
 
