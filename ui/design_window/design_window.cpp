@@ -694,12 +694,15 @@ void DesignWindow::show_settings(const load_case::Project& before) {
         };
         for (const load_case::Combination& combination : project_.combinations)
             add_choice(combination.name, named(combination.name));
-        // A name the project no longer has stays in sight, ticked, so it can be unticked.
-        for (const std::string& name : now.serviceability) {
-            if (std::none_of(project_.combinations.begin(), project_.combinations.end(),
-                             [&name](const load_case::Combination& c) { return c.name == name; }))
-                add_choice(name, true);
-        }
+        // A name the project no longer has stays in sight, so it can be unticked or its limit emptied.
+        const auto gone = [this](const std::string& name) {
+            return std::none_of(project_.combinations.begin(), project_.combinations.end(),
+                                [&name](const load_case::Combination& c) { return c.name == name; });
+        };
+        for (const std::string& name : now.serviceability)
+            if (gone(name)) add_choice(name, true);
+        for (const load_case::NamedText& limit : now.deflection_limits)
+            if (gone(limit.name) && !named(limit.name)) add_choice(limit.name, false);
         if (project_.combinations.empty()) {
             auto* item = new QListWidgetItem(to_qstring(kNoCombinations), serviceability_list_);
             item->setFlags(Qt::NoItemFlags);

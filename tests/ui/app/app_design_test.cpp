@@ -206,18 +206,25 @@ TEST_F(DesignRoad, WithoutUnitsItSaysWhatToAddUntilTheyAreChosen) {
     EXPECT_TRUE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
 }
 
-// A serviceability combination the project no longer has refuses the design
-// until it is unticked, so it stays in the list.
-TEST_F(DesignRoad, AGoneServiceabilityCombinationCanBeUnticked) {
+// A serviceability combination, or a limit, the project no longer has refuses
+// the design until it is unticked or emptied, so it stays in the list.
+TEST_F(DesignRoad, AGoneServiceabilityCombinationCanBeUntickedAndItsLimitEmptied) {
     load_case::Project project = c24_roof();
     project.design->serviceability = {"Gone"};
+    project.design->deflection_limits = {{"Also gone", "360"}};
     open_design(project);
     EXPECT_FALSE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
     auto& list = control<QListWidget>("ServiceabilityList");
-    ASSERT_EQ(list.count(), 3);
+    ASSERT_EQ(list.count(), 4);
     EXPECT_EQ(list.item(2)->checkState(), Qt::Checked);
     list.item(2)->setCheckState(Qt::Unchecked);
     EXPECT_TRUE(coordinator.load_cases_window().project().design->serviceability.empty());
+    ASSERT_EQ(list.count(), 3) << "the unticked name is gone";
+    EXPECT_EQ(list.item(2)->data(Qt::UserRole).toString(), QStringLiteral("Also gone"));
+    list.setCurrentRow(2);
+    control<QLineEdit>("CombinationLimitBox").clear();
+    emit control<QLineEdit>("CombinationLimitBox").textEdited(QString());
+    EXPECT_TRUE(coordinator.load_cases_window().project().design->deflection_limits.empty());
     EXPECT_TRUE(control<QTableWidget>("DesignTable").isVisibleTo(&coordinator.design_window()));
 }
 
