@@ -48,7 +48,7 @@ inline constexpr std::string_view kDeflectionLimitCaption = "Deflection limit, s
 inline constexpr std::string_view kServiceabilityCaption = "Serviceability combinations (deflections checked):";
 inline constexpr std::string_view kServiceabilityName = "Serviceability combinations";
 inline constexpr std::string_view kNoCombinations = "The project has no combinations yet.";
-// A ticked combination with its own limit, "EN SLS 4: Dead + Snow (span/360)".
+// A combination of the list with its own limit, "EN SLS 4: Dead + Snow (span/360)".
 inline constexpr std::string_view kCombinationWithLimit = "%1 (span/%2)";
 inline constexpr std::string_view kCombinationLimitCaption = "Its own limit, span / (empt&y: the one above):";
 inline constexpr std::string_view kCombinationLimitHint =
