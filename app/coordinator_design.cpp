@@ -24,6 +24,13 @@ void Coordinator::show_check_working(const design::CheckWorking& working) {
     for (const design::CheckWorkingStep& step : working.steps) {
         ui::WorkingWindow::PlainStep& shown = steps.emplace_back();
         shown.title = QString::fromStdString(step.title);
+        if (step.table) {
+            for (const std::string& heading : step.table->headings) shown.headings << QString::fromStdString(heading);
+            for (const auto& row : step.table->rows) {
+                QStringList& cells = shown.rows.emplace_back();
+                for (const std::string& cell : row) cells << QString::fromStdString(cell);
+            }
+        }
         for (const design::WorkingLine& line : step.lines) shown.lines << QString::fromStdString(line.text());
     }
     working_window_.show_plain_working(QString::fromStdString(working.title), steps);

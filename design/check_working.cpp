@@ -206,7 +206,7 @@ CheckWorking check_working(const ProjectDesign& answer, engine::Member member) {
         std::string(engine::member_name(member)) + ", " + section_title(design, design.section_of(member));
     if (!m.checked) {
         working.title = name + ": not checked";
-        CheckWorkingStep step{"Not checked", {}, true};
+        CheckWorkingStep step{"Not checked", {}, true, std::nullopt};
         for (const std::string& warning : m.warnings) step.lines.push_back({warning, "", "", ""});
         working.steps.push_back(std::move(step));
         return working;
@@ -253,6 +253,14 @@ std::string check_working_text(const CheckWorking& working) {
     std::string out = working.title + "\n";
     for (const CheckWorkingStep& step : working.steps) {
         out += "\n" + step.title + "\n";
+        if (step.table) {
+            for (const auto& row : step.table->rows) {
+                out += "  " + row[0] + ":";
+                for (std::size_t c = 1; c < row.size(); ++c)
+                    out += (c == 1 ? " " : ", ") + step.table->headings[c] + " = " + row[c];
+                out += "\n";
+            }
+        }
         for (const WorkingLine& line : step.lines) out += "  " + line.text() + "\n";
     }
     return out;
@@ -290,12 +298,9 @@ CheckWorking virtual_work_working(const std::vector<CombinationVirtualWork>& tab
         if (working.title.empty()) working.title = entry.table.title;
         CheckWorkingStep& step = working.steps.emplace_back();
         step.title = entry.combination + ": " + entry.table.title;
-        for (const auto& row : entry.table.rows) {
-            WorkingLine& line = step.lines.emplace_back();
-            line.formula = row[0] + ":";
-            for (std::size_t c = 1; c < row.size(); ++c)
-                line.formula += (c == 1 ? " " : ", ") + entry.table.headings[c] + " = " + row[c];
-        }
+        WorkingTable& table = step.table.emplace();
+        table.headings.assign(entry.table.headings.begin(), entry.table.headings.end());
+        for (const auto& row : entry.table.rows) table.rows.emplace_back(row.begin(), row.end());
         step.lines.push_back({entry.table.sum, "", "", ""});
         step.lines.push_back({std::string(kJointSlipNote), "", "", ""});
     }

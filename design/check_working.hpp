@@ -20,11 +20,19 @@ struct WorkingLine {
     std::string text() const;
 };
 
+// A table a step shows before its lines, as the virtual-work table's member,
+// N, n, L, A, E and N·n·L/(E·A) are set out by hand.
+struct WorkingTable {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+};
+
 // A check of a member: its title (the check and its clause) and its lines.
 struct CheckWorkingStep {
     std::string title;
     std::vector<WorkingLine> lines;
     bool governing = false;
+    std::optional<WorkingTable> table;
 };
 
 // The working of one member's checks for its code, the governing check first,

@@ -14,6 +14,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QTextTable>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -56,6 +57,31 @@ QString joined(const std::vector<std::string>& lines) {
     QStringList out;
     for (const std::string& line : lines) out << to_qstring(line);
     return out.join(QStringLiteral(". "));
+}
+
+// A table with a bold heading row repeated on every page; numbers to the right.
+void insert_table(QTextCursor& cursor, const QStringList& headings, const std::vector<QStringList>& rows) {
+    QTextTableFormat format;
+    format.setHeaderRowCount(1);
+    format.setCellPadding(2);
+    format.setCellSpacing(0);
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    format.setBorderCollapse(true);
+    QTextTable* table =
+        cursor.insertTable(static_cast<int>(rows.size()) + 1, static_cast<int>(headings.size()), format);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int c = 0; c < headings.size(); ++c) table->cellAt(0, c).firstCursorPosition().insertText(headings[c], bold);
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (int c = 0; c < rows[r].size() && c < headings.size(); ++c) {
+            QTextCursor cell = table->cellAt(static_cast<int>(r) + 1, c).firstCursorPosition();
+            if (c > 0) cell.setBlockFormat(right);
+            cell.insertText(rows[r][c]);
+        }
+    }
+    cursor.movePosition(QTextCursor::End);
 }
 
 }  // namespace
@@ -265,6 +291,7 @@ void WorkingWindow::show_step(int row) {
         heading.setFontWeight(QFont::Bold);
         heading.setProperty(QTextFormat::FontSizeAdjustment, 1);
         cursor.insertText(step.title, heading);
+        if (!step.rows.empty()) insert_table(cursor, step.headings, step.rows);
         for (const QString& line : step.lines) {
             cursor.insertBlock();
             cursor.insertText(line, QTextCharFormat());

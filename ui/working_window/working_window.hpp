@@ -33,6 +33,8 @@ public:
     // title and its lines, no drawing. Replaces the analysis until the next one.
     struct PlainStep {
         QString title;
+        QStringList headings;  // of a table shown before the lines, where it has rows
+        std::vector<QStringList> rows;
         QStringList lines;
     };
     void show_plain_working(const QString& title, const std::vector<PlainStep>& steps);

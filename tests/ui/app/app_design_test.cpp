@@ -178,6 +178,10 @@ TEST_F(DesignRoad, TheVirtualWorkAtANodeOpensInTheWorkingWindow) {
     ASSERT_EQ(working.plain_steps().size(), tables.size());
     EXPECT_TRUE(working.plain_steps()[0].title.endsWith(QString::fromStdString(tables[0].table.title)));
     EXPECT_TRUE(working.plain_steps()[0].lines.contains(QString::fromStdString(tables[0].table.sum)));
+    ASSERT_EQ(working.plain_steps()[0].rows.size(), tables[0].table.rows.size()) << "a row per member";
+    QStringList first_row;
+    for (const std::string& cell : tables[0].table.rows[0]) first_row << QString::fromStdString(cell);
+    EXPECT_EQ(working.plain_steps()[0].rows[0], first_row);
     dialogs.answer_input(QStringLiteral("U8"));
     trigger(coordinator.design_window(), ui::kVirtualWorkCommand);
     ASSERT_EQ(dialogs.calls.back().kind, ui::testing::ScriptedDialogs::Call::Kind::Message);
