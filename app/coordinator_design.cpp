@@ -2,6 +2,7 @@
 // project there and hands each of its edits back there, where Undo takes them back.
 #include "app/coordinator.hpp"
 
+#include "ui/widgets/qt_text.hpp"
 #include "ui/widgets/window_placement.hpp"
 
 namespace korvel::app {
@@ -25,11 +26,8 @@ void Coordinator::show_check_working(const design::CheckWorking& working) {
         ui::WorkingWindow::PlainStep& shown = steps.emplace_back();
         shown.title = QString::fromStdString(step.title);
         if (step.table) {
-            for (const std::string& heading : step.table->headings) shown.headings << QString::fromStdString(heading);
-            for (const auto& row : step.table->rows) {
-                QStringList& cells = shown.rows.emplace_back();
-                for (const std::string& cell : row) cells << QString::fromStdString(cell);
-            }
+            shown.headings = ui::to_qstring_list(step.table->headings);
+            for (const auto& row : step.table->rows) shown.rows.push_back(ui::to_qstring_list(row));
         }
         for (const design::WorkingLine& line : step.lines) shown.lines << QString::fromStdString(line.text());
     }

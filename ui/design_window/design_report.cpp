@@ -44,8 +44,7 @@ void write_members(ReportFlow& flow, const design::ProjectDesign& answer) {
     QStringList failures;
     for (const design::DesignTableRow& row :
          design::design_table(answer.result, answer.design, design::DesignOrder::FailuresThenMembers)) {
-        QStringList& cells = rows.emplace_back();
-        for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
+        QStringList& cells = rows.emplace_back(to_qstring_list(row.cells));
         cells.resize(columns);
         failing.push_back(!answer.result.members[engine::to_index(row.member)].passes);
         if (failing.back()) failures << to_qstring(engine::member_name(row.member));
@@ -72,8 +71,7 @@ void write_deflection(ReportFlow& flow, const design::DeflectionCheck& check, st
     std::vector<QStringList> rows;
     std::vector<bool> failing;
     for (const design::DeflectionTableRow& row : design::deflection_table(check)) {
-        QStringList& cells = rows.emplace_back();
-        for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
+        rows.push_back(to_qstring_list(row.cells));
         failing.push_back(!row.passes);
     }
     // A short section stays on one page: its heading, caption, table and note.
@@ -88,14 +86,10 @@ void write_deflection(ReportFlow& flow, const design::DeflectionCheck& check, st
     flow.room_for(static_cast<double>(factors.size() + 4) * flow.line_height());
     flow.paragraph(0, QString::fromStdString(creep));
     if (factors.empty()) return;
-    QStringList factor_heading;
-    for (const std::string_view text : design::kCreepFactorHeadings) factor_heading << to_qstring(text);
     std::vector<QStringList> factor_rows;
-    for (const design::CreepFactorRow& row : factors) {
-        QStringList& cells = factor_rows.emplace_back();
-        for (const std::string& cell : row.cells) cells << QString::fromStdString(cell);
-    }
-    flow.table(factor_heading, factor_rows, kCreepColumnWraps, std::vector<bool>(factor_rows.size(), false));
+    for (const design::CreepFactorRow& row : factors) factor_rows.push_back(to_qstring_list(row.cells));
+    flow.table(to_qstring_list(design::kCreepFactorHeadings), factor_rows, kCreepColumnWraps,
+               std::vector<bool>(factor_rows.size(), false));
 }
 
 }  // namespace

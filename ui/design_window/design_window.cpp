@@ -491,9 +491,7 @@ QWidget* DesignWindow::build_results() {
     deflection->addWidget(creep_caption_);
     creep_table_ = read_only_table(deflection_page_, "CreepTable", kCreepTableName,
                                    static_cast<int>(design::kCreepFactorHeadings.size()));
-    QStringList creep_headings;
-    for (const std::string_view heading : design::kCreepFactorHeadings) creep_headings << to_qstring(heading);
-    creep_table_->setHorizontalHeaderLabels(creep_headings);
+    creep_table_->setHorizontalHeaderLabels(to_qstring_list(design::kCreepFactorHeadings));
     deflection->addWidget(creep_table_);
     deflection->addStretch(1);
     results_->addTab(deflection_page_, to_qstring(kDeflectionTab));

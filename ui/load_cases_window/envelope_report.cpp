@@ -52,14 +52,12 @@ void write_combinations(ReportFlow& flow, const load_case::Project& project) {
 
 // One block of the envelope table under its heading.
 void write_rows(ReportFlow& flow, std::string_view first_heading, const std::vector<engine::EnvelopeRow>& rows) {
-    QStringList heading{to_qstring(first_heading)};
-    for (const std::string_view title : engine::kEnvelopeValueHeadings) heading << to_qstring(title);
+    const QStringList heading =
+        QStringList{to_qstring(first_heading)} + to_qstring_list(engine::kEnvelopeValueHeadings);
     std::vector<QStringList> cells;
     std::vector<bool> bold;
     for (const engine::EnvelopeRow& row : rows) {
-        QStringList line;
-        for (const std::string_view cell : row.cells()) line << to_qstring(cell);
-        cells.push_back(line);
+        cells.push_back(to_qstring_list(row.cells()));
         bold.push_back(!row.note.empty());
     }
     flow.table(heading, cells, kEnvelopeColumnWraps, bold);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <span>
 #include <string_view>
 
@@ -9,6 +10,14 @@ namespace korvel::ui {
 // Layout tables and engine texts are UTF-8 string views; widgets take QStrings.
 inline QString to_qstring(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A row of texts (std::string or string views), as tables and reports take them.
+template <typename Texts>
+QStringList to_qstring_list(const Texts& texts) {
+    QStringList list;
+    for (const auto& text : texts) list << to_qstring(text);
+    return list;
 }
 
 // A command's text as a title or a hint names it: without its access key mark and its closing dots.

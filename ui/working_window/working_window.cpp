@@ -53,11 +53,7 @@ void write_lines(QTextCursor& cursor, const std::vector<std::string>& lines, eng
     }
 }
 
-QString joined(const std::vector<std::string>& lines) {
-    QStringList out;
-    for (const std::string& line : lines) out << to_qstring(line);
-    return out.join(QStringLiteral(". "));
-}
+QString joined(const std::vector<std::string>& lines) { return to_qstring_list(lines).join(QStringLiteral(". ")); }
 
 // A table with a bold heading row repeated on every page; numbers to the right.
 void insert_table(QTextCursor& cursor, const QStringList& headings, const std::vector<QStringList>& rows) {
