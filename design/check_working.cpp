@@ -253,14 +253,6 @@ std::string check_working_text(const CheckWorking& working) {
     std::string out = working.title + "\n";
     for (const CheckWorkingStep& step : working.steps) {
         out += "\n" + step.title + "\n";
-        if (step.table) {
-            for (const auto& row : step.table->rows) {
-                out += "  " + row[0] + ":";
-                for (std::size_t c = 1; c < row.size(); ++c)
-                    out += (c == 1 ? " " : ", ") + step.table->headings[c] + " = " + row[c];
-                out += "\n";
-            }
-        }
         for (const WorkingLine& line : step.lines) out += "  " + line.text() + "\n";
     }
     return out;

@@ -63,7 +63,8 @@ std::optional<std::size_t> deflection_point_named(std::string_view name);
 // ("L0U1: N = 12.3 kN, n = -0.559, ..."), the sum last.
 CheckWorking virtual_work_working(const std::vector<CombinationVirtualWork>& tables);
 
-// The working as plain text: the title, then each step's title and its lines indented.
+// A member's working as plain text: the title, then each step's title and its
+// lines indented (its steps have no tables).
 std::string check_working_text(const CheckWorking& working);
 
 // A number as a student writes it: four significant figures, whole numbers

@@ -52,7 +52,7 @@ double span_over(double span, double deflection) { return deflection == 0 ? 0 : 
 namespace {
 
 // The span's divisor a limit's text gives; nothing where it is not a positive number.
-std::optional<double> limit_divisor(const std::string& text) {
+std::optional<double> limit_divisor(std::string_view text) {
     double divisor = 0;
     try {
         divisor = engine::parse_double(text);
@@ -63,7 +63,7 @@ std::optional<double> limit_divisor(const std::string& text) {
     return divisor;
 }
 
-std::string not_a_divisor(const std::string& what, const std::string& text) {
+std::string not_a_divisor(const std::string& what, std::string_view text) {
     return what + " " + engine::quoted_text(text) +
            " is not a positive number; write the span's divisor, such as \"300\" for span/300.";
 }
@@ -78,17 +78,19 @@ std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Pr
                                                              const std::vector<load_case::NamedText>& own_limits) {
     DeflectionCheck check;
     check.creep = creep;
-    const std::string limit_text = deflection_limit.empty() ? std::string(kDefaultDeflectionLimit) : deflection_limit;
+    const std::string_view limit_text = deflection_limit_text(deflection_limit);
     const std::optional<double> divisor = limit_divisor(limit_text);
     if (!divisor) return not_a_divisor("The deflection limit", limit_text);
     check.divisor = *divisor;
+    std::vector<double> own_divisors;  // in the order of own_limits
     for (const load_case::NamedText& own : own_limits) {
         if (!load_case::combination_index(project, own.name)) {
             return "The deflection limit of " + engine::quoted_text(own.name) +
                    " names no combination of the project; name one, or leave it out.";
         }
-        if (!limit_divisor(own.text))
-            return not_a_divisor("The deflection limit of " + engine::quoted_text(own.name), own.text);
+        const std::optional<double> own_divisor = limit_divisor(own.text);
+        if (!own_divisor) return not_a_divisor("The deflection limit of " + engine::quoted_text(own.name), own.text);
+        own_divisors.push_back(*own_divisor);
     }
     auto unit = engine::virtual_forces(project.span, project.pitch);
     if (const auto* error = std::get_if<engine::AnalysisError>(&unit)) return error->message();
@@ -119,7 +121,7 @@ std::variant<DeflectionCheck, std::string> check_deflections(const load_case::Pr
         const auto own = std::find_if(own_limits.begin(), own_limits.end(),
                                       [&name](const load_case::NamedText& limit) { return limit.name == name; });
         if (own != own_limits.end()) {
-            entry.divisor = *limit_divisor(own->text);
+            entry.divisor = own_divisors[static_cast<std::size_t>(own - own_limits.begin())];
             entry.limit = check.span / entry.divisor;
             entry.own_limit = true;
         }

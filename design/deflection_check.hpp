@@ -32,6 +32,10 @@ load_case::Creep creep_of(bool en_1995, bool nds, int service_class);
 
 // The default limit where the design block names none: the span over 300.
 inline constexpr std::string_view kDefaultDeflectionLimit = "300";
+// The divisor's text a design's "deflection_limit" stands for.
+inline std::string_view deflection_limit_text(const std::string& limit) {
+    return limit.empty() ? kDefaultDeflectionLimit : std::string_view(limit);
+}
 
 // One serviceability combination's deflections against its limit.
 struct CombinationDeflection {

@@ -3,6 +3,16 @@
 #include <stdexcept>
 
 namespace korvel::load_case {
+namespace {
+
+// The index of the case a factor names, by its name exactly as written.
+std::optional<std::size_t> case_named(const Project& project, const std::string& name) {
+    for (std::size_t index = 0; index < project.cases.size(); ++index)
+        if (project.cases[index].name == name) return index;
+    return std::nullopt;
+}
+
+}  // namespace
 
 const PsiRow& psi_factors(CaseKind kind) {
     for (const PsiRow& row : kPsiFactors)
@@ -26,11 +36,11 @@ int ibc_roof_limit(Ceiling ceiling, RoofCheck check) {
 RoofCheck roof_check(const Project& project, const Combination& combination) {
     bool dead = false, snow_or_wind = false;
     for (const Factor& factor : combination.factors) {
-        for (const LoadCase& load_case : project.cases) {
-            if (load_case.name != factor.case_name) continue;
-            dead = dead || load_case.kind == CaseKind::Dead;
-            snow_or_wind = snow_or_wind || load_case.kind == CaseKind::Snow || load_case.kind == CaseKind::Wind;
-        }
+        const std::optional<std::size_t> index = case_named(project, factor.case_name);
+        if (!index) continue;
+        const CaseKind kind = project.cases[*index].kind;
+        dead = dead || kind == CaseKind::Dead;
+        snow_or_wind = snow_or_wind || kind == CaseKind::Snow || kind == CaseKind::Wind;
     }
     if (dead) return RoofCheck::DeadPlusLive;
     return snow_or_wind ? RoofCheck::SnowOrWindAlone : RoofCheck::LiveAlone;
@@ -56,12 +66,11 @@ CombinationDeflections combination_deflections(const Project& project, const Com
     // What creeps: each case's deflection times the share of it that acts for long.
     std::vector<double> lasting;
     for (const Factor& factor : combination.factors) {
-        std::size_t index = 0;
-        while (index < project.cases.size() && project.cases[index].name != factor.case_name) ++index;
-        if (index == project.cases.size()) throw std::invalid_argument("no case called " + factor.case_name);
-        const CaseKind kind = project.cases[index].kind;
+        const std::optional<std::size_t> index = case_named(project, factor.case_name);
+        if (!index) throw std::invalid_argument("no case called " + factor.case_name);
+        const CaseKind kind = project.cases[*index].kind;
         const double value = engine::parse_double(factor.text);
-        parts.push_back(cases.at(index));
+        parts.push_back(cases.at(*index));
         factors.push_back(value);
         switch (creep.rule) {
             case Creep::Rule::None: break;

@@ -722,10 +722,9 @@ void DesignWindow::show_combination_limit() {
     const QString text = own == nullptr ? QString() : QString::fromStdString(*own);
     if (combination_limit_box_->text() != text) combination_limit_box_->setText(text);
     combination_limit_box_->setEnabled(!name.isEmpty());
-    const std::string& design_limit =
-        now.deflection_limit.empty() ? std::string(design::kDefaultDeflectionLimit) : now.deflection_limit;
-    combination_limit_box_->setPlaceholderText(name.isEmpty() ? to_qstring(kPickACombination)
-                                                              : QString::fromStdString(design_limit));
+    combination_limit_box_->setPlaceholderText(name.isEmpty()
+                                                   ? to_qstring(kPickACombination)
+                                                   : to_qstring(design::deflection_limit_text(now.deflection_limit)));
 }
 
 void DesignWindow::on_roof_limits(load_case::Ceiling ceiling) {
