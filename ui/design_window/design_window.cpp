@@ -89,6 +89,13 @@ void fit_height(QTableWidget& table, int most) {
     table.setMaximumHeight(2 * table.frameWidth() + header + rows * table.verticalHeader()->defaultSectionSize());
 }
 
+// A design's fault in a sentence of the window's, without the full stop a fault that is a whole sentence ends with.
+QString why_no_design(std::string_view sentence, const design::DesignError& error) {
+    QString why = QString::fromStdString(error.message);
+    if (why.endsWith(u'.')) why.chop(1);
+    return to_qstring(sentence).arg(why);
+}
+
 QLabel* note(QWidget* parent, const QString& text = {}) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
@@ -439,10 +446,15 @@ QWidget* DesignWindow::build_results() {
     auto* side = new QWidget(this);
     auto* layout = new QVBoxLayout(side);
     layout->setContentsMargins(0, 0, 0, 0);
-    message_ = note(side);
+    // What to add or correct scrolls in a narrow pane rather than being cut.
+    message_area_ = new QScrollArea(side);
+    message_area_->setWidgetResizable(true);
+    message_area_->setFrameShape(QFrame::NoFrame);
+    message_ = note(message_area_);
     message_->setObjectName(QStringLiteral("DesignMessage"));
     message_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    layout->addWidget(message_);
+    message_area_->setWidget(message_);
+    layout->addWidget(message_area_, 1);
 
     // Each part of the results in a tab of its own, so the members' table has the height.
     results_ = new QTabWidget(side);
@@ -833,13 +845,12 @@ void DesignWindow::show_design() {
     shown_ = design::design_project(project_);
     show_faults();
     if (const auto* error = std::get_if<design::DesignError>(&shown_)) {
-        message_->setText(to_qstring(kNoDesign).arg(QString::fromStdString(error->message)) + u'\n' +
-                          to_qstring(kHowToStart));
-        message_->show();
+        message_->setText(why_no_design(kNoDesign, *error) + u'\n' + to_qstring(kHowToStart));
+        message_area_->show();
         results_->hide();
         return;
     }
-    message_->hide();
+    message_area_->hide();
     results_->show();
     const design::ProjectDesign& answer = std::get<design::ProjectDesign>(shown_);
 
@@ -952,8 +963,7 @@ void DesignWindow::on_member_picked() {
 void DesignWindow::on_use_lightest() {
     auto edited = design::use_lightest_sections(project_);
     if (const auto* error = std::get_if<design::DesignError>(&edited)) {
-        dialogs_.message(to_qstring(kNoDesign).arg(QString::fromStdString(error->message)) + QStringLiteral("\r\n") +
-                             to_qstring(kHowToStart),
+        dialogs_.message(why_no_design(kNoDesign, *error) + QStringLiteral("\r\n") + to_qstring(kHowToStart),
                          MessageStyle::OkExclamation, to_qstring(kLightestTitle));
         return;
     }
@@ -963,8 +973,7 @@ void DesignWindow::on_use_lightest() {
 void DesignWindow::on_save_report() {
     const QString title = plain_command_text(to_qstring(kDesignReportCommand));
     if (const auto* error = std::get_if<design::DesignError>(&shown_)) {
-        dialogs_.message(to_qstring(kNoDesignToSave).arg(QString::fromStdString(error->message)),
-                         MessageStyle::OkExclamation, title);
+        dialogs_.message(why_no_design(kNoDesignToSave, *error), MessageStyle::OkExclamation, title);
         return;
     }
     const std::optional<TitleFields> fields = export_.ask_title_fields();
@@ -980,8 +989,7 @@ void DesignWindow::on_save_report() {
 void DesignWindow::on_save_csv() {
     const QString title = plain_command_text(to_qstring(kSaveDesignCsvCommand));
     if (const auto* error = std::get_if<design::DesignError>(&shown_)) {
-        dialogs_.message(to_qstring(kNoDesignToSave).arg(QString::fromStdString(error->message)),
-                         MessageStyle::OkExclamation, title);
+        dialogs_.message(why_no_design(kNoDesignToSave, *error), MessageStyle::OkExclamation, title);
         return;
     }
     const design::ProjectDesign& answer = std::get<design::ProjectDesign>(shown_);

@@ -21,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QScrollArea;
 class QPushButton;
 class QTabWidget;
 class QTableWidget;
@@ -135,6 +136,7 @@ private:
     std::array<QLabel*, design::kGroupCount> candidate_sources_{}, candidate_faults_{};
     std::array<QPushButton*, design::kGroupCount> code_list_buttons_{};
 
+    QScrollArea* message_area_ = nullptr;
     QLabel* message_ = nullptr;
     QTabWidget* results_ = nullptr;
     QTableWidget* conditions_ = nullptr;

@@ -253,6 +253,11 @@ TEST_F(DesignRoad, ACombinationTakesItsOwnLimitOrTheCeilingsOfTheTable) {
     list.item(1)->setCheckState(Qt::Checked);
     list.setCurrentRow(1);
     auto& own = control<QLineEdit>("CombinationLimitBox");
+    QTest::keyClicks(&own, "-");  // a minus first refuses the design in one sentence, and stays typed
+    EXPECT_EQ(own.text(), QStringLiteral("-"));
+    EXPECT_TRUE(control<QLabel>("DesignMessage").text().contains(QStringLiteral("for span/300.\n")))
+        << control<QLabel>("DesignMessage").text().toStdString();
+    QTest::keyClick(&own, Qt::Key_Backspace);
     QTest::keyClicks(&own, "360");
     EXPECT_EQ(cases.project(), design::set_combination_deflection_limit(c24_roof(), "D + S", "360"));
     EXPECT_EQ(own.text(), QStringLiteral("360")) << "kept while the list shows the new limit";
